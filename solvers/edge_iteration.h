@@ -1,0 +1,68 @@
+#pragma once
+// The edge-point iteration of the skewed caps.
+//
+// Notation
+//   λ      spiral distance of the foot point F (the centreline point whose
+//          offset at the half-width w is the edge point E)
+//   β      tangent angle at λ; the tangent azimuth there is T + s·β
+//   L, a   length and bearing of the vector centre → E
+//   θ      target: the cap axis azimuth towards this side's edge
+//   d      mismatch a − θ, brought within ±180
+// Each round moves the foot along the centreline by the arc (d × L) / ρ that
+// the mismatch subtends at the distance L. The correction is not Newton-like:
+// its rounds grow as B moves away from 90. Measured at precision 1e-4 on the
+// ZH base case (A1 = 100, DR = 7.5): 5 to 7 rounds at B = 60, about 20 at
+// B = 30; at B = 15 or 170 the foot runs away within a few dozen rounds.
+
+#include "spiral.h"
+
+namespace capset {
+
+// Rounds per side before the side is given up as not converged.
+constexpr int kMaxEdgeRounds = 1000;
+
+// A foot point further from the centre's spiral distance than this many
+// straight-road reaches (the start estimate's offset plus the half-width)
+// has left any meaning: its series terms are on their way to overflow.
+constexpr double kRunAwayReaches = 1000;
+
+// The spiral and its origin, as one solver sees it.
+struct SpiralFrame {
+  PlanePoint origin;  // ZH or HZ
+  double T;           // tangent azimuth at the origin, along the spiral
+  double s;           // +1 when the spiral turns right walking along T
+  double A1;
+  double rho;
+  double Pi;
+  Fold footChordFold;  // range tests on a foot point's chord azimuth
+};
+
+// One road side as the iteration walks it.
+struct EdgeSide {
+  double edgeTurn;        // +90: right of the tangent azimuth, −90: left
+  Fold edgeFold;          // range tests on the edge direction
+  double correctionSign;  // +1: λ + (d × L) / ρ, −1: λ − (d × L) / ρ
+};
+
+struct EdgeSearch {
+  double start;      // λ of the first round
+  double target;     // θ
+  PlanePoint centre;
+  double centreDistance;  // spiral distance of the centre
+  double w;               // half-width DR, widened from its float
+  double precision;       // widened from its float
+  double reach;           // straight-road reach, for the run-away test
+};
+
+struct EdgeResult {
+  enum class Outcome { kConverged, kBoundReached, kRanAway };
+  Outcome outcome;
+  double lambda;    // as corrected after the last round
+  PlanePoint edge;  // E of the last round, computed before that correction
+  double length;    // L of the last round
+  int rounds;
+};
+
+EdgeResult FindEdgePoint(const SpiralFrame& frame, const EdgeSide& side, const EdgeSearch& search);
+
+}  // namespace capset
