@@ -183,7 +183,7 @@ void SolveSkewedCap(const SkewRule& rule, const Job& job, SolverAnswers answers,
   for (const std::string& why : {innerWhy, outerWhy}) {
     if (!why.empty()) notice += why + "\n";
   }
-  if (!notice.empty()) seam.reporter.ReportNotice(notice + "该侧的结果框已清空。");
+  if (!notice.empty()) seam.reporter.ReportNotice(notice + "未求得结果的一侧，其四个结果框已清空。");
 }
 
 }  // namespace
