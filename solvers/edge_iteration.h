@@ -10,9 +10,11 @@
 //   d      mismatch a − θ, brought within ±180
 // Each round moves the foot along the centreline by the arc (d × L) / ρ that
 // the mismatch subtends at the distance L. The correction is not Newton-like:
-// its rounds grow as B moves away from 90. Measured at precision 1e-4 on the
-// ZH base case (A1 = 100, DR = 7.5): 5 to 7 rounds at B = 60, about 20 at
-// B = 30; at B = 15 or 170 the foot runs away within a few dozen rounds.
+// its rounds grow as B moves away from 90. Measured on the ZH base case
+// (A1 = 100, DR = 7.5, Kp = Kj = 1050), inner/outer rounds at precision 1e-4:
+// 7/5 at B = 60, 11/8 at B = 45, 21/14 at B = 30, 19/13 at B = 150; at 1e-7
+// 11/8 at B = 60 and 34/22 at B = 30. At B = 15 or 170 the inner foot runs
+// away within about 25 rounds.
 
 #include "spiral.h"
 

@@ -24,11 +24,11 @@ namespace capset::testing {
 // a sign, digits with the separator, an exponent.
 class SeparatorReader : public NumberReader {
  public:
-  explicit SeparatorReader(std::string sep) : sep_(std::move(sep)) {}
+  explicit SeparatorReader(std::string sep)
+      : sep_(std::move(sep)),
+        number_("^ *[+-]?([0-9]+(" + Escaped() + "[0-9]*)?|" + Escaped() + "[0-9]+)([eE][+-]?[0-9]+)? *$") {}
   ReadResult Read(const std::string& text) const override {
-    const std::string s = sep_ == "." ? "\\." : sep_;
-    const std::regex number("^ *[+-]?([0-9]+(" + s + "[0-9]*)?|" + s + "[0-9]+)([eE][+-]?[0-9]+)? *$");
-    if (!std::regex_match(text, number)) return {ReadResult::Status::kNotNumber, 0};
+    if (!std::regex_match(text, number_)) return {ReadResult::Status::kNotNumber, 0};
     std::string c = text;
     if (const auto at = c.find(sep_); at != std::string::npos) c.replace(at, sep_.size(), ".");
     errno = 0;
@@ -39,7 +39,9 @@ class SeparatorReader : public NumberReader {
   std::string DecimalSeparator() const override { return sep_; }
 
  private:
+  std::string Escaped() const { return sep_ == "." ? "\\." : sep_; }
   std::string sep_;
+  std::regex number_;
 };
 
 // Runs a script against a fresh job and records what the user would see.
