@@ -21,28 +21,22 @@ SolverChoice ChooseSolver(const CapJob& job) {
 }
 
 SolverChoice Command2_Click(CapJob& job, Seam& seam) {
+  using SkewSolver = void (*)(double, double, double, double, double, double, double, double, double, double,
+                              SolverAnswers, Seam&);
   const SolverChoice choice = ChooseSolver(job);
   const SolverAnswers answers{job.Kp, job.DR, job.Precision};
   const CapJob& j = job;
   try {
-    switch (choice) {
-      case SolverChoice::kCmd1:
-        Cmd1(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
-        break;
-      case SolverChoice::kCmd2:
-        Cmd2(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
-        break;
-      case SolverChoice::kCmd3:
-        Cmd3(j.KHZ, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
-        break;
-      case SolverChoice::kCmd4:
-        Cmd4(j.KHZ, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
-        break;
-      case SolverChoice::kCmd5:
-        Cmd5(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.Kj, j.DegPerRad, j.Pi, j.P, answers, seam);
-        break;
-      case SolverChoice::kNone:
-        break;
+    if (choice == SolverChoice::kCmd5) {
+      Cmd5(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.Kj, j.DegPerRad, j.Pi, j.P, answers, seam);
+    } else if (choice != SolverChoice::kNone) {
+      // Cmd1 and Cmd2 measure from ZH, Cmd3 and Cmd4 from HZ.
+      const bool fromZH = choice == SolverChoice::kCmd1 || choice == SolverChoice::kCmd2;
+      const SkewSolver solve = choice == SolverChoice::kCmd1   ? Cmd1
+                               : choice == SolverChoice::kCmd2 ? Cmd2
+                               : choice == SolverChoice::kCmd3 ? Cmd3
+                                                               : Cmd4;
+      solve(fromZH ? j.KZH : j.KHZ, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
     }
   } catch (const ArithmeticFault& fault) {
     seam.reporter.ReportError(SolverFaultMessage(fault));
