@@ -61,7 +61,8 @@ class ScriptedSession : public Prompt, public ErrorReporter, public BoxWriter {
       if (line == "@start") {
         Command1_Click(job, seam);
       } else if (line == "@compute") {
-        events.push_back(std::string("SOLVER ") + SolverName(Command2_Click(job, seam)));
+        events.push_back(std::string("SOLVER ") + SolverName(ChooseSolver(job)));
+        Command2_Click(job, seam);
       } else {
         events.push_back("IGNORED " + line);
       }

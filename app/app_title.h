@@ -1,0 +1,9 @@
+#pragma once
+// The one title of the program: the window, its heading, every prompt and
+// every message box carry it, so the user always sees which program asks.
+
+namespace capset {
+
+inline constexpr char kAppTitle[] = "缓和曲线上盖梁坐标计算";
+
+}  // namespace capset

@@ -1,0 +1,68 @@
+#pragma once
+// The fixed layout of the window, as data: one row a control, one row a red
+// line. Form1 creates its widgets from these tables in one loop, so the
+// tables read side by side with the drawing of the form they come from.
+//
+// Positions are twips (1/1440 inch) from the top-left corner of the client
+// area. At 96 dpi 15 twips make one pixel, and every coordinate in the tables
+// is a multiple of 15, so twips / 15 is an exact logical pixel; Qt scales
+// logical pixels on high-DPI screens and the proportions stay.
+//
+// This file knows nothing of Qt: the tables are plain values.
+
+#include <span>
+
+namespace capset {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+
+enum class ControlKind { kBox, kLabel, kButton };
+
+// The three fonts of the form: "MS Sans Serif" / "Microsoft Sans Serif"
+// 8.25 pt bold, the same at 12 pt, and the heading in "宋体" 15 pt bold.
+enum class FontRole { kSmallSans, kLargeSans, kHeadingSerif };
+
+struct TwipRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct ControlRow {
+  const char* name;     // object name: "Text1", "Label2", "Command1"
+  ControlKind kind;
+  const char* caption;  // UTF-8; empty for boxes, which start empty
+  TwipRect rect;
+  int tab_index;        // labels keep theirs but take no focus
+  FontRole font;
+};
+
+struct LineRow {
+  const char* name;  // "Line1" ... "Line7"
+  int x1, y1, x2, y2;  // twips
+  int width_px;      // pen width in logical pixels
+};
+
+// The 26 boxes, 29 labels and 3 buttons.
+std::span<const ControlRow> Form1Controls();
+
+// The frame and the three band separators.
+std::span<const LineRow> Form1Lines();
+
+// The client area: the layout reaches x = 12960 (the frame's right edge) and
+// y = 9360 + 495 (the bottom of the buttons); a margin of 360 twips (a quarter
+// inch) keeps the frame and the buttons off the window border.
+inline constexpr int kClientWidthTwips = 12960 + 360;
+inline constexpr int kClientHeightTwips = 9360 + 495 + 360;
+
+// Light cyan of the window and of every label.
+struct Rgb {
+  int r, g, b;
+};
+inline constexpr Rgb kBackground{192, 255, 255};
+inline constexpr Rgb kLineColour{255, 0, 0};
+
+}  // namespace capset

@@ -1,0 +1,34 @@
+// capset: one window, three buttons; everything else happens in the prompts
+// that Start and Compute open.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "form1.h"
+#include "qt_error_reporter.h"
+#include "qt_number_reader.h"
+#include "qt_prompt.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("capset");
+
+  // The toolkit's own words (OK, Cancel) in the user's language: 确定, 取消.
+  QTranslator toolkit_words;
+  if (toolkit_words.load(QLocale(), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&toolkit_words);
+  }
+
+  capset::QtPrompt prompt;
+  capset::QtNumberReader reader;
+  capset::QtErrorReporter reporter;
+  capset::Form1 window(prompt, reader, reporter);
+  prompt.SetParentWindow(&window);
+  reporter.SetParentWindow(&window);
+
+  window.show();
+  return app.exec();
+}

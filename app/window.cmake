@@ -1,0 +1,23 @@
+# Qt side: the window, the Qt half of the seam, the program.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+set(CMAKE_AUTOMOC ON)
+include(GNUInstallDirs)
+
+# The window and the Qt seam, shared by the program, the replay harness, the
+# tests and the start-up benchmark.
+add_library(capset_window STATIC
+  form1.cpp
+  form1.h
+  form1_layout.cpp
+  qt_error_reporter.cpp
+  qt_number_reader.cpp
+  qt_prompt.cpp
+)
+target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(capset_window PUBLIC capset_handlers Qt6::Widgets)
+
+add_executable(capset main.cpp)
+target_link_libraries(capset PRIVATE capset_window)
+
+install(TARGETS capset)
+install(FILES capset.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -1,0 +1,6 @@
+# Time from process start to the window shown.
+# A program to run by hand, not a test: `benchmarks/window_startup`.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+
+add_executable(window_startup window_startup.cpp)
+target_link_libraries(window_startup PRIVATE capset_window benchmark::benchmark)
