@@ -6,10 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "form1.h"
-#include "qt_error_reporter.h"
-#include "qt_number_reader.h"
-#include "qt_prompt.h"
+#include "program_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -22,12 +19,8 @@ int main(int argc, char* argv[]) {
     QApplication::installTranslator(&toolkit_words);
   }
 
-  capset::QtPrompt prompt;
-  capset::QtNumberReader reader;
-  capset::QtErrorReporter reporter;
-  capset::Form1 window(prompt, reader, reporter);
-  prompt.SetParentWindow(&window);
-  reporter.SetParentWindow(&window);
+  capset::ProgramWindow program;
+  capset::Form1& window = program.window;
 
   window.show();
   return app.exec();

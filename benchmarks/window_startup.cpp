@@ -21,10 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "form1.h"
-#include "qt_error_reporter.h"
-#include "qt_number_reader.h"
-#include "qt_prompt.h"
+#include "program_window.h"
 
 namespace {
 
@@ -59,12 +56,8 @@ class FirstPaintSignal : public QObject {
 int RunChild(int argc, char* argv[], int fd) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  capset::QtPrompt prompt;
-  capset::QtNumberReader reader;
-  capset::QtErrorReporter reporter;
-  capset::Form1 window(prompt, reader, reporter);
-  prompt.SetParentWindow(&window);
-  reporter.SetParentWindow(&window);
+  capset::ProgramWindow program;
+  capset::Form1& window = program.window;
   FirstPaintSignal signal(fd);
   window.installEventFilter(&signal);
   window.show();
