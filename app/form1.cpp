@@ -90,10 +90,10 @@ Form1::Form1(Prompt& prompt, const NumberReader& reader,
 
 void Form1::BuildControls() {
   struct Focusable {
-    int tab_index;
+    int tabIndex;
     QWidget* widget;
   };
-  std::vector<Focusable> focus_order;
+  std::vector<Focusable> focusOrder;
 
   for (const ControlRow& row : Form1Controls()) {
     const QString caption = QString::fromUtf8(row.caption);
@@ -130,30 +130,30 @@ void Form1::BuildControls() {
     widget->setObjectName(QString::fromUtf8(row.name));
     widget->setGeometry(ToPixels(row.rect));
     if (row.kind != ControlKind::kLabel) {
-      focus_order.push_back({row.tab_index, widget});
+      focusOrder.push_back({row.tabIndex, widget});
     }
   }
 
-  std::sort(focus_order.begin(), focus_order.end(),
+  std::sort(focusOrder.begin(), focusOrder.end(),
             [](const Focusable& a, const Focusable& b) {
-              return a.tab_index < b.tab_index;
+              return a.tabIndex < b.tabIndex;
             });
-  for (std::size_t i = 1; i < focus_order.size(); ++i) {
-    QWidget::setTabOrder(focus_order[i - 1].widget, focus_order[i].widget);
+  for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+    QWidget::setTabOrder(focusOrder[i - 1].widget, focusOrder[i].widget);
   }
   // The first control in tab order (Text1) has the focus when the window opens.
-  focus_order.front().widget->setFocus(Qt::OtherFocusReason);
+  focusOrder.front().widget->setFocus(Qt::OtherFocusReason);
 
   command1_ = findChild<QPushButton*>("Command1");
   command2_ = findChild<QPushButton*>("Command2");
   command3_ = findChild<QPushButton*>("Command3");
-  connect(command1_, &QPushButton::clicked, this, &Form1::command1_click);
-  connect(command2_, &QPushButton::clicked, this, &Form1::command2_click);
+  connect(command1_, &QPushButton::clicked, this, &Form1::ClickStart);
+  connect(command2_, &QPushButton::clicked, this, &Form1::ClickCompute);
   connect(command3_, &QPushButton::clicked, this, &Form1::command3_click);
 }
 
 void Form1::WriteBox(int number, const std::string& text) {
-  QLineEdit* target = box(number);
+  QLineEdit* target = Box(number);
   Q_ASSERT(target != nullptr);
   if (target == nullptr) return;
   target->setText(QString::fromStdString(text));
@@ -162,13 +162,13 @@ void Form1::WriteBox(int number, const std::string& text) {
   target->setCursorPosition(0);
 }
 
-QLineEdit* Form1::box(int number) const {
+QLineEdit* Form1::Box(int number) const {
   if (number < 1 || number > kBoxCount) return nullptr;
   return boxes_[number - 1];
 }
 
-QString Form1::boxText(int number) const {
-  const QLineEdit* target = box(number);
+QString Form1::BoxText(int number) const {
+  const QLineEdit* target = Box(number);
   return target == nullptr ? QString() : target->text();
 }
 
@@ -177,7 +177,7 @@ void Form1::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   for (const LineRow& line : Form1Lines()) {
     // Square caps close the corners where the 3 px frame lines meet.
-    QPen pen(ToQColor(kLineColour), line.width_px, Qt::SolidLine,
+    QPen pen(ToQColor(kLineColour), line.widthPx, Qt::SolidLine,
              Qt::SquareCap);
     painter.setPen(pen);
     painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1),
@@ -185,12 +185,12 @@ void Form1::paintEvent(QPaintEvent* event) {
   }
 }
 
-void Form1::command1_click() { Command1_Click(job_, seam_); }
+void Form1::ClickStart() { Command1_Click(job_, seam_); }
 
-void Form1::command2_click() {
-  // Announced at the click, before the chosen solver asks anything.
-  emit solverChosen(QString::fromUtf8(SolverName(ChooseSolver(job_))));
-  Command2_Click(job_, seam_);
+void Form1::ClickCompute() {
+  const std::optional<Solver> choice = ChooseSolver(job_);
+  emit SolverChosen(QString::fromUtf8(SolverName(choice)));
+  Command2_Click(choice, job_, seam_);
 }
 
 // End: nothing to save and nothing to ask; the event loop stops at once.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cap_job.h"
+#include "cap_solution.h"
 #include "seam.h"
 
 class QLineEdit;
@@ -29,23 +30,24 @@ class Form1 : public QWidget, public BoxWriter {
   // Box `number` is Text<number>, 1 to 26.
   void WriteBox(int number, const std::string& text) override;
 
-  const CapJob& job() const { return job_; }
-  QString boxText(int number) const;
-  QLineEdit* box(int number) const;
-  QPushButton* command1() const { return command1_; }
-  QPushButton* command2() const { return command2_; }
-  QPushButton* command3() const { return command3_; }
+  const CapJob& Job() const { return job_; }
+  QString BoxText(int number) const;
+  QLineEdit* Box(int number) const;
+  QPushButton* Command1() const { return command1_; }
+  QPushButton* Command2() const { return command2_; }
+  QPushButton* Command3() const { return command3_; }
 
  signals:
-  // After every Compute click: "Cmd1" ... "Cmd5", or "none".
-  void solverChosen(const QString& name);
+  // At every Compute click, before the solver asks anything: "Cmd1" ...
+  // "Cmd5", or "none".
+  void SolverChosen(const QString& name);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private slots:
-  void command1_click();
-  void command2_click();
+  void ClickStart();
+  void ClickCompute();
   void command3_click();
 
  private:

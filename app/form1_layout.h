@@ -36,14 +36,14 @@ struct ControlRow {
   ControlKind kind;
   const char* caption;  // UTF-8; empty for boxes, which start empty
   TwipRect rect;
-  int tab_index;        // labels keep theirs but take no focus
+  int tabIndex;        // labels keep theirs but take no focus
   FontRole font;
 };
 
 struct LineRow {
   const char* name;  // "Line1" ... "Line7"
   int x1, y1, x2, y2;  // twips
-  int width_px;      // pen width in logical pixels
+  int widthPx;      // pen width in logical pixels
 };
 
 // The 26 boxes, 29 labels and 3 buttons.

@@ -13,10 +13,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("capset");
 
   // The toolkit's own words (OK, Cancel) in the user's language: 确定, 取消.
-  QTranslator toolkit_words;
-  if (toolkit_words.load(QLocale(), "qtbase", "_",
+  QTranslator toolkitWords;
+  if (toolkitWords.load(QLocale(), "qtbase", "_",
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&toolkit_words);
+    QApplication::installTranslator(&toolkitWords);
   }
 
   capset::ProgramWindow program;

@@ -1,6 +1,7 @@
 #pragma once
-// Numbers as the user writes them: the default QLocale (the system's, unless
-// the program set another), with group separators refused.
+// The symbols of the user's numbers: those of the default QLocale (the
+// system's, unless the program set another). How an answer is read from
+// them is the dialogue's own rule.
 
 #include "seam.h"
 
@@ -8,8 +9,7 @@ namespace capset {
 
 class QtNumberReader : public NumberReader {
  public:
-  ReadResult Read(const std::string& text) const override;
-  std::string DecimalSeparator() const override;
+  NumberSymbols Symbols() const override;
 };
 
 }  // namespace capset

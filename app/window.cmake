@@ -14,7 +14,7 @@ add_library(capset_window STATIC
   qt_prompt.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(capset_window PUBLIC capset_handlers Qt6::Widgets)
+target_link_libraries(capset_window PUBLIC capset_dialogue Qt6::Widgets)
 
 add_executable(capset main.cpp)
 target_link_libraries(capset PRIVATE capset_window)

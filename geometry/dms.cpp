@@ -10,7 +10,7 @@ double DmsToDegrees(double packed) {
   if (packed < 0) return -DmsToDegrees(-packed);
   const double d = std::trunc(packed);
   const double h = packed * 100;
-  const double t = Finite(packed * 10000, "度分秒换算");
+  const double t = Finite(packed * 10000, FaultPlace::kDms);
   // 1E-10 keeps a product that falls a hair short of a whole number from
   // losing a minute: 1.15 × 100 is 114.99999999999999 as a double.
   const double n = std::trunc(h + 1E-10);

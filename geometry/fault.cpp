@@ -4,12 +4,12 @@
 
 namespace capset {
 
-double Quotient(double n, double d, const char* where) {
+double Quotient(double n, double d, FaultPlace where) {
   if (d == 0) throw ArithmeticFault{ErrorKind::kDivisionByZero, where};
   return Finite(n / d, where);
 }
 
-double Finite(double v, const char* where) {
+double Finite(double v, FaultPlace where) {
   if (std::isnan(v)) throw ArithmeticFault{ErrorKind::kInvalidOperation, where};
   if (std::isinf(v)) throw ArithmeticFault{ErrorKind::kOverflow, where};
   return v;

@@ -4,8 +4,6 @@
 // a wrong number. The checked operations below raise an ArithmeticFault where
 // the fault arises; the button handler catches it once and reports it.
 
-#include <string>
-
 namespace capset {
 
 enum class ErrorKind {
@@ -15,15 +13,31 @@ enum class ErrorKind {
   kInvalidOperation,  // 0/0, the root of a negative number, a NaN
 };
 
+// The quantity being formed when a fault arose; the report names it in the
+// user's words.
+enum class FaultPlace {
+  kSeries,         // the clothoid series
+  kChord,          // chord length
+  kDeflection,     // chord deflection
+  kTangentAngle,
+  kCoordinate,     // a point placed by distance and azimuth
+  kBearing,
+  kStartValue,     // the straight-road start value of a foot point
+  kDms,            // a packed angle turned into degrees
+  kRound3,         // a value rounded to 3 decimals
+  kNumberText,     // a number shown in a box
+  kStationText,    // a station shown in a box
+};
+
 struct ArithmeticFault {
   ErrorKind kind;
-  std::string where;  // the quantity being formed, in the user's words
+  FaultPlace where;
 };
 
 // n / d, refusing a zero divisor and a result beyond the double range.
-double Quotient(double n, double d, const char* where);
+double Quotient(double n, double d, FaultPlace where);
 
 // v itself when finite; an infinity raises an overflow, a NaN an invalid operation.
-double Finite(double v, const char* where);
+double Finite(double v, FaultPlace where);
 
 }  // namespace capset

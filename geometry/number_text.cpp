@@ -1,8 +1,9 @@
 #include "number_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "fault.h"
 
@@ -13,7 +14,9 @@ constexpr int kDoubleDigits = 15;
 constexpr int kFloatDigits = 7;
 
 // A positive magnitude rounded once to `digits` significant digits:
-// value = 0.d1d2d3... × 10^(exponent + 1), trailing zeros removed.
+// value = d1.d2d3... × 10^exponent, trailing zeros removed. std::to_chars
+// rounds exactly and knows no locale, so the digits never depend on the C
+// locale that the toolkit takes from the environment.
 struct Decimal {
   std::string digits;
   int exponent;
@@ -21,13 +24,22 @@ struct Decimal {
 
 Decimal RoundToSignificant(double magnitude, int digits) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
-  std::string text(buffer);
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, digits - 1);
+  const std::string_view text(buffer, written.ptr - buffer);  // "d.ddde+XX"
   const std::size_t e = text.find('e');
-  Decimal d{text.substr(0, 1) + (digits > 1 ? text.substr(2, e - 2) : ""),
-            std::atoi(text.c_str() + e + 1)};
+  Decimal d{std::string(text.substr(0, 1)), 0};
+  if (digits > 1) d.digits += text.substr(2, e - 2);
+  const std::string_view exponent = text.substr(e + (text[e + 1] == '+' ? 2 : 1));
+  std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.exponent);
   while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
   return d;
+}
+
+// "E", the sign, at least two digits: E-05, E+16, E-300.
+std::string ExponentText(int exponent) {
+  const std::string digits = std::to_string(std::abs(exponent));
+  return std::string("E") + (exponent < 0 ? "-" : "+") + (digits.size() < 2 ? "0" : "") + digits;
 }
 
 std::string MagnitudeText(double magnitude, int digits, const std::string& sep, bool zeroBeforeSep) {
@@ -35,9 +47,7 @@ std::string MagnitudeText(double magnitude, int digits, const std::string& sep, 
   const Decimal d = RoundToSignificant(magnitude, digits);
   const std::string& g = d.digits;
   if (d.exponent < -4 || d.exponent >= digits) {
-    char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "E%+03d", d.exponent);
-    return g.substr(0, 1) + (g.size() > 1 ? sep + g.substr(1) : "") + exponent;
+    return g.substr(0, 1) + (g.size() > 1 ? sep + g.substr(1) : "") + ExponentText(d.exponent);
   }
   if (d.exponent < 0) {
     return (zeroBeforeSep ? "0" : "") + sep + std::string(-d.exponent - 1, '0') + g;
@@ -48,7 +58,7 @@ std::string MagnitudeText(double magnitude, int digits, const std::string& sep, 
 }
 
 std::string GeneralText(double value, int digits, const std::string& sep) {
-  Finite(value, "数值显示");
+  Finite(value, FaultPlace::kNumberText);
   const std::string magnitude = MagnitudeText(std::fabs(value), digits, sep, true);
   return (value < 0 ? "-" : "") + magnitude;
 }
@@ -68,7 +78,7 @@ std::string EchoText(double value, const std::string& sep) {
 }
 
 std::string SignedText(double value) {
-  Finite(value, "桩号显示");
+  Finite(value, FaultPlace::kStationText);
   return (value < 0 ? "-" : " ") + MagnitudeText(std::fabs(value), kDoubleDigits, ".", false);
 }
 

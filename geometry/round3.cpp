@@ -6,13 +6,7 @@
 
 namespace capset {
 
-double Round3(double x) {
-  const double y = Finite(x * 1000, "三位小数取整");
-  double w = std::trunc(y);
-  const double f = y - w;
-  const double awayFromZero = y < 0 ? -1 : 1;
-  if (std::fabs(f) > 0.5 || (std::fabs(f) == 0.5 && std::fmod(w, 2) != 0)) w += awayFromZero;
-  return w / 1000;
-}
+// nearbyint rounds in the default mode: to nearest, an exact half to even.
+double Round3(double x) { return std::nearbyint(Finite(x * 1000, FaultPlace::kRound3)) / 1000; }
 
 }  // namespace capset

@@ -40,11 +40,21 @@ struct Bearing {
   double azimuth;  // degrees, in [0, 360)
 };
 
+// The powers of A1 that the series and the tangent angle divide by. An
+// iteration that evaluates the same spiral many times forms them once; each
+// is the same std::pow(A1, m) the one-off forms below use, so the results
+// are the same to the bit.
+struct A1Powers {
+  double p2, p4, p6, p8, p10, p12;
+};
+A1Powers PowersOf(double A1);
+
 // x = l − (l⁵/40)/A1⁴ + (l⁹/3456)/A1⁸ [− (l¹³/599040)/A1¹²]
 // y = (l³/6)/A1² − (l⁷/336)/A1⁶ + (l¹¹/42240)/A1¹⁰
 // `xTerms` is 4 for the skewed caps and 3 for the square cap. Odd powers keep
 // the sign of l, so a negative l gives the point mirrored through the origin.
 LocalPoint SpiralLocal(double l, double A1, int xTerms);
+LocalPoint SpiralLocal(double l, const A1Powers& a, int xTerms);
 
 // c = √(y² + x²), δ = arctan(y / x) × ρ. The origin itself (x = y = 0) has
 // chord 0 and deflection 0.
@@ -52,6 +62,7 @@ Chord ChordOf(LocalPoint p, double rho);
 
 // β = ((l² × 90) / A1²) / Pi, degrees.
 double TangentAngle(double l, double A1, double Pi);
+double TangentAngle(double l, const A1Powers& a, double Pi);
 
 // The point at `distance` from `from` in the direction `azimuth`:
 // (X + d·cos(azimuth / ρ), Y + d·sin(azimuth / ρ)). A spiral point is placed

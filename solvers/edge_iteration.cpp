@@ -17,14 +17,14 @@ Round EdgeRound(const SpiralFrame& f, const EdgeSide& side, double lambda, Plane
   const double chordAzimuth = IntoRange(f.T + f.s * chord.deflection, f.footChordFold);
   const PlanePoint foot = Polar(f.origin, chord.length, chordAzimuth, f.rho);
   const double tangent = f.T + f.s * TangentAngle(lambda, f.A1, f.Pi);
-  const PlanePoint edge = Polar(foot, w, IntoRange(tangent + side.edgeTurn, side.edgeFold), f.rho);
+  const PlanePoint edge = Polar(foot, w, IntoRange(tangent + side.sigma * 90, side.edgeFold), f.rho);
   return {edge, BearingOf(edge.X - centre.X, edge.Y - centre.Y, f.rho)};
 }
 
 }  // namespace
 
-EdgeResult FindEdgePoint(const SpiralFrame& frame, const EdgeSide& side, const EdgeSearch& search) {
-  EdgeResult result{EdgeResult::Outcome::kBoundReached, search.start, {0, 0}, 0, 0};
+EdgeSolution FindEdgePoint(const SpiralFrame& frame, const EdgeSide& side, const EdgeSearch& search) {
+  EdgeSolution result{SideStatus::kBoundReached, {0, 0}, search.start, 0, 0, 0};
   double lambda = search.start;
   for (int round = 1; round <= kMaxEdgeRounds; ++round) {
     result.rounds = round;
@@ -33,21 +33,21 @@ EdgeResult FindEdgePoint(const SpiralFrame& frame, const EdgeSide& side, const E
       r = EdgeRound(frame, side, lambda, search.centre, search.w);
     } catch (const ArithmeticFault&) {
       // Only a foot point that has run far off the curve overflows here.
-      result.outcome = EdgeResult::Outcome::kRanAway;
+      result.status = SideStatus::kRanAway;
       return result;
     }
     double d = r.bearing.azimuth - search.target;
     if (std::fabs(d) > 180) d = d < -180 ? d + 360 : d - 360;
-    lambda = lambda + side.correctionSign * ((d * r.bearing.length) / frame.rho);
-    result.lambda = lambda;
-    result.edge = r.edge;
+    lambda = lambda + side.sigma * ((d * r.bearing.length) / frame.rho);
+    result.footDistance = lambda;
+    result.point = r.edge;
     result.length = r.bearing.length;
     if (std::fabs(d) <= search.precision) {
-      result.outcome = EdgeResult::Outcome::kConverged;
+      result.status = SideStatus::kSolved;
       return result;
     }
     if (!std::isfinite(lambda) || std::fabs(lambda - search.centreDistance) > kRunAwayReaches * search.reach) {
-      result.outcome = EdgeResult::Outcome::kRanAway;
+      result.status = SideStatus::kRanAway;
       return result;
     }
   }

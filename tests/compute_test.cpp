@@ -1,225 +1,240 @@
 // Compute: which solver each job selects, and how the solvers meet bad
-// answers, Cancel, faults and sides they cannot solve.
+// answers, Cancel, faults and sides they cannot solve. Answers in, events
+// and box texts out, through the same handlers the window's buttons call.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "cap_solvers.h"
-#include "scripted_seam.h"
+#include "dialogue_run.h"
+#include "handlers.h"
+#include "script_builder.h"
+#include "table.h"
+#include "texts.h"
+#include "worked_cases.h"
 
 namespace capset::testing {
 namespace {
 
-TEST(Dispatch, FirstRowThatHoldsWins) {
-  const struct {
-    const char* name;
-    double KZH, KHZ;
-    int16_t P;
-    double B;
-    SolverChoice expected;
-  } cases[] = {
-      {"before any Start", 0, 0, 0, 0, SolverChoice::kNone},
-      {"ZH, right, skewed", 1200, 0, 3, 45, SolverChoice::kCmd1},
-      {"ZH, left, skewed", 1200, 0, -1, 45, SolverChoice::kCmd2},
-      {"ZH, square, P ignored", 1200, 0, -1, 90, SolverChoice::kCmd5},
-      {"ZH, square, P 0", 1200, 0, 0, 90, SolverChoice::kCmd5},
-      {"HZ, right, skewed", 0, 5000, 1, 60, SolverChoice::kCmd3},
-      {"HZ, left, skewed", 0, 5000, -2, 60, SolverChoice::kCmd4},
-      {"HZ, square: no solver", 0, 5000, 1, 90, SolverChoice::kNone},
-      {"ZH, P 0, skewed", 1200, 0, 0, 45, SolverChoice::kNone},
-      {"both stations 0", 0, 0, 1, 45, SolverChoice::kNone},
-      {"stale KHZ loses to KZH", 1200, 5000, 1, 45, SolverChoice::kCmd1},
-      {"tiny KZH counts as given", 1e-9, 0, 1, 90, SolverChoice::kCmd5},
-      {"B a hair off 90 is skewed", 1200, 0, 1, 90.000277777777, SolverChoice::kCmd1},
-  };
-  for (const auto& c : cases) {
-    CapJob job;
-    job.KZH = c.KZH;
-    job.KHZ = c.KHZ;
-    job.P = c.P;
-    job.B = c.B;
-    EXPECT_EQ(ChooseSolver(job), c.expected) << c.name;
-  }
+struct DispatchRow {
+  const char* name;
+  double KZH, KHZ;
+  int16_t P;
+  double B;
+  std::optional<Solver> expected;
+};
+
+class Dispatch : public ::testing::TestWithParam<DispatchRow> {};
+
+TEST_P(Dispatch, FirstRowThatHoldsWins) {
+  const DispatchRow& r = GetParam();
+  CapJob job;
+  job.KZH = r.KZH;
+  job.KHZ = r.KHZ;
+  job.P = r.P;
+  job.B = r.B;
+  EXPECT_EQ(ChooseSolver(job), r.expected);
 }
 
-TEST(Dispatch, NoSolverMeansNothingHappens) {
-  ScriptedSession s("@compute\n");
-  s.Play();
-  EXPECT_EQ(s.events, std::vector<std::string>{"SOLVER none"});
-  for (const auto& box : s.boxes) EXPECT_EQ(box, "");
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Dispatch,
+    ::testing::Values(DispatchRow{"BeforeAnyStart", 0, 0, 0, 0, std::nullopt},
+                      DispatchRow{"ZHRightSkewed", 1200, 0, 3, 45, Solver::kCmd1},
+                      DispatchRow{"ZHLeftSkewed", 1200, 0, -1, 45, Solver::kCmd2},
+                      DispatchRow{"ZHSquarePIgnored", 1200, 0, -1, 90, Solver::kCmd5},
+                      DispatchRow{"ZHSquareP0", 1200, 0, 0, 90, Solver::kCmd5},
+                      DispatchRow{"HZRightSkewed", 0, 5000, 1, 60, Solver::kCmd3},
+                      DispatchRow{"HZLeftSkewed", 0, 5000, -2, 60, Solver::kCmd4},
+                      DispatchRow{"HZSquareHasNoSolver", 0, 5000, 1, 90, std::nullopt},
+                      DispatchRow{"ZHP0Skewed", 1200, 0, 0, 45, std::nullopt},
+                      DispatchRow{"BothStations0", 0, 0, 1, 45, std::nullopt},
+                      DispatchRow{"StaleKHZLosesToKZH", 1200, 5000, 1, 45, Solver::kCmd1},
+                      DispatchRow{"TinyKZHCountsAsGiven", 1e-9, 0, 1, 90, Solver::kCmd5},
+                      DispatchRow{"BAHairOff90IsSkewed", 1200, 0, 1, 90.000277777777, Solver::kCmd1}),
+    RowName<DispatchRow>);
+
+TEST(Compute, NoSolverMeansNothingHappens) {
+  const DialogueRun run = RunDialogue(Script().Click(kComputeLine));
+  EXPECT_EQ(run.transcript.events, std::vector<std::string>{"SOLVER none"});
+  for (const auto& [box, text] : run.transcript.boxes) EXPECT_EQ(text, "") << "Text" << box;
 }
 
-const std::string kSquareStart = "@start\n12000\n1000\n2000\n45\n0\n200\n12050\n90\n1\n";
-const std::string kSkewStart = "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n60\n1\n";
-const std::string kHZStart = "@start\n0\n12500\n1000\n2000\n225\n0\n200\n12450\n60\n1\n";
+const Script kBaseRun = Script().Start({}).Compute(kZHBaseCompute);
 
-TEST(SquareCap, RefusesJobsItWouldPlaceWrongly) {
-  const struct {
-    const char* name;
-    std::string start;
-    const char* because;
-  } cases[] = {
-      {"Kj before ZH", "@start\n12000\n1000\n2000\n45\n0\n200\n11950\n90\n1\n", "Kj 小于直缓点桩号"},
-      {"P = 0", "@start\n12000\n1000\n2000\n45\n0\n200\n12050\n90\n0\n", "P = 0"},
-  };
-  for (const auto& c : cases) {
-    ScriptedSession s(c.start + "@compute\n6\n0.001\n");
-    s.Play();
-    ASSERT_EQ(s.Events("MESSAGE").size(), 1u) << c.name;
-    EXPECT_NE(s.Events("MESSAGE")[0].find(c.because), std::string::npos) << c.name;
-    EXPECT_EQ(s.Events("PROMPT").size(), 9u) << c.name << ": no solver prompt";
-    EXPECT_EQ(s.boxes[13], "") << c.name;
-  }
+// A job refused before the solver's first question: one message, no solver
+// prompt, no box written.
+struct RefusedJobRow {
+  const char* name;
+  StartAnswers job;
+  Refusal refusal;
+};
+
+class RefusedJob : public ::testing::TestWithParam<RefusedJobRow> {};
+
+TEST_P(RefusedJob, ReportedBeforeAnyPrompt) {
+  const DialogueRun run = RunDialogue(Script().Start(GetParam().job).Click(kComputeLine).Answers({"6", "0.001"}));
+  EXPECT_EQ(run.Events("MESSAGE"), std::vector<std::string>{OneLine(RefusedJobMessage(GetParam().refusal))});
+  EXPECT_EQ(run.Events("PROMPT").back(), kAskP) << "no solver prompt";
+  for (int box : {10, 13, 14, 16, 23, 25}) EXPECT_EQ(run.Box(box), "") << "Text" << box;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RefusedJob,
+    ::testing::Values(RefusedJobRow{"SquareKjBeforeZH", With(kSquareJob, &StartAnswers::Kj, "11950"), Refusal::kKjBeforeZH},
+                      RefusedJobRow{"SquareP0", With(kSquareJob, &StartAnswers::P, "0"), Refusal::kNoDeflection},
+                      RefusedJobRow{"SquareA1Zero", With(kSquareJob, &StartAnswers::A1, "0"), Refusal::kA1Zero},
+                      RefusedJobRow{"B0OnTheZHSpiral", {.B = "0"}, Refusal::kAxisParallel},
+                      RefusedJobRow{"B180OnTheZHSpiral", {.B = "180", .P = "-1"}, Refusal::kAxisParallel},
+                      RefusedJobRow{"B180OnTheHZSpiral", With(kHZJob, &StartAnswers::B, "180"), Refusal::kAxisParallel},
+                      RefusedJobRow{"A1ZeroOnTheZHSpiral", {.A1 = "0"}, Refusal::kA1Zero},
+                      RefusedJobRow{"A1ZeroOnTheHZSpiral", With(kHZJob, &StartAnswers::A1, "0"), Refusal::kA1Zero}),
+    RowName<RefusedJobRow>);
 
 TEST(SquareCap, CentreAtZHIsTheOriginPoint) {
-  ScriptedSession s("@start\n12000\n1000\n2000\n45\n0\n200\n12000\n90\n1\n@compute\n6\n0.001\n");
-  s.Play();
-  EXPECT_TRUE(s.Events("MESSAGE").empty());
-  EXPECT_EQ(s.boxes[23], "1000");
-  EXPECT_EQ(s.boxes[24], "2000");
-  EXPECT_EQ(s.boxes[13], "K 12+ 0");
+  const DialogueRun run =
+      RunDialogue(Script().Start(With(kSquareJob, &StartAnswers::Kj, "12000")).Compute(kSquareCompute));
+  EXPECT_TRUE(run.Events("MESSAGE").empty());
+  EXPECT_EQ(run.Box(23), "1000");
+  EXPECT_EQ(run.Box(24), "2000");
+  EXPECT_EQ(run.Box(13), "K 12+ 0");
 }
 
 // A run that stops half-way leaves the previous complete result.
-TEST(Solvers, StoppedRunChangesNoResultBox) {
-  const struct {
-    const char* name;
-    std::string first, second;
-  } cases[] = {
-      {"Cancel at the square cap's precision", kSquareStart + "@compute\n6\n0.001\n", "@compute\n8\n@cancel\n"},
-      {"Cancel at the skewed cap's DR", kSkewStart + "@compute\n1050\n7.5\n0.0001\n", "@compute\n1060\n@cancel\n"},
-      {"overflow in the series", kSkewStart + "@compute\n1050\n7.5\n0.0001\n", "@compute\n1e30\n7.5\n0.0001\n"},
-      {"Cancel at the HZ cap's Kp", kHZStart + "@compute\n12450\n6\n0.001\n", "@compute\n@cancel\n"},
-  };
-  for (const auto& c : cases) {
-    ScriptedSession before(c.first);
-    before.Play();
-    ScriptedSession after(c.first + c.second);
-    after.Play();
-    EXPECT_EQ(after.boxes, before.boxes) << c.name;
-  }
-  ScriptedSession kept(kSquareStart + "@compute\n6\n0.001\n@compute\n8\n@cancel\n");
-  kept.Play();
-  EXPECT_EQ(kept.job.DR, 8.0f) << "answers given before the Cancel keep their values";
+struct StoppedRow {
+  const char* name;
+  Script first;
+  Script second;
+};
+
+class StoppedRun : public ::testing::TestWithParam<StoppedRow> {};
+
+TEST_P(StoppedRun, ChangesNoResultBox) {
+  const DialogueRun before = RunDialogue(GetParam().first);
+  const DialogueRun after = RunDialogue(Script(GetParam().first).Then(GetParam().second));
+  EXPECT_EQ(after.transcript.boxes, before.transcript.boxes);
 }
 
-TEST(Solvers, ArithmeticFaultIsReportedByKind) {
-  ScriptedSession s(kSkewStart + "@compute\n1e30\n7.5\n0.0001\n");
-  s.Play();
-  ASSERT_EQ(s.Events("MESSAGE").size(), 1u);
-  EXPECT_NE(s.Events("MESSAGE")[0].find("溢出"), std::string::npos) << s.Events("MESSAGE")[0];
-  for (int box = 10; box <= 25; ++box) EXPECT_EQ(s.boxes[box].find("inf"), std::string::npos);
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StoppedRun,
+    ::testing::Values(
+        StoppedRow{"CancelAtTheSquareCapsPrecision", Script().Start(kSquareJob).Compute(kSquareCompute),
+                   Script().Click(kComputeLine).Answers({"8"}).Cancel()},
+        StoppedRow{"CancelAtTheSkewedCapsDR", kBaseRun, Script().Click(kComputeLine).Answers({"1060"}).Cancel()},
+        StoppedRow{"OverflowInTheSeries", kBaseRun, Script().Compute({.Kp = "1e30", .DR = "7.5", .Precision = "0.0001"})},
+        StoppedRow{"CancelAtTheHZCapsKp", Script().Start(kHZJob).Compute(kHZCompute),
+                   Script().Click(kComputeLine).Cancel()}),
+    RowName<StoppedRow>);
+
+TEST(Compute, AnswersBeforeACancelKeepTheirValues) {
+  const DialogueRun run = RunDialogue(
+      Script().Start(kSquareJob).Compute(kSquareCompute).Click(kComputeLine).Answers({"8"}).Cancel());
+  EXPECT_EQ(run.job.DR, 8.0f);
 }
 
-TEST(Solvers, BadAnswersAreRefusedAtTheirPrompt) {
-  const struct {
-    const char* name;
-    std::string script;
-    const char* because;
-    size_t prompts;  // all prompts shown, the refused one twice
-  } cases[] = {
-      {"square cap DR not a number", kSquareStart + "@compute\nsix\n6\n0.001\n", "类型不匹配", 12},
-      {"square cap DR beyond a float", kSquareStart + "@compute\n1e39\n6\n0.001\n", "溢出", 12},
-      {"skewed DR = 0", kSkewStart + "@compute\n1050\n0\n7.5\n0.0001\n", "DR 不能为 0", 13},
-      {"skewed DR that rounds to a float 0", kSkewStart + "@compute\n1050\n1e-50\n7.5\n0.0001\n", "DR 不能为 0", 13},
-      {"skewed precision 0", kSkewStart + "@compute\n1050\n7.5\n0\n0.0001\n", "精度须大于 0", 13},
-      {"skewed precision below 0", kSkewStart + "@compute\n1050\n7.5\n-0.001\n0.0001\n", "精度须大于 0", 13},
-      {"ZH cap centre before ZH", kSkewStart + "@compute\n999.99\n1050\n7.5\n0.0001\n", "Kp 小于直缓点桩号", 13},
-      {"HZ cap centre after HZ", kHZStart + "@compute\n12500.01\n12450\n6\n0.001\n", "Kp 大于缓直点桩号", 14},
-  };
-  for (const auto& c : cases) {
-    ScriptedSession s(c.script);
-    s.Play();
-    ASSERT_EQ(s.Events("MESSAGE").size(), 1u) << c.name;
-    EXPECT_NE(s.Events("MESSAGE")[0].find(c.because), std::string::npos) << c.name << ": " << s.Events("MESSAGE")[0];
-    EXPECT_EQ(s.Events("PROMPT").size(), c.prompts) << c.name;
-    EXPECT_NE(s.boxes[13], "") << c.name << ": the run went on to its end";
-  }
+TEST(Compute, ArithmeticFaultIsReportedByKindAndPlace) {
+  const DialogueRun run = RunDialogue(Script().Start({}).Compute({.Kp = "1e30", .DR = "7.5", .Precision = "0.0001"}));
+  EXPECT_EQ(run.Events("MESSAGE"), std::vector<std::string>{OneLine(SolverFaultMessage(
+                                       {ErrorKind::kOverflow, FaultPlace::kSeries}))});
+  for (int box = 10; box <= 25; ++box) EXPECT_EQ(run.Box(box).find("inf"), std::string::npos);
 }
 
-TEST(SkewedCap, JobsWithoutAnEdgeCrossingAreRefusedBeforeAnyPrompt) {
-  const struct {
-    const char* name;
-    std::string start;
-    const char* because;
-  } cases[] = {
-      {"B = 0 on the ZH spiral", "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n0\n1\n", "B 为 0 或 180"},
-      {"B = 180 on the ZH spiral", "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n180\n-1\n", "B 为 0 或 180"},
-      {"B = 180 on the HZ spiral", "@start\n0\n12500\n1000\n2000\n225\n0\n200\n12450\n180\n1\n", "B 为 0 或 180"},
-      {"A1 = 0 on the ZH spiral", "@start\n1000\n1000\n2000\n45\n0\n0\n1050\n60\n1\n", "A1 为 0"},
-      {"A1 = 0 on the HZ spiral", "@start\n0\n12500\n1000\n2000\n225\n0\n0\n12450\n60\n-1\n", "A1 为 0"},
-  };
-  for (const auto& c : cases) {
-    ScriptedSession s(c.start + "@compute\n");
-    s.Play();
-    ASSERT_EQ(s.Events("MESSAGE").size(), 1u) << c.name;
-    EXPECT_NE(s.Events("MESSAGE")[0].find(c.because), std::string::npos) << c.name;
-    EXPECT_EQ(s.Events("PROMPT").back().find("Kp"), std::string::npos) << c.name << ": no solver prompt";
-    for (int box : {10, 13, 14, 23, 25}) EXPECT_EQ(s.boxes[box], "") << c.name;
-  }
+// An answer the solver cannot use is refused at its prompt, and the run goes
+// on to its end with the answer given next.
+struct BadAnswerRow {
+  const char* name;
+  Script script;
+  std::string message;
+  std::size_t prompts;  // all prompts shown, the refused one twice
+};
+
+class SolverBadAnswer : public ::testing::TestWithParam<BadAnswerRow> {};
+
+TEST_P(SolverBadAnswer, IsRefusedAtItsPrompt) {
+  const DialogueRun run = RunDialogue(GetParam().script);
+  EXPECT_EQ(run.Events("MESSAGE"), std::vector<std::string>{OneLine(GetParam().message)});
+  EXPECT_EQ(run.Events("PROMPT").size(), GetParam().prompts);
+  EXPECT_NE(run.Box(13), "") << "the run went on to its end";
 }
+
+const Script kSquareStart = Script().Start(kSquareJob).Click(kComputeLine);
+const Script kSkewStart = Script().Start({}).Click(kComputeLine);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SolverBadAnswer,
+    ::testing::Values(
+        BadAnswerRow{"SquareDRNotANumber", Script(kSquareStart).Answers({"six", "6", "0.001"}),
+                     NotANumberMessage("six", kAskDR), 12},
+        BadAnswerRow{"SquareDRBeyondAFloat", Script(kSquareStart).Answers({"1e39", "6", "0.001"}),
+                     FloatRangeMessage(kAskDR), 12},
+        BadAnswerRow{"SkewedDR0", Script(kSkewStart).Answers({"1050", "0", "7.5", "0.0001"}),
+                     RefusedAnswerMessage(Refusal::kDRZero, kAskDR), 13},
+        BadAnswerRow{"SkewedDRThatRoundsToAFloat0", Script(kSkewStart).Answers({"1050", "1e-50", "7.5", "0.0001"}),
+                     RefusedAnswerMessage(Refusal::kDRZero, kAskDR), 13},
+        BadAnswerRow{"SkewedPrecision0", Script(kSkewStart).Answers({"1050", "7.5", "0", "0.0001"}),
+                     RefusedAnswerMessage(Refusal::kPrecisionNotPositive, kAskPrecision), 13},
+        BadAnswerRow{"SkewedPrecisionBelow0", Script(kSkewStart).Answers({"1050", "7.5", "-0.001", "0.0001"}),
+                     RefusedAnswerMessage(Refusal::kPrecisionNotPositive, kAskPrecision), 13},
+        BadAnswerRow{"ZHCapCentreBeforeZH", Script(kSkewStart).Answers({"999.99", "1050", "7.5", "0.0001"}),
+                     RefusedAnswerMessage(Refusal::kKpBeforeZH, kAskKp), 13},
+        BadAnswerRow{"HZCapCentreAfterHZ",
+                     Script().Start(kHZJob).Click(kComputeLine).Answers({"12500.01", "12450", "6", "0.001"}),
+                     RefusedAnswerMessage(Refusal::kKpAfterHZ, kAskKp), 14},
+        BadAnswerRow{"KpOutOfRange", Script(kSkewStart).Answers({"1e400", "1050", "7.5", "0.0001"}),
+                     OutOfRangeMessage("1e400", kAskKp), 13}),
+    RowName<BadAnswerRow>);
 
 // A side that is not solved is emptied, never left showing another cap's
 // numbers, and one notice after the run says which side and why.
-TEST(SkewedCap, UnsolvedSideIsEmptiedAndExplained) {
-  const struct {
-    const char* name;
-    std::string job;
-    const char* side;
-    const char* because;
-  } cases[] = {
-      {"inner start before ZH", "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n120\n1\n@compute\n1003\n7.5\n0.0001\n",
-       "内侧", "ZH 之前"},
-      {"outer start before ZH, Cmd1", kSkewStart + "@compute\n1003\n7.5\n0.0001\n", "外侧", "ZH 之前"},
-      {"outer start before ZH, Cmd2", "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n120\n-1\n@compute\n1003\n7.5\n0.0001\n",
-       "外侧", "ZH 之前"},
-      {"inner start after HZ, Cmd3", kHZStart + "@compute\n12497\n6\n0.001\n", "内侧", "HZ 之后"},
-      {"outer start after HZ, Cmd3", "@start\n0\n12500\n1000\n2000\n225\n0\n200\n12450\n120\n1\n@compute\n12497\n6\n0.001\n",
-       "外侧", "HZ 之后"},
-      {"outer start after HZ, Cmd4", "@start\n0\n12500\n1000\n2000\n225\n0\n200\n12450\n60\n-1\n@compute\n12497\n6\n0.001\n",
-       "外侧", "HZ 之后"},
-      {"strong skew runs away", "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n15\n1\n@compute\n1050\n7.5\n0.0001\n",
-       "内侧", "发散"},
-      {"near-parallel the other way", "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n170\n1\n@compute\n1050\n7.5\n0.0001\n",
-       "内侧", "发散"},
-      {"precision beyond the arithmetic", kSkewStart + "@compute\n1050\n7.5\n1e-40\n", "外侧", "1000 次"},
-  };
-  for (const auto& c : cases) {
-    ScriptedSession before(kSkewStart + "@compute\n1050\n7.5\n0.0001\n");
-    before.Play();
-    ScriptedSession s(kSkewStart + "@compute\n1050\n7.5\n0.0001\n" + c.job);
-    s.Play();
-    const auto messages = s.Events("MESSAGE");
-    ASSERT_EQ(messages.size(), 1u) << c.name;
-    EXPECT_NE(messages[0].find(std::string(c.side) + "未"), std::string::npos) << c.name << ": " << messages[0];
-    EXPECT_NE(messages[0].find(c.because), std::string::npos) << c.name << ": " << messages[0];
-    const bool inner = std::string(c.side) == "内侧";
-    for (int box : inner ? std::vector<int>{21, 17, 18, 19} : std::vector<int>{20, 14, 15, 16})
-      EXPECT_EQ(s.boxes[box], "") << c.name << ", Text" << box;
-    for (int box : inner ? std::vector<int>{20, 14, 15, 16} : std::vector<int>{21, 17, 18, 19})
-      EXPECT_NE(s.boxes[box], before.boxes[box]) << c.name << ", Text" << box << ": the other side is rewritten";
-  }
+struct UnsolvedRow {
+  const char* name;
+  Script job;
+  bool inner;
+};
+
+class UnsolvedSide : public ::testing::TestWithParam<UnsolvedRow> {};
+
+TEST_P(UnsolvedSide, IsEmptiedAndExplained) {
+  const UnsolvedRow& r = GetParam();
+  const DialogueRun before = RunDialogue(kBaseRun);
+  const DialogueRun run = RunDialogue(Script(kBaseRun).Then(r.job));
+  const auto messages = run.Events("MESSAGE");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].rfind(r.inner ? "内侧未" : "外侧未", 0), 0u) << messages[0];
+  const std::vector<int> emptied = r.inner ? std::vector<int>{21, 17, 18, 19} : std::vector<int>{20, 14, 15, 16};
+  const std::vector<int> rewritten = r.inner ? std::vector<int>{20, 14, 15, 16} : std::vector<int>{21, 17, 18, 19};
+  for (int box : emptied) EXPECT_EQ(run.Box(box), "") << "Text" << box;
+  for (int box : rewritten) EXPECT_NE(run.Box(box), before.Box(box)) << "Text" << box << ": the other side is new";
 }
 
-// The ZH-end case whose left edge bearing crosses north: the mismatch is
-// taken as −0.053, not 359.95. Angles are given in decimal degrees.
-TEST(SkewedCap, MismatchAcrossNorth) {
-  ScriptedSession s("1070.317\n11.98\n0.0001\n");
-  CapJob& j = s.job;
-  SeparatorReader reader(".");
-  Seam seam{s, reader, s, s};
-  Cmd1(1000, 1000, 2000, 96.942, 0, 353.8, 81.949, 1070.317, 180 / 3.1415926535, 3.1415926535,
-       {j.Kp, j.DR, j.Precision}, seam);
-  EXPECT_TRUE(s.Events("MESSAGE").empty());
-  EXPECT_EQ(s.boxes[20], "K 1+ 68.634");
-  EXPECT_EQ(s.boxes[14], "1003.14");
-  EXPECT_EQ(s.boxes[15], "2069.748");
-  EXPECT_EQ(s.boxes[16], "12.098");
-  EXPECT_EQ(s.boxes[21], "k 1+ 72.023");
-  EXPECT_EQ(s.boxes[17], "978.942");
-  EXPECT_EQ(s.boxes[18], "2069.738");
-  EXPECT_EQ(s.boxes[19], "12.1");
+INSTANTIATE_TEST_SUITE_P(
+    Rows, UnsolvedSide,
+    ::testing::Values(
+        UnsolvedRow{"InnerStartBeforeZH", Script().Start({.B = "120"}).Compute({.Kp = "1003", .DR = "7.5", .Precision = "0.0001"}),
+                    true},
+        UnsolvedRow{"OuterStartBeforeZHCmd1", Script().Compute({.Kp = "1003", .DR = "7.5", .Precision = "0.0001"}), false},
+        UnsolvedRow{"OuterStartBeforeZHCmd2",
+                    Script().Start({.B = "120", .P = "-1"}).Compute({.Kp = "1003", .DR = "7.5", .Precision = "0.0001"}),
+                    false},
+        UnsolvedRow{"InnerStartAfterHZCmd3", Script().Start(kHZJob).Compute({.Kp = "12497", .DR = "6", .Precision = "0.001"}),
+                    true},
+        UnsolvedRow{"OuterStartAfterHZCmd3",
+                    Script().Start(With(kHZJob, &StartAnswers::B, "120")).Compute({.Kp = "12497", .DR = "6", .Precision = "0.001"}),
+                    false},
+        UnsolvedRow{"OuterStartAfterHZCmd4",
+                    Script().Start(With(kHZJob, &StartAnswers::P, "-1")).Compute({.Kp = "12497", .DR = "6", .Precision = "0.001"}),
+                    false},
+        UnsolvedRow{"StrongSkewRunsAway", Script().Start({.B = "15"}).Compute(kZHBaseCompute), true},
+        UnsolvedRow{"NearParallelTheOtherWay", Script().Start({.B = "170"}).Compute(kZHBaseCompute), true}),
+    RowName<UnsolvedRow>);
+
+TEST(UnsolvedSide, BothSidesBeyondTheArithmeticsPrecision) {
+  const DialogueRun run = RunDialogue(Script().Start({}).Compute({.Kp = "1050", .DR = "7.5", .Precision = "1e-40"}));
+  const auto messages = run.Events("MESSAGE");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("1000 次"), std::string::npos) << messages[0];
+  for (int box : {14, 15, 16, 17, 18, 19, 20, 21}) EXPECT_EQ(run.Box(box), "") << "Text" << box;
+  EXPECT_EQ(run.Box(23), "1033.829") << "the centre is still shown";
 }
 
 }  // namespace

@@ -81,9 +81,9 @@ void ExpectAllZero(const CapJob& job) {
 TEST_F(Form1Test, StartsWithEmptyBoxesZeroJobAndFocusInText1) {
   ShowAndActivate();
   for (int n = 1; n <= Form1::kBoxCount; ++n) {
-    EXPECT_EQ(form_.boxText(n), QString()) << "Text" << n;
+    EXPECT_EQ(form_.BoxText(n), QString()) << "Text" << n;
   }
-  ExpectAllZero(form_.job());
+  ExpectAllZero(form_.Job());
   ASSERT_NE(QApplication::focusWidget(), nullptr);
   EXPECT_EQ(QApplication::focusWidget()->objectName(), "Text1");
   EXPECT_TRUE(prompt_.asked.empty());
@@ -124,20 +124,24 @@ const LayoutRow kLayoutRows[] = {
     {"Command3", {584, 624, 65, 33}, "结 束"},
 };
 
-TEST_F(Form1Test, LayoutSpotRows) {
-  for (const LayoutRow& row : kLayoutRows) {
-    SCOPED_TRACE(row.name);
-    QWidget* widget = Control<QWidget>(row.name);
-    if (widget == nullptr) continue;
-    EXPECT_EQ(widget->geometry(), row.pixels);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-      EXPECT_EQ(label->text(), QString::fromUtf8(row.caption));
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-      EXPECT_EQ(button->text(), QString::fromUtf8(row.caption));
-    }
+class LayoutSpotRows : public Form1Test, public ::testing::WithParamInterface<LayoutRow> {};
+
+TEST_P(LayoutSpotRows, PlaceAndCaption) {
+  const LayoutRow& row = GetParam();
+  QWidget* widget = Control<QWidget>(row.name);
+  ASSERT_NE(widget, nullptr);
+  EXPECT_EQ(widget->geometry(), row.pixels);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    EXPECT_EQ(label->text(), QString::fromUtf8(row.caption));
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    EXPECT_EQ(button->text(), QString::fromUtf8(row.caption));
   }
-  EXPECT_EQ(form_.windowTitle(), "缓和曲线上盖梁坐标计算");
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, LayoutSpotRows, ::testing::ValuesIn(kLayoutRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, TitleNamesTheComputation) { EXPECT_EQ(form_.windowTitle(), "缓和曲线上盖梁坐标计算"); }
 
 // The lines a label's caption wraps into, as QLabel draws it.
 QStringList WrappedLines(const QLabel& label) {
@@ -158,30 +162,35 @@ QStringList WrappedLines(const QLabel& label) {
   return lines;
 }
 
-TEST_F(Form1Test, EveryCaptionFitsItsLabelAndBreaksAtItsBlanks) {
+TEST_F(Form1Test, EveryCaptionFitsItsLabel) {
   for (QLabel* label : form_.findChildren<QLabel*>()) {
     SCOPED_TRACE(label->objectName().toStdString());
     // 17 px labels hold one line, 25 px labels two.
-    const int lines_held = label->height() >= 25 ? 2 : 1;
-    EXPECT_LE(WrappedLines(*label).size(), lines_held);
-  }
-  struct Break {
-    const char* label;
-    const char* second_line;
-  };
-  const Break kBreaks[] = {
-      {"Label2", "起点 (ZH)  桩号"},  {"Label3", "终点  (HZ)  桩号"},
-      {"Label7", "起点 (ZH)  纵座标 X"}, {"Label9", "起点 (ZH)  横座标 Y"},
-      {"Label15", "曲线反徧P<0"},  {"Label20", "横座标 Y"},
-      {"Label22", "中桩桩号K"},    {"Label25", "纵座标 X"},
-      {"Label28", "精度 (以度为单位)"},
-  };
-  for (const Break& b : kBreaks) {
-    const QStringList lines = WrappedLines(*Control<QLabel>(b.label));
-    ASSERT_EQ(lines.size(), 2) << b.label;
-    EXPECT_EQ(lines[1], QString::fromUtf8(b.second_line)) << b.label;
+    const int linesHeld = label->height() >= 25 ? 2 : 1;
+    EXPECT_LE(WrappedLines(*label).size(), linesHeld);
   }
 }
+
+struct BreakRow {
+  const char* name;  // the label
+  const char* secondLine;
+};
+
+class CaptionBreaks : public Form1Test, public ::testing::WithParamInterface<BreakRow> {};
+
+TEST_P(CaptionBreaks, AtItsRunOfBlanks) {
+  const QStringList lines = WrappedLines(*Control<QLabel>(GetParam().name));
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines[1], QString::fromUtf8(GetParam().secondLine));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CaptionBreaks,
+                         ::testing::Values(BreakRow{"Label2", "起点 (ZH)  桩号"}, BreakRow{"Label3", "终点  (HZ)  桩号"},
+                                           BreakRow{"Label7", "起点 (ZH)  纵座标 X"},
+                                           BreakRow{"Label9", "起点 (ZH)  横座标 Y"}, BreakRow{"Label15", "曲线反徧P<0"},
+                                           BreakRow{"Label20", "横座标 Y"}, BreakRow{"Label22", "中桩桩号K"},
+                                           BreakRow{"Label25", "纵座标 X"}, BreakRow{"Label28", "精度 (以度为单位)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1Test, TabVisitsBoxesAndButtonsInAscendingTabIndex) {
   ShowAndActivate();
@@ -201,16 +210,16 @@ TEST_F(Form1Test, TabVisitsBoxesAndButtonsInAscendingTabIndex) {
 
 TEST_F(Form1Test, TypingIntoABoxChangesNothing) {
   ShowAndActivate();
-  QSignalSpy chosen(&form_, &Form1::solverChosen);
+  QSignalSpy chosen(&form_, &Form1::SolverChosen);
   for (int n : {1, 9, 12, 26}) {
-    QLineEdit* box = form_.box(n);
+    QLineEdit* box = form_.Box(n);
     QTest::mouseClick(box, Qt::LeftButton);
     QTest::keyClicks(box, "1200.5");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(box->text(), QString()) << "Text" << n;
   }
-  ExpectAllZero(form_.job());
-  form_.command2()->click();
+  ExpectAllZero(form_.Job());
+  form_.Command2()->click();
   ASSERT_EQ(chosen.size(), 1);
   EXPECT_EQ(chosen[0][0].toString(), "none");
   EXPECT_TRUE(prompt_.asked.empty());
@@ -218,48 +227,52 @@ TEST_F(Form1Test, TypingIntoABoxChangesNothing) {
 
 TEST_F(Form1Test, WritingABoxShowsTheStartOfItsText) {
   form_.WriteBox(12, "正偏正偏正偏正偏正偏正偏");
-  EXPECT_EQ(form_.boxText(12), "正偏正偏正偏正偏正偏正偏");
-  EXPECT_EQ(form_.box(12)->cursorPosition(), 0);
+  EXPECT_EQ(form_.BoxText(12), "正偏正偏正偏正偏正偏正偏");
+  EXPECT_EQ(form_.Box(12)->cursorPosition(), 0);
   form_.WriteBox(26, "K 1+ 234.5678");
-  EXPECT_EQ(form_.boxText(26), "K 1+ 234.5678");
-  EXPECT_EQ(form_.boxText(12), "正偏正偏正偏正偏正偏正偏");
+  EXPECT_EQ(form_.BoxText(26), "K 1+ 234.5678");
+  EXPECT_EQ(form_.BoxText(12), "正偏正偏正偏正偏正偏正偏");
 }
 
-TEST_F(Form1Test, PaintsTheRedFrameAndBandsOnCyan) {
+struct PixelRow {
+  const char* name;
+  int x, y;
+  QColor colour;
+};
+
+class PaintedPixels : public Form1Test, public ::testing::WithParamInterface<PixelRow> {};
+
+TEST_P(PaintedPixels, RedFrameAndBandsOnCyan) {
   const QImage image = form_.grab().toImage();
-  const QColor red(255, 0, 0);
-  const QColor cyan(192, 255, 255);
-  struct Pixel {
-    const char* what;
-    int x, y;
-    QColor colour;
-  };
-  const Pixel kPixels[] = {
-      {"Line1 top edge", 200, 56, red},     {"Line2 left edge", 88, 300, red},
-      {"Line3 bottom edge", 200, 616, red}, {"Line4 right edge", 864, 300, red},
-      {"Line5 band 1 / 2", 200, 208, red},  {"Line6 band 2 / 3", 200, 408, red},
-      {"Line7 band 3 / 4", 200, 456, red},  {"frame corner", 88, 56, red},
-      {"inside band 2", 400, 300, cyan},    {"outside the frame", 40, 300, cyan},
-      {"Label14 background", 640, 535, cyan},
-  };
-  for (const Pixel& p : kPixels) {
-    EXPECT_EQ(image.pixelColor(p.x, p.y), p.colour) << p.what;
-  }
+  EXPECT_EQ(image.pixelColor(GetParam().x, GetParam().y), GetParam().colour);
 }
 
-// Runs the event loop until it ends, or gives up after `limit_ms`.
-int ExecWithLimit(int limit_ms) {
+const QColor kRed(255, 0, 0);
+const QColor kCyan(192, 255, 255);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PaintedPixels,
+    ::testing::Values(PixelRow{"Line1TopEdge", 200, 56, kRed}, PixelRow{"Line2LeftEdge", 88, 300, kRed},
+                      PixelRow{"Line3BottomEdge", 200, 616, kRed}, PixelRow{"Line4RightEdge", 864, 300, kRed},
+                      PixelRow{"Line5Band1To2", 200, 208, kRed}, PixelRow{"Line6Band2To3", 200, 408, kRed},
+                      PixelRow{"Line7Band3To4", 200, 456, kRed}, PixelRow{"FrameCorner", 88, 56, kRed},
+                      PixelRow{"InsideBand2", 400, 300, kCyan}, PixelRow{"OutsideTheFrame", 40, 300, kCyan},
+                      PixelRow{"Label14Background", 640, 535, kCyan}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Runs the event loop until it ends, or gives up after `limitMs`.
+int ExecWithLimit(int limitMs) {
   QTimer limit;
   limit.setSingleShot(true);
   QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-  limit.start(limit_ms);
+  limit.start(limitMs);
   return QCoreApplication::exec();
 }
 
 TEST_F(Form1Test, EndButtonEndsTheEventLoop) {
   ShowAndActivate();
-  QTimer::singleShot(0, form_.command3(), [this] {
-    QTest::mouseClick(form_.command3(), Qt::LeftButton);
+  QTimer::singleShot(0, form_.Command3(), [this] {
+    QTest::mouseClick(form_.Command3(), Qt::LeftButton);
   });
   EXPECT_EQ(ExecWithLimit(5000), 0);
   EXPECT_TRUE(prompt_.asked.empty());

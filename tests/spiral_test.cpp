@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "fault.h"
 #include "number_text.h"
 #include "spiral.h"
+#include "table.h"
 
 namespace capset {
 namespace {
@@ -81,48 +84,68 @@ TEST(Spiral, OriginPointIsNotAFault) {
   EXPECT_EQ(c.deflection, 0);
 }
 
-TEST(Spiral, FaultsAreRaisedWhereTheyArise) {
-  const struct {
-    const char* name;
-    void (*run)();
-    ErrorKind kind;
-  } cases[] = {
-      {"A1 = 0 in the series", [] { SpiralLocal(10, 0, 4); }, ErrorKind::kDivisionByZero},
-      {"A1 = 0 in the tangent angle", [] { TangentAngle(10, 0, kPi); }, ErrorKind::kDivisionByZero},
-      {"power beyond the double range", [] { SpiralLocal(1e30, 100, 4); }, ErrorKind::kOverflow},
-      {"vector beyond the double range", [] { BearingOf(1e300, 1e300, kRho); }, ErrorKind::kOverflow},
-  };
-  for (const auto& c : cases) {
-    try {
-      c.run();
-      ADD_FAILURE() << c.name << ": no fault";
-    } catch (const ArithmeticFault& f) {
-      EXPECT_EQ(f.kind, c.kind) << c.name;
-    }
+struct FaultRow {
+  const char* name;
+  void (*run)();
+  ErrorKind kind;
+  FaultPlace where;
+};
+
+class SpiralFaults : public ::testing::TestWithParam<FaultRow> {};
+
+TEST_P(SpiralFaults, RaisedWhereTheyArise) {
+  try {
+    GetParam().run();
+    ADD_FAILURE() << "no fault";
+  } catch (const ArithmeticFault& f) {
+    EXPECT_EQ(f.kind, GetParam().kind);
+    EXPECT_EQ(f.where, GetParam().where);
   }
 }
 
-TEST(Bearing, Quadrants) {
-  const struct {
-    double dX, dY;
-    const char* expected;
-  } cases[] = {
-      {1, 1, "45.0000000013"},     {-1, 1, "134.9999999987"}, {-1, -1, "225.0000000013"},
-      {1, -1, "314.9999999987"},   {3, 0, "0"},               {-3, 0, "180"},
-      {0, 2, "90"},                {0, -2, "270"},            {1e-9, 1, "90"},
-      {-1e-9, -1, "270"},          {0, 0, "0"},
-  };
-  for (const auto& c : cases) {
-    const Bearing b = BearingOf(c.dX, c.dY, kRho);
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10f", b.azimuth);
-    std::string shown(text);
-    while (shown.back() == '0') shown.pop_back();
-    if (shown.back() == '.') shown.pop_back();
-    EXPECT_EQ(shown, c.expected) << c.dX << ", " << c.dY;
-  }
-  EXPECT_EQ(BearingOf(0, 0, kRho).length, 1e-15) << "a zero length is replaced";
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SpiralFaults,
+    ::testing::Values(
+        FaultRow{"A1ZeroInTheSeries", [] { SpiralLocal(10, 0, 4); }, ErrorKind::kDivisionByZero, FaultPlace::kSeries},
+        FaultRow{"A1ZeroInTheTangentAngle", [] { TangentAngle(10, 0, kPi); }, ErrorKind::kDivisionByZero,
+                 FaultPlace::kTangentAngle},
+        FaultRow{"PowerBeyondTheDoubleRange", [] { SpiralLocal(1e30, 100, 4); }, ErrorKind::kOverflow,
+                 FaultPlace::kSeries},
+        FaultRow{"VectorBeyondTheDoubleRange", [] { BearingOf(1e300, 1e300, kRho); }, ErrorKind::kOverflow,
+                 FaultPlace::kBearing}),
+    testing::RowName<FaultRow>);
+
+struct BearingRow {
+  const char* name;
+  double dX, dY;
+  const char* expected;  // to 10 decimals, trailing zeros dropped
+};
+
+class Bearings : public ::testing::TestWithParam<BearingRow> {};
+
+TEST_P(Bearings, QuadrantsAndAxes) {
+  const Bearing b = BearingOf(GetParam().dX, GetParam().dY, kRho);
+  char text[32];
+  std::snprintf(text, sizeof text, "%.10f", b.azimuth);
+  std::string shown(text);
+  while (shown.back() == '0') shown.pop_back();
+  if (shown.back() == '.') shown.pop_back();
+  EXPECT_EQ(shown, GetParam().expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, Bearings,
+                         ::testing::Values(BearingRow{"NorthEast", 1, 1, "45.0000000013"},
+                                           BearingRow{"SouthEast", -1, 1, "134.9999999987"},
+                                           BearingRow{"SouthWest", -1, -1, "225.0000000013"},
+                                           BearingRow{"NorthWest", 1, -1, "314.9999999987"},
+                                           BearingRow{"North", 3, 0, "0"}, BearingRow{"South", -3, 0, "180"},
+                                           BearingRow{"DueEast", 0, 2, "90"}, BearingRow{"DueWest", 0, -2, "270"},
+                                           BearingRow{"EastWithANegligibleDX", 1e-9, 1, "90"},
+                                           BearingRow{"WestWithANegligibleDX", -1e-9, -1, "270"},
+                                           BearingRow{"ZeroVector", 0, 0, "0"}),
+                         testing::RowName<BearingRow>);
+
+TEST(Bearing, ZeroLengthIsReplaced) { EXPECT_EQ(BearingOf(0, 0, kRho).length, 1e-15); }
 
 TEST(IntoRange, SingleTestsInOrder) {
   EXPECT_EQ(IntoRange(360, Fold::kHigh), 0);

@@ -1,6 +1,7 @@
 // Text forms against reference texts: one row a case.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <limits>
 
 #include "dms.h"
@@ -8,55 +9,64 @@
 #include "number_text.h"
 #include "round3.h"
 #include "station_text.h"
+#include "table.h"
 
-namespace capset {
+namespace capset::testing {
 namespace {
 
-struct TextCase {
+struct DoubleTextRow {
   const char* name;
   double value;
   const char* expected;
 };
 
-TEST(NumberText, DoubleFifteenDigits) {
-  const TextCase cases[] = {
-      {"trailing zeros dropped", 345.678, "345.678"},
-      {"whole number has no separator", 90, "90"},
-      {"zero", 0, "0"},
-      {"negative zero shows as zero", -0.0, "0"},
-      {"below one keeps its zero", 0.5, "0.5"},
-      {"negative", -0.5, "-0.5"},
-      {"smallest fixed form", 0.0001, "0.0001"},
-      {"exponent below 1E-4", 0.00001, "1E-05"},
-      {"large exponent", 1.5E+16, "1.5E+16"},
-      {"fifteen digits is still fixed", 123456789012345, "123456789012345"},
-      {"1E+15 switches to exponent", 1E+15, "1E+15"},
-      {"rounded to fifteen digits", 999.9995999999992, "999.999599999999"},
-      {"rounding carries into a new digit", 9.9999999999999995, "10"},
-      {"typed 1234.50", 1234.50, "1234.5"},
-      {"three exponent digits", 1E-300, "1E-300"},
-      {"negative exponent form", -2.5E-7, "-2.5E-07"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(NumberText(c.value, "."), c.expected) << c.name;
+class NumberTextOfDouble : public ::testing::TestWithParam<DoubleTextRow> {};
+
+TEST_P(NumberTextOfDouble, FifteenSignificantDigits) {
+  EXPECT_EQ(NumberText(GetParam().value, "."), GetParam().expected);
 }
 
-TEST(NumberText, FloatSevenDigits) {
-  const struct {
-    const char* name;
-    float value;
-    const char* expected;
-  } cases[] = {
-      {"7.3 stored as 7.30000019", 7.3f, "7.3"},
-      {"12.3", 12.3f, "12.3"},
-      {"precision 0.0001", 0.0001f, "0.0001"},
-      {"precision 0.001", 0.001f, "0.001"},
-      {"precision in exponent form", 0.00001f, "1E-05"},
-      {"seven digits", 1234567.f, "1234567"},
-      {"1E+7 switches to exponent", 1E7f, "1E+07"},
-      {"negative", -6.f, "-6"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(NumberText(c.value, "."), c.expected) << c.name;
-}
+INSTANTIATE_TEST_SUITE_P(Rows, NumberTextOfDouble,
+                         ::testing::Values(DoubleTextRow{"TrailingZerosDropped", 345.678, "345.678"},
+                                           DoubleTextRow{"WholeNumberHasNoSeparator", 90, "90"},
+                                           DoubleTextRow{"Zero", 0, "0"},
+                                           DoubleTextRow{"NegativeZeroShowsAsZero", -0.0, "0"},
+                                           DoubleTextRow{"BelowOneKeepsItsZero", 0.5, "0.5"},
+                                           DoubleTextRow{"Negative", -0.5, "-0.5"},
+                                           DoubleTextRow{"SmallestFixedForm", 0.0001, "0.0001"},
+                                           DoubleTextRow{"ExponentBelow1Em4", 0.00001, "1E-05"},
+                                           DoubleTextRow{"LargeExponent", 1.5E+16, "1.5E+16"},
+                                           DoubleTextRow{"FifteenDigitsIsStillFixed", 123456789012345, "123456789012345"},
+                                           DoubleTextRow{"OneEp15SwitchesToExponent", 1E+15, "1E+15"},
+                                           DoubleTextRow{"RoundedToFifteenDigits", 999.9995999999992, "999.999599999999"},
+                                           DoubleTextRow{"RoundingCarriesIntoANewDigit", 9.9999999999999995, "10"},
+                                           DoubleTextRow{"Typed1234_50", 1234.50, "1234.5"},
+                                           DoubleTextRow{"ThreeExponentDigits", 1E-300, "1E-300"},
+                                           DoubleTextRow{"NegativeExponentForm", -2.5E-7, "-2.5E-07"},
+                                           DoubleTextRow{"LargestDouble", 1.7976931348623157e308, "1.79769313486232E+308"},
+                                           DoubleTextRow{"SmallestSubnormal", 4.9406564584124654e-324, "4.94065645841247E-324"}),
+                         RowName<DoubleTextRow>);
+
+struct FloatTextRow {
+  const char* name;
+  float value;
+  const char* expected;
+};
+
+class NumberTextOfFloat : public ::testing::TestWithParam<FloatTextRow> {};
+
+TEST_P(NumberTextOfFloat, SevenSignificantDigits) { EXPECT_EQ(NumberText(GetParam().value, "."), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(Rows, NumberTextOfFloat,
+                         ::testing::Values(FloatTextRow{"Typed7_3StoredAs7_30000019", 7.3f, "7.3"},
+                                           FloatTextRow{"Typed12_3", 12.3f, "12.3"},
+                                           FloatTextRow{"Precision0_0001", 0.0001f, "0.0001"},
+                                           FloatTextRow{"Precision0_001", 0.001f, "0.001"},
+                                           FloatTextRow{"PrecisionInExponentForm", 0.00001f, "1E-05"},
+                                           FloatTextRow{"SevenDigits", 1234567.f, "1234567"},
+                                           FloatTextRow{"OneEp7SwitchesToExponent", 1E7f, "1E+07"},
+                                           FloatTextRow{"Negative", -6.f, "-6"}),
+                         RowName<FloatTextRow>);
 
 TEST(NumberText, LocaleSeparatorAndEcho) {
   EXPECT_EQ(EchoText(1234.5, ","), " 1234,5");
@@ -64,6 +74,17 @@ TEST(NumberText, LocaleSeparatorAndEcho) {
   EXPECT_EQ(EchoText(-0.5, "."), " -0.5");
   EXPECT_EQ(NumberText(1.5E+16, ","), "1,5E+16");
   EXPECT_EQ(NumberText(7.5f, ","), "7,5");
+}
+
+// The toolkit sets the C locale from the environment; a de_DE C locale must
+// not put a comma into a station or an echo written with ".".
+TEST(NumberText, DoesNotFollowTheCLocale) {
+  const char* set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+  if (set == nullptr) set = std::setlocale(LC_NUMERIC, "C.UTF-8");
+  EXPECT_EQ(NumberText(1234.5, "."), "1234.5");
+  EXPECT_EQ(SignedText(0.5), " .5");
+  EXPECT_EQ(StationText(12345.678, "K", KmRule::kFloor, MetreRule::kRounded), "K 12+ 345.678");
+  std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(NumberText, NeverShowsANonFiniteValue) {
@@ -75,79 +96,101 @@ TEST(NumberText, NeverShowsANonFiniteValue) {
   EXPECT_THROW(StationText(inf, "K", KmRule::kTruncate, MetreRule::kExact), ArithmeticFault);
 }
 
-TEST(SignedText, SignPositionWithoutLeadingZero) {
-  const TextCase cases[] = {
-      {"half", 0.5, " .5"},
-      {"negative quarter", -0.25, "-.25"},
-      {"zero", 0, " 0"},
-      {"whole", 12, " 12"},
-      {"exponent form", 1E-15, " 1E-15"},
-      {"negative zero is not negative", -0.0, " 0"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SignedText(c.value), c.expected) << c.name;
+class SignedTextRows : public ::testing::TestWithParam<DoubleTextRow> {};
+
+TEST_P(SignedTextRows, SignPositionWithoutLeadingZero) { EXPECT_EQ(SignedText(GetParam().value), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(Rows, SignedTextRows,
+                         ::testing::Values(DoubleTextRow{"Half", 0.5, " .5"}, DoubleTextRow{"NegativeQuarter", -0.25, "-.25"},
+                                           DoubleTextRow{"Zero", 0, " 0"}, DoubleTextRow{"Whole", 12, " 12"},
+                                           DoubleTextRow{"ExponentForm", 1E-15, " 1E-15"},
+                                           DoubleTextRow{"NegativeZeroIsNotNegative", -0.0, " 0"}),
+                         RowName<DoubleTextRow>);
+
+struct Round3Row {
+  const char* name;
+  double value;
+  double expected;
+};
+
+class Round3Rows : public ::testing::TestWithParam<Round3Row> {};
+
+TEST_P(Round3Rows, HalvesGoToTheEvenNeighbour) { EXPECT_EQ(Round3(GetParam().value), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(Rows, Round3Rows,
+                         ::testing::Values(Round3Row{"Up0_0015ToEven", 0.0015, 0.002},
+                                           Round3Row{"ExactHalf0_0005DownToEven", 0.0005, 0},
+                                           Round3Row{"Odd999_9995GoesUp", 999.9995, 1000},
+                                           Round3Row{"Coordinate2035_720", 2035.7199999, 2035.72},
+                                           Round3Row{"NegativeAwayFromZero", -1.2346, -1.235},
+                                           Round3Row{"NegativeHalfToEven", -0.0025, -0.002},
+                                           Round3Row{"BelowHalfKeeps", 1.2344, 1.234}),
+                         RowName<Round3Row>);
+
+TEST(Round3, OverflowOfTheProductIsAFault) { EXPECT_THROW(Round3(1e306), ArithmeticFault); }
+
+struct StationRow {
+  const char* name;
+  double station;
+  const char* prefix;
+  KmRule km;
+  MetreRule metres;
+  const char* expected;
+};
+
+class StationTextRows : public ::testing::TestWithParam<StationRow> {};
+
+TEST_P(StationTextRows, AllFourForms) {
+  const StationRow& r = GetParam();
+  EXPECT_EQ(StationText(r.station, r.prefix, r.km, r.metres), r.expected);
 }
 
-TEST(Round3, HalvesGoToTheEvenNeighbour) {
-  const struct {
-    const char* name;
-    double value;
-    double expected;
-  } cases[] = {
-      {"0.0015 up to even", 0.0015, 0.002},
-      {"0.0005 exact half down to even", 0.0005, 0},
-      {"999.9995 odd goes up", 999.9995, 1000},
-      {"2035.720", 2035.7199999, 2035.72},
-      {"negative away from zero", -1.2346, -1.235},
-      {"negative half to even", -0.0025, -0.002},
-      {"below half keeps", 1.2344, 1.234},
-  };
-  for (const auto& c : cases) EXPECT_EQ(Round3(c.value), c.expected) << c.name;
-}
+constexpr KmRule kFloor = KmRule::kFloor;
+constexpr KmRule kTrunc = KmRule::kTruncate;
+constexpr MetreRule kRounded = MetreRule::kRounded;
+constexpr MetreRule kExact = MetreRule::kExact;
 
-TEST(StationText, AllFourForms) {
-  const struct {
-    const char* name;
-    double station;
-    const char* prefix;
-    KmRule km;
-    MetreRule metres;
-    const char* expected;
-  } cases[] = {
-      {"floor rounded", 12345.678, "K", KmRule::kFloor, MetreRule::kRounded, "K 12+ 345.678"},
-      {"zero station", 0, "K", KmRule::kFloor, MetreRule::kRounded, "K 0+ 0"},
-      {"whole kilometre", 1000, "K", KmRule::kFloor, MetreRule::kRounded, "K 1+ 0"},
-      {"half metre has no zero", 12000.5, "K", KmRule::kFloor, MetreRule::kRounded, "K 12+ .5"},
-      {"rounded up to two mm", 0.0015, "K", KmRule::kFloor, MetreRule::kRounded, "K 0+ .002"},
-      {"kilometre never carried", 999.9995, "K", KmRule::kFloor, MetreRule::kRounded, "K 0+ 1000"},
-      {"negative floors down", -12.5, "K", KmRule::kFloor, MetreRule::kRounded, "K-1+ 987.5"},
-      {"negative truncates", -12.5, "K", KmRule::kTruncate, MetreRule::kExact, "K 0+-12.5"},
-      {"exact small metres", 0.0004, "K", KmRule::kTruncate, MetreRule::kExact, "K 0+ .0004"},
-      {"exact tiny metres", 1E-9, "K", KmRule::kTruncate, MetreRule::kExact, "K 0+ 1E-09"},
-      {"exact metres carry the subtraction", 12999.9996, "K", KmRule::kTruncate, MetreRule::kExact,
-       "K 12+ 999.999599999999"},
-      {"exact design station", 1234.5678, "K", KmRule::kTruncate, MetreRule::kExact, "K 1+ 234.5678"},
-      {"lower-case prefix", 1054.5378169, "k", KmRule::kFloor, MetreRule::kRounded, "k 1+ 54.538"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(StationText(c.station, c.prefix, c.km, c.metres), c.expected) << c.name;
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StationTextRows,
+    ::testing::Values(StationRow{"FloorRounded", 12345.678, "K", kFloor, kRounded, "K 12+ 345.678"},
+                      StationRow{"ZeroStation", 0, "K", kFloor, kRounded, "K 0+ 0"},
+                      StationRow{"WholeKilometre", 1000, "K", kFloor, kRounded, "K 1+ 0"},
+                      StationRow{"HalfMetreHasNoZero", 12000.5, "K", kFloor, kRounded, "K 12+ .5"},
+                      StationRow{"RoundedUpToTwoMm", 0.0015, "K", kFloor, kRounded, "K 0+ .002"},
+                      StationRow{"KilometreNeverCarried", 999.9995, "K", kFloor, kRounded, "K 0+ 1000"},
+                      StationRow{"NegativeFloorsDown", -12.5, "K", kFloor, kRounded, "K-1+ 987.5"},
+                      StationRow{"NegativeTruncates", -12.5, "K", kTrunc, kExact, "K 0+-12.5"},
+                      StationRow{"ExactSmallMetres", 0.0004, "K", kTrunc, kExact, "K 0+ .0004"},
+                      StationRow{"ExactTinyMetres", 1E-9, "K", kTrunc, kExact, "K 0+ 1E-09"},
+                      StationRow{"ExactMetresCarryTheSubtraction", 12999.9996, "K", kTrunc, kExact,
+                                 "K 12+ 999.999599999999"},
+                      StationRow{"ExactDesignStation", 1234.5678, "K", kTrunc, kExact, "K 1+ 234.5678"},
+                      StationRow{"LowerCasePrefix", 1054.5378169, "k", kFloor, kRounded, "k 1+ 54.538"}),
+    RowName<StationRow>);
 
-TEST(DmsToDegrees, PackedEntries) {
-  const struct {
-    const char* name;
-    double packed;
-    const char* expected;  // NumberText, 15 digits
-  } cases[] = {
-      {"degrees minutes seconds", 30.1530, "30.2583333333333"},
-      {"1E-10 keeps the minute", 1.15, "1.25"},
-      {"minutes only", 45.3, "45.5"},
-      {"fifteen minutes", 30.15, "30.25"},
-      {"thirty-four minutes", 12.34, "12.5666666666667"},
-      {"three digit degrees", 123.4530, "123.758333333333"},
-      {"seconds only", 0.0030, "0.00833333333333333"},
-      {"minutes not validated", 45.7, "46.1666666666667"},
-      {"negative entry mirrors its magnitude", -30.1530, "-30.2583333333333"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(NumberText(DmsToDegrees(c.packed), "."), c.expected) << c.name;
+struct DmsRow {
+  const char* name;
+  double packed;
+  const char* expected;  // NumberText, 15 digits
+};
+
+class DmsRows : public ::testing::TestWithParam<DmsRow> {};
+
+TEST_P(DmsRows, PackedEntries) { EXPECT_EQ(NumberText(DmsToDegrees(GetParam().packed), "."), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(Rows, DmsRows,
+                         ::testing::Values(DmsRow{"DegreesMinutesSeconds", 30.1530, "30.2583333333333"},
+                                           DmsRow{"OneEm10KeepsTheMinute", 1.15, "1.25"},
+                                           DmsRow{"MinutesOnly", 45.3, "45.5"},
+                                           DmsRow{"FifteenMinutes", 30.15, "30.25"},
+                                           DmsRow{"ThirtyFourMinutes", 12.34, "12.5666666666667"},
+                                           DmsRow{"ThreeDigitDegrees", 123.4530, "123.758333333333"},
+                                           DmsRow{"SecondsOnly", 0.0030, "0.00833333333333333"},
+                                           DmsRow{"MinutesNotValidated", 45.7, "46.1666666666667"},
+                                           DmsRow{"NegativeEntryMirrorsItsMagnitude", -30.1530, "-30.2583333333333"}),
+                         RowName<DmsRow>);
+
+TEST(DmsToDegrees, ExactValues) {
   EXPECT_EQ(DmsToDegrees(1.15), 1.25);
   EXPECT_EQ(DmsToDegrees(90), 90.0);
   EXPECT_EQ(DmsToDegrees(89.5960), 90.0) << "59' 60\" is a whole degree, bit for bit";
@@ -159,8 +202,9 @@ TEST(DmsToDegrees, OverflowIsAFault) {
     FAIL() << "no fault";
   } catch (const ArithmeticFault& f) {
     EXPECT_EQ(f.kind, ErrorKind::kOverflow);
+    EXPECT_EQ(f.where, FaultPlace::kDms);
   }
 }
 
 }  // namespace
-}  // namespace capset
+}  // namespace capset::testing

@@ -1,26 +1,15 @@
 # Tests of the Qt side, run on the offscreen platform.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 
-# The replay harness: the real window behind a scripted prompt and a printing
-# reporter. The library serves the tests; cap_replay runs scripts from stdin.
-add_library(capset_replay STATIC
-  harness/replay.cpp
-  harness/replay_seam.cpp
-)
-target_include_directories(capset_replay PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/harness)
-target_link_libraries(capset_replay PUBLIC capset_window)
-
-add_executable(cap_replay harness/cap_replay_main.cpp)
-target_link_libraries(cap_replay PRIVATE capset_replay)
-
 add_executable(window_tests
   window_test_main.cpp
+  corpus_window_test.cpp
   form1_test.cpp
-  number_reader_test.cpp
+  qt_number_reader_test.cpp
   replay_test.cpp
-  replay_chain_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
+target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt")
 gtest_discover_tests(window_tests
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
   DISCOVERY_MODE PRE_TEST

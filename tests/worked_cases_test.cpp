@@ -1,26 +1,21 @@
 // The worked jobs through Start and Compute behind the scripted seam.
 #include <gtest/gtest.h>
 
-#include "scripted_seam.h"
+#include "dialogue_run.h"
 #include "worked_cases.h"
 
 namespace capset::testing {
 namespace {
 
-void ExpectBoxes(const WorkedCase& c) {
-  ScriptedSession session(c.script);
-  session.Play();
-  EXPECT_TRUE(session.Events("MESSAGE").empty()) << c.name << ": " << session.Events("MESSAGE").front();
-  for (const auto& [box, text] : c.boxes) EXPECT_EQ(session.boxes[box], text) << c.name << ", Text" << box;
+class WorkedCaseInDialogue : public ::testing::TestWithParam<WorkedCase> {};
+
+TEST_P(WorkedCaseInDialogue, ShowsExactlyItsTexts) {
+  const DialogueRun run = RunDialogue(GetParam().script);
+  EXPECT_TRUE(run.Events("MESSAGE").empty());
+  for (const auto& [box, text] : GetParam().boxes) EXPECT_EQ(run.Box(box), text) << "Text" << box;
 }
 
-TEST(WorkedCases, SquareCap) {
-  for (const auto& c : SquareCapCases()) ExpectBoxes(c);
-}
-
-TEST(WorkedCases, SkewedCap) {
-  for (const auto& c : SkewedCapCases()) ExpectBoxes(c);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, WorkedCaseInDialogue, ::testing::ValuesIn(WorkedCases()), WorkedCaseName);
 
 }  // namespace
 }  // namespace capset::testing

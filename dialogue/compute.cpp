@@ -1,0 +1,54 @@
+// Compute: the first row of the choice whose conditions all hold names the
+// solver. Stations are compared with 0 and B with 90 exactly: any non-zero
+// station, however small, counts as given, and only a B that converted to
+// 90.0 in every bit is a square cap.
+
+#include "cap_solvers.h"
+#include "fault.h"
+#include "handlers.h"
+#include "texts.h"
+
+namespace capset {
+
+std::optional<Solver> ChooseSolver(const CapJob& job) {
+  const bool skewed = job.B != 90;
+  if (job.KZH != 0 && job.P > 0 && skewed) return Solver::kCmd1;
+  if (job.KZH != 0 && job.P < 0 && skewed) return Solver::kCmd2;
+  if (job.KHZ != 0 && job.P > 0 && skewed) return Solver::kCmd3;
+  if (job.KHZ != 0 && job.P < 0 && skewed) return Solver::kCmd4;
+  if (job.KZH != 0 && !skewed) return Solver::kCmd5;
+  return std::nullopt;
+}
+
+const char* SolverName(std::optional<Solver> choice) {
+  if (!choice) return "none";
+  switch (*choice) {
+    case Solver::kCmd1: return "Cmd1";
+    case Solver::kCmd2: return "Cmd2";
+    case Solver::kCmd3: return "Cmd3";
+    case Solver::kCmd4: return "Cmd4";
+    case Solver::kCmd5: break;
+  }
+  return "Cmd5";
+}
+
+std::optional<CapSolution> Command2_Click(std::optional<Solver> choice, CapJob& job, Seam& seam) {
+  if (!choice) return std::nullopt;
+  const CapJob& j = job;
+  const SolverAnswers answers{job.Kp, job.DR, job.Precision};
+  try {
+    // Cmd1, Cmd2 and Cmd5 measure from ZH, Cmd3 and Cmd4 from HZ.
+    switch (*choice) {
+      case Solver::kCmd1: return Cmd1(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
+      case Solver::kCmd2: return Cmd2(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
+      case Solver::kCmd3: return Cmd3(j.KHZ, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
+      case Solver::kCmd4: return Cmd4(j.KHZ, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
+      case Solver::kCmd5: return Cmd5(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.Kj, j.DegPerRad, j.Pi, j.P, answers, seam);
+    }
+  } catch (const ArithmeticFault& fault) {
+    seam.reporter.ReportError(SolverFaultMessage(fault));
+  }
+  return std::nullopt;
+}
+
+}  // namespace capset

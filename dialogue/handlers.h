@@ -1,0 +1,27 @@
+#pragma once
+// The button handlers of the window, free of any toolkit: they work on the
+// job record and talk to the user only through the seam.
+
+#include <optional>
+
+#include "cap_job.h"
+#include "cap_solution.h"
+#include "seam.h"
+
+namespace capset {
+
+// Start: the chain of prompts that fills the job and echoes every answer.
+void Command1_Click(CapJob& job, Seam& seam);
+
+// The solver that Compute calls for the job as it stands, if any: the first
+// row of the choice whose conditions all hold.
+std::optional<Solver> ChooseSolver(const CapJob& job);
+
+// "Cmd1" ... "Cmd5", or "none".
+const char* SolverName(std::optional<Solver> choice);
+
+// Compute: runs the chosen solver (ask, solve, show). Returns the cap's
+// numbers when the run reached its end and wrote the result boxes.
+std::optional<CapSolution> Command2_Click(std::optional<Solver> choice, CapJob& job, Seam& seam);
+
+}  // namespace capset

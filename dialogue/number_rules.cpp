@@ -1,0 +1,139 @@
+#include "number_rules.h"
+
+#include <charconv>
+#include <string_view>
+#include <system_error>
+
+namespace capset {
+namespace {
+
+std::string Utf8(char32_t c) {
+  std::string out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+// Blanks that may stand around an answer: ASCII white space and the Unicode
+// spaces that a keyboard or a paste brings, the ideographic space U+3000 of
+// a Chinese input method among them.
+bool StartsWithBlank(std::string_view text, std::size_t& length) {
+  static const char32_t kUnicodeBlanks[] = {0x85,   0xA0,   0x1680, 0x2000, 0x2001, 0x2002, 0x2003,
+                                            0x2004, 0x2005, 0x2006, 0x2007, 0x2008, 0x2009, 0x200A,
+                                            0x2028, 0x2029, 0x202F, 0x205F, 0x3000};
+  if (text.empty()) return false;
+  if (text[0] == ' ' || (text[0] >= '\t' && text[0] <= '\r')) {
+    length = 1;
+    return true;
+  }
+  for (char32_t blank : kUnicodeBlanks) {
+    const std::string b = Utf8(blank);
+    if (text.starts_with(b)) {
+      length = b.size();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool EndsWithBlank(std::string_view text, std::size_t& length) {
+  for (std::size_t n = 1; n <= 3 && n <= text.size(); ++n) {
+    if (StartsWithBlank(text.substr(text.size() - n), length) && length == n) return true;
+  }
+  return false;
+}
+
+std::string_view Trimmed(std::string_view text) {
+  std::size_t n = 0;
+  while (StartsWithBlank(text, n)) text.remove_prefix(n);
+  while (EndsWithBlank(text, n)) text.remove_suffix(n);
+  return text;
+}
+
+// The next symbol of `text` in the C form ('0' to '9', '.', '-', '+', 'e'),
+// consumed from `text`; 0 when it is none of them.
+char TakeSymbol(std::string_view& text, const NumberSymbols& symbols) {
+  auto take = [&](std::string_view symbol) {
+    if (symbol.empty() || !text.starts_with(symbol)) return false;
+    text.remove_prefix(symbol.size());
+    return true;
+  };
+  if (take(symbols.decimal)) return '.';
+  if (take(symbols.minus) || take("-") || take("\u2212")) return '-';
+  if (take(symbols.plus) || take("+")) return '+';
+  if (take(symbols.exponent) || take("e") || take("E")) return 'e';
+  if (text[0] >= '0' && text[0] <= '9') {
+    const char digit = text[0];
+    text.remove_prefix(1);
+    return digit;
+  }
+  for (char32_t d = 0; d < 10; ++d) {
+    if (take(Utf8(symbols.zeroDigit + d))) return static_cast<char>('0' + d);
+  }
+  return 0;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// [sign] (digits [. digits*] | . digits+) [e [sign] digits+]
+bool WellFormed(std::string_view c) {
+  std::size_t i = 0;
+  auto sign = [&] {
+    if (i < c.size() && (c[i] == '-' || c[i] == '+')) ++i;
+  };
+  auto digits = [&] {
+    const std::size_t from = i;
+    while (i < c.size() && IsDigit(c[i])) ++i;
+    return i - from;
+  };
+  sign();
+  const std::size_t whole = digits();
+  std::size_t fraction = 0;
+  if (i < c.size() && c[i] == '.') {
+    ++i;
+    fraction = digits();
+  }
+  if (whole == 0 && fraction == 0) return false;
+  if (i < c.size() && c[i] == 'e') {
+    ++i;
+    sign();
+    if (digits() == 0) return false;
+  }
+  return i == c.size();
+}
+
+}  // namespace
+
+ReadResult ReadNumber(const std::string& text, const NumberSymbols& symbols) {
+  constexpr ReadResult kNotNumber{ReadResult::Status::kNotNumber, 0};
+  std::string_view rest = Trimmed(text);
+  std::string c;
+  while (!rest.empty()) {
+    const char symbol = TakeSymbol(rest, symbols);
+    if (symbol == 0) return kNotNumber;
+    c += symbol;
+  }
+  if (!WellFormed(c)) return kNotNumber;
+  // from_chars reads the C form without a leading "+" and knows no locale.
+  const std::size_t from = c[0] == '+' ? 1 : 0;
+  double value = 0;
+  const auto [end, error] = std::from_chars(c.data() + from, c.data() + c.size(), value);
+  if (error == std::errc::result_out_of_range) return {ReadResult::Status::kOutOfRange, 0};
+  if (error != std::errc() || end != c.data() + c.size()) return kNotNumber;
+  return {ReadResult::Status::kNumber, value};
+}
+
+}  // namespace capset

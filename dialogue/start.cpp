@@ -1,0 +1,122 @@
+// Start: the fixed chain of questions that fills the job record and echoes
+// every answer into the window, each box as soon as its answer is read.
+
+#include <string>
+
+#include "dms.h"
+#include "handlers.h"
+#include "number_text.h"
+#include "questions.h"
+#include "round3.h"
+#include "station_text.h"
+#include "texts.h"
+
+namespace capset {
+namespace {
+
+std::string EnteredStationText(double station) {
+  return StationText(station, "K", KmRule::kFloor, MetreRule::kRounded);
+}
+
+// A station is refused when its text, or the test of its rounded value,
+// would overflow: both raise the fault.
+std::optional<Refusal> CheckStation(double station) {
+  Round3(station);
+  EnteredStationText(station);
+  return std::nullopt;
+}
+
+// A packed angle whose conversion would overflow raises the fault.
+std::optional<Refusal> CheckPackedAngle(double packed) {
+  DmsToDegrees(packed);
+  return std::nullopt;
+}
+
+// The questions and boxes of one spiral end: X, Y and the tangent azimuth.
+struct EndQuestions {
+  const char* askX;
+  const char* askY;
+  const char* askT;
+  int boxX, boxY, boxT;
+};
+
+constexpr EndQuestions kZHEnd{kAskXZH, kAskYZH, kAskTZH, 3, 5, 7};
+constexpr EndQuestions kHZEnd{kAskXHZ, kAskYHZ, kAskTHZ, 4, 6, 8};
+
+// Asks X, Y and T of one spiral end. T is kept in decimal degrees from the
+// moment it is read, so a Start cancelled after it never leaves a packed
+// value for Compute to take as degrees.
+bool AskSpiralEnd(const EndQuestions& end, CapJob& job, Questions& ask, Seam& seam, const std::string& sep) {
+  const auto x = ask.Double(end.askX);
+  if (!x) return false;
+  job.X = *x;
+  seam.boxes.WriteBox(end.boxX, EchoText(*x, sep));
+  const auto y = ask.Double(end.askY);
+  if (!y) return false;
+  job.Y = *y;
+  seam.boxes.WriteBox(end.boxY, EchoText(*y, sep));
+  const auto t = ask.Double(end.askT, CheckPackedAngle);
+  if (!t) return false;
+  job.T = DmsToDegrees(*t);
+  seam.boxes.WriteBox(end.boxT, EchoText(*t, sep));
+  return true;
+}
+
+}  // namespace
+
+void Command1_Click(CapJob& job, Seam& seam) {
+  Questions ask(seam);
+  const std::string sep = seam.reader.DecimalSeparator();
+  job.Pi = 3.1415926535;
+  job.DegPerRad = 180 / job.Pi;
+
+  const auto kzh = ask.Double(kAskKZH, CheckStation);
+  if (!kzh) return;
+  job.KZH = *kzh;
+  job.EnteredStation = *kzh;
+  if (job.KZH == 0) {
+    const auto khz = ask.Double(kAskKHZ, CheckStation);
+    if (!khz) return;
+    job.KHZ = *khz;
+    job.EnteredStation = *khz;
+  }
+  // A ZH station that rounds to 0 (the 0.000000001 that stands for a ZH at
+  // station 0) is shown in the HZ column, as the first question promises.
+  const std::string station = EnteredStationText(job.EnteredStation);
+  seam.boxes.WriteBox(Round3(job.KZH) != 0 ? 1 : 2, station);
+
+  if (job.KZH != 0) {
+    if (!AskSpiralEnd(kZHEnd, job, ask, seam, sep)) return;
+  } else if (job.KHZ != 0) {
+    seam.boxes.WriteBox(2, station);
+    if (!AskSpiralEnd(kHZEnd, job, ask, seam, sep)) return;
+  }
+  // With both stations 0 no spiral end is asked: X, Y and T keep their values.
+
+  const auto r = ask.Double(kAskR);
+  if (!r) return;
+  job.R = *r;
+  seam.boxes.WriteBox(9, EchoText(*r, sep));
+
+  const auto a1 = ask.Double(kAskA1);
+  if (!a1) return;
+  job.A1 = *a1;
+  seam.boxes.WriteBox(22, EchoText(*a1, sep));
+
+  const auto kj = ask.Double(kAskKj);
+  if (!kj) return;
+  job.Kj = *kj;
+  seam.boxes.WriteBox(26, StationText(*kj, "K", KmRule::kTruncate, MetreRule::kExact));
+
+  const auto b = ask.Double(kAskB, CheckPackedAngle);
+  if (!b) return;
+  seam.boxes.WriteBox(11, EchoText(*b, sep) + kDegreesMark);
+  job.B = DmsToDegrees(*b);
+
+  const auto p = ask.Int16(kAskP);
+  if (!p) return;
+  job.P = *p;
+  seam.boxes.WriteBox(12, job.P > 0 ? kRightDeflection : kLeftDeflection);
+}
+
+}  // namespace capset

@@ -1,0 +1,77 @@
+#pragma once
+// Every sentence the program says: the questions of Start and of the
+// solvers, the words it writes into boxes, and its error reports and
+// notices. The wording names the kind of error in the user's terms and, for
+// an answer, the question it answers, so the user knows what to type again.
+
+#include <optional>
+#include <string>
+
+#include "cap_solution.h"
+#include "fault.h"
+#include "refusals.h"
+
+namespace capset {
+
+// Start, in the order it asks.
+inline constexpr char kAskKZH[] =
+    "请输入直缓点桩号 Kz, 如果直缓点桩号等于 0 输入<.000000001 ; 如果盖梁位于 HZ 缓和曲线段,请输入 Kz=0";
+inline constexpr char kAskKHZ[] = "请输入缓直点桩号 Kz";
+inline constexpr char kAskXZH[] = "请输入直缓点纵座标 X";
+inline constexpr char kAskYZH[] = "请输入直缓点横座标 Y";
+inline constexpr char kAskTZH[] = "请输入直缓点 ZH 至交点的切线方位角 T 的数值";
+inline constexpr char kAskXHZ[] = "请输入缓直点纵座标  X";
+inline constexpr char kAskYHZ[] = "请输入缓直点横座标  Y";
+inline constexpr char kAskTHZ[] = "请输入缓直点 HZ 至交点的切线方位角 T 的数值";
+inline constexpr char kAskR[] = "请输入平曲线半径数值  R";
+inline constexpr char kAskA1[] = "请输入开始段缓和曲线要素  A1 （ A1=R*Ls ) ";
+inline constexpr char kAskKj[] = "请输入设计斜交盖梁的中桩桩号  Kj ,( 以米为单位 )";
+inline constexpr char kAskB[] =
+    "请输入盖梁与中桩之间交角 B 的数值，须以中桩切线方向顺时针旋转至盖梁横轴，如果盖梁正交输入 B=90";
+inline constexpr char kAskP[] =
+    "请输入平曲线正偏或反偏判别符号 P 的数值，正偏请输入 P>0 的数值 ,反偏请输入 P<0 的数值";
+
+// The solvers.
+inline constexpr char kAskKp[] = "请输入要求计算的盖梁中桩桩号  Kp( 以米为单位 )";
+inline constexpr char kAskDR[] = "请输入中线至路基边缘宽度  DR  的数值( 以米为单位 ）";
+inline constexpr char kAskPrecision[] = "请输入计算精度（以度为单位）";
+
+// Words in boxes.
+inline constexpr char kRightDeflection[] = "正偏";
+inline constexpr char kLeftDeflection[] = "反偏";
+inline constexpr char kDegreesMark[] = "(度)";
+inline constexpr char kMetresMark[] = "米";
+
+// 类型不匹配, 溢出, 除数为零, 无效运算.
+const char* ErrorKindName(ErrorKind kind);
+
+// The quantity that was being formed, in the user's words.
+const char* FaultPlaceName(FaultPlace place);
+
+// Why a job or an answer is refused.
+const char* RefusalText(Refusal refusal);
+
+// An answer that is not read as a number.
+std::string NotANumberMessage(const std::string& answer, const std::string& prompt);
+std::string OutOfRangeMessage(const std::string& answer, const std::string& prompt);
+std::string FloatRangeMessage(const std::string& prompt);
+std::string PRangeMessage(const std::string& prompt);
+// A number that faults where it is used (a packed angle beyond the range of a double).
+std::string FaultOnAnswerMessage(const ArithmeticFault& fault, const std::string& prompt);
+
+// A number the computation cannot work with; the question is asked again.
+std::string RefusedAnswerMessage(Refusal refusal, const std::string& prompt);
+
+// A solver that refuses the job before its first question; nothing written.
+std::string RefusedJobMessage(Refusal refusal);
+
+// An arithmetic fault in a solver run; the result boxes were left alone.
+std::string SolverFaultMessage(const ArithmeticFault& fault);
+
+// "内侧" or "外侧", and why that side has no result; nothing when it has one.
+std::optional<std::string> SideStatusText(const CapSolution& solution, bool inner);
+
+// After a run with a side not solved: which and why; nothing when both are.
+std::optional<std::string> UnsolvedSidesNotice(const CapSolution& solution);
+
+}  // namespace capset

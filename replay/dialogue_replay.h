@@ -1,0 +1,40 @@
+#pragma once
+// A script played against the dialogue alone, without a window: the same
+// handlers the window's buttons call, a scripted prompt, a printing
+// reporter and 26 boxes kept as texts. The transcript is the one cap_replay
+// prints for the same script.
+
+#include <array>
+#include <ostream>
+#include <string>
+
+#include "cap_job.h"
+#include "script.h"
+
+namespace capset {
+
+class DialogueReplay : public ScriptTarget, public BoxWriter {
+ public:
+  DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols);
+
+  void ClickStart() override;
+  void ClickCompute() override;
+  std::string BoxText(int number) const override { return boxes_.at(number - 1); }
+  void WriteBox(int number, const std::string& text) override { boxes_.at(number - 1) = text; }
+
+  const CapJob& Job() const { return job_; }
+
+ private:
+  std::ostream& out_;
+  ScriptedPrompt prompt_;
+  FixedNumberReader reader_;
+  PrintingReporter reporter_;
+  Seam seam_;
+  CapJob job_{};
+  std::array<std::string, 26> boxes_{};
+};
+
+// Plays `script` and returns the transcript.
+std::string ReplayDialogue(const std::string& script, const NumberSymbols& symbols = {});
+
+}  // namespace capset

@@ -1,0 +1,63 @@
+#include "script.h"
+
+namespace capset {
+
+bool IsCommandLine(const std::string& line) { return line == kStartLine || line == kComputeLine; }
+
+std::optional<std::string> ScriptLines::Next() {
+  if (pending_) {
+    std::optional<std::string> line = std::move(pending_);
+    pending_.reset();
+    return line;
+  }
+  std::string line;
+  if (!std::getline(in_, line)) return std::nullopt;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+std::string OneLine(const std::string& text) {
+  std::string line;
+  line.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    line += (text[i] == '\n' || text[i] == '\r') ? ' ' : text[i];
+  }
+  return line;
+}
+
+std::optional<std::string> ScriptedPrompt::Ask(const std::string& message) {
+  out_ << "PROMPT " << OneLine(message) << '\n' << std::flush;
+  std::optional<std::string> line = lines_.Next();
+  if (!line) return std::nullopt;
+  if (*line == kCancelLine) return std::nullopt;
+  if (IsCommandLine(*line)) {
+    lines_.PutBack(std::move(*line));
+    return std::nullopt;
+  }
+  return line;
+}
+
+void PrintingReporter::ReportError(const std::string& message) {
+  out_ << "MESSAGE " << OneLine(message) << '\n' << std::flush;
+}
+
+void PrintingReporter::ReportNotice(const std::string& message) {
+  out_ << "MESSAGE " << OneLine(message) << '\n' << std::flush;
+}
+
+void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
+  while (std::optional<std::string> line = lines.Next()) {
+    if (*line == kStartLine) {
+      target.ClickStart();
+    } else if (*line == kComputeLine) {
+      target.ClickCompute();
+    } else {
+      out << "IGNORED " << *line << '\n' << std::flush;
+    }
+  }
+  for (int number = 1; number <= 26; ++number) out << "Text" << number << '=' << target.BoxText(number) << '\n';
+  out << std::flush;
+}
+
+}  // namespace capset

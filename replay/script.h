@@ -1,0 +1,96 @@
+#pragma once
+// The script language of cap_replay, shared by the program's harness and
+// the tests: a script drives either the real window or the dialogue alone,
+// line by line, and the same transcript comes out.
+//
+// The script is read one line at a time; a trailing "\n" or "\r\n" is the
+// only thing stripped from a line.
+//
+//   @start     clicks Start (Command1)
+//   @compute   clicks Compute (Command2)
+//   @cancel    answers the next prompt with Cancel
+//   any other  is typed at the next prompt exactly as it stands, blanks and
+//              all (an empty line is an empty answer), and confirmed with OK
+//
+// A prompt that finds no line left is cancelled. A prompt that meets a
+// command (@start or @compute) is cancelled too, and that line is left for
+// the next command, so a script that gives too few answers still runs its
+// later clicks. A line met when no prompt is open (an answer too many,
+// @cancel, an unknown command) is reported as "IGNORED <line>" so that a
+// mistake in the script shows.
+//
+// The transcript is UTF-8, one line per event as it happens:
+//   PROMPT <text>    a prompt is shown
+//   MESSAGE <text>   an error report or notice (line breaks become blanks)
+//   SOLVER <name>    Compute chose Cmd1 ... Cmd5, or none
+//   IGNORED <line>   a script line that no prompt took
+// and at the end the 26 boxes, "Text1=<text>" to "Text26=<text>".
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "seam.h"
+
+namespace capset {
+
+inline constexpr char kStartLine[] = "@start";
+inline constexpr char kComputeLine[] = "@compute";
+inline constexpr char kCancelLine[] = "@cancel";
+
+// A line that a prompt does not take as an answer but leaves for the script.
+bool IsCommandLine(const std::string& line);
+
+// The script's lines, with one line of look-ahead that a prompt can hand back.
+class ScriptLines {
+ public:
+  explicit ScriptLines(std::istream& in) : in_(in) {}
+
+  // The next line without its "\n" or "\r\n"; nothing at the end of input.
+  std::optional<std::string> Next();
+  void PutBack(std::string line) { pending_ = std::move(line); }
+
+ private:
+  std::istream& in_;
+  std::optional<std::string> pending_;
+};
+
+// Events go out as single lines: breaks in a message become blanks.
+std::string OneLine(const std::string& text);
+
+class ScriptedPrompt : public Prompt {
+ public:
+  ScriptedPrompt(ScriptLines& lines, std::ostream& out) : lines_(lines), out_(out) {}
+
+  std::optional<std::string> Ask(const std::string& message) override;
+
+ private:
+  ScriptLines& lines_;
+  std::ostream& out_;
+};
+
+class PrintingReporter : public ErrorReporter {
+ public:
+  explicit PrintingReporter(std::ostream& out) : out_(out) {}
+
+  void ReportError(const std::string& message) override;
+  void ReportNotice(const std::string& message) override;
+
+ private:
+  std::ostream& out_;
+};
+
+// What a script drives: the real window, or the dialogue alone.
+class ScriptTarget {
+ public:
+  virtual ~ScriptTarget() = default;
+  virtual void ClickStart() = 0;
+  virtual void ClickCompute() = 0;
+  virtual std::string BoxText(int number) const = 0;
+};
+
+// Runs the lines against the target, then prints the 26 boxes.
+void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out);
+
+}  // namespace capset

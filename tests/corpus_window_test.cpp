@@ -1,0 +1,23 @@
+// Every recorded script, played against the real window, prints exactly the
+// transcript it printed when it was recorded.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "corpus.h"
+#include "window_replay.h"
+
+namespace capset::testing {
+namespace {
+
+class CorpusInWindow : public ::testing::TestWithParam<CorpusCase> {};
+
+TEST_P(CorpusInWindow, TranscriptIsUnchanged) {
+  std::istringstream in(GetParam().script);
+  EXPECT_EQ(Replay(in, GetParam().locale), GetParam().transcript);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, CorpusInWindow, ::testing::ValuesIn(ReadCorpus()), CorpusCaseName);
+
+}  // namespace
+}  // namespace capset::testing

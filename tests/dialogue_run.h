@@ -1,0 +1,30 @@
+#pragma once
+// A script played against the dialogue alone: the transcript cap_replay
+// would print, and the job record as the script left it.
+
+#include <sstream>
+#include <string>
+
+#include "dialogue_replay.h"
+#include "transcript.h"
+
+namespace capset::testing {
+
+struct DialogueRun {
+  Transcript transcript;
+  CapJob job;
+
+  std::vector<std::string> Events(const std::string& tag) const { return transcript.Events(tag); }
+  const std::string& Box(int number) const { return transcript.Box(number); }
+};
+
+inline DialogueRun RunDialogue(const std::string& script, const NumberSymbols& symbols = {}) {
+  std::istringstream in(script);
+  std::ostringstream out;
+  ScriptLines lines(in);
+  DialogueReplay target(lines, out, symbols);
+  PlayScript(lines, target, out);
+  return {ReadTranscript(out.str()), target.Job()};
+}
+
+}  // namespace capset::testing

@@ -1,0 +1,106 @@
+// The script language of cap_replay: which line answers which prompt, what
+// is ignored visibly, and how the transcript reads.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "dialogue_replay.h"
+#include "script.h"
+#include "table.h"
+#include "texts.h"
+
+namespace capset::testing {
+namespace {
+
+std::string EmptyBoxes() {
+  std::string boxes;
+  for (int n = 1; n <= 26; ++n) boxes += "Text" + std::to_string(n) + "=\n";
+  return boxes;
+}
+
+struct ReplayRow {
+  const char* name;
+  const char* script;
+  const char* events;  // everything before the 26 box lines
+};
+
+class ScriptTranscript : public ::testing::TestWithParam<ReplayRow> {};
+
+TEST_P(ScriptTranscript, PrintsEventsThenTheBoxes) {
+  EXPECT_EQ(ReplayDialogue(GetParam().script), GetParam().events + EmptyBoxes());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ScriptTranscript,
+    ::testing::Values(ReplayRow{"NoInputPrintsOnlyTheEmptyBoxes", "", ""},
+                      ReplayRow{"ComputeBeforeAnyStartChoosesNoSolver", "@compute\n", "SOLVER none\n"},
+                      ReplayRow{"EveryComputeClickReportsItsChoice", "@compute\n@compute\n", "SOLVER none\nSOLVER none\n"},
+                      ReplayRow{"LastLineWithoutNewline", "@compute", "SOLVER none\n"},
+                      ReplayRow{"WindowsLineEnds", "@compute\r\n", "SOLVER none\n"},
+                      ReplayRow{"AnswerWithNoPromptOpenIsIgnoredVisibly", "1200\n@compute\n", "IGNORED 1200\nSOLVER none\n"},
+                      ReplayRow{"CancelWithNoPromptOpenIsIgnoredVisibly", "@cancel\n", "IGNORED @cancel\n"},
+                      ReplayRow{"EmptyLineWithNoPromptOpenIsIgnoredVisibly", "\n", "IGNORED \n"},
+                      ReplayRow{"UnknownCommandIsIgnoredVisibly", "@stop\n", "IGNORED @stop\n"}),
+    RowName<ReplayRow>);
+
+// A Start whose first prompt meets the next click: the prompt is cancelled
+// and the click still happens.
+TEST(ScriptTranscript, ClickMetByAPromptIsKeptForTheNextCommand) {
+  const std::string out = ReplayDialogue("@start\n@compute\n");
+  EXPECT_EQ(out.rfind(std::string("PROMPT ") + kAskKZH + "\nSOLVER none\n", 0), 0u) << out;
+}
+
+// The scripted prompt on its own.
+struct PromptRow {
+  const char* name;
+  const char* script;
+  bool answered;
+  const char* answer;
+  const char* leftForTheScript;  // nullptr: nothing is left
+};
+
+class ScriptedPromptRows : public ::testing::TestWithParam<PromptRow> {};
+
+TEST_P(ScriptedPromptRows, AnswersFromTheScript) {
+  const PromptRow& r = GetParam();
+  std::istringstream in(r.script);
+  std::ostringstream out;
+  ScriptLines lines(in);
+  ScriptedPrompt prompt(lines, out);
+
+  const std::optional<std::string> answer = prompt.Ask(kAskR);
+  EXPECT_EQ(out.str(), std::string("PROMPT ") + kAskR + "\n");
+  ASSERT_EQ(answer.has_value(), r.answered);
+  if (r.answered) {
+    EXPECT_EQ(*answer, r.answer);
+  }
+  const std::optional<std::string> next = lines.Next();
+  ASSERT_EQ(next.has_value(), r.leftForTheScript != nullptr);
+  if (next) {
+    EXPECT_EQ(*next, r.leftForTheScript);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScriptedPromptRows,
+                         ::testing::Values(PromptRow{"NoInputLeftCancels", "", false, "", nullptr},
+                                           PromptRow{"CancelLineCancels", "@cancel\n1\n", false, "", "1"},
+                                           PromptRow{"StartLineCancelsAndIsKept", "@start\n", false, "", "@start"},
+                                           PromptRow{"ComputeLineCancelsAndIsKept", "@compute\n", false, "", "@compute"},
+                                           PromptRow{"EmptyLineIsAnEmptyAnswer", "\n", true, "", nullptr},
+                                           PromptRow{"BlanksAreKept", "  12.5 \n", true, "  12.5 ", nullptr},
+                                           PromptRow{"CarriageReturnIsStripped", "12.5\r\n", true, "12.5", nullptr},
+                                           PromptRow{"OnlyOneLineIsTaken", "1\n2\n", true, "1", "2"},
+                                           PromptRow{"ChineseTextPassesThrough", "十二\n", true, "十二", nullptr}),
+                         RowName<PromptRow>);
+
+TEST(PrintingReporter, PrintsEachMessageOnOneLine) {
+  std::ostringstream out;
+  PrintingReporter reporter(out);
+  reporter.ReportError("类型不匹配\n请输入缓直点桩号 Kz");
+  reporter.ReportNotice("a\r\nb");
+  EXPECT_EQ(out.str(), "MESSAGE 类型不匹配 请输入缓直点桩号 Kz\nMESSAGE a b\n");
+}
+
+}  // namespace
+}  // namespace capset::testing

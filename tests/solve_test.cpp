@@ -1,0 +1,135 @@
+// The pure solve: what it refuses, and the numbers of cases whose texts
+// alone would hide them.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "cap_solve.h"
+#include "refusals.h"
+#include "table.h"
+
+namespace capset::testing {
+namespace {
+
+constexpr double kPi = 3.1415926535;
+const double kRho = 180 / kPi;
+
+// The ZH base job and the HZ worked job, in decimal degrees.
+const CapDesign kZH{1000, 1000, 2000, 45, 0, 100, 60, 1050, kRho, kPi, 1};
+const CapDesign kHZ{12500, 1000, 2000, 225, 0, 200, 60, 12450, kRho, kPi, 1};
+
+CapDesign With(CapDesign d, double CapDesign::*field, double value) {
+  d.*field = value;
+  return d;
+}
+
+struct RefusalRow {
+  const char* name;
+  std::optional<Refusal> (*check)();
+  std::optional<Refusal> expected;
+};
+
+class Refusals : public ::testing::TestWithParam<RefusalRow> {};
+
+TEST_P(Refusals, ReasonOrNone) { EXPECT_EQ(GetParam().check(), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Refusals,
+    ::testing::Values(
+        RefusalRow{"SkewedBaseJobIsFine", [] { return CheckDesign(Solver::kCmd1, kZH); }, std::nullopt},
+        RefusalRow{"B0AxisParallel", [] { return CheckDesign(Solver::kCmd1, With(kZH, &CapDesign::B, 0)); },
+                   Refusal::kAxisParallel},
+        RefusalRow{"B180AxisParallel", [] { return CheckDesign(Solver::kCmd4, With(kHZ, &CapDesign::B, 180)); },
+                   Refusal::kAxisParallel},
+        RefusalRow{"A1ZeroSkewed", [] { return CheckDesign(Solver::kCmd3, With(kHZ, &CapDesign::A1, 0)); },
+                   Refusal::kA1Zero},
+        RefusalRow{"SquareKjBeforeZH", [] { return CheckDesign(Solver::kCmd5, With(kZH, &CapDesign::Kj, 999)); },
+                   Refusal::kKjBeforeZH},
+        RefusalRow{"SquareP0",
+                   [] {
+                     CapDesign d = kZH;
+                     d.P = 0;
+                     return CheckDesign(Solver::kCmd5, d);
+                   },
+                   Refusal::kNoDeflection},
+        RefusalRow{"SquareA1Zero", [] { return CheckDesign(Solver::kCmd5, With(kZH, &CapDesign::A1, 0)); },
+                   Refusal::kA1Zero},
+        RefusalRow{"SquareIgnoresB", [] { return CheckDesign(Solver::kCmd5, With(kZH, &CapDesign::B, 0)); },
+                   std::nullopt},
+        RefusalRow{"KpAtZH", [] { return CheckKp(Solver::kCmd2, kZH, 1000); }, std::nullopt},
+        RefusalRow{"KpBeforeZH", [] { return CheckKp(Solver::kCmd1, kZH, 999.99); }, Refusal::kKpBeforeZH},
+        RefusalRow{"KpAtHZ", [] { return CheckKp(Solver::kCmd3, kHZ, 12500); }, std::nullopt},
+        RefusalRow{"KpAfterHZ", [] { return CheckKp(Solver::kCmd4, kHZ, 12500.01); }, Refusal::kKpAfterHZ},
+        RefusalRow{"DRZero", [] { return CheckDR(Solver::kCmd1, 0.0f); }, Refusal::kDRZero},
+        RefusalRow{"DRNegativeIsASide", [] { return CheckDR(Solver::kCmd1, -7.5f); }, std::nullopt},
+        RefusalRow{"SquareDRZero", [] { return CheckDR(Solver::kCmd5, 0.0f); }, std::nullopt},
+        RefusalRow{"PrecisionZero", [] { return CheckPrecision(Solver::kCmd3, 0.0f); }, Refusal::kPrecisionNotPositive},
+        RefusalRow{"PrecisionNegative", [] { return CheckPrecision(Solver::kCmd3, -1e-3f); },
+                   Refusal::kPrecisionNotPositive},
+        RefusalRow{"SquarePrecisionAnything", [] { return CheckPrecision(Solver::kCmd5, -5.0f); }, std::nullopt}),
+    RowName<RefusalRow>);
+
+// The left edge's first bearing lies just below 360 while its axis is
+// 0.0226: the mismatch is taken as −0.053, not 359.95.
+TEST(SkewedSolve, MismatchAcrossNorth) {
+  const CapDesign design{1000, 1000, 2000, 96.942, 0, 353.8, 81.949, 1070.317, kRho, kPi, 0};
+  const CapSolution s = SolveCap(Solver::kCmd1, design, {1070.317, 11.98f, 0.0001f});
+  EXPECT_NEAR(s.innerAxis, 180.022612, 5e-7);
+  EXPECT_NEAR(s.outerAxis, 0.022612, 5e-7);
+  ASSERT_EQ(s.outer.status, SideStatus::kSolved);
+  EXPECT_NEAR(s.outer.footStation, 1068.6337, 5e-5);
+  EXPECT_NEAR(s.outer.point.X, 1003.14, 5e-4);
+  EXPECT_NEAR(s.outer.point.Y, 2069.748, 5e-4);
+  EXPECT_NEAR(s.outer.length, 12.098, 5e-4);
+  ASSERT_EQ(s.inner.status, SideStatus::kSolved);
+  EXPECT_NEAR(s.inner.footStation, 1072.0233, 5e-5);
+  EXPECT_LT(s.outer.rounds, 20);
+}
+
+// The worked ZH base case: the rounds the iteration takes, and the foot
+// station that carries the correction after the last round.
+TEST(SkewedSolve, BaseCaseNumbers) {
+  const CapSolution s = SolveCap(Solver::kCmd1, kZH, {1050, 7.5f, 0.0001f});
+  EXPECT_EQ(s.end, SpiralEnd::kZH);
+  EXPECT_EQ(s.centreDistance, 50);
+  EXPECT_NEAR(s.innerAxis, 112.161972, 5e-7);
+  EXPECT_EQ(s.inner.rounds, 7);
+  EXPECT_EQ(s.outer.rounds, 5);
+  EXPECT_NEAR(s.inner.footStation, 1054.5378169, 5e-8);
+  EXPECT_EQ(s.inner.footStation, 1000 + s.inner.footDistance);
+}
+
+struct SideRow {
+  const char* name;
+  Solver solver;
+  CapDesign design;
+  CapAnswers answers;
+  SideStatus inner, outer;
+};
+
+class UnsolvedSides : public ::testing::TestWithParam<SideRow> {};
+
+TEST_P(UnsolvedSides, StatusIsData) {
+  const SideRow& r = GetParam();
+  const CapSolution s = SolveCap(r.solver, r.design, r.answers);
+  EXPECT_EQ(s.inner.status, r.inner);
+  EXPECT_EQ(s.outer.status, r.outer);
+}
+
+constexpr SideStatus kSolved = SideStatus::kSolved;
+constexpr SideStatus kOff = SideStatus::kFootOffSpiral;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, UnsolvedSides,
+    ::testing::Values(SideRow{"InnerBeforeZH", Solver::kCmd1, With(kZH, &CapDesign::B, 120), {1003, 7.5f, 1e-4f}, kOff, kSolved},
+                      SideRow{"OuterBeforeZH", Solver::kCmd1, kZH, {1003, 7.5f, 1e-4f}, kSolved, kOff},
+                      SideRow{"InnerAfterHZ", Solver::kCmd3, kHZ, {12497, 6, 1e-3f}, kOff, kSolved},
+                      SideRow{"OuterAfterHZ", Solver::kCmd4, kHZ, {12497, 6, 1e-3f}, kSolved, kOff},
+                      SideRow{"StrongSkewRunsAway", Solver::kCmd1, With(kZH, &CapDesign::B, 15), {1050, 7.5f, 1e-4f},
+                              SideStatus::kRanAway, kSolved},
+                      SideRow{"PrecisionBeyondTheArithmetic", Solver::kCmd1, kZH, {1050, 7.5f, 1e-40f}, SideStatus::kBoundReached,
+                              SideStatus::kBoundReached}),
+    RowName<SideRow>);
+
+}  // namespace
+}  // namespace capset::testing
