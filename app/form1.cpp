@@ -13,7 +13,6 @@
 
 #include "app_title.h"
 #include "form1_layout.h"
-#include "handlers.h"
 
 namespace capset {
 namespace {
@@ -185,13 +184,9 @@ void Form1::paintEvent(QPaintEvent* event) {
   }
 }
 
-void Form1::ClickStart() { Command1_Click(job_, seam_); }
+void Form1::ClickStart() { session_.Start(); }
 
-void Form1::ClickCompute() {
-  const std::optional<Solver> choice = ChooseSolver(job_);
-  emit SolverChosen(QString::fromUtf8(SolverName(choice)));
-  Command2_Click(choice, job_, seam_);
-}
+void Form1::ClickCompute() { session_.Compute(); }
 
 // End: nothing to save and nothing to ask; the event loop stops at once.
 void Form1::command3_click() { QApplication::quit(); }

@@ -9,8 +9,7 @@
 #include <array>
 #include <string>
 
-#include "cap_job.h"
-#include "cap_solution.h"
+#include "cap_session.h"
 #include "seam.h"
 
 class QLineEdit;
@@ -30,17 +29,14 @@ class Form1 : public QWidget, public BoxWriter {
   // Box `number` is Text<number>, 1 to 26.
   void WriteBox(int number, const std::string& text) override;
 
-  const CapJob& Job() const { return job_; }
+  const CapJob& Job() const { return session_.Job(); }
+  // Start, Compute and whatever watches them.
+  CapSession& Session() { return session_; }
   QString BoxText(int number) const;
   QLineEdit* Box(int number) const;
   QPushButton* Command1() const { return command1_; }
   QPushButton* Command2() const { return command2_; }
   QPushButton* Command3() const { return command3_; }
-
- signals:
-  // At every Compute click, before the solver asks anything: "Cmd1" ...
-  // "Cmd5", or "none".
-  void SolverChosen(const QString& name);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,11 +49,11 @@ class Form1 : public QWidget, public BoxWriter {
  private:
   void BuildControls();
 
-  CapJob job_{};
   Prompt& prompt_;
   const NumberReader& reader_;
   ErrorReporter& reporter_;
   Seam seam_;
+  CapSession session_{seam_};
   std::array<QLineEdit*, kBoxCount> boxes_{};
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;

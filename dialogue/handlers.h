@@ -11,7 +11,8 @@
 namespace capset {
 
 // Start: the chain of prompts that fills the job and echoes every answer.
-void Command1_Click(CapJob& job, Seam& seam);
+// True when the chain went through to its last question.
+bool Command1_Click(CapJob& job, Seam& seam);
 
 // The solver that Compute calls for the job as it stands, if any: the first
 // row of the choice whose conditions all hold.

@@ -64,19 +64,19 @@ bool AskSpiralEnd(const EndQuestions& end, CapJob& job, Questions& ask, Seam& se
 
 }  // namespace
 
-void Command1_Click(CapJob& job, Seam& seam) {
+bool Command1_Click(CapJob& job, Seam& seam) {
   Questions ask(seam);
   const std::string sep = seam.reader.DecimalSeparator();
   job.Pi = 3.1415926535;
   job.DegPerRad = 180 / job.Pi;
 
   const auto kzh = ask.Double(kAskKZH, CheckStation);
-  if (!kzh) return;
+  if (!kzh) return false;
   job.KZH = *kzh;
   job.EnteredStation = *kzh;
   if (job.KZH == 0) {
     const auto khz = ask.Double(kAskKHZ, CheckStation);
-    if (!khz) return;
+    if (!khz) return false;
     job.KHZ = *khz;
     job.EnteredStation = *khz;
   }
@@ -86,37 +86,38 @@ void Command1_Click(CapJob& job, Seam& seam) {
   seam.boxes.WriteBox(Round3(job.KZH) != 0 ? 1 : 2, station);
 
   if (job.KZH != 0) {
-    if (!AskSpiralEnd(kZHEnd, job, ask, seam, sep)) return;
+    if (!AskSpiralEnd(kZHEnd, job, ask, seam, sep)) return false;
   } else if (job.KHZ != 0) {
     seam.boxes.WriteBox(2, station);
-    if (!AskSpiralEnd(kHZEnd, job, ask, seam, sep)) return;
+    if (!AskSpiralEnd(kHZEnd, job, ask, seam, sep)) return false;
   }
   // With both stations 0 no spiral end is asked: X, Y and T keep their values.
 
   const auto r = ask.Double(kAskR);
-  if (!r) return;
+  if (!r) return false;
   job.R = *r;
   seam.boxes.WriteBox(9, EchoText(*r, sep));
 
   const auto a1 = ask.Double(kAskA1);
-  if (!a1) return;
+  if (!a1) return false;
   job.A1 = *a1;
   seam.boxes.WriteBox(22, EchoText(*a1, sep));
 
   const auto kj = ask.Double(kAskKj);
-  if (!kj) return;
+  if (!kj) return false;
   job.Kj = *kj;
   seam.boxes.WriteBox(26, StationText(*kj, "K", KmRule::kTruncate, MetreRule::kExact));
 
   const auto b = ask.Double(kAskB, CheckPackedAngle);
-  if (!b) return;
+  if (!b) return false;
   seam.boxes.WriteBox(11, EchoText(*b, sep) + kDegreesMark);
   job.B = DmsToDegrees(*b);
 
   const auto p = ask.Int16(kAskP);
-  if (!p) return;
+  if (!p) return false;
   job.P = *p;
   seam.boxes.WriteBox(12, job.P > 0 ? kRightDeflection : kLeftDeflection);
+  return true;
 }
 
 }  // namespace capset

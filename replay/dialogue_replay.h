@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "cap_job.h"
+#include "cap_session.h"
 #include "script.h"
 
 namespace capset {
@@ -22,15 +22,15 @@ class DialogueReplay : public ScriptTarget, public BoxWriter {
   std::string BoxText(int number) const override { return boxes_.at(number - 1); }
   void WriteBox(int number, const std::string& text) override { boxes_.at(number - 1) = text; }
 
-  const CapJob& Job() const { return job_; }
+  const CapJob& Job() const { return session_.Job(); }
 
  private:
-  std::ostream& out_;
   ScriptedPrompt prompt_;
   FixedNumberReader reader_;
   PrintingReporter reporter_;
   Seam seam_;
-  CapJob job_{};
+  CapSession session_{seam_};
+  SolverPrinter solverPrinter_;
   std::array<std::string, 26> boxes_{};
 };
 

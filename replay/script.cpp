@@ -1,8 +1,20 @@
 #include "script.h"
 
+#include "handlers.h"
+
 namespace capset {
 
-bool IsCommandLine(const std::string& line) { return line == kStartLine || line == kComputeLine; }
+bool IsCommandLine(const std::string& line) {
+  const std::string word = line.substr(0, line.find(' '));
+  for (const char* command : kCommands) {
+    if (word == command) return true;
+  }
+  return false;
+}
+
+void SolverPrinter::SolverChosen(std::optional<Solver> choice) {
+  out_ << "SOLVER " << SolverName(choice) << '\n' << std::flush;
+}
 
 std::optional<std::string> ScriptLines::Next() {
   if (pending_) {
@@ -52,11 +64,12 @@ void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
       target.ClickStart();
     } else if (*line == kComputeLine) {
       target.ClickCompute();
-    } else {
+    } else if (!line->starts_with('@') || *line == kCancelLine || !target.RunCommand(*line, lines)) {
       out << "IGNORED " << *line << '\n' << std::flush;
     }
   }
   for (int number = 1; number <= 26; ++number) out << "Text" << number << '=' << target.BoxText(number) << '\n';
+  target.PrintEnd(out);
   out << std::flush;
 }
 

@@ -13,24 +13,26 @@
 //              all (an empty line is an empty answer), and confirmed with OK
 //
 // A prompt that finds no line left is cancelled. A prompt that meets a
-// command (@start or @compute) is cancelled too, and that line is left for
-// the next command, so a script that gives too few answers still runs its
-// later clicks. A line met when no prompt is open (an answer too many,
-// @cancel, an unknown command) is reported as "IGNORED <line>" so that a
-// mistake in the script shows.
+// command (a line whose first word is one of kCommands) is cancelled too,
+// and that line is left for the script, so a script that gives too few
+// answers still runs its later commands. A line met when no prompt is open
+// (an answer too many, @cancel, a command the target does not know) is
+// reported as "IGNORED <line>" so that a mistake in the script shows.
 //
 // The transcript is UTF-8, one line per event as it happens:
 //   PROMPT <text>    a prompt is shown
 //   MESSAGE <text>   an error report or notice (line breaks become blanks)
 //   SOLVER <name>    Compute chose Cmd1 ... Cmd5, or none
 //   IGNORED <line>   a script line that no prompt took
-// and at the end the 26 boxes, "Text1=<text>" to "Text26=<text>".
+// and at the end the 26 boxes, "Text1=<text>" to "Text26=<text>", then
+// whatever the target adds after them.
 
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "cap_session.h"
 #include "seam.h"
 
 namespace capset {
@@ -38,6 +40,9 @@ namespace capset {
 inline constexpr char kStartLine[] = "@start";
 inline constexpr char kComputeLine[] = "@compute";
 inline constexpr char kCancelLine[] = "@cancel";
+
+// The first words of the lines that are commands, not answers.
+inline constexpr const char* kCommands[] = {kStartLine, kComputeLine};
 
 // A line that a prompt does not take as an answer but leaves for the script.
 bool IsCommandLine(const std::string& line);
@@ -81,13 +86,28 @@ class PrintingReporter : public ErrorReporter {
   std::ostream& out_;
 };
 
+// Prints "SOLVER <name>" at every Compute, before the solver asks anything.
+class SolverPrinter : public SessionObserver {
+ public:
+  explicit SolverPrinter(std::ostream& out) : out_(out) {}
+  void SolverChosen(std::optional<Solver> choice) override;
+
+ private:
+  std::ostream& out_;
+};
+
 // What a script drives: the real window, or the dialogue alone.
 class ScriptTarget {
  public:
   virtual ~ScriptTarget() = default;
   virtual void ClickStart() = 0;
   virtual void ClickCompute() = 0;
+  // Another command line; it may read more lines (a block). False when the
+  // target does not know the command.
+  virtual bool RunCommand(const std::string& /*line*/, ScriptLines& /*lines*/) { return false; }
   virtual std::string BoxText(int number) const = 0;
+  // Lines printed after the 26 boxes.
+  virtual void PrintEnd(std::ostream& /*out*/) {}
 };
 
 // Runs the lines against the target, then prints the 26 boxes.

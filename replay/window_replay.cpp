@@ -49,9 +49,8 @@ void Replay(std::istream& script, std::ostream& out, const std::string& localeNa
   QtNumberReader reader;
   PrintingReporter reporter(out);
   Form1 window(prompt, reader, reporter);
-  QObject::connect(&window, &Form1::SolverChosen, [&out](const QString& name) {
-    out << "SOLVER " << name.toStdString() << '\n' << std::flush;
-  });
+  SolverPrinter solverPrinter(out);
+  window.Session().AddObserver(&solverPrinter);
   window.show();
   WindowTarget target(window);
   PlayScript(lines, target, out);
