@@ -13,6 +13,7 @@
 
 #include "app_title.h"
 #include "form1_layout.h"
+#include "sketch_view.h"
 
 namespace capset {
 namespace {
@@ -85,6 +86,9 @@ Form1::Form1(Prompt& prompt, const NumberReader& reader,
   setAutoFillBackground(true);
 
   BuildControls();
+  sketch_ = new SketchView(this);
+  sketch_->setGeometry(ToPixels(kSketchBand));
+  session_.AddObserver(this);
 }
 
 void Form1::BuildControls() {
@@ -183,6 +187,12 @@ void Form1::paintEvent(QPaintEvent* event) {
                      TwipsToPixels(line.x2), TwipsToPixels(line.y2));
   }
 }
+
+void Form1::CapComputed(const CapSolution& solution) { sketch_->ShowCap(solution); }
+
+// The results of the previous job no longer stand; the session has emptied
+// their boxes.
+void Form1::StartCompleted() { sketch_->Clear(); }
 
 void Form1::ClickStart() { session_.Start(); }
 

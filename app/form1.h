@@ -17,7 +17,9 @@ class QPushButton;
 
 namespace capset {
 
-class Form1 : public QWidget, public BoxWriter {
+class SketchView;
+
+class Form1 : public QWidget, public BoxWriter, private SessionObserver {
   Q_OBJECT
 
  public:
@@ -32,6 +34,8 @@ class Form1 : public QWidget, public BoxWriter {
   const CapJob& Job() const { return session_.Job(); }
   // Start, Compute and whatever watches them.
   CapSession& Session() { return session_; }
+  // The plan sketch in band 2: the last completed Compute, or a cap shown on purpose.
+  SketchView* Sketch() const { return sketch_; }
   QString BoxText(int number) const;
   QLineEdit* Box(int number) const;
   QPushButton* Command1() const { return command1_; }
@@ -48,6 +52,8 @@ class Form1 : public QWidget, public BoxWriter {
 
  private:
   void BuildControls();
+  void CapComputed(const CapSolution& solution) override;
+  void StartCompleted() override;
 
   Prompt& prompt_;
   const NumberReader& reader_;
@@ -58,6 +64,7 @@ class Form1 : public QWidget, public BoxWriter {
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;
   QPushButton* command3_ = nullptr;
+  SketchView* sketch_ = nullptr;
 };
 
 }  // namespace capset

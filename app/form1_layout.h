@@ -58,6 +58,10 @@ std::span<const LineRow> Form1Lines();
 inline constexpr int kClientWidthTwips = 12960 + 360;
 inline constexpr int kClientHeightTwips = 9360 + 495 + 360;
 
+// The plan sketch: band 2, between the red separators at y = 3120 and 6120
+// and inside the frame, clear of the lines' widths.
+inline constexpr TwipRect kSketchBand{1350, 3150, 11580, 2955};
+
 // Light cyan of the window and of every label.
 struct Rgb {
   int r, g, b;

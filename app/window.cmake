@@ -12,6 +12,7 @@ add_library(capset_window STATIC
   qt_error_reporter.cpp
   qt_number_reader.cpp
   qt_prompt.cpp
+  sketch_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(capset_window PUBLIC capset_dialogue Qt6::Widgets)

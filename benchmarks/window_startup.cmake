@@ -4,3 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_executable(window_startup window_startup.cpp)
 target_link_libraries(window_startup PRIVATE capset_window benchmark::benchmark)
+
+# The plan sketch: scene and paint of the band.
+add_executable(sketch_bench sketch_bench.cpp)
+target_link_libraries(sketch_bench PRIVATE capset_window benchmark::benchmark)

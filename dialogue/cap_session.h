@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "box_mirror.h"
 #include "cap_job.h"
 #include "cap_solution.h"
 #include "seam.h"
@@ -19,25 +20,34 @@ class SessionObserver {
   virtual void SolverChosen(std::optional<Solver> /*choice*/) {}
   // A Compute reached its end and wrote the result boxes.
   virtual void CapComputed(const CapSolution& /*solution*/) {}
-  // A Start went through all its questions.
+  // A Start went through all its questions; the previous results are gone.
   virtual void StartCompleted() {}
 };
 
 class CapSession {
  public:
-  explicit CapSession(Seam& seam) : seam_(seam) {}
+  // The session writes the boxes through `seam.boxes`; it keeps a copy of
+  // what each box shows.
+  explicit CapSession(Seam& seam) : mirror_(seam.boxes), seam_{seam.prompt, seam.reader, seam.reporter, mirror_} {}
 
   // Observers are not owned; each must outlive the session or be removed.
   void AddObserver(SessionObserver* observer) { observers_.push_back(observer); }
 
+  // A Start counts only when it completes: a Start cancelled half-way puts
+  // every job field and every box back as they were before it, so no later
+  // Compute mixes a new answer with an old job. A completed Start empties
+  // the result boxes: they belong to a job that no longer stands.
   void Start();
+
+  // Runs the solver the job calls for; when none applies, says why and what
+  // to change.
   void Compute();
 
   const CapJob& Job() const { return job_; }
-  Seam& SessionSeam() { return seam_; }
 
  private:
-  Seam& seam_;
+  BoxMirror mirror_;
+  Seam seam_;
   CapJob job_{};
   std::vector<SessionObserver*> observers_;
 };

@@ -4,6 +4,7 @@
 
 #include "cap_result.h"
 #include "cap_solve.h"
+#include "cap_warnings.h"
 #include "questions.h"
 #include "refusals.h"
 #include "texts.h"
@@ -38,7 +39,7 @@ std::optional<CapSolution> AskSolveShow(Solver solver, const CapDesign& design, 
   if (!answers) return std::nullopt;
   const CapSolution solution = SolveCap(solver, design, *answers);
   WriteResult(ResultTexts(solution, seam.reader.DecimalSeparator()), seam.boxes);
-  if (const auto notice = UnsolvedSidesNotice(solution)) seam.reporter.ReportNotice(*notice);
+  if (const auto notice = RunNotice(solution, CheckCap(solution))) seam.reporter.ReportNotice(*notice);
   return solution;
 }
 

@@ -20,6 +20,14 @@ std::optional<Solver> ChooseSolver(const CapJob& job) {
   return std::nullopt;
 }
 
+NoSolverReason WhyNoSolver(const CapJob& job) {
+  // Start sets Pi first; a job that no Start completed has it 0.
+  if (job.Pi == 0) return NoSolverReason::kNoJob;
+  if (job.KZH == 0 && job.KHZ == 0) return NoSolverReason::kNoStation;
+  if (job.KZH == 0 && job.B == 90) return NoSolverReason::kSquareAtHZ;
+  return NoSolverReason::kNoDeflection;
+}
+
 const char* SolverName(std::optional<Solver> choice) {
   if (!choice) return "none";
   switch (*choice) {

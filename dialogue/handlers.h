@@ -18,6 +18,15 @@ bool Command1_Click(CapJob& job, Seam& seam);
 // row of the choice whose conditions all hold.
 std::optional<Solver> ChooseSolver(const CapJob& job);
 
+// Why no solver applies to the job, in the order the user meets the causes.
+enum class NoSolverReason {
+  kNoJob,         // no Start has completed yet
+  kNoStation,     // KZH and KHZ both 0
+  kSquareAtHZ,    // B = 90 on the HZ-end spiral
+  kNoDeflection,  // P = 0 with a skewed cap
+};
+NoSolverReason WhyNoSolver(const CapJob& job);
+
 // "Cmd1" ... "Cmd5", or "none".
 const char* SolverName(std::optional<Solver> choice);
 

@@ -1,6 +1,13 @@
 #include "texts.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "cap_result.h"
 #include "edge_iteration.h"
+#include "number_text.h"
+#include "round3.h"
+#include "station_text.h"
 
 namespace capset {
 namespace {
@@ -111,6 +118,125 @@ std::optional<std::string> UnsolvedSidesNotice(const CapSolution& solution) {
   }
   if (notice.empty()) return std::nullopt;
   return notice + "未求得结果的一侧，其四个结果框已清空。";
+}
+
+std::string NoSolverNotice(NoSolverReason reason) {
+  const char* why = "";
+  switch (reason) {
+    case NoSolverReason::kNoJob:
+      why = "还没有输入缓和曲线和盖梁的数据。\n请先点击“开 始”输入数据。";
+      break;
+    case NoSolverReason::kNoStation:
+      why = "直缓点桩号和缓直点桩号都为 0，无法确定盖梁位于哪一段缓和曲线。\n"
+            "请点击“开 始”重新输入：盖梁在 ZH 端时输入直缓点桩号（桩号为 0 时输入 .000000001），"
+            "在 HZ 端时输入 Kz=0 和缓直点桩号。";
+      break;
+    case NoSolverReason::kSquareAtHZ:
+      why = "正交盖梁（B = 90）只能在 ZH 端缓和曲线上计算。\n"
+            "请点击“开 始”，改从 ZH 端输入这段缓和曲线的数据（直缓点桩号、座标和切线方位角）。";
+      break;
+    case NoSolverReason::kNoDeflection:
+      why = "P = 0，无法判别曲线正偏或反偏。\n请点击“开 始”重新输入：曲线右偏输入 P>0，左偏输入 P<0。";
+      break;
+  }
+  return std::string("没有进行计算：") + why;
+}
+
+const char* SpiralEndPointName(SpiralEnd end) { return end == SpiralEnd::kZH ? "HY" : "YH"; }
+
+namespace {
+
+const char* CapPointName(CapPoint point) {
+  switch (point) {
+    case CapPoint::kCentre: return "盖梁中桩";
+    case CapPoint::kInnerFoot: return "内侧边缘点";
+    case CapPoint::kOuterFoot: return "外侧边缘点";
+    case CapPoint::kDesignStation: return "设计中桩 Kj";
+  }
+  return "";
+}
+
+std::string Metres(double value) { return NumberText(Round3(value), ".") + " m"; }
+
+std::string BeyondEndLine(const CapSolution& s, const BeyondSpiralEnd& beyond) {
+  std::string points;
+  for (CapPoint p : beyond.points) points += (points.empty() ? "" : "、") + std::string(CapPointName(p));
+  return std::string("注意：以下各点超出缓和曲线终点 ") + SpiralEndPointName(s.end) + "（" +
+         StationText(beyond.endStation, "K", KmRule::kFloor, MetreRule::kRounded) + "，Ls = A1²/R = " +
+         Metres(beyond.Ls) + "），位于圆曲线上：" + points + "。缓和曲线公式在该处不成立，结果仅供参考。";
+}
+
+std::string SeriesLine(const std::vector<SeriesDeparture>& series) {
+  std::string points;
+  for (const SeriesDeparture& d : series) {
+    points += (points.empty() ? "" : "，") + std::string(CapPointName(d.point)) + " " +
+              NumberText(std::nearbyint(d.difference * 10000) / 10, ".") + " 毫米";
+  }
+  return "注意：缓和曲线级数公式与精确回旋线相差 " + points + "（超过 1 毫米）；显示的结果仍按级数公式计算。";
+}
+
+}  // namespace
+
+std::vector<std::string> WarningLines(const CapSolution& s, const CapWarnings& w) {
+  std::vector<std::string> lines;
+  if (w.beyondEnd) lines.push_back(BeyondEndLine(s, *w.beyondEnd));
+  if (!w.series.empty()) lines.push_back(SeriesLine(w.series));
+  return lines;
+}
+
+std::optional<std::string> RunNotice(const CapSolution& solution, const CapWarnings& warnings) {
+  std::optional<std::string> notice = UnsolvedSidesNotice(solution);
+  for (const std::string& line : WarningLines(solution, warnings)) {
+    notice = notice ? *notice + "\n" + line : line;
+  }
+  return notice;
+}
+
+std::string DmsText(double degrees) {
+  // Tenths of a second, rounded once, so 59.96″ carries into the minute.
+  const long long tenths = std::llround(std::fabs(degrees) * 36000);
+  const long long d = tenths / 36000;
+  const long long m = tenths / 600 % 60;
+  const long long t = tenths % 600;
+  auto two = [](long long v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  return std::string(degrees < 0 ? "-" : "") + std::to_string(d) + "°" + two(m) + "′" + two(t / 10) + "." +
+         std::to_string(t % 10) + "″";
+}
+
+std::string SketchEndAndTurn(const CapSolution& s) {
+  const bool right = s.solver == Solver::kCmd1 || s.solver == Solver::kCmd3 ||
+                     (s.solver == Solver::kCmd5 && s.design.P > 0);
+  return std::string(s.end == SpiralEnd::kZH ? "ZH 端" : "HZ 端") + "  " + (right ? "右偏" : "左偏");
+}
+
+std::string SketchAxisAzimuth(double azimuth) { return "横轴方位角(中→外) " + DmsText(azimuth); }
+
+std::string SketchCapLength(const CapSolution& s) {
+  if (s.inner.status != SideStatus::kSolved || s.outer.status != SideStatus::kSolved) {
+    return "盖梁全长 —（有一侧未求得）";
+  }
+  return "盖梁全长 " + Metres(s.inner.length + s.outer.length);
+}
+
+std::string SketchParallelAxis(double Kj) {
+  return "横轴方向取自设计桩号 Kj " + CentreStationText(Kj) + "（各盖梁互相平行）";
+}
+
+std::string SketchToOrigin(SpiralEnd end, double distance) {
+  return std::string(end == SpiralEnd::kZH ? "ZH " : "HZ ") + Metres(distance);
+}
+
+std::string SketchScaleLength(double metres) { return NumberText(metres, ".") + " m"; }
+
+std::string SketchBeyondEnd(const CapSolution& s, const BeyondSpiralEnd& beyond) {
+  return std::string("超出缓和曲线终点 ") + SpiralEndPointName(s.end) + " " +
+         StationText(beyond.endStation, "K", KmRule::kFloor, MetreRule::kRounded) + "（Ls = " + Metres(beyond.Ls) + "）";
+}
+
+std::string SketchSeriesDeparture(const std::vector<SeriesDeparture>& series) {
+  double most = 0;
+  for (const SeriesDeparture& d : series) most = std::max(most, d.difference);
+  return "级数公式偏离精确回旋线 " + NumberText(std::nearbyint(most * 10000) / 10, ".") + " 毫米";
 }
 
 }  // namespace capset

@@ -6,9 +6,12 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cap_solution.h"
+#include "cap_warnings.h"
 #include "fault.h"
+#include "handlers.h"
 #include "refusals.h"
 
 namespace capset {
@@ -73,5 +76,43 @@ std::optional<std::string> SideStatusText(const CapSolution& solution, bool inne
 
 // After a run with a side not solved: which and why; nothing when both are.
 std::optional<std::string> UnsolvedSidesNotice(const CapSolution& solution);
+
+// A Compute that has no solver to run: why, and what to change.
+std::string NoSolverNotice(NoSolverReason reason);
+
+// "HY" or "YH": the end of the spiral away from its origin.
+const char* SpiralEndPointName(SpiralEnd end);
+
+// One line a warning: the points beyond the spiral's end, naming Ls and
+// the station of its end; the series' departure from the exact clothoid.
+std::vector<std::string> WarningLines(const CapSolution& solution, const CapWarnings& warnings);
+
+// Everything to say after a run: the unsolved sides, then the warnings;
+// nothing when there is nothing to say.
+std::optional<std::string> RunNotice(const CapSolution& solution, const CapWarnings& warnings);
+
+// The plan sketch's own words.
+inline constexpr char kCentreMark[] = "中";
+inline constexpr char kOuterMark[] = "外";
+inline constexpr char kInnerMark[] = "内";
+inline constexpr char kNorthMark[] = "N";
+inline constexpr char kCentrelineName[] = "中线";
+inline constexpr char kStraightName[] = "直线";
+inline constexpr char kEdgeLineName[] = "路基边缘";
+inline constexpr char kOuterAxisName[] = "横轴外侧";
+inline constexpr char kInnerAxisName[] = "横轴内侧";
+inline constexpr char kUnsolvedAxisSuffix[] = "(未求得)";
+inline constexpr char kScaleName[] = "比例尺";
+std::string SketchEndAndTurn(const CapSolution& solution);       // "ZH 端  右偏"
+std::string SketchAxisAzimuth(double azimuth);                   // "横轴方位角(中→外) 112°09′43.1″"
+std::string SketchCapLength(const CapSolution& solution);        // "盖梁全长 17.329 m"
+std::string SketchParallelAxis(double Kj);                       // when Kp ≠ Kj
+std::string SketchToOrigin(SpiralEnd end, double distance);       // "ZH 50 m"
+std::string SketchScaleLength(double metres);                     // "10 m"
+std::string SketchBeyondEnd(const CapSolution& solution, const BeyondSpiralEnd& beyond);
+std::string SketchSeriesDeparture(const std::vector<SeriesDeparture>& series);
+
+// Degrees as degrees, minutes and seconds to a tenth: 112°09′43.1″.
+std::string DmsText(double degrees);
 
 }  // namespace capset

@@ -9,6 +9,10 @@
 //   @start     clicks Start (Command1)
 //   @compute   clicks Compute (Command2)
 //   @cancel    answers the next prompt with Cancel
+//   @shot FILE saves a picture of the whole window as it stands (PNG)
+//   @scene     prints the plan sketch's scene as it stands, one element a
+//              line: SCENE, the kind (point, polyline, text, arrow), the
+//              label, then "X Y" for each of its points, tab-separated
 //   any other  is typed at the next prompt exactly as it stands, blanks and
 //              all (an empty line is an empty answer), and confirmed with OK
 //
@@ -42,7 +46,9 @@ inline constexpr char kComputeLine[] = "@compute";
 inline constexpr char kCancelLine[] = "@cancel";
 
 // The first words of the lines that are commands, not answers.
-inline constexpr const char* kCommands[] = {kStartLine, kComputeLine};
+inline constexpr char kShotCommand[] = "@shot";
+inline constexpr char kSceneCommand[] = "@scene";
+inline constexpr const char* kCommands[] = {kStartLine, kComputeLine, kShotCommand, kSceneCommand};
 
 // A line that a prompt does not take as an answer but leaves for the script.
 bool IsCommandLine(const std::string& line);

@@ -7,7 +7,12 @@
 #include <ostream>
 #include <sstream>
 
+#include <QPixmap>
+#include <iostream>
+
 #include "form1.h"
+#include "sketch_scene.h"
+#include "sketch_view.h"
 #include "qt_number_reader.h"
 #include "script.h"
 
@@ -31,13 +36,34 @@ class DefaultLocaleScope {
 // run the handlers.
 class WindowTarget : public ScriptTarget {
  public:
-  explicit WindowTarget(Form1& window) : window_(window) {}
+  WindowTarget(Form1& window, std::ostream& out) : window_(window), out_(out) {}
   void ClickStart() override { window_.Command1()->click(); }
   void ClickCompute() override { window_.Command2()->click(); }
   std::string BoxText(int number) const override { return window_.BoxText(number).toStdString(); }
 
+  bool RunCommand(const std::string& line, ScriptLines&) override {
+    const std::string word = line.substr(0, line.find(' '));
+    const std::string argument = word.size() < line.size() ? line.substr(word.size() + 1) : "";
+    if (word == kShotCommand && !argument.empty()) {
+      // What the user would see: the window as it stands, painted now.
+      if (!window_.grab().save(QString::fromStdString(argument), "PNG")) {
+        std::cerr << "cap_replay: cannot write " << argument << '\n';
+      }
+      return true;
+    }
+    if (line == kSceneCommand) {
+      if (const auto& scene = window_.Sketch()->Scene()) {
+        for (const std::string& element : SceneLines(*scene)) out_ << element << '\n';
+      }
+      out_ << std::flush;
+      return true;
+    }
+    return false;
+  }
+
  private:
   Form1& window_;
+  std::ostream& out_;
 };
 
 }  // namespace
@@ -52,7 +78,7 @@ void Replay(std::istream& script, std::ostream& out, const std::string& localeNa
   SolverPrinter solverPrinter(out);
   window.Session().AddObserver(&solverPrinter);
   window.show();
-  WindowTarget target(window);
+  WindowTarget target(window, out);
   PlayScript(lines, target, out);
 }
 

@@ -54,11 +54,36 @@ INSTANTIATE_TEST_SUITE_P(
                       DispatchRow{"BAHairOff90IsSkewed", 1200, 0, 1, 90.000277777777, Solver::kCmd1}),
     RowName<DispatchRow>);
 
-TEST(Compute, NoSolverMeansNothingHappens) {
-  const DialogueRun run = RunDialogue(Script().Click(kComputeLine));
-  EXPECT_EQ(run.transcript.events, std::vector<std::string>{"SOLVER none"});
-  for (const auto& [box, text] : run.transcript.boxes) EXPECT_EQ(text, "") << "Text" << box;
+// A Compute with no solver to run says why and what to change, and writes
+// no box.
+struct NoSolverRow {
+  const char* name;
+  Script script;
+  NoSolverReason reason;
+};
+
+class ComputeWithNoSolver : public ::testing::TestWithParam<NoSolverRow> {};
+
+TEST_P(ComputeWithNoSolver, SaysWhyAndWritesNothing) {
+  const DialogueRun before = RunDialogue(GetParam().script);
+  const DialogueRun run = RunDialogue(Script(GetParam().script).Click(kComputeLine));
+  EXPECT_EQ(run.Events("SOLVER").back(), "none");
+  EXPECT_EQ(run.transcript.events.back(), "MESSAGE " + OneLine(NoSolverNotice(GetParam().reason)));
+  EXPECT_EQ(run.transcript.boxes, before.transcript.boxes);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ComputeWithNoSolver,
+    ::testing::Values(NoSolverRow{"BeforeAnyStart", Script(), NoSolverReason::kNoJob},
+                      NoSolverRow{"AfterACancelledFirstStart", Script().Click(kStartLine).Answers({"1000"}).Cancel(),
+                                  NoSolverReason::kNoJob},
+                      NoSolverRow{"BothStations0", Script().Start({.KZH = "0", .KHZ = "0"}), NoSolverReason::kNoStation},
+                      NoSolverRow{"SquareCapOnTheHZSpiral", Script().Start(With(kHZJob, &StartAnswers::B, "90")),
+                                  NoSolverReason::kSquareAtHZ},
+                      NoSolverRow{"P0WithASkewedCap", Script().Start({.P = "0.4"}), NoSolverReason::kNoDeflection},
+                      NoSolverRow{"P0OnTheHZSpiral", Script().Start(With(kHZJob, &StartAnswers::P, "0")),
+                                  NoSolverReason::kNoDeflection}),
+    RowName<NoSolverRow>);
 
 const Script kBaseRun = Script().Start({}).Compute(kZHBaseCompute);
 

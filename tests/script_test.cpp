@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dialogue_replay.h"
+#include "handlers.h"
 #include "script.h"
 #include "table.h"
 #include "texts.h"
@@ -22,8 +23,11 @@ std::string EmptyBoxes() {
 struct ReplayRow {
   const char* name;
   const char* script;
-  const char* events;  // everything before the 26 box lines
+  std::string events;  // everything before the 26 box lines
 };
+
+// Compute before any Start: no solver, and the notice that says so.
+const std::string kNoSolver = "SOLVER none\nMESSAGE " + OneLine(NoSolverNotice(NoSolverReason::kNoJob)) + "\n";
 
 class ScriptTranscript : public ::testing::TestWithParam<ReplayRow> {};
 
@@ -34,11 +38,11 @@ TEST_P(ScriptTranscript, PrintsEventsThenTheBoxes) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, ScriptTranscript,
     ::testing::Values(ReplayRow{"NoInputPrintsOnlyTheEmptyBoxes", "", ""},
-                      ReplayRow{"ComputeBeforeAnyStartChoosesNoSolver", "@compute\n", "SOLVER none\n"},
-                      ReplayRow{"EveryComputeClickReportsItsChoice", "@compute\n@compute\n", "SOLVER none\nSOLVER none\n"},
-                      ReplayRow{"LastLineWithoutNewline", "@compute", "SOLVER none\n"},
-                      ReplayRow{"WindowsLineEnds", "@compute\r\n", "SOLVER none\n"},
-                      ReplayRow{"AnswerWithNoPromptOpenIsIgnoredVisibly", "1200\n@compute\n", "IGNORED 1200\nSOLVER none\n"},
+                      ReplayRow{"ComputeBeforeAnyStartChoosesNoSolver", "@compute\n", kNoSolver},
+                      ReplayRow{"EveryComputeClickReportsItsChoice", "@compute\n@compute\n", kNoSolver + kNoSolver},
+                      ReplayRow{"LastLineWithoutNewline", "@compute", kNoSolver},
+                      ReplayRow{"WindowsLineEnds", "@compute\r\n", kNoSolver},
+                      ReplayRow{"AnswerWithNoPromptOpenIsIgnoredVisibly", "1200\n@compute\n", "IGNORED 1200\n" + kNoSolver},
                       ReplayRow{"CancelWithNoPromptOpenIsIgnoredVisibly", "@cancel\n", "IGNORED @cancel\n"},
                       ReplayRow{"EmptyLineWithNoPromptOpenIsIgnoredVisibly", "\n", "IGNORED \n"},
                       ReplayRow{"UnknownCommandIsIgnoredVisibly", "@stop\n", "IGNORED @stop\n"}),
@@ -48,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 // and the click still happens.
 TEST(ScriptTranscript, ClickMetByAPromptIsKeptForTheNextCommand) {
   const std::string out = ReplayDialogue("@start\n@compute\n");
-  EXPECT_EQ(out.rfind(std::string("PROMPT ") + kAskKZH + "\nSOLVER none\n", 0), 0u) << out;
+  EXPECT_EQ(out.rfind(std::string("PROMPT ") + kAskKZH + "\n" + kNoSolver, 0), 0u) << out;
 }
 
 // The scripted prompt on its own.

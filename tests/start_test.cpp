@@ -11,6 +11,7 @@
 #include "script_builder.h"
 #include "table.h"
 #include "texts.h"
+#include "worked_cases.h"
 
 namespace capset::testing {
 namespace {
@@ -161,17 +162,45 @@ TEST(Start, AzimuthThatWouldOverflowIsAskedAgain) {
   EXPECT_EQ(run.Box(7), " 45");
 }
 
-TEST(Start, CancelStopsQuietlyAndKeepsWhatWasStored) {
-  const DialogueRun run =
-      RunDialogue(Script().Click(kStartLine).Answers({"1000", "1010", "2020"}).Cancel().Click(kComputeLine));
-  EXPECT_TRUE(run.Events("MESSAGE").empty());
+// A Start counts only when it completes: cancelled at any of its prompts,
+// it puts back every job field and every box it changed, so the next
+// Compute runs the previous job, not a mixture.
+class CancelledStart : public ::testing::TestWithParam<int> {};
+
+TEST_P(CancelledStart, PutsBackTheJobAndTheBoxes) {
+  const Script before = Script().Start({}).Compute({.Kp = "1060", .DR = "7.5", .Precision = "0.0001"});
+  const std::vector<std::string> hzAnswers = {"0", "12500", "1", "2", "225", "300", "200", "12450", "60", "-1"};
+  const std::vector<std::string> answered(hzAnswers.begin(), hzAnswers.begin() + GetParam());
+  const DialogueRun expected = RunDialogue(Script(before).Compute(kZHBaseCompute));
+  const DialogueRun run = RunDialogue(
+      Script(before).Click(kStartLine).Answers(answered).Cancel().Compute(kZHBaseCompute));
+  EXPECT_EQ(run.transcript.boxes, expected.transcript.boxes);
+  EXPECT_EQ(run.Events("SOLVER").back(), "Cmd1");
   EXPECT_EQ(run.job.KZH, 1000);
-  EXPECT_EQ(run.job.X, 1010);
-  EXPECT_EQ(run.job.Y, 2020);
-  EXPECT_EQ(run.Box(1), "K 1+ 0");
-  EXPECT_EQ(run.Box(5), " 2020");
-  EXPECT_EQ(run.Box(7), "");
-  EXPECT_EQ(run.Events("SOLVER"), std::vector<std::string>{"none"}) << "P and B are still 0";
+  EXPECT_EQ(run.job.KHZ, 0);
+  EXPECT_EQ(run.job.T, 45);
+}
+
+INSTANTIATE_TEST_SUITE_P(AtEveryPrompt, CancelledStart, ::testing::Range(0, 10),
+                         [](const auto& info) { return "After" + std::to_string(info.param) + "Answers"; });
+
+TEST(Start, CancelledFirstStartLeavesTheWindowAsItWas) {
+  const DialogueRun run = RunDialogue(Script().Click(kStartLine).Answers({"1000", "1010", "2020"}).Cancel());
+  EXPECT_TRUE(run.Events("MESSAGE").empty());
+  for (const auto& [box, text] : run.transcript.boxes) EXPECT_EQ(text, "") << "Text" << box;
+  EXPECT_EQ(run.job.KZH, 0);
+  EXPECT_EQ(run.job.Pi, 0);
+}
+
+// The results belong to the job they were computed for: a completed Start
+// empties the thirteen result boxes; the echo boxes it did not ask again
+// keep their text.
+TEST(Start, CompletedStartEmptiesTheResults) {
+  const DialogueRun run = RunDialogue(
+      Script().Start({}).Compute(kZHBaseCompute).Start({.KZH = "0", .KHZ = "5000", .Kj = "4950"}));
+  for (int box : {10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23, 24, 25}) EXPECT_EQ(run.Box(box), "") << "Text" << box;
+  EXPECT_EQ(run.Box(1), "K 1+ 0") << "an echo box of the ZH end keeps its text";
+  EXPECT_EQ(run.Box(2), "K 5+ 0");
 }
 
 TEST(Start, CompleteStartAfterACancelledOne) {
@@ -181,7 +210,7 @@ TEST(Start, CompleteStartAfterACancelledOne) {
                                           .Cancel()
                                           .Start({})
                                           .Compute({.Kp = "1050", .DR = "7.5", .Precision = "0.0001"}));
-  EXPECT_EQ(run.Box(2), "K 5+ 0") << "the box of the cancelled run keeps its text";
+  EXPECT_EQ(run.Box(2), "") << "the cancelled Start's box was put back";
   EXPECT_EQ(run.Box(1), "K 1+ 0");
   EXPECT_EQ(run.Events("SOLVER"), std::vector<std::string>{"Cmd1"});
   EXPECT_EQ(run.Box(21), "k 1+ 54.538");

@@ -1,0 +1,170 @@
+#include "sketch_view.h"
+
+#include <QFont>
+#include <algorithm>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygonF>
+#include <cmath>
+
+#include "cap_warnings.h"
+
+namespace capset {
+namespace {
+
+QPointF PlanePoint2D(const PlanePoint& p) { return {p.Y, p.X}; }  // (east, north)
+
+QColor ColourOf(SceneStyle style) {
+  switch (style) {
+    case SceneStyle::kCentreline:
+    case SceneStyle::kStraight: return QColor(200, 0, 0);
+    case SceneStyle::kAxis:
+    case SceneStyle::kAxisUnsolved: return QColor(0, 110, 0);
+    case SceneStyle::kCentre: return QColor(200, 0, 0);
+    case SceneStyle::kEdgePoint: return QColor(0, 0, 190);
+    case SceneStyle::kOrigin:
+    case SceneStyle::kSpiralEnd: return QColor(140, 0, 140);
+    case SceneStyle::kWarning: return QColor(200, 0, 0);
+    case SceneStyle::kToOrigin: return QColor(140, 0, 140);
+    default: return QColor(0, 0, 0);
+  }
+}
+
+QPen PenOf(SceneStyle style) {
+  QPen pen(ColourOf(style), 1);
+  switch (style) {
+    case SceneStyle::kCentreline: pen.setStyle(Qt::DashDotLine); break;
+    case SceneStyle::kStraight: pen.setStyle(Qt::DashDotDotLine); break;
+    case SceneStyle::kAxis: pen.setWidth(2); break;
+    case SceneStyle::kAxisUnsolved:
+      pen.setWidth(2);
+      pen.setStyle(Qt::DashLine);
+      break;
+    case SceneStyle::kScale: pen.setWidth(2); break;
+    default: break;
+  }
+  return pen;
+}
+
+QFont SketchFont() {
+  QFont font;
+  font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC"});
+  font.setPixelSize(12);
+  return font;
+}
+
+void DrawArrow(QPainter& painter, QPointF tail, QPointF head) {
+  painter.drawLine(tail, head);
+  const QPointF along = head - tail;
+  const double length = std::hypot(along.x(), along.y());
+  if (length == 0) return;
+  const QPointF unit = along / length;
+  const QPointF across(-unit.y(), unit.x());
+  QPolygonF tip;
+  tip << head << head - unit * 8 + across * 4 << head - unit * 8 - across * 4;
+  painter.setBrush(painter.pen().color());
+  painter.drawPolygon(tip);
+  painter.setBrush(Qt::NoBrush);
+}
+
+}  // namespace
+
+SketchView::SketchView(QWidget* parent) : QWidget(parent) {
+  setObjectName("Sketch");
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void SketchView::ShowCap(const CapSolution& solution) {
+  solution_ = solution;
+  MakeScene();
+  update();
+}
+
+void SketchView::Clear() {
+  solution_.reset();
+  scene_.reset();
+  update();
+}
+
+void SketchView::MakeScene() {
+  if (!solution_ || width() <= 0 || height() <= 0) return;
+  scene_ = MakeSketch(*solution_, CheckCap(*solution_), {static_cast<double>(width()), static_cast<double>(height())});
+}
+
+void SketchView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  MakeScene();
+}
+
+QTransform SketchView::PlaneToPixels() const {
+  if (!scene_) return {};
+  // Points go in as (east, north); east runs right, north up.
+  const double ppm = width() / (scene_->maxY - scene_->minY);
+  return QTransform(ppm, 0, 0, -ppm, -scene_->minY * ppm, scene_->maxX * ppm);
+}
+
+void SketchView::paintEvent(QPaintEvent*) {
+  if (!scene_) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setClipRect(rect());
+  painter.setFont(SketchFont());
+  const QFontMetrics metrics(painter.font());
+  const QTransform map = PlaneToPixels();
+  auto at = [&](const PlanePoint& p) { return map.map(PlanePoint2D(p)); };
+
+  for (const SceneElement& e : scene_->elements) {
+    painter.setPen(PenOf(e.style));
+    switch (e.kind) {
+      case SceneKind::kPolyline: {
+        QPolygonF line;
+        for (const PlanePoint& p : e.points) line << at(p);
+        painter.drawPolyline(line);
+        if (e.style == SceneStyle::kScale && line.size() == 2) {
+          painter.drawText(line[0] + QPointF(0, -4), QString::fromStdString(e.label));
+        }
+        break;
+      }
+      case SceneKind::kPoint: {
+        const QPointF p = at(e.points.front());
+        painter.setBrush(ColourOf(e.style));
+        painter.drawEllipse(p, 3, 3);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawText(p + QPointF(5, -5), QString::fromStdString(e.label));
+        break;
+      }
+      case SceneKind::kArrow: {
+        const QPointF tail = at(e.points[0]);
+        const QPointF head = at(e.points[1]);
+        DrawArrow(painter, tail, head);
+        const QString label = QString::fromStdString(e.label);
+        if (e.style == SceneStyle::kNorth) {
+          painter.drawText(head + QPointF(-metrics.horizontalAdvance(label) / 2.0, -4), label);
+        } else {
+          // Beside the tail, on the side away from the border the arrow points to.
+          const QPointF away = tail - (head - tail) * 0.2;
+          QRectF box = metrics.boundingRect(label);
+          box.moveCenter(away);
+          box = box.translated(std::clamp(0.0, 2 - box.left(), width() - 2 - box.right()),
+                               std::clamp(0.0, 2 - box.top(), height() - 2 - box.bottom()));
+          painter.drawText(box, Qt::AlignCenter, label);
+        }
+        break;
+      }
+      case SceneKind::kText: {
+        // Notes sit on a pale ground so that lines behind them do not cross the words.
+        const QString text = QString::fromStdString(e.label);
+        const QPointF topLeft = at(e.points.front());
+        const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(text) + 4, metrics.height()));
+        painter.fillRect(box, QColor(255, 255, 255, 190));
+        painter.drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace capset
