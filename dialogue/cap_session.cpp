@@ -1,6 +1,9 @@
 #include "cap_session.h"
 
+#include <set>
+
 #include "handlers.h"
+#include "job_file_keys.h"
 #include "texts.h"
 
 namespace capset {
@@ -9,18 +12,82 @@ namespace {
 // The boxes a result writes: Text10 and Text13 to Text25.
 constexpr int kResultBoxes[] = {10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23, 24, 25};
 
+// Keeps the last answer given to each question of Start, by field.
+class RecordingPrompt : public Prompt {
+ public:
+  explicit RecordingPrompt(Prompt& inner) : inner_(inner) {}
+  std::optional<std::string> Ask(const std::string& question) override {
+    std::optional<std::string> answer = inner_.Ask(question);
+    if (answer) {
+      if (const char* field = StartFieldOf(question)) answers[field] = *answer;
+    }
+    return answer;
+  }
+  std::map<std::string, std::string> answers;
+
+ private:
+  Prompt& inner_;
+};
+
+// A saved job's answers, given to Start's questions. A question asked a
+// second time means its answer was refused: the answering stops there, and
+// the refusal is kept with its field.
+class FileAnswers : public Prompt, public ErrorReporter {
+ public:
+  FileAnswers(const TypedStart& start, std::string decimal) : start_(start), decimal_(std::move(decimal)) {}
+
+  std::optional<std::string> Ask(const std::string& question) override {
+    const char* field = StartFieldOf(question);
+    if (field == nullptr || asked_.contains(field) || problem) return std::nullopt;
+    asked_.insert(field);
+    current_ = field;
+    const auto answer = start_.answers.find(field);
+    if (answer == start_.answers.end()) {
+      problem = JobFileProblem{Where(), "缺少这个字段"};
+      return std::nullopt;
+    }
+    return WithDecimal(answer->second, start_.decimal, decimal_);
+  }
+  void ReportError(const std::string& message) override {
+    if (!problem) problem = JobFileProblem{Where(), message.substr(0, message.find('\n'))};
+  }
+  void ReportNotice(const std::string&) override {}
+
+  std::optional<JobFileProblem> problem;
+
+ private:
+  std::string Where() const { return std::string(job_keys::kStart) + "." + current_; }
+
+  const TypedStart& start_;
+  std::string decimal_;
+  std::set<std::string> asked_;
+  std::string current_;
+};
+
 }  // namespace
 
-void CapSession::Start() {
+bool CapSession::RunStart(Prompt& prompt, ErrorReporter& reporter) {
+  RecordingPrompt recording(prompt);
+  Seam seam{recording, seam_.reader, reporter, mirror_};
   const CapJob jobBefore = job_;
   const BoxMirror::Texts boxesBefore = mirror_.Shown();
-  if (!Command1_Click(job_, seam_)) {
+  if (!Command1_Click(job_, seam)) {
     job_ = jobBefore;
     mirror_.Restore(boxesBefore);
-    return;
+    return false;
   }
-  for (int box : kResultBoxes) seam_.boxes.WriteBox(box, "");
+  for (int box : kResultBoxes) mirror_.WriteBox(box, "");
+  typed_ = TypedStart{seam_.reader.DecimalSeparator(), recording.answers};
   for (SessionObserver* o : observers_) o->StartCompleted();
+  return true;
+}
+
+void CapSession::Start() { RunStart(seam_.prompt, seam_.reporter); }
+
+std::optional<JobFileProblem> CapSession::OpenJob(const TypedStart& start) {
+  FileAnswers answers(start, seam_.reader.DecimalSeparator());
+  if (RunStart(answers, answers)) return std::nullopt;
+  return answers.problem ? *answers.problem : JobFileProblem{job_keys::kStart, "作业不完整"};
 }
 
 void CapSession::Compute() {

@@ -1,7 +1,8 @@
 #pragma once
 // The window's state without the window: the one job record, the seam, and
-// the two things a user does with them, Start and Compute. Whatever shows
-// a result (the boxes, a sketch, a results log) watches the session.
+// what a user does with them: Start, Compute, and opening a saved job.
+// Whatever shows a result (the boxes, a sketch, a results log) watches the
+// session.
 
 #include <optional>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "box_mirror.h"
 #include "cap_job.h"
 #include "cap_solution.h"
+#include "job_file.h"
 #include "seam.h"
 
 namespace capset {
@@ -20,7 +22,8 @@ class SessionObserver {
   virtual void SolverChosen(std::optional<Solver> /*choice*/) {}
   // A Compute reached its end and wrote the result boxes.
   virtual void CapComputed(const CapSolution& /*solution*/) {}
-  // A Start went through all its questions; the previous results are gone.
+  // A Start went through all its questions (or a job was opened); the
+  // previous results are gone.
   virtual void StartCompleted() {}
 };
 
@@ -34,7 +37,7 @@ class CapSession {
   void AddObserver(SessionObserver* observer) { observers_.push_back(observer); }
 
   // A Start counts only when it completes: a Start cancelled half-way puts
-  // every job field and every box back as they were before it, so no later
+  // back every job field and every box as they were before it, so no later
   // Compute mixes a new answer with an old job. A completed Start empties
   // the result boxes: they belong to a job that no longer stands.
   void Start();
@@ -43,12 +46,24 @@ class CapSession {
   // to change.
   void Compute();
 
+  // Opens a saved job: its answers go through the Start chain as if typed,
+  // so the job and the boxes read exactly as after typing them. When Start
+  // would refuse one of them, nothing changes and the field and the reason
+  // come back.
+  std::optional<JobFileProblem> OpenJob(const TypedStart& start);
+
   const CapJob& Job() const { return job_; }
 
+  // The answers of the last completed Start, as typed; nothing before it.
+  const std::optional<TypedStart>& TypedAnswers() const { return typed_; }
+
  private:
+  bool RunStart(Prompt& prompt, ErrorReporter& reporter);
+
   BoxMirror mirror_;
   Seam seam_;
   CapJob job_{};
+  std::optional<TypedStart> typed_;
   std::vector<SessionObserver*> observers_;
 };
 

@@ -3,6 +3,7 @@
 // job record and talk to the user only through the seam.
 
 #include <optional>
+#include <string>
 
 #include "cap_job.h"
 #include "cap_solution.h"
@@ -13,6 +14,10 @@ namespace capset {
 // Start: the chain of prompts that fills the job and echoes every answer.
 // True when the chain went through to its last question.
 bool Command1_Click(CapJob& job, Seam& seam);
+
+// The job field a question of Start asks for ("KZH", "X", ... "P", the keys
+// of a job file); nothing for any other question.
+const char* StartFieldOf(const std::string& question);
 
 // The solver that Compute calls for the job as it stands, if any: the first
 // row of the choice whose conditions all hold.

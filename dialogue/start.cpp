@@ -5,6 +5,7 @@
 
 #include "dms.h"
 #include "handlers.h"
+#include "job_file_keys.h"
 #include "number_text.h"
 #include "questions.h"
 #include "round3.h"
@@ -63,6 +64,18 @@ bool AskSpiralEnd(const EndQuestions& end, CapJob& job, Questions& ask, Seam& se
 }
 
 }  // namespace
+
+const char* StartFieldOf(const std::string& question) {
+  static const std::pair<const char*, const char*> kFields[] = {
+      {kAskKZH, job_keys::kKZH}, {kAskKHZ, job_keys::kKHZ}, {kAskXZH, job_keys::kX}, {kAskYZH, job_keys::kY},
+      {kAskTZH, job_keys::kT},   {kAskXHZ, job_keys::kX},   {kAskYHZ, job_keys::kY}, {kAskTHZ, job_keys::kT},
+      {kAskR, job_keys::kR},     {kAskA1, job_keys::kA1},   {kAskKj, job_keys::kKj}, {kAskB, job_keys::kB},
+      {kAskP, job_keys::kP}};
+  for (const auto& [ask, field] : kFields) {
+    if (question == ask) return field;
+  }
+  return nullptr;
+}
 
 bool Command1_Click(CapJob& job, Seam& seam) {
   Questions ask(seam);

@@ -226,6 +226,19 @@ std::string SketchToOrigin(SpiralEnd end, double distance) {
   return std::string(end == SpiralEnd::kZH ? "ZH " : "HZ ") + Metres(distance);
 }
 
+std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem) {
+  const std::string field = problem.field.empty() ? "" : "字段 " + problem.field + "：";
+  return "无法打开作业文件“" + file + "”：" + field + problem.why + "\n窗口中的作业没有改变。";
+}
+
+std::string JobUnreadableMessage(const std::string& file, const std::string& reason) {
+  return "无法读取作业文件“" + file + "”：" + reason + "\n窗口中的作业没有改变。";
+}
+
+std::string JobUnwritableMessage(const std::string& file, const std::string& reason) {
+  return "无法保存作业文件“" + file + "”：" + reason + "\n原有的文件没有改变。";
+}
+
 std::string SketchScaleLength(double metres) { return NumberText(metres, ".") + " m"; }
 
 std::string SketchBeyondEnd(const CapSolution& s, const BeyondSpiralEnd& beyond) {

@@ -12,6 +12,7 @@
 #include "cap_warnings.h"
 #include "fault.h"
 #include "handlers.h"
+#include "job_file.h"
 #include "refusals.h"
 
 namespace capset {
@@ -90,6 +91,15 @@ std::vector<std::string> WarningLines(const CapSolution& solution, const CapWarn
 // Everything to say after a run: the unsolved sides, then the warnings;
 // nothing when there is nothing to say.
 std::optional<std::string> RunNotice(const CapSolution& solution, const CapWarnings& warnings);
+
+// Job files.
+inline constexpr char kNothingToSave[] =
+    "还没有可保存的作业：请先点击“开 始”输入数据，或打开一个作业文件。";
+// A file that is not a job this program can open; the job in the window stays.
+std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem);
+// A file that cannot be read or written at all, with the system's reason.
+std::string JobUnreadableMessage(const std::string& file, const std::string& reason);
+std::string JobUnwritableMessage(const std::string& file, const std::string& reason);
 
 // The plan sketch's own words.
 inline constexpr char kCentreMark[] = "中";

@@ -1,0 +1,48 @@
+#pragma once
+// Job files: the Start answers of a job, and its batch list, kept so that a
+// bridge's alignment is typed once. Reading refuses anything that is not a
+// job this program can open, and says which field is wrong.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "batch_input.h"
+
+namespace capset {
+
+// The answers of a completed Start, as typed, by field (KZH, KHZ, X, Y, T,
+// R, A1, Kj, B, P), and the decimal separator they were typed with.
+struct TypedStart {
+  std::string decimal = ".";
+  std::map<std::string, std::string> answers;
+
+  bool operator==(const TypedStart&) const = default;
+};
+
+struct JobFile {
+  TypedStart start;
+  std::optional<BatchInput> batch;
+
+  bool operator==(const JobFile&) const = default;
+};
+
+// Why a text is not a job: the field at fault (empty for the file as a
+// whole) and what is wrong with it.
+struct JobFileProblem {
+  std::string field;
+  std::string why;
+};
+
+// A job file is far smaller than this; a bigger file is refused unread.
+inline constexpr std::size_t kJobFileMaxBytes = 1 << 20;
+
+std::string WriteJobFile(const JobFile& job);
+std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text);
+
+// The answer as the user's locale writes it: the decimal separator it was
+// typed with becomes `decimal`.
+std::string WithDecimal(const std::string& answer, const std::string& typedWith, const std::string& decimal);
+
+}  // namespace capset

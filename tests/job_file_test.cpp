@@ -1,0 +1,263 @@
+// Job files: saved and opened, the window reads exactly as after typing the
+// answers; anything that is not a job is refused with the field at fault,
+// and the job in the window stays as it was.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "cap_session.h"
+#include "handlers.h"
+#include "job_file.h"
+#include "job_file_keys.h"
+#include "script.h"
+#include "script_builder.h"
+#include "table.h"
+
+namespace capset::testing {
+namespace {
+
+// A session behind a scripted seam, as the window holds one, with the boxes
+// it wrote.
+class Rig : public BoxWriter {
+ public:
+  explicit Rig(const std::string& script = "", NumberSymbols symbols = {})
+      : in_(script), lines_(in_), prompt_(lines_, out_), reader_(std::move(symbols)), reporter_(out_) {
+    while (const auto line = lines_.Next()) {
+      if (*line == kStartLine) session.Start();
+      if (*line == kComputeLine) session.Compute();
+    }
+  }
+  void WriteBox(int number, const std::string& text) override { boxes[number] = text; }
+
+  std::map<int, std::string> boxes;
+
+ private:
+  std::istringstream in_;
+  std::ostringstream out_;
+  ScriptLines lines_;
+  ScriptedPrompt prompt_;
+  FixedNumberReader reader_;
+  PrintingReporter reporter_;
+  Seam seam_{prompt_, reader_, reporter_, *this};
+
+ public:
+  CapSession session{seam_};
+};
+
+// The job as saved and read back.
+JobFile SavedAndRead(const Rig& typed) {
+  const auto read = ReadJobFile(WriteJobFile({*typed.session.TypedAnswers(), std::nullopt}));
+  EXPECT_TRUE(std::holds_alternative<JobFile>(read));
+  return std::get<JobFile>(read);
+}
+
+struct RoundTripRow {
+  const char* name;
+  StartAnswers answers;
+};
+
+class JobRoundTrip : public ::testing::TestWithParam<RoundTripRow> {};
+
+TEST_P(JobRoundTrip, OpenedJobReadsAsTyped) {
+  const Rig typed(Script().Start(GetParam().answers));
+  ASSERT_TRUE(typed.session.TypedAnswers());
+  Rig opened;
+  EXPECT_EQ(opened.session.OpenJob(SavedAndRead(typed).start), std::nullopt);
+  EXPECT_EQ(opened.boxes, typed.boxes);
+  const CapJob& a = typed.session.Job();
+  const CapJob& b = opened.session.Job();
+  EXPECT_EQ(std::tie(a.KZH, a.KHZ, a.X, a.Y, a.T, a.R, a.A1, a.Kj, a.B, a.P, a.Pi),
+            std::tie(b.KZH, b.KHZ, b.X, b.Y, b.T, b.R, b.A1, b.Kj, b.B, b.P, b.Pi));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, JobRoundTrip,
+    ::testing::Values(RoundTripRow{"ZHStation", {.KZH = "12345.678", .T = "45.3015", .B = "30.1530"}},
+                      RoundTripRow{"HZStation", {.KZH = "0", .KHZ = "5123.4", .T = "225.0030", .P = "-2"}},
+                      RoundTripRow{"ZHAtStation0", {.KZH = "0.000000001", .X = "1234.50", .P = "0.5"}},
+                      RoundTripRow{"BothStations0", {.KZH = "0", .KHZ = "0"}}),
+    RowName<RoundTripRow>);
+
+TEST(JobFile, KeepsTheAnswersAsTypedAndComputesAtOnce) {
+  const Rig typed(Script().Start({.T = "45.3015", .B = "89.5960", .P = "1.5"}));
+  const std::string text = WriteJobFile({*typed.session.TypedAnswers(), std::nullopt});
+  EXPECT_NE(text.find("\"T\": \"45.3015\""), std::string::npos) << text;
+  EXPECT_NE(text.find("\"B\": \"89.5960\""), std::string::npos) << "packed, as typed";
+  EXPECT_NE(text.find("\"P\": \"1.5\""), std::string::npos);
+  Rig opened;
+  ASSERT_EQ(opened.session.OpenJob(SavedAndRead(typed).start), std::nullopt);
+  EXPECT_EQ(ChooseSolver(opened.session.Job()), Solver::kCmd5);
+}
+
+TEST(JobFile, TypedWithACommaOpensInAPointLocale) {
+  const Rig typed(Script().Start({.KZH = "1000,5", .X = "1234,5", .B = "30,1530"}), {.decimal = ","});
+  const Rig pointTyped(Script().Start({.KZH = "1000.5", .X = "1234.5", .B = "30.1530"}));
+  Rig opened;
+  ASSERT_EQ(opened.session.OpenJob(SavedAndRead(typed).start), std::nullopt);
+  EXPECT_EQ(opened.boxes, pointTyped.boxes);
+}
+
+TEST(JobFile, BatchListRoundTrips) {
+  const Rig typed(Script().Start({}));
+  const BatchInput batch{BatchInput::Axis::kOwn, "7.5", "0.0001", "-3.5 3.5", {"3# K12+400", "12420", "\"引号\" \\"}};
+  const auto read = ReadJobFile(WriteJobFile({*typed.session.TypedAnswers(), batch}));
+  ASSERT_TRUE(std::holds_alternative<JobFile>(read));
+  EXPECT_EQ(std::get<JobFile>(read).batch, batch);
+}
+
+// Texts that are not a job this program can open, and the field named.
+struct RefusedRow {
+  const char* name;
+  std::string text;
+  const char* field;
+};
+
+class RefusedJobFile : public ::testing::TestWithParam<RefusedRow> {};
+
+TEST_P(RefusedJobFile, NamesTheField) {
+  const auto read = ReadJobFile(GetParam().text);
+  ASSERT_TRUE(std::holds_alternative<JobFileProblem>(read));
+  const JobFileProblem& problem = std::get<JobFileProblem>(read);
+  EXPECT_EQ(problem.field, GetParam().field);
+  EXPECT_FALSE(problem.why.empty());
+}
+
+std::string Job(const std::string& start, const std::string& head = R"("format": "capset-job", "version": 1, "decimal": ".")") {
+  return "{" + head + ", \"start\": " + start + "}";
+}
+const std::string kGood = R"({"KZH": "1000", "X": "1000", "Y": "2000", "T": "45", "R": "0", "A1": "100", "Kj": "1050", "B": "60", "P": "1"})";
+std::string Without(const std::string& key) {
+  std::string s = kGood;
+  const auto at = s.find("\"" + key + "\"");
+  const auto end = s.find(',', at);
+  return s.erase(at, end - at + 2);
+}
+std::string With(const std::string& key, const std::string& value) {
+  std::string s = kGood;
+  const auto at = s.find("\"" + key + "\": ") + key.size() + 4;
+  const auto end = s.find_first_of(",}", at);
+  return s.replace(at, end - at, value);
+}
+std::string Nested(int depth) { return std::string(depth, '[') + std::string(depth, ']'); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RefusedJobFile,
+    ::testing::Values(
+        RefusedRow{"Empty", "", ""}, RefusedRow{"Truncated", Job(kGood).substr(0, 60), ""},
+        RefusedRow{"BinaryJunk", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), ""},
+        RefusedRow{"InvalidUtf8", "{\"format\": \"capset-job\xff\"}", ""},
+        RefusedRow{"DeepNesting", Nested(100000), ""},
+        RefusedRow{"NotAnObject", "[1, 2]", ""},
+        RefusedRow{"AnotherProgramsJson", R"({"name": "bridge"})", "format"},
+        RefusedRow{"MissingVersion", Job(kGood, R"("format": "capset-job", "decimal": ".")"), "version"},
+        RefusedRow{"UnknownVersion", Job(kGood, R"("format": "capset-job", "version": 2, "decimal": ".")"), "version"},
+        RefusedRow{"VersionAsText", Job(kGood, R"("format": "capset-job", "version": "1", "decimal": ".")"), "version"},
+        RefusedRow{"MissingDecimal", Job(kGood, R"("format": "capset-job", "version": 1)"), "decimal"},
+        RefusedRow{"StrangeDecimal", Job(kGood, R"("format": "capset-job", "version": 1, "decimal": "x")"), "decimal"},
+        RefusedRow{"MissingStart", R"({"format": "capset-job", "version": 1, "decimal": "."})", "start"},
+        RefusedRow{"StartNotAnObject", Job("[]"), "start"},
+        RefusedRow{"MissingKZH", Job(Without("KZH")), "start.KZH"},
+        RefusedRow{"MissingXWithAZHStation", Job(Without("X")), "start.X"},
+        RefusedRow{"MissingKHZWhenKZHIs0", Job(With("KZH", "\"0\"")), "start.KHZ"},
+        RefusedRow{"NonNumericX", Job(With("X", "\"abc\"")), "start.X"},
+        RefusedRow{"NotANumberWord", Job(With("Y", "\"NaN\"")), "start.Y"},
+        RefusedRow{"HugeNumber", Job(With("R", "\"1e400\"")), "start.R"},
+        RefusedRow{"HugeJsonNumber", Job(With("R", "1e400")), ""},
+        RefusedRow{"WrongType", Job(With("A1", "true")), "start.A1"},
+        RefusedRow{"NullValue", Job(With("Kj", "null")), "start.Kj"},
+        RefusedRow{"DuplicateKey", R"({"format": "capset-job", "format": "capset-job"})", ""},
+        RefusedRow{"BatchAxisUnknown",
+                   Job(kGood) .substr(0, Job(kGood).size() - 1) +
+                       R"(, "batch": {"axis": "sideways", "DR": "7.5", "precision": "0.0001", "offsets": "", "stations": []}})",
+                   "batch.axis"},
+        RefusedRow{"BatchStationsNotAList",
+                   Job(kGood).substr(0, Job(kGood).size() - 1) +
+                       R"(, "batch": {"axis": "own", "DR": "7.5", "precision": "0.0001", "offsets": "", "stations": "12400"}})",
+                   "batch.stations"}),
+    RowName<RefusedRow>);
+
+TEST(JobFile, AHundredMegabytesAreRefusedUnread) {
+  const auto read = ReadJobFile(std::string(100 << 20, ' '));
+  ASSERT_TRUE(std::holds_alternative<JobFileProblem>(read));
+  EXPECT_EQ(std::get<JobFileProblem>(read).field, "");
+}
+
+TEST(JobFile, PlainJsonNumbersAreReadAsTheirText) {
+  const auto read = ReadJobFile(Job(With("R", "300")));
+  ASSERT_TRUE(std::holds_alternative<JobFile>(read));
+  EXPECT_EQ(std::get<JobFile>(read).start.answers.at("R"), "300");
+}
+
+// A value that reads as a number but that Start refuses: the field is
+// named and the job in the window stays.
+struct StartRefusesRow {
+  const char* name;
+  const char* key;
+  const char* value;
+};
+
+class OpenRefusedByStart : public ::testing::TestWithParam<StartRefusesRow> {};
+
+TEST_P(OpenRefusedByStart, LeavesTheWindowsJob) {
+  Rig rig(Script().Start({}).Compute({.Kp = "1050", .DR = "7.5", .Precision = "0.0001"}));
+  const auto boxesBefore = rig.boxes;
+  const CapJob jobBefore = rig.session.Job();
+  const auto read = ReadJobFile(Job(With(GetParam().key, std::string("\"") + GetParam().value + "\"")));
+  ASSERT_TRUE(std::holds_alternative<JobFile>(read));
+  const auto problem = rig.session.OpenJob(std::get<JobFile>(read).start);
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->field, std::string("start.") + GetParam().key);
+  EXPECT_EQ(rig.boxes, boxesBefore);
+  EXPECT_EQ(rig.session.Job().KZH, jobBefore.KZH);
+  EXPECT_EQ(rig.session.Job().T, jobBefore.T);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, OpenRefusedByStart,
+                         ::testing::Values(StartRefusesRow{"PBeyond16Bits", "P", "40000"},
+                                           StartRefusesRow{"AzimuthThatOverflows", "T", "1e306"},
+                                           StartRefusesRow{"StationThatOverflows", "KZH", "1e306"}),
+                         RowName<StartRefusesRow>);
+
+// Random damage to a good job file: every result is a job or a clear
+// refusal, never a crash; an opened job that Start refuses changes nothing.
+TEST(JobFile, DamagedFilesAreRefusedOrOpenedCleanly) {
+  const std::string good = Job(kGood).substr(0, Job(kGood).size() - 1) +
+                           R"(, "batch": {"axis": "own", "DR": "7.5", "precision": "0.0001", "offsets": "-3.5", "stations": ["3# K1+40"]}})";
+  std::mt19937 random(7);
+  int refused = 0, opened = 0;
+  for (int trial = 0; trial < 4000; ++trial) {
+    std::string text = good;
+    const int damage = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < damage; ++i) {
+      const std::size_t at = random() % (text.size() + 1);
+      switch (random() % 4) {
+        case 0: if (at < text.size()) text[at] = static_cast<char>(random() % 256); break;
+        case 1: text.insert(at, 1, "{}[]\",:0-e.\\"[random() % 12]); break;
+        case 2: if (at < text.size()) text.erase(at, 1 + random() % 8); break;
+        case 3: text.resize(at); break;
+      }
+    }
+    const auto read = ReadJobFile(text);
+    if (const auto* problem = std::get_if<JobFileProblem>(&read)) {
+      EXPECT_FALSE(problem->why.empty());
+      ++refused;
+      continue;
+    }
+    Rig rig(Script().Start({}));
+    const auto before = rig.boxes;
+    if (rig.session.OpenJob(std::get<JobFile>(read).start)) {
+      EXPECT_EQ(rig.boxes, before);
+      ++refused;
+    } else {
+      ++opened;
+    }
+  }
+  EXPECT_GT(refused, 1000);
+  EXPECT_GT(opened, 10);
+}
+
+}  // namespace
+}  // namespace capset::testing
