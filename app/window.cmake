@@ -9,6 +9,7 @@ add_library(capset_window STATIC
   form1.cpp
   form1.h
   form1_layout.cpp
+  job_files.cpp
   qt_error_reporter.cpp
   qt_number_reader.cpp
   qt_prompt.cpp
