@@ -1,12 +1,15 @@
 #pragma once
-// The window's state without the window: the one job record, the seam, and
-// the two things a user does with them, Start and Compute. Whatever shows
-// a result (the boxes, a sketch, a results log) watches the session.
+// The window's state without the window: the one job record, the seam, the
+// results log, and what a user does with them: Start, Compute and a batch.
+// Whatever shows a result (the boxes, a sketch, the log's table) watches the
+// session or its log.
 
 #include <optional>
 #include <vector>
 
+#include "batch_input.h"
 #include "cap_job.h"
+#include "cap_log.h"
 #include "cap_solution.h"
 #include "seam.h"
 
@@ -31,14 +34,23 @@ class CapSession {
   void AddObserver(SessionObserver* observer) { observers_.push_back(observer); }
 
   void Start();
+  // A Compute that reaches its end also adds its row to the log.
   void Compute();
+  // The batch dialog's OK: every entry is checked first, and any problem is
+  // reported, all in one message, with nothing run. Otherwise each station
+  // is solved and its row added to the log, and one summary is reported.
+  // True when the batch ran.
+  bool Batch(const BatchInput& input);
 
   const CapJob& Job() const { return job_; }
   Seam& SessionSeam() { return seam_; }
+  CapLog& Log() { return log_; }
+  const CapLog& Log() const { return log_; }
 
  private:
   Seam& seam_;
   CapJob job_{};
+  CapLog log_;
   std::vector<SessionObserver*> observers_;
 };
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cap_solution.h"
 #include "fault.h"
@@ -73,5 +74,77 @@ std::optional<std::string> SideStatusText(const CapSolution& solution, bool inne
 
 // After a run with a side not solved: which and why; nothing when both are.
 std::optional<std::string> UnsolvedSidesNotice(const CapSolution& solution);
+
+// ---- The results log, the batch and the export ----
+
+// The log's column headings, in column order; also the header of the CSV
+// files (an export and the day file).
+inline constexpr const char* kRowHeadings[] = {
+    "序号",         "名称",         "解法",         "曲线",         "盖梁中桩桩号", "设计中桩桩号 Kj", "交角 B",
+    "DR",           "精度",         "中桩纵座标 X", "中桩横座标 Y", "外侧中桩桩号", "外侧纵座标 X",    "外侧横座标 Y",
+    "外侧长度 L",   "内侧中桩桩号", "内侧纵座标 X", "内侧横座标 Y", "内侧长度 L",   "轴线上的点",      "状态",
+};
+
+// Which way the curve turns, in a row's curve column.
+inline constexpr char kRightTurn[] = "右偏";
+inline constexpr char kLeftTurn[] = "左偏";
+
+// A row's status when the cap was placed and both edges found.
+inline constexpr char kRowSolved[] = "计算完成";
+// A station the solver refuses, or whose solve faults: nothing placed.
+std::string RefusedRowStatus(Refusal refusal);
+std::string FaultRowStatus(const ArithmeticFault& fault);
+
+// The batch run when Compute would run no solver.
+std::string BatchNoSolverMessage();
+
+// The fields of the batch dialog, as a problem names them.
+inline constexpr char kBatchDRField[] = "DR";
+inline constexpr char kBatchPrecisionField[] = "精度";
+inline constexpr char kBatchOffsetsField[] = "轴线上的点";
+
+// Why a typed number is refused; the answer quoted where there is one.
+std::string NoNumberReason();
+std::string NotANumberReason(const std::string& text);
+std::string OutOfRangeReason(const std::string& text);
+std::string FloatRangeReason();
+// "DR：" and the reason.
+std::string BatchFieldProblem(const std::string& field, const std::string& reason);
+// "第 3 行“K12+1000.5”：" and the reason.
+std::string BatchLineProblem(int line, const std::string& text, const std::string& reason);
+
+// Why a line of the station list is not a station.
+inline constexpr char kNotAStation[] = "不是桩号。桩号写作 12400 或 K12+400，名称可写在桩号前，如 3# K12+400。";
+inline constexpr char kKmNotWhole[] = "K 与加号之间须为公里数（整数）。";
+inline constexpr char kKmNegative[] = "公里数不能为负。";
+inline constexpr char kMetresMissing[] = "加号后缺少米数。";
+inline constexpr char kMetresNotNumber[] = "加号后的米数不是数值。";
+inline constexpr char kMetresNegative[] = "加号后的米数不能为负。";
+inline constexpr char kMetresTooLarge[] = "加号后的米数须小于 1000。";
+inline constexpr char kStationOutOfRange[] = "桩号超出数值范围。";
+std::string DuplicateNameReason(const std::string& name, int firstLine);
+inline constexpr char kNoStations[] = "桩号：没有输入桩号，每行输入一个盖梁的桩号。";
+std::string TooManyStationsProblem(int most);
+std::string TooManyOffsetsProblem(int most);
+
+// Bad entries, listed one a line (the first `most` of them); nothing ran.
+std::string BatchRejectedMessage(const std::vector<std::string>& problems, std::size_t most);
+
+// After a batch: how many caps, and how many not fully solved.
+std::string BatchSummaryMessage(int caps, int fullySolved);
+
+// Export.
+inline constexpr char kNothingToExport[] = "结果记录中还没有结果，没有可导出的内容。";
+inline constexpr char kNotAPlainFile[] = "这不是普通文件。";
+std::string ExportFailedMessage(const std::string& path, const std::string& reason);
+std::string ExportDoneText(int rows, const std::string& path);
+
+// The day file: reported once, then the log goes on without it.
+inline constexpr char kNoDataFolder[] = "无法建立存放日志文件的文件夹。";
+std::string JournalFailedMessage(const std::string& path, const std::string& reason);
+
+// Help: what the program does, where the day files are kept.
+std::string UsageText(const std::string& journalFolder);
+std::string AboutText(const std::string& version);
 
 }  // namespace capset

@@ -1,12 +1,15 @@
 // cap_replay [--locale NAME] < script
 // Runs a script of clicks and answers against the real window on the
 // offscreen platform; the script language and the transcript are in script.h.
+// The day files are kept as the program keeps them (point XDG_DATA_HOME
+// elsewhere to keep them apart).
 
 #include <QApplication>
 #include <cstring>
 #include <iostream>
 #include <string>
 
+#include "app_title.h"
 #include "window_replay.h"
 
 int main(int argc, char* argv[]) {
@@ -24,6 +27,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QApplication app(argc, argv);
+  QApplication::setApplicationName(capset::kProgramName);
   capset::Replay(std::cin, std::cout, locale);
   return 0;
 }

@@ -7,7 +7,11 @@
 #include <ostream>
 #include <sstream>
 
+#include "batch_dialog.h"
+#include "cap_session.h"
 #include "form1.h"
+#include "journal.h"
+#include "main_window.h"
 #include "qt_number_reader.h"
 #include "script.h"
 
@@ -28,16 +32,34 @@ class DefaultLocaleScope {
 };
 
 // The buttons are clicked as a user clicks them, so the window's own slots
-// run the handlers.
+// run the handlers; a batch is typed into the batch dialog and its OK
+// clicked; an export goes the way of the menu's, less the file dialog.
 class WindowTarget : public ScriptTarget {
  public:
-  explicit WindowTarget(Form1& window) : window_(window) {}
-  void ClickStart() override { window_.Command1()->click(); }
-  void ClickCompute() override { window_.Command2()->click(); }
-  std::string BoxText(int number) const override { return window_.BoxText(number).toStdString(); }
+  WindowTarget(MainWindow& window, std::ostream& out, std::string sep) : window_(window), out_(out), sep_(sep) {}
+  void ClickStart() override { window_.Form().Command1()->click(); }
+  void ClickCompute() override { window_.Form().Command2()->click(); }
+  std::string BoxText(int number) const override { return window_.Form().BoxText(number).toStdString(); }
+
+  bool RunCommand(const std::string& line, ScriptLines& lines) override {
+    if (line == kBatchLine) {
+      BatchDialog& dialog = window_.Batch();
+      dialog.SetInput(ReadBatchBlock(lines, out_));
+      dialog.OkButton()->click();
+      return true;
+    }
+    const std::optional<ExportCommand> command = ReadExportLine(line);
+    if (!command) return false;
+    window_.ExportTo(QString::fromStdString(command->path), command->format);
+    return true;
+  }
+
+  void PrintEnd(std::ostream& out) override { PrintRows(window_.Session().Log(), sep_, out); }
 
  private:
-  Form1& window_;
+  MainWindow& window_;
+  std::ostream& out_;
+  std::string sep_;
 };
 
 }  // namespace
@@ -48,11 +70,11 @@ void Replay(std::istream& script, std::ostream& out, const std::string& localeNa
   ScriptedPrompt prompt(lines, out);
   QtNumberReader reader;
   PrintingReporter reporter(out);
-  Form1 window(prompt, reader, reporter);
+  MainWindow window(prompt, reader, reporter, Journal::DefaultFolder());
   SolverPrinter solverPrinter(out);
   window.Session().AddObserver(&solverPrinter);
   window.show();
-  WindowTarget target(window);
+  WindowTarget target(window, out, reader.DecimalSeparator());
   PlayScript(lines, target, out);
 }
 

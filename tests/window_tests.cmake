@@ -21,6 +21,6 @@ add_test(NAME cap_replay.ComputeBeforeStartFromStdin
   COMMAND sh -c "printf '@compute\\nstray\\n' | \"$<TARGET_FILE:cap_replay>\" --locale de_DE"
 )
 set_tests_properties(cap_replay.ComputeBeforeStartFromStdin PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/data-home"
   PASS_REGULAR_EXPRESSION "SOLVER none\nIGNORED stray\nText1=\n.*Text26=\n$"
 )

@@ -1,0 +1,207 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+#include "app_title.h"
+#include "batch_dialog.h"
+#include "cap_session.h"
+#include "form1.h"
+#include "form1_layout.h"
+#include "journal.h"
+#include "log_view.h"
+#include "save_file.h"
+#include "texts.h"
+
+namespace capset {
+namespace {
+
+// Room left on the screen for the frame and title bar the window system
+// adds around the window; they are not known before the window is shown.
+constexpr QSize kDecorations{16, 48};
+// The log panel's share of the screen when it first opens.
+constexpr int kLogPanelHeight = 220;
+
+constexpr char kCsvFilter[] = "CSV 文件 (*.csv)";
+constexpr char kDatFilter[] = "CASS 点文件 (*.dat)";
+
+}  // namespace
+
+MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter& reporter,
+                       const QString& journalFolder, QWidget* parent)
+    : QMainWindow(parent),
+      reporter_(reporter),
+      form_(new Form1(prompt, reader, reporter)),
+      formArea_(new QScrollArea),
+      logPanel_(new QDockWidget(QStringLiteral("结果记录"), this)),
+      logView_(new LogView(form_->Session().Log(), reader.DecimalSeparator())) {
+  setObjectName("MainWindow");
+  setWindowTitle(QString::fromUtf8(kAppTitle));
+
+  formArea_->setObjectName("FormArea");
+  formArea_->setWidget(form_);
+  formArea_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  // Beside and below the form the area is the form's own light cyan, so a
+  // window wider than the form reads as one surface.
+  QPalette palette = formArea_->viewport()->palette();
+  palette.setColor(QPalette::Window, QColor(kBackground.r, kBackground.g, kBackground.b));
+  formArea_->viewport()->setPalette(palette);
+  formArea_->viewport()->setAutoFillBackground(true);
+  setCentralWidget(formArea_);
+
+  logPanel_->setObjectName("LogPanel");
+  logPanel_->setWidget(logView_);
+  logPanel_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+  addDockWidget(Qt::BottomDockWidgetArea, logPanel_);
+  logPanel_->hide();
+  logView_->horizontalHeader()->setResizeContentsPrecision(0);  // measure the rows in view only
+  connect(logView_, &LogView::CapSelected, this, &MainWindow::CapSelected);
+  // The plan sketch hooks in here: connect CapSelected to its setter.
+  connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this, &MainWindow::RowsArrived);
+
+  journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
+  BuildMenus();
+  statusBar();
+  FitToScreen();
+}
+
+MainWindow::~MainWindow() = default;
+
+CapSession& MainWindow::Session() const { return form_->Session(); }
+
+QAction* MainWindow::Action(const char* objectName) const { return findChild<QAction*>(objectName); }
+
+void MainWindow::BuildMenus() {
+  auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys, auto slot) {
+    auto* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+  add(file, "ExportAction", QStringLiteral("导出结果(&E)…"), QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
+  file->addSeparator();
+  add(file, "QuitAction", QStringLiteral("退出(&X)"), QKeySequence::Quit, &MainWindow::close);
+
+  QMenu* compute = menuBar()->addMenu(QStringLiteral("计算(&C)"));
+  add(compute, "StartAction", QStringLiteral("开始(&S)"), QKeySequence(Qt::CTRL | Qt::Key_N),
+      [this] { form_->Command1()->click(); });
+  add(compute, "ComputeAction", QStringLiteral("计算(&C)"), QKeySequence(Qt::Key_F5),
+      [this] { form_->Command2()->click(); });
+  compute->addSeparator();
+  add(compute, "BatchAction", QStringLiteral("批量计算(&B)…"), QKeySequence(Qt::CTRL | Qt::Key_B),
+      &MainWindow::OpenBatch);
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("查看(&V)"));
+  QAction* log = logPanel_->toggleViewAction();
+  log->setObjectName("LogAction");
+  log->setText(QStringLiteral("结果记录(&L)"));
+  log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  view->addAction(log);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+  add(help, "UsageAction", QStringLiteral("使用说明(&U)"), QKeySequence::HelpContents, &MainWindow::ShowUsage);
+  add(help, "AboutAction", QStringLiteral("关于(&A)"), QKeySequence(), &MainWindow::ShowAbout);
+}
+
+void MainWindow::FitToScreen() {
+  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  const int frame = 2 * formArea_->frameWidth();
+  const QSize wanted = form_->size() + QSize(frame, frame + menuBar()->sizeHint().height() +
+                                                        statusBar()->sizeHint().height());
+  resize(screen == nullptr ? wanted : wanted.boundedTo(screen->availableGeometry().size() - kDecorations));
+}
+
+void MainWindow::RowsArrived() {
+  if (!logShownOnce_) {
+    logShownOnce_ = true;
+    logPanel_->show();
+    // Grow downwards for the panel as far as the screen allows; the form
+    // scrolls where it does not.
+    if (const QScreen* screen = this->screen()) {
+      const int room = screen->availableGeometry().height() - kDecorations.height();
+      resize(width(), std::min(height() + kLogPanelHeight, room));
+    }
+  }
+  logView_->resizeColumnsToContents();
+  logView_->scrollToBottom();
+}
+
+BatchDialog& MainWindow::Batch() {
+  if (batch_ == nullptr) {
+    batch_ = new BatchDialog([this](const BatchInput& input) { return RunBatch(input); }, this);
+  }
+  return *batch_;
+}
+
+bool MainWindow::RunBatch(const BatchInput& input) {
+  if (!Session().Batch(input)) return false;
+  logPanel_->show();
+  return true;
+}
+
+void MainWindow::OpenBatch() { Batch().exec(); }
+
+bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows) {
+  const CapLog& log = Session().Log();
+  std::vector<const CapRecord*> records;
+  if (rows.empty()) {
+    for (const CapRecord& r : log.Records()) records.push_back(&r);
+  } else {
+    for (int row : rows) records.push_back(&log.At(row));
+  }
+  if (records.empty()) {
+    reporter_.ReportError(kNothingToExport);
+    return false;
+  }
+  const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
+  if (const auto failure = SaveWholeFile(path, ExportText(format, records))) {
+    reporter_.ReportError(ExportFailedMessage(shownPath, *failure));
+    return false;
+  }
+  statusBar()->showMessage(QString::fromStdString(ExportDoneText(static_cast<int>(records.size()), shownPath)));
+  return true;
+}
+
+// The selected rows, or all when none is selected.
+void MainWindow::OpenExport() {
+  if (Session().Log().Size() == 0) {
+    reporter_.ReportError(kNothingToExport);
+    return;
+  }
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString filter = QString::fromUtf8(kCsvFilter);
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出结果"), QDir(folder).filePath("盖梁结果.csv"),
+                                              filter + ";;" + QString::fromUtf8(kDatFilter), &filter);
+  if (path.isEmpty()) return;
+  const bool dat = filter == QString::fromUtf8(kDatFilter);
+  const QString suffix = dat ? QStringLiteral("dat") : QStringLiteral("csv");
+  if (QFileInfo(path).suffix().isEmpty()) path += "." + suffix;
+  const bool datByName = QFileInfo(path).suffix().compare("dat", Qt::CaseInsensitive) == 0;
+  ExportTo(path, datByName ? ExportFormat::kDat : ExportFormat::kCsv, logView_->SelectedRows());
+}
+
+void MainWindow::ShowUsage() {
+  QMessageBox::information(
+      this, QString::fromUtf8(kAppTitle),
+      QString::fromStdString(UsageText(QDir::toNativeSeparators(journal_->Folder()).toStdString())));
+}
+
+void MainWindow::ShowAbout() {
+  QMessageBox::about(this, QString::fromUtf8(kAppTitle), QString::fromStdString(AboutText(CAPSET_VERSION)));
+}
+
+}  // namespace capset
