@@ -14,11 +14,9 @@ int CapLogModel::rowCount(const QModelIndex& parent) const { return parent.isVal
 int CapLogModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kRowColumnCount; }
 
 const RowTexts& CapLogModel::TextsOf(int row) const {
-  if (row != cachedRow_) {
-    cachedTexts_ = RowTextsOf(log_.At(row), sep_);
-    cachedRow_ = row;
-  }
-  return cachedTexts_;
+  if (const auto found = cache_.find(row); found != cache_.end()) return found->second;
+  if (cache_.size() >= kCachedRows) cache_.clear();
+  return cache_.emplace(row, RowTextsOf(log_.At(row), sep_)).first->second;
 }
 
 QVariant CapLogModel::data(const QModelIndex& index, int role) const {
@@ -46,15 +44,12 @@ QVariant CapLogModel::headerData(int section, Qt::Orientation orientation, int r
   return QString::fromStdString(RowHeadings()[section]);
 }
 
-void CapLogModel::RowsAboutToBeAdded(int first, int last) {
-  cachedRow_ = -1;
-  beginInsertRows(QModelIndex(), first, last);
-}
+void CapLogModel::RowsAboutToBeAdded(int first, int last) { beginInsertRows(QModelIndex(), first, last); }
 
 void CapLogModel::RowsAdded(int, int) { endInsertRows(); }
 
 void CapLogModel::RowsAboutToBeRemoved(int first, int last) {
-  cachedRow_ = -1;
+  cache_.clear();
   beginRemoveRows(QModelIndex(), first, last);
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // The results log as a table: one row a record, the columns of log_row.h.
-// The model holds no texts of its own; a row is formatted when the view
-// asks for it (and kept while the view asks for that row's other cells).
+// The model holds no texts of its own: a row is formatted when the view
+// first asks for one of its cells, and its texts are kept for the other
+// cells a while (a paint goes row by row, fitting the columns goes column
+// by column over the same rows).
 
 #include <QAbstractTableModel>
 #include <string>
+#include <unordered_map>
 
 #include "cap_log.h"
 #include "log_row.h"
@@ -37,9 +40,10 @@ class CapLogModel : public QAbstractTableModel, public LogObserver {
 
   CapLog& log_;
   std::string sep_;
-  // A view paints a row cell by cell: the row's texts are made once for all of them.
-  mutable int cachedRow_ = -1;
-  mutable RowTexts cachedTexts_;
+  // Rows are only ever added at the end, so a row's number stays its own
+  // until rows are removed.
+  static constexpr std::size_t kCachedRows = 512;
+  mutable std::unordered_map<int, RowTexts> cache_;
 };
 
 }  // namespace capset

@@ -36,7 +36,11 @@ void Journal::RowsAdded(int first, int last) {
 std::optional<std::string> Journal::Append(const QString& path, const std::string& rows) {
   if (folder_.isEmpty() || !QDir().mkpath(folder_)) return std::string(kNoDataFolder);
   QFile file(path);
-  if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) return file.errorString().toStdString();
+  // Unbuffered: a failed write leaves nothing waiting in a buffer, so the
+  // file can be cut back to where it was.
+  if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
+    return file.errorString().toStdString();
+  }
   const qint64 oldSize = file.size();
   std::string bytes;
   if (oldSize == 0) {
@@ -50,7 +54,7 @@ std::optional<std::string> Journal::Append(const QString& path, const std::strin
   }
   bytes += rows;
   const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) == size && file.flush()) return std::nullopt;
+  if (file.write(bytes.data(), size) == size) return std::nullopt;
   // What part of the rows got written goes again, so the file ends on a
   // whole row.
   const std::string reason = file.errorString().toStdString();

@@ -66,7 +66,8 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   logPanel_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
   addDockWidget(Qt::BottomDockWidgetArea, logPanel_);
   logPanel_->hide();
-  logView_->horizontalHeader()->setResizeContentsPrecision(0);  // measure the rows in view only
+  // Columns are fitted to a sample of rows, so a long log fits them quickly.
+  logView_->horizontalHeader()->setResizeContentsPrecision(200);
   connect(logView_, &LogView::CapSelected, this, &MainWindow::CapSelected);
   // The plan sketch hooks in here: connect CapSelected to its setter.
   connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this, &MainWindow::RowsArrived);

@@ -13,7 +13,10 @@ std::optional<std::string> SaveWholeFile(const QString& path, const std::string&
   const QFileInfo existing(path);
   if (existing.exists() && !existing.isFile()) return std::string(kNotAPlainFile);
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+  // Unbuffered, so that a write that fails (a full disk) fails here, where
+  // the temporary file is still discarded, not in a flush at commit that
+  // commit would not look at.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString().toStdString();
   const auto size = static_cast<qint64>(bytes.size());
   if (file.write(bytes.data(), size) != size || !file.commit()) return file.errorString().toStdString();
   return std::nullopt;

@@ -4,3 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_executable(window_startup window_startup.cpp)
 target_link_libraries(window_startup PRIVATE capset_window benchmark::benchmark)
+
+# The results table with 10,000 rows.
+add_executable(log_view_bench log_view_bench.cpp)
+target_link_libraries(log_view_bench PRIVATE capset_window benchmark::benchmark)

@@ -1,5 +1,6 @@
 #include "export_formats.h"
 
+#include <algorithm>
 #include <charconv>
 #include <unordered_set>
 
@@ -11,29 +12,37 @@ namespace {
 
 constexpr char kFileLineEnd[] = "\r\n";
 
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
+bool NeedsQuotes(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
 
-std::string Joined(const RowTexts& texts, char separator, std::string (*field)(const std::string&)) {
-  std::string line;
-  for (int c = 0; c < kRowColumnCount; ++c) {
-    if (c > 0) line += separator;
-    line += field(texts[c]);
+void AppendCsvField(std::string& out, const std::string& text) {
+  if (std::ranges::none_of(text, NeedsQuotes)) {
+    out += text;
+    return;
   }
-  return line;
+  out += '"';
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
 // A tab or a line break inside a text would split the pasted row.
-std::string TsvField(const std::string& text) {
-  std::string field = text;
-  for (char& c : field) {
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+void AppendTsvField(std::string& out, const std::string& text) {
+  for (char c : text) out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+}
+
+void AppendJoined(std::string& out, const RowTexts& texts, char separator,
+                  void (*append)(std::string&, const std::string&)) {
+  for (int c = 0; c < kRowColumnCount; ++c) {
+    if (c > 0) out += separator;
+    append(out, texts[c]);
   }
-  return field;
+}
+
+void AppendCsvLine(std::string& out, const RowTexts& texts) {
+  AppendJoined(out, texts, ',', AppendCsvField);
+  out += kFileLineEnd;
 }
 
 bool IsLabelChar(char c) {
@@ -84,20 +93,34 @@ std::string PointLabel(const CapRecord& record) {
   return label.empty() ? std::to_string(record.number) : label;
 }
 
-std::string CsvHeaderLine() { return Joined(RowHeadings(), ',', CsvField) + kFileLineEnd; }
+std::string CsvHeaderLine() {
+  std::string line;
+  AppendCsvLine(line, RowHeadings());
+  return line;
+}
 
-std::string CsvLine(const CapRecord& record) { return Joined(RowTextsOf(record, "."), ',', CsvField) + kFileLineEnd; }
+std::string CsvLine(const CapRecord& record) {
+  std::string line;
+  AppendCsvLine(line, RowTextsOf(record, "."));
+  return line;
+}
 
 std::string ExportText(ExportFormat format, const std::vector<const CapRecord*>& records) {
   if (format == ExportFormat::kDat) return DatText(records);
-  std::string out = std::string(kUtf8Bom) + CsvHeaderLine();
-  for (const CapRecord* r : records) out += CsvLine(*r);
+  std::string out = kUtf8Bom;
+  AppendCsvLine(out, RowHeadings());
+  for (const CapRecord* r : records) AppendCsvLine(out, RowTextsOf(*r, "."));
   return out;
 }
 
 std::string TsvText(const std::vector<const CapRecord*>& records, const std::string& sep) {
-  std::string out = Joined(RowHeadings(), '\t', TsvField) + "\n";
-  for (const CapRecord* r : records) out += Joined(RowTextsOf(*r, sep), '\t', TsvField) + "\n";
+  std::string out;
+  AppendJoined(out, RowHeadings(), '\t', AppendTsvField);
+  out += '\n';
+  for (const CapRecord* r : records) {
+    AppendJoined(out, RowTextsOf(*r, sep), '\t', AppendTsvField);
+    out += '\n';
+  }
   return out;
 }
 

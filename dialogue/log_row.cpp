@@ -98,20 +98,20 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
     t[kPrecisionColumn] = PrecisionEcho(r.answers.Precision, sep);
     return t;
   }
-  const CapResult boxes = ResultTexts(*s, sep);
-  t[kCentreStationColumn] = boxes.centreStation;
-  t[kDRColumn] = boxes.DR;
-  t[kPrecisionColumn] = boxes.precision;
-  t[kCentreXColumn] = boxes.centreX;
-  t[kCentreYColumn] = boxes.centreY;
-  t[kOuterStationColumn] = boxes.outer.station;
-  t[kOuterXColumn] = boxes.outer.X;
-  t[kOuterYColumn] = boxes.outer.Y;
-  t[kOuterLengthColumn] = boxes.outer.length;
-  t[kInnerStationColumn] = boxes.inner.station;
-  t[kInnerXColumn] = boxes.inner.X;
-  t[kInnerYColumn] = boxes.inner.Y;
-  t[kInnerLengthColumn] = boxes.inner.length;
+  CapResult boxes = ResultTexts(*s, sep);
+  t[kCentreStationColumn] = std::move(boxes.centreStation);
+  t[kDRColumn] = std::move(boxes.DR);
+  t[kPrecisionColumn] = std::move(boxes.precision);
+  t[kCentreXColumn] = std::move(boxes.centreX);
+  t[kCentreYColumn] = std::move(boxes.centreY);
+  t[kOuterStationColumn] = std::move(boxes.outer.station);
+  t[kOuterXColumn] = std::move(boxes.outer.X);
+  t[kOuterYColumn] = std::move(boxes.outer.Y);
+  t[kOuterLengthColumn] = std::move(boxes.outer.length);
+  t[kInnerStationColumn] = std::move(boxes.inner.station);
+  t[kInnerXColumn] = std::move(boxes.inner.X);
+  t[kInnerYColumn] = std::move(boxes.inner.Y);
+  t[kInnerLengthColumn] = std::move(boxes.inner.length);
   t[kAxisPointsColumn] = AxisPointsText(r.axisPoints, sep);
   return t;
 }
