@@ -11,27 +11,28 @@
 #include <QVBoxLayout>
 
 #include "app_title.h"
+#include "texts.h"
 
 namespace capset {
 
 BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* parent)
     : QDialog(parent),
       run_(std::move(run)),
-      parallel_(new QRadioButton(QStringLiteral("与设计盖梁平行（在 Kj 处与中线成交角 B，与“计算”相同）"))),
-      own_(new QRadioButton(QStringLiteral("各盖梁在本身桩号处与中线成交角 B（Kj = Kp）"))),
+      parallel_(new QRadioButton(QString::fromUtf8(kParallelAxis))),
+      own_(new QRadioButton(QString::fromUtf8(kOwnAxis))),
       DR_(new QLineEdit),
       precision_(new QLineEdit),
       offsets_(new QLineEdit),
       stations_(new QPlainTextEdit) {
   setObjectName("BatchDialog");
-  setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" — 批量计算"));
+  setWindowTitle(QString::fromUtf8(kAppTitle) + " — " + QString::fromUtf8(kBatchTitle));
 
   auto* axis = new QButtonGroup(this);
   axis->addButton(parallel_);
   axis->addButton(own_);
   parallel_->setChecked(true);
-  offsets_->setPlaceholderText(QStringLiteral("例如 -3.5 3.5（可不填）"));
-  stations_->setPlaceholderText(QStringLiteral("每行一个盖梁，名称可写在桩号前，例如：\n1# K12+400\n2# K12+420\n12440"));
+  offsets_->setPlaceholderText(QString::fromUtf8(kOffsetsHint));
+  stations_->setPlaceholderText(QString::fromUtf8(kStationsHint));
   stations_->setTabChangesFocus(true);
   stations_->setMinimumSize(360, 220);
 
@@ -39,18 +40,18 @@ BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* pa
   auto* axes = new QVBoxLayout;
   axes->addWidget(parallel_);
   axes->addWidget(own_);
-  form->addRow(QStringLiteral("盖梁横轴："), axes);
-  form->addRow(QStringLiteral("中线至路基边缘宽度 DR（米）："), DR_);
-  form->addRow(QStringLiteral("计算精度（度）："), precision_);
-  form->addRow(QStringLiteral("轴线上的点（距中桩，米，向外侧为正，以空格分开）："), offsets_);
+  form->addRow(QString::fromUtf8(kAxisLabel), axes);
+  form->addRow(QString::fromUtf8(kDRLabel), DR_);
+  form->addRow(QString::fromUtf8(kPrecisionLabel), precision_);
+  form->addRow(QString::fromUtf8(kOffsetsLabel), offsets_);
   auto* stationsLabel =
-      new QLabel(QStringLiteral("盖梁中桩桩号 Kp（正交盖梁为设计桩号 Kj），每行一个，名称可写在桩号前："));
+      new QLabel(QString::fromUtf8(kStationsLabel));
   stationsLabel->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   ok_ = buttons->button(QDialogButtonBox::Ok);
-  ok_->setText(QStringLiteral("计算"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+  ok_->setText(QString::fromUtf8(kBatchRun));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(kBatchCancel));
   connect(ok_, &QPushButton::clicked, this, &BatchDialog::Ok);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "export_formats.h"
+#include "texts.h"
 
 namespace capset {
 
@@ -23,11 +24,11 @@ LogView::LogView(CapLog& log, std::string sep, QWidget* parent)
   verticalHeader()->hide();  // the number column numbers the rows
   horizontalHeader()->setStretchLastSection(true);
 
-  auto* copy = new QAction(QStringLiteral("复制"), this);
+  auto* copy = new QAction(QString::fromUtf8(kCopyItem), this);
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   connect(copy, &QAction::triggered, this, &LogView::CopySelection);
-  auto* remove = new QAction(QStringLiteral("删除"), this);
+  auto* remove = new QAction(QString::fromUtf8(kDeleteItem), this);
   remove->setShortcut(QKeySequence::Delete);
   remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   connect(remove, &QAction::triggered, this, &LogView::DeleteSelection);

@@ -34,9 +34,6 @@ constexpr QSize kDecorations{16, 48};
 // The log panel's share of the screen when it first opens.
 constexpr int kLogPanelHeight = 220;
 
-constexpr char kCsvFilter[] = "CSV 文件 (*.csv)";
-constexpr char kDatFilter[] = "CASS 点文件 (*.dat)";
-
 }  // namespace
 
 MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter& reporter,
@@ -45,7 +42,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
       reporter_(reporter),
       form_(new Form1(prompt, reader, reporter)),
       formArea_(new QScrollArea),
-      logPanel_(new QDockWidget(QStringLiteral("结果记录"), this)),
+      logPanel_(new QDockWidget(QString::fromUtf8(kLogTitle), this)),
       logView_(new LogView(form_->Session().Log(), reader.DecimalSeparator())) {
   setObjectName("MainWindow");
   setWindowTitle(QString::fromUtf8(kAppTitle));
@@ -78,7 +75,10 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   FitToScreen();
 }
 
-MainWindow::~MainWindow() = default;
+// The log's table watches the log that Form1's session holds: it goes
+// before the form, whatever the order of the window's children. (The day
+// file, a member, goes before the children too.)
+MainWindow::~MainWindow() { delete logPanel_; }
 
 CapSession& MainWindow::Session() const { return form_->Session(); }
 
@@ -92,30 +92,30 @@ void MainWindow::BuildMenus() {
     connect(action, &QAction::triggered, this, slot);
     return action;
   };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-  add(file, "ExportAction", QStringLiteral("导出结果(&E)…"), QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
+  QMenu* file = menuBar()->addMenu(QString::fromUtf8(kFileMenu));
+  add(file, "ExportAction", QString::fromUtf8(kExportItem), QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
   file->addSeparator();
-  add(file, "QuitAction", QStringLiteral("退出(&X)"), QKeySequence::Quit, &MainWindow::close);
+  add(file, "QuitAction", QString::fromUtf8(kQuitItem), QKeySequence::Quit, &MainWindow::close);
 
-  QMenu* compute = menuBar()->addMenu(QStringLiteral("计算(&C)"));
-  add(compute, "StartAction", QStringLiteral("开始(&S)"), QKeySequence(Qt::CTRL | Qt::Key_N),
+  QMenu* compute = menuBar()->addMenu(QString::fromUtf8(kComputeMenu));
+  add(compute, "StartAction", QString::fromUtf8(kStartItem), QKeySequence(Qt::CTRL | Qt::Key_N),
       [this] { form_->Command1()->click(); });
-  add(compute, "ComputeAction", QStringLiteral("计算(&C)"), QKeySequence(Qt::Key_F5),
+  add(compute, "ComputeAction", QString::fromUtf8(kComputeItem), QKeySequence(Qt::Key_F5),
       [this] { form_->Command2()->click(); });
   compute->addSeparator();
-  add(compute, "BatchAction", QStringLiteral("批量计算(&B)…"), QKeySequence(Qt::CTRL | Qt::Key_B),
+  add(compute, "BatchAction", QString::fromUtf8(kBatchItem), QKeySequence(Qt::CTRL | Qt::Key_B),
       &MainWindow::OpenBatch);
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("查看(&V)"));
+  QMenu* view = menuBar()->addMenu(QString::fromUtf8(kViewMenu));
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");
-  log->setText(QStringLiteral("结果记录(&L)"));
+  log->setText(QString::fromUtf8(kLogItem));
   log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   view->addAction(log);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
-  add(help, "UsageAction", QStringLiteral("使用说明(&U)"), QKeySequence::HelpContents, &MainWindow::ShowUsage);
-  add(help, "AboutAction", QStringLiteral("关于(&A)"), QKeySequence(), &MainWindow::ShowAbout);
+  QMenu* help = menuBar()->addMenu(QString::fromUtf8(kHelpMenu));
+  add(help, "UsageAction", QString::fromUtf8(kUsageItem), QKeySequence::HelpContents, &MainWindow::ShowUsage);
+  add(help, "AboutAction", QString::fromUtf8(kAboutItem), QKeySequence(), &MainWindow::ShowAbout);
 }
 
 void MainWindow::FitToScreen() {
@@ -185,7 +185,7 @@ void MainWindow::OpenExport() {
   }
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   QString filter = QString::fromUtf8(kCsvFilter);
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出结果"), QDir(folder).filePath("盖梁结果.csv"),
+  QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kExportTitle), QDir(folder).filePath(QString::fromUtf8(kExportFileName)),
                                               filter + ";;" + QString::fromUtf8(kDatFilter), &filter);
   if (path.isEmpty()) return;
   const bool dat = filter == QString::fromUtf8(kDatFilter);
