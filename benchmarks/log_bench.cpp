@@ -6,38 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "bridge_job.h"
 #include "cap_session.h"
 #include "export_formats.h"
 
 namespace capset {
 namespace {
 
-// Answers Start's questions for the ZH base job, then nothing.
-class StartAnswers : public Prompt {
- public:
-  std::optional<std::string> Ask(const std::string&) override {
-    static const char* const kAnswers[] = {"1000", "1000", "2000", "45", "0", "100", "1050", "60", "1"};
-    if (next_ >= std::size(kAnswers)) return std::nullopt;
-    return kAnswers[next_++];
-  }
-
- private:
-  std::size_t next_ = 0;
-};
-
-struct Silent : ErrorReporter, BoxWriter {
-  void ReportError(const std::string&) override {}
-  void ReportNotice(const std::string&) override {}
-  void WriteBox(int, const std::string&) override {}
-};
-
-// A bridge of `caps` bents 0.08 m apart on the base spiral, named, with two
-// points each along the axis.
-BatchInput Bridge(int caps) {
-  BatchInput input{BatchInput::Axis::kOwn, "7.5", "0.0001", "-3.5 3.5", {}};
-  for (int i = 0; i < caps; ++i) input.stations.push_back(std::to_string(i) + "# " + std::to_string(1010 + 0.08 * i));
-  return input;
-}
+using bench::Bridge;
+using bench::Silent;
+using bench::StartAnswers;
 
 void BM_Batch(benchmark::State& state) {
   const BatchInput input = Bridge(static_cast<int>(state.range(0)));
