@@ -85,37 +85,33 @@ CapSession& MainWindow::Session() const { return form_->Session(); }
 QAction* MainWindow::Action(const char* objectName) const { return findChild<QAction*>(objectName); }
 
 void MainWindow::BuildMenus() {
-  auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys, auto slot) {
-    auto* action = menu->addAction(text);
+  auto menu = [this](const char* title) { return menuBar()->addMenu(QString::fromUtf8(title)); };
+  auto add = [this](QMenu* menu, const char* name, const char* text, const QKeySequence& keys, auto slot) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
     action->setObjectName(name);
     action->setShortcut(keys);
     connect(action, &QAction::triggered, this, slot);
-    return action;
   };
-  QMenu* file = menuBar()->addMenu(QString::fromUtf8(kFileMenu));
-  add(file, "ExportAction", QString::fromUtf8(kExportItem), QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
+  QMenu* file = menu(kFileMenu);
+  add(file, "ExportAction", kExportItem, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
   file->addSeparator();
-  add(file, "QuitAction", QString::fromUtf8(kQuitItem), QKeySequence::Quit, &MainWindow::close);
+  add(file, "QuitAction", kQuitItem, QKeySequence::Quit, &MainWindow::close);
 
-  QMenu* compute = menuBar()->addMenu(QString::fromUtf8(kComputeMenu));
-  add(compute, "StartAction", QString::fromUtf8(kStartItem), QKeySequence(Qt::CTRL | Qt::Key_N),
-      [this] { form_->Command1()->click(); });
-  add(compute, "ComputeAction", QString::fromUtf8(kComputeItem), QKeySequence(Qt::Key_F5),
-      [this] { form_->Command2()->click(); });
+  QMenu* compute = menu(kComputeMenu);
+  add(compute, "StartAction", kStartItem, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { form_->Command1()->click(); });
+  add(compute, "ComputeAction", kComputeItem, QKeySequence(Qt::Key_F5), [this] { form_->Command2()->click(); });
   compute->addSeparator();
-  add(compute, "BatchAction", QString::fromUtf8(kBatchItem), QKeySequence(Qt::CTRL | Qt::Key_B),
-      &MainWindow::OpenBatch);
+  add(compute, "BatchAction", kBatchItem, QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::OpenBatch);
 
-  QMenu* view = menuBar()->addMenu(QString::fromUtf8(kViewMenu));
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");
   log->setText(QString::fromUtf8(kLogItem));
   log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  view->addAction(log);
+  menu(kViewMenu)->addAction(log);
 
-  QMenu* help = menuBar()->addMenu(QString::fromUtf8(kHelpMenu));
-  add(help, "UsageAction", QString::fromUtf8(kUsageItem), QKeySequence::HelpContents, &MainWindow::ShowUsage);
-  add(help, "AboutAction", QString::fromUtf8(kAboutItem), QKeySequence(), &MainWindow::ShowAbout);
+  QMenu* help = menu(kHelpMenu);
+  add(help, "UsageAction", kUsageItem, QKeySequence::HelpContents, &MainWindow::ShowUsage);
+  add(help, "AboutAction", kAboutItem, QKeySequence(), &MainWindow::ShowAbout);
 }
 
 void MainWindow::FitToScreen() {
@@ -183,16 +179,18 @@ void MainWindow::OpenExport() {
     reporter_.ReportError(kNothingToExport);
     return;
   }
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  QString filter = QString::fromUtf8(kCsvFilter);
-  QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kExportTitle), QDir(folder).filePath(QString::fromUtf8(kExportFileName)),
-                                              filter + ";;" + QString::fromUtf8(kDatFilter), &filter);
+  const QString csvFilter = QString::fromUtf8(kCsvFilter);
+  const QString datFilter = QString::fromUtf8(kDatFilter);
+  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  QString filter = csvFilter;
+  QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kExportTitle),
+                                              documents.filePath(QString::fromUtf8(kExportFileName)),
+                                              csvFilter + ";;" + datFilter, &filter);
   if (path.isEmpty()) return;
-  const bool dat = filter == QString::fromUtf8(kDatFilter);
-  const QString suffix = dat ? QStringLiteral("dat") : QStringLiteral("csv");
-  if (QFileInfo(path).suffix().isEmpty()) path += "." + suffix;
-  const bool datByName = QFileInfo(path).suffix().compare("dat", Qt::CaseInsensitive) == 0;
-  ExportTo(path, datByName ? ExportFormat::kDat : ExportFormat::kCsv, logView_->SelectedRows());
+  // A name without an ending takes the chosen filter's; the ending decides the format.
+  if (QFileInfo(path).suffix().isEmpty()) path += filter == datFilter ? ".dat" : ".csv";
+  const bool dat = QFileInfo(path).suffix().compare("dat", Qt::CaseInsensitive) == 0;
+  ExportTo(path, dat ? ExportFormat::kDat : ExportFormat::kCsv, logView_->SelectedRows());
 }
 
 void MainWindow::ShowUsage() {

@@ -80,7 +80,8 @@ std::variant<StationEntry, std::string> ReadKForm(const std::string& text, std::
 std::variant<double, std::string> ReadField(const std::string& text, const NumberSymbols& symbols) {
   const ReadResult read = ReadNumber(text, symbols);
   switch (read.status) {
-    case ReadResult::Status::kNotNumber: return Trimmed(Normalized(text)).empty() ? NoNumberReason() : NotANumberReason(text);
+    case ReadResult::Status::kNotNumber:
+      return Trimmed(Normalized(text)).empty() ? NoNumberReason() : NotANumberReason(text);
     case ReadResult::Status::kOutOfRange: return OutOfRangeReason(text);
     case ReadResult::Status::kNumber: break;
   }
