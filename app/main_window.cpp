@@ -65,8 +65,9 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   logPanel_->hide();
   // Columns are fitted to a sample of rows, so a long log fits them quickly.
   logView_->horizontalHeader()->setResizeContentsPrecision(200);
+  // A cap chosen in the log goes out as CapSelected; the plan sketch hooks
+  // in here, connecting CapSelected to its setter.
   connect(logView_, &LogView::CapSelected, this, &MainWindow::CapSelected);
-  // The plan sketch hooks in here: connect CapSelected to its setter.
   connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this, &MainWindow::RowsArrived);
 
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
