@@ -6,4 +6,8 @@ namespace capset {
 
 inline constexpr char kAppTitle[] = "缓和曲线上盖梁坐标计算";
 
+// The program's own name: the data folder of its day files is named for it,
+// so cap_replay keeps them where the program does.
+inline constexpr char kProgramName[] = "capset";
+
 }  // namespace capset

@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 
 #include "job_file.h"
+#include "save_file.h"
 #include "texts.h"
 
 namespace capset {
@@ -24,14 +24,8 @@ bool JobFiles::Save(const QString& path, const std::optional<BatchInput>& batch)
     reporter_.ReportError(kNothingToSave);
     return false;
   }
-  const std::string text = WriteJobFile({*typed, batch});
-  QSaveFile file(path);
-  // QSaveFile writes a temporary file beside the target and renames it over
-  // the target only on commit(): a failure at any step leaves the old file.
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) !=
-                                              static_cast<qint64>(text.size()) ||
-      !file.commit()) {
-    reporter_.ReportError(JobUnwritableMessage(NameOf(path), file.errorString().toStdString()));
+  if (const auto failure = SaveWholeFile(path, WriteJobFile({*typed, batch}))) {
+    reporter_.ReportError(JobUnwritableMessage(NameOf(path), *failure));
     return false;
   }
   Remember(path);
@@ -39,9 +33,11 @@ bool JobFiles::Save(const QString& path, const std::optional<BatchInput>& batch)
 }
 
 std::optional<std::optional<BatchInput>> JobFiles::Open(const QString& path) {
+  // A folder, a device or a pipe is not read at all: /dev/zero would read
+  // without end, a pipe would wait for a writer.
   const QFileInfo info(path);
-  if (info.isDir()) {
-    reporter_.ReportError(JobUnreadableMessage(NameOf(path), "这是一个文件夹，不是文件"));
+  if (info.exists() && !info.isFile()) {
+    reporter_.ReportError(JobUnreadableMessage(NameOf(path), info.isDir() ? "这是一个文件夹，不是文件。" : kNotAPlainFile));
     return std::nullopt;
   }
   QFile file(path);

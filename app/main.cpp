@@ -1,16 +1,18 @@
-// capset: one window, three buttons; everything else happens in the prompts
-// that Start and Compute open.
+// capset: the window Form1 with its three buttons, a menu, the results log
+// and the batch; the questions are asked in the prompts that Start and
+// Compute open.
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include "app_title.h"
 #include "program_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("capset");
+  QApplication::setApplicationName(capset::kProgramName);
 
   // The toolkit's own words (OK, Cancel) in the user's language: 确定, 取消.
   QTranslator toolkitWords;
@@ -20,8 +22,10 @@ int main(int argc, char* argv[]) {
   }
 
   capset::ProgramWindow program;
-  capset::Form1& window = program.window;
-
-  window.show();
+  program.window.show();
+  // `capset FILE.capjob`, as a double-click on a job file runs it; without a
+  // file the window starts empty.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) program.window.OpenJobFrom(arguments.at(1));
   return app.exec();
 }

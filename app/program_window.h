@@ -1,8 +1,10 @@
 #pragma once
-// The window as the program shows it: Form1 wired to the Qt side of the
-// seam, the prompt and the error reports opening over the window.
+// The window as the program shows it: the main window around Form1, wired
+// to the Qt side of the seam, the prompt and the error reports opening over
+// it, the day files in the user's data folder.
 
-#include "form1.h"
+#include "journal.h"
+#include "main_window.h"
 #include "qt_error_reporter.h"
 #include "qt_number_reader.h"
 #include "qt_prompt.h"
@@ -18,7 +20,7 @@ struct ProgramWindow {
   QtPrompt prompt;
   QtNumberReader reader;
   QtErrorReporter reporter;
-  Form1 window{prompt, reader, reporter};
+  MainWindow window{prompt, reader, reporter, Journal::DefaultFolder()};
 };
 
 }  // namespace capset

@@ -3,20 +3,27 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 set(CMAKE_AUTOMOC ON)
 include(GNUInstallDirs)
 
-# The window and the Qt seam, shared by the program, the replay harness, the
-# tests and the start-up benchmark.
+# The windows and the Qt seam, shared by the program, the replay harness, the
+# tests and the benchmarks.
 add_library(capset_window STATIC
+  batch_dialog.cpp
+  cap_log_model.cpp
   form1.cpp
   form1.h
   form1_layout.cpp
   job_files.cpp
+  journal.cpp
+  log_view.cpp
+  main_window.cpp
   qt_error_reporter.cpp
   qt_number_reader.cpp
   qt_prompt.cpp
+  save_file.cpp
   sketch_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(capset_window PUBLIC capset_dialogue Qt6::Widgets)
+target_compile_definitions(capset_window PRIVATE CAPSET_VERSION="${PROJECT_VERSION}")
 
 add_executable(capset main.cpp)
 target_link_libraries(capset PRIVATE capset_window)

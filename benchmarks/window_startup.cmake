@@ -8,3 +8,7 @@ target_link_libraries(window_startup PRIVATE capset_window benchmark::benchmark)
 # The plan sketch: scene and paint of the band.
 add_executable(sketch_bench sketch_bench.cpp)
 target_link_libraries(sketch_bench PRIVATE capset_window benchmark::benchmark)
+
+# The results table with 10,000 rows.
+add_executable(log_view_bench log_view_bench.cpp)
+target_link_libraries(log_view_bench PRIVATE capset_window benchmark::benchmark)

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "form1.h"
 #include "program_window.h"
 
 namespace {
@@ -57,10 +58,10 @@ int RunChild(int argc, char* argv[], int fd) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
   capset::ProgramWindow program;
-  capset::Form1& window = program.window;
   FirstPaintSignal signal(fd);
-  window.installEventFilter(&signal);
-  window.show();
+  // The form painted inside the main window is what the user waits for.
+  program.window.Form().installEventFilter(&signal);
+  program.window.show();
   return app.exec();
 }
 

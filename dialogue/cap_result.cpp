@@ -23,10 +23,6 @@ FootStationForm InnerForm(Solver solver) {
   return solver == Solver::kCmd2 ? FootStationForm{"K", KmRule::kTruncate} : FootStationForm{"k", KmRule::kFloor};
 }
 
-std::string PrecisionEcho(float precision, const std::string& sep) {
-  return "  " + NumberText(precision, sep) + kDegreesMark;
-}
-
 SideTexts SkewSideTexts(const EdgeSolution& edge, FootStationForm form, const std::string& sep) {
   if (edge.status != SideStatus::kSolved) return {};
   return {StationText(edge.footStation, form.prefix, form.km, MetreRule::kRounded), CoordinateText(edge.point.X, sep),
@@ -43,6 +39,16 @@ SideTexts SquareSideTexts(const CapSolution& s, const EdgeSolution& edge, const 
 
 std::string CoordinateText(double value, const std::string& sep) { return NumberText(Round3(value), sep); }
 
+std::string DREcho(Solver solver, float DR, const std::string& sep) {
+  // The ZH-end skewed caps set their DR echo off with two blanks.
+  const bool zhSkewed = solver == Solver::kCmd1 || solver == Solver::kCmd2;
+  return (zhSkewed ? "  " : "") + NumberText(DR, sep);
+}
+
+std::string PrecisionEcho(float precision, const std::string& sep) {
+  return "  " + NumberText(precision, sep) + kDegreesMark;
+}
+
 std::string CentreStationText(double station) {
   return StationText(station, "K", KmRule::kTruncate, MetreRule::kExact);
 }
@@ -50,9 +56,7 @@ std::string CentreStationText(double station) {
 CapResult ResultTexts(const CapSolution& s, const std::string& sep) {
   CapResult r;
   r.centreStation = CentreStationText(s.centreStation);
-  // The ZH-end skewed caps set their DR echo off with two blanks.
-  const bool zhSkewed = s.solver == Solver::kCmd1 || s.solver == Solver::kCmd2;
-  r.DR = (zhSkewed ? "  " : "") + NumberText(s.answers.DR, sep);
+  r.DR = DREcho(s.solver, s.answers.DR, sep);
   r.precision = PrecisionEcho(s.answers.Precision, sep);
   r.centreX = CoordinateText(s.centre.X, sep);
   r.centreY = CoordinateText(s.centre.Y, sep);

@@ -35,6 +35,11 @@ CapResult ResultTexts(const CapSolution& solution, const std::string& sep);
 // Coordinates and lengths: rounded to 3 decimals for the text only.
 std::string CoordinateText(double value, const std::string& sep);
 
+// The echoes of DR (Text10) and of the precision (Text25), which differ
+// from solver to solver.
+std::string DREcho(Solver solver, float DR, const std::string& sep);
+std::string PrecisionEcho(float precision, const std::string& sep);
+
 // The cap-centre station: truncated kilometres, exact metres.
 std::string CentreStationText(double station);
 

@@ -1,14 +1,16 @@
 #pragma once
-// The window's state without the window: the one job record, the seam, and
-// what a user does with them: Start, Compute, and opening a saved job.
-// Whatever shows a result (the boxes, a sketch, a results log) watches the
-// session.
+// The window's state without the window: the one job record, the seam, the
+// results log, and what a user does with them: Start, Compute, a batch, and
+// opening a saved job. Whatever shows a result (the boxes, a sketch, the
+// log's table) watches the session or its log.
 
 #include <optional>
 #include <vector>
 
+#include "batch_input.h"
 #include "box_mirror.h"
 #include "cap_job.h"
+#include "cap_log.h"
 #include "cap_solution.h"
 #include "job_file.h"
 #include "seam.h"
@@ -43,8 +45,14 @@ class CapSession {
   void Start();
 
   // Runs the solver the job calls for; when none applies, says why and what
-  // to change.
+  // to change. A Compute that reaches its end adds its row to the log.
   void Compute();
+
+  // The batch dialog's OK: every entry is checked first, and any problem is
+  // reported, all in one message, with nothing run. Otherwise each station
+  // is solved and its row added to the log, and one summary is reported.
+  // True when the batch ran.
+  bool Batch(const BatchInput& input);
 
   // Opens a saved job: its answers go through the Start chain as if typed,
   // so the job and the boxes read exactly as after typing them. When Start
@@ -53,6 +61,9 @@ class CapSession {
   std::optional<JobFileProblem> OpenJob(const TypedStart& start);
 
   const CapJob& Job() const { return job_; }
+  Seam& SessionSeam() { return seam_; }
+  CapLog& Log() { return log_; }
+  const CapLog& Log() const { return log_; }
 
   // The answers of the last completed Start, as typed; nothing before it.
   const std::optional<TypedStart>& TypedAnswers() const { return typed_; }
@@ -64,6 +75,7 @@ class CapSession {
   Seam seam_;
   CapJob job_{};
   std::optional<TypedStart> typed_;
+  CapLog log_;
   std::vector<SessionObserver*> observers_;
 };
 

@@ -6,6 +6,7 @@
 #include "cap_solvers.h"
 #include "fault.h"
 #include "handlers.h"
+#include "refusals.h"
 #include "texts.h"
 
 namespace capset {
@@ -26,6 +27,12 @@ NoSolverReason WhyNoSolver(const CapJob& job) {
   if (job.KZH == 0 && job.KHZ == 0) return NoSolverReason::kNoStation;
   if (job.KZH == 0 && job.B == 90) return NoSolverReason::kSquareAtHZ;
   return NoSolverReason::kNoDeflection;
+}
+
+CapDesign DesignFor(Solver solver, const CapJob& j) {
+  const bool square = solver == Solver::kCmd5;
+  return {EndOf(solver) == SpiralEnd::kHZ ? j.KHZ : j.KZH, j.X, j.Y, j.T, j.R, j.A1, square ? 90 : j.B, j.Kj,
+          j.DegPerRad, j.Pi, square ? j.P : int16_t{0}};
 }
 
 const char* SolverName(std::optional<Solver> choice) {

@@ -32,6 +32,10 @@ enum class NoSolverReason {
 };
 NoSolverReason WhyNoSolver(const CapJob& job);
 
+// The job's values as Compute hands them to `solver`: its spiral end's
+// station, B (90 for the square cap) and P (read by the square cap only).
+CapDesign DesignFor(Solver solver, const CapJob& job);
+
 // "Cmd1" ... "Cmd5", or "none".
 const char* SolverName(std::optional<Solver> choice);
 

@@ -120,7 +120,9 @@ std::optional<std::string> UnsolvedSidesNotice(const CapSolution& solution) {
   return notice + "未求得结果的一侧，其四个结果框已清空。";
 }
 
-std::string NoSolverNotice(NoSolverReason reason) {
+namespace {
+
+const char* NoSolverReasonText(NoSolverReason reason) {
   const char* why = "";
   switch (reason) {
     case NoSolverReason::kNoJob:
@@ -139,8 +141,12 @@ std::string NoSolverNotice(NoSolverReason reason) {
       why = "P = 0，无法判别曲线正偏或反偏。\n请点击“开 始”重新输入：曲线右偏输入 P>0，左偏输入 P<0。";
       break;
   }
-  return std::string("没有进行计算：") + why;
+  return why;
 }
+
+}  // namespace
+
+std::string NoSolverNotice(NoSolverReason reason) { return std::string("没有进行计算：") + NoSolverReasonText(reason); }
 
 const char* SpiralEndPointName(SpiralEnd end) { return end == SpiralEnd::kZH ? "HY" : "YH"; }
 
@@ -250,6 +256,89 @@ std::string SketchSeriesDeparture(const std::vector<SeriesDeparture>& series) {
   double most = 0;
   for (const SeriesDeparture& d : series) most = std::max(most, d.difference);
   return "级数公式偏离精确回旋线 " + NumberText(std::nearbyint(most * 10000) / 10, ".") + " 毫米";
+}
+
+// ---- The results log, the batch and the export ----
+
+std::string RefusedRowStatus(Refusal refusal) { return std::string("未计算：") + RefusalText(refusal); }
+
+std::string FaultRowStatus(const ArithmeticFault& fault) {
+  return std::string(ErrorKindName(fault.kind)) + "：计算" + FaultPlaceName(fault.where) + "时出错，未得到结果。";
+}
+
+std::string BatchNoSolverMessage(NoSolverReason reason) {
+  return std::string("无法批量计算：") + NoSolverReasonText(reason);
+}
+
+std::string NoNumberReason() { return "没有输入数值。"; }
+
+std::string NotANumberReason(const std::string& text) { return Quoted(text) + "不是数值。"; }
+
+std::string OutOfRangeReason(const std::string& text) { return Quoted(text) + "超出数值范围。"; }
+
+std::string FloatRangeReason() { return "数值超出单精度数的范围。"; }
+
+std::string BatchFieldProblem(const std::string& field, const std::string& reason) { return field + "：" + reason; }
+
+std::string BatchLineProblem(int line, const std::string& text, const std::string& reason) {
+  return "第 " + std::to_string(line) + " 行" + Quoted(text) + "：" + reason;
+}
+
+std::string DuplicateNameReason(const std::string& name, int firstLine) {
+  return "名称" + Quoted(name) + "与第 " + std::to_string(firstLine) + " 行重复，每个盖梁的名称须不同。";
+}
+
+std::string TooManyStationsProblem(int most) {
+  return "桩号：一次最多计算 " + std::to_string(most) + " 个盖梁，请分批计算。";
+}
+
+std::string TooManyOffsetsProblem(int most) {
+  return std::string(kBatchOffsetsField) + "：最多 " + std::to_string(most) + " 个。";
+}
+
+std::string BatchRejectedMessage(const std::vector<std::string>& problems, std::size_t most) {
+  std::string message = "批量计算未进行，请改正以下各项：";
+  for (std::size_t i = 0; i < problems.size() && i < most; ++i) message += "\n" + problems[i];
+  if (problems.size() > most) message += "\n……另有 " + std::to_string(problems.size() - most) + " 项。";
+  return message;
+}
+
+std::string BatchSummaryMessage(int caps, int fullySolved) {
+  const std::string done = "批量计算完成：共 " + std::to_string(caps) + " 个盖梁";
+  if (fullySolved == caps) return done + "，全部求得结果。";
+  return done + "，" + std::to_string(fullySolved) + " 个求得全部结果，" + std::to_string(caps - fullySolved) +
+         " 个未能全部求得，原因见结果记录的“状态”栏。";
+}
+
+std::string ExportFailedMessage(const std::string& path, const std::string& reason) {
+  return "导出失败：无法写入文件" + Quoted(path) + "。\n原因：" + reason + "\n原有文件保持不变，结果记录未受影响。";
+}
+
+std::string ExportDoneText(int rows, const std::string& path) {
+  return "已导出 " + std::to_string(rows) + " 行结果到 " + path;
+}
+
+std::string JournalFailedMessage(const std::string& path, const std::string& reason) {
+  return "计算结果无法写入当天的日志文件" + Quoted(path) + "。\n原因：" + reason +
+         "\n窗口中的结果记录照常保留，可用“文件 → 导出结果…”保存。本次运行中不再提示此错误。";
+}
+
+std::string UsageText(const std::string& journalFolder) {
+  return "开始（Ctrl+N）：逐项输入缓和曲线和设计盖梁的数据。\n"
+         "计算（F5）：输入盖梁中桩桩号 Kp、DR 和精度，计算一个盖梁。\n"
+         "批量计算（Ctrl+B）：一次输入全桥各盖梁的桩号（每行一个，名称可写在桩号前，如 3# K12+400），"
+         "以及 DR、精度和轴线上的点（如桩柱或支座距中桩 -3.5 3.5），一次算出全部盖梁。\n"
+         "结果记录（Ctrl+L）：每次计算都在结果记录中增加一行。选中若干行后按 Ctrl+C 可复制到电子表格，"
+         "按 Delete 删除。\n"
+         "导出结果（Ctrl+E）：把所选各行（未选时为全部）存为 CSV 文件，或存为全站仪用的 CASS 点文件"
+         "（.dat，每行“点名,编码,Y,X,H”）。\n"
+         "每一行结果在算出时即写入当天的日志文件（capset-年-月-日.csv），保存在：\n" +
+         journalFolder;
+}
+
+std::string AboutText(const std::string& version) {
+  return "缓和曲线上盖梁坐标计算 capset " + version +
+         "\n计算位于缓和曲线上的桥梁盖梁的中桩座标、路基边缘处座标、盖梁长度及桩号。";
 }
 
 }  // namespace capset

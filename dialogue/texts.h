@@ -125,4 +125,119 @@ std::string SketchSeriesDeparture(const std::vector<SeriesDeparture>& series);
 // Degrees as degrees, minutes and seconds to a tenth: 112°09′43.1″.
 std::string DmsText(double degrees);
 
+// ---- The results log, the batch and the export ----
+
+// The log's column headings, in column order; also the header of the CSV
+// files (an export and the day file).
+inline constexpr const char* kRowHeadings[] = {
+    "序号",         "名称",         "解法",         "曲线",         "盖梁中桩桩号", "设计中桩桩号 Kj", "交角 B",
+    "DR",           "精度",         "中桩纵座标 X", "中桩横座标 Y", "外侧中桩桩号", "外侧纵座标 X",    "外侧横座标 Y",
+    "外侧长度 L",   "内侧中桩桩号", "内侧纵座标 X", "内侧横座标 Y", "内侧长度 L",   "轴线上的点",      "状态",
+};
+
+// Which way the curve turns, in a row's curve column.
+inline constexpr char kRightTurn[] = "右偏";
+inline constexpr char kLeftTurn[] = "左偏";
+
+// A row's status when the cap was placed and both edges found.
+inline constexpr char kRowSolved[] = "计算完成";
+// A station the solver refuses, or whose solve faults: nothing placed.
+std::string RefusedRowStatus(Refusal refusal);
+std::string FaultRowStatus(const ArithmeticFault& fault);
+
+// The batch run when Compute would run no solver: why, and what to change.
+std::string BatchNoSolverMessage(NoSolverReason reason);
+
+// The fields of the batch dialog, as a problem names them.
+inline constexpr char kBatchDRField[] = "DR";
+inline constexpr char kBatchPrecisionField[] = "精度";
+inline constexpr char kBatchOffsetsField[] = "轴线上的点";
+
+// Why a typed number is refused; the answer quoted where there is one.
+std::string NoNumberReason();
+std::string NotANumberReason(const std::string& text);
+std::string OutOfRangeReason(const std::string& text);
+std::string FloatRangeReason();
+// "DR：" and the reason.
+std::string BatchFieldProblem(const std::string& field, const std::string& reason);
+// "第 3 行“K12+1000.5”：" and the reason.
+std::string BatchLineProblem(int line, const std::string& text, const std::string& reason);
+
+// Why a line of the station list is not a station.
+inline constexpr char kNotAStation[] = "不是桩号。桩号写作 12400 或 K12+400，名称可写在桩号前，如 3# K12+400。";
+inline constexpr char kKmNotWhole[] = "K 与加号之间须为公里数（整数）。";
+inline constexpr char kKmNegative[] = "公里数不能为负。";
+inline constexpr char kMetresMissing[] = "加号后缺少米数。";
+inline constexpr char kMetresNotNumber[] = "加号后的米数不是数值。";
+inline constexpr char kMetresNegative[] = "加号后的米数不能为负。";
+inline constexpr char kMetresTooLarge[] = "加号后的米数须小于 1000。";
+inline constexpr char kStationOutOfRange[] = "桩号超出数值范围。";
+std::string DuplicateNameReason(const std::string& name, int firstLine);
+inline constexpr char kNoStations[] = "桩号：没有输入桩号，每行输入一个盖梁的桩号。";
+std::string TooManyStationsProblem(int most);
+std::string TooManyOffsetsProblem(int most);
+
+// Bad entries, listed one a line (the first `most` of them); nothing ran.
+std::string BatchRejectedMessage(const std::vector<std::string>& problems, std::size_t most);
+
+// After a batch: how many caps, and how many not fully solved.
+std::string BatchSummaryMessage(int caps, int fullySolved);
+
+// Export.
+inline constexpr char kNothingToExport[] = "结果记录中还没有结果，没有可导出的内容。";
+inline constexpr char kNotAPlainFile[] = "这不是普通文件。";
+std::string ExportFailedMessage(const std::string& path, const std::string& reason);
+std::string ExportDoneText(int rows, const std::string& path);
+
+// The day file: reported once, then the log goes on without it.
+inline constexpr char kNoDataFolder[] = "无法建立存放日志文件的文件夹。";
+std::string JournalFailedMessage(const std::string& path, const std::string& reason);
+
+// The main window's menus, the log panel and the export's file dialog.
+inline constexpr char kFileMenu[] = "文件(&F)";
+inline constexpr char kExportItem[] = "导出结果(&E)…";
+inline constexpr char kOpenJobItem[] = "打开作业(&O)…";
+inline constexpr char kSaveJobItem[] = "保存作业(&S)…";
+inline constexpr char kRecentJobsMenu[] = "最近的作业(&R)";
+inline constexpr char kNoRecentJobs[] = "（没有）";
+inline constexpr char kOpenJobTitle[] = "打开作业";
+inline constexpr char kSaveJobTitle[] = "保存作业";
+inline constexpr char kJobFileName[] = "作业.capjob";
+inline constexpr char kJobFilter[] = "作业文件 (*.capjob)";
+inline constexpr char kQuitItem[] = "退出(&X)";
+inline constexpr char kComputeMenu[] = "计算(&C)";
+inline constexpr char kStartItem[] = "开始(&S)";
+inline constexpr char kComputeItem[] = "计算(&C)";
+inline constexpr char kBatchItem[] = "批量计算(&B)…";
+inline constexpr char kViewMenu[] = "查看(&V)";
+inline constexpr char kLogItem[] = "结果记录(&L)";
+inline constexpr char kHelpMenu[] = "帮助(&H)";
+inline constexpr char kUsageItem[] = "使用说明(&U)";
+inline constexpr char kAboutItem[] = "关于(&A)";
+inline constexpr char kLogTitle[] = "结果记录";
+inline constexpr char kCopyItem[] = "复制";
+inline constexpr char kDeleteItem[] = "删除";
+inline constexpr char kExportTitle[] = "导出结果";
+inline constexpr char kExportFileName[] = "盖梁结果.csv";
+inline constexpr char kCsvFilter[] = "CSV 文件 (*.csv)";
+inline constexpr char kDatFilter[] = "CASS 点文件 (*.dat)";
+
+// The batch dialog.
+inline constexpr char kBatchTitle[] = "批量计算";
+inline constexpr char kAxisLabel[] = "盖梁横轴：";
+inline constexpr char kParallelAxis[] = "与设计盖梁平行（在 Kj 处与中线成交角 B，与“计算”相同）";
+inline constexpr char kOwnAxis[] = "各盖梁在本身桩号处与中线成交角 B（Kj = Kp）";
+inline constexpr char kDRLabel[] = "中线至路基边缘宽度 DR（米）：";
+inline constexpr char kPrecisionLabel[] = "计算精度（度）：";
+inline constexpr char kOffsetsLabel[] = "轴线上的点（距中桩，米，向外侧为正，以空格分开）：";
+inline constexpr char kOffsetsHint[] = "例如 -3.5 3.5（可不填）";
+inline constexpr char kStationsLabel[] = "盖梁中桩桩号 Kp（正交盖梁为设计桩号 Kj），每行一个，名称可写在桩号前：";
+inline constexpr char kStationsHint[] = "每行一个盖梁，名称可写在桩号前，例如：\n1# K12+400\n2# K12+420\n12440";
+inline constexpr char kBatchRun[] = "计算";
+inline constexpr char kBatchCancel[] = "取消";
+
+// Help: what the program does, where the day files are kept.
+std::string UsageText(const std::string& journalFolder);
+std::string AboutText(const std::string& version);
+
 }  // namespace capset

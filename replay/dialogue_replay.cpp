@@ -2,11 +2,11 @@
 
 #include <sstream>
 
-
 namespace capset {
 
 DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols)
-    : prompt_(lines, out),
+    : out_(out),
+      prompt_(lines, out),
       reader_(std::move(symbols)),
       reporter_(out),
       seam_{prompt_, reader_, reporter_, *this},
@@ -17,6 +17,14 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
 void DialogueReplay::ClickStart() { session_.Start(); }
 
 void DialogueReplay::ClickCompute() { session_.Compute(); }
+
+bool DialogueReplay::RunCommand(const std::string& line, ScriptLines& lines) {
+  if (line != kBatchLine) return false;
+  session_.Batch(ReadBatchBlock(lines, out_));
+  return true;
+}
+
+void DialogueReplay::PrintEnd(std::ostream& out) { PrintRows(session_.Log(), reader_.DecimalSeparator(), out); }
 
 std::string ReplayDialogue(const std::string& script, const NumberSymbols& symbols) {
   std::istringstream in(script);

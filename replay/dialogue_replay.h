@@ -2,7 +2,8 @@
 // A script played against the dialogue alone, without a window: the same
 // handlers the window's buttons call, a scripted prompt, a printing
 // reporter and 26 boxes kept as texts. The transcript is the one cap_replay
-// prints for the same script.
+// prints for the same script. Exports write files through the window, so
+// this target leaves "@export" lines to be reported as ignored.
 
 #include <array>
 #include <ostream>
@@ -19,12 +20,16 @@ class DialogueReplay : public ScriptTarget, public BoxWriter {
 
   void ClickStart() override;
   void ClickCompute() override;
+  bool RunCommand(const std::string& line, ScriptLines& lines) override;
+  void PrintEnd(std::ostream& out) override;
   std::string BoxText(int number) const override { return boxes_.at(number - 1); }
   void WriteBox(int number, const std::string& text) override { boxes_.at(number - 1) = text; }
 
   const CapJob& Job() const { return session_.Job(); }
+  const CapLog& Log() const { return session_.Log(); }
 
  private:
+  std::ostream& out_;
   ScriptedPrompt prompt_;
   FixedNumberReader reader_;
   PrintingReporter reporter_;

@@ -1,6 +1,7 @@
 #include "script.h"
 
 #include "handlers.h"
+#include "log_row.h"
 
 namespace capset {
 
@@ -71,6 +72,69 @@ void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
   for (int number = 1; number <= 26; ++number) out << "Text" << number << '=' << target.BoxText(number) << '\n';
   target.PrintEnd(out);
   out << std::flush;
+}
+
+namespace {
+
+// "dr 7.5" is the word "dr" and the text "7.5" as typed; "dr" alone is an
+// empty text.
+bool TakeField(const std::string& line, const std::string& word, std::string& value) {
+  if (line == word) {
+    value.clear();
+    return true;
+  }
+  if (!line.starts_with(word + " ")) return false;
+  value = line.substr(word.size() + 1);
+  return true;
+}
+
+}  // namespace
+
+BatchInput ReadBatchBlock(ScriptLines& lines, std::ostream& out) {
+  BatchInput input;
+  while (std::optional<std::string> line = lines.Next()) {
+    if (*line == kEndLine) break;
+    if (line->starts_with('@')) {
+      lines.PutBack(std::move(*line));
+      break;
+    }
+    std::string value;
+    if (*line == "axis parallel") {
+      input.axis = BatchInput::Axis::kParallel;
+    } else if (*line == "axis own") {
+      input.axis = BatchInput::Axis::kOwn;
+    } else if (TakeField(*line, "dr", value)) {
+      input.DR = value;
+    } else if (TakeField(*line, "precision", value)) {
+      input.precision = value;
+    } else if (TakeField(*line, "offsets", value)) {
+      input.offsets = value;
+    } else if (TakeField(*line, "station", value)) {
+      input.stations.push_back(value);
+    } else {
+      out << "IGNORED " << *line << '\n' << std::flush;
+    }
+  }
+  return input;
+}
+
+std::optional<ExportCommand> ReadExportLine(const std::string& line) {
+  std::string path;
+  if (TakeField(line, std::string(kExportWord) + " csv", path) && !path.empty()) {
+    return ExportCommand{ExportFormat::kCsv, path};
+  }
+  if (TakeField(line, std::string(kExportWord) + " dat", path) && !path.empty()) {
+    return ExportCommand{ExportFormat::kDat, path};
+  }
+  return std::nullopt;
+}
+
+void PrintRows(const CapLog& log, const std::string& sep, std::ostream& out) {
+  for (const CapRecord& record : log.Records()) {
+    out << kRowTag;
+    for (const std::string& text : RowTextsOf(record, sep)) out << '\t' << text;
+    out << '\n';
+  }
 }
 
 }  // namespace capset

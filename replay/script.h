@@ -13,6 +13,20 @@
 //   @scene     prints the plan sketch's scene as it stands, one element a
 //              line: SCENE, the kind (point, polyline, text, arrow), the
 //              label, then "X Y" for each of its points, tab-separated
+//   @batch     a batch, as the batch dialog's OK runs it; the fields follow
+//              one a line, each as it would be typed in the dialog:
+//                axis parallel | axis own
+//                dr 7.5
+//                precision 0.0001
+//                offsets -3.5 3.5          (may be left out)
+//                station 3# K12+400        (one line per cap)
+//              and the block ends at "@end" (or at any other line starting
+//              with "@", which is left for the script)
+//   @export csv FILE, @export dat FILE
+//              writes all rows of the results log to FILE
+//   @save FILE saves the job as the menu's 保存作业… does
+//   @open FILE opens a job as the menu's 打开作业… does; a file that is not
+//              a job prints its message as a MESSAGE event
 //   any other  is typed at the next prompt exactly as it stands, blanks and
 //              all (an empty line is an empty answer), and confirmed with OK
 //
@@ -29,14 +43,17 @@
 //   SOLVER <name>    Compute chose Cmd1 ... Cmd5, or none
 //   IGNORED <line>   a script line that no prompt took
 // and at the end the 26 boxes, "Text1=<text>" to "Text26=<text>", then
-// whatever the target adds after them.
+// every row of the results log, oldest first: "ROW", a tab, and the row's
+// texts in column order separated by tabs.
 
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "batch_input.h"
 #include "cap_session.h"
+#include "export_formats.h"
 #include "seam.h"
 
 namespace capset {
@@ -44,11 +61,18 @@ namespace capset {
 inline constexpr char kStartLine[] = "@start";
 inline constexpr char kComputeLine[] = "@compute";
 inline constexpr char kCancelLine[] = "@cancel";
+inline constexpr char kBatchLine[] = "@batch";
+inline constexpr char kEndLine[] = "@end";
+inline constexpr char kExportWord[] = "@export";
+inline constexpr char kRowTag[] = "ROW";
 
 // The first words of the lines that are commands, not answers.
+inline constexpr char kSaveCommand[] = "@save";
+inline constexpr char kOpenCommand[] = "@open";
 inline constexpr char kShotCommand[] = "@shot";
 inline constexpr char kSceneCommand[] = "@scene";
-inline constexpr const char* kCommands[] = {kStartLine, kComputeLine, kShotCommand, kSceneCommand};
+inline constexpr const char* kCommands[] = {kStartLine,   kComputeLine,  kBatchLine,   kEndLine,    kExportWord,
+                                            kShotCommand, kSceneCommand, kSaveCommand, kOpenCommand};
 
 // A line that a prompt does not take as an answer but leaves for the script.
 bool IsCommandLine(const std::string& line);
@@ -118,5 +142,19 @@ class ScriptTarget {
 
 // Runs the lines against the target, then prints the 26 boxes.
 void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out);
+
+// The fields of a batch block, read after its "@batch" line; a line the
+// block does not know is printed as IGNORED.
+BatchInput ReadBatchBlock(ScriptLines& lines, std::ostream& out);
+
+// "@export csv FILE": the format and the file; nothing for another line.
+struct ExportCommand {
+  ExportFormat format;
+  std::string path;
+};
+std::optional<ExportCommand> ReadExportLine(const std::string& line);
+
+// The ROW lines, numbers with the decimal separator `sep` as the table shows them.
+void PrintRows(const CapLog& log, const std::string& sep, std::ostream& out);
 
 }  // namespace capset

@@ -1,20 +1,24 @@
 #include "window_replay.h"
 
+#include <QApplication>
 #include <QLocale>
+#include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <iostream>
 #include <istream>
 #include <ostream>
 #include <sstream>
 
-#include <QPixmap>
-#include <iostream>
-
+#include "batch_dialog.h"
+#include "cap_session.h"
 #include "form1.h"
-#include "sketch_scene.h"
-#include "sketch_view.h"
+#include "journal.h"
+#include "main_window.h"
 #include "qt_number_reader.h"
 #include "script.h"
+#include "sketch_scene.h"
+#include "sketch_view.h"
 
 namespace capset {
 namespace {
@@ -33,37 +37,61 @@ class DefaultLocaleScope {
 };
 
 // The buttons are clicked as a user clicks them, so the window's own slots
-// run the handlers.
+// run the handlers; a batch is typed into the batch dialog and its OK
+// clicked; an export goes the way of the menu's, less the file dialog.
 class WindowTarget : public ScriptTarget {
  public:
-  WindowTarget(Form1& window, std::ostream& out) : window_(window), out_(out) {}
-  void ClickStart() override { window_.Command1()->click(); }
-  void ClickCompute() override { window_.Command2()->click(); }
-  std::string BoxText(int number) const override { return window_.BoxText(number).toStdString(); }
+  WindowTarget(MainWindow& window, std::ostream& out, std::string sep)
+      : window_(window), out_(out), sep_(std::move(sep)) {}
+  void ClickStart() override { window_.Form().Command1()->click(); }
+  void ClickCompute() override { window_.Form().Command2()->click(); }
+  std::string BoxText(int number) const override { return window_.Form().BoxText(number).toStdString(); }
 
-  bool RunCommand(const std::string& line, ScriptLines&) override {
-    const std::string word = line.substr(0, line.find(' '));
-    const std::string argument = word.size() < line.size() ? line.substr(word.size() + 1) : "";
-    if (word == kShotCommand && !argument.empty()) {
-      // What the user would see: the window as it stands, painted now.
-      if (!window_.grab().save(QString::fromStdString(argument), "PNG")) {
-        std::cerr << "cap_replay: cannot write " << argument << '\n';
-      }
+  bool RunCommand(const std::string& line, ScriptLines& lines) override {
+    if (line == kBatchLine) {
+      BatchDialog& dialog = window_.Batch();
+      dialog.SetInput(ReadBatchBlock(lines, out_));
+      dialog.OkButton()->click();
       return true;
     }
     if (line == kSceneCommand) {
-      if (const auto& scene = window_.Sketch()->Scene()) {
+      if (const auto& scene = window_.Form().Sketch()->Scene()) {
         for (const std::string& element : SceneLines(*scene)) out_ << element << '\n';
       }
       out_ << std::flush;
       return true;
     }
-    return false;
+    const std::string word = line.substr(0, line.find(' '));
+    const std::string argument = word.size() < line.size() ? line.substr(word.size() + 1) : "";
+    if (word == kSaveCommand && !argument.empty()) {
+      window_.SaveJobTo(QString::fromStdString(argument));
+      return true;
+    }
+    if (word == kOpenCommand && !argument.empty()) {
+      window_.OpenJobFrom(QString::fromStdString(argument));
+      return true;
+    }
+    if (word == kShotCommand && !argument.empty()) {
+      // What the user would see: the whole window as it stands, its pending
+      // layout done and painted now.
+      QApplication::processEvents();
+      if (!window_.grab().save(QString::fromStdString(argument), "PNG")) {
+        std::cerr << "cap_replay: cannot write " << argument << '\n';
+      }
+      return true;
+    }
+    const std::optional<ExportCommand> command = ReadExportLine(line);
+    if (!command) return false;
+    window_.ExportTo(QString::fromStdString(command->path), command->format);
+    return true;
   }
 
+  void PrintEnd(std::ostream& out) override { PrintRows(window_.Session().Log(), sep_, out); }
+
  private:
-  Form1& window_;
+  MainWindow& window_;
   std::ostream& out_;
+  std::string sep_;
 };
 
 }  // namespace
@@ -74,11 +102,11 @@ void Replay(std::istream& script, std::ostream& out, const std::string& localeNa
   ScriptedPrompt prompt(lines, out);
   QtNumberReader reader;
   PrintingReporter reporter(out);
-  Form1 window(prompt, reader, reporter);
+  MainWindow window(prompt, reader, reporter, Journal::DefaultFolder());
   SolverPrinter solverPrinter(out);
   window.Session().AddObserver(&solverPrinter);
   window.show();
-  WindowTarget target(window, out);
+  WindowTarget target(window, out, reader.DecimalSeparator());
   PlayScript(lines, target, out);
 }
 

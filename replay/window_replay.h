@@ -12,8 +12,9 @@ namespace capset {
 
 inline constexpr char kReplayDefaultLocale[] = "zh_CN";
 
-// Runs `script` against a new Form1 and writes the transcript to `out`.
-// Needs a QApplication; any number of replays may run inside one.
+// Runs `script` against a new main window (Form1 with its menus, log and
+// day file) and writes the transcript to `out`. Needs a QApplication; any
+// number of replays may run inside one.
 void Replay(std::istream& script, std::ostream& out, const std::string& localeName = kReplayDefaultLocale);
 
 // The same, returning everything that was written.

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "transcript.h"
 
 namespace capset::testing {
 
@@ -37,5 +40,31 @@ inline std::vector<CorpusCase> ReadCorpus() {
 }
 
 inline std::string CorpusCaseName(const ::testing::TestParamInfo<CorpusCase>& info) { return info.param.name; }
+
+// The corpus was recorded before the log printed its rows: the transcript
+// without them must be unchanged to the byte.
+inline std::string WithoutRows(const std::string& transcript) {
+  std::istringstream in(transcript);
+  std::string kept;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.starts_with("ROW\t")) kept += line + "\n";
+  }
+  return kept;
+}
+
+// Only a Compute that reached its end writes the result boxes, and it adds a
+// row: without rows they are empty, and otherwise the last row carries
+// exactly the texts they show.
+inline void ExpectRowsAgreeWithBoxes(const std::string& output) {
+  const Transcript t = ReadTranscript(output);
+  for (const auto& [column, box] : kBoxOfColumn) {
+    if (t.rows.empty()) {
+      EXPECT_EQ(t.Box(box), "") << "Text" << box;
+    } else {
+      ASSERT_EQ(t.rows.back().size(), std::size_t{kRowColumnCount});
+      EXPECT_EQ(t.rows.back()[column], t.Box(box)) << "Text" << box;
+    }
+  }
+}
 
 }  // namespace capset::testing

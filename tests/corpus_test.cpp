@@ -1,5 +1,6 @@
 // Every recorded script, played against the dialogue alone, prints exactly
-// the transcript that the window printed when it was recorded.
+// the transcript that the window printed when it was recorded, and the
+// log's rows agree with the boxes.
 #include <gtest/gtest.h>
 
 #include "corpus.h"
@@ -13,7 +14,9 @@ class CorpusInDialogue : public ::testing::TestWithParam<CorpusCase> {};
 TEST_P(CorpusInDialogue, TranscriptIsUnchanged) {
   const CorpusCase& c = GetParam();
   const NumberSymbols symbols{.decimal = c.locale == "de_DE" ? "," : "."};
-  EXPECT_EQ(ReplayDialogue(c.script, symbols), c.transcript);
+  const std::string output = ReplayDialogue(c.script, symbols);
+  EXPECT_EQ(WithoutRows(output), c.transcript);
+  ExpectRowsAgreeWithBoxes(output);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusInDialogue, ::testing::ValuesIn(ReadCorpus()), CorpusCaseName);

@@ -1,5 +1,6 @@
 // Every recorded script, played against the real window, prints exactly the
-// transcript it printed when it was recorded.
+// transcript it printed when it was recorded, and the log's rows agree with
+// the boxes.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -14,7 +15,9 @@ class CorpusInWindow : public ::testing::TestWithParam<CorpusCase> {};
 
 TEST_P(CorpusInWindow, TranscriptIsUnchanged) {
   std::istringstream in(GetParam().script);
-  EXPECT_EQ(Replay(in, GetParam().locale), GetParam().transcript);
+  const std::string output = Replay(in, GetParam().locale);
+  EXPECT_EQ(WithoutRows(output), GetParam().transcript);
+  ExpectRowsAgreeWithBoxes(output);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusInWindow, ::testing::ValuesIn(ReadCorpus()), CorpusCaseName);

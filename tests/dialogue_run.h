@@ -1,6 +1,7 @@
 #pragma once
 // A script played against the dialogue alone: the transcript cap_replay
-// would print, and the job record as the script left it.
+// would print, and the job record and the log's records as the script left
+// them.
 
 #include <sstream>
 #include <string>
@@ -13,6 +14,7 @@ namespace capset::testing {
 struct DialogueRun {
   Transcript transcript;
   CapJob job;
+  std::vector<CapRecord> records;
 
   std::vector<std::string> Events(const std::string& tag) const { return transcript.Events(tag); }
   const std::string& Box(int number) const { return transcript.Box(number); }
@@ -24,7 +26,7 @@ inline DialogueRun RunDialogue(const std::string& script, const NumberSymbols& s
   ScriptLines lines(in);
   DialogueReplay target(lines, out, symbols);
   PlayScript(lines, target, out);
-  return {ReadTranscript(out.str()), target.Job()};
+  return {ReadTranscript(out.str()), target.Job(), target.Log().Records()};
 }
 
 }  // namespace capset::testing

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <sstream>
 #include <string>
 
@@ -34,6 +36,28 @@ TEST(ReplayWindow, SameTranscriptAsTheDialogueAlone) {
   const std::string script = Script().Start({}).Compute(kZHBaseCompute).Click(kComputeLine).Answers({"x"}).Cancel();
   std::istringstream in(script);
   EXPECT_EQ(Replay(in), ReplayDialogue(script));
+}
+
+// The batch goes through the batch dialog's OK, the rows come out as the
+// dialogue alone prints them, and the exports hold those rows.
+TEST(ReplayWindow, BatchRowsAndExportsAsTheDialogueMakesThem) {
+  const Script work = Script().Start({}).Compute(kZHBaseCompute).Batch(
+      {"own", "7.5", "0.0001", "-3.5 3.5", {"1# K1+040", "2# 1060", "999"}});
+  QTemporaryDir folder;
+  const std::string csv = folder.filePath("out.csv").toStdString();
+  const std::string dat = folder.filePath("out.dat").toStdString();
+  std::istringstream in(Script(work).Line("@export csv " + csv).Line("@export dat " + dat).Text());
+  EXPECT_EQ(Replay(in), ReplayDialogue(work));
+
+  const DialogueRun alone = RunDialogue(work);
+  std::vector<const CapRecord*> records;
+  for (const CapRecord& r : alone.records) records.push_back(&r);
+  ASSERT_EQ(records.size(), 4u);
+  for (const auto& [path, format] : {std::pair(csv, ExportFormat::kCsv), std::pair(dat, ExportFormat::kDat)}) {
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+    EXPECT_EQ(file.readAll().toStdString(), ExportText(format, records)) << path;
+  }
 }
 
 TEST(ReplayWindow, RunsInTheGivenLocaleAndRestoresTheDefault) {

@@ -3,6 +3,7 @@
 //
 //   Script().Start({.KZH = "12000", .A1 = "200", .Kj = "12050", .B = "90"})
 //           .Compute({.DR = "6", .Precision = "0.001"})
+//           .Batch({.DR = "6", .Precision = "0.001", .stations = {"1# K12+040", "12060"}})
 //
 // A Start's answers default to the ZH base job (KZH 1000 at (1000, 2000),
 // T 45, A1 100, Kj 1050, B 60, P 1) and come out in the order Start asks
@@ -48,6 +49,15 @@ struct ComputeAnswers {
   std::string Precision;
 };
 
+// A batch block's fields as typed in the dialog.
+struct BatchAnswers {
+  std::string axis = "parallel";
+  std::string DR;
+  std::string Precision;
+  std::string offsets;  // left out when empty
+  std::vector<std::string> stations;
+};
+
 class Script {
  public:
   Script& Start(const StartAnswers& a) {
@@ -60,6 +70,12 @@ class Script {
     Line(kComputeLine);
     if (a.Kp) Line(*a.Kp);
     return Line(a.DR).Line(a.Precision);
+  }
+  Script& Batch(const BatchAnswers& a) {
+    Line(kBatchLine).Line("axis " + a.axis).Line("dr " + a.DR).Line("precision " + a.Precision);
+    if (!a.offsets.empty()) Line("offsets " + a.offsets);
+    for (const auto& s : a.stations) Line("station " + s);
+    return Line(kEndLine);
   }
   Script& Click(const char* command) { return Line(command); }
   Script& Answers(const std::vector<std::string>& answers) {

@@ -1,16 +1,21 @@
 #pragma once
-// A cap_replay transcript read back: the events in order, the boxes by number.
+// A cap_replay transcript read back: the events in order, the boxes by
+// number, the rows of the results log.
 
 #include <map>
+#include <utility>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "log_row.h"
 
 namespace capset::testing {
 
 struct Transcript {
   std::vector<std::string> events;  // every line before the boxes
   std::map<int, std::string> boxes;  // Text number → text
+  std::vector<std::vector<std::string>> rows;  // ROW lines: the texts in column order
 
   // Events of one kind ("PROMPT", "MESSAGE", "SOLVER"), without the tag.
   std::vector<std::string> Events(const std::string& tag) const {
@@ -30,11 +35,28 @@ inline Transcript ReadTranscript(const std::string& output) {
     if (line.rfind("Text", 0) == 0 && eq != std::string::npos && eq > 4 &&
         line.find_first_not_of("0123456789", 4) == eq) {
       t.boxes[std::stoi(line.substr(4, eq - 4))] = line.substr(eq + 1);
+    } else if (line.starts_with("ROW\t")) {
+      std::vector<std::string> texts;
+      for (std::size_t from = 4;;) {
+        const std::size_t tab = line.find('\t', from);
+        texts.push_back(line.substr(from, tab - from));
+        if (tab == std::string::npos) break;
+        from = tab + 1;
+      }
+      t.rows.push_back(std::move(texts));
     } else {
       t.events.push_back(line);
     }
   }
   return t;
 }
+
+// The log columns that carry the thirteen result boxes, and their boxes.
+inline constexpr std::pair<int, int> kBoxOfColumn[] = {
+    {kCentreStationColumn, 13}, {kDRColumn, 10},          {kPrecisionColumn, 25},    {kCentreXColumn, 23},
+    {kCentreYColumn, 24},       {kOuterStationColumn, 20}, {kOuterXColumn, 14},       {kOuterYColumn, 15},
+    {kOuterLengthColumn, 16},   {kInnerStationColumn, 21}, {kInnerXColumn, 17},       {kInnerYColumn, 18},
+    {kInnerLengthColumn, 19},
+};
 
 }  // namespace capset::testing

@@ -5,6 +5,8 @@ add_executable(window_tests
   window_test_main.cpp
   corpus_window_test.cpp
   form1_test.cpp
+  job_window_test.cpp
+  main_window_test.cpp
   qt_number_reader_test.cpp
   replay_test.cpp
   sketch_window_test.cpp
@@ -22,6 +24,15 @@ add_test(NAME cap_replay.ComputeBeforeStartFromStdin
   COMMAND sh -c "printf '@compute\\nstray\\n' | \"$<TARGET_FILE:cap_replay>\" --locale de_DE"
 )
 set_tests_properties(cap_replay.ComputeBeforeStartFromStdin PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/data-home"
   PASS_REGULAR_EXPRESSION "SOLVER none\nMESSAGE [^\n]+\nIGNORED stray\nText1=\n.*Text26=\n$"
+)
+
+# A batch from standard input: its message and its rows after the boxes.
+add_test(NAME cap_replay.BatchFromStdin
+  COMMAND sh -c "printf '@start\\n1000\\n1000\\n2000\\n45\\n0\\n100\\n1050\\n60\\n1\\n@batch\\ndr 7.5\\nprecision 0.0001\\nstation 3# K1+050\\nstation 999\\n@end\\n' | \"$<TARGET_FILE:cap_replay>\""
+)
+set_tests_properties(cap_replay.BatchFromStdin PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/data-home"
+  PASS_REGULAR_EXPRESSION "MESSAGE 批量计算完成：共 2 个盖梁.*Text26=K 1\\+ 50\nROW\t1\t3#\tCmd1\tZH 右偏\tK 1\\+ 50\t.*\tk 1\\+ 54.538\t.*\nROW\t2\t\tCmd1.*未计算：Kp 小于直缓点桩号.*\n$"
 )

@@ -1,0 +1,49 @@
+#pragma once
+// The results log as a table: one row a record, the columns of log_row.h.
+// The model holds no texts of its own: a row is formatted when the view
+// first asks for one of its cells, and its texts are kept for the other
+// cells a while (a paint goes row by row, fitting the columns goes column
+// by column over the same rows).
+
+#include <QAbstractTableModel>
+#include <string>
+#include <unordered_map>
+
+#include "cap_log.h"
+#include "log_row.h"
+
+namespace capset {
+
+class CapLogModel : public QAbstractTableModel, public LogObserver {
+  Q_OBJECT
+
+ public:
+  // `sep`: the decimal separator the boxes use, so a row reads as they do.
+  CapLogModel(CapLog& log, std::string sep, QObject* parent = nullptr);
+  ~CapLogModel() override;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+  const CapLog& Log() const { return log_; }
+  const std::string& DecimalSeparator() const { return sep_; }
+
+ private:
+  void RowsAboutToBeAdded(int first, int last) override;
+  void RowsAdded(int first, int last) override;
+  void RowsAboutToBeRemoved(int first, int last) override;
+  void RowsRemoved(int first, int last) override;
+
+  const RowTexts& TextsOf(int row) const;
+
+  CapLog& log_;
+  std::string sep_;
+  // Rows are only ever added at the end, so a row's number stays its own
+  // until rows are removed.
+  static constexpr std::size_t kCachedRows = 512;
+  mutable std::unordered_map<int, RowTexts> cache_;
+};
+
+}  // namespace capset

@@ -1,0 +1,44 @@
+#pragma once
+// The day file: every log row, as it is made, is appended to a CSV file of
+// the day in the user's data folder, so that nothing computed is lost when
+// the program ends (End ends it at once) or the row is deleted from the log.
+// The format is that of an export; a new file starts with the byte-order
+// mark and the header.
+//
+// A day file that cannot be written is reported once; the log goes on, and
+// later rows are still tried.
+
+#include <QDate>
+#include <QString>
+
+#include "cap_log.h"
+#include "seam.h"
+
+namespace capset {
+
+class Journal : public LogObserver {
+ public:
+  // Observes `log` from now on; `folder` is created when first needed.
+  Journal(CapLog& log, QString folder, ErrorReporter& reporter);
+  ~Journal() override;
+  Journal(const Journal&) = delete;
+  Journal& operator=(const Journal&) = delete;
+
+  // The program's data folder (QStandardPaths::AppDataLocation).
+  static QString DefaultFolder();
+  // folder/capset-YYYY-MM-DD.csv
+  QString DayFilePath(QDate day) const;
+  const QString& Folder() const { return folder_; }
+
+ private:
+  void RowsAdded(int first, int last) override;
+  // Nothing on success; otherwise the reason.
+  std::optional<std::string> Append(const QString& path, const std::string& rows);
+
+  CapLog& log_;
+  QString folder_;
+  ErrorReporter& reporter_;
+  bool reported_ = false;
+};
+
+}  // namespace capset

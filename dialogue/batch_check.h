@@ -1,0 +1,56 @@
+#pragma once
+// The batch dialog's entries read and checked, every one, before anything is
+// computed: either a plan to solve or the list of what is wrong.
+//
+// A station line is an optional name, then the station, in one of two forms:
+//   plain metres   12400, 12400.5 (the user's number rules)
+//   K form         K12+400, K12+400.123, k 12+ 400 (as the window shows
+//                  stations): whole kilometres after the K, the metres
+//                  below 1000 after the "+", with "." or the user's separator
+// "3# K12+400" and "3# 12400" are named "3#". Blank lines are skipped; line
+// numbers count every line, so they match the dialog's list.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "batch_input.h"
+#include "cap_solution.h"
+#include "number_rules.h"
+
+namespace capset {
+
+// A bridge has tens of bents, not thousands: a list beyond this is a paste
+// gone wrong, and its rows would swamp the log.
+inline constexpr int kMaxBatchStations = 10000;
+inline constexpr int kMaxAxisPoints = 99;
+// A message lists at most this many problems, then counts the rest.
+inline constexpr std::size_t kMaxListedProblems = 20;
+
+struct StationEntry {
+  std::string name;  // empty when none was typed
+  double station;
+};
+
+// One line of the list: the entry, or why it is not one (texts.h words).
+std::variant<StationEntry, std::string> ReadStationLine(const std::string& line, const NumberSymbols& symbols);
+
+struct BatchStation {
+  int line;  // from 1, counting blank lines
+  StationEntry entry;
+};
+
+struct BatchPlan {
+  BatchInput::Axis axis;
+  float DR;
+  float precision;
+  std::vector<double> offsets;
+  std::vector<BatchStation> stations;
+};
+
+// Every field and line checked for `solver`; the problems in the order of
+// the dialog's fields, then by line.
+std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& input, Solver solver,
+                                                               const NumberSymbols& symbols);
+
+}  // namespace capset

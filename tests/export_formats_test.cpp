@@ -1,0 +1,170 @@
+// The log's rows as they leave the program: the CSV for the office, the
+// CASS point file for the instrument, the clipboard's tab-separated text,
+// each as exact text; and the log's own bookkeeping of rows.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cap_log.h"
+#include "dialogue_run.h"
+#include "export_formats.h"
+#include "log_row.h"
+#include "script_builder.h"
+#include "table.h"
+#include "worked_cases.h"
+
+namespace capset::testing {
+namespace {
+
+// 1: the base job computed; 2 to 5: a batch on it with two axis points, a
+// name with a comma and quotes, a Chinese name, a station off the spiral.
+const std::vector<CapRecord>& Records() {
+  static const std::vector<CapRecord> records =
+      RunDialogue(Script().Start({}).Compute(kZHBaseCompute).Batch(
+                      {"parallel", "7.5", "0.0001", "-3.5 3.5", {"3# 1050", "\"A,1\" K1+060", "左 1070", "999"}}))
+          .records;
+  return records;
+}
+
+// The record of row `row` with its inner side given up.
+CapRecord WithInnerUnsolved(int row) {
+  CapRecord r = Records().at(row);
+  std::get<CapSolution>(r.outcome).inner.status = SideStatus::kRanAway;
+  return r;
+}
+
+struct LineRow {
+  const char* name;
+  CapRecord record;
+  std::string csv;
+  std::string dat;
+};
+
+class ExportLines : public ::testing::TestWithParam<LineRow> {};
+
+TEST_P(ExportLines, ExactTexts) {
+  EXPECT_EQ(CsvLine(GetParam().record), GetParam().csv);
+  EXPECT_EQ(ExportText(ExportFormat::kDat, {&GetParam().record}), GetParam().dat);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExportLines,
+    ::testing::Values(
+        LineRow{"ComputeRowNamedByItsNumber", Records()[0],
+                "1,,Cmd1,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
+                "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,,计算完成\r\n",
+                "1-C,,2036.772,1033.829,0.000\r\n1-O,,2028.798,1037.077,0.000\r\n"
+                "1-I,,2044.847,1030.540,0.000\r\n"},
+        LineRow{"NamedWithAxisPoints", Records()[1],
+                "2,3#,Cmd1,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
+                "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,"
+                "P1(-3.5) X 1032.508 Y 2040.013; P2(3.5) X 1035.149 Y 2033.53,计算完成\r\n",
+                "3-C,,2036.772,1033.829,0.000\r\n3-O,,2028.798,1037.077,0.000\r\n3-I,,2044.847,1030.540,0.000\r\n"
+                "3-P1,,2040.013,1032.508,0.000\r\n3-P2,,2033.530,1035.149,0.000\r\n"},
+        LineRow{"CommaAndQuotesQuoted", Records()[2],
+                "3,\"\"\"A,1\"\"\",Cmd1,ZH 右偏,K 1+ 60,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1039.749,2044.829,"
+                "K 1+ 55.345,1043.099,2036.606,8.879,k 1+ 65.195,1036.334,2053.213,9.053,"
+                "P1(-3.5) X 1038.429 Y 2048.07; P2(3.5) X 1041.07 Y 2041.587,计算完成\r\n",
+                "A1-C,,2044.829,1039.749,0.000\r\nA1-O,,2036.606,1043.099,0.000\r\nA1-I,,2053.213,1036.334,0.000\r\n"
+                "A1-P1,,2048.070,1038.429,0.000\r\nA1-P2,,2041.587,1041.070,0.000\r\n"},
+        LineRow{"UnsolvedSideWritesNoPoint", WithInnerUnsolved(0),
+                "1,,Cmd1,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
+                "1037.077,2028.798,8.61,,,,,,内侧未收敛：迭代发散，未能达到要求的精度（盖梁与中线交角过小或过大）。\r\n",
+                "1-C,,2036.772,1033.829,0.000\r\n1-O,,2028.798,1037.077,0.000\r\n"},
+        LineRow{"RefusedStationWritesNoPoint", Records()[4],
+                "5,,Cmd1,ZH 右偏,K 0+ 999,K 1+ 50,60°00′00″,  7.5,  0.0001(度),,,,,,,,,,,,"
+                "未计算：Kp 小于直缓点桩号，盖梁中心不在缓和曲线上。\r\n",
+                ""}),
+    RowName<LineRow>);
+
+TEST(ExportText, CsvHasTheMarkAndTheChineseHeaderOnce) {
+  const std::vector<const CapRecord*> rows = {&Records()[0], &Records()[1]};
+  const std::string csv = ExportText(ExportFormat::kCsv, rows);
+  EXPECT_EQ(csv, std::string("\xEF\xBB\xBF") +
+                     "序号,名称,解法,曲线,盖梁中桩桩号,设计中桩桩号 Kj,交角 B,DR,精度,中桩纵座标 X,中桩横座标 Y,"
+                     "外侧中桩桩号,外侧纵座标 X,外侧横座标 Y,外侧长度 L,内侧中桩桩号,内侧纵座标 X,内侧横座标 Y,"
+                     "内侧长度 L,轴线上的点,状态\r\n" +
+                     CsvLine(Records()[0]) + CsvLine(Records()[1]));
+}
+
+// A Chinese name gives the row number; a label met twice gets its number.
+TEST(ExportText, PointNamesAreAsciiAndUnique) {
+  CapRecord again = Records()[1];
+  again.number = 9;
+  const std::string dat = ExportText(ExportFormat::kDat, {&Records()[3], &Records()[1], &again});
+  EXPECT_TRUE(dat.starts_with("4-C,,")) << dat;
+  EXPECT_NE(dat.find("\r\n3-C,,"), std::string::npos) << dat;
+  EXPECT_NE(dat.find("\r\n3_9-C,,"), std::string::npos) << dat;
+}
+
+TEST(ExportText, ClipboardRowsUseTheTablesSeparator) {
+  const std::string tsv = TsvText({&Records()[0]}, ",");
+  EXPECT_TRUE(tsv.starts_with("序号\t名称\t解法\t")) << tsv;
+  EXPECT_NE(tsv.find("\n1\t\tCmd1\tZH 右偏\tK 1+ 50\tK 1+ 50\t60°00′00″\t  7,5\t  0,0001(度)\t1033,829\t"),
+            std::string::npos)
+      << tsv;
+  EXPECT_TRUE(tsv.ends_with("\t计算完成\n"));
+}
+
+CapRecord Named(std::string name) {
+  CapRecord r;
+  r.number = 7;
+  r.name = std::move(name);
+  return r;
+}
+
+struct TextRow {
+  const char* name;
+  std::string text;
+  std::string expected;
+};
+
+class FixedTexts : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(FixedTexts, Exact) { EXPECT_EQ(GetParam().text, GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FixedTexts,
+    ::testing::Values(TextRow{"CoordinateThreeDecimals", FixedCoordinateText(1030.54), "1030.540"},
+                      TextRow{"CoordinateRoundedAsTheBoxes", FixedCoordinateText(-12.3456), "-12.346"},
+                      TextRow{"CoordinateHalfToEven", FixedCoordinateText(0.0005), "0.000"},
+                      TextRow{"CoordinateNoNegativeZero", FixedCoordinateText(-0.0004), "0.000"},
+                      TextRow{"CoordinateLarge", FixedCoordinateText(3456789.1234), "3456789.123"},
+                      TextRow{"DegreesWhole", DegreesText(90, "."), "90°00′00″"},
+                      TextRow{"DegreesFromPacked", DegreesText(30.2583333333333, "."), "30°15′30″"},
+                      TextRow{"DegreesSmall", DegreesText(0.00833333333333333, "."), "0°00′30″"},
+                      TextRow{"DegreesFractionOfASecond", DegreesText(45.0001, "."), "45°00′00.36″"},
+                      TextRow{"DegreesCommaLocale", DegreesText(45.0001, ","), "45°00′00,36″"},
+                      TextRow{"DegreesTenthOfASecond", DegreesText(45 + 1.5 / 3600, "."), "45°00′01.5″"},
+                      TextRow{"DegreesNegative", DegreesText(-30.5, "."), "-30°30′00″"},
+                      TextRow{"DegreesBeyondAnyAngle", DegreesText(1e20, "."), "1E+20°"},
+                      TextRow{"LabelDropsTheHash", PointLabel(Named("3#")), "3"},
+                      TextRow{"LabelKeepsDashDotUnderscore", PointLabel(Named("P-3.a_1")), "P-3.a_1"},
+                      TextRow{"LabelOfChineseNameIsTheNumber", PointLabel(Named("左3#")), "7"},
+                      TextRow{"LabelOfNoNameIsTheNumber", PointLabel(Named("")), "7"},
+                      TextRow{"LabelOfSignsOnlyIsTheNumber", PointLabel(Named("#/")), "7"}),
+    RowName<TextRow>);
+
+// The log tells its watchers of each run of rows removed, the last run
+// first, and a row keeps its number for good.
+TEST(CapLog, RemovesRunsLastFirstAndKeepsNumbers) {
+  struct Watcher : LogObserver {
+    void RowsAboutToBeAdded(int first, int last) override { seen.push_back("add " + Range(first, last)); }
+    void RowsAboutToBeRemoved(int first, int last) override { seen.push_back("remove " + Range(first, last)); }
+    static std::string Range(int first, int last) { return std::to_string(first) + "-" + std::to_string(last); }
+    std::vector<std::string> seen;
+  } watcher;
+  CapLog log;
+  log.AddObserver(&watcher);
+  log.Add(std::vector<CapRecord>(6));
+  log.Remove({4, 1, 2, 4, 9, -1});
+  log.Add(std::vector<CapRecord>(1));
+  EXPECT_EQ(watcher.seen, (std::vector<std::string>{"add 0-5", "remove 4-4", "remove 1-2", "add 3-3"}));
+  std::vector<int> numbers;
+  for (const CapRecord& r : log.Records()) numbers.push_back(r.number);
+  EXPECT_EQ(numbers, (std::vector<int>{1, 4, 6, 7}));
+}
+
+}  // namespace
+}  // namespace capset::testing
