@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
@@ -48,9 +49,16 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
       form_(new Form1(prompt, reader, reporter)),
       formArea_(new QScrollArea),
       logPanel_(new QDockWidget(QString::fromUtf8(kLogTitle), this)),
-      logView_(new LogView(form_->Session().Log(), reader.DecimalSeparator())) {
+      separator_(reader.DecimalSeparator()) {
   setObjectName("MainWindow");
   setWindowTitle(QString::fromUtf8(kAppTitle));
+  // The menus, the log and the dialogs speak Chinese in the form's own face:
+  // it reads the same, and the window does not load a second CJK font before
+  // it can show itself.
+  QFont font = this->font();
+  font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC"});
+  font.setPixelSize(12);
+  setFont(font);
 
   formArea_->setObjectName("FormArea");
   formArea_->setWidget(form_);
@@ -64,17 +72,16 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   setCentralWidget(formArea_);
 
   logPanel_->setObjectName("LogPanel");
-  logPanel_->setWidget(logView_);
   logPanel_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
   addDockWidget(Qt::BottomDockWidgetArea, logPanel_);
   logPanel_->hide();
-  // Columns are fitted to a sample of rows, so a long log fits them quickly.
-  logView_->horizontalHeader()->setResizeContentsPrecision(200);
+  connect(logPanel_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (visible) Log();
+  });
+  form_->Session().Log().AddObserver(this);
   // A cap chosen in the log goes out as CapSelected, and the plan sketch
   // shows it.
-  connect(logView_, &LogView::CapSelected, this, &MainWindow::CapSelected);
   connect(this, &MainWindow::CapSelected, this, [this](const CapSolution& cap) { form_->Sketch()->ShowCap(cap); });
-  connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this, &MainWindow::RowsArrived);
 
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
   jobFiles_ = std::make_unique<JobFiles>(form_->Session(), reporter);
@@ -86,7 +93,30 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
 // The log's table watches the log that Form1's session holds: it goes
 // before the form, whatever the order of the window's children. (The day
 // file, a member, goes before the children too.)
-MainWindow::~MainWindow() { delete logPanel_; }
+MainWindow::~MainWindow() {
+  form_->Session().Log().RemoveObserver(this);
+  delete logPanel_;
+}
+
+LogView* MainWindow::Log() {
+  if (logView_ == nullptr) {
+    logView_ = new LogView(form_->Session().Log(), separator_);
+    // Columns are fitted to a sample of rows, so a long log fits them quickly.
+    logView_->horizontalHeader()->setResizeContentsPrecision(200);
+    connect(logView_, &LogView::CapSelected, this, &MainWindow::CapSelected);
+    connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this, &MainWindow::RowsArrived);
+    logPanel_->setWidget(logView_);
+  }
+  return logView_;
+}
+
+// The first rows make the table, which reads every row there is; from then
+// on the table hears of new rows itself, and they arrive through it.
+void MainWindow::RowsAdded(int, int) {
+  if (logView_ != nullptr) return;
+  Log();
+  RowsArrived();
+}
 
 CapSession& MainWindow::Session() const { return form_->Session(); }
 
@@ -150,8 +180,8 @@ void MainWindow::RowsArrived() {
       resizeDocks({logPanel_}, {kLogPanelHeight}, Qt::Vertical);
     }
   }
-  logView_->resizeColumnsToContents();
-  logView_->scrollToBottom();
+  Log()->resizeColumnsToContents();
+  Log()->scrollToBottom();
 }
 
 BatchDialog& MainWindow::Batch() {
@@ -207,7 +237,7 @@ void MainWindow::OpenExport() {
   // A name without an ending takes the chosen filter's; the ending decides the format.
   if (QFileInfo(path).suffix().isEmpty()) path += filter == datFilter ? ".dat" : ".csv";
   const bool dat = QFileInfo(path).suffix().compare("dat", Qt::CaseInsensitive) == 0;
-  ExportTo(path, dat ? ExportFormat::kDat : ExportFormat::kCsv, logView_->SelectedRows());
+  ExportTo(path, dat ? ExportFormat::kDat : ExportFormat::kCsv, Log()->SelectedRows());
 }
 
 bool MainWindow::SaveJobTo(const QString& path) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "batch_input.h"
+#include "cap_log.h"
 #include "cap_solution.h"
 #include "export_formats.h"
 #include "seam.h"
@@ -36,7 +37,7 @@ class JobFiles;
 class Journal;
 class LogView;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private LogObserver {
   Q_OBJECT
 
  public:
@@ -49,7 +50,10 @@ class MainWindow : public QMainWindow {
   CapSession& Session() const;
   QScrollArea* FormArea() const { return formArea_; }
   QDockWidget* LogPanel() const { return logPanel_; }
-  LogView* Log() const { return logView_; }
+  // The log's table, made when it is first needed: building it measures
+  // every column heading, which a window that has not computed anything
+  // yet need not wait for.
+  LogView* Log();
   BatchDialog& Batch();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
@@ -81,6 +85,7 @@ class MainWindow : public QMainWindow {
   void ShowUsage();
   void ShowAbout();
   // The first rows open the log panel.
+  void RowsAdded(int first, int last) override;
   void RowsArrived();
   void FitToScreen();
 
@@ -88,10 +93,11 @@ class MainWindow : public QMainWindow {
   Form1* form_;
   QScrollArea* formArea_;
   QDockWidget* logPanel_;
-  LogView* logView_;
+  LogView* logView_ = nullptr;
   std::unique_ptr<Journal> journal_;
   std::unique_ptr<JobFiles> jobFiles_;
   BatchDialog* batch_ = nullptr;
+  std::string separator_;
   bool logShownOnce_ = false;
 };
 

@@ -21,10 +21,14 @@ void CapLog::Add(std::vector<CapRecord> records) {
   if (records.empty()) return;
   const int first = Size();
   const int last = first + static_cast<int>(records.size()) - 1;
-  for (LogObserver* o : observers_) o->RowsAboutToBeAdded(first, last);
+  // The watchers as they stand now hear both halves of the change; one that
+  // a watcher adds meanwhile (a table made for the first rows) reads the
+  // rows as they are and hears of the next change.
+  const std::vector<LogObserver*> watchers = observers_;
+  for (LogObserver* o : watchers) o->RowsAboutToBeAdded(first, last);
   for (CapRecord& r : records) r.number = nextNumber_++;
   records_.insert(records_.end(), std::make_move_iterator(records.begin()), std::make_move_iterator(records.end()));
-  for (LogObserver* o : observers_) o->RowsAdded(first, last);
+  for (LogObserver* o : watchers) o->RowsAdded(first, last);
 }
 
 void CapLog::Remove(std::vector<int> rows) {
@@ -37,9 +41,10 @@ void CapLog::Remove(std::vector<int> rows) {
     while (j < rows.size() && rows[j] == rows[j - 1] - 1) ++j;
     const int last = rows[i];
     const int first = rows[j - 1];
-    for (LogObserver* o : observers_) o->RowsAboutToBeRemoved(first, last);
+    const std::vector<LogObserver*> watchers = observers_;
+    for (LogObserver* o : watchers) o->RowsAboutToBeRemoved(first, last);
     records_.erase(records_.begin() + first, records_.begin() + last + 1);
-    for (LogObserver* o : observers_) o->RowsRemoved(first, last);
+    for (LogObserver* o : watchers) o->RowsRemoved(first, last);
     i = j;
   }
 }

@@ -324,7 +324,9 @@ std::string JournalFailedMessage(const std::string& path, const std::string& rea
 }
 
 std::string UsageText(const std::string& journalFolder) {
-  return "开始（Ctrl+N）：逐项输入缓和曲线和设计盖梁的数据。\n"
+  return "开始（Ctrl+N）：逐项输入缓和曲线和设计盖梁的数据。角度 T 和 B 按“度.分秒”输入，如 123.4530 为 123°45′30″。\n"
+         "保存作业（Ctrl+S）、打开作业（Ctrl+O）：把“开始”输入的数据（及批量计算的桩号表）存为作业文件"
+         "（.capjob），以后打开即可直接计算，不必重新输入。\n"
          "计算（F5）：输入盖梁中桩桩号 Kp、DR 和精度，计算一个盖梁。\n"
          "批量计算（Ctrl+B）：一次输入全桥各盖梁的桩号（每行一个，名称可写在桩号前，如 3# K12+400），"
          "以及 DR、精度和轴线上的点（如桩柱或支座距中桩 -3.5 3.5），一次算出全部盖梁。\n"
