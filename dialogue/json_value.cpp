@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "utf8.h"
+
 namespace capset {
 namespace {
 
@@ -147,24 +149,6 @@ class Parser {
     return {v};
   }
 
-  static void AppendUtf8(std::string& out, unsigned c) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-
   bool Hex4(unsigned& code) {
     code = 0;
     for (int i = 0; i < 4; ++i) {
@@ -227,7 +211,7 @@ class Parser {
               Fail("代理对不完整");
               return false;
             }
-            AppendUtf8(out, code);
+            out += Utf8(code);
             break;
           }
           default:

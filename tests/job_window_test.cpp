@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "file_size_limit.h"
 #include "script_builder.h"
 #include "transcript.h"
 #include "window_replay.h"
@@ -114,24 +115,6 @@ TEST_F(JobFilesInTheWindow, NothingToSaveBeforeAStart) {
   EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
 }
 
-// Writes of more than `bytes` fail as on a full disk, until the end of the scope.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*oldHandler_)(int);
-};
 
 TEST_F(JobFilesInTheWindow, SaveOnAFullDiskLeavesTheOldFileWhole) {
   const std::string file = Path("bridge.capjob");

@@ -28,6 +28,7 @@
 
 #include "cap_session.h"
 #include "export_formats.h"
+#include "file_size_limit.h"
 #include "form1.h"
 #include "journal.h"
 #include "log_view.h"
@@ -40,6 +41,7 @@
 namespace capset {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::RowName;
 
 constexpr char kStartAnswers[] = "1000\n1000\n2000\n45\n0\n100\n1050\n60\n1\n";
@@ -67,24 +69,6 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
-// Writes of more than `bytes` fail as on a full disk, until the end of the scope.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*oldHandler_)(int);
-};
 
 class MainWindowTest : public ::testing::Test {
  protected:
