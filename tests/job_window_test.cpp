@@ -4,7 +4,10 @@
 // fails leaves the old file whole.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -130,6 +133,49 @@ TEST_F(JobFilesInTheWindow, SaveOnAFullDiskLeavesTheOldFileWhole) {
   EXPECT_EQ(t.Events("MESSAGE")[0].rfind("无法保存作业文件“bridge.capjob”", 0), 0u);
   EXPECT_EQ(Bytes(file), old);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1) << "no temporary file left behind";
+}
+
+// A file that may not be changed: read-only, and immutable where the file
+// system allows it, since the superuser writes through a read-only mode.
+class ReadOnlyFile {
+ public:
+  explicit ReadOnlyFile(const std::string& path) : path_(path) {
+    QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    fd_ = open(path.c_str(), O_RDONLY);
+    int flags = 0;
+    if (fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
+      flags |= FS_IMMUTABLE_FL;
+      immutable_ = ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+  }
+  ~ReadOnlyFile() {
+    int flags = 0;
+    if (immutable_ && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
+      flags &= ~FS_IMMUTABLE_FL;
+      ioctl(fd_, FS_IOC_SETFLAGS, &flags);
+    }
+    if (fd_ >= 0) close(fd_);
+    QFile::setPermissions(QString::fromStdString(path_), QFile::ReadOwner | QFile::WriteOwner);
+  }
+  // Whether even the superuser is kept from changing it.
+  bool Locked() const { return immutable_ || geteuid() != 0; }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool immutable_ = false;
+};
+
+TEST_F(JobFilesInTheWindow, SaveOverAReadOnlyJobLeavesItWhole) {
+  const std::string file = Path("bridge.capjob");
+  ReplayWindow(Script().Start({}).Line("@save " + file));
+  const QByteArray old = Bytes(file);
+  const ReadOnlyFile readOnly(file);
+  if (!readOnly.Locked()) GTEST_SKIP() << "the superuser writes any file here";
+  const Transcript t = ReplayWindow(Script().Start({.KZH = "2000"}).Line("@save " + file));
+  ASSERT_EQ(t.Events("MESSAGE").size(), 1u);
+  EXPECT_EQ(t.Events("MESSAGE")[0].rfind("无法保存作业文件“bridge.capjob”", 0), 0u);
+  EXPECT_EQ(Bytes(file), old);
 }
 
 TEST_F(JobFilesInTheWindow, SaveOverAFolderOrADeviceIsRefused) {

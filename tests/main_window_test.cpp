@@ -35,6 +35,7 @@
 #include "main_window.h"
 #include "qt_number_reader.h"
 #include "script.h"
+#include "sketch_view.h"
 #include "table.h"
 #include "texts.h"
 
@@ -187,6 +188,13 @@ TEST_F(MainWindowTest, CopyDeleteAndSelectWorkOnWholeRows) {
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
   ASSERT_EQ(selected.size(), 1);
   EXPECT_EQ(selected[0][0].value<CapSolution>().centreStation, 1060);
+  // The plan sketch shows the chosen cap, not the last one computed.
+  ASSERT_TRUE(window_.Form().Sketch()->Scene());
+  const auto& elements = window_.Form().Sketch()->Scene()->elements;
+  const auto centre = std::find_if(elements.begin(), elements.end(),
+                                   [](const SceneElement& e) { return e.style == SceneStyle::kCentre; });
+  ASSERT_NE(centre, elements.end());
+  EXPECT_EQ(centre->points[0].X, selected[0][0].value<CapSolution>().centre.X);
 
   QTest::keySequence(view, QKeySequence::Copy);
   EXPECT_EQ(QApplication::clipboard()->text().toStdString(), TsvText(Records({1, 3}), reader_.DecimalSeparator()));
