@@ -61,7 +61,6 @@ class CapSession {
   std::optional<JobFileProblem> OpenJob(const TypedStart& start);
 
   const CapJob& Job() const { return job_; }
-  Seam& SessionSeam() { return seam_; }
   CapLog& Log() { return log_; }
   const CapLog& Log() const { return log_; }
 

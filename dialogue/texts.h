@@ -112,7 +112,6 @@ inline constexpr char kEdgeLineName[] = "路基边缘";
 inline constexpr char kOuterAxisName[] = "横轴外侧";
 inline constexpr char kInnerAxisName[] = "横轴内侧";
 inline constexpr char kUnsolvedAxisSuffix[] = "(未求得)";
-inline constexpr char kScaleName[] = "比例尺";
 std::string SketchEndAndTurn(const CapSolution& solution);       // "ZH 端  右偏"
 std::string SketchAxisAzimuth(double azimuth);                   // "横轴方位角(中→外) 112°09′43.1″"
 std::string SketchCapLength(const CapSolution& solution);        // "盖梁全长 17.329 m"

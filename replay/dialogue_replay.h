@@ -26,6 +26,7 @@ class DialogueReplay : public ScriptTarget, public BoxWriter {
   void WriteBox(int number, const std::string& text) override { boxes_.at(number - 1) = text; }
 
   const CapJob& Job() const { return session_.Job(); }
+  CapSession& Session() { return session_; }
   const CapLog& Log() const { return session_.Log(); }
 
  private:

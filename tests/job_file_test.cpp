@@ -3,12 +3,14 @@
 // and the job in the window stays as it was.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <random>
 #include <sstream>
 #include <string>
 
 #include "cap_session.h"
+#include "dialogue_replay.h"
 #include "handlers.h"
 #include "job_file.h"
 #include "job_file_keys.h"
@@ -19,32 +21,27 @@
 namespace capset::testing {
 namespace {
 
-// A session behind a scripted seam, as the window holds one, with the boxes
-// it wrote.
-class Rig : public BoxWriter {
+// A script played against the dialogue, its session at hand afterwards.
+class Rig {
  public:
   explicit Rig(const std::string& script = "", NumberSymbols symbols = {})
-      : in_(script), lines_(in_), prompt_(lines_, out_), reader_(std::move(symbols)), reporter_(out_) {
-    while (const auto line = lines_.Next()) {
-      if (*line == kStartLine) session.Start();
-      if (*line == kComputeLine) session.Compute();
-    }
+      : in_(script), lines_(in_), target_(lines_, out_, std::move(symbols)), session(target_.Session()) {
+    PlayScript(lines_, target_, out_);
   }
-  void WriteBox(int number, const std::string& text) override { boxes[number] = text; }
-
-  std::map<int, std::string> boxes;
+  std::array<std::string, 26> Boxes() const {
+    std::array<std::string, 26> boxes;
+    for (int n = 1; n <= 26; ++n) boxes[n - 1] = target_.BoxText(n);
+    return boxes;
+  }
 
  private:
   std::istringstream in_;
   std::ostringstream out_;
   ScriptLines lines_;
-  ScriptedPrompt prompt_;
-  FixedNumberReader reader_;
-  PrintingReporter reporter_;
-  Seam seam_{prompt_, reader_, reporter_, *this};
+  DialogueReplay target_;
 
  public:
-  CapSession session{seam_};
+  CapSession& session;
 };
 
 // The job as saved and read back.
@@ -66,7 +63,7 @@ TEST_P(JobRoundTrip, OpenedJobReadsAsTyped) {
   ASSERT_TRUE(typed.session.TypedAnswers());
   Rig opened;
   EXPECT_EQ(opened.session.OpenJob(SavedAndRead(typed).start), std::nullopt);
-  EXPECT_EQ(opened.boxes, typed.boxes);
+  EXPECT_EQ(opened.Boxes(), typed.Boxes());
   const CapJob& a = typed.session.Job();
   const CapJob& b = opened.session.Job();
   EXPECT_EQ(std::tie(a.KZH, a.KHZ, a.X, a.Y, a.T, a.R, a.A1, a.Kj, a.B, a.P, a.Pi),
@@ -97,7 +94,7 @@ TEST(JobFile, TypedWithACommaOpensInAPointLocale) {
   const Rig pointTyped(Script().Start({.KZH = "1000.5", .X = "1234.5", .B = "30.1530"}));
   Rig opened;
   ASSERT_EQ(opened.session.OpenJob(SavedAndRead(typed).start), std::nullopt);
-  EXPECT_EQ(opened.boxes, pointTyped.boxes);
+  EXPECT_EQ(opened.Boxes(), pointTyped.Boxes());
 }
 
 TEST(JobFile, BatchListRoundTrips) {
@@ -203,14 +200,14 @@ class OpenRefusedByStart : public ::testing::TestWithParam<StartRefusesRow> {};
 
 TEST_P(OpenRefusedByStart, LeavesTheWindowsJob) {
   Rig rig(Script().Start({}).Compute({.Kp = "1050", .DR = "7.5", .Precision = "0.0001"}));
-  const auto boxesBefore = rig.boxes;
+  const auto boxesBefore = rig.Boxes();
   const CapJob jobBefore = rig.session.Job();
   const auto read = ReadJobFile(Job(With(GetParam().key, std::string("\"") + GetParam().value + "\"")));
   ASSERT_TRUE(std::holds_alternative<JobFile>(read));
   const auto problem = rig.session.OpenJob(std::get<JobFile>(read).start);
   ASSERT_TRUE(problem);
   EXPECT_EQ(problem->field, std::string("start.") + GetParam().key);
-  EXPECT_EQ(rig.boxes, boxesBefore);
+  EXPECT_EQ(rig.Boxes(), boxesBefore);
   EXPECT_EQ(rig.session.Job().KZH, jobBefore.KZH);
   EXPECT_EQ(rig.session.Job().T, jobBefore.T);
 }
@@ -247,9 +244,9 @@ TEST(JobFile, DamagedFilesAreRefusedOrOpenedCleanly) {
       continue;
     }
     Rig rig(Script().Start({}));
-    const auto before = rig.boxes;
+    const auto before = rig.Boxes();
     if (rig.session.OpenJob(std::get<JobFile>(read).start)) {
-      EXPECT_EQ(rig.boxes, before);
+      EXPECT_EQ(rig.Boxes(), before);
       ++refused;
     } else {
       ++opened;

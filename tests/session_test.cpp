@@ -21,25 +21,15 @@ struct Recorder : SessionObserver {
   std::vector<std::string> seen;
 };
 
-// A scripted seam around a session, and what its observer saw.
+// A script played against the dialogue, and what a watcher of its session saw.
 std::vector<std::string> Observe(const std::string& script) {
   std::istringstream in(script);
   std::ostringstream out;
   ScriptLines lines(in);
-  ScriptedPrompt prompt(lines, out);
-  FixedNumberReader reader({});
-  PrintingReporter reporter(out);
-  struct NoBoxes : BoxWriter {
-    void WriteBox(int, const std::string&) override {}
-  } boxes;
-  Seam seam{prompt, reader, reporter, boxes};
-  CapSession session(seam);
+  DialogueReplay target(lines, out, {});
   Recorder recorder;
-  session.AddObserver(&recorder);
-  while (const auto line = lines.Next()) {
-    if (*line == kStartLine) session.Start();
-    if (*line == kComputeLine) session.Compute();
-  }
+  target.Session().AddObserver(&recorder);
+  PlayScript(lines, target, out);
   return recorder.seen;
 }
 
