@@ -1,0 +1,105 @@
+// A road from its elements (线元法).
+//
+// Notation
+//   κ0, κ1   signed curvature at an element's start and end: side/R, 0 for
+//            a straight end; side +1 for a right turn
+//   c        (κ1 − κ0)/L, formed from the radii as side·(R1 − R2)/(R1·R2·L)
+//            so that two close radii keep their digits
+
+#include <cmath>
+#include <numbers>
+#include <tuple>
+#include <utility>
+
+#include "road_assembly.h"
+#include "road_build.h"
+
+namespace capset {
+namespace {
+
+constexpr double kRadians = std::numbers::pi / 180;
+
+struct Curvatures {
+  double k0, c;
+};
+
+Curvatures CurvaturesOf(const ElementSpec& e) {
+  const double side = e.turn == TurnSide::kRight ? 1 : -1;
+  switch (e.kind) {
+    case ElementKind::kLine: return {0, 0};
+    case ElementKind::kArc: return {side / e.R1, 0};
+    case ElementKind::kSpiral: break;
+  }
+  if (std::isinf(e.R1)) return {0, side / (e.R2 * e.length)};
+  if (std::isinf(e.R2)) return {side / e.R1, -side / (e.R1 * e.length)};
+  return {side / e.R1, side * (e.R1 - e.R2) / (e.R1 * e.R2 * e.length)};
+}
+
+std::optional<RoadProblem> CheckRadius(double R, RoadField field, bool mayBeStraight, int index) {
+  const bool straightEnd = mayBeStraight && R == kNoRadius;
+  if (std::isnan(R) || (std::isinf(R) && !straightEnd))
+    return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, field, R};
+  if (!(R > 0)) return RoadProblem{RoadFault::kRadiusNotPositive, RoadPart::kElement, index, field, R};
+  return std::nullopt;
+}
+
+std::optional<RoadProblem> CheckElement(const ElementSpec& e, int index) {
+  if (!std::isfinite(e.length)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, RoadField::kLength, e.length};
+  if (e.length < 0) return RoadProblem{RoadFault::kLengthNegative, RoadPart::kElement, index, RoadField::kLength, e.length};
+  for (const auto& [stated, fx, fy] : {std::tuple{e.statedStart, RoadField::kStartX, RoadField::kStartY},
+                                       std::tuple{e.statedEnd, RoadField::kEndX, RoadField::kEndY}}) {
+    if (!stated) continue;
+    if (!std::isfinite(stated->X)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, fx, stated->X};
+    if (!std::isfinite(stated->Y)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, fy, stated->Y};
+  }
+  if (e.kind == ElementKind::kArc) return CheckRadius(e.R1, RoadField::kR1, false, index);
+  if (e.kind == ElementKind::kSpiral) {
+    if (auto p = CheckRadius(e.R1, RoadField::kR1, true, index)) return p;
+    if (auto p = CheckRadius(e.R2, RoadField::kR2, true, index)) return p;
+    if (e.R1 == e.R2) return RoadProblem{RoadFault::kSameRadii, RoadPart::kElement, index, RoadField::kR2, e.R2, e.R1};
+  }
+  return std::nullopt;
+}
+
+std::optional<RoadProblem> CheckJoint(std::optional<PlanePoint> stated, PlanePoint chained, RoadField field, int index) {
+  if (!stated) return std::nullopt;
+  const double gap = std::hypot(stated->X - chained.X, stated->Y - chained.Y);
+  if (gap > kJointTolerance) return RoadProblem{RoadFault::kJointGap, RoadPart::kElement, index, field, gap, kJointTolerance};
+  return std::nullopt;
+}
+
+}  // namespace
+
+RoadBuild RoadFromElements(const ElementRoadInput& in) {
+  auto refuse = [](RoadProblem p) { return RoadBuild{std::nullopt, p}; };
+  for (const auto& [value, field] : {std::pair{in.station, RoadField::kStation}, std::pair{in.start.X, RoadField::kX},
+                                     std::pair{in.start.Y, RoadField::kY}, std::pair{in.azimuth, RoadField::kAzimuth}}) {
+    if (!std::isfinite(value)) return refuse({RoadFault::kNotFinite, RoadPart::kBegin, 0, field, value});
+  }
+  RoadAssembly assembly(RoadForm::kElements, {in.start, in.azimuth * kRadians, 0});
+  assembly.AddKeyPoint(KeyPointKind::kS, 0, 0);
+  for (std::size_t i = 0; i < in.elements.size(); ++i) {
+    const ElementSpec& e = in.elements[i];
+    const int index = static_cast<int>(i) + 1;
+    if (auto p = CheckElement(e, index)) return refuse(*p);
+    if (auto p = CheckJoint(e.statedStart, assembly.end().point, RoadField::kStartX, index)) return refuse(*p);
+    // A zero-length element adds nothing; a file may hold one between two others.
+    if (e.length == 0) {
+      if (auto p = CheckJoint(e.statedEnd, assembly.end().point, RoadField::kEndX, index)) return refuse(*p);
+      continue;
+    }
+    const Curvatures k = CurvaturesOf(e);
+    const double turn = std::fabs(e.length * (k.k0 + k.c * e.length / 2));
+    if (turn >= 2 * std::numbers::pi)
+      return refuse({RoadFault::kFullTurn, RoadPart::kElement, index, RoadField::kLength, turn / kRadians, 360});
+    if (assembly.elementCount() > 0) assembly.AddKeyPoint(KeyPointKind::kJ, assembly.elementCount(), assembly.length());
+    assembly.Append(e.kind, k.k0, k.c, e.length);
+    if (auto p = CheckJoint(e.statedEnd, assembly.end().point, RoadField::kEndX, index)) return refuse(*p);
+  }
+  if (assembly.elementCount() == 0) return refuse({RoadFault::kNoElements, RoadPart::kBegin, 0});
+  if (auto p = StationChain::Check(in.station, in.equations, assembly.length())) return refuse(*p);
+  assembly.AddKeyPoint(KeyPointKind::kE, 0, assembly.length());
+  return {assembly.Finish(in.station, in.equations), std::nullopt};
+}
+
+}  // namespace capset

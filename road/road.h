@@ -1,0 +1,83 @@
+#pragma once
+// A road: a chain of elements (straights, arcs, clothoids) from a start
+// station, point and azimuth, each joining the one before in point and
+// tangent, with its stations and the features the drawings name.
+//
+// Made by the builders of road_build.h; once made it only answers.
+//
+// Notation
+//   d      distance along the road from its start, 0 ≤ d ≤ length()
+//   o      offset from the centreline, right positive
+//   θ      heading, radians clockwise from north, unwrapped along the road
+//   κ      curvature, positive where the road turns right
+
+#include <optional>
+#include <vector>
+
+#include "piece_tree.h"
+#include "road_piece.h"
+#include "road_types.h"
+#include "station_chain.h"
+
+namespace capset {
+
+enum class RoadForm { kElements, kIntersections, kJob };
+
+struct RoadElement {
+  ElementKind kind;
+  double start;   // distance along the road
+  double length;
+  double startCurvature, endCurvature;  // κ, signed; a radius is 1/|κ|
+  int firstPiece, pieceCount;
+};
+
+class Road {
+ public:
+  RoadForm form() const { return form_; }
+  double length() const { return length_; }
+  const std::vector<RoadElement>& elements() const { return elements_; }
+  const std::vector<KeyPoint>& keyPoints() const { return keyPoints_; }
+  // One for each JD of a road from intersection points; empty otherwise.
+  const std::vector<CurveElements>& curves() const { return curves_; }
+
+  // Stations.
+  StationRef StationAt(double distance) const { return chain_.StationAt(distance); }
+  Placement Place(StationRef station) const { return chain_.Place(station); }
+  double firstStation() const { return chain_.firstStation(); }
+  double lastStation() const { return chain_.lastStation(); }
+
+  // The point at distance d and offset o, with the centreline's tangent and
+  // curvature there; nothing beyond the road's ends (a distance within
+  // kDistanceTolerance of an end is that end). A point exactly at a joint
+  // belongs to the element that starts there (to the last at the road's end).
+  std::optional<RoadPoint> At(double distance, double offset = 0) const;
+
+  // The nearest foot on the centreline of a point, its distance and offset.
+  RoadFoot Where(PlanePoint q) const;
+
+  // For the solvers that walk the road themselves.
+  const std::vector<RoadPiece>& pieces() const { return pieces_; }
+  int PieceAt(double distance) const;  // the piece holding d (the later one at a joint)
+  RoadPose PoseAt(double distance) const;  // on the centreline; d clamped to the road
+
+ private:
+  friend class RoadAssembly;
+  RoadForm form_ = RoadForm::kElements;
+  double length_ = 0;
+  std::vector<RoadPiece> pieces_;
+  std::vector<double> pieceStarts_;  // pieces_[i].start, for the search by distance
+  std::vector<RoadElement> elements_;
+  std::vector<KeyPoint> keyPoints_;
+  std::vector<CurveElements> curves_;
+  StationChain chain_;
+  PieceTree tree_;
+};
+
+// A distance within this of an end of the road is that end: a station
+// typed as the last one, or a sum of element lengths, may have rounded.
+constexpr double kDistanceTolerance = 1e-6;
+
+// A point's right normal offset: p + o·n(θ).
+PlanePoint OffsetPoint(const RoadPose& pose, double offset);
+
+}  // namespace capset

@@ -1,0 +1,62 @@
+#include "road_assembly.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace capset {
+
+RoadAssembly::RoadAssembly(RoadForm form, RoadPose start) : end_(start) { road_.form_ = form; }
+
+void RoadAssembly::Append(ElementKind kind, double k0, double c, double length, const RoadPose* anchor) {
+  RoadPose pose = anchor ? *anchor : end_;
+  pose.heading = HeadingNear(pose.heading, end_.heading);
+  pose.curvature = k0;
+  const double largest = std::max(std::fabs(k0), std::fabs(k0 + c * length));
+  const int count = std::max(1, static_cast<int>(std::ceil(largest * length / kPieceSwing)));
+  const double step = length / count;
+  const int element = static_cast<int>(road_.elements_.size());
+  road_.elements_.push_back({kind, length_, length, k0, k0 + c * length, static_cast<int>(road_.pieces_.size()), count});
+  for (int i = 0; i < count; ++i) {
+    const double h = i + 1 == count ? length - i * step : step;
+    const RoadPose next = Advance(pose, c, h);
+    road_.pieces_.push_back({length_ + i * step, h, pose, next.point, c, std::cos(pose.heading), std::sin(pose.heading),
+                             element});
+    pose = next;
+  }
+  end_ = pose;
+  length_ += length;
+}
+
+RoadPose RoadAssembly::PoseAt(double distance) const {
+  const auto& pieces = road_.pieces_;
+  auto it = std::upper_bound(pieces.begin(), pieces.end(), distance,
+                             [](double d, const RoadPiece& p) { return d < p.start; });
+  const RoadPiece& piece = it == pieces.begin() ? pieces.front() : *(it - 1);
+  return PoseOnPiece(piece, distance - piece.start);
+}
+
+void RoadAssembly::AddKeyPoint(KeyPointKind kind, int number, double distance) {
+  road_.keyPoints_.push_back({kind, number, distance, {0, 0}, {0, 0}, 0});
+}
+
+Road RoadAssembly::Finish(double startStation, const std::vector<StationEquation>& equations) {
+  Road& r = road_;
+  r.length_ = length_;
+  r.pieceStarts_.reserve(r.pieces_.size());
+  for (const RoadPiece& p : r.pieces_) r.pieceStarts_.push_back(p.start);
+  r.chain_ = StationChain(startStation, equations, length_);
+  r.tree_ = PieceTree(r.pieces_);
+  // In order along the road: a long entry spiral puts QZ before HY.
+  std::stable_sort(r.keyPoints_.begin(), r.keyPoints_.end(),
+                   [](const KeyPoint& a, const KeyPoint& b) { return a.distance < b.distance; });
+  for (KeyPoint& key : r.keyPoints_) {
+    const RoadPose pose = r.PoseAt(key.distance);
+    key.station = r.StationAt(key.distance);
+    key.point = pose.point;
+    key.azimuth = AzimuthOf(pose.heading);
+  }
+  for (CurveElements& curve : r.curves_) curve.jdStation = r.StationAt(curve.zhDistance).value + curve.T1;
+  return std::move(road_);
+}
+
+}  // namespace capset

@@ -1,0 +1,39 @@
+#pragma once
+// The builders' common tail: elements appended one after another, cut into
+// pieces, then the road finished with its stations, key points and search
+// tree. Internal to the road library.
+
+#include <vector>
+
+#include "road.h"
+
+namespace capset {
+
+class RoadAssembly {
+ public:
+  RoadAssembly(RoadForm form, RoadPose start);
+
+  // Appends an element of start curvature κ0, rate c and length L > 0 at
+  // the chain's end, or at `anchor` (whose heading is taken within π of the
+  // chain's, so headings run on unwrapped).
+  void Append(ElementKind kind, double k0, double c, double length, const RoadPose* anchor = nullptr);
+
+  RoadPose end() const { return end_; }
+  double length() const { return length_; }
+  int elementCount() const { return static_cast<int>(road_.elements_.size()); }
+  // A pose on what is appended so far.
+  RoadPose PoseAt(double distance) const;
+
+  void AddKeyPoint(KeyPointKind kind, int number, double distance);
+  void AddCurve(const CurveElements& curve) { road_.curves_.push_back(curve); }
+
+  // The caller has checked the equations against length().
+  Road Finish(double startStation, const std::vector<StationEquation>& equations);
+
+ private:
+  Road road_;
+  RoadPose end_;
+  double length_ = 0;
+};
+
+}  // namespace capset
