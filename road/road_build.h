@@ -25,8 +25,8 @@ struct ElementSpec {
   TurnSide turn = TurnSide::kRight;
   // Where a file says the element begins and ends; checked against the
   // chain to within kJointTolerance, never used in its place.
-  std::optional<PlanePoint> statedStart;
-  std::optional<PlanePoint> statedEnd;
+  std::optional<PlanePoint> statedStart = std::nullopt;
+  std::optional<PlanePoint> statedEnd = std::nullopt;
 };
 
 struct ElementRoadInput {
