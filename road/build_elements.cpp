@@ -61,9 +61,11 @@ std::optional<RoadProblem> CheckElement(const ElementSpec& e, int index) {
   return std::nullopt;
 }
 
-std::optional<RoadProblem> CheckJoint(std::optional<PlanePoint> stated, PlanePoint chained, RoadField field, int index) {
+std::optional<RoadProblem> CheckJoint(const RoadAssembly& assembly, std::optional<PlanePoint> stated, RoadField field,
+                                      int index) {
   if (!stated) return std::nullopt;
-  const double gap = std::hypot(stated->X - chained.X, stated->Y - chained.Y);
+  const PlanePoint s = assembly.Local(*stated), chained = assembly.end().point;
+  const double gap = std::hypot(s.X - chained.X, s.Y - chained.Y);
   if (gap > kJointTolerance) return RoadProblem{RoadFault::kJointGap, RoadPart::kElement, index, field, gap, kJointTolerance};
   return std::nullopt;
 }
@@ -76,16 +78,16 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
                                      std::pair{in.start.Y, RoadField::kY}, std::pair{in.azimuth, RoadField::kAzimuth}}) {
     if (!std::isfinite(value)) return refuse({RoadFault::kNotFinite, RoadPart::kBegin, 0, field, value});
   }
-  RoadAssembly assembly(RoadForm::kElements, {in.start, in.azimuth * kRadians, 0});
+  RoadAssembly assembly(RoadForm::kElements, in.start, {{0, 0}, in.azimuth * kRadians, 0});
   assembly.AddKeyPoint(KeyPointKind::kS, 0, 0);
   for (std::size_t i = 0; i < in.elements.size(); ++i) {
     const ElementSpec& e = in.elements[i];
     const int index = static_cast<int>(i) + 1;
     if (auto p = CheckElement(e, index)) return refuse(*p);
-    if (auto p = CheckJoint(e.statedStart, assembly.end().point, RoadField::kStartX, index)) return refuse(*p);
+    if (auto p = CheckJoint(assembly, e.statedStart, RoadField::kStartX, index)) return refuse(*p);
     // A zero-length element adds nothing; a file may hold one between two others.
     if (e.length == 0) {
-      if (auto p = CheckJoint(e.statedEnd, assembly.end().point, RoadField::kEndX, index)) return refuse(*p);
+      if (auto p = CheckJoint(assembly, e.statedEnd, RoadField::kEndX, index)) return refuse(*p);
       continue;
     }
     const Curvatures k = CurvaturesOf(e);
@@ -94,7 +96,7 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
       return refuse({RoadFault::kFullTurn, RoadPart::kElement, index, RoadField::kLength, turn / kRadians, 360});
     if (assembly.elementCount() > 0) assembly.AddKeyPoint(KeyPointKind::kJ, assembly.elementCount(), assembly.length());
     assembly.Append(e.kind, k.k0, k.c, e.length);
-    if (auto p = CheckJoint(e.statedEnd, assembly.end().point, RoadField::kEndX, index)) return refuse(*p);
+    if (auto p = CheckJoint(assembly, e.statedEnd, RoadField::kEndX, index)) return refuse(*p);
   }
   if (assembly.elementCount() == 0) return refuse({RoadFault::kNoElements, RoadPart::kBegin, 0});
   if (auto p = StationChain::Check(in.station, in.equations, assembly.length())) return refuse(*p);

@@ -91,9 +91,11 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
   if (!std::isfinite(in.ep.X)) return refuse({RoadFault::kNotFinite, RoadPart::kEnd, n + 1, RoadField::kX, in.ep.X});
   if (!std::isfinite(in.ep.Y)) return refuse({RoadFault::kNotFinite, RoadPart::kEnd, n + 1, RoadField::kY, in.ep.Y});
 
-  std::vector<PlanePoint> points{in.bp};
-  for (const IntersectionPoint& jd : in.jds) points.push_back(jd.point);
-  points.push_back(in.ep);
+  // Relative to BP, where every digit serves the road.
+  auto local = [&in](PlanePoint p) { return PlanePoint{p.X - in.bp.X, p.Y - in.bp.Y}; };
+  std::vector<PlanePoint> points{{0, 0}};
+  for (const IntersectionPoint& jd : in.jds) points.push_back(local(jd.point));
+  points.push_back(local(in.ep));
 
   std::vector<Leg> legs;
   for (int i = 0; i <= n; ++i) {
@@ -133,7 +135,7 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
     straights.push_back(g);
   }
 
-  RoadAssembly assembly(RoadForm::kIntersections, {in.bp, legs[0].heading, 0});
+  RoadAssembly assembly(RoadForm::kIntersections, in.bp, {{0, 0}, legs[0].heading, 0});
   assembly.AddKeyPoint(KeyPointKind::kBP, 0, 0);
   for (int i = 0; i <= n; ++i) {
     const Leg& leg = legs[i];
@@ -147,7 +149,8 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
     const IntersectionPoint& jd = in.jds[i];
     const Curve& c = curves[i];
     const double k = c.side / jd.R;
-    const RoadPose zhPose{{jd.point.X - c.T1 * leg.uX, jd.point.Y - c.T1 * leg.uY}, leg.heading, 0};
+    const PlanePoint at = points[j];
+    const RoadPose zhPose{{at.X - c.T1 * leg.uX, at.Y - c.T1 * leg.uY}, leg.heading, 0};
     const double zh = assembly.length();
     const RoadPose* anchor = &zhPose;
     if (jd.Ls1 > 0) {
@@ -174,7 +177,7 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
       assembly.AddKeyPoint(KeyPointKind::kYZ, j, zh + c.L);
     }
     const PlanePoint qz = assembly.PoseAt(zh + c.L / 2).point;
-    const double E = std::hypot(qz.X - jd.point.X, qz.Y - jd.point.Y);
+    const double E = std::hypot(qz.X - at.X, qz.Y - at.Y);
     assembly.AddCurve({j, jd.point, c.side * c.a * kDegrees, jd.R, jd.Ls1, jd.Ls2, c.T1, c.T2, c.L, c.Ly, E,
                        c.T1 + c.T2 - c.L, c.s1.p, c.s1.q, c.s2.p, c.s2.q, 0, zh});
   }

@@ -69,10 +69,10 @@ RoadBuild RoadFromJob(const JobRoadInput& in) {
   const double theta = in.T * kRadians;
 
   if (in.end == JobEnd::kZH) {
-    const RoadPose zh{in.point, theta, 0};
-    const RoadPose start{{in.point.X - kJobStraightReach * std::cos(theta), in.point.Y - kJobStraightReach * std::sin(theta)},
-                         theta, 0};
-    RoadAssembly a(RoadForm::kJob, start);
+    // Relative to the job's point.
+    const RoadPose zh{{0, 0}, theta, 0};
+    const RoadPose start{{-kJobStraightReach * std::cos(theta), -kJobStraightReach * std::sin(theta)}, theta, 0};
+    RoadAssembly a(RoadForm::kJob, in.point, start);
     a.AddKeyPoint(KeyPointKind::kS, 0, 0);
     a.Append(ElementKind::kLine, 0, 0, kJobStraightReach);
     a.AddKeyPoint(KeyPointKind::kJ, 1, a.length());
@@ -86,10 +86,10 @@ RoadBuild RoadFromJob(const JobRoadInput& in) {
   }
 
   // Walking forward the spiral's curvature falls from its largest to 0 at HZ.
-  const RoadPose hz{in.point, theta + std::numbers::pi, 0};
+  const RoadPose hz{{0, 0}, theta + std::numbers::pi, 0};
   const RoadPose spiralStart = StartBefore(hz, 0, -c, Ls);
   const RoadPose start = La > 0 ? StartBefore(spiralStart, spiralStart.curvature, 0, La) : spiralStart;
-  RoadAssembly a(RoadForm::kJob, start);
+  RoadAssembly a(RoadForm::kJob, in.point, start);
   a.AddKeyPoint(KeyPointKind::kS, 0, 0);
   if (La > 0) {
     a.Append(ElementKind::kArc, kArc, 0, La);

@@ -49,6 +49,14 @@ constexpr int kMaxSplitDepth = 30;
 // curvature, and then the point is off the road.
 constexpr int kMaxRegions = 512;
 
+// Where two curves of a table touch the road may step by up to a
+// millimetre; a point in such a step has no perpendicular foot, and the
+// nearest end of a piece is its foot. Anywhere else a perpendicular foot
+// is at least as near as a piece's end, and the two may tie to the last
+// bit: the perpendicular one wins unless the end is nearer by more than a
+// step.
+constexpr double kStepAllowance = 1e-3;
+
 // Newton steps in one monotone region. Measured: 2 to 4 from the first
 // estimate (the foot on the tangent at a); a bisection fallback from a piece
 // of 500 m to the tolerance would take 46.
@@ -92,11 +100,13 @@ struct Candidate {
 
 class FootSearch {
  public:
-  FootSearch(const Road& road, PlanePoint q) : road_(road), pieces_(road.pieces()), q_(q) {}
+  // q relative to the road's origin, as the pieces are.
+  FootSearch(const Road& road, PlanePoint q)
+      : road_(road), pieces_(road.pieces()), q_{q.X - road.origin().X, q.Y - road.origin().Y} {}
 
   RoadFoot Run(const PieceTree& tree) {
     tree.Search(
-        q_, [&](int i) { Enter(i); }, [&] { return best_.distance; });
+        q_, [&](int i) { Enter(i); }, [&] { return Bound(); });
     Refine();
     return Result();
   }
@@ -126,7 +136,7 @@ class FootSearch {
     const double qm = std::hypot(mx, my);
     const double r = (b.h - a.h) / 2;
     region.low = std::max(0.0, qm - r);
-    if (region.low > best_.distance) return;
+    if (region.low > Bound()) return;
     const Verdict verdict = Judge(a, b, mx, my, qm, r);
     if (verdict == Verdict::kMonotone) {
       Solve(region);
@@ -152,13 +162,21 @@ class FootSearch {
     return Verdict::kUndecided;
   }
 
-  void Offer(const Candidate& c) {
+  // Nothing nearer than this can be the answer.
+  double Bound() const { return std::min(best_.distance, bestEnd_.distance + kStepAllowance); }
+
+  void Offer(const Candidate& c, bool interiorEnd) {
+    Candidate& best = interiorEnd ? bestEnd_ : best_;
     // Ties go to the lower distance along the road.
     const double d = c.distance;
-    if (d < best_.distance ||
-        (d == best_.distance && pieces_[c.piece].start + c.at.h < pieces_[best_.piece].start + best_.at.h)) {
-      best_ = c;
+    if (d < best.distance ||
+        (d == best.distance && pieces_[c.piece].start + c.at.h < pieces_[best.piece].start + best.at.h)) {
+      best = c;
     }
+  }
+
+  const Candidate& Chosen() const {
+    return best_.piece >= 0 && !(bestEnd_.distance + kStepAllowance < best_.distance) ? best_ : bestEnd_;
   }
 
   Candidate At(int piece, const Sample& s, WhereStatus status) const {
@@ -172,12 +190,12 @@ class FootSearch {
     if (fa < 0) {
       // Nearest at a: the road's start, or a joint that the region before handles.
       const bool start = piece == 0 && region.a.h == 0;
-      Offer(At(piece, region.a, start ? WhereStatus::kBeforeStart : WhereStatus::kOnRoad));
+      Offer(At(piece, region.a, start ? WhereStatus::kBeforeStart : WhereStatus::kOnRoad), !start);
       return;
     }
     if (fb > 0) {
       const bool end = piece + 1 == static_cast<int>(pieces_.size()) && region.b.h == pieces_[piece].length;
-      Offer(At(piece, region.b, end ? WhereStatus::kAfterEnd : WhereStatus::kOnRoad));
+      Offer(At(piece, region.b, end ? WhereStatus::kAfterEnd : WhereStatus::kOnRoad), !end);
       return;
     }
     double lo = region.a.h, hi = region.b.h;
@@ -199,7 +217,7 @@ class FootSearch {
       s = SampleAt(piece, h);
       if (done) break;
     }
-    Offer(At(piece, s, WhereStatus::kOnRoad));
+    Offer(At(piece, s, WhereStatus::kOnRoad), false);
   }
 
   // Halve, nearest first, the regions the bound could not decide, while one
@@ -209,7 +227,7 @@ class FootSearch {
     while (!queue_.empty()) {
       const Region region = queue_.top();
       queue_.pop();
-      if (region.low > best_.distance) break;
+      if (region.low > Bound()) break;
       if (region.depth >= kMaxSplitDepth || ++regions > kMaxRegions) {
         offRoad_ = true;
         return;
@@ -222,18 +240,19 @@ class FootSearch {
 
   RoadFoot Result() const {
     RoadFoot foot{WhereStatus::kOffRoad, 0, 0, {0, 0}, 0, 0, ElementKind::kLine, 0};
-    if (offRoad_ || best_.piece < 0) return foot;
-    const RoadPiece& p = pieces_[best_.piece];
-    const Sample& s = best_.at;
-    foot.status = best_.status;
-    foot.foot = {q_.X - s.q.X, q_.Y - s.q.Y};
+    const Candidate& best = Chosen();
+    if (offRoad_ || best.piece < 0) return foot;
+    const RoadPiece& p = pieces_[best.piece];
+    const Sample& s = best.at;
+    foot.status = best.status;
+    foot.foot = {road_.origin().X + (q_.X - s.q.X), road_.origin().Y + (q_.Y - s.q.Y)};
     foot.azimuth = AzimuthOf(s.heading);
     foot.curvature = s.curvature;
     foot.element = p.element;
     foot.kind = road_.elements()[p.element].kind;
     foot.offset = Across(s);
     foot.distance = p.start + s.h;
-    if (best_.status != WhereStatus::kOnRoad) {
+    if (best.status != WhereStatus::kOnRoad) {
       const double beyond = Along(s);
       // A point on the end line itself, within the rounding of its
       // coordinates, is at that end.
@@ -249,7 +268,8 @@ class FootSearch {
   const Road& road_;
   const std::vector<RoadPiece>& pieces_;
   PlanePoint q_;
-  Candidate best_;
+  Candidate best_;     // perpendicular feet and the road's own ends
+  Candidate bestEnd_;  // ends of pieces inside the road
   bool offRoad_ = false;
   std::priority_queue<Region, std::vector<Region>, std::greater<>> queue_;
 };

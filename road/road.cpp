@@ -17,10 +17,16 @@ int Road::PieceAt(double distance) const {
   return std::clamp(index, 0, static_cast<int>(pieces_.size()) - 1);
 }
 
-RoadPose Road::PoseAt(double distance) const {
+RoadPose Road::LocalPoseAt(double distance) const {
   const double d = std::clamp(distance, 0.0, length_);
   const RoadPiece& piece = pieces_[PieceAt(d)];
   return PoseOnPiece(piece, d - piece.start);
+}
+
+RoadPose Road::PoseAt(double distance) const {
+  RoadPose pose = LocalPoseAt(distance);
+  pose.point = {origin_.X + pose.point.X, origin_.Y + pose.point.Y};
+  return pose;
 }
 
 std::optional<RoadPoint> Road::At(double distance, double offset) const {
@@ -29,8 +35,9 @@ std::optional<RoadPoint> Road::At(double distance, double offset) const {
   const int index = PieceAt(distance);
   const RoadPiece& piece = pieces_[index];
   const RoadPose pose = PoseOnPiece(piece, std::clamp(distance, 0.0, length_) - piece.start);
-  return RoadPoint{OffsetPoint(pose, offset), AzimuthOf(pose.heading), pose.curvature, elements_[piece.element].kind,
-                   piece.element};
+  const PlanePoint local = OffsetPoint(pose, offset);
+  return RoadPoint{{origin_.X + local.X, origin_.Y + local.Y}, AzimuthOf(pose.heading), pose.curvature,
+                   elements_[piece.element].kind, piece.element};
 }
 
 std::string KeyPointName(const KeyPoint& key) {

@@ -55,14 +55,21 @@ class Road {
   // The nearest foot on the centreline of a point, its distance and offset.
   RoadFoot Where(PlanePoint q) const;
 
-  // For the solvers that walk the road themselves.
+  // On the centreline at d (clamped to the road), in the plane's coordinates.
+  RoadPose PoseAt(double distance) const;
+
+  // For the solvers that walk the road themselves: the pieces, whose points
+  // are relative to origin(), so that no digit of a large grid coordinate
+  // is spent on them.
+  PlanePoint origin() const { return origin_; }
   const std::vector<RoadPiece>& pieces() const { return pieces_; }
   int PieceAt(double distance) const;  // the piece holding d (the later one at a joint)
-  RoadPose PoseAt(double distance) const;  // on the centreline; d clamped to the road
+  RoadPose LocalPoseAt(double distance) const;  // as PoseAt, relative to origin()
 
  private:
   friend class RoadAssembly;
   RoadForm form_ = RoadForm::kElements;
+  PlanePoint origin_{0, 0};
   double length_ = 0;
   std::vector<RoadPiece> pieces_;
   std::vector<double> pieceStarts_;  // pieces_[i].start, for the search by distance

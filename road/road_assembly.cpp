@@ -5,7 +5,10 @@
 
 namespace capset {
 
-RoadAssembly::RoadAssembly(RoadForm form, RoadPose start) : end_(start) { road_.form_ = form; }
+RoadAssembly::RoadAssembly(RoadForm form, PlanePoint origin, RoadPose start) : end_(start) {
+  road_.form_ = form;
+  road_.origin_ = origin;
+}
 
 void RoadAssembly::Append(ElementKind kind, double k0, double c, double length, const RoadPose* anchor) {
   RoadPose pose = anchor ? *anchor : end_;
@@ -52,7 +55,7 @@ Road RoadAssembly::Finish(double startStation, const std::vector<StationEquation
   for (KeyPoint& key : r.keyPoints_) {
     const RoadPose pose = r.PoseAt(key.distance);
     key.station = r.StationAt(key.distance);
-    key.point = pose.point;
+    key.point = pose.point;  // PoseAt is in the plane
     key.azimuth = AzimuthOf(pose.heading);
   }
   for (CurveElements& curve : r.curves_) curve.jdStation = r.StationAt(curve.zhDistance).value + curve.T1;

@@ -9,9 +9,12 @@
 
 namespace capset {
 
+// Poses and points given to and got from an assembly are relative to its
+// origin; Finish() places the key points in the plane.
 class RoadAssembly {
  public:
-  RoadAssembly(RoadForm form, RoadPose start);
+  RoadAssembly(RoadForm form, PlanePoint origin, RoadPose start);
+  PlanePoint Local(PlanePoint p) const { return {p.X - road_.origin_.X, p.Y - road_.origin_.Y}; }
 
   // Appends an element of start curvature κ0, rate c and length L > 0 at
   // the chain's end, or at `anchor` (whose heading is taken within π of the

@@ -159,7 +159,8 @@ class EdgeSearch {
   RoadCapEdge Found(int k, double h, int steps) const {
     const RoadPiece& p = pieces_[k];
     const EdgeValue v = Value(k, h);
-    RoadCapPoint point{{c_.X + v.e.X, c_.Y + v.e.Y}, ux_ * v.e.X + uy_ * v.e.Y, WhereStatus::kOnRoad,
+    const PlanePoint o = road_.origin();
+    RoadCapPoint point{{o.X + (c_.X + v.e.X), o.Y + (c_.Y + v.e.Y)}, ux_ * v.e.X + uy_ * v.e.Y, WhereStatus::kOnRoad,
                        p.start + h, road_.StationAt(p.start + h), w_, road_.elements()[p.element].kind, v.curvature};
     // On its own monotone stretch the crossing lies on its side of the
     // centre; anything else would be a crossing of another part of the road.
@@ -177,8 +178,10 @@ class EdgeSearch {
   double estimate_ = 0;
 };
 
+// `centre` relative to the road's origin.
 RoadCapPoint PointOnAxis(const Road& road, PlanePoint centre, double psi, double along) {
-  const PlanePoint q{centre.X + along * std::cos(psi), centre.Y + along * std::sin(psi)};
+  const PlanePoint o = road.origin();
+  const PlanePoint q{o.X + (centre.X + along * std::cos(psi)), o.Y + (centre.Y + along * std::sin(psi))};
   const RoadFoot foot = road.Where(q);
   return {q, along, foot.status, foot.distance, road.StationAt(foot.distance), foot.offset, foot.kind, foot.curvature};
 }
@@ -200,7 +203,7 @@ RoadCap SolveRoadCap(const Road& road, const RoadCapRequest& request) {
   Placement centrePlace = road.Place(request.centre);
   if (centrePlace.status != PlaceStatus::kPlaced) return Refused(RoadCapFault::kCentreNotPlaced, std::move(centrePlace));
   const double sc = centrePlace.distance;
-  const RoadPose centre = road.PoseAt(sc);
+  const RoadPose centre = road.LocalPoseAt(sc);  // the solve works relative to the road's origin
   double reference = centre.heading;
   if (request.axis == CapAxisMode::kParallel) {
     Placement designPlace = road.Place(request.design);
@@ -213,7 +216,8 @@ RoadCap SolveRoadCap(const Road& road, const RoadCapRequest& request) {
 
   RoadCap cap{RoadCapFault::kNone, {}, {}, AzimuthOf(psi), skew / kRadians, {}, {}, {}};
   const int k = road.PieceAt(sc);
-  cap.centre = {centre.point, 0, WhereStatus::kOnRoad, sc, road.StationAt(sc), 0,
+  cap.centre = {{road.origin().X + centre.point.X, road.origin().Y + centre.point.Y}, 0, WhereStatus::kOnRoad, sc,
+                road.StationAt(sc), 0,
                 road.elements()[road.pieces()[k].element].kind, centre.curvature};
   if (skew > 0 && skew < kPi) {
     cap.right = EdgeSearch(road, centre.point, sc, psi, request.rightHalfWidth).Solve(skew);
