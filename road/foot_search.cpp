@@ -19,7 +19,9 @@
 //   sgn·o ∈ [sgn·(Q − M)·n(a) − s, sgn·(Q − M)·n(a) + s],  s = |Q − M|·φ + r,
 // sgn the sign of the curvature there. A region beyond the centre of
 // curvature throughout (κ·o ≥ 1 at every point) holds no foot that a station
-// and offset could name; a region the bound cannot decide is halved.
+// and offset could name: there f' ≥ 0, the squared distance is concave in h,
+// and the nearest the region comes to Q is at one of its ends. A region the
+// bound cannot decide is halved.
 //
 // Pieces come from the bounding tree nearest first; a region that is not
 // monotone waits in a queue by its lower bound of distance |Q − M| − r and is
@@ -140,6 +142,8 @@ class FootSearch {
     const Verdict verdict = Judge(a, b, mx, my, qm, r);
     if (verdict == Verdict::kMonotone) {
       Solve(region);
+    } else if (verdict == Verdict::kBeyond) {
+      beyond_ = std::min({beyond_, std::hypot(a.q.X, a.q.Y), std::hypot(b.q.X, b.q.Y)});
     } else {
       queue_.push(region);
     }
@@ -241,15 +245,18 @@ class FootSearch {
   RoadFoot Result() const {
     RoadFoot foot{WhereStatus::kOffRoad, 0, 0, {0, 0}, 0, 0, ElementKind::kLine, 0};
     const Candidate& best = Chosen();
-    if (offRoad_ || best.piece < 0) return foot;
+    // Off the road when the nearest point may lie where Q is at or beyond
+    // the centre of curvature.
+    if (offRoad_ || best.piece < 0 || beyond_ < best.distance) return foot;
     const RoadPiece& p = pieces_[best.piece];
     const Sample& s = best.at;
     foot.status = best.status;
     foot.foot = {road_.origin().X + (q_.X - s.q.X), road_.origin().Y + (q_.Y - s.q.Y)};
     foot.azimuth = AzimuthOf(s.heading);
-    foot.curvature = s.curvature;
-    foot.element = p.element;
-    foot.kind = road_.elements()[p.element].kind;
+    const Road::ElementAtFoot at = road_.ElementOn(best.piece, s.h);
+    foot.curvature = at.curvature;
+    foot.element = at.element;
+    foot.kind = road_.elements()[foot.element].kind;
     foot.offset = Across(s);
     foot.distance = p.start + s.h;
     if (best.status != WhereStatus::kOnRoad) {
@@ -270,6 +277,7 @@ class FootSearch {
   PlanePoint q_;
   Candidate best_;     // perpendicular feet and the road's own ends
   Candidate bestEnd_;  // ends of pieces inside the road
+  double beyond_ = HUGE_VAL;  // nearest point of regions that Q lies beyond the centre of curvature of
   bool offRoad_ = false;
   std::priority_queue<Region, std::vector<Region>, std::greater<>> queue_;
 };

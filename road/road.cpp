@@ -29,6 +29,15 @@ RoadPose Road::PoseAt(double distance) const {
   return pose;
 }
 
+Road::ElementAtFoot Road::ElementOn(int piece, double h) const {
+  const RoadPiece& p = pieces_[piece];
+  if (h >= p.length && piece + 1 < static_cast<int>(pieces_.size())) {
+    const RoadPiece& next = pieces_[piece + 1];
+    return {next.element, next.begin.curvature};
+  }
+  return {p.element, CurvatureOnPiece(p, h)};
+}
+
 std::optional<RoadPoint> Road::At(double distance, double offset) const {
   if (!(distance >= -kDistanceTolerance && distance <= length_ + kDistanceTolerance)) return std::nullopt;
   if (!std::isfinite(offset)) return std::nullopt;

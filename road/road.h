@@ -65,6 +65,13 @@ class Road {
   const std::vector<RoadPiece>& pieces() const { return pieces_; }
   int PieceAt(double distance) const;  // the piece holding d (the later one at a joint)
   RoadPose LocalPoseAt(double distance) const;  // as PoseAt, relative to origin()
+  // The element and curvature at h along a piece. The end of a piece counts
+  // as the start of the next, as a point placed at a joint does.
+  struct ElementAtFoot {
+    int element;
+    double curvature;
+  };
+  ElementAtFoot ElementOn(int piece, double h) const;
 
  private:
   friend class RoadAssembly;

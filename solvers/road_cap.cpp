@@ -160,8 +160,9 @@ class EdgeSearch {
     const RoadPiece& p = pieces_[k];
     const EdgeValue v = Value(k, h);
     const PlanePoint o = road_.origin();
+    const Road::ElementAtFoot at = road_.ElementOn(k, h);
     RoadCapPoint point{{o.X + (c_.X + v.e.X), o.Y + (c_.Y + v.e.Y)}, ux_ * v.e.X + uy_ * v.e.Y, WhereStatus::kOnRoad,
-                       p.start + h, road_.StationAt(p.start + h), w_, road_.elements()[p.element].kind, v.curvature};
+                       p.start + h, road_.StationAt(p.start + h), w_, road_.elements()[at.element].kind, at.curvature};
     // On its own monotone stretch the crossing lies on its side of the
     // centre; anything else would be a crossing of another part of the road.
     if ((point.along > 0) != (w_ > 0)) return Fail(CapSideProblem::kAxisAlongRoad);
