@@ -79,7 +79,7 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
     if (!std::isfinite(value)) return refuse({RoadFault::kNotFinite, RoadPart::kBegin, 0, field, value});
   }
   RoadAssembly assembly(RoadForm::kElements, in.start, {{0, 0}, in.azimuth * kRadians, 0});
-  assembly.AddKeyPoint(KeyPointKind::kS, 0, 0);
+  assembly.AddKeyPointHere(KeyPointKind::kS, 0);
   for (std::size_t i = 0; i < in.elements.size(); ++i) {
     const ElementSpec& e = in.elements[i];
     const int index = static_cast<int>(i) + 1;
@@ -94,13 +94,13 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
     const double turn = std::fabs(e.length * (k.k0 + k.c * e.length / 2));
     if (turn >= 2 * std::numbers::pi)
       return refuse({RoadFault::kFullTurn, RoadPart::kElement, index, RoadField::kLength, turn / kRadians, 360});
-    if (assembly.elementCount() > 0) assembly.AddKeyPoint(KeyPointKind::kJ, assembly.elementCount(), assembly.length());
+    if (assembly.elementCount() > 0) assembly.AddKeyPointHere(KeyPointKind::kJ, assembly.elementCount());
     assembly.Append(e.kind, k.k0, k.c, e.length);
     if (auto p = CheckJoint(assembly, e.statedEnd, RoadField::kEndX, index)) return refuse(*p);
   }
   if (assembly.elementCount() == 0) return refuse({RoadFault::kNoElements, RoadPart::kBegin, 0});
   if (auto p = StationChain::Check(in.station, in.equations, assembly.length())) return refuse(*p);
-  assembly.AddKeyPoint(KeyPointKind::kE, 0, assembly.length());
+  assembly.AddKeyPointHere(KeyPointKind::kE, 0);
   return {assembly.Finish(in.station, in.equations), std::nullopt};
 }
 

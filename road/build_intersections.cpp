@@ -136,7 +136,9 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
   }
 
   RoadAssembly assembly(RoadForm::kIntersections, in.bp, {{0, 0}, legs[0].heading, 0});
-  assembly.AddKeyPoint(KeyPointKind::kBP, 0, 0);
+  assembly.Reserve(4 * n + 1, 5 * n + 2);
+  if (n > 0) assembly.ReserveCurves(n);
+  assembly.AddKeyPointHere(KeyPointKind::kBP, 0);
   for (int i = 0; i <= n; ++i) {
     const Leg& leg = legs[i];
     if (straights[i] > kMinStraight) {
@@ -152,36 +154,43 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
     const PlanePoint at = points[j];
     const RoadPose zhPose{{at.X - c.T1 * leg.uX, at.Y - c.T1 * leg.uY}, leg.heading, 0};
     const double zh = assembly.length();
+    // The curve's key points, with their poses as the curve is laid.
+    struct Key {
+      KeyPointKind kind;
+      double distance;
+      RoadPose pose;
+    };
+    Key keys[5];
+    int count = 0;
+    keys[count++] = {jd.Ls1 > 0 ? KeyPointKind::kZH : KeyPointKind::kZY, zh, zhPose};
     const RoadPose* anchor = &zhPose;
     if (jd.Ls1 > 0) {
       assembly.Append(ElementKind::kSpiral, 0, c.side / (jd.R * jd.Ls1), jd.Ls1, anchor);
+      keys[count++] = {KeyPointKind::kHY, assembly.length(), assembly.end()};
       anchor = nullptr;
     }
     if (c.Ly > 0) {
       assembly.Append(ElementKind::kArc, k, 0, c.Ly, anchor);
       anchor = nullptr;
     }
-    if (jd.Ls2 > 0) assembly.Append(ElementKind::kSpiral, k, -c.side / (jd.R * jd.Ls2), jd.Ls2, anchor);
-
-    if (jd.Ls1 > 0) {
-      assembly.AddKeyPoint(KeyPointKind::kZH, j, zh);
-      assembly.AddKeyPoint(KeyPointKind::kHY, j, zh + jd.Ls1);
-    } else {
-      assembly.AddKeyPoint(KeyPointKind::kZY, j, zh);
-    }
-    assembly.AddKeyPoint(KeyPointKind::kQZ, j, zh + c.L / 2);
     if (jd.Ls2 > 0) {
-      assembly.AddKeyPoint(KeyPointKind::kYH, j, zh + jd.Ls1 + c.Ly);
-      assembly.AddKeyPoint(KeyPointKind::kHZ, j, zh + c.L);
-    } else {
-      assembly.AddKeyPoint(KeyPointKind::kYZ, j, zh + c.L);
+      keys[count++] = {KeyPointKind::kYH, assembly.length(), assembly.end()};
+      assembly.Append(ElementKind::kSpiral, k, -c.side / (jd.R * jd.Ls2), jd.Ls2, anchor);
     }
-    const PlanePoint qz = assembly.PoseAt(zh + c.L / 2).point;
-    const double E = std::hypot(qz.X - at.X, qz.Y - at.Y);
+    keys[count++] = {jd.Ls2 > 0 ? KeyPointKind::kHZ : KeyPointKind::kYZ, assembly.length(), assembly.end()};
+    // QZ, by length, may fall before HY or after YH where one spiral is long.
+    const RoadPose qz = assembly.PoseAt(zh + c.L / 2);
+    int at_qz = 1;
+    while (at_qz < count - 1 && keys[at_qz].distance <= zh + c.L / 2) ++at_qz;
+    for (int i = 0; i < count; ++i) {
+      if (i == at_qz) assembly.AddKeyPoint(KeyPointKind::kQZ, j, zh + c.L / 2, qz);
+      assembly.AddKeyPoint(keys[i].kind, j, keys[i].distance, keys[i].pose);
+    }
+    const double E = std::hypot(qz.point.X - at.X, qz.point.Y - at.Y);
     assembly.AddCurve({j, jd.point, c.side * c.a * kDegrees, jd.R, jd.Ls1, jd.Ls2, c.T1, c.T2, c.L, c.Ly, E,
                        c.T1 + c.T2 - c.L, c.s1.p, c.s1.q, c.s2.p, c.s2.q, 0, zh});
   }
-  assembly.AddKeyPoint(KeyPointKind::kEP, 0, assembly.length());
+  assembly.AddKeyPointHere(KeyPointKind::kEP, 0);
   if (auto p = StationChain::Check(in.station, in.equations, assembly.length())) return refuse(*p);
   return {assembly.Finish(in.station, in.equations), std::nullopt};
 }

@@ -73,15 +73,15 @@ RoadBuild RoadFromJob(const JobRoadInput& in) {
     const RoadPose zh{{0, 0}, theta, 0};
     const RoadPose start{{-kJobStraightReach * std::cos(theta), -kJobStraightReach * std::sin(theta)}, theta, 0};
     RoadAssembly a(RoadForm::kJob, in.point, start);
-    a.AddKeyPoint(KeyPointKind::kS, 0, 0);
+    a.AddKeyPointHere(KeyPointKind::kS, 0);
     a.Append(ElementKind::kLine, 0, 0, kJobStraightReach);
-    a.AddKeyPoint(KeyPointKind::kJ, 1, a.length());
+    a.AddKeyPoint(KeyPointKind::kJ, 1, a.length(), zh);
     a.Append(ElementKind::kSpiral, 0, c, Ls, &zh);
     if (La > 0) {
-      a.AddKeyPoint(KeyPointKind::kJ, 2, a.length());
+      a.AddKeyPointHere(KeyPointKind::kJ, 2);
       a.Append(ElementKind::kArc, kArc, 0, La);
     }
-    a.AddKeyPoint(KeyPointKind::kE, 0, a.length());
+    a.AddKeyPointHere(KeyPointKind::kE, 0);
     return {a.Finish(in.station - kJobStraightReach, {}), std::nullopt};
   }
 
@@ -90,15 +90,15 @@ RoadBuild RoadFromJob(const JobRoadInput& in) {
   const RoadPose spiralStart = StartBefore(hz, 0, -c, Ls);
   const RoadPose start = La > 0 ? StartBefore(spiralStart, spiralStart.curvature, 0, La) : spiralStart;
   RoadAssembly a(RoadForm::kJob, in.point, start);
-  a.AddKeyPoint(KeyPointKind::kS, 0, 0);
+  a.AddKeyPointHere(KeyPointKind::kS, 0);
   if (La > 0) {
     a.Append(ElementKind::kArc, kArc, 0, La);
-    a.AddKeyPoint(KeyPointKind::kJ, 1, a.length());
+    a.AddKeyPoint(KeyPointKind::kJ, 1, a.length(), spiralStart);
   }
   a.Append(ElementKind::kSpiral, spiralStart.curvature, -c, Ls, &spiralStart);
-  a.AddKeyPoint(KeyPointKind::kJ, a.elementCount(), a.length());
+  a.AddKeyPoint(KeyPointKind::kJ, a.elementCount(), a.length(), hz);
   a.Append(ElementKind::kLine, 0, 0, kJobStraightReach, &hz);
-  a.AddKeyPoint(KeyPointKind::kE, 0, a.length());
+  a.AddKeyPointHere(KeyPointKind::kE, 0);
   return {a.Finish(in.station - Ls - La, {}), std::nullopt};
 }
 

@@ -45,10 +45,11 @@ namespace {
 // decide straddles the centre of curvature itself.
 constexpr int kMaxSplitDepth = 30;
 
-// Regions halved in one search. Measured: none for points within the
-// road-bed on roads of R ≥ 30; 10 to 40 for a point inside a hairpin near
-// its centre; the bound is met only within millimetres of a centre of
-// curvature, and then the point is off the road.
+// Regions halved in one search. Measured over 400 000 points (within 20 m
+// of a road of 1 000 JDs, and anywhere in and around a loop ramp of R 30
+// turning 230°): none for 99.2 %, 1 to 4 for most of the rest, up to some
+// 500 for points within metres of the loop's centre of curvature, where the
+// bound was met once and the point said to be off the road.
 constexpr int kMaxRegions = 512;
 
 // Where two curves of a table touch the road may step by up to a
@@ -59,9 +60,9 @@ constexpr int kMaxRegions = 512;
 // step.
 constexpr double kStepAllowance = 1e-3;
 
-// Newton steps in one monotone region. Measured: 2 to 4 from the first
-// estimate (the foot on the tangent at a); a bisection fallback from a piece
-// of 500 m to the tolerance would take 46.
+// Newton steps in one monotone region. Measured over the same 400 000
+// points: 1 to 4 for 99 % of feet, at most 11; halving alone, from a piece of
+// 2 km to the tolerance, would take 48.
 constexpr int kMaxFootSteps = 100;
 
 // A Newton step below this has reached the foot to the rounding of the
@@ -89,6 +90,10 @@ struct Region {
 };
 
 enum class Verdict { kMonotone, kBeyond, kUndecided };
+
+// The length of a vector. Lengths here are of a road's extent, far from
+// overflow, and std::hypot's care costs a third of a search.
+double Length(double x, double y) { return std::sqrt(x * x + y * y); }
 
 double Along(const Sample& s) { return s.q.X * s.cosH + s.q.Y * s.sinH; }
 double Across(const Sample& s) { return -s.q.X * s.sinH + s.q.Y * s.cosH; }
@@ -123,6 +128,9 @@ class FootSearch {
 
   void Enter(int index) {
     const RoadPiece& p = pieces_[index];
+    // The piece's circle first: most pieces a leaf holds are too far to matter.
+    const double mx = q_.X - (p.begin.point.X + p.end.X) / 2, my = q_.Y - (p.begin.point.Y + p.end.Y) / 2;
+    if (Length(mx, my) - p.length / 2 > Bound()) return;
     const Sample a{0, {q_.X - p.begin.point.X, q_.Y - p.begin.point.Y}, p.begin.heading, p.cosH, p.sinH,
                    p.begin.curvature};
     const Sample b = MakeSample(p.length, {q_.X - p.end.X, q_.Y - p.end.Y}, HeadingOnPiece(p, p.length),
@@ -135,7 +143,7 @@ class FootSearch {
     const Sample& b = region.b;
     // Q − M, M the chord's midpoint.
     const double mx = (a.q.X + b.q.X) / 2, my = (a.q.Y + b.q.Y) / 2;
-    const double qm = std::hypot(mx, my);
+    const double qm = Length(mx, my);
     const double r = (b.h - a.h) / 2;
     region.low = std::max(0.0, qm - r);
     if (region.low > Bound()) return;
@@ -143,7 +151,7 @@ class FootSearch {
     if (verdict == Verdict::kMonotone) {
       Solve(region);
     } else if (verdict == Verdict::kBeyond) {
-      beyond_ = std::min({beyond_, std::hypot(a.q.X, a.q.Y), std::hypot(b.q.X, b.q.Y)});
+      beyond_ = std::min({beyond_, Length(a.q.X, a.q.Y), Length(b.q.X, b.q.Y)});
     } else {
       queue_.push(region);
     }
@@ -184,7 +192,7 @@ class FootSearch {
   }
 
   Candidate At(int piece, const Sample& s, WhereStatus status) const {
-    return {std::hypot(s.q.X, s.q.Y), piece, s, status};
+    return {Length(s.q.X, s.q.Y), piece, s, status};
   }
 
   // A monotone region: f falls from f(a) to f(b).

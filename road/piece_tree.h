@@ -4,8 +4,13 @@
 // Each piece lies within a circle about the midpoint of its chord with a
 // radius of half its length: a point at h along it is within h of its
 // start and within length − h of its end, so within length/2 of their
-// middle. The tree's nodes hold boxes of those circles over runs of
-// consecutive pieces, which lie together because the road is continuous.
+// middle (the search's lower bound of a region uses that circle). Its box is
+// tighter: a piece's tangent turns one way by φ = max|κ|·length ≤ 0.5 rad, so
+// the chord's direction lies among its tangents and every tangent lies within
+// φ of it; a point of the piece then strays from the chord by at most
+// (length/2)·sin φ, and a straight's box is its own. The tree's nodes hold
+// the boxes over runs of consecutive pieces, which lie together because the
+// road is continuous.
 
 #include <vector>
 
@@ -13,12 +18,11 @@
 
 namespace capset {
 
-struct PieceCircle {
-  PlanePoint centre;
-  double radius;
+struct PieceBox {
+  double minX, minY, maxX, maxY;
 };
 
-PieceCircle CircleOf(const RoadPiece& piece);
+PieceBox BoxOf(const RoadPiece& piece);
 
 class PieceTree {
  public:
@@ -36,7 +40,7 @@ class PieceTree {
     int first, last;  // pieces [first, last)
     int left, right;  // children, −1 for a leaf
   };
-  int Build(const std::vector<PieceCircle>& circles, int first, int last);
+  int Build(const std::vector<PieceBox>& boxes, int first, int last);
   static double DistanceTo(const Node& node, PlanePoint q);
   std::vector<Node> nodes_;
 };

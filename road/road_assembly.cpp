@@ -10,6 +10,13 @@ RoadAssembly::RoadAssembly(RoadForm form, PlanePoint origin, RoadPose start) : e
   road_.origin_ = origin;
 }
 
+void RoadAssembly::Reserve(int elements, int keyPoints) {
+  road_.elements_.reserve(elements);
+  // Most elements are one piece; a sharp arc is a few.
+  road_.pieces_.reserve(2 * elements);
+  road_.keyPoints_.reserve(keyPoints);
+}
+
 void RoadAssembly::Append(ElementKind kind, double k0, double c, double length, const RoadPose* anchor) {
   RoadPose pose = anchor ? *anchor : end_;
   pose.heading = HeadingNear(pose.heading, end_.heading);
@@ -21,10 +28,10 @@ void RoadAssembly::Append(ElementKind kind, double k0, double c, double length, 
   road_.elements_.push_back({kind, length_, length, k0, k0 + c * length, static_cast<int>(road_.pieces_.size()), count});
   for (int i = 0; i < count; ++i) {
     const double h = i + 1 == count ? length - i * step : step;
-    const RoadPose next = Advance(pose, c, h);
-    road_.pieces_.push_back({length_ + i * step, h, pose, next.point, c, std::cos(pose.heading), std::sin(pose.heading),
-                             element});
-    pose = next;
+    RoadPiece& piece = road_.pieces_.emplace_back(
+        RoadPiece{length_ + i * step, h, pose, pose.point, c, std::cos(pose.heading), std::sin(pose.heading), element});
+    pose = PoseOnPiece(piece, h);
+    piece.end = pose.point;
   }
   end_ = pose;
   length_ += length;
@@ -38,8 +45,9 @@ RoadPose RoadAssembly::PoseAt(double distance) const {
   return PoseOnPiece(piece, distance - piece.start);
 }
 
-void RoadAssembly::AddKeyPoint(KeyPointKind kind, int number, double distance) {
-  road_.keyPoints_.push_back({kind, number, distance, {0, 0}, {0, 0}, 0});
+void RoadAssembly::AddKeyPoint(KeyPointKind kind, int number, double distance, const RoadPose& pose) {
+  // The point stays relative to the origin until Finish.
+  road_.keyPoints_.push_back({kind, number, distance, {0, 0}, pose.point, AzimuthOf(pose.heading)});
 }
 
 Road RoadAssembly::Finish(double startStation, const std::vector<StationEquation>& equations) {
@@ -49,14 +57,9 @@ Road RoadAssembly::Finish(double startStation, const std::vector<StationEquation
   for (const RoadPiece& p : r.pieces_) r.pieceStarts_.push_back(p.start);
   r.chain_ = StationChain(startStation, equations, length_);
   r.tree_ = PieceTree(r.pieces_);
-  // In order along the road: a long entry spiral puts QZ before HY.
-  std::stable_sort(r.keyPoints_.begin(), r.keyPoints_.end(),
-                   [](const KeyPoint& a, const KeyPoint& b) { return a.distance < b.distance; });
   for (KeyPoint& key : r.keyPoints_) {
-    const RoadPose pose = r.PoseAt(key.distance);
     key.station = r.StationAt(key.distance);
-    key.point = pose.point;  // PoseAt is in the plane
-    key.azimuth = AzimuthOf(pose.heading);
+    key.point = {r.origin_.X + key.point.X, r.origin_.Y + key.point.Y};
   }
   for (CurveElements& curve : r.curves_) curve.jdStation = r.StationAt(curve.zhDistance).value + curve.T1;
   return std::move(road_);

@@ -21,14 +21,20 @@ class RoadAssembly {
   // chain's, so headings run on unwrapped).
   void Append(ElementKind kind, double k0, double c, double length, const RoadPose* anchor = nullptr);
 
+  // Room for so many elements and key points, so a long table is not copied as it grows.
+  void Reserve(int elements, int keyPoints);
+
   RoadPose end() const { return end_; }
   double length() const { return length_; }
   int elementCount() const { return static_cast<int>(road_.elements_.size()); }
   // A pose on what is appended so far.
   RoadPose PoseAt(double distance) const;
 
-  void AddKeyPoint(KeyPointKind kind, int number, double distance);
+  // Key points in order along the road, with their poses as laid.
+  void AddKeyPoint(KeyPointKind kind, int number, double distance, const RoadPose& pose);
+  void AddKeyPointHere(KeyPointKind kind, int number) { AddKeyPoint(kind, number, length_, end_); }
   void AddCurve(const CurveElements& curve) { road_.curves_.push_back(curve); }
+  void ReserveCurves(int count) { road_.curves_.reserve(count); }
 
   // The caller has checked the equations against length().
   Road Finish(double startStation, const std::vector<StationEquation>& equations);

@@ -24,13 +24,17 @@ PieceStep StepOnPiece(const RoadPiece& piece, double h) {
 }
 
 RoadPose PoseOnPiece(const RoadPiece& piece, double h) {
+  // A key point at a piece's start (ZH, HY, YH, HZ) is the pose held there.
+  if (h == 0) return piece.begin;
   const PieceStep s = StepOnPiece(piece, h);
   return {{piece.begin.point.X + s.dX, piece.begin.point.Y + s.dY}, s.heading, s.curvature};
 }
 
 double AzimuthOf(double heading) {
   constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
-  double degrees = std::fmod(heading * kDegreesPerRadian, 360.0);
+  double degrees = heading * kDegreesPerRadian;
+  if (degrees >= 0 && degrees < 360) return degrees;
+  degrees = std::fmod(degrees, 360.0);
   if (degrees < 0) degrees += 360;
   // −1e-17 + 360 rounds to 360 itself.
   if (degrees >= 360) degrees -= 360;

@@ -1,5 +1,6 @@
 #include "station_chain.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace capset {
@@ -74,6 +75,13 @@ std::vector<double> StationChain::PlacesOf(double value) const {
 }
 
 Placement StationChain::Place(StationRef station) const {
+  // Without equations a station is its distance from the start: no list of places.
+  if (links_.size() == 1 && station.occurrence <= 1) {
+    const double d = station.value - links_[0].station;
+    if (d < -kStationEndTolerance) return {PlaceStatus::kBeforeStart, 0, {}, 0};
+    if (d > length_ + kStationEndTolerance) return {PlaceStatus::kAfterEnd, 0, {}, 0};
+    return {PlaceStatus::kPlaced, std::clamp(d, 0.0, length_), {}, 0};
+  }
   std::vector<double> places = PlacesOf(station.value);
   if (places.empty()) {
     if (station.value < links_.front().station) return {PlaceStatus::kBeforeStart, 0, {}, 0};

@@ -27,6 +27,7 @@
 
 #include "road_cap.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -36,10 +37,12 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kRadians = kPi / 180;
 
-// Steps of the root-finder in one bracket. Measured over skews 20° … 160°
-// on straights, arcs of R 30 … 5000 and spirals, half-widths 2 … 20 m:
-// 1 on a straight, 2 to 5 elsewhere. Halving alone, from a piece of a few
-// hundred metres to the tolerance, would take about 45.
+// Steps of the root-finder in one bracket. Measured over 1.14 million caps
+// (skews 20° … 160° by 1°, curves of R 30 … 5 000 with and without spirals,
+// half-widths 2 … 20 m, centres along the whole curve and the straights
+// beside it): 1 on a straight, 1 to 4 for 99.9 %, at most 9 (R 30 with a
+// half-width of 20 m). Halving alone, from a piece of 2 km to the tolerance,
+// would take about 48.
 constexpr int kMaxEdgeSteps = 100;
 
 // A step below this has reached the crossing to the rounding of the local
@@ -136,8 +139,10 @@ class EdgeSearch {
     if (gb == 0) return Found(k, b, 0);
     double lo = std::fmin(a, b), hi = std::fmax(a, b);
     const bool positiveAtLo = (a < b ? ga : gb) > 0;
-    double h = estimate_ - pieces_[k].start;
-    if (!(h >= lo && h <= hi)) h = (lo + hi) / 2;
+    // The straight-road estimate, or the end of the bracket nearest it: the
+    // crossing may lie just past a piece's start.
+    const double h0 = estimate_ - pieces_[k].start;
+    double h = std::isfinite(h0) ? std::clamp(h0, lo, hi) : (lo + hi) / 2;
     int steps = 0;
     for (; steps < kMaxEdgeSteps; ++steps) {
       const EdgeValue v = Value(k, h);
