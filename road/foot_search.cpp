@@ -251,7 +251,7 @@ class FootSearch {
   }
 
   RoadFoot Result() const {
-    RoadFoot foot{WhereStatus::kOffRoad, 0, 0, {0, 0}, 0, 0, ElementKind::kLine, 0};
+    RoadFoot foot{WhereStatus::kOffRoad, 0, 0, {0, 0}, {0, 0}, 0, 0, ElementKind::kLine, 0};
     const Candidate& best = Chosen();
     // Off the road when the nearest point may lie where Q is at or beyond
     // the centre of curvature.
@@ -277,6 +277,7 @@ class FootSearch {
         foot.distance += beyond;
       }
     }
+    if (foot.status == WhereStatus::kOnRoad) foot.station = road_.StationAt(foot.distance);
     return foot;
   }
 
@@ -294,7 +295,7 @@ class FootSearch {
 
 RoadFoot Road::Where(PlanePoint q) const {
   if (!std::isfinite(q.X) || !std::isfinite(q.Y) || pieces_.empty())
-    return {WhereStatus::kOffRoad, 0, 0, {0, 0}, 0, 0, ElementKind::kLine, 0};
+    return {WhereStatus::kOffRoad, 0, 0, {0, 0}, {0, 0}, 0, 0, ElementKind::kLine, 0};
   FootSearch search(*this, q);
   return search.Run(tree_);
 }

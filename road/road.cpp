@@ -49,6 +49,12 @@ std::optional<RoadPoint> Road::At(double distance, double offset) const {
                    elements_[piece.element].kind, piece.element};
 }
 
+Road::StationPoint Road::AtStation(StationRef station, double offset) const {
+  StationPoint result{Place(station), std::nullopt};
+  if (result.placement.status == PlaceStatus::kPlaced) result.point = At(result.placement.distance, offset);
+  return result;
+}
+
 std::string KeyPointName(const KeyPoint& key) {
   const char* name = "";
   switch (key.kind) {

@@ -52,7 +52,14 @@ class Road {
   // belongs to the element that starts there (to the last at the road's end).
   std::optional<RoadPoint> At(double distance, double offset = 0) const;
 
-  // The nearest foot on the centreline of a point, its distance and offset.
+  // 正算 in one call: the station placed, and its point at the offset when it is placed.
+  struct StationPoint {
+    Placement placement;
+    std::optional<RoadPoint> point;
+  };
+  StationPoint AtStation(StationRef station, double offset = 0) const;
+
+  // 反算: the nearest foot on the centreline of a point, its distance, station and offset.
   RoadFoot Where(PlanePoint q) const;
 
   // On the centreline at d (clamped to the road), in the plane's coordinates.

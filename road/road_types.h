@@ -81,6 +81,7 @@ struct RoadFoot {
   // is beyond (a distance below 0, or above the road's length) and across it.
   double distance;
   double offset;
+  StationRef station;  // kOnRoad: the foot's station
   PlanePoint foot;
   double azimuth;    // forward tangent at the foot, degrees
   double curvature;  // at the foot

@@ -189,7 +189,7 @@ RoadCapPoint PointOnAxis(const Road& road, PlanePoint centre, double psi, double
   const PlanePoint o = road.origin();
   const PlanePoint q{o.X + (centre.X + along * std::cos(psi)), o.Y + (centre.Y + along * std::sin(psi))};
   const RoadFoot foot = road.Where(q);
-  return {q, along, foot.status, foot.distance, road.StationAt(foot.distance), foot.offset, foot.kind, foot.curvature};
+  return {q, along, foot.status, foot.distance, foot.station, foot.offset, foot.kind, foot.curvature};
 }
 
 RoadCap Refused(RoadCapFault fault, Placement placement = {}) {

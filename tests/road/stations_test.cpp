@@ -76,6 +76,24 @@ TEST(StationsOfDistances, NameTheOccurrenceInAnOverlapAndLeadBack) {
   EXPECT_EQ(road.lastStation(), 1030);
 }
 
+// 正算 and 反算 by station, through the equations: a point placed at a
+// station of a 长链 overlap is found again at that occurrence; one in a gap is
+// not placed.
+TEST(StationsOfDistances, PointsPlacedByStationAreFoundAtThatStation) {
+  const Road road = Chained();
+  for (const StationRef station : {StationRef{120}, StationRef{590, 1}, StationRef{590, 2}, StationRef{1000}}) {
+    const Road::StationPoint at = road.AtStation(station, -6.5);
+    ASSERT_TRUE(at.point);
+    const RoadFoot foot = road.Where(at.point->point);
+    EXPECT_EQ(foot.station.value, station.value);
+    EXPECT_EQ(foot.station.occurrence, station.occurrence);
+    EXPECT_NEAR(foot.offset, -6.5, 1e-12);
+  }
+  const Road::StationPoint gap = road.AtStation({320});
+  EXPECT_EQ(gap.placement.status, PlaceStatus::kInGap);
+  EXPECT_FALSE(gap.point);
+}
+
 // Key points and JD stations of a table run through its equations.
 TEST(StationsOfATable, RunThroughItsEquations) {
   const IntersectionRoadInput plain{0, {0, 0}, {{{600, 0}, 300, 60, 60}, {{1200, 500}, 400, 80, 40}}, {1900, 500}, {}};
