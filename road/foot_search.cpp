@@ -35,6 +35,7 @@
 #include <queue>
 #include <vector>
 
+#include "bracketed_root.h"
 #include "road.h"
 
 namespace capset {
@@ -210,26 +211,17 @@ class FootSearch {
       Offer(At(piece, region.b, end ? WhereStatus::kAfterEnd : WhereStatus::kOnRoad), !end);
       return;
     }
-    double lo = region.a.h, hi = region.b.h;
-    // First estimate: the foot on the circle of curvature at a.
-    const double slope = 1 - region.a.curvature * Across(region.a);
-    double h = lo + fa / slope;
-    if (!(h >= lo && h <= hi)) h = (lo + hi) / 2;
-    Sample s = SampleAt(piece, h);
-    for (int step = 0; step < kMaxFootSteps; ++step) {
-      const double f = Along(s);
-      if (f == 0) break;
-      if (f > 0) lo = h; else hi = h;
-      const double fp = -1 + s.curvature * Across(s);
-      double next = fp < 0 ? h - f / fp : (lo + hi) / 2;
-      // A step onto an end of the bracket is allowed: the foot may lie there.
-      if (!(next >= lo && next <= hi)) next = (lo + hi) / 2;
-      const bool done = std::fabs(next - h) <= kFootTolerance || hi - lo <= kFootTolerance;
-      h = next;
-      s = SampleAt(piece, h);
-      if (done) break;
-    }
-    Offer(At(piece, s, WhereStatus::kOnRoad), false);
+    // First estimate: the foot on the circle of curvature at a. f falls
+    // through the region, so it is above 0 at its start.
+    const double start = region.a.h + fa / (1 - region.a.curvature * Across(region.a));
+    const BracketedRoot root = FindBracketedRoot(
+        region.a.h, region.b.h, start, true,
+        [&](double h) {
+          const Sample s = SampleAt(piece, h);
+          return RootValue{Along(s), -1 + s.curvature * Across(s)};
+        },
+        kFootTolerance, kMaxFootSteps);
+    Offer(At(piece, SampleAt(piece, root.x), WhereStatus::kOnRoad), false);
   }
 
   // Halve, nearest first, the regions the bound could not decide, while one

@@ -31,6 +31,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "bracketed_root.h"
+
 namespace capset {
 namespace {
 
@@ -137,28 +139,16 @@ class EdgeSearch {
   // g changes sign between h = a and h = b on piece k.
   RoadCapEdge Root(int k, double a, double ga, double b, double gb) {
     if (gb == 0) return Found(k, b, 0);
-    double lo = std::fmin(a, b), hi = std::fmax(a, b);
-    const bool positiveAtLo = (a < b ? ga : gb) > 0;
-    // The straight-road estimate, or the end of the bracket nearest it: the
-    // crossing may lie just past a piece's start.
-    const double h0 = estimate_ - pieces_[k].start;
-    double h = std::isfinite(h0) ? std::clamp(h0, lo, hi) : (lo + hi) / 2;
-    int steps = 0;
-    for (; steps < kMaxEdgeSteps; ++steps) {
-      const EdgeValue v = Value(k, h);
-      if (v.g == 0) break;
-      ((v.g > 0) == positiveAtLo ? lo : hi) = h;
-      double next = v.slope != 0 ? h - v.g / v.slope : (lo + hi) / 2;
-      // A step onto an end of the bracket is allowed: the root may lie there.
-      if (!(next >= lo && next <= hi)) next = (lo + hi) / 2;
-      const bool done = std::fabs(next - h) <= kEdgeTolerance || hi - lo <= kEdgeTolerance;
-      h = next;
-      if (done) {
-        ++steps;
-        break;
-      }
-    }
-    return Found(k, h, steps);
+    // From the straight-road estimate, or the end of the bracket nearest it:
+    // the crossing may lie just past a piece's start.
+    const BracketedRoot root = FindBracketedRoot(
+        std::fmin(a, b), std::fmax(a, b), estimate_ - pieces_[k].start, (a < b ? ga : gb) > 0,
+        [&](double h) {
+          const EdgeValue v = Value(k, h);
+          return RootValue{v.g, v.slope};
+        },
+        kEdgeTolerance, kMaxEdgeSteps);
+    return Found(k, root.x, root.steps);
   }
 
   RoadCapEdge Found(int k, double h, int steps) const {
