@@ -99,6 +99,8 @@ double Length(double x, double y) { return std::sqrt(x * x + y * y); }
 double Along(const Sample& s) { return s.q.X * s.cosH + s.q.Y * s.sinH; }
 double Across(const Sample& s) { return -s.q.X * s.sinH + s.q.Y * s.cosH; }
 
+const RoadFoot kOffTheRoad{WhereStatus::kOffRoad, 0, 0, {0, 0}, {0, 0}, 0, 0, ElementKind::kLine, 0};
+
 struct Candidate {
   double distance = HUGE_VAL;  // |Q − P|
   int piece = -1;
@@ -120,7 +122,6 @@ class FootSearch {
   }
 
  private:
-
   Sample SampleAt(int piece, double h) const {
     const RoadPiece& p = pieces_[piece];
     const PieceStep s = StepOnPiece(p, h);
@@ -243,11 +244,11 @@ class FootSearch {
   }
 
   RoadFoot Result() const {
-    RoadFoot foot{WhereStatus::kOffRoad, 0, 0, {0, 0}, {0, 0}, 0, 0, ElementKind::kLine, 0};
     const Candidate& best = Chosen();
     // Off the road when the nearest point may lie where Q is at or beyond
     // the centre of curvature.
-    if (offRoad_ || best.piece < 0 || beyond_ < best.distance) return foot;
+    if (offRoad_ || best.piece < 0 || beyond_ < best.distance) return kOffTheRoad;
+    RoadFoot foot = kOffTheRoad;
     const RoadPiece& p = pieces_[best.piece];
     const Sample& s = best.at;
     foot.status = best.status;
@@ -286,8 +287,7 @@ class FootSearch {
 }  // namespace
 
 RoadFoot Road::Where(PlanePoint q) const {
-  if (!std::isfinite(q.X) || !std::isfinite(q.Y) || pieces_.empty())
-    return {WhereStatus::kOffRoad, 0, 0, {0, 0}, {0, 0}, 0, 0, ElementKind::kLine, 0};
+  if (!std::isfinite(q.X) || !std::isfinite(q.Y) || pieces_.empty()) return kOffTheRoad;
   FootSearch search(*this, q);
   return search.Run(tree_);
 }

@@ -14,6 +14,7 @@ void RoadAssembly::Reserve(int elements, int keyPoints) {
   road_.elements_.reserve(elements);
   // Most elements are one piece; a sharp arc is a few.
   road_.pieces_.reserve(2 * elements);
+  road_.pieceStarts_.reserve(2 * elements);
   road_.keyPoints_.reserve(keyPoints);
 }
 
@@ -30,20 +31,16 @@ void RoadAssembly::Append(ElementKind kind, double k0, double c, double length, 
     const double h = i + 1 == count ? length - i * step : step;
     RoadPiece& piece = road_.pieces_.emplace_back(
         RoadPiece{length_ + i * step, h, pose, pose.point, c, std::cos(pose.heading), std::sin(pose.heading), element});
+    road_.pieceStarts_.push_back(piece.start);
     pose = PoseOnPiece(piece, h);
     piece.end = pose.point;
   }
   end_ = pose;
   length_ += length;
+  road_.length_ = length_;
 }
 
-RoadPose RoadAssembly::PoseAt(double distance) const {
-  const auto& pieces = road_.pieces_;
-  auto it = std::upper_bound(pieces.begin(), pieces.end(), distance,
-                             [](double d, const RoadPiece& p) { return d < p.start; });
-  const RoadPiece& piece = it == pieces.begin() ? pieces.front() : *(it - 1);
-  return PoseOnPiece(piece, distance - piece.start);
-}
+RoadPose RoadAssembly::PoseAt(double distance) const { return road_.LocalPoseAt(distance); }
 
 void RoadAssembly::AddKeyPoint(KeyPointKind kind, int number, double distance, const RoadPose& pose) {
   // The point stays relative to the origin until Finish.
@@ -52,9 +49,6 @@ void RoadAssembly::AddKeyPoint(KeyPointKind kind, int number, double distance, c
 
 Road RoadAssembly::Finish(double startStation, const std::vector<StationEquation>& equations) {
   Road& r = road_;
-  r.length_ = length_;
-  r.pieceStarts_.reserve(r.pieces_.size());
-  for (const RoadPiece& p : r.pieces_) r.pieceStarts_.push_back(p.start);
   r.chain_ = StationChain(startStation, equations, length_);
   r.tree_ = PieceTree(r.pieces_);
   for (KeyPoint& key : r.keyPoints_) {

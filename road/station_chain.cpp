@@ -76,7 +76,7 @@ std::vector<double> StationChain::PlacesOf(double value) const {
 
 Placement StationChain::Place(StationRef station) const {
   // Without equations a station is its distance from the start: no list of places.
-  if (links_.size() == 1 && station.occurrence <= 1) {
+  if (links_.size() == 1 && (station.occurrence == 0 || station.occurrence == 1)) {
     const double d = station.value - links_[0].station;
     if (d < -kStationEndTolerance) return {PlaceStatus::kBeforeStart, 0, {}, 0};
     if (d > length_ + kStationEndTolerance) return {PlaceStatus::kAfterEnd, 0, {}, 0};

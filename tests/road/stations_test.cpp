@@ -94,6 +94,17 @@ TEST(StationsOfDistances, PointsPlacedByStationAreFoundAtThatStation) {
   EXPECT_FALSE(gap.point);
 }
 
+// Without equations a station is placed without a list of its places, and
+// an occurrence it cannot have is still refused.
+TEST(StationsOfAPlainRoad, RefuseAnOccurrenceTheyCannotHave) {
+  const Road road = Made(RoadFromElements({500, {0, 0}, 0, {{ElementKind::kLine, 100}}, {}}));
+  EXPECT_EQ(road.Place({550, 1}).distance, 50);
+  EXPECT_EQ(road.Place({550, 2}).status, PlaceStatus::kNoSuchOccurrence);
+  EXPECT_EQ(road.Place({550, -1}).status, PlaceStatus::kNoSuchOccurrence);
+  EXPECT_EQ(road.Place({499}).status, PlaceStatus::kBeforeStart);
+  EXPECT_EQ(road.Place({600.5}).status, PlaceStatus::kAfterEnd);
+}
+
 // Key points and JD stations of a table run through its equations.
 TEST(StationsOfATable, RunThroughItsEquations) {
   const IntersectionRoadInput plain{0, {0, 0}, {{{600, 0}, 300, 60, 60}, {{1200, 500}, 400, 80, 40}}, {1900, 500}, {}};
