@@ -78,7 +78,7 @@ class EdgeSearch {
     double gFrom = g0;
     const int count = static_cast<int>(pieces_.size());
     // The walk visits each piece once at most, so the road's pieces bound
-    // it. Measured over the 1.14 million caps of kMaxEdgeSteps: one piece for 97.6 % of
+    // it. Measured over the caps of kMaxEdgeSteps: one piece for 97.6 % of
     // edges, at most five.
     while (k >= 0 && k < count) {
       const RoadPiece& p = pieces_[k];
