@@ -1,6 +1,6 @@
 // Every recorded script, played against the real window, prints exactly the
-// transcript it printed when it was recorded, and the log's rows agree with
-// the boxes.
+// transcript and leaves exactly the files it gave when it was recorded, and
+// the log's rows agree with the boxes.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -13,11 +13,13 @@ namespace {
 
 class CorpusInWindow : public ::testing::TestWithParam<CorpusCase> {};
 
-TEST_P(CorpusInWindow, TranscriptIsUnchanged) {
-  std::istringstream in(GetParam().script);
-  const std::string output = Replay(in, GetParam().locale);
-  EXPECT_EQ(WithoutRows(output), GetParam().transcript);
-  ExpectRowsAgreeWithBoxes(output);
+TEST_P(CorpusInWindow, TranscriptAndFilesAreUnchanged) {
+  const CorpusCase& c = GetParam();
+  const CaseFolder folder(c);
+  std::istringstream in(Replaced(c.script, kFolderMark, folder.Path()));
+  const std::string output = Replaced(Replay(in, c.locale), folder.Path(), kFolderMark);
+  EXPECT_EQ(output + FileListing(folder.Files()), c.transcript);
+  ExpectRowsAgreeWithBoxes(output, c.script);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusInWindow, ::testing::ValuesIn(ReadCorpus()), CorpusCaseName);
