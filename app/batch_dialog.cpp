@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app_title.h"
-#include "texts.h"
+#include "window_texts.h"
 
 namespace capset {
 

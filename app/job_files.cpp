@@ -4,9 +4,10 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "file_texts.h"
 #include "job_file.h"
+#include "job_file_problem.h"
 #include "save_file.h"
-#include "texts.h"
 
 namespace capset {
 namespace {

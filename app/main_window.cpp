@@ -20,14 +20,16 @@
 #include "app_title.h"
 #include "batch_dialog.h"
 #include "cap_session.h"
+#include "file_texts.h"
 #include "form1.h"
 #include "form1_layout.h"
+#include "help_texts.h"
 #include "job_files.h"
 #include "journal.h"
 #include "log_view.h"
 #include "save_file.h"
 #include "sketch_view.h"
-#include "texts.h"
+#include "window_texts.h"
 
 namespace capset {
 namespace {

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "texts.h"
+#include "file_texts.h"
 
 namespace capset {
 

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "dms.h"
+#include "angle_text.h"
 #include "number_text.h"
 #include "round3.h"
 #include "station_text.h"

@@ -1,9 +1,9 @@
 #include "cap_result.h"
 
+#include "marks.h"
 #include "number_text.h"
 #include "round3.h"
 #include "station_text.h"
-#include "texts.h"
 
 namespace capset {
 namespace {
@@ -47,10 +47,6 @@ std::string DREcho(Solver solver, float DR, const std::string& sep) {
 
 std::string PrecisionEcho(float precision, const std::string& sep) {
   return "  " + NumberText(precision, sep) + kDegreesMark;
-}
-
-std::string CentreStationText(double station) {
-  return StationText(station, "K", KmRule::kTruncate, MetreRule::kExact);
 }
 
 CapResult ResultTexts(const CapSolution& s, const std::string& sep) {

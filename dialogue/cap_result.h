@@ -40,9 +40,6 @@ std::string CoordinateText(double value, const std::string& sep);
 std::string DREcho(Solver solver, float DR, const std::string& sep);
 std::string PrecisionEcho(float precision, const std::string& sep);
 
-// The cap-centre station: truncated kilometres, exact metres.
-std::string CentreStationText(double station);
-
 void WriteResult(const CapResult& result, BoxWriter& boxes);
 
 }  // namespace capset

@@ -7,7 +7,7 @@
 #include "cap_warnings.h"
 #include "questions.h"
 #include "refusals.h"
-#include "texts.h"
+#include "solver_texts.h"
 
 namespace capset {
 namespace {

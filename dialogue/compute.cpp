@@ -6,8 +6,9 @@
 #include "cap_solvers.h"
 #include "fault.h"
 #include "handlers.h"
+#include "no_solver_reason.h"
 #include "refusals.h"
-#include "texts.h"
+#include "solver_texts.h"
 
 namespace capset {
 
@@ -33,18 +34,6 @@ CapDesign DesignFor(Solver solver, const CapJob& j) {
   const bool square = solver == Solver::kCmd5;
   return {EndOf(solver) == SpiralEnd::kHZ ? j.KHZ : j.KZH, j.X, j.Y, j.T, j.R, j.A1, square ? 90 : j.B, j.Kj,
           j.DegPerRad, j.Pi, square ? j.P : int16_t{0}};
-}
-
-const char* SolverName(std::optional<Solver> choice) {
-  if (!choice) return "none";
-  switch (*choice) {
-    case Solver::kCmd1: return "Cmd1";
-    case Solver::kCmd2: return "Cmd2";
-    case Solver::kCmd3: return "Cmd3";
-    case Solver::kCmd4: return "Cmd4";
-    case Solver::kCmd5: break;
-  }
-  return "Cmd5";
 }
 
 std::optional<CapSolution> Command2_Click(std::optional<Solver> choice, CapJob& job, Seam& seam) {

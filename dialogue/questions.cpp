@@ -4,8 +4,8 @@
 #include <limits>
 #include <variant>
 
+#include "answer_texts.h"
 #include "fault.h"
-#include "texts.h"
 
 namespace capset {
 namespace {

@@ -3,14 +3,15 @@
 
 #include <string>
 
-#include "dms.h"
+#include "angle_text.h"
 #include "handlers.h"
-#include "job_file_keys.h"
+#include "marks.h"
 #include "number_text.h"
 #include "questions.h"
+#include "start_fields.h"
 #include "round3.h"
+#include "start_texts.h"
 #include "station_text.h"
-#include "texts.h"
 
 namespace capset {
 namespace {
@@ -67,10 +68,10 @@ bool AskSpiralEnd(const EndQuestions& end, CapJob& job, Questions& ask, Seam& se
 
 const char* StartFieldOf(const std::string& question) {
   static const std::pair<const char*, const char*> kFields[] = {
-      {kAskKZH, job_keys::kKZH}, {kAskKHZ, job_keys::kKHZ}, {kAskXZH, job_keys::kX}, {kAskYZH, job_keys::kY},
-      {kAskTZH, job_keys::kT},   {kAskXHZ, job_keys::kX},   {kAskYHZ, job_keys::kY}, {kAskTHZ, job_keys::kT},
-      {kAskR, job_keys::kR},     {kAskA1, job_keys::kA1},   {kAskKj, job_keys::kKj}, {kAskB, job_keys::kB},
-      {kAskP, job_keys::kP}};
+      {kAskKZH, start_fields::kKZH}, {kAskKHZ, start_fields::kKHZ}, {kAskXZH, start_fields::kX}, {kAskYZH, start_fields::kY},
+      {kAskTZH, start_fields::kT},   {kAskXHZ, start_fields::kX},   {kAskYHZ, start_fields::kY}, {kAskTHZ, start_fields::kT},
+      {kAskR, start_fields::kR},     {kAskA1, start_fields::kA1},   {kAskKj, start_fields::kKj}, {kAskB, start_fields::kB},
+      {kAskP, start_fields::kP}};
   for (const auto& [ask, field] : kFields) {
     if (question == ask) return field;
   }

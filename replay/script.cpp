@@ -1,6 +1,6 @@
 #include "script.h"
 
-#include "handlers.h"
+#include "solver_texts.h"
 #include "log_row.h"
 
 namespace capset {

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "batch_check.h"
+#include "batch_texts.h"
 #include "cap_result.h"
 #include "round3.h"
 #include "station_text.h"
 #include "table.h"
-#include "texts.h"
 
 namespace capset::testing {
 namespace {

@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "batch_solve.h"
+#include "batch_texts.h"
 #include "dialogue_run.h"
 #include "handlers.h"
 #include "log_row.h"
+#include "log_texts.h"
+#include "no_solver_reason.h"
 #include "script_builder.h"
+#include "solver_texts.h"
 #include "table.h"
-#include "texts.h"
 #include "worked_cases.h"
 
 namespace capset::testing {

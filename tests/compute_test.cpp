@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "answer_texts.h"
 #include "dialogue_run.h"
 #include "handlers.h"
+#include "no_solver_reason.h"
 #include "script_builder.h"
+#include "solver_texts.h"
+#include "start_texts.h"
 #include "table.h"
-#include "texts.h"
 #include "worked_cases.h"
 
 namespace capset::testing {

@@ -29,6 +29,7 @@
 #include "cap_session.h"
 #include "export_formats.h"
 #include "file_size_limit.h"
+#include "file_texts.h"
 #include "form1.h"
 #include "journal.h"
 #include "log_view.h"
@@ -37,7 +38,6 @@
 #include "script.h"
 #include "sketch_view.h"
 #include "table.h"
-#include "texts.h"
 
 namespace capset {
 namespace {

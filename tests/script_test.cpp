@@ -7,9 +7,11 @@
 
 #include "dialogue_replay.h"
 #include "handlers.h"
+#include "no_solver_reason.h"
 #include "script.h"
+#include "solver_texts.h"
+#include "start_texts.h"
 #include "table.h"
-#include "texts.h"
 
 namespace capset::testing {
 namespace {

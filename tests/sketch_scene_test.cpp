@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "angle_text.h"
 #include "cap_solve.h"
 #include "sketch_scene.h"
+#include "sketch_texts.h"
 #include "table.h"
-#include "texts.h"
 
 namespace capset::testing {
 namespace {

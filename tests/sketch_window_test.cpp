@@ -12,8 +12,8 @@
 
 #include "form1.h"
 #include "script_builder.h"
+#include "sketch_texts.h"
 #include "sketch_view.h"
-#include "texts.h"
 #include "transcript.h"
 #include "window_replay.h"
 #include "worked_cases.h"

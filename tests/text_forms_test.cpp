@@ -4,7 +4,7 @@
 #include <clocale>
 #include <limits>
 
-#include "dms.h"
+#include "angle_text.h"
 #include "fault.h"
 #include "number_text.h"
 #include "round3.h"

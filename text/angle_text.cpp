@@ -1,4 +1,4 @@
-#include "dms.h"
+#include "angle_text.h"
 
 #include <cmath>
 
@@ -17,6 +17,17 @@ double DmsToDegrees(double packed) {
   const double minutes = n - 100 * d;
   const double seconds = t - 100 * n;
   return (minutes / 60 + d) + seconds / 3600;
+}
+
+std::string DmsText(double degrees) {
+  // Tenths of a second, rounded once, so 59.96″ carries into the minute.
+  const long long tenths = std::llround(std::fabs(degrees) * 36000);
+  const long long d = tenths / 36000;
+  const long long m = tenths / 600 % 60;
+  const long long t = tenths % 600;
+  auto two = [](long long v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  return std::string(degrees < 0 ? "-" : "") + std::to_string(d) + "°" + two(m) + "′" + two(t / 10) + "." +
+         std::to_string(t % 10) + "″";
 }
 
 }  // namespace capset

@@ -5,16 +5,6 @@
 
 namespace capset {
 
-CapRecord RecordOf(const CapSolution& solution) {
-  CapRecord record;
-  record.solver = solution.solver;
-  record.design = solution.design;
-  record.answers = solution.answers;
-  record.outcome = solution;
-  record.warnings = CheckCap(solution);
-  return record;
-}
-
 void CapLog::RemoveObserver(LogObserver* observer) { std::erase(observers_, observer); }
 
 void CapLog::Add(std::vector<CapRecord> records) {

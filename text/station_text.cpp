@@ -15,4 +15,8 @@ std::string StationText(double station, const std::string& prefix, KmRule kmRule
   return prefix + SignedText(km) + "+" + SignedText(m);
 }
 
+std::string CentreStationText(double station) {
+  return StationText(station, "K", KmRule::kTruncate, MetreRule::kExact);
+}
+
 }  // namespace capset

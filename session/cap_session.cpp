@@ -4,11 +4,13 @@
 #include <set>
 
 #include "batch_solve.h"
+#include "batch_texts.h"
 #include "handlers.h"
 #include "job_file_keys.h"
+#include "job_file_problem.h"
 #include "log_row.h"
 #include "refusals.h"
-#include "texts.h"
+#include "solver_texts.h"
 
 namespace capset {
 namespace {

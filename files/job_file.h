@@ -9,30 +9,16 @@
 #include <variant>
 
 #include "batch_input.h"
+#include "job_file_problem.h"
+#include "typed_start.h"
 
 namespace capset {
-
-// The answers of a completed Start, as typed, by field (KZH, KHZ, X, Y, T,
-// R, A1, Kj, B, P), and the decimal separator they were typed with.
-struct TypedStart {
-  std::string decimal = ".";
-  std::map<std::string, std::string> answers;
-
-  bool operator==(const TypedStart&) const = default;
-};
 
 struct JobFile {
   TypedStart start;
   std::optional<BatchInput> batch;
 
   bool operator==(const JobFile&) const = default;
-};
-
-// Why a text is not a job: the field at fault (empty for the file as a
-// whole) and what is wrong with it.
-struct JobFileProblem {
-  std::string field;
-  std::string why;
 };
 
 // A job file is far smaller than this; a bigger file is refused unread.

@@ -20,17 +20,8 @@ inline constexpr char kVersion[] = "version";
 inline constexpr int kCurrentVersion = 1;
 inline constexpr char kDecimal[] = "decimal";
 
+// The Start answers, under the names of start_fields.h.
 inline constexpr char kStart[] = "start";
-inline constexpr char kKZH[] = "KZH";
-inline constexpr char kKHZ[] = "KHZ";
-inline constexpr char kX[] = "X";
-inline constexpr char kY[] = "Y";
-inline constexpr char kT[] = "T";
-inline constexpr char kR[] = "R";
-inline constexpr char kA1[] = "A1";
-inline constexpr char kKj[] = "Kj";
-inline constexpr char kB[] = "B";
-inline constexpr char kP[] = "P";
 
 inline constexpr char kBatch[] = "batch";
 inline constexpr char kAxis[] = "axis";

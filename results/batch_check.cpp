@@ -4,11 +4,14 @@
 #include <optional>
 #include <unordered_map>
 
+#include "answer_texts.h"
+#include "batch_texts.h"
 #include "cap_result.h"
 #include "fault.h"
 #include "refusals.h"
 #include "round3.h"
-#include "texts.h"
+#include "solver_texts.h"
+#include "station_text.h"
 
 namespace capset {
 namespace {

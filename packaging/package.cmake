@@ -1,8 +1,18 @@
 # The Debian package of the program: `cpack -G DEB` in the build folder makes
-# capset_<version>_amd64.deb from the install rules of window.cmake (the
-# program, its desktop entry, icon and file type, nothing else: cap_replay,
-# the tests and the benchmarks have no install rules).
-# tests/package_tests.cmake builds it and checks what it holds.
+# capset_<version>_amd64.deb from the install rules (the program, from
+# app/window.cmake, and its desktop entry, icon and file type, from here;
+# nothing else: cap_replay, the tests and the benchmarks have no install
+# rules). tests/package_tests.cmake builds it and checks what it holds.
+
+# What a desktop needs to list the program, show its icon and open a job file
+# with a double-click. Debian's shared-mime-info, desktop-file-utils and icon
+# cache tools watch these folders with dpkg triggers and refresh their caches
+# when a package adds a file, so the package needs no scripts of its own.
+include(GNUInstallDirs)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/capset.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/capset.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/capset-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  RENAME capset.xml)
 
 set(CAPSET_PACKAGE_MAINTAINER "capset maintainers <maintainers@capset.invalid>"
   CACHE STRING "Maintainer field of the Debian package: name <address>")

@@ -20,4 +20,7 @@ enum class MetreRule {
 // The kilometre is never carried: metres that round to 1000 show as 1000.
 std::string StationText(double station, const std::string& prefix, KmRule km, MetreRule metres);
 
+// The cap-centre station: truncated kilometres, exact metres.
+std::string CentreStationText(double station);
+
 }  // namespace capset

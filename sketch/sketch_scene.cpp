@@ -6,8 +6,9 @@
 #include "fault.h"
 #include "number_text.h"
 #include "round3.h"
+#include "sketch_texts.h"
+#include "solver_texts.h"
 #include "spiral.h"
-#include "texts.h"
 
 namespace capset {
 namespace {

@@ -4,9 +4,11 @@
 
 #include "cap_result.h"
 #include "handlers.h"
+#include "log_texts.h"
 #include "number_text.h"
+#include "sketch_texts.h"
+#include "solver_texts.h"
 #include "station_text.h"
-#include "texts.h"
 
 namespace capset {
 namespace {

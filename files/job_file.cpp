@@ -6,15 +6,13 @@
 #include "job_file_keys.h"
 #include "json_value.h"
 #include "number_rules.h"
+#include "start_fields.h"
 
 namespace capset {
 namespace {
 
 namespace keys = job_keys;
 
-// The Start answers in the order Start asks them.
-constexpr const char* kStartFields[] = {keys::kKZH, keys::kKHZ, keys::kX, keys::kY,  keys::kT,
-                                        keys::kR,   keys::kA1,  keys::kKj, keys::kB, keys::kP};
 
 // A typed answer that is 0 as Start compares it.
 bool IsZero(const std::string& answer, const NumberSymbols& symbols) {
@@ -63,17 +61,17 @@ std::variant<TypedStart, Problem> ReadStart(const JsonObject& root) {
     start.answers[key] = answer;
     return std::nullopt;
   };
-  if (auto p = take(keys::kKZH)) return *p;
-  const bool zh = !IsZero(start.answers[keys::kKZH], symbols);
+  if (auto p = take(start_fields::kKZH)) return *p;
+  const bool zh = !IsZero(start.answers[start_fields::kKZH], symbols);
   if (!zh) {
-    if (auto p = take(keys::kKHZ)) return *p;
+    if (auto p = take(start_fields::kKHZ)) return *p;
   }
-  if (zh || !IsZero(start.answers[keys::kKHZ], symbols)) {
-    for (const char* key : {keys::kX, keys::kY, keys::kT}) {
+  if (zh || !IsZero(start.answers[start_fields::kKHZ], symbols)) {
+    for (const char* key : {start_fields::kX, start_fields::kY, start_fields::kT}) {
       if (auto p = take(key)) return *p;
     }
   }
-  for (const char* key : {keys::kR, keys::kA1, keys::kKj, keys::kB, keys::kP}) {
+  for (const char* key : {start_fields::kR, start_fields::kA1, start_fields::kKj, start_fields::kB, start_fields::kP}) {
     if (auto p = take(key)) return *p;
   }
   return start;
@@ -116,7 +114,7 @@ std::string WriteJobFile(const JobFile& job) {
   out += "  " + JsonQuoted(keys::kDecimal) + ": " + JsonQuoted(job.start.decimal) + ",\n";
   out += "  " + JsonQuoted(keys::kStart) + ": {";
   bool first = true;
-  for (const char* key : kStartFields) {
+  for (const char* key : start_fields::kInOrder) {
     const auto it = job.start.answers.find(key);
     if (it == job.start.answers.end()) continue;
     out += std::string(first ? "" : ", ") + JsonQuoted(key) + ": " + JsonQuoted(it->second);

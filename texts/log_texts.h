@@ -1,0 +1,30 @@
+#pragma once
+// The results log's words: its column headings (also the header of the CSV
+// files) and a row's status.
+
+#include <string>
+
+#include "fault.h"
+#include "refusals.h"
+
+namespace capset {
+
+// The log's column headings, in column order; also the header of the CSV
+// files (an export and the day file).
+inline constexpr const char* kRowHeadings[] = {
+    "序号",         "名称",         "解法",         "曲线",         "盖梁中桩桩号", "设计中桩桩号 Kj", "交角 B",
+    "DR",           "精度",         "中桩纵座标 X", "中桩横座标 Y", "外侧中桩桩号", "外侧纵座标 X",    "外侧横座标 Y",
+    "外侧长度 L",   "内侧中桩桩号", "内侧纵座标 X", "内侧横座标 Y", "内侧长度 L",   "轴线上的点",      "状态",
+};
+
+// Which way the curve turns, in a row's curve column.
+inline constexpr char kRightTurn[] = "右偏";
+inline constexpr char kLeftTurn[] = "左偏";
+
+// A row's status when the cap was placed and both edges found.
+inline constexpr char kRowSolved[] = "计算完成";
+// A station the solver refuses, or whose solve faults: nothing placed.
+std::string RefusedRowStatus(Refusal refusal);
+std::string FaultRowStatus(const ArithmeticFault& fault);
+
+}  // namespace capset

@@ -1,0 +1,50 @@
+#include "sketch_texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "angle_text.h"
+#include "marks.h"
+#include "number_text.h"
+#include "solver_texts.h"
+#include "station_text.h"
+
+namespace capset {
+
+std::string SketchEndAndTurn(const CapSolution& s) {
+  const bool right = s.solver == Solver::kCmd1 || s.solver == Solver::kCmd3 ||
+                     (s.solver == Solver::kCmd5 && s.design.P > 0);
+  return std::string(s.end == SpiralEnd::kZH ? "ZH 端" : "HZ 端") + "  " + (right ? "右偏" : "左偏");
+}
+
+std::string SketchAxisAzimuth(double azimuth) { return "横轴方位角(中→外) " + DmsText(azimuth); }
+
+std::string SketchCapLength(const CapSolution& s) {
+  if (s.inner.status != SideStatus::kSolved || s.outer.status != SideStatus::kSolved) {
+    return "盖梁全长 —（有一侧未求得）";
+  }
+  return "盖梁全长 " + MetresText(s.inner.length + s.outer.length);
+}
+
+std::string SketchParallelAxis(double Kj) {
+  return "横轴方向取自设计桩号 Kj " + CentreStationText(Kj) + "（各盖梁互相平行）";
+}
+
+std::string SketchToOrigin(SpiralEnd end, double distance) {
+  return std::string(end == SpiralEnd::kZH ? "ZH " : "HZ ") + MetresText(distance);
+}
+
+std::string SketchScaleLength(double metres) { return NumberText(metres, ".") + " m"; }
+
+std::string SketchBeyondEnd(const CapSolution& s, const BeyondSpiralEnd& beyond) {
+  return std::string("超出缓和曲线终点 ") + SpiralEndPointName(s.end) + " " +
+         StationText(beyond.endStation, "K", KmRule::kFloor, MetreRule::kRounded) + "（Ls = " + MetresText(beyond.Ls) + "）";
+}
+
+std::string SketchSeriesDeparture(const std::vector<SeriesDeparture>& series) {
+  double most = 0;
+  for (const SeriesDeparture& d : series) most = std::max(most, d.difference);
+  return "级数公式偏离精确回旋线 " + NumberText(std::nearbyint(most * 10000) / 10, ".") + " 毫米";
+}
+
+}  // namespace capset
