@@ -24,10 +24,11 @@
 #include "form1.h"
 #include "form1_layout.h"
 #include "help_texts.h"
-#include "job_files.h"
 #include "journal.h"
 #include "log_view.h"
-#include "save_file.h"
+#include "qt_file_store.h"
+#include "recent_jobs.h"
+#include "session_files.h"
 #include "sketch_view.h"
 #include "window_texts.h"
 
@@ -86,7 +87,8 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   connect(this, &MainWindow::CapSelected, this, [this](const CapSolution& cap) { form_->Sketch()->ShowCap(cap); });
 
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
-  jobFiles_ = std::make_unique<JobFiles>(form_->Session(), reporter);
+  store_ = std::make_unique<QtFileStore>();
+  files_ = std::make_unique<SessionFiles>(form_->Session(), *store_, reporter);
   BuildMenus();
   statusBar();
   FitToScreen();
@@ -202,23 +204,10 @@ bool MainWindow::RunBatch(const BatchInput& input) {
 void MainWindow::OpenBatch() { Batch().exec(); }
 
 bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows) {
-  const CapLog& log = Session().Log();
-  std::vector<const CapRecord*> records;
-  if (rows.empty()) {
-    for (const CapRecord& r : log.Records()) records.push_back(&r);
-  } else {
-    for (int row : rows) records.push_back(&log.At(row));
-  }
-  if (records.empty()) {
-    reporter_.ReportError(kNothingToExport);
-    return false;
-  }
   const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
-  if (const auto failure = SaveWholeFile(path, ExportText(format, records))) {
-    reporter_.ReportError(ExportFailedMessage(shownPath, *failure));
-    return false;
-  }
-  statusBar()->showMessage(QString::fromStdString(ExportDoneText(static_cast<int>(records.size()), shownPath)));
+  const std::optional<int> written = files_->Export(shownPath, format, rows);
+  if (!written) return false;
+  statusBar()->showMessage(QString::fromStdString(ExportDoneText(*written, shownPath)));
   return true;
 }
 
@@ -245,12 +234,15 @@ void MainWindow::OpenExport() {
 bool MainWindow::SaveJobTo(const QString& path) {
   std::optional<BatchInput> batch;
   if (batch_ != nullptr && !batch_->Input().stations.empty()) batch = batch_->Input();
-  return jobFiles_->Save(path, batch);
+  if (!files_->SaveJob(path.toStdString(), batch)) return false;
+  RememberRecentJob(path);
+  return true;
 }
 
 bool MainWindow::OpenJobFrom(const QString& path) {
-  const auto opened = jobFiles_->Open(path);
+  const auto opened = files_->OpenJob(path.toStdString());
   if (!opened) return false;
+  RememberRecentJob(path);
   if (*opened) Batch().SetInput(**opened);
   return true;
 }
@@ -278,7 +270,7 @@ void MainWindow::SaveJob() {
 
 void MainWindow::ListRecentJobs(QMenu* menu) {
   menu->clear();
-  const QStringList recent = JobFiles::RecentJobs();
+  const QStringList recent = RecentJobs();
   if (recent.isEmpty()) menu->addAction(QString::fromUtf8(kNoRecentJobs))->setEnabled(false);
   for (const QString& path : recent) {
     connect(menu->addAction(QDir::toNativeSeparators(path)), &QAction::triggered, this,

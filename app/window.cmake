@@ -11,14 +11,14 @@ add_library(capset_window STATIC
   form1.cpp
   form1.h
   form1_layout.cpp
-  job_files.cpp
   journal.cpp
   log_view.cpp
   main_window.cpp
   qt_error_reporter.cpp
   qt_number_reader.cpp
+  qt_file_store.cpp
   qt_prompt.cpp
-  save_file.cpp
+  recent_jobs.cpp
   sketch_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "number_rules.h"
+
 namespace capset {
 
 struct TypedStart {
@@ -15,5 +17,10 @@ struct TypedStart {
 
   bool operator==(const TypedStart&) const = default;
 };
+
+// The answers as typed by `typed`'s rules, kept so that a job file can hold
+// them: the decimal separator is "." or ",", and an answer those rules would
+// not read as typed is written in plain digits.
+TypedStart TypedStartOf(const std::map<std::string, std::string>& answers, const NumberSymbols& typed);
 
 }  // namespace capset

@@ -1,18 +1,19 @@
 #include "job_file.h"
 
 #include <charconv>
-#include <vector>
 
 #include "job_file_keys.h"
-#include "json_value.h"
 #include "number_rules.h"
 #include "start_fields.h"
+#include "strict_json.h"
 
 namespace capset {
 namespace {
 
 namespace keys = job_keys;
-
+using Json = nlohmann::json;
+using Problem = JobFileProblem;
+using Fault = JobFileFault;
 
 // A typed answer that is 0 as Start compares it.
 bool IsZero(const std::string& answer, const NumberSymbols& symbols) {
@@ -20,44 +21,66 @@ bool IsZero(const std::string& answer, const NumberSymbols& symbols) {
   return r.status == ReadResult::Status::kNumber && r.value == 0;
 }
 
-using Problem = JobFileProblem;
+// One object of the file and where its keys stand.
+class Fields {
+ public:
+  Fields(const Json& object, std::string prefix, const std::map<std::string, int>& lines)
+      : object_(object), prefix_(std::move(prefix)), lines_(lines) {}
 
-// A field's text: a string as typed, or a plain JSON number written out.
-std::variant<std::string, Problem> TextOf(const JsonObject& object, const char* key, const std::string& where) {
-  const auto it = object.find(key);
-  if (it == object.end()) return Problem{where + key, "缺少这个字段"};
-  if (const std::string* s = it->second.String()) return *s;
-  if (const double* n = it->second.Number()) {
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, *n);
-    return std::string(buffer, written.ptr);
+  const Json* Find(const char* key) const {
+    const auto at = object_.find(key);
+    return at == object_.end() ? nullptr : &*at;
   }
-  return Problem{where + key, "应为数值文字"};
-}
+  // The problem with a field, on the field's line (the object's when the
+  // field is missing).
+  Problem At(const char* key, Fault fault, std::string text = "") const {
+    const auto line = lines_.find(Path(key));
+    const auto own = lines_.find(prefix_.empty() ? "" : prefix_.substr(0, prefix_.size() - 1));
+    const int at = line != lines_.end() ? line->second : own != lines_.end() ? own->second : 0;
+    return {fault, Path(key), at, std::move(text)};
+  }
+  std::string Path(const char* key) const { return prefix_ + key; }
 
-std::variant<TypedStart, Problem> ReadStart(const JsonObject& root) {
+  // A field's text: a string as typed, or a plain JSON number written out.
+  std::variant<std::string, Problem> TextOf(const char* key) const {
+    const Json* value = Find(key);
+    if (value == nullptr) return At(key, Fault::kMissing);
+    if (value->is_string()) return value->get<std::string>();
+    if (value->is_number()) {
+      char buffer[32];
+      const auto written = std::to_chars(buffer, buffer + sizeof buffer, value->get<double>());
+      return std::string(buffer, written.ptr);
+    }
+    return At(key, Fault::kNotText);
+  }
+
+ private:
+  const Json& object_;
+  std::string prefix_;  // "start." for the fields of "start"
+  const std::map<std::string, int>& lines_;
+};
+
+std::variant<TypedStart, Problem> ReadStart(const Fields& root, const std::map<std::string, int>& lines) {
   TypedStart start;
-  const auto decimal = root.find(keys::kDecimal);
-  if (decimal == root.end()) return Problem{keys::kDecimal, "缺少这个字段"};
-  const std::string* d = decimal->second.String();
-  if (d == nullptr || (*d != "." && *d != ",")) return Problem{keys::kDecimal, "应为“.”或“,”"};
-  start.decimal = *d;
-  const auto section = root.find(keys::kStart);
-  if (section == root.end()) return Problem{keys::kStart, "缺少这个字段"};
-  const JsonObject* fields = section->second.Object();
-  if (fields == nullptr) return Problem{keys::kStart, "应为一组字段"};
+  const Json* decimal = root.Find(keys::kDecimal);
+  if (decimal == nullptr) return root.At(keys::kDecimal, Fault::kMissing);
+  if (!decimal->is_string() || (*decimal != "." && *decimal != ",")) return root.At(keys::kDecimal, Fault::kBadDecimal);
+  start.decimal = decimal->get<std::string>();
+  const Json* section = root.Find(keys::kStart);
+  if (section == nullptr) return root.At(keys::kStart, Fault::kMissing);
+  if (!section->is_object()) return root.At(keys::kStart, Fault::kNotAGroup);
+  const Fields fields(*section, std::string(keys::kStart) + ".", lines);
 
   const NumberSymbols symbols{.decimal = start.decimal};
-  const std::string where = std::string(keys::kStart) + ".";
   // The fields that Start asks for this job: KHZ only with KZH = 0, the
   // spiral end only when a station is given.
   auto take = [&](const char* key) -> std::optional<Problem> {
-    auto text = TextOf(*fields, key, where);
+    auto text = fields.TextOf(key);
     if (auto* p = std::get_if<Problem>(&text)) return *p;
     const std::string& answer = std::get<std::string>(text);
     const ReadResult r = ReadNumber(answer, symbols);
-    if (r.status == ReadResult::Status::kNotNumber) return Problem{where + key, "“" + answer + "”不是数值"};
-    if (r.status == ReadResult::Status::kOutOfRange) return Problem{where + key, "“" + answer + "”超出数值范围"};
+    if (r.status == ReadResult::Status::kNotNumber) return fields.At(key, Fault::kNotANumber, answer);
+    if (r.status == ReadResult::Status::kOutOfRange) return fields.At(key, Fault::kOutOfRange, answer);
     start.answers[key] = answer;
     return std::nullopt;
   };
@@ -77,30 +100,27 @@ std::variant<TypedStart, Problem> ReadStart(const JsonObject& root) {
   return start;
 }
 
-std::variant<BatchInput, Problem> ReadBatch(const JsonValue& value) {
-  const std::string where = std::string(keys::kBatch) + ".";
-  const JsonObject* fields = value.Object();
-  if (fields == nullptr) return Problem{keys::kBatch, "应为一组字段"};
+std::variant<BatchInput, Problem> ReadBatch(const Fields& root, const std::map<std::string, int>& lines) {
+  const Json& value = *root.Find(keys::kBatch);
+  if (!value.is_object()) return root.At(keys::kBatch, Fault::kNotAGroup);
+  const Fields fields(value, std::string(keys::kBatch) + ".", lines);
   BatchInput batch;
-  const auto axis = fields->find(keys::kAxis);
-  const std::string* a = axis == fields->end() ? nullptr : axis->second.String();
-  if (a == nullptr || (*a != keys::kAxisParallel && *a != keys::kAxisOwn)) {
-    return Problem{where + keys::kAxis, std::string("应为“") + keys::kAxisParallel + "”或“" + keys::kAxisOwn + "”"};
+  const Json* axis = fields.Find(keys::kAxis);
+  if (axis == nullptr || !axis->is_string() || (*axis != keys::kAxisParallel && *axis != keys::kAxisOwn)) {
+    return fields.At(keys::kAxis, Fault::kBadAxis);
   }
-  batch.axis = *a == keys::kAxisOwn ? BatchInput::Axis::kOwn : BatchInput::Axis::kParallel;
+  batch.axis = *axis == keys::kAxisOwn ? BatchInput::Axis::kOwn : BatchInput::Axis::kParallel;
   for (auto [key, target] : {std::pair{keys::kDR, &batch.DR}, std::pair{keys::kPrecision, &batch.precision},
                              std::pair{keys::kOffsets, &batch.offsets}}) {
-    auto text = TextOf(*fields, key, where);
+    auto text = fields.TextOf(key);
     if (auto* p = std::get_if<Problem>(&text)) return *p;
     *target = std::get<std::string>(text);
   }
-  const auto stations = fields->find(keys::kStations);
-  const JsonArray* list = stations == fields->end() ? nullptr : stations->second.Array();
-  if (list == nullptr) return Problem{where + keys::kStations, "应为一列桩号"};
-  for (const JsonValue& line : *list) {
-    const std::string* s = line.String();
-    if (s == nullptr) return Problem{where + keys::kStations, "每个桩号应为一行文字"};
-    batch.stations.push_back(*s);
+  const Json* stations = fields.Find(keys::kStations);
+  if (stations == nullptr || !stations->is_array()) return fields.At(keys::kStations, Fault::kNotAList);
+  for (const Json& line : *stations) {
+    if (!line.is_string()) return fields.At(keys::kStations, Fault::kStationNotText);
+    batch.stations.push_back(line.get<std::string>());
   }
   return batch;
 }
@@ -108,61 +128,53 @@ std::variant<BatchInput, Problem> ReadBatch(const JsonValue& value) {
 }  // namespace
 
 std::string WriteJobFile(const JobFile& job) {
-  std::string out = "{\n";
-  out += "  " + JsonQuoted(keys::kFormat) + ": " + JsonQuoted(keys::kFormatName) + ",\n";
-  out += "  " + JsonQuoted(keys::kVersion) + ": " + std::to_string(keys::kCurrentVersion) + ",\n";
-  out += "  " + JsonQuoted(keys::kDecimal) + ": " + JsonQuoted(job.start.decimal) + ",\n";
-  out += "  " + JsonQuoted(keys::kStart) + ": {";
-  bool first = true;
+  // The keys in the order a reader expects them; the library writes the
+  // strings with their escapes and keeps the UTF-8 as it is. Every text
+  // from the window is valid UTF-8; a script's bytes that are not are
+  // written as U+FFFD rather than not at all.
+  nlohmann::ordered_json file;
+  file[keys::kFormat] = keys::kFormatName;
+  file[keys::kVersion] = keys::kCurrentVersion;
+  file[keys::kDecimal] = job.start.decimal;
+  nlohmann::ordered_json& start = file[keys::kStart] = nlohmann::ordered_json::object();
   for (const char* key : start_fields::kInOrder) {
-    const auto it = job.start.answers.find(key);
-    if (it == job.start.answers.end()) continue;
-    out += std::string(first ? "" : ", ") + JsonQuoted(key) + ": " + JsonQuoted(it->second);
-    first = false;
+    if (const auto it = job.start.answers.find(key); it != job.start.answers.end()) start[key] = it->second;
   }
-  out += "}";
   if (job.batch) {
     const BatchInput& b = *job.batch;
-    out += ",\n  " + JsonQuoted(keys::kBatch) + ": {\n";
-    out += "    " + JsonQuoted(keys::kAxis) + ": " +
-           JsonQuoted(b.axis == BatchInput::Axis::kOwn ? keys::kAxisOwn : keys::kAxisParallel) + ",\n";
-    out += "    " + JsonQuoted(keys::kDR) + ": " + JsonQuoted(b.DR) + ",\n";
-    out += "    " + JsonQuoted(keys::kPrecision) + ": " + JsonQuoted(b.precision) + ",\n";
-    out += "    " + JsonQuoted(keys::kOffsets) + ": " + JsonQuoted(b.offsets) + ",\n";
-    out += "    " + JsonQuoted(keys::kStations) + ": [";
-    for (std::size_t i = 0; i < b.stations.size(); ++i) out += (i ? ", " : "") + JsonQuoted(b.stations[i]);
-    out += "]\n  }";
+    nlohmann::ordered_json& batch = file[keys::kBatch];
+    batch[keys::kAxis] = b.axis == BatchInput::Axis::kOwn ? keys::kAxisOwn : keys::kAxisParallel;
+    batch[keys::kDR] = b.DR;
+    batch[keys::kPrecision] = b.precision;
+    batch[keys::kOffsets] = b.offsets;
+    batch[keys::kStations] = b.stations;
   }
-  return out + "\n}\n";
+  return file.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
-  if (text.size() > kJobFileMaxBytes) return Problem{"", "文件过大，不是作业文件"};
-  const auto parsed = ParseJson(text);
-  if (const JsonError* e = std::get_if<JsonError>(&parsed)) {
-    return Problem{"", "不是有效的 JSON 文本（第 " + std::to_string(e->offset + 1) + " 字节：" + e->what + "）"};
-  }
-  const JsonObject* root = std::get<JsonValue>(parsed).Object();
-  if (root == nullptr) return Problem{"", "不是作业文件"};
-  const auto format = root->find(keys::kFormat);
-  if (format == root->end() || format->second.String() == nullptr || *format->second.String() != keys::kFormatName) {
-    return Problem{keys::kFormat, "不是作业文件"};
-  }
-  const auto version = root->find(keys::kVersion);
-  const double* v = version == root->end() ? nullptr : version->second.Number();
-  if (v == nullptr) return Problem{keys::kVersion, "缺少版本号"};
-  if (*v != keys::kCurrentVersion) {
-    return Problem{keys::kVersion, "未知的版本（本程序读第 " + std::to_string(keys::kCurrentVersion) + " 版）"};
-  }
+  if (text.size() > kJobFileMaxBytes) return Problem{Fault::kTooBig, "", 0, ""};
+  auto parsed = ParseStrictJson(text, kJobFileMaxDepth);
+  if (auto* p = std::get_if<Problem>(&parsed)) return *p;
+  const StrictJson& json = std::get<StrictJson>(parsed);
+  if (!json.value.is_object()) return Problem{Fault::kNotAJob, "", 0, ""};
+  const Fields root(json.value, "", json.keyLines);
+  const Json* format = root.Find(keys::kFormat);
+  if (format == nullptr || *format != keys::kFormatName) return Problem{Fault::kNotAJob, "", 0, ""};
+  const Json* version = root.Find(keys::kVersion);
+  if (version == nullptr || !version->is_number()) return root.At(keys::kVersion, Fault::kNoVersion);
+  if (version->get<double>() != keys::kCurrentVersion) return root.At(keys::kVersion, Fault::kUnknownVersion);
+
   JobFile job;
-  auto start = ReadStart(*root);
+  auto start = ReadStart(root, json.keyLines);
   if (auto* p = std::get_if<Problem>(&start)) return *p;
   job.start = std::get<TypedStart>(start);
-  if (const auto batch = root->find(keys::kBatch); batch != root->end()) {
-    auto b = ReadBatch(batch->second);
-    if (auto* p = std::get_if<Problem>(&b)) return *p;
-    job.batch = std::get<BatchInput>(b);
+  if (root.Find(keys::kBatch) != nullptr) {
+    auto batch = ReadBatch(root, json.keyLines);
+    if (auto* p = std::get_if<Problem>(&batch)) return *p;
+    job.batch = std::get<BatchInput>(batch);
   }
+  job.fieldLines = json.keyLines;
   return job;
 }
 

@@ -49,13 +49,13 @@ class FileAnswers : public Prompt, public ErrorReporter {
     current_ = field;
     const auto answer = start_.answers.find(field);
     if (answer == start_.answers.end()) {
-      problem = JobFileProblem{Where(), "缺少这个字段"};
+      problem = JobFileProblem{JobFileFault::kMissing, Where()};
       return std::nullopt;
     }
     return WithDecimal(answer->second, start_.decimal, decimal_);
   }
   void ReportError(const std::string& message) override {
-    if (!problem) problem = JobFileProblem{Where(), message.substr(0, message.find('\n'))};
+    if (!problem) problem = JobFileProblem{JobFileFault::kRefusedByStart, Where(), 0, message.substr(0, message.find('\n'))};
   }
   void ReportNotice(const std::string&) override {}
 
@@ -83,7 +83,7 @@ bool CapSession::RunStart(Prompt& prompt, ErrorReporter& reporter) {
     return false;
   }
   for (int box : kResultBoxes) mirror_.WriteBox(box, "");
-  typed_ = TypedStart{seam_.reader.DecimalSeparator(), recording.answers};
+  typed_ = TypedStartOf(recording.answers, seam_.reader.Symbols());
   for (SessionObserver* o : observers_) o->StartCompleted();
   return true;
 }
@@ -93,7 +93,7 @@ void CapSession::Start() { RunStart(seam_.prompt, seam_.reporter); }
 std::optional<JobFileProblem> CapSession::OpenJob(const TypedStart& start) {
   FileAnswers answers(start, seam_.reader.DecimalSeparator());
   if (RunStart(answers, answers)) return std::nullopt;
-  return answers.problem ? *answers.problem : JobFileProblem{job_keys::kStart, "作业不完整"};
+  return answers.problem ? *answers.problem : JobFileProblem{JobFileFault::kIncomplete, job_keys::kStart};
 }
 
 void CapSession::Compute() {

@@ -1,6 +1,7 @@
 #include "number_rules.h"
 
 #include <charconv>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -97,18 +98,26 @@ bool WellFormed(std::string_view c) {
   return i == c.size();
 }
 
-}  // namespace
-
-ReadResult ReadNumber(const std::string& text, const NumberSymbols& symbols) {
-  constexpr ReadResult kNotNumber{ReadResult::Status::kNotNumber, 0};
+// The number in the C form ("-12.5e3"), or nothing when it is none.
+std::optional<std::string> CForm(const std::string& text, const NumberSymbols& symbols) {
   std::string_view rest = Trimmed(text);
   std::string c;
   while (!rest.empty()) {
     const char symbol = TakeSymbol(rest, symbols);
-    if (symbol == 0) return kNotNumber;
+    if (symbol == 0) return std::nullopt;
     c += symbol;
   }
-  if (!WellFormed(c)) return kNotNumber;
+  if (!WellFormed(c)) return std::nullopt;
+  return c;
+}
+
+}  // namespace
+
+ReadResult ReadNumber(const std::string& text, const NumberSymbols& symbols) {
+  constexpr ReadResult kNotNumber{ReadResult::Status::kNotNumber, 0};
+  const std::optional<std::string> form = CForm(text, symbols);
+  if (!form) return kNotNumber;
+  const std::string& c = *form;
   // from_chars reads the C form without a leading "+" and knows no locale.
   const std::size_t from = c[0] == '+' ? 1 : 0;
   double value = 0;
@@ -116,6 +125,18 @@ ReadResult ReadNumber(const std::string& text, const NumberSymbols& symbols) {
   if (error == std::errc::result_out_of_range) return {ReadResult::Status::kOutOfRange, 0};
   if (error != std::errc() || end != c.data() + c.size()) return kNotNumber;
   return {ReadResult::Status::kNumber, value};
+}
+
+std::string PortableNumber(const std::string& text, const NumberSymbols& typed, const std::string& decimal) {
+  const ReadResult meant = ReadNumber(text, typed);
+  const ReadResult plain = ReadNumber(text, NumberSymbols{.decimal = decimal});
+  if (meant.status != ReadResult::Status::kNumber ||
+      (plain.status == ReadResult::Status::kNumber && plain.value == meant.value)) {
+    return text;
+  }
+  std::string c = *CForm(text, typed);
+  if (const std::size_t point = c.find('.'); point != std::string::npos) c.replace(point, 1, decimal);
+  return c;
 }
 
 }  // namespace capset

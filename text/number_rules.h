@@ -31,4 +31,10 @@ struct ReadResult {
 // (1e-400), is out of range; subnormal values such as 1e-310 are read.
 ReadResult ReadNumber(const std::string& text, const NumberSymbols& symbols);
 
+// A number typed by `typed`'s rules, written so that the plain rules with
+// `decimal` ("." or ",") read the same value: as typed when they do already,
+// otherwise in ASCII digits with `decimal`, "-" and "E" (an Arabic
+// "١٢٫٥" becomes "12.5"). A text that is not a number stays as it is.
+std::string PortableNumber(const std::string& text, const NumberSymbols& typed, const std::string& decimal);
+
 }  // namespace capset

@@ -10,8 +10,12 @@ namespace capset {
 // Job files.
 inline constexpr char kNothingToSave[] =
     "还没有可保存的作业：请先点击“开 始”输入数据，或打开一个作业文件。";
-// A file that is not a job this program can open; the job in the window stays.
+// A file that is not a job this program can open, where and why, naming
+// the field as the window does; the job in the window stays.
 std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem);
+// "直缓点桩号 Kz（start.KZH）" for a field of a job file; the key alone for
+// one the window has no words for.
+std::string JobFieldName(const std::string& field);
 // A file that cannot be read or written at all, with the system's reason.
 std::string JobUnreadableMessage(const std::string& file, const std::string& reason);
 std::string JobUnwritableMessage(const std::string& file, const std::string& reason);
@@ -19,6 +23,7 @@ std::string JobUnwritableMessage(const std::string& file, const std::string& rea
 // Export.
 inline constexpr char kNothingToExport[] = "结果记录中还没有结果，没有可导出的内容。";
 inline constexpr char kNotAPlainFile[] = "这不是普通文件。";
+inline constexpr char kIsAFolder[] = "这是一个文件夹，不是文件。";
 std::string ExportFailedMessage(const std::string& path, const std::string& reason);
 std::string ExportDoneText(int rows, const std::string& path);
 
