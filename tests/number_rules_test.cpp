@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PortableRow{"ArabicDigitsSignAndExponent", &kArabic, "\u061C-\u0661\u066B\u0665\u0627\u0633\u0663", ".",
                                   "-1.5e3"},
                       PortableRow{"AsciiWholeNumberInArabicStays", &kArabic, "1050", ".", "1050"},
-                      PortableRow{"MinusSignU2212", &kPoint, "\u22125", ".", "-5"},
+                      PortableRow{"MinusSignU2212IsReadEverywhere", &kPoint, "\u22125", ".", "\u22125"},
                       PortableRow{"NotANumberStays", &kComma, "1.500", ",", "1.500"}),
     RowName<PortableRow>);
 
