@@ -28,7 +28,7 @@ BENCHMARK(BM_CoordinateText);
 
 void BM_StationText(benchmark::State& state) {
   double v = 12345.678;
-  for (auto _ : state) benchmark::DoNotOptimize(StationText(v, "K", KmRule::kFloor, MetreRule::kRounded));
+  for (auto _ : state) benchmark::DoNotOptimize(FootStationText(v));
 }
 BENCHMARK(BM_StationText);
 

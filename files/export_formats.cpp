@@ -1,11 +1,10 @@
 #include "export_formats.h"
 
 #include <algorithm>
-#include <charconv>
 #include <unordered_set>
 
 #include "log_row.h"
-#include "round3.h"
+#include "number_text.h"
 
 namespace capset {
 namespace {
@@ -75,14 +74,6 @@ std::string DatText(const std::vector<const CapRecord*>& records) {
 }
 
 }  // namespace
-
-std::string FixedCoordinateText(double value) {
-  double rounded = Round3(value);
-  if (rounded == 0) rounded = 0;  // no "-0.000"
-  char buffer[400];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 3);
-  return std::string(buffer, written.ptr);
-}
 
 std::string PointLabel(const CapRecord& record) {
   std::string label;

@@ -44,7 +44,4 @@ std::string TsvText(const std::vector<const CapRecord*>& records, const std::str
 // number when the name is empty or not ASCII.
 std::string PointLabel(const CapRecord& record);
 
-// A coordinate with exactly three decimals and ".": 2036.772, 1030.540.
-std::string FixedCoordinateText(double value);
-
 }  // namespace capset

@@ -37,7 +37,7 @@ class DialogueReplay : public ScriptTarget, public BoxWriter {
   Seam seam_;
   CapSession session_{seam_};
   SolverPrinter solverPrinter_;
-  std::array<std::string, 26> boxes_{};
+  std::array<std::string, kBoxCount> boxes_{};
 };
 
 // Plays `script` and returns the transcript.

@@ -69,7 +69,7 @@ void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
       out << "IGNORED " << *line << '\n' << std::flush;
     }
   }
-  for (int number = 1; number <= 26; ++number) out << "Text" << number << '=' << target.BoxText(number) << '\n';
+  for (int number = 1; number <= kBoxCount; ++number) out << "Text" << number << '=' << target.BoxText(number) << '\n';
   target.PrintEnd(out);
   out << std::flush;
 }

@@ -5,9 +5,8 @@
 #include <unordered_map>
 
 #include "answer_texts.h"
+#include "blanks.h"
 #include "batch_texts.h"
-#include "cap_result.h"
-#include "fault.h"
 #include "refusals.h"
 #include "round3.h"
 #include "solver_texts.h"
@@ -16,43 +15,20 @@
 namespace capset {
 namespace {
 
-// Tabs (a list pasted from a spreadsheet), carriage returns and the
-// ideographic space of a Chinese input method all count as one blank.
-std::string Normalized(const std::string& line) {
-  std::string out;
-  out.reserve(line.size());
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line.compare(i, 3, "\u3000") == 0) {
-      out += ' ';
-      i += 2;
-    } else {
-      out += (line[i] == '\t' || line[i] == '\r') ? ' ' : line[i];
-    }
-  }
-  return out;
-}
+// A line with its blanks (a tab of a list pasted from a spreadsheet, the
+// ideographic space of a Chinese input method) as single spaces, and
+// without those around it.
+std::string Normalized(const std::string& line) { return std::string(TrimBlanks(BlanksAsSpaces(line))); }
 
-std::string Trimmed(const std::string& text) {
-  const std::size_t from = text.find_first_not_of(' ');
-  if (from == std::string::npos) return "";
-  return text.substr(from, text.find_last_not_of(' ') - from + 1);
-}
+std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(text)); }
 
 bool AllDigits(const std::string& text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// A station whose text or rounding would overflow is refused, as Start
+// A station whose rounding or text would overflow is refused, as Start
 // refuses it.
-bool Showable(double station) {
-  try {
-    Round3(station);
-    CentreStationText(station);
-    return true;
-  } catch (const ArithmeticFault&) {
-    return false;
-  }
-}
+bool Showable(double station) { return !Round3Fault(station) && !StationFault(station, kCentreStationForm); }
 
 std::variant<StationEntry, std::string> Entry(std::string name, double station) {
   if (!std::isfinite(station) || !Showable(station)) return std::string(kStationOutOfRange);
@@ -84,7 +60,7 @@ std::variant<double, std::string> ReadField(const std::string& text, const Numbe
   const ReadResult read = ReadNumber(text, symbols);
   switch (read.status) {
     case ReadResult::Status::kNotNumber:
-      return Trimmed(Normalized(text)).empty() ? NoNumberReason() : NotANumberReason(text);
+      return NotANumberReason(text);
     case ReadResult::Status::kOutOfRange: return OutOfRangeReason(text);
     case ReadResult::Status::kNumber: break;
   }
@@ -137,7 +113,7 @@ std::vector<double> ReadOffsets(const std::string& text, const NumberSymbols& sy
 }  // namespace
 
 std::variant<StationEntry, std::string> ReadStationLine(const std::string& line, const NumberSymbols& symbols) {
-  const std::string text = Trimmed(Normalized(line));
+  const std::string text = Normalized(line);
   const std::size_t plus = text.rfind('+');
   if (plus != std::string::npos && plus > 0) {
     const std::size_t k = text.find_last_of("Kk", plus - 1);
@@ -166,7 +142,7 @@ std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& i
   int entries = 0;
   for (std::size_t i = 0; i < input.stations.size(); ++i) {
     const std::string& line = input.stations[i];
-    if (Trimmed(Normalized(line)).empty()) continue;
+    if (IsBlank(line)) continue;
     // Past the limit the list is refused whole; the rest need not be read.
     if (++entries > kMaxBatchStations) break;
     const int number = static_cast<int>(i) + 1;

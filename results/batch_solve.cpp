@@ -28,11 +28,14 @@ CapRecord SolveStation(const BatchPlan& plan, Solver solver, CapDesign design, c
     record.outcome = solution;
     record.axisPoints = AxisPointsOf(solution, plan.offsets);
     record.warnings = CheckCap(solution);
-    // Compute shows a cap only when all its texts could be made; so does a
-    // row: the texts are made once here, where a fault can still be caught.
-    RowTextsOf(record, ".");
   } catch (const ArithmeticFault& fault) {
     record.outcome = fault;
+    record.axisPoints.clear();
+    return record;
+  }
+  // Compute shows a cap only when all its texts can be made; so does a row.
+  if (const auto fault = RowFault(record)) {
+    record.outcome = *fault;
     record.axisPoints.clear();
   }
   return record;

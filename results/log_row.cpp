@@ -1,9 +1,7 @@
 #include "log_row.h"
 
-#include <cmath>
-
 #include "cap_result.h"
-#include "handlers.h"
+#include "angle_text.h"
 #include "log_texts.h"
 #include "number_text.h"
 #include "sketch_texts.h"
@@ -14,21 +12,6 @@ namespace capset {
 namespace {
 
 static_assert(std::size(kRowHeadings) == kRowColumnCount);
-
-// Cmd1 and Cmd3 run for a curve to the right, Cmd2 and Cmd4 to the left;
-// the square cap takes the turn from P.
-const char* TurnText(const CapRecord& r) {
-  switch (r.solver) {
-    case Solver::kCmd1:
-    case Solver::kCmd3: return kRightTurn;
-    case Solver::kCmd2:
-    case Solver::kCmd4: return kLeftTurn;
-    case Solver::kCmd5: break;
-  }
-  return r.design.P > 0 ? kRightTurn : kLeftTurn;
-}
-
-std::string TwoDigits(long long n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // "P1(-3.5) X 1030.54 Y 2044.847; P2(3.5) X … Y …"
 std::string AxisPointsText(const std::vector<AxisPoint>& points, const std::string& sep) {
@@ -51,21 +34,6 @@ const RowTexts& RowHeadings() {
     return h;
   }();
   return headings;
-}
-
-std::string DegreesText(double degrees, const std::string& sep) {
-  // Beyond a million degrees no angle is meant; show the number as it is.
-  if (!(std::fabs(degrees) < 1e6)) return NumberText(degrees, sep) + "°";
-  const long long hundredths = std::llround(std::fabs(degrees) * 360000);
-  const long long seconds100 = hundredths % 6000;
-  std::string text = (degrees < 0 && hundredths != 0 ? "-" : "") + std::to_string(hundredths / 360000) + "°" +
-                     TwoDigits(hundredths / 6000 % 60) + "′" + TwoDigits(seconds100 / 100);
-  if (seconds100 % 100 != 0) {
-    std::string fraction = TwoDigits(seconds100 % 100);
-    if (fraction.back() == '0') fraction.pop_back();
-    text += sep + fraction;
-  }
-  return text + "″";
 }
 
 bool FullySolved(const CapRecord& record) {
@@ -92,9 +60,9 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
   t[kNumberColumn] = std::to_string(r.number);
   t[kNameColumn] = r.name;
   t[kSolverColumn] = SolverName(r.solver);
-  t[kCurveColumn] = std::string(EndOf(r.solver) == SpiralEnd::kZH ? "ZH " : "HZ ") + TurnText(r);
-  t[kKjColumn] = StationText(r.design.Kj, "K", KmRule::kTruncate, MetreRule::kExact);
-  t[kBColumn] = DegreesText(r.design.B, sep);
+  t[kCurveColumn] = CurveText(EndOf(r.solver), TurnOf(r.solver, r.design.P));
+  t[kKjColumn] = CentreStationText(r.design.Kj);
+  t[kBColumn] = DmsText(r.design.B, kHundredthsWhereNeeded, sep);
   t[kStatusColumn] = RowStatusText(r);
   const CapSolution* s = r.Solution();
   if (s == nullptr) {
@@ -120,6 +88,26 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
   t[kInnerLengthColumn] = std::move(boxes.inner.length);
   t[kAxisPointsColumn] = AxisPointsText(r.axisPoints, sep);
   return t;
+}
+
+std::optional<ArithmeticFault> RowFault(const CapRecord& r) {
+  // The steps of RowTextsOf that can fault, in its order. B is finite (a
+  // converted packed angle) and DR and the precision are checked floats.
+  FirstFault first;
+  first(StationFault(r.design.Kj, kCentreStationForm));
+  if (const CapSolution* s = r.Solution()) {
+    if (r.warnings.beyondEnd) first(SketchBeyondEndFault(*r.warnings.beyondEnd));
+    if (!r.warnings.series.empty()) first(SketchSeriesDepartureFault(r.warnings.series));
+    first(ResultFault(*s));
+    for (const AxisPoint& p : r.axisPoints) {
+      first(NumberFault(p.offset));
+      first(CoordinateFault(p.point.X));
+      first(CoordinateFault(p.point.Y));
+    }
+  } else {
+    first(StationFault(r.CentreStation(), kCentreStationForm));
+  }
+  return first.fault;
 }
 
 }  // namespace capset

@@ -4,6 +4,7 @@
 // same run agree text for text; the other columns give the row's context.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "cap_record.h"
@@ -42,6 +43,8 @@ const RowTexts& RowHeadings();
 
 // `sep` is the decimal separator of the numbers; station texts always use ".".
 RowTexts RowTextsOf(const CapRecord& record, const std::string& sep);
+// The fault RowTextsOf would raise (a number too large to show), or nothing.
+std::optional<ArithmeticFault> RowFault(const CapRecord& record);
 
 // Solved, or what is missing and why. The one place a row's state is put
 // into words.
@@ -49,9 +52,5 @@ std::string RowStatusText(const CapRecord& record);
 
 // True when the cap was placed and both its edges were found.
 bool FullySolved(const CapRecord& record);
-
-// An angle in decimal degrees as degrees, minutes and seconds to 0.01″:
-// 30.2583333333333 shows as 30°15′30″.
-std::string DegreesText(double degrees, const std::string& sep);
 
 }  // namespace capset

@@ -15,9 +15,6 @@
 namespace capset {
 namespace {
 
-// The boxes a result writes: Text10 and Text13 to Text25.
-constexpr int kResultBoxes[] = {10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23, 24, 25};
-
 // Keeps the last answer given to each question of Start, by field.
 class RecordingPrompt : public Prompt {
  public:
@@ -82,7 +79,7 @@ bool CapSession::RunStart(Prompt& prompt, ErrorReporter& reporter) {
     mirror_.Restore(boxesBefore);
     return false;
   }
-  for (int box : kResultBoxes) mirror_.WriteBox(box, "");
+  for (int number : box::kResults) mirror_.WriteBox(number, "");
   typed_ = TypedStartOf(recording.answers, seam_.reader.Symbols());
   for (SessionObserver* o : observers_) o->StartCompleted();
   return true;

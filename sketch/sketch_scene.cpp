@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "angle_wrap.h"
 #include "fault.h"
 #include "number_text.h"
 #include "round3.h"
@@ -172,7 +173,7 @@ SketchScene MakeSketch(const CapSolution& s, const CapWarnings& warnings, Sketch
   // The origin, or an arrow on the border towards it with its distance
   // along the centreline.
   const PlanePoint origin{s.design.X, s.design.Y};
-  const char* originName = s.end == SpiralEnd::kZH ? "ZH" : "HZ";
+  const char* originName = SpiralEndName(s.end);
   if (view.Contains(origin)) {
     add.Add(SceneKind::kPoint, SceneStyle::kOrigin, originName, {origin});
   } else {
@@ -204,7 +205,7 @@ SketchScene MakeSketch(const CapSolution& s, const CapWarnings& warnings, Sketch
   // Notes, one a line, down the left of the band.
   std::vector<std::pair<std::string, SceneStyle>> notes{
       {SketchEndAndTurn(s), SceneStyle::kNote},
-      {SketchAxisAzimuth(std::fmod(s.outerAxis + 360, 360)), SceneStyle::kNote},
+      {SketchAxisAzimuth(WrappedAzimuth(s.outerAxis)), SceneStyle::kNote},
       {SketchCapLength(s), SceneStyle::kNote}};
   if (s.solver != Solver::kCmd5 && s.answers.Kp != s.design.Kj) {
     notes.push_back({SketchParallelAxis(s.design.Kj), SceneStyle::kNote});

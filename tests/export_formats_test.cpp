@@ -9,6 +9,7 @@
 #include "cap_log.h"
 #include "dialogue_run.h"
 #include "export_formats.h"
+#include "number_text.h"
 #include "log_row.h"
 #include "script_builder.h"
 #include "table.h"
@@ -131,14 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRow{"CoordinateHalfToEven", FixedCoordinateText(0.0005), "0.000"},
                       TextRow{"CoordinateNoNegativeZero", FixedCoordinateText(-0.0004), "0.000"},
                       TextRow{"CoordinateLarge", FixedCoordinateText(3456789.1234), "3456789.123"},
-                      TextRow{"DegreesWhole", DegreesText(90, "."), "90°00′00″"},
-                      TextRow{"DegreesFromPacked", DegreesText(30.2583333333333, "."), "30°15′30″"},
-                      TextRow{"DegreesSmall", DegreesText(0.00833333333333333, "."), "0°00′30″"},
-                      TextRow{"DegreesFractionOfASecond", DegreesText(45.0001, "."), "45°00′00.36″"},
-                      TextRow{"DegreesCommaLocale", DegreesText(45.0001, ","), "45°00′00,36″"},
-                      TextRow{"DegreesTenthOfASecond", DegreesText(45 + 1.5 / 3600, "."), "45°00′01.5″"},
-                      TextRow{"DegreesNegative", DegreesText(-30.5, "."), "-30°30′00″"},
-                      TextRow{"DegreesBeyondAnyAngle", DegreesText(1e20, "."), "1E+20°"},
                       TextRow{"LabelDropsTheHash", PointLabel(Named("3#")), "3"},
                       TextRow{"LabelKeepsDashDotUnderscore", PointLabel(Named("P-3.a_1")), "P-3.a_1"},
                       TextRow{"LabelOfChineseNameIsTheNumber", PointLabel(Named("左3#")), "7"},

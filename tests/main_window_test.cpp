@@ -131,7 +131,7 @@ TEST_P(WindowFitsTheScreen, AndScrollsToEveryControl) {
   }
   QScrollArea* area = window_.FormArea();
   std::vector<QWidget*> controls = {window_.Form().Command1(), window_.Form().Command2(), window_.Form().Command3()};
-  for (int n = 1; n <= Form1::kBoxCount; ++n) controls.push_back(window_.Form().Box(n));
+  for (int n = 1; n <= kBoxCount; ++n) controls.push_back(window_.Form().Box(n));
   for (QWidget* control : controls) {
     // The whole control, not only a box's cursor, as ensureWidgetVisible would.
     const QRect onForm = control->geometry();

@@ -195,12 +195,6 @@ TEST(Sketch, NotesSayWhatTheNumbersRestOn) {
   EXPECT_EQ(warning[0]->label, SketchBeyondEnd(s, *warnings.beyondEnd));
 }
 
-TEST(Sketch, DmsText) {
-  EXPECT_EQ(DmsText(112.161972), "112°09′43.1″");
-  EXPECT_EQ(DmsText(0.0), "0°00′00.0″");
-  EXPECT_EQ(DmsText(29.999999), "30°00′00.0″") << "59.99″ carries into the next minute and degree";
-}
-
 TEST(Sketch, SceneLinesCarryKindLabelAndCoordinates) {
   const SketchScene scene = SceneOf(Solver::kCmd1, kZH, {1050, 7.5f, 1e-4f});
   const std::vector<std::string> lines = SceneLines(scene);

@@ -83,7 +83,7 @@ TEST(NumberText, DoesNotFollowTheCLocale) {
   if (set == nullptr) set = std::setlocale(LC_NUMERIC, "C.UTF-8");
   EXPECT_EQ(NumberText(1234.5, "."), "1234.5");
   EXPECT_EQ(SignedText(0.5), " .5");
-  EXPECT_EQ(StationText(12345.678, "K", KmRule::kFloor, MetreRule::kRounded), "K 12+ 345.678");
+  EXPECT_EQ(FootStationText(12345.678), "K 12+ 345.678");
   std::setlocale(LC_NUMERIC, "C");
 }
 
@@ -93,7 +93,7 @@ TEST(NumberText, NeverShowsANonFiniteValue) {
   EXPECT_THROW(NumberText(inf, "."), ArithmeticFault);
   EXPECT_THROW(NumberText(nan, "."), ArithmeticFault);
   EXPECT_THROW(SignedText(-inf), ArithmeticFault);
-  EXPECT_THROW(StationText(inf, "K", KmRule::kTruncate, MetreRule::kExact), ArithmeticFault);
+  EXPECT_THROW(CentreStationText(inf), ArithmeticFault);
 }
 
 class SignedTextRows : public ::testing::TestWithParam<DoubleTextRow> {};
@@ -142,7 +142,7 @@ class StationTextRows : public ::testing::TestWithParam<StationRow> {};
 
 TEST_P(StationTextRows, AllFourForms) {
   const StationRow& r = GetParam();
-  EXPECT_EQ(StationText(r.station, r.prefix, r.km, r.metres), r.expected);
+  EXPECT_EQ(StationText(r.station, {r.prefix, r.km, r.metres}), r.expected);
 }
 
 constexpr KmRule kFloor = KmRule::kFloor;
@@ -189,6 +189,45 @@ INSTANTIATE_TEST_SUITE_P(Rows, DmsRows,
                                            DmsRow{"MinutesNotValidated", 45.7, "46.1666666666667"},
                                            DmsRow{"NegativeEntryMirrorsItsMagnitude", -30.1530, "-30.2583333333333"}),
                          RowName<DmsRow>);
+
+// The one writer of degrees, minutes and seconds, in both its forms: the
+// sketch's tenths and the log's hundredths where needed.
+struct DmsTextRow {
+  const char* name;
+  double degrees;
+  DmsForm form;
+  const char* sep;
+  const char* expected;
+};
+
+class DmsTextRows : public ::testing::TestWithParam<DmsTextRow> {};
+
+TEST_P(DmsTextRows, RoundedOnceAndWritten) {
+  const DmsTextRow& r = GetParam();
+  EXPECT_EQ(DmsText(r.degrees, r.form, r.sep), r.expected);
+}
+
+constexpr DmsForm kTenths = kTenthsOfASecond;
+constexpr DmsForm kHundredths = kHundredthsWhereNeeded;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DmsTextRows,
+    ::testing::Values(DmsTextRow{"TenthsAzimuth", 112.161972, kTenths, ".", "112°09′43.1″"},
+                      DmsTextRow{"TenthsKeepTheirZero", 0.0, kTenths, ".", "0°00′00.0″"},
+                      DmsTextRow{"TenthsCarryIntoTheDegree", 29.999999, kTenths, ".", "30°00′00.0″"},
+                      DmsTextRow{"TenthsNoMinusForAZeroAngle", -0.00001, kTenths, ".", "0°00′00.0″"},
+                      DmsTextRow{"HundredthsWhole", 90, kHundredths, ".", "90°00′00″"},
+                      DmsTextRow{"HundredthsFromPacked", 30.2583333333333, kHundredths, ".", "30°15′30″"},
+                      DmsTextRow{"HundredthsSmall", 0.00833333333333333, kHundredths, ".", "0°00′30″"},
+                      DmsTextRow{"HundredthsOfASecond", 45.0001, kHundredths, ".", "45°00′00.36″"},
+                      DmsTextRow{"HundredthsCommaLocale", 45.0001, kHundredths, ",", "45°00′00,36″"},
+                      DmsTextRow{"HundredthsDropATrailingZero", 45 + 1.5 / 3600, kHundredths, ".", "45°00′01.5″"},
+                      DmsTextRow{"HundredthsKeepALeadingZero", 45 + 1.05 / 3600, kHundredths, ".", "45°00′01.05″"},
+                      DmsTextRow{"HundredthsNegative", -30.5, kHundredths, ".", "-30°30′00″"},
+                      DmsTextRow{"HundredthsCarryIntoTheMinute", 30 + 59.996 / 3600, kHundredths, ".", "30°01′00″"},
+                      DmsTextRow{"BeyondAnyAngleAsANumber", 1e20, kHundredths, ".", "1E+20°"},
+                      DmsTextRow{"BeyondAnyAngleInTenths", -2e6, kTenths, ".", "-2000000°"}),
+    RowName<DmsTextRow>);
 
 TEST(DmsToDegrees, ExactValues) {
   EXPECT_EQ(DmsToDegrees(1.15), 1.25);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "fault.h"
+#include "number_text.h"
 
 namespace capset {
 
@@ -19,15 +19,28 @@ double DmsToDegrees(double packed) {
   return (minutes / 60 + d) + seconds / 3600;
 }
 
-std::string DmsText(double degrees) {
-  // Tenths of a second, rounded once, so 59.96″ carries into the minute.
-  const long long tenths = std::llround(std::fabs(degrees) * 36000);
-  const long long d = tenths / 36000;
-  const long long m = tenths / 600 % 60;
-  const long long t = tenths % 600;
+std::optional<ArithmeticFault> DmsFault(double packed) {
+  return FaultOf(std::fabs(packed) * 10000, FaultPlace::kDms);
+}
+
+std::string DmsText(double degrees, DmsForm form, const std::string& sep) {
+  if (!(std::fabs(degrees) < 1e6)) return NumberText(degrees, sep) + "°";
+  long long perSecond = 1;
+  for (int i = 0; i < form.secondDecimals; ++i) perSecond *= 10;
+  // One product with the whole scale, so each form rounds as it always has.
+  const long long units = std::llround(std::fabs(degrees) * static_cast<double>(3600 * perSecond));
+  const long long seconds = units / perSecond % 60;
+  const long long fraction = units % perSecond;
   auto two = [](long long v) { return (v < 10 ? "0" : "") + std::to_string(v); };
-  return std::string(degrees < 0 ? "-" : "") + std::to_string(d) + "°" + two(m) + "′" + two(t / 10) + "." +
-         std::to_string(t % 10) + "″";
+  std::string text = (degrees < 0 && units != 0 ? "-" : "") + std::to_string(units / (3600 * perSecond)) + "°" +
+                     two(units / (60 * perSecond) % 60) + "′" + two(seconds);
+  if (form.secondDecimals > 0 && !(form.dropZeroFraction && fraction == 0)) {
+    std::string digits = std::to_string(fraction);
+    digits.insert(0, form.secondDecimals - digits.size(), '0');
+    if (form.dropZeroFraction) digits.erase(digits.find_last_not_of('0') + 1);
+    text += sep + digits;
+  }
+  return text + "″";
 }
 
 }  // namespace capset

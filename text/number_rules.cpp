@@ -5,46 +5,11 @@
 #include <string_view>
 #include <system_error>
 
+#include "blanks.h"
 #include "utf8.h"
 
 namespace capset {
 namespace {
-
-// Blanks that may stand around an answer: ASCII white space and the Unicode
-// spaces that a keyboard or a paste brings, the ideographic space U+3000 of
-// a Chinese input method among them.
-bool StartsWithBlank(std::string_view text, std::size_t& length) {
-  static const char32_t kUnicodeBlanks[] = {0x85,   0xA0,   0x1680, 0x2000, 0x2001, 0x2002, 0x2003,
-                                            0x2004, 0x2005, 0x2006, 0x2007, 0x2008, 0x2009, 0x200A,
-                                            0x2028, 0x2029, 0x202F, 0x205F, 0x3000};
-  if (text.empty()) return false;
-  if (text[0] == ' ' || (text[0] >= '\t' && text[0] <= '\r')) {
-    length = 1;
-    return true;
-  }
-  for (char32_t blank : kUnicodeBlanks) {
-    const std::string b = Utf8(blank);
-    if (text.starts_with(b)) {
-      length = b.size();
-      return true;
-    }
-  }
-  return false;
-}
-
-bool EndsWithBlank(std::string_view text, std::size_t& length) {
-  for (std::size_t n = 1; n <= 3 && n <= text.size(); ++n) {
-    if (StartsWithBlank(text.substr(text.size() - n), length) && length == n) return true;
-  }
-  return false;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  std::size_t n = 0;
-  while (StartsWithBlank(text, n)) text.remove_prefix(n);
-  while (EndsWithBlank(text, n)) text.remove_suffix(n);
-  return text;
-}
 
 // The next symbol of `text` in the C form ('0' to '9', '.', '-', '+', 'e'),
 // consumed from `text`; 0 when it is none of them.
@@ -100,7 +65,7 @@ bool WellFormed(std::string_view c) {
 
 // The number in the C form ("-12.5e3"), or nothing when it is none.
 std::optional<std::string> CForm(const std::string& text, const NumberSymbols& symbols) {
-  std::string_view rest = Trimmed(text);
+  std::string_view rest = TrimBlanks(text);
   std::string c;
   while (!rest.empty()) {
     const char symbol = TakeSymbol(rest, symbols);

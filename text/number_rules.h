@@ -1,6 +1,6 @@
 #pragma once
 // How an answer is read as a number. The whole text, blanks around it
-// aside, must be a decimal number in the user's locale: an optional sign,
+// (blanks.h) aside, must be a decimal number in the user's locale: an optional sign,
 // digits with at most one decimal separator (".5" and "5." are numbers), and
 // an optional exponent such as 1E-9. No group separator: a de_DE "1.500" is a
 // mistyped 1,5 far more often than fifteen hundred, so it is refused rather

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "fault.h"
-
 namespace capset {
 
 // nearbyint rounds in the default mode: to nearest, an exact half to even.
 double Round3(double x) { return std::nearbyint(Finite(x * 1000, FaultPlace::kRound3)) / 1000; }
+
+std::optional<ArithmeticFault> Round3Fault(double x) { return FaultOf(x * 1000, FaultPlace::kRound3); }
 
 }  // namespace capset

@@ -1,5 +1,6 @@
 #include "answer_texts.h"
 
+#include "blanks.h"
 #include "fault_texts.h"
 #include "marks.h"
 #include "solver_texts.h"
@@ -14,8 +15,7 @@ std::string BadAnswerMessage(ErrorKind kind, const std::string& why, const std::
 }  // namespace
 
 std::string NotANumberMessage(const std::string& answer, const std::string& prompt) {
-  const bool blank = answer.find_first_not_of(' ') == std::string::npos;
-  return BadAnswerMessage(ErrorKind::kTypeMismatch, blank ? NoNumberReason() : NotANumberReason(answer), prompt);
+  return BadAnswerMessage(ErrorKind::kTypeMismatch, NotANumberReason(answer), prompt);
 }
 
 std::string OutOfRangeMessage(const std::string& answer, const std::string& prompt) {
@@ -40,7 +40,10 @@ std::string RefusedAnswerMessage(Refusal refusal, const std::string& prompt) {
 
 std::string NoNumberReason() { return "没有输入数值。"; }
 
-std::string NotANumberReason(const std::string& text) { return Quoted(text) + "不是数值。"; }
+std::string NotANumberReason(const std::string& text) {
+  // An answer of blanks alone is no answer, whichever blanks they are.
+  return IsBlank(text) ? NoNumberReason() : Quoted(text) + "不是数值。";
+}
 
 std::string OutOfRangeReason(const std::string& text) { return Quoted(text) + "超出数值范围。"; }
 

@@ -21,7 +21,8 @@ std::string FaultOnAnswerMessage(const ArithmeticFault& fault, const std::string
 // A number the computation cannot work with; the question is asked again.
 std::string RefusedAnswerMessage(Refusal refusal, const std::string& prompt);
 
-// Why a typed number is refused; the answer quoted where there is one.
+// Why a typed number is refused; the answer quoted where there is one. A
+// text of blanks alone is no number at all.
 std::string NoNumberReason();
 std::string NotANumberReason(const std::string& text);
 std::string OutOfRangeReason(const std::string& text);

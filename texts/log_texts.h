@@ -17,10 +17,6 @@ inline constexpr const char* kRowHeadings[] = {
     "外侧长度 L",   "内侧中桩桩号", "内侧纵座标 X", "内侧横座标 Y", "内侧长度 L",   "轴线上的点",      "状态",
 };
 
-// Which way the curve turns, in a row's curve column.
-inline constexpr char kRightTurn[] = "右偏";
-inline constexpr char kLeftTurn[] = "左偏";
-
 // A row's status when the cap was placed and both edges found.
 inline constexpr char kRowSolved[] = "计算完成";
 // A station the solver refuses, or whose solve faults: nothing placed.

@@ -12,12 +12,12 @@
 namespace capset {
 
 std::string SketchEndAndTurn(const CapSolution& s) {
-  const bool right = s.solver == Solver::kCmd1 || s.solver == Solver::kCmd3 ||
-                     (s.solver == Solver::kCmd5 && s.design.P > 0);
-  return std::string(s.end == SpiralEnd::kZH ? "ZH 端" : "HZ 端") + "  " + (right ? "右偏" : "左偏");
+  return CurveText(s.end, TurnOf(s.solver, s.design.P), " 端  ");
 }
 
-std::string SketchAxisAzimuth(double azimuth) { return "横轴方位角(中→外) " + DmsText(azimuth); }
+std::string SketchAxisAzimuth(double azimuth) {
+  return "横轴方位角(中→外) " + DmsText(azimuth, kTenthsOfASecond, ".");
+}
 
 std::string SketchCapLength(const CapSolution& s) {
   if (s.inner.status != SideStatus::kSolved || s.outer.status != SideStatus::kSolved) {
@@ -31,20 +31,33 @@ std::string SketchParallelAxis(double Kj) {
 }
 
 std::string SketchToOrigin(SpiralEnd end, double distance) {
-  return std::string(end == SpiralEnd::kZH ? "ZH " : "HZ ") + MetresText(distance);
+  return std::string(SpiralEndName(end)) + " " + MetresText(distance);
 }
 
 std::string SketchScaleLength(double metres) { return NumberText(metres, ".") + " m"; }
 
 std::string SketchBeyondEnd(const CapSolution& s, const BeyondSpiralEnd& beyond) {
   return std::string("超出缓和曲线终点 ") + SpiralEndPointName(s.end) + " " +
-         StationText(beyond.endStation, "K", KmRule::kFloor, MetreRule::kRounded) + "（Ls = " + MetresText(beyond.Ls) + "）";
+         FootStationText(beyond.endStation) + "（Ls = " + MetresText(beyond.Ls) + "）";
 }
 
 std::string SketchSeriesDeparture(const std::vector<SeriesDeparture>& series) {
   double most = 0;
   for (const SeriesDeparture& d : series) most = std::max(most, d.difference);
-  return "级数公式偏离精确回旋线 " + NumberText(std::nearbyint(most * 10000) / 10, ".") + " 毫米";
+  return "级数公式偏离精确回旋线 " + MillimetresText(most);
+}
+
+std::optional<ArithmeticFault> SketchBeyondEndFault(const BeyondSpiralEnd& beyond) {
+  FirstFault first;
+  first(StationFault(beyond.endStation, kFootStationForm));
+  first(MetresFault(beyond.Ls));
+  return first.fault;
+}
+
+std::optional<ArithmeticFault> SketchSeriesDepartureFault(const std::vector<SeriesDeparture>& series) {
+  double most = 0;
+  for (const SeriesDeparture& d : series) most = std::max(most, d.difference);
+  return MillimetresFault(most);
 }
 
 }  // namespace capset

@@ -1,11 +1,13 @@
 #pragma once
 // The plan sketch's own words: the names of what it draws and its notes.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cap_solution.h"
 #include "cap_warnings.h"
+#include "fault.h"
 
 namespace capset {
 
@@ -27,5 +29,8 @@ std::string SketchToOrigin(SpiralEnd end, double distance);       // "ZH 50 m"
 std::string SketchScaleLength(double metres);                     // "10 m"
 std::string SketchBeyondEnd(const CapSolution& solution, const BeyondSpiralEnd& beyond);
 std::string SketchSeriesDeparture(const std::vector<SeriesDeparture>& series);
+// The faults those two would raise (a number too large to show), or nothing.
+std::optional<ArithmeticFault> SketchBeyondEndFault(const BeyondSpiralEnd& beyond);
+std::optional<ArithmeticFault> SketchSeriesDepartureFault(const std::vector<SeriesDeparture>& series);
 
 }  // namespace capset

@@ -39,8 +39,8 @@ std::optional<std::string> SideStatusText(const CapSolution& solution, bool inne
     case SideStatus::kSolved:
       return std::nullopt;
     case SideStatus::kFootOffSpiral:
-      return side + "未计算：其垂足点将位于 " +
-             (solution.end == SpiralEnd::kZH ? "ZH 之前" : "HZ 之后") + "，不在缓和曲线上。";
+      return side + "未计算：其垂足点将位于 " + SpiralEndName(solution.end) +
+             (solution.end == SpiralEnd::kZH ? " 之前" : " 之后") + "，不在缓和曲线上。";
     case SideStatus::kBoundReached:
       return side + "未收敛：迭代 " + std::to_string(kMaxEdgeRounds) + " 次仍未达到要求的精度。";
     case SideStatus::kRanAway:
@@ -82,7 +82,15 @@ const char* NoSolverReasonText(NoSolverReason reason) {
 
 std::string NoSolverNotice(NoSolverReason reason) { return std::string("没有进行计算：") + NoSolverReasonText(reason); }
 
+const char* SpiralEndName(SpiralEnd end) { return end == SpiralEnd::kZH ? "ZH" : "HZ"; }
+
 const char* SpiralEndPointName(SpiralEnd end) { return end == SpiralEnd::kZH ? "HY" : "YH"; }
+
+const char* TurnName(Turn turn) { return turn == Turn::kRight ? "右偏" : "左偏"; }
+
+std::string CurveText(SpiralEnd end, Turn turn, const char* between) {
+  return std::string(SpiralEndName(end)) + between + TurnName(turn);
+}
 
 namespace {
 
@@ -100,7 +108,7 @@ std::string BeyondEndLine(const CapSolution& s, const BeyondSpiralEnd& beyond) {
   std::string points;
   for (CapPoint p : beyond.points) points += (points.empty() ? "" : "、") + std::string(CapPointName(p));
   return std::string("注意：以下各点超出缓和曲线终点 ") + SpiralEndPointName(s.end) + "（" +
-         StationText(beyond.endStation, "K", KmRule::kFloor, MetreRule::kRounded) + "，Ls = A1²/R = " +
+         FootStationText(beyond.endStation) + "，Ls = A1²/R = " +
          MetresText(beyond.Ls) + "），位于圆曲线上：" + points + "。缓和曲线公式在该处不成立，结果仅供参考。";
 }
 
@@ -108,7 +116,7 @@ std::string SeriesLine(const std::vector<SeriesDeparture>& series) {
   std::string points;
   for (const SeriesDeparture& d : series) {
     points += (points.empty() ? "" : "，") + std::string(CapPointName(d.point)) + " " +
-              NumberText(std::nearbyint(d.difference * 10000) / 10, ".") + " 毫米";
+              MillimetresText(d.difference);
   }
   return "注意：缓和曲线级数公式与精确回旋线相差 " + points + "（超过 1 毫米）；显示的结果仍按级数公式计算。";
 }

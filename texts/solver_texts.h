@@ -12,6 +12,7 @@
 #include "fault.h"
 #include "no_solver_reason.h"
 #include "refusals.h"
+#include "turn.h"
 
 namespace capset {
 
@@ -40,8 +41,14 @@ const char* NoSolverReasonText(NoSolverReason reason);
 // A Compute that has no solver to run: why, and what to change.
 std::string NoSolverNotice(NoSolverReason reason);
 
+// "ZH" or "HZ": the end of the spiral a solver measures from.
+const char* SpiralEndName(SpiralEnd end);
 // "HY" or "YH": the end of the spiral away from its origin.
 const char* SpiralEndPointName(SpiralEnd end);
+// "右偏" or "左偏": which way the curve turns.
+const char* TurnName(Turn turn);
+// "ZH 右偏": the spiral end and the turn, the curve a cap lies on.
+std::string CurveText(SpiralEnd end, Turn turn, const char* between = " ");
 
 // One line a warning: the points beyond the spiral's end, naming Ls and
 // the station of its end; the series' departure from the exact clothoid.

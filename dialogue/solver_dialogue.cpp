@@ -1,6 +1,6 @@
 // The solvers as the user meets them: ask, solve, show.
 
-#include "cap_solvers.h"
+#include "solver_dialogue.h"
 
 #include "cap_result.h"
 #include "cap_solve.h"
@@ -30,6 +30,8 @@ std::optional<CapAnswers> AskAnswers(Solver solver, const CapDesign& design, Sol
   return CapAnswers{stored.Kp, stored.DR, stored.Precision};
 }
 
+}  // namespace
+
 std::optional<CapSolution> AskSolveShow(Solver solver, const CapDesign& design, SolverAnswers stored, Seam& seam) {
   if (const std::optional<Refusal> refusal = CheckDesign(solver, design)) {
     seam.reporter.ReportError(RefusedJobMessage(*refusal));
@@ -41,33 +43,6 @@ std::optional<CapSolution> AskSolveShow(Solver solver, const CapDesign& design, 
   WriteResult(ResultTexts(solution, seam.reader.DecimalSeparator()), seam.boxes);
   if (const auto notice = RunNotice(solution, CheckCap(solution))) seam.reporter.ReportNotice(*notice);
   return solution;
-}
-
-}  // namespace
-
-std::optional<CapSolution> Cmd1(double KZH, double X, double Y, double T, double R, double A1, double B, double Kj,
-                                double DegPerRad, double Pi, SolverAnswers answers, Seam& seam) {
-  return AskSolveShow(Solver::kCmd1, {KZH, X, Y, T, R, A1, B, Kj, DegPerRad, Pi, 0}, answers, seam);
-}
-
-std::optional<CapSolution> Cmd2(double KZH, double X, double Y, double T, double R, double A1, double B, double Kj,
-                                double DegPerRad, double Pi, SolverAnswers answers, Seam& seam) {
-  return AskSolveShow(Solver::kCmd2, {KZH, X, Y, T, R, A1, B, Kj, DegPerRad, Pi, 0}, answers, seam);
-}
-
-std::optional<CapSolution> Cmd3(double KHZ, double X, double Y, double T, double R, double A1, double B, double Kj,
-                                double DegPerRad, double Pi, SolverAnswers answers, Seam& seam) {
-  return AskSolveShow(Solver::kCmd3, {KHZ, X, Y, T, R, A1, B, Kj, DegPerRad, Pi, 0}, answers, seam);
-}
-
-std::optional<CapSolution> Cmd4(double KHZ, double X, double Y, double T, double R, double A1, double B, double Kj,
-                                double DegPerRad, double Pi, SolverAnswers answers, Seam& seam) {
-  return AskSolveShow(Solver::kCmd4, {KHZ, X, Y, T, R, A1, B, Kj, DegPerRad, Pi, 0}, answers, seam);
-}
-
-std::optional<CapSolution> Cmd5(double KZH, double X, double Y, double T, double R, double A1, double Kj,
-                                double DegPerRad, double Pi, int16_t P, SolverAnswers answers, Seam& seam) {
-  return AskSolveShow(Solver::kCmd5, {KZH, X, Y, T, R, A1, 90, Kj, DegPerRad, Pi, P}, answers, seam);
 }
 
 }  // namespace capset
