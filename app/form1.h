@@ -45,8 +45,9 @@ class Form1 : public QWidget, public BoxWriter, private SessionObserver {
   void paintEvent(QPaintEvent* event) override;
 
  private slots:
-  void ClickStart();
-  void ClickCompute();
+  // The three buttons' handlers, each handing its click to the session.
+  void Command1_Click();
+  void Command2_Click();
   void command3_click();
 
  private:

@@ -26,6 +26,7 @@
 #include "help_texts.h"
 #include "journal.h"
 #include "log_view.h"
+#include "look.h"
 #include "qt_file_store.h"
 #include "recent_jobs.h"
 #include "session_files.h"
@@ -55,13 +56,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
       separator_(reader.DecimalSeparator()) {
   setObjectName("MainWindow");
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  // The menus, the log and the dialogs speak Chinese in the form's own face:
-  // it reads the same, and the window does not load a second CJK font before
-  // it can show itself.
-  QFont font = this->font();
-  font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC"});
-  font.setPixelSize(12);
-  setFont(font);
+  setFont(PlainFont(12));
 
   formArea_->setObjectName("FormArea");
   formArea_->setWidget(form_);
@@ -69,7 +64,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   // Beside and below the form the area is the form's own light cyan, so a
   // window wider than the form reads as one surface.
   QPalette palette = formArea_->viewport()->palette();
-  palette.setColor(QPalette::Window, QColor(kBackground.r, kBackground.g, kBackground.b));
+  palette.setColor(QPalette::Window, kFormBackground);
   formArea_->viewport()->setPalette(palette);
   formArea_->viewport()->setAutoFillBackground(true);
   setCentralWidget(formArea_);

@@ -13,6 +13,7 @@ add_library(capset_window STATIC
   form1_layout.cpp
   journal.cpp
   log_view.cpp
+  look.cpp
   main_window.cpp
   qt_error_reporter.cpp
   qt_number_reader.cpp

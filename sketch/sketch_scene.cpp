@@ -218,6 +218,11 @@ SketchScene MakeSketch(const CapSolution& s, const CapWarnings& warnings, Sketch
   return scene;
 }
 
+double LabelShift(double low, double high) {
+  if (low > high) return low;
+  return std::clamp(0.0, low, high);
+}
+
 std::vector<std::string> SceneLines(const SketchScene& scene) {
   std::vector<std::string> lines;
   for (const SceneElement& e : scene.elements) {

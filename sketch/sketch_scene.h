@@ -63,6 +63,12 @@ inline constexpr double kSketchLinePixels = 15;
 
 SketchScene MakeSketch(const CapSolution& solution, const CapWarnings& warnings, SketchViewport viewport);
 
+// How far to move a label along one axis of the band so that it stays in
+// it: `low` is the least move that keeps its start in (positive when it
+// sticks out there), `high` the most that keeps its end in. No move when it
+// fits as it is; a label longer than the band keeps its start in view.
+double LabelShift(double low, double high);
+
 // The scene one element a line: "SCENE", the kind, the label, then "X Y"
 // for each point, separated by tabs.
 std::vector<std::string> SceneLines(const SketchScene& scene);
