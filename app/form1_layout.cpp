@@ -3,6 +3,7 @@
 #include <array>
 
 #include "form_texts.h"
+#include "sketch_scene.h"
 
 namespace capset {
 namespace {
@@ -85,6 +86,10 @@ constexpr std::array kLines = std::to_array<LineRow>({
     {"Line6", 1320, 6120, 12960, 6120, 2},
     {"Line7", 1320, 6840, 12960, 6840, 2},
 });
+
+static_assert(TwipsToPixels(kSketchBand.width) == kFormBand.width &&
+                  TwipsToPixels(kSketchBand.height) == kFormBand.height,
+              "the sketch's band is the one the scene is made for");
 
 }  // namespace
 

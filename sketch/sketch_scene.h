@@ -22,6 +22,10 @@ struct SketchViewport {
   double height;
 };
 
+// The band the window gives the sketch: the form's middle band between its
+// red lines, inside the frame (form1_layout.h places it).
+inline constexpr SketchViewport kFormBand{772, 197};
+
 enum class SceneKind { kPoint, kPolyline, kText, kArrow };
 
 // How an element is drawn.

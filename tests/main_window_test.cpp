@@ -104,7 +104,8 @@ class MainWindowTest : public ::testing::Test {
   std::istringstream answers_;
   std::ostringstream prompts_;
   ScriptLines lines_{answers_};
-  ScriptedPrompt prompt_{lines_, prompts_};
+  CommandTable commands_;  // the answers hold no commands
+  ScriptedPrompt prompt_{lines_, prompts_, commands_};
   QtNumberReader reader_;
   RecordingReporter reporter_;
   QTemporaryDir dataFolder_;

@@ -29,7 +29,7 @@ struct ReplayRow {
 };
 
 // Compute before any Start: no solver, and the notice that says so.
-const std::string kNoSolver = "SOLVER none\nMESSAGE " + OneLine(NoSolverNotice(NoSolverReason::kNoJob)) + "\n";
+const std::string kNoSolver = "SOLVER none\nNOTICE " + OneLine(NoSolverNotice(NoSolverReason::kNoJob)) + "\n";
 
 class ScriptTranscript : public ::testing::TestWithParam<ReplayRow> {};
 
@@ -73,7 +73,9 @@ TEST_P(ScriptedPromptRows, AnswersFromTheScript) {
   std::istringstream in(r.script);
   std::ostringstream out;
   ScriptLines lines(in);
-  ScriptedPrompt prompt(lines, out);
+  std::ostringstream unused;
+  const DialogueReplay target(lines, unused, {});
+  ScriptedPrompt prompt(lines, out, target.Commands());
 
   const std::optional<std::string> answer = prompt.Ask(kAskR);
   EXPECT_EQ(out.str(), std::string("PROMPT ") + kAskR + "\n");
@@ -100,12 +102,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, ScriptedPromptRows,
                                            PromptRow{"ChineseTextPassesThrough", "十二\n", true, "十二", nullptr}),
                          RowName<PromptRow>);
 
-TEST(PrintingReporter, PrintsEachMessageOnOneLine) {
+TEST(PrintingReporter, PrintsAnErrorAndANoticeEachOnOneLine) {
   std::ostringstream out;
   PrintingReporter reporter(out);
   reporter.ReportError("类型不匹配\n请输入缓直点桩号 Kz");
   reporter.ReportNotice("a\r\nb");
-  EXPECT_EQ(out.str(), "MESSAGE 类型不匹配 请输入缓直点桩号 Kz\nMESSAGE a b\n");
+  EXPECT_EQ(out.str(), "MESSAGE 类型不匹配 请输入缓直点桩号 Kz\nNOTICE a b\n");
 }
 
 }  // namespace
