@@ -59,7 +59,7 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
   RowTexts t;
   t[kNumberColumn] = std::to_string(r.number);
   t[kNameColumn] = r.name;
-  t[kSolverColumn] = SolverName(r.solver);
+  t[kSolverColumn] = SolverKindText(r.solver);
   t[kCurveColumn] = CurveText(EndOf(r.solver), TurnOf(r.solver, r.design.P));
   t[kKjColumn] = CentreStationText(r.design.Kj);
   t[kBColumn] = DmsText(r.design.B, kHundredthsWhereNeeded, sep);

@@ -14,7 +14,7 @@ namespace capset {
 enum RowColumn : int {
   kNumberColumn,
   kNameColumn,
-  kSolverColumn,         // Cmd1 ... Cmd5
+  kSolverColumn,         // the solver in the user's words: "ZH 端 斜交"
   kCurveColumn,          // spiral end and turn: "ZH 右偏"
   kCentreStationColumn,  // Text13
   kKjColumn,             // the design station whose tangent sets the axis, as Text26 shows it

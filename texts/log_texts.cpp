@@ -5,6 +5,10 @@
 
 namespace capset {
 
+std::string SolverKindText(Solver solver) {
+  return std::string(SpiralEndName(EndOf(solver))) + " 端 " + (solver == Solver::kCmd5 ? "正交" : "斜交");
+}
+
 std::string RefusedRowStatus(Refusal refusal) { return std::string("未计算：") + RefusalText(refusal); }
 
 std::string FaultRowStatus(const ArithmeticFault& fault) {

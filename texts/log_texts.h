@@ -17,6 +17,11 @@ inline constexpr const char* kRowHeadings[] = {
     "外侧长度 L",   "内侧中桩桩号", "内侧纵座标 X", "内侧横座标 Y", "内侧长度 L",   "轴线上的点",      "状态",
 };
 
+// The solver of a row in the user's words: the spiral end it measures from
+// and whether the cap is skewed or square ("ZH 端 斜交", "ZH 端 正交"); the
+// curve column says which way the curve turns.
+std::string SolverKindText(Solver solver);
+
 // A row's status when the cap was placed and both edges found.
 inline constexpr char kRowSolved[] = "计算完成";
 // A station the solver refuses, or whose solve faults: nothing placed.
