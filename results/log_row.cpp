@@ -1,11 +1,11 @@
 #include "log_row.h"
 
-#include "cap_result.h"
 #include "angle_text.h"
+#include "cap_result.h"
 #include "log_texts.h"
-#include "number_text.h"
 #include "sketch_texts.h"
 #include "solver_texts.h"
+#include "number_text.h"
 #include "station_text.h"
 
 namespace capset {
@@ -13,16 +13,13 @@ namespace {
 
 static_assert(std::size(kRowHeadings) == kRowColumnCount);
 
-// "P1(-3.5) X 1030.54 Y 2044.847; P2(3.5) X … Y …"
 std::string AxisPointsText(const std::vector<AxisPoint>& points, const std::string& sep) {
-  std::string text;
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    const AxisPoint& p = points[i];
-    if (i > 0) text += "; ";
-    text += "P" + std::to_string(i + 1) + "(" + NumberText(p.offset, sep) + ") X " + CoordinateText(p.point.X, sep) +
-            " Y " + CoordinateText(p.point.Y, sep);
+  std::vector<std::string> texts;
+  for (const AxisPoint& p : points) {
+    texts.push_back(AxisPointText(static_cast<int>(texts.size()) + 1, NumberText(p.offset, sep),
+                                  CoordinateText(p.point.X, sep), CoordinateText(p.point.Y, sep)));
   }
-  return text;
+  return AxisPointsListText(texts);
 }
 
 }  // namespace
@@ -44,15 +41,7 @@ bool FullySolved(const CapRecord& record) {
 std::string RowStatusText(const CapRecord& record) {
   if (const auto* refusal = std::get_if<Refusal>(&record.outcome)) return RefusedRowStatus(*refusal);
   if (const auto* fault = std::get_if<ArithmeticFault>(&record.outcome)) return FaultRowStatus(*fault);
-  const CapSolution& solution = *record.Solution();
-  std::string status;
-  for (bool inner : {true, false}) {
-    if (const auto why = SideStatusText(solution, inner)) status += (status.empty() ? "" : " ") + *why;
-  }
-  if (status.empty()) status = kRowSolved;
-  if (record.warnings.beyondEnd) status += "；" + SketchBeyondEnd(solution, *record.warnings.beyondEnd);
-  if (!record.warnings.series.empty()) status += "；" + SketchSeriesDeparture(record.warnings.series);
-  return status;
+  return PlacedRowStatus(*record.Solution(), record.warnings);
 }
 
 RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {

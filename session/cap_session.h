@@ -12,7 +12,8 @@
 #include "cap_job.h"
 #include "cap_log.h"
 #include "cap_solution.h"
-#include "job_file.h"
+#include "job_file_problem.h"
+#include "typed_start.h"
 #include "seam.h"
 
 namespace capset {

@@ -3,7 +3,10 @@
 // files) and a row's status.
 
 #include <string>
+#include <vector>
 
+#include "cap_solution.h"
+#include "cap_warnings.h"
 #include "fault.h"
 #include "refusals.h"
 
@@ -24,8 +27,16 @@ std::string SolverKindText(Solver solver);
 
 // A row's status when the cap was placed and both edges found.
 inline constexpr char kRowSolved[] = "计算完成";
+// A placed cap's status: solved, or which side is not and why; then the
+// warnings, as the sketch words them.
+std::string PlacedRowStatus(const CapSolution& solution, const CapWarnings& warnings);
 // A station the solver refuses, or whose solve faults: nothing placed.
 std::string RefusedRowStatus(Refusal refusal);
 std::string FaultRowStatus(const ArithmeticFault& fault);
+
+// The axis points column: "P1(-3.5) X 1030.54 Y 2044.847; P2(3.5) X … Y …",
+// from the texts of each point's offset and coordinates.
+std::string AxisPointText(int number, const std::string& offset, const std::string& X, const std::string& Y);
+std::string AxisPointsListText(const std::vector<std::string>& points);
 
 }  // namespace capset

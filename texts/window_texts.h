@@ -33,8 +33,10 @@ inline constexpr char kExportFileName[] = "盖梁结果.csv";
 inline constexpr char kCsvFilter[] = "CSV 文件 (*.csv)";
 inline constexpr char kDatFilter[] = "CASS 点文件 (*.dat)";
 
-// The batch dialog.
+// The batch dialog; its window title is the program's, then the separator,
+// then its own.
 inline constexpr char kBatchTitle[] = "批量计算";
+inline constexpr char kTitleSeparator[] = " — ";
 inline constexpr char kAxisLabel[] = "盖梁横轴：";
 inline constexpr char kParallelAxis[] = "与设计盖梁平行（在 Kj 处与中线成交角 B，与“计算”相同）";
 inline constexpr char kOwnAxis[] = "各盖梁在本身桩号处与中线成交角 B（Kj = Kp）";
