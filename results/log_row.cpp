@@ -16,8 +16,11 @@ static_assert(std::size(kRowHeadings) == kRowColumnCount);
 std::string AxisPointsText(const std::vector<AxisPoint>& points, const std::string& sep) {
   std::vector<std::string> texts;
   for (const AxisPoint& p : points) {
-    texts.push_back(AxisPointText(static_cast<int>(texts.size()) + 1, NumberText(p.offset, sep),
-                                  CoordinateText(p.point.X, sep), CoordinateText(p.point.Y, sep)));
+    // One text after the other, so a fault is always that of the first.
+    const std::string offset = NumberText(p.offset, sep);
+    const std::string X = CoordinateText(p.point.X, sep);
+    const std::string Y = CoordinateText(p.point.Y, sep);
+    texts.push_back(AxisPointText(static_cast<int>(texts.size()) + 1, offset, X, Y));
   }
   return AxisPointsListText(texts);
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "number_rules.h"
 #include "transcript.h"
 
 namespace capset::testing {
@@ -96,6 +97,17 @@ inline std::vector<CorpusCase> ReadCorpus() {
     }
   }
   return cases;
+}
+
+// The symbols the window reads from each locale of the corpus, for the
+// dialogue played without the toolkit (the window tests check them against
+// the toolkit's).
+inline NumberSymbols SymbolsOf(const std::string& locale) {
+  if (locale == "de_DE") return {.decimal = ","};
+  if (locale == "ar_EG") {
+    return {.decimal = "\u066B", .minus = "\u061C-", .plus = "\u061C+", .exponent = "\u0627\u0633", .zeroDigit = U'\u0660'};
+  }
+  return {};
 }
 
 inline std::string CorpusCaseName(const ::testing::TestParamInfo<CorpusCase>& info) { return info.param.name; }

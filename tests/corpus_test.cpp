@@ -11,16 +11,6 @@
 namespace capset::testing {
 namespace {
 
-// The symbols the window reads from each locale of the corpus (the window
-// tests check them against the toolkit's).
-NumberSymbols SymbolsOf(const std::string& locale) {
-  if (locale == "de_DE") return {.decimal = ","};
-  if (locale == "ar_EG") {
-    return {.decimal = "\u066B", .minus = "\u061C-", .plus = "\u061C+", .exponent = "\u0627\u0633", .zeroDigit = U'\u0660'};
-  }
-  return {};
-}
-
 class CorpusInDialogue : public ::testing::TestWithParam<CorpusCase> {};
 
 TEST_P(CorpusInDialogue, TranscriptIsUnchanged) {

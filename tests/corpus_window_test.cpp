@@ -3,9 +3,12 @@
 // the log's rows agree with the boxes.
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <sstream>
+#include <tuple>
 
 #include "corpus.h"
+#include "qt_number_reader.h"
 #include "window_replay.h"
 
 namespace capset::testing {
@@ -23,6 +26,21 @@ TEST_P(CorpusInWindow, TranscriptAndFilesAreUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusInWindow, ::testing::ValuesIn(ReadCorpus()), CorpusCaseName);
+
+// The dialogue plays the corpus with the symbols the toolkit gives each of
+// its locales.
+TEST(CorpusLocales, DialogueSymbolsAreTheToolkits) {
+  for (const char* name : {"zh_CN", "de_DE", "ar_EG"}) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(name));
+    const NumberSymbols qt = QtNumberReader().Symbols();
+    QLocale::setDefault(saved);
+    const NumberSymbols ours = SymbolsOf(name);
+    EXPECT_EQ(std::tie(qt.decimal, qt.minus, qt.plus, qt.exponent, qt.zeroDigit),
+              std::tie(ours.decimal, ours.minus, ours.plus, ours.exponent, ours.zeroDigit))
+        << name;
+  }
+}
 
 }  // namespace
 }  // namespace capset::testing

@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <random>
 
 #include "angle_text.h"
 #include "fault.h"
@@ -77,14 +82,47 @@ TEST(NumberText, LocaleSeparatorAndEcho) {
 }
 
 // The toolkit sets the C locale from the environment; a de_DE C locale must
-// not put a comma into a station or an echo written with ".".
+// not put a comma into a number, a station or an echo written with ".".
 TEST(NumberText, DoesNotFollowTheCLocale) {
-  const char* set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-  if (set == nullptr) set = std::setlocale(LC_NUMERIC, "C.UTF-8");
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine (scripts/install-deps generates it)";
+  }
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "the locale writes a comma, so the test can fail";
   EXPECT_EQ(NumberText(1234.5, "."), "1234.5");
+  EXPECT_EQ(NumberText(7.3f, "."), "7.3");
+  EXPECT_EQ(NumberText(1.5e-7, "."), "1.5E-07");
   EXPECT_EQ(SignedText(0.5), " .5");
   EXPECT_EQ(FootStationText(12345.678), "K 12+ 345.678");
+  EXPECT_EQ(FixedCoordinateText(1030.54), "1030.540");
+  EXPECT_EQ(DmsText(45.0001, kHundredthsWhereNeeded, "."), "45°00′00.36″");
   std::setlocale(LC_NUMERIC, "C");
+}
+
+// The digits of the general form are those printf's "%.15G" (or "%.7G"
+// for a float) writes in the C locale, whatever the double: the window's
+// form, which the text forms now reach through std::to_chars.
+TEST(NumberText, WritesTheDigitsPrintfWritesForAnyValue) {
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> typed(-1e5, 1e5);
+  for (int i = 0; i < 200000; ++i) {
+    // Every other value is any double at all, the others one as typed: a
+    // few decimals of a station, a coordinate or a precision.
+    double value;
+    std::uint64_t bits = random();
+    std::memcpy(&value, &bits, sizeof value);
+    if (i % 2 == 1) {
+      const double scale = std::pow(10.0, static_cast<int>(bits % 12) - 4);
+      value = std::round(typed(random) * scale) / scale;
+    }
+    if (!std::isfinite(value) || value == 0) continue;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.15G", value);
+    ASSERT_EQ(NumberText(value, "."), expected) << bits;
+    const float single = static_cast<float>(value);
+    if (!std::isfinite(single) || single == 0) continue;
+    std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(single));
+    ASSERT_EQ(NumberText(single, "."), expected) << bits;
+  }
 }
 
 TEST(NumberText, NeverShowsANonFiniteValue) {

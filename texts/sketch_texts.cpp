@@ -37,8 +37,10 @@ std::string SketchToOrigin(SpiralEnd end, double distance) {
 std::string SketchScaleLength(double metres) { return NumberText(metres, ".") + " m"; }
 
 std::string SketchBeyondEnd(const CapSolution& s, const BeyondSpiralEnd& beyond) {
-  return std::string("超出缓和曲线终点 ") + SpiralEndPointName(s.end) + " " +
-         FootStationText(beyond.endStation) + "（Ls = " + MetresText(beyond.Ls) + "）";
+  // The station first, then Ls: a fault is always that of the first.
+  const std::string station = FootStationText(beyond.endStation);
+  const std::string Ls = MetresText(beyond.Ls);
+  return std::string("超出缓和曲线终点 ") + SpiralEndPointName(s.end) + " " + station + "（Ls = " + Ls + "）";
 }
 
 std::string SketchSeriesDeparture(const std::vector<SeriesDeparture>& series) {

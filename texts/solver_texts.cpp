@@ -107,9 +107,10 @@ const char* CapPointName(CapPoint point) {
 std::string BeyondEndLine(const CapSolution& s, const BeyondSpiralEnd& beyond) {
   std::string points;
   for (CapPoint p : beyond.points) points += (points.empty() ? "" : "、") + std::string(CapPointName(p));
-  return std::string("注意：以下各点超出缓和曲线终点 ") + SpiralEndPointName(s.end) + "（" +
-         FootStationText(beyond.endStation) + "，Ls = A1²/R = " +
-         MetresText(beyond.Ls) + "），位于圆曲线上：" + points + "。缓和曲线公式在该处不成立，结果仅供参考。";
+  const std::string station = FootStationText(beyond.endStation);
+  const std::string Ls = MetresText(beyond.Ls);
+  return std::string("注意：以下各点超出缓和曲线终点 ") + SpiralEndPointName(s.end) + "（" + station +
+         "，Ls = A1²/R = " + Ls + "），位于圆曲线上：" + points + "。缓和曲线公式在该处不成立，结果仅供参考。";
 }
 
 std::string SeriesLine(const std::vector<SeriesDeparture>& series) {
