@@ -16,8 +16,8 @@ add_library(capset_window STATIC
   look.cpp
   main_window.cpp
   qt_error_reporter.cpp
-  qt_number_reader.cpp
   qt_file_store.cpp
+  qt_number_reader.cpp
   qt_prompt.cpp
   recent_jobs.cpp
   sketch_view.cpp

@@ -27,8 +27,9 @@ std::optional<Solver> ChooseSolver(const CapJob& job);
 // Why no solver applies to the job.
 NoSolverReason WhyNoSolver(const CapJob& job);
 
-// The job's values as Compute hands them to `solver`: its spiral end's
-// station, B (90 for the square cap) and P (read by the square cap only).
+// The job's values as Compute and the batch hand them to `solver`: its
+// spiral end's station, B (90 for the square cap) and P (read by the square
+// cap only). The one way from the job to a solver's design.
 CapDesign DesignFor(Solver solver, const CapJob& job);
 
 // Compute: runs the chosen solver (ask, solve, show). Returns the cap's

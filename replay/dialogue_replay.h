@@ -56,7 +56,7 @@ class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObs
   std::optional<SketchScene> scene_;
   std::array<std::string, kBoxCount> boxes_{};
   TargetActions actions_;
-  ScriptContext context_{session_, out_};
+  ScriptContext context_{session_, out_, reader_};
 };
 
 // Plays `script` and returns the transcript.

@@ -3,16 +3,6 @@
 #include "script.h"
 
 namespace capset {
-namespace {
-
-// A row that runs `action`, or a word the target does not run.
-template <typename Action, typename Run>
-CommandTable::Handler Runs(const Action& action, Run run) {
-  if (!action) return nullptr;
-  return run;
-}
-
-}  // namespace
 
 void AddScriptCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context) {
   AddStartCommands(table, actions);
@@ -23,9 +13,12 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
 
 void AddStartCommands(CommandTable& table, const TargetActions& actions) {
   using enum CommandTable::Argument;
-  table.Add(kStartLine, kNone, Runs(actions.start, [&actions](const std::string&, ScriptLines&) { actions.start(); }));
-  table.Add(kComputeLine, kNone,
-            Runs(actions.compute, [&actions](const std::string&, ScriptLines&) { actions.compute(); }));
+  auto click = [](const std::function<void()>& action) -> CommandTable::Handler {
+    if (!action) return nullptr;
+    return [&action](const std::string&, ScriptLines&) { action(); };
+  };
+  table.Add(kStartLine, kNone, click(actions.start));
+  table.Add(kComputeLine, kNone, click(actions.compute));
   // Taken by a prompt; with no prompt open there is nothing to cancel.
   table.Add(kCancelLine, kNone, nullptr);
 }

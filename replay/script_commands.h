@@ -17,6 +17,7 @@
 #include "cap_session.h"
 #include "command_table.h"
 #include "export_formats.h"
+#include "seam.h"
 #include "sketch_scene.h"
 
 namespace capset {
@@ -35,10 +36,13 @@ struct TargetActions {
   std::function<void(const std::string& path)> shot;
 };
 
-// What every command reaches, whichever target plays the script.
+// What every command reaches, whichever target plays the script: the
+// session, where the transcript goes, and the user's number rules for the
+// numbers a command line carries.
 struct ScriptContext {
   CapSession& session;
   std::ostream& out;
+  const NumberReader& reader;
 };
 
 // Every row of the language.

@@ -42,8 +42,8 @@ class DefaultLocaleScope {
 // the file dialog.
 class WindowTarget : public ScriptTarget {
  public:
-  WindowTarget(MainWindow& window, CommandTable& commands, std::ostream& out, std::string sep)
-      : window_(window), commands_(commands), sep_(std::move(sep)), context_{window.Session(), out} {
+  WindowTarget(MainWindow& window, CommandTable& commands, std::ostream& out, const NumberReader& reader)
+      : window_(window), commands_(commands), sep_(reader.DecimalSeparator()), context_{window.Session(), out, reader} {
     actions_.start = [this] { window_.Form().Command1()->click(); };
     actions_.compute = [this] { window_.Form().Command2()->click(); };
     actions_.batch = [this](const BatchInput& input) {
@@ -96,7 +96,7 @@ void Replay(std::istream& script, std::ostream& out, const std::string& localeNa
   SolverPrinter solverPrinter(out);
   window.Session().AddObserver(&solverPrinter);
   window.show();
-  WindowTarget target(window, commands, out, reader.DecimalSeparator());
+  WindowTarget target(window, commands, out, reader);
   PlayScript(lines, target, out);
 }
 
