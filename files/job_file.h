@@ -20,7 +20,7 @@ struct JobFile {
   std::optional<BatchInput> batch;
   // Where each field stood in the file read ("start.KZH" → its line), so a
   // field that Start refuses later can be found; not part of the job.
-  std::map<std::string, int> fieldLines;
+  std::map<std::string, int> fieldLines = {};
 
   bool operator==(const JobFile& other) const { return start == other.start && batch == other.batch; }
   int LineOf(const std::string& field) const {

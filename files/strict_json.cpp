@@ -32,9 +32,9 @@ class Checker : public nlohmann::json_sax<Json> {
   bool string(string_t&) override { return Value(); }
   bool binary(binary_t&) override { return Value(); }
 
-  bool start_object(std::size_t) override { return Open(true); }
+  bool start_object(std::size_t) override { return Open(); }
   bool end_object() override { return Close(); }
-  bool start_array(std::size_t) override { return Open(false); }
+  bool start_array(std::size_t) override { return Open(); }
   bool end_array() override { return Close(); }
 
   bool key(string_t& key) override {
@@ -70,9 +70,8 @@ class Checker : public nlohmann::json_sax<Json> {
 
  private:
   struct Level {
-    bool object;
-    std::set<std::string> keys;
-    std::string key;  // the key being read
+    std::set<std::string> keys;  // of an object; an array has none
+    std::string key;             // the key being read
   };
 
   int Line() const {
@@ -80,9 +79,9 @@ class Checker : public nlohmann::json_sax<Json> {
     return LineAt(text_, at < 0 ? text_.size() : static_cast<std::size_t>(at));
   }
   bool Value() { return true; }
-  bool Open(bool object) {
+  bool Open() {
     if (static_cast<int>(levels_.size()) >= maxDepth_) return Refuse({JobFileFault::kTooDeep, "", Line(), ""});
-    levels_.push_back({object, {}, {}});
+    levels_.push_back({});
     return true;
   }
   bool Close() {

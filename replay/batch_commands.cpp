@@ -25,7 +25,7 @@ BatchInput ReadBatchBlock(ScriptLines& lines, const CommandTable& commands, std:
   while (std::optional<std::string> line = lines.Next()) {
     if (commands.IsCommandLine(*line)) {
       // "@end" closes the block; any other command ends it and is run.
-      if (line->substr(0, line->find_first_of(" \t")) != kEndLine) lines.PutBack(std::move(*line));
+      if (CommandWord(*line) != kEndLine) lines.PutBack(std::move(*line));
       break;
     }
     std::string value;

@@ -20,6 +20,11 @@ std::pair<std::string, std::string> SplitWord(const std::string& text) {
 
 }  // namespace
 
+std::string CommandWord(const std::string& line) {
+  if (line.empty() || IsBlank(line[0])) return "";
+  return SplitWord(line).first;
+}
+
 void CommandTable::Add(const std::string& words, Argument argument, Handler handler) {
   auto [first, second] = SplitWord(words);
   Row row{std::move(first), std::move(second), argument, std::move(handler)};
@@ -32,10 +37,8 @@ void CommandTable::Add(const std::string& words, Argument argument, Handler hand
 }
 
 bool CommandTable::IsCommandLine(const std::string& line) const {
-  // A command's word starts the line: "  @start" is an answer as typed.
-  if (line.empty() || IsBlank(line[0])) return false;
-  const std::string first = SplitWord(line).first;
-  return std::ranges::any_of(rows_, [&](const Row& r) { return r.first == first; });
+  const std::string first = CommandWord(line);
+  return !first.empty() && std::ranges::any_of(rows_, [&](const Row& r) { return r.first == first; });
 }
 
 bool CommandTable::Run(const std::string& line, ScriptLines& lines) const {

@@ -19,6 +19,10 @@ namespace capset {
 
 class ScriptLines;
 
+// The word a command line starts with: up to the first blank or tab; empty
+// for a line that starts with a blank (an answer as typed).
+std::string CommandWord(const std::string& line);
+
 class CommandTable {
  public:
   enum class Argument { kNone, kRequired };

@@ -35,7 +35,7 @@ std::string OneLine(const std::string& text) {
 namespace {
 
 // "@cancel" is a command like any other: its first word decides.
-bool IsCancel(const std::string& line) { return line.substr(0, line.find_first_of(" \t")) == kCancelLine; }
+bool IsCancel(const std::string& line) { return CommandWord(line) == kCancelLine; }
 
 }  // namespace
 

@@ -36,7 +36,7 @@ struct JobFileProblem {
   JobFileFault fault;
   std::string field;  // the key, "start.KZH"; empty for the file as a whole
   int line = 0;       // the line of the file it is on, from 1; 0 when none is known
-  std::string text;   // see the fault
+  std::string text = {};  // see the fault
 
   bool operator==(const JobFileProblem&) const = default;
 };
