@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app_title.h"
-#include "texts.h"
+#include "window_texts.h"
 
 namespace capset {
 
@@ -25,7 +25,7 @@ BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* pa
       offsets_(new QLineEdit),
       stations_(new QPlainTextEdit) {
   setObjectName("BatchDialog");
-  setWindowTitle(QString::fromUtf8(kAppTitle) + " — " + QString::fromUtf8(kBatchTitle));
+  setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(kTitleSeparator) + QString::fromUtf8(kBatchTitle));
 
   auto* axis = new QButtonGroup(this);
   axis->addButton(parallel_);

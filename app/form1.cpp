@@ -13,57 +13,15 @@
 
 #include "app_title.h"
 #include "form1_layout.h"
+#include "look.h"
 #include "sketch_view.h"
 
 namespace capset {
 namespace {
 
-QColor ToQColor(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
-
 QRect ToPixels(TwipRect r) {
   return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top),
                TwipsToPixels(r.width), TwipsToPixels(r.height));
-}
-
-// Near equivalents of the form's Windows fonts, sized in pixels so that the
-// text keeps its place in the twip rectangles whatever the screen's dpi:
-// 8.25 pt is 11 px at 96 dpi, 12 pt is 16 px, 15 pt is 20 px.
-//
-// WenQuanYi Micro Hei comes first for the sans roles because its line is
-// 13 px at 11 px: two caption lines fill a 25 px label (375 twips) with only
-// the empty bottom row of the descent cut. Noto Sans CJK needs 16 px a line
-// and would lose half the second line.
-QFont FontFor(FontRole role) {
-  QFont font;
-  switch (role) {
-    case FontRole::kSmallSans:
-      font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC"});
-      font.setPixelSize(11);
-      break;
-    case FontRole::kLargeSans:
-      font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC"});
-      font.setPixelSize(16);
-      break;
-    case FontRole::kHeadingSerif:
-      font.setFamilies({"Noto Serif CJK SC", "WenQuanYi Micro Hei"});
-      font.setPixelSize(20);
-      break;
-  }
-  font.setBold(true);
-  return font;
-}
-
-// The captions' blanks were set for ideographs 12 px wide. At 11 px an
-// ideograph is 11 px, and then a caption such as "   缓和曲线          起点 ..."
-// pulls the first ideograph of its second phrase up onto the first line.
-// One pixel of tracking restores the 12 px pitch, and every caption breaks
-// at its run of blanks again.
-QFont CaptionFont(FontRole role) {
-  QFont font = FontFor(role);
-  if (role == FontRole::kSmallSans) {
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
-  }
-  return font;
 }
 
 }  // namespace
@@ -81,7 +39,7 @@ Form1::Form1(Prompt& prompt, const NumberReader& reader,
                TwipsToPixels(kClientHeightTwips));
 
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, ToQColor(kBackground));
+  palette.setColor(QPalette::Window, kFormBackground);
   setPalette(palette);
   setAutoFillBackground(true);
 
@@ -107,7 +65,7 @@ void Form1::BuildControls() {
         // Outputs only: the user can focus, select and copy, but what a box
         // shows always comes from Start or a solver.
         box->setReadOnly(true);
-        box->setFont(FontFor(row.font));
+        box->setFont(FormFont(row.font));
         // "Text12" is box 12.
         const int number = QString::fromUtf8(row.name).sliced(4).toInt();
         boxes_.at(number - 1) = box;
@@ -125,7 +83,7 @@ void Form1::BuildControls() {
       }
       case ControlKind::kButton: {
         auto* button = new QPushButton(caption, this);
-        button->setFont(FontFor(row.font));
+        button->setFont(FormFont(row.font));
         widget = button;
         break;
       }
@@ -150,8 +108,8 @@ void Form1::BuildControls() {
   command1_ = findChild<QPushButton*>("Command1");
   command2_ = findChild<QPushButton*>("Command2");
   command3_ = findChild<QPushButton*>("Command3");
-  connect(command1_, &QPushButton::clicked, this, &Form1::ClickStart);
-  connect(command2_, &QPushButton::clicked, this, &Form1::ClickCompute);
+  connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
   connect(command3_, &QPushButton::clicked, this, &Form1::command3_click);
 }
 
@@ -180,7 +138,7 @@ void Form1::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   for (const LineRow& line : Form1Lines()) {
     // Square caps close the corners where the 3 px frame lines meet.
-    QPen pen(ToQColor(kLineColour), line.widthPx, Qt::SolidLine,
+    QPen pen(kFormLines, line.widthPx, Qt::SolidLine,
              Qt::SquareCap);
     painter.setPen(pen);
     painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1),
@@ -194,9 +152,9 @@ void Form1::CapComputed(const CapSolution& solution) { sketch_->ShowCap(solution
 // their boxes.
 void Form1::StartCompleted() { sketch_->Clear(); }
 
-void Form1::ClickStart() { session_.Start(); }
+void Form1::Command1_Click() { session_.Start(); }
 
-void Form1::ClickCompute() { session_.Compute(); }
+void Form1::Command2_Click() { session_.Compute(); }
 
 // End: nothing to save and nothing to ask; the event loop stops at once.
 void Form1::command3_click() { QApplication::quit(); }

@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 
+#include "boxes.h"
 #include "cap_session.h"
 #include "seam.h"
 
@@ -23,8 +24,6 @@ class Form1 : public QWidget, public BoxWriter, private SessionObserver {
   Q_OBJECT
 
  public:
-  static constexpr int kBoxCount = 26;
-
   Form1(Prompt& prompt, const NumberReader& reader, ErrorReporter& reporter,
         QWidget* parent = nullptr);
 
@@ -46,8 +45,9 @@ class Form1 : public QWidget, public BoxWriter, private SessionObserver {
   void paintEvent(QPaintEvent* event) override;
 
  private slots:
-  void ClickStart();
-  void ClickCompute();
+  // The three buttons' handlers, each handing its click to the session.
+  void Command1_Click();
+  void Command2_Click();
   void command3_click();
 
  private:

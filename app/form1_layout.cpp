@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "app_title.h"
+#include "form_texts.h"
+#include "sketch_scene.h"
 
 namespace capset {
 namespace {
@@ -10,9 +11,8 @@ namespace {
 using enum ControlKind;
 using enum FontRole;
 
-// Rows grouped as the form lists them: boxes, labels, buttons. The blanks in
-// the captions are part of them: they push the second phrase of a caption
-// onto the label's second line.
+// Rows grouped as the form lists them: boxes, labels, buttons. The captions
+// are in form_texts.h, named for what they label.
 constexpr std::array kControls = std::to_array<ControlRow>({
     {"Text1", kBox, "", {4680, 1170, 1695, 285}, 1, kSmallSans},
     {"Text2", kBox, "", {8400, 1170, 1695, 285}, 2, kSmallSans},
@@ -42,38 +42,38 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     {"Text26", kBox, "", {10320, 1680, 1695, 285}, 56, kSmallSans},
 
     {"Label1", kLabel, kAppTitle, {5040, 360, 4455, 375}, 0, kHeadingSerif},
-    {"Label2", kLabel, "   缓和曲线          起点 (ZH)  桩号", {3240, 1080, 1455, 375}, 4, kSmallSans},
-    {"Label3", kLabel, "     缓和曲线        终点  (HZ)  桩号", {6960, 1080, 1455, 375}, 5, kSmallSans},
-    {"Label4", kLabel, "      缓和曲线                 起点  (ZH) 切线数值", {2880, 2520, 1815, 375}, 6, kSmallSans},
-    {"Label5", kLabel, "      缓和曲线               终点  (HZ) 切线数值", {6600, 2520, 1815, 375}, 8, kSmallSans},
-    {"Label6", kLabel, " 平曲线     半径 R", {1440, 6240, 735, 375}, 10, kSmallSans},
-    {"Label7", kLabel, "       缓和曲线                起点 (ZH)  纵座标 X", {2880, 1560, 1815, 375}, 12, kSmallSans},
-    {"Label8", kLabel, "      缓和曲线             终点(HZ) 纵座标 X", {6720, 1560, 1695, 375}, 13, kSmallSans},
-    {"Label9", kLabel, "        缓和曲线              起点 (ZH)  横座标 Y", {2880, 2040, 1695, 375}, 14, kSmallSans},
-    {"Label10", kLabel, "        缓和曲线             终点 (HZ)  横座标 Y", {6600, 2040, 1815, 375}, 15, kSmallSans},
-    {"Label11", kLabel, "盖梁中桩桩号 K", {2880, 7440, 1455, 255}, 20, kSmallSans},
-    {"Label12", kLabel, "路基寬度       DR", {6360, 6240, 855, 375}, 21, kSmallSans},
-    {"Label13", kLabel, "盖梁与中线       交角  B", {10200, 6240, 1095, 375}, 23, kSmallSans},
-    {"Label14", kLabel, "盖梁位于路基边缘处座标及长度计算", {5520, 7800, 4095, 255}, 25, kLargeSans},
-    {"Label15", kLabel, "曲线正徧P>0  曲线反徧P<0", {8280, 6240, 1215, 375}, 27, kSmallSans},
-    {"Label16", kLabel, "盖梁外侧  纵座标 X", {5280, 8160, 855, 375}, 37, kSmallSans},
-    {"Label17", kLabel, "盖梁外侧 横座标 Y", {7680, 8160, 855, 375}, 38, kSmallSans},
-    {"Label18", kLabel, "盖梁外侧   长度 L", {10080, 8160, 855, 375}, 39, kSmallSans},
-    {"Label19", kLabel, "盖梁內侧 纵座标 X", {5280, 8640, 855, 375}, 40, kSmallSans},
-    {"Label20", kLabel, "盖梁內侧横座标 Y", {7680, 8640, 855, 375}, 41, kSmallSans},
-    {"Label21", kLabel, "盖梁內侧   长度 L", {10080, 8640, 855, 375}, 42, kSmallSans},
-    {"Label22", kLabel, " 盖梁外侧  中桩桩号K", {2640, 8160, 975, 375}, 45, kSmallSans},
-    {"Label23", kLabel, " 盖梁內侧 中桩桩号K", {2640, 8640, 975, 375}, 46, kSmallSans},
-    {"Label24", kLabel, "缓和曲线要素          A", {3600, 6240, 1215, 375}, 48, kSmallSans},
-    {"Label25", kLabel, "盖梁中桩纵座标 X", {6240, 7320, 735, 375}, 51, kSmallSans},
-    {"Label26", kLabel, "盖梁中桩 横座标 Y", {8640, 7320, 855, 375}, 52, kSmallSans},
-    {"Label27", kLabel, "需要计算的盖梁中桩桩号 K与座标", {5640, 6960, 3855, 255}, 53, kLargeSans},
-    {"Label28", kLabel, "     要求计算的         精度 (以度为单位)", {10440, 2160, 1575, 375}, 55, kSmallSans},
-    {"Label29", kLabel, "    设计横轴的       盖梁中桩桩号 K", {10440, 1200, 1455, 375}, 57, kSmallSans},
+    {"Label2", kLabel, kZHStationCaption, {3240, 1080, 1455, 375}, 4, kSmallSans},
+    {"Label3", kLabel, kHZStationCaption, {6960, 1080, 1455, 375}, 5, kSmallSans},
+    {"Label4", kLabel, kZHAzimuthCaption, {2880, 2520, 1815, 375}, 6, kSmallSans},
+    {"Label5", kLabel, kHZAzimuthCaption, {6600, 2520, 1815, 375}, 8, kSmallSans},
+    {"Label6", kLabel, kRadiusCaption, {1440, 6240, 735, 375}, 10, kSmallSans},
+    {"Label7", kLabel, kZHXCaption, {2880, 1560, 1815, 375}, 12, kSmallSans},
+    {"Label8", kLabel, kHZXCaption, {6720, 1560, 1695, 375}, 13, kSmallSans},
+    {"Label9", kLabel, kZHYCaption, {2880, 2040, 1695, 375}, 14, kSmallSans},
+    {"Label10", kLabel, kHZYCaption, {6600, 2040, 1815, 375}, 15, kSmallSans},
+    {"Label11", kLabel, kCentreStationCaption, {2880, 7440, 1455, 255}, 20, kSmallSans},
+    {"Label12", kLabel, kDRCaption, {6360, 6240, 855, 375}, 21, kSmallSans},
+    {"Label13", kLabel, kSkewCaption, {10200, 6240, 1095, 375}, 23, kSmallSans},
+    {"Label14", kLabel, kEdgesHeading, {5520, 7800, 4095, 255}, 25, kLargeSans},
+    {"Label15", kLabel, kDeflectionCaption, {8280, 6240, 1215, 375}, 27, kSmallSans},
+    {"Label16", kLabel, kOuterXCaption, {5280, 8160, 855, 375}, 37, kSmallSans},
+    {"Label17", kLabel, kOuterYCaption, {7680, 8160, 855, 375}, 38, kSmallSans},
+    {"Label18", kLabel, kOuterLengthCaption, {10080, 8160, 855, 375}, 39, kSmallSans},
+    {"Label19", kLabel, kInnerXCaption, {5280, 8640, 855, 375}, 40, kSmallSans},
+    {"Label20", kLabel, kInnerYCaption, {7680, 8640, 855, 375}, 41, kSmallSans},
+    {"Label21", kLabel, kInnerLengthCaption, {10080, 8640, 855, 375}, 42, kSmallSans},
+    {"Label22", kLabel, kOuterStationCaption, {2640, 8160, 975, 375}, 45, kSmallSans},
+    {"Label23", kLabel, kInnerStationCaption, {2640, 8640, 975, 375}, 46, kSmallSans},
+    {"Label24", kLabel, kA1Caption, {3600, 6240, 1215, 375}, 48, kSmallSans},
+    {"Label25", kLabel, kCentreXCaption, {6240, 7320, 735, 375}, 51, kSmallSans},
+    {"Label26", kLabel, kCentreYCaption, {8640, 7320, 855, 375}, 52, kSmallSans},
+    {"Label27", kLabel, kCentreHeading, {5640, 6960, 3855, 255}, 53, kLargeSans},
+    {"Label28", kLabel, kPrecisionCaption, {10440, 2160, 1575, 375}, 55, kSmallSans},
+    {"Label29", kLabel, kDesignStationCaption, {10440, 1200, 1455, 375}, 57, kSmallSans},
 
-    {"Command1", kButton, "开 始", {5880, 9360, 975, 495}, 34, kSmallSans},
-    {"Command2", kButton, "计 算", {7320, 9360, 975, 495}, 35, kSmallSans},
-    {"Command3", kButton, "结 束", {8760, 9360, 975, 495}, 36, kSmallSans},
+    {"Command1", kButton, kStartButton, {5880, 9360, 975, 495}, 34, kSmallSans},
+    {"Command2", kButton, kComputeButton, {7320, 9360, 975, 495}, 35, kSmallSans},
+    {"Command3", kButton, kEndButton, {8760, 9360, 975, 495}, 36, kSmallSans},
 });
 
 // The frame is 3 px wide, the separators of the four bands 2 px.
@@ -86,6 +86,10 @@ constexpr std::array kLines = std::to_array<LineRow>({
     {"Line6", 1320, 6120, 12960, 6120, 2},
     {"Line7", 1320, 6840, 12960, 6840, 2},
 });
+
+static_assert(TwipsToPixels(kSketchBand.width) == kFormBand.width &&
+                  TwipsToPixels(kSketchBand.height) == kFormBand.height,
+              "the sketch's band is the one the scene is made for");
 
 }  // namespace
 

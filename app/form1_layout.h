@@ -62,11 +62,4 @@ inline constexpr int kClientHeightTwips = 9360 + 495 + 360;
 // and inside the frame, clear of the lines' widths.
 inline constexpr TwipRect kSketchBand{1350, 3150, 11580, 2955};
 
-// Light cyan of the window and of every label.
-struct Rgb {
-  int r, g, b;
-};
-inline constexpr Rgb kBackground{192, 255, 255};
-inline constexpr Rgb kLineColour{255, 0, 0};
-
 }  // namespace capset

@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 
 #include "export_formats.h"
-#include "texts.h"
+#include "file_texts.h"
 
 namespace capset {
 

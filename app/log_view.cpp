@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "export_formats.h"
-#include "texts.h"
+#include "window_texts.h"
 
 namespace capset {
 

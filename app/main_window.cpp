@@ -20,14 +20,18 @@
 #include "app_title.h"
 #include "batch_dialog.h"
 #include "cap_session.h"
+#include "file_texts.h"
 #include "form1.h"
 #include "form1_layout.h"
-#include "job_files.h"
+#include "help_texts.h"
 #include "journal.h"
 #include "log_view.h"
-#include "save_file.h"
+#include "look.h"
+#include "qt_file_store.h"
+#include "recent_jobs.h"
+#include "session_files.h"
 #include "sketch_view.h"
-#include "texts.h"
+#include "window_texts.h"
 
 namespace capset {
 namespace {
@@ -52,13 +56,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
       separator_(reader.DecimalSeparator()) {
   setObjectName("MainWindow");
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  // The menus, the log and the dialogs speak Chinese in the form's own face:
-  // it reads the same, and the window does not load a second CJK font before
-  // it can show itself.
-  QFont font = this->font();
-  font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC"});
-  font.setPixelSize(12);
-  setFont(font);
+  setFont(PlainFont(12));
 
   formArea_->setObjectName("FormArea");
   formArea_->setWidget(form_);
@@ -66,7 +64,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   // Beside and below the form the area is the form's own light cyan, so a
   // window wider than the form reads as one surface.
   QPalette palette = formArea_->viewport()->palette();
-  palette.setColor(QPalette::Window, QColor(kBackground.r, kBackground.g, kBackground.b));
+  palette.setColor(QPalette::Window, kFormBackground);
   formArea_->viewport()->setPalette(palette);
   formArea_->viewport()->setAutoFillBackground(true);
   setCentralWidget(formArea_);
@@ -84,7 +82,8 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   connect(this, &MainWindow::CapSelected, this, [this](const CapSolution& cap) { form_->Sketch()->ShowCap(cap); });
 
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
-  jobFiles_ = std::make_unique<JobFiles>(form_->Session(), reporter);
+  store_ = std::make_unique<QtFileStore>();
+  files_ = std::make_unique<SessionFiles>(form_->Session(), *store_, reporter);
   BuildMenus();
   statusBar();
   FitToScreen();
@@ -200,23 +199,10 @@ bool MainWindow::RunBatch(const BatchInput& input) {
 void MainWindow::OpenBatch() { Batch().exec(); }
 
 bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows) {
-  const CapLog& log = Session().Log();
-  std::vector<const CapRecord*> records;
-  if (rows.empty()) {
-    for (const CapRecord& r : log.Records()) records.push_back(&r);
-  } else {
-    for (int row : rows) records.push_back(&log.At(row));
-  }
-  if (records.empty()) {
-    reporter_.ReportError(kNothingToExport);
-    return false;
-  }
   const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
-  if (const auto failure = SaveWholeFile(path, ExportText(format, records))) {
-    reporter_.ReportError(ExportFailedMessage(shownPath, *failure));
-    return false;
-  }
-  statusBar()->showMessage(QString::fromStdString(ExportDoneText(static_cast<int>(records.size()), shownPath)));
+  const std::optional<int> written = files_->Export(shownPath, format, rows);
+  if (!written) return false;
+  statusBar()->showMessage(QString::fromStdString(ExportDoneText(*written, shownPath)));
   return true;
 }
 
@@ -243,12 +229,15 @@ void MainWindow::OpenExport() {
 bool MainWindow::SaveJobTo(const QString& path) {
   std::optional<BatchInput> batch;
   if (batch_ != nullptr && !batch_->Input().stations.empty()) batch = batch_->Input();
-  return jobFiles_->Save(path, batch);
+  if (!files_->SaveJob(path.toStdString(), batch)) return false;
+  RememberRecentJob(path);
+  return true;
 }
 
 bool MainWindow::OpenJobFrom(const QString& path) {
-  const auto opened = jobFiles_->Open(path);
+  const auto opened = files_->OpenJob(path.toStdString());
   if (!opened) return false;
+  RememberRecentJob(path);
   if (*opened) Batch().SetInput(**opened);
   return true;
 }
@@ -276,7 +265,7 @@ void MainWindow::SaveJob() {
 
 void MainWindow::ListRecentJobs(QMenu* menu) {
   menu->clear();
-  const QStringList recent = JobFiles::RecentJobs();
+  const QStringList recent = RecentJobs();
   if (recent.isEmpty()) menu->addAction(QString::fromUtf8(kNoRecentJobs))->setEnabled(false);
   for (const QString& path : recent) {
     connect(menu->addAction(QDir::toNativeSeparators(path)), &QAction::triggered, this,

@@ -33,8 +33,9 @@ namespace capset {
 class BatchDialog;
 class CapSession;
 class Form1;
-class JobFiles;
 class Journal;
+class QtFileStore;
+class SessionFiles;
 class LogView;
 
 class MainWindow : public QMainWindow, private LogObserver {
@@ -95,7 +96,8 @@ class MainWindow : public QMainWindow, private LogObserver {
   QDockWidget* logPanel_;
   LogView* logView_ = nullptr;
   std::unique_ptr<Journal> journal_;
-  std::unique_ptr<JobFiles> jobFiles_;
+  std::unique_ptr<QtFileStore> store_;
+  std::unique_ptr<SessionFiles> files_;
   BatchDialog* batch_ = nullptr;
   std::string separator_;
   bool logShownOnce_ = false;

@@ -1,7 +1,6 @@
 #include "sketch_view.h"
 
 #include <QFont>
-#include <algorithm>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +9,7 @@
 #include <cmath>
 
 #include "cap_warnings.h"
+#include "look.h"
 
 namespace capset {
 namespace {
@@ -19,16 +19,16 @@ QPointF PlanePoint2D(const PlanePoint& p) { return {p.Y, p.X}; }  // (east, nort
 QColor ColourOf(SceneStyle style) {
   switch (style) {
     case SceneStyle::kCentreline:
-    case SceneStyle::kStraight: return QColor(200, 0, 0);
+    case SceneStyle::kStraight:
+    case SceneStyle::kCentre:
+    case SceneStyle::kWarning: return kSketchRoad;
     case SceneStyle::kAxis:
-    case SceneStyle::kAxisUnsolved: return QColor(0, 110, 0);
-    case SceneStyle::kCentre: return QColor(200, 0, 0);
-    case SceneStyle::kEdgePoint: return QColor(0, 0, 190);
+    case SceneStyle::kAxisUnsolved: return kSketchAxis;
+    case SceneStyle::kEdgePoint: return kSketchEdgePoint;
     case SceneStyle::kOrigin:
-    case SceneStyle::kSpiralEnd: return QColor(140, 0, 140);
-    case SceneStyle::kWarning: return QColor(200, 0, 0);
-    case SceneStyle::kToOrigin: return QColor(140, 0, 140);
-    default: return QColor(0, 0, 0);
+    case SceneStyle::kSpiralEnd:
+    case SceneStyle::kToOrigin: return kSketchOrigin;
+    default: return kSketchInk;
   }
 }
 
@@ -46,13 +46,6 @@ QPen PenOf(SceneStyle style) {
     default: break;
   }
   return pen;
-}
-
-QFont SketchFont() {
-  QFont font;
-  font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC"});
-  font.setPixelSize(12);
-  return font;
 }
 
 void DrawArrow(QPainter& painter, QPointF tail, QPointF head) {
@@ -111,7 +104,7 @@ void SketchView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setClipRect(rect());
-  painter.setFont(SketchFont());
+  painter.setFont(PlainFont(12));
   const QFontMetrics metrics(painter.font());
   const QTransform map = PlaneToPixels();
   auto at = [&](const PlanePoint& p) { return map.map(PlanePoint2D(p)); };
@@ -148,8 +141,8 @@ void SketchView::paintEvent(QPaintEvent*) {
           const QPointF away = tail - (head - tail) * 0.2;
           QRectF box = metrics.boundingRect(label);
           box.moveCenter(away);
-          box = box.translated(std::clamp(0.0, 2 - box.left(), width() - 2 - box.right()),
-                               std::clamp(0.0, 2 - box.top(), height() - 2 - box.bottom()));
+          box = box.translated(LabelShift(2 - box.left(), width() - 2 - box.right()),
+                               LabelShift(2 - box.top(), height() - 2 - box.bottom()));
           painter.drawText(box, Qt::AlignCenter, label);
         }
         break;
@@ -159,7 +152,7 @@ void SketchView::paintEvent(QPaintEvent*) {
         const QString text = QString::fromStdString(e.label);
         const QPointF topLeft = at(e.points.front());
         const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(text) + 4, metrics.height()));
-        painter.fillRect(box, QColor(255, 255, 255, 190));
+        painter.fillRect(box, kSketchNoteGround);
         painter.drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
         break;
       }

@@ -11,28 +11,21 @@ add_library(capset_window STATIC
   form1.cpp
   form1.h
   form1_layout.cpp
-  job_files.cpp
   journal.cpp
   log_view.cpp
+  look.cpp
   main_window.cpp
   qt_error_reporter.cpp
+  qt_file_store.cpp
   qt_number_reader.cpp
   qt_prompt.cpp
-  save_file.cpp
+  recent_jobs.cpp
   sketch_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(capset_window PUBLIC capset_dialogue Qt6::Widgets)
+target_link_libraries(capset_window PUBLIC capset_session capset_sketch Qt6::Widgets)
 target_compile_definitions(capset_window PRIVATE CAPSET_VERSION="${PROJECT_VERSION}")
 
 add_executable(capset main.cpp)
 target_link_libraries(capset PRIVATE capset_window)
-
-# What a desktop needs to list the program, show its icon and open a job file
-# with a double-click. Debian's shared-mime-info, desktop-file-utils and icon
-# cache tools watch these folders with dpkg triggers and refresh their caches
-# when a package adds a file, so the package needs no scripts of its own.
 install(TARGETS capset)
-install(FILES capset.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES capset.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES capset-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME capset.xml)

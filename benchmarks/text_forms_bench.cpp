@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "dms.h"
+#include "angle_text.h"
 #include "number_text.h"
 #include "round3.h"
 #include "station_text.h"
@@ -28,7 +28,7 @@ BENCHMARK(BM_CoordinateText);
 
 void BM_StationText(benchmark::State& state) {
   double v = 12345.678;
-  for (auto _ : state) benchmark::DoNotOptimize(StationText(v, "K", KmRule::kFloor, MetreRule::kRounded));
+  for (auto _ : state) benchmark::DoNotOptimize(FootStationText(v));
 }
 BENCHMARK(BM_StationText);
 

@@ -1,5 +1,5 @@
 #pragma once
-// The 26 boxes as the dialogue last wrote them. Every box write passes
+// The boxes as the dialogue last wrote them. Every box write passes
 // through here on its way to the window, so a Start that is cancelled can
 // put back exactly what the boxes showed before it, without reading the
 // window.
@@ -7,13 +7,14 @@
 #include <array>
 #include <string>
 
+#include "boxes.h"
 #include "seam.h"
 
 namespace capset {
 
 class BoxMirror : public BoxWriter {
  public:
-  using Texts = std::array<std::string, 26>;  // [0] is Text1
+  using Texts = std::array<std::string, kBoxCount>;  // [0] is Text1
 
   explicit BoxMirror(BoxWriter& window) : window_(window) {}
 
@@ -25,7 +26,7 @@ class BoxMirror : public BoxWriter {
 
   // Writes back every box whose text differs from `before`.
   void Restore(const Texts& before) {
-    for (int number = 1; number <= 26; ++number) {
+    for (int number = 1; number <= kBoxCount; ++number) {
       if (texts_[number - 1] != before[number - 1]) WriteBox(number, before[number - 1]);
     }
   }

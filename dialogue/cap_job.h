@@ -7,6 +7,13 @@
 
 namespace capset {
 
+// The job's π, which Start sets and every solver and angle conversion uses:
+// π cut to ten decimals, 3.1415926535 (2.4E-11 short of the true value).
+// It is the window's own constant, not an approximation to improve: the
+// shown results, to the last digit, are those this value gives (the radian
+// in degrees, 180 / π, is 57.29577951471995).
+inline constexpr double kJobPi = 3.1415926535;
+
 struct CapJob {
   // DR and Precision are 32-bit floats: a typed value enters the geometry
   // with about 7 significant digits (7.3 becomes 7.30000019073486), and the
@@ -14,7 +21,7 @@ struct CapJob {
   float Precision = 0;  // decimal degrees
   double Kp = 0;        // station of the cap centre to compute
   float DR = 0;         // centreline to road-bed edge, metres
-  double Pi = 0;        // 3.1415926535, set by Start
+  double Pi = 0;        // kJobPi, set by Start
   double KZH = 0;       // station of ZH; 0 means the cap lies on the HZ-end spiral
   double KHZ = 0;       // station of HZ, asked only when KZH is 0
   double EnteredStation = 0;

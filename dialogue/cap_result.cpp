@@ -1,32 +1,27 @@
 #include "cap_result.h"
 
+#include "boxes.h"
+#include "marks.h"
 #include "number_text.h"
 #include "round3.h"
 #include "station_text.h"
-#include "texts.h"
 
 namespace capset {
 namespace {
 
-// How a solver writes a foot station: prefix and kilometre rule; the metres
-// are always rounded. Only the inner side differs between the solvers.
-struct FootStationForm {
-  const char* prefix;
-  KmRule km;
-};
+// How a solver writes an edge's foot station. The outer edge is always in
+// the foot form; only the inner side differs between the solvers: Cmd2
+// writes it like the outer one but truncates the kilometres (which differs
+// for a negative station only), the others with a small "k".
+constexpr StationForm kLowerCaseFootForm{"k", KmRule::kFloor, MetreRule::kRounded};
+constexpr StationForm kTruncatedFootForm{"K", KmRule::kTruncate, MetreRule::kRounded};
 
-constexpr FootStationForm kOuterForm{"K", KmRule::kFloor};
+StationForm InnerForm(Solver solver) { return solver == Solver::kCmd2 ? kTruncatedFootForm : kLowerCaseFootForm; }
 
-FootStationForm InnerForm(Solver solver) {
-  // Cmd2 shows its inner station like the outer ones but truncates the
-  // kilometres (which differs for a negative station only).
-  return solver == Solver::kCmd2 ? FootStationForm{"K", KmRule::kTruncate} : FootStationForm{"k", KmRule::kFloor};
-}
-
-SideTexts SkewSideTexts(const EdgeSolution& edge, FootStationForm form, const std::string& sep) {
+SideTexts SkewSideTexts(const EdgeSolution& edge, StationForm form, const std::string& sep) {
   if (edge.status != SideStatus::kSolved) return {};
-  return {StationText(edge.footStation, form.prefix, form.km, MetreRule::kRounded), CoordinateText(edge.point.X, sep),
-          CoordinateText(edge.point.Y, sep), CoordinateText(edge.length, sep)};
+  return {StationText(edge.footStation, form), CoordinateText(edge.point.X, sep), CoordinateText(edge.point.Y, sep),
+          CoordinateText(edge.length, sep)};
 }
 
 // The square cap's edges sit at the centre's own station, DR from it.
@@ -35,9 +30,29 @@ SideTexts SquareSideTexts(const CapSolution& s, const EdgeSolution& edge, const 
           NumberText(s.answers.DR, sep) + kMetresMark};
 }
 
+std::optional<ArithmeticFault> SideFault(const CapSolution& s, const EdgeSolution& edge, StationForm form) {
+  FirstFault first;
+  if (s.solver == Solver::kCmd5) {
+    first(StationFault(s.centreStation, kCentreStationForm));
+    first(CoordinateFault(edge.point.X));
+    first(CoordinateFault(edge.point.Y));
+  } else if (edge.status == SideStatus::kSolved) {
+    first(StationFault(edge.footStation, form));
+    first(CoordinateFault(edge.point.X));
+    first(CoordinateFault(edge.point.Y));
+    first(CoordinateFault(edge.length));
+  }
+  return first.fault;
+}
+
 }  // namespace
 
 std::string CoordinateText(double value, const std::string& sep) { return NumberText(Round3(value), sep); }
+
+std::optional<ArithmeticFault> CoordinateFault(double value) {
+  // A value whose product with 1000 is finite rounds to a finite value.
+  return Round3Fault(value);
+}
 
 std::string DREcho(Solver solver, float DR, const std::string& sep) {
   // The ZH-end skewed caps set their DR echo off with two blanks.
@@ -47,10 +62,6 @@ std::string DREcho(Solver solver, float DR, const std::string& sep) {
 
 std::string PrecisionEcho(float precision, const std::string& sep) {
   return "  " + NumberText(precision, sep) + kDegreesMark;
-}
-
-std::string CentreStationText(double station) {
-  return StationText(station, "K", KmRule::kTruncate, MetreRule::kExact);
 }
 
 CapResult ResultTexts(const CapSolution& s, const std::string& sep) {
@@ -65,25 +76,37 @@ CapResult ResultTexts(const CapSolution& s, const std::string& sep) {
     r.outer = SquareSideTexts(s, s.outer, sep);
   } else {
     r.inner = SkewSideTexts(s.inner, InnerForm(s.solver), sep);
-    r.outer = SkewSideTexts(s.outer, kOuterForm, sep);
+    r.outer = SkewSideTexts(s.outer, kFootStationForm, sep);
   }
   return r;
 }
 
+std::optional<ArithmeticFault> ResultFault(const CapSolution& s) {
+  // DR and the precision are stored floats that their questions checked:
+  // they are finite.
+  FirstFault first;
+  first(StationFault(s.centreStation, kCentreStationForm));
+  first(CoordinateFault(s.centre.X));
+  first(CoordinateFault(s.centre.Y));
+  first(SideFault(s, s.inner, InnerForm(s.solver)));
+  first(SideFault(s, s.outer, kFootStationForm));
+  return first.fault;
+}
+
 void WriteResult(const CapResult& r, BoxWriter& boxes) {
-  boxes.WriteBox(13, r.centreStation);
-  boxes.WriteBox(10, r.DR);
-  boxes.WriteBox(25, r.precision);
-  boxes.WriteBox(23, r.centreX);
-  boxes.WriteBox(24, r.centreY);
-  boxes.WriteBox(21, r.inner.station);
-  boxes.WriteBox(17, r.inner.X);
-  boxes.WriteBox(18, r.inner.Y);
-  boxes.WriteBox(19, r.inner.length);
-  boxes.WriteBox(20, r.outer.station);
-  boxes.WriteBox(14, r.outer.X);
-  boxes.WriteBox(15, r.outer.Y);
-  boxes.WriteBox(16, r.outer.length);
+  boxes.WriteBox(box::kCentreStation, r.centreStation);
+  boxes.WriteBox(box::kDR, r.DR);
+  boxes.WriteBox(box::kPrecision, r.precision);
+  boxes.WriteBox(box::kCentreX, r.centreX);
+  boxes.WriteBox(box::kCentreY, r.centreY);
+  boxes.WriteBox(box::kInnerStation, r.inner.station);
+  boxes.WriteBox(box::kInnerX, r.inner.X);
+  boxes.WriteBox(box::kInnerY, r.inner.Y);
+  boxes.WriteBox(box::kInnerLength, r.inner.length);
+  boxes.WriteBox(box::kOuterStation, r.outer.station);
+  boxes.WriteBox(box::kOuterX, r.outer.X);
+  boxes.WriteBox(box::kOuterY, r.outer.Y);
+  boxes.WriteBox(box::kOuterLength, r.outer.length);
 }
 
 }  // namespace capset

@@ -3,9 +3,11 @@
 // texts here and nowhere else: the boxes, a results table and a file all
 // show what this makes of a CapSolution, so they cannot disagree.
 
+#include <optional>
 #include <string>
 
 #include "cap_solution.h"
+#include "fault.h"
 #include "seam.h"
 
 namespace capset {
@@ -31,17 +33,17 @@ struct CapResult {
 
 // `sep` is the user's decimal separator; station texts always use ".".
 CapResult ResultTexts(const CapSolution& solution, const std::string& sep);
+// The fault ResultTexts would raise (a number too large to show), or nothing.
+std::optional<ArithmeticFault> ResultFault(const CapSolution& solution);
 
 // Coordinates and lengths: rounded to 3 decimals for the text only.
 std::string CoordinateText(double value, const std::string& sep);
+std::optional<ArithmeticFault> CoordinateFault(double value);
 
 // The echoes of DR (Text10) and of the precision (Text25), which differ
 // from solver to solver.
 std::string DREcho(Solver solver, float DR, const std::string& sep);
 std::string PrecisionEcho(float precision, const std::string& sep);
-
-// The cap-centre station: truncated kilometres, exact metres.
-std::string CentreStationText(double station);
 
 void WriteResult(const CapResult& result, BoxWriter& boxes);
 

@@ -3,11 +3,12 @@
 // station, however small, counts as given, and only a B that converted to
 // 90.0 in every bit is a square cap.
 
-#include "cap_solvers.h"
 #include "fault.h"
 #include "handlers.h"
+#include "no_solver_reason.h"
 #include "refusals.h"
-#include "texts.h"
+#include "solver_dialogue.h"
+#include "solver_texts.h"
 
 namespace capset {
 
@@ -30,36 +31,17 @@ NoSolverReason WhyNoSolver(const CapJob& job) {
 }
 
 CapDesign DesignFor(Solver solver, const CapJob& j) {
+  // Cmd1, Cmd2 and Cmd5 measure from ZH, Cmd3 and Cmd4 from HZ; the square
+  // cap's B is 90 and only it reads P (the others were chosen by it).
   const bool square = solver == Solver::kCmd5;
   return {EndOf(solver) == SpiralEnd::kHZ ? j.KHZ : j.KZH, j.X, j.Y, j.T, j.R, j.A1, square ? 90 : j.B, j.Kj,
           j.DegPerRad, j.Pi, square ? j.P : int16_t{0}};
 }
 
-const char* SolverName(std::optional<Solver> choice) {
-  if (!choice) return "none";
-  switch (*choice) {
-    case Solver::kCmd1: return "Cmd1";
-    case Solver::kCmd2: return "Cmd2";
-    case Solver::kCmd3: return "Cmd3";
-    case Solver::kCmd4: return "Cmd4";
-    case Solver::kCmd5: break;
-  }
-  return "Cmd5";
-}
-
 std::optional<CapSolution> Command2_Click(std::optional<Solver> choice, CapJob& job, Seam& seam) {
   if (!choice) return std::nullopt;
-  const CapJob& j = job;
-  const SolverAnswers answers{job.Kp, job.DR, job.Precision};
   try {
-    // Cmd1, Cmd2 and Cmd5 measure from ZH, Cmd3 and Cmd4 from HZ.
-    switch (*choice) {
-      case Solver::kCmd1: return Cmd1(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
-      case Solver::kCmd2: return Cmd2(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
-      case Solver::kCmd3: return Cmd3(j.KHZ, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
-      case Solver::kCmd4: return Cmd4(j.KHZ, j.X, j.Y, j.T, j.R, j.A1, j.B, j.Kj, j.DegPerRad, j.Pi, answers, seam);
-      case Solver::kCmd5: return Cmd5(j.KZH, j.X, j.Y, j.T, j.R, j.A1, j.Kj, j.DegPerRad, j.Pi, j.P, answers, seam);
-    }
+    return AskSolveShow(*choice, DesignFor(*choice, job), {job.Kp, job.DR, job.Precision}, seam);
   } catch (const ArithmeticFault& fault) {
     seam.reporter.ReportError(SolverFaultMessage(fault));
   }

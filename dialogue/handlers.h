@@ -7,6 +7,7 @@
 
 #include "cap_job.h"
 #include "cap_solution.h"
+#include "no_solver_reason.h"
 #include "seam.h"
 
 namespace capset {
@@ -23,21 +24,13 @@ const char* StartFieldOf(const std::string& question);
 // row of the choice whose conditions all hold.
 std::optional<Solver> ChooseSolver(const CapJob& job);
 
-// Why no solver applies to the job, in the order the user meets the causes.
-enum class NoSolverReason {
-  kNoJob,         // no Start has completed yet
-  kNoStation,     // KZH and KHZ both 0
-  kSquareAtHZ,    // B = 90 on the HZ-end spiral
-  kNoDeflection,  // P = 0 with a skewed cap
-};
+// Why no solver applies to the job.
 NoSolverReason WhyNoSolver(const CapJob& job);
 
-// The job's values as Compute hands them to `solver`: its spiral end's
-// station, B (90 for the square cap) and P (read by the square cap only).
+// The job's values as Compute and the batch hand them to `solver`: its
+// spiral end's station, B (90 for the square cap) and P (read by the square
+// cap only). The one way from the job to a solver's design.
 CapDesign DesignFor(Solver solver, const CapJob& job);
-
-// "Cmd1" ... "Cmd5", or "none".
-const char* SolverName(std::optional<Solver> choice);
 
 // Compute: runs the chosen solver (ask, solve, show). Returns the cap's
 // numbers when the run reached its end and wrote the result boxes.

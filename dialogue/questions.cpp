@@ -4,8 +4,7 @@
 #include <limits>
 #include <variant>
 
-#include "fault.h"
-#include "texts.h"
+#include "answer_texts.h"
 
 namespace capset {
 namespace {
@@ -23,19 +22,16 @@ Reading<T> ReadAnswer(const std::string& answer, const std::string& prompt, cons
     case ReadResult::Status::kOutOfRange: return OutOfRangeMessage(answer, prompt);
     case ReadResult::Status::kNumber: break;
   }
-  try {
-    return convert(read.value);
-  } catch (const ArithmeticFault& fault) {
-    return FaultOnAnswerMessage(fault, prompt);
-  }
+  return convert(read.value);
 }
 
 template <typename T, typename Check>
 Reading<T> Checked(T value, const Check& check, const std::string& prompt) {
-  if (check) {
-    if (const std::optional<Refusal> refusal = check(value)) return RefusedAnswerMessage(*refusal, prompt);
-  }
-  return value;
+  if (!check) return value;
+  const std::optional<AnswerProblem> problem = check(value);
+  if (!problem) return value;
+  if (const auto* refusal = std::get_if<Refusal>(&*problem)) return RefusedAnswerMessage(*refusal, prompt);
+  return FaultOnAnswerMessage(std::get<ArithmeticFault>(*problem), prompt);
 }
 
 }  // namespace

@@ -9,15 +9,21 @@
 #include <optional>
 #include <string>
 
+#include <variant>
+
+#include "fault.h"
 #include "refusals.h"
 #include "seam.h"
 
 namespace capset {
 
-// A check on the number read: the reason it is refused, or nothing. A check
-// may also raise an ArithmeticFault: the answer would fault where it is used.
-using DoubleCheck = std::function<std::optional<Refusal>(double)>;
-using FloatCheck = std::function<std::optional<Refusal>(float)>;
+// Why a number read cannot be taken: the computation refuses it, or it
+// would fault where it is used (a packed angle beyond the range of a double).
+using AnswerProblem = std::variant<Refusal, ArithmeticFault>;
+
+// A check on the number read: what is wrong with it, or nothing.
+using DoubleCheck = std::function<std::optional<AnswerProblem>(double)>;
+using FloatCheck = std::function<std::optional<AnswerProblem>(float)>;
 
 class Questions {
  public:

@@ -3,33 +3,33 @@
 
 #include <string>
 
-#include "dms.h"
+#include "angle_text.h"
+#include "boxes.h"
 #include "handlers.h"
-#include "job_file_keys.h"
+#include "marks.h"
 #include "number_text.h"
 #include "questions.h"
 #include "round3.h"
+#include "start_fields.h"
+#include "start_texts.h"
 #include "station_text.h"
-#include "texts.h"
 
 namespace capset {
 namespace {
 
-std::string EnteredStationText(double station) {
-  return StationText(station, "K", KmRule::kFloor, MetreRule::kRounded);
-}
-
-// A station is refused when its text, or the test of its rounded value,
-// would overflow: both raise the fault.
-std::optional<Refusal> CheckStation(double station) {
-  Round3(station);
-  EnteredStationText(station);
+// A station is refused when the test of its rounded value (which box shows
+// it), or its text, would overflow.
+std::optional<AnswerProblem> CheckStation(double station) {
+  FirstFault first;
+  first(Round3Fault(station));
+  first(StationFault(station, kFootStationForm));
+  if (first.fault) return *first.fault;
   return std::nullopt;
 }
 
-// A packed angle whose conversion would overflow raises the fault.
-std::optional<Refusal> CheckPackedAngle(double packed) {
-  DmsToDegrees(packed);
+// A packed angle is refused when its conversion would overflow.
+std::optional<AnswerProblem> CheckPackedAngle(double packed) {
+  if (const auto fault = DmsFault(packed)) return *fault;
   return std::nullopt;
 }
 
@@ -41,8 +41,8 @@ struct EndQuestions {
   int boxX, boxY, boxT;
 };
 
-constexpr EndQuestions kZHEnd{kAskXZH, kAskYZH, kAskTZH, 3, 5, 7};
-constexpr EndQuestions kHZEnd{kAskXHZ, kAskYHZ, kAskTHZ, 4, 6, 8};
+constexpr EndQuestions kZHEnd{kAskXZH, kAskYZH, kAskTZH, box::kZHX, box::kZHY, box::kZHAzimuth};
+constexpr EndQuestions kHZEnd{kAskXHZ, kAskYHZ, kAskTHZ, box::kHZX, box::kHZY, box::kHZAzimuth};
 
 // Asks X, Y and T of one spiral end. T is kept in decimal degrees from the
 // moment it is read, so a Start cancelled after it never leaves a packed
@@ -67,10 +67,10 @@ bool AskSpiralEnd(const EndQuestions& end, CapJob& job, Questions& ask, Seam& se
 
 const char* StartFieldOf(const std::string& question) {
   static const std::pair<const char*, const char*> kFields[] = {
-      {kAskKZH, job_keys::kKZH}, {kAskKHZ, job_keys::kKHZ}, {kAskXZH, job_keys::kX}, {kAskYZH, job_keys::kY},
-      {kAskTZH, job_keys::kT},   {kAskXHZ, job_keys::kX},   {kAskYHZ, job_keys::kY}, {kAskTHZ, job_keys::kT},
-      {kAskR, job_keys::kR},     {kAskA1, job_keys::kA1},   {kAskKj, job_keys::kKj}, {kAskB, job_keys::kB},
-      {kAskP, job_keys::kP}};
+      {kAskKZH, start_fields::kKZH}, {kAskKHZ, start_fields::kKHZ}, {kAskXZH, start_fields::kX}, {kAskYZH, start_fields::kY},
+      {kAskTZH, start_fields::kT},   {kAskXHZ, start_fields::kX},   {kAskYHZ, start_fields::kY}, {kAskTHZ, start_fields::kT},
+      {kAskR, start_fields::kR},     {kAskA1, start_fields::kA1},   {kAskKj, start_fields::kKj}, {kAskB, start_fields::kB},
+      {kAskP, start_fields::kP}};
   for (const auto& [ask, field] : kFields) {
     if (question == ask) return field;
   }
@@ -80,7 +80,7 @@ const char* StartFieldOf(const std::string& question) {
 bool Command1_Click(CapJob& job, Seam& seam) {
   Questions ask(seam);
   const std::string sep = seam.reader.DecimalSeparator();
-  job.Pi = 3.1415926535;
+  job.Pi = kJobPi;
   job.DegPerRad = 180 / job.Pi;
 
   const auto kzh = ask.Double(kAskKZH, CheckStation);
@@ -95,13 +95,13 @@ bool Command1_Click(CapJob& job, Seam& seam) {
   }
   // A ZH station that rounds to 0 (the 0.000000001 that stands for a ZH at
   // station 0) is shown in the HZ column, as the first question promises.
-  const std::string station = EnteredStationText(job.EnteredStation);
-  seam.boxes.WriteBox(Round3(job.KZH) != 0 ? 1 : 2, station);
+  const std::string station = FootStationText(job.EnteredStation);
+  seam.boxes.WriteBox(Round3(job.KZH) != 0 ? box::kZHStation : box::kHZStation, station);
 
   if (job.KZH != 0) {
     if (!AskSpiralEnd(kZHEnd, job, ask, seam, sep)) return false;
   } else if (job.KHZ != 0) {
-    seam.boxes.WriteBox(2, station);
+    seam.boxes.WriteBox(box::kHZStation, station);
     if (!AskSpiralEnd(kHZEnd, job, ask, seam, sep)) return false;
   }
   // With both stations 0 no spiral end is asked: X, Y and T keep their values.
@@ -109,27 +109,27 @@ bool Command1_Click(CapJob& job, Seam& seam) {
   const auto r = ask.Double(kAskR);
   if (!r) return false;
   job.R = *r;
-  seam.boxes.WriteBox(9, EchoText(*r, sep));
+  seam.boxes.WriteBox(box::kRadius, EchoText(*r, sep));
 
   const auto a1 = ask.Double(kAskA1);
   if (!a1) return false;
   job.A1 = *a1;
-  seam.boxes.WriteBox(22, EchoText(*a1, sep));
+  seam.boxes.WriteBox(box::kA1, EchoText(*a1, sep));
 
   const auto kj = ask.Double(kAskKj);
   if (!kj) return false;
   job.Kj = *kj;
-  seam.boxes.WriteBox(26, StationText(*kj, "K", KmRule::kTruncate, MetreRule::kExact));
+  seam.boxes.WriteBox(box::kDesignStation, CentreStationText(*kj));
 
   const auto b = ask.Double(kAskB, CheckPackedAngle);
   if (!b) return false;
-  seam.boxes.WriteBox(11, EchoText(*b, sep) + kDegreesMark);
+  seam.boxes.WriteBox(box::kSkew, EchoText(*b, sep) + kDegreesMark);
   job.B = DmsToDegrees(*b);
 
   const auto p = ask.Int16(kAskP);
   if (!p) return false;
   job.P = *p;
-  seam.boxes.WriteBox(12, job.P > 0 ? kRightDeflection : kLeftDeflection);
+  seam.boxes.WriteBox(box::kDeflection, job.P > 0 ? kRightDeflection : kLeftDeflection);
   return true;
 }
 

@@ -10,9 +10,14 @@ double Quotient(double n, double d, FaultPlace where) {
 }
 
 double Finite(double v, FaultPlace where) {
-  if (std::isnan(v)) throw ArithmeticFault{ErrorKind::kInvalidOperation, where};
-  if (std::isinf(v)) throw ArithmeticFault{ErrorKind::kOverflow, where};
+  if (const auto fault = FaultOf(v, where)) throw *fault;
   return v;
+}
+
+std::optional<ArithmeticFault> FaultOf(double v, FaultPlace where) {
+  if (std::isnan(v)) return ArithmeticFault{ErrorKind::kInvalidOperation, where};
+  if (std::isinf(v)) return ArithmeticFault{ErrorKind::kOverflow, where};
+  return std::nullopt;
 }
 
 }  // namespace capset

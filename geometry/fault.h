@@ -4,6 +4,8 @@
 // a wrong number. The checked operations below raise an ArithmeticFault where
 // the fault arises; the button handler catches it once and reports it.
 
+#include <optional>
+
 namespace capset {
 
 enum class ErrorKind {
@@ -32,6 +34,8 @@ enum class FaultPlace {
 struct ArithmeticFault {
   ErrorKind kind;
   FaultPlace where;
+
+  bool operator==(const ArithmeticFault&) const = default;
 };
 
 // n / d, refusing a zero divisor and a result beyond the double range.
@@ -39,5 +43,17 @@ double Quotient(double n, double d, FaultPlace where);
 
 // v itself when finite; an infinity raises an overflow, a NaN an invalid operation.
 double Finite(double v, FaultPlace where);
+
+// The fault Finite would raise for v, or nothing: for a check that must
+// not throw to find out.
+std::optional<ArithmeticFault> FaultOf(double v, FaultPlace where);
+
+// The first fault of several steps, checked in the order they are taken.
+struct FirstFault {
+  std::optional<ArithmeticFault> fault;
+  void operator()(const std::optional<ArithmeticFault>& next) {
+    if (!fault) fault = next;
+  }
+};
 
 }  // namespace capset

@@ -2,27 +2,47 @@
 
 #include <sstream>
 
+#include "cap_warnings.h"
+
 namespace capset {
 
 DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols)
     : out_(out),
-      prompt_(lines, out),
+      prompt_(lines, out, commands_),
       reader_(std::move(symbols)),
       reporter_(out),
       seam_{prompt_, reader_, reporter_, *this},
       solverPrinter_(out) {
   session_.AddObserver(&solverPrinter_);
+  session_.AddObserver(this);
+  actions_.start = [this] { session_.Start(); };
+  actions_.compute = [this] { session_.Compute(); };
+  actions_.batch = [this](const BatchInput& input) {
+    batchInput_ = input;
+    session_.Batch(input);
+  };
+  actions_.save = [this](const std::string& path) {
+    // The dialog's list is one text: a list of one empty line is no list.
+    std::optional<BatchInput> batch;
+    if (batchInput_ && !(batchInput_->stations.empty() || batchInput_->stations == std::vector<std::string>{""})) {
+      batch = batchInput_;
+    }
+    files_.SaveJob(path, batch);
+  };
+  actions_.open = [this](const std::string& path) {
+    const auto opened = files_.OpenJob(path);
+    if (opened && *opened) batchInput_ = **opened;
+  };
+  actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
+  actions_.scene = [this]() -> const SketchScene* { return scene_ ? &*scene_ : nullptr; };
+  AddScriptCommands(commands_, actions_, context_);
 }
 
-void DialogueReplay::ClickStart() { session_.Start(); }
-
-void DialogueReplay::ClickCompute() { session_.Compute(); }
-
-bool DialogueReplay::RunCommand(const std::string& line, ScriptLines& lines) {
-  if (line != kBatchLine) return false;
-  session_.Batch(ReadBatchBlock(lines, out_));
-  return true;
+void DialogueReplay::CapComputed(const CapSolution& solution) {
+  scene_ = MakeSketch(solution, CheckCap(solution), kFormBand);
 }
+
+void DialogueReplay::StartCompleted() { scene_.reset(); }
 
 void DialogueReplay::PrintEnd(std::ostream& out) { PrintRows(session_.Log(), reader_.DecimalSeparator(), out); }
 

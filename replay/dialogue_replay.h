@@ -1,26 +1,31 @@
 #pragma once
 // A script played against the dialogue alone, without a window: the same
-// handlers the window's buttons call, a scripted prompt, a printing
-// reporter and 26 boxes kept as texts. The transcript is the one cap_replay
-// prints for the same script. Exports write files through the window, so
-// this target leaves "@export" lines to be reported as ignored.
+// session the window's buttons and menus drive, a scripted prompt, a
+// printing reporter, 26 boxes kept as texts, files kept in memory and the
+// sketch's scene made for the window's band. The transcript is the one
+// cap_replay prints for the same script; only @shot, a picture of the
+// window, is the window's alone.
 
 #include <array>
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "boxes.h"
 #include "cap_session.h"
+#include "memory_file_store.h"
 #include "script.h"
+#include "script_commands.h"
+#include "session_files.h"
+#include "sketch_scene.h"
 
 namespace capset {
 
-class DialogueReplay : public ScriptTarget, public BoxWriter {
+class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObserver {
  public:
   DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols);
 
-  void ClickStart() override;
-  void ClickCompute() override;
-  bool RunCommand(const std::string& line, ScriptLines& lines) override;
+  const CommandTable& Commands() const override { return commands_; }
   void PrintEnd(std::ostream& out) override;
   std::string BoxText(int number) const override { return boxes_.at(number - 1); }
   void WriteBox(int number, const std::string& text) override { boxes_.at(number - 1) = text; }
@@ -28,16 +33,30 @@ class DialogueReplay : public ScriptTarget, public BoxWriter {
   const CapJob& Job() const { return session_.Job(); }
   CapSession& Session() { return session_; }
   const CapLog& Log() const { return session_.Log(); }
+  MemoryFileStore& Files() { return store_; }
 
  private:
+  void CapComputed(const CapSolution& solution) override;
+  void StartCompleted() override;
+
   std::ostream& out_;
+  CommandTable commands_;
   ScriptedPrompt prompt_;
   FixedNumberReader reader_;
   PrintingReporter reporter_;
   Seam seam_;
   CapSession session_{seam_};
   SolverPrinter solverPrinter_;
-  std::array<std::string, 26> boxes_{};
+  MemoryFileStore store_;
+  SessionFiles files_{session_, store_, reporter_};
+  // What the batch dialog holds: the last batch run, or the list of the
+  // last job opened with one.
+  std::optional<BatchInput> batchInput_;
+  // The cap the window's sketch shows.
+  std::optional<SketchScene> scene_;
+  std::array<std::string, kBoxCount> boxes_{};
+  TargetActions actions_;
+  ScriptContext context_{session_, out_, reader_};
 };
 
 // Plays `script` and returns the transcript.

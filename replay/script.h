@@ -20,28 +20,33 @@
 //                precision 0.0001
 //                offsets -3.5 3.5          (may be left out)
 //                station 3# K12+400        (one line per cap)
-//              and the block ends at "@end" (or at any other line starting
-//              with "@", which is left for the script)
+//              and the block ends at "@end" (or at any other command line,
+//              which is left for the script)
 //   @export csv FILE, @export dat FILE
 //              writes all rows of the results log to FILE
 //   @save FILE saves the job as the menu's 保存作业… does
-//   @open FILE opens a job as the menu's 打开作业… does; a file that is not
-//              a job prints its message as a MESSAGE event
+//   @open FILE opens a job as the menu's 打开作业… does
 //   any other  is typed at the next prompt exactly as it stands, blanks and
 //              all (an empty line is an empty answer), and confirmed with OK
 //
-// A prompt that finds no line left is cancelled. A prompt that meets a
-// command (a line whose first word is one of kCommands) is cancelled too,
-// and that line is left for the script, so a script that gives too few
-// answers still runs its later commands. A line met when no prompt is open
-// (an answer too many, @cancel, a command the target does not know) is
-// reported as "IGNORED <line>" so that a mistake in the script shows.
+// A line whose first word is a command's (command_table.h) is that command
+// wherever it stands: a prompt that meets it is cancelled and the line is
+// left for the script, so a script that gives too few answers still runs
+// its later commands ("@cancel" is the one command a prompt takes itself).
+// A prompt that finds no line left is cancelled. A line met when no prompt
+// is open and that no command runs (an answer too many, @cancel, a command
+// the target does not know or without its argument) is reported as
+// "IGNORED <line>" so that a mistake in the script shows.
 //
 // The transcript is UTF-8, one line per event as it happens:
 //   PROMPT <text>    a prompt is shown
-//   MESSAGE <text>   an error report or notice (line breaks become blanks)
+//   MESSAGE <text>   an error: a refused answer or job, a fault, a file that
+//                    cannot be read, written or opened (line breaks become
+//                    blanks)
+//   NOTICE <text>    a notice: a side not solved, a warning, a summary, why
+//                    Compute has nothing to do
 //   SOLVER <name>    Compute chose Cmd1 ... Cmd5, or none
-//   IGNORED <line>   a script line that no prompt took
+//   IGNORED <line>   a script line that no prompt or command took
 // and at the end the 26 boxes, "Text1=<text>" to "Text26=<text>", then
 // every row of the results log, oldest first: "ROW", a tab, and the row's
 // texts in column order separated by tabs.
@@ -51,31 +56,27 @@
 #include <ostream>
 #include <string>
 
-#include "batch_input.h"
+#include "cap_log.h"
 #include "cap_session.h"
-#include "export_formats.h"
+#include "command_table.h"
 #include "seam.h"
 
 namespace capset {
 
+// The words of the commands.
 inline constexpr char kStartLine[] = "@start";
 inline constexpr char kComputeLine[] = "@compute";
 inline constexpr char kCancelLine[] = "@cancel";
 inline constexpr char kBatchLine[] = "@batch";
 inline constexpr char kEndLine[] = "@end";
 inline constexpr char kExportWord[] = "@export";
-inline constexpr char kRowTag[] = "ROW";
-
-// The first words of the lines that are commands, not answers.
 inline constexpr char kSaveCommand[] = "@save";
 inline constexpr char kOpenCommand[] = "@open";
 inline constexpr char kShotCommand[] = "@shot";
 inline constexpr char kSceneCommand[] = "@scene";
-inline constexpr const char* kCommands[] = {kStartLine,   kComputeLine,  kBatchLine,   kEndLine,    kExportWord,
-                                            kShotCommand, kSceneCommand, kSaveCommand, kOpenCommand};
 
-// A line that a prompt does not take as an answer but leaves for the script.
-bool IsCommandLine(const std::string& line);
+// The tags of the transcript.
+inline constexpr char kRowTag[] = "ROW";
 
 // The script's lines, with one line of look-ahead that a prompt can hand back.
 class ScriptLines {
@@ -96,15 +97,18 @@ std::string OneLine(const std::string& text);
 
 class ScriptedPrompt : public Prompt {
  public:
-  ScriptedPrompt(ScriptLines& lines, std::ostream& out) : lines_(lines), out_(out) {}
+  ScriptedPrompt(ScriptLines& lines, std::ostream& out, const CommandTable& commands)
+      : lines_(lines), out_(out), commands_(commands) {}
 
   std::optional<std::string> Ask(const std::string& message) override;
 
  private:
   ScriptLines& lines_;
   std::ostream& out_;
+  const CommandTable& commands_;
 };
 
+// Errors print as MESSAGE, notices as NOTICE.
 class PrintingReporter : public ErrorReporter {
  public:
   explicit PrintingReporter(std::ostream& out) : out_(out) {}
@@ -126,15 +130,12 @@ class SolverPrinter : public SessionObserver {
   std::ostream& out_;
 };
 
-// What a script drives: the real window, or the dialogue alone.
+// What a script drives: the real window, or the dialogue alone. Each
+// target fills its command table with the same words (script_commands.h).
 class ScriptTarget {
  public:
   virtual ~ScriptTarget() = default;
-  virtual void ClickStart() = 0;
-  virtual void ClickCompute() = 0;
-  // Another command line; it may read more lines (a block). False when the
-  // target does not know the command.
-  virtual bool RunCommand(const std::string& /*line*/, ScriptLines& /*lines*/) { return false; }
+  virtual const CommandTable& Commands() const = 0;
   virtual std::string BoxText(int number) const = 0;
   // Lines printed after the 26 boxes.
   virtual void PrintEnd(std::ostream& /*out*/) {}
@@ -142,17 +143,6 @@ class ScriptTarget {
 
 // Runs the lines against the target, then prints the 26 boxes.
 void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out);
-
-// The fields of a batch block, read after its "@batch" line; a line the
-// block does not know is printed as IGNORED.
-BatchInput ReadBatchBlock(ScriptLines& lines, std::ostream& out);
-
-// "@export csv FILE": the format and the file; nothing for another line.
-struct ExportCommand {
-  ExportFormat format;
-  std::string path;
-};
-std::optional<ExportCommand> ReadExportLine(const std::string& line);
 
 // The ROW lines, numbers with the decimal separator `sep` as the table shows them.
 void PrintRows(const CapLog& log, const std::string& sep, std::ostream& out);

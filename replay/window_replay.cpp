@@ -17,7 +17,7 @@
 #include "main_window.h"
 #include "qt_number_reader.h"
 #include "script.h"
-#include "sketch_scene.h"
+#include "script_commands.h"
 #include "sketch_view.h"
 
 namespace capset {
@@ -38,60 +38,49 @@ class DefaultLocaleScope {
 
 // The buttons are clicked as a user clicks them, so the window's own slots
 // run the handlers; a batch is typed into the batch dialog and its OK
-// clicked; an export goes the way of the menu's, less the file dialog.
+// clicked; a job is saved, opened and exported the way of the menu's, less
+// the file dialog.
 class WindowTarget : public ScriptTarget {
  public:
-  WindowTarget(MainWindow& window, std::ostream& out, std::string sep)
-      : window_(window), out_(out), sep_(std::move(sep)) {}
-  void ClickStart() override { window_.Form().Command1()->click(); }
-  void ClickCompute() override { window_.Form().Command2()->click(); }
-  std::string BoxText(int number) const override { return window_.Form().BoxText(number).toStdString(); }
-
-  bool RunCommand(const std::string& line, ScriptLines& lines) override {
-    if (line == kBatchLine) {
+  WindowTarget(MainWindow& window, CommandTable& commands, std::ostream& out, const NumberReader& reader)
+      : window_(window), commands_(commands), sep_(reader.DecimalSeparator()), context_{window.Session(), out, reader} {
+    actions_.start = [this] { window_.Form().Command1()->click(); };
+    actions_.compute = [this] { window_.Form().Command2()->click(); };
+    actions_.batch = [this](const BatchInput& input) {
       BatchDialog& dialog = window_.Batch();
-      dialog.SetInput(ReadBatchBlock(lines, out_));
+      dialog.SetInput(input);
       dialog.OkButton()->click();
-      return true;
-    }
-    if (line == kSceneCommand) {
-      if (const auto& scene = window_.Form().Sketch()->Scene()) {
-        for (const std::string& element : SceneLines(*scene)) out_ << element << '\n';
-      }
-      out_ << std::flush;
-      return true;
-    }
-    const std::string word = line.substr(0, line.find(' '));
-    const std::string argument = word.size() < line.size() ? line.substr(word.size() + 1) : "";
-    if (word == kSaveCommand && !argument.empty()) {
-      window_.SaveJobTo(QString::fromStdString(argument));
-      return true;
-    }
-    if (word == kOpenCommand && !argument.empty()) {
-      window_.OpenJobFrom(QString::fromStdString(argument));
-      return true;
-    }
-    if (word == kShotCommand && !argument.empty()) {
+    };
+    actions_.save = [this](const std::string& path) { window_.SaveJobTo(QString::fromStdString(path)); };
+    actions_.open = [this](const std::string& path) { window_.OpenJobFrom(QString::fromStdString(path)); };
+    actions_.exportTo = [this](const std::string& path, ExportFormat format) {
+      window_.ExportTo(QString::fromStdString(path), format);
+    };
+    actions_.scene = [this]() -> const SketchScene* {
+      const auto& scene = window_.Form().Sketch()->Scene();
+      return scene ? &*scene : nullptr;
+    };
+    actions_.shot = [this](const std::string& path) {
       // What the user would see: the whole window as it stands, its pending
       // layout done and painted now.
       QApplication::processEvents();
-      if (!window_.grab().save(QString::fromStdString(argument), "PNG")) {
-        std::cerr << "cap_replay: cannot write " << argument << '\n';
+      if (!window_.grab().save(QString::fromStdString(path), "PNG")) {
+        std::cerr << "cap_replay: cannot write " << path << '\n';
       }
-      return true;
-    }
-    const std::optional<ExportCommand> command = ReadExportLine(line);
-    if (!command) return false;
-    window_.ExportTo(QString::fromStdString(command->path), command->format);
-    return true;
+    };
+    AddScriptCommands(commands_, actions_, context_);
   }
 
+  const CommandTable& Commands() const override { return commands_; }
+  std::string BoxText(int number) const override { return window_.Form().BoxText(number).toStdString(); }
   void PrintEnd(std::ostream& out) override { PrintRows(window_.Session().Log(), sep_, out); }
 
  private:
   MainWindow& window_;
-  std::ostream& out_;
+  CommandTable& commands_;
   std::string sep_;
+  TargetActions actions_;
+  ScriptContext context_;
 };
 
 }  // namespace
@@ -99,14 +88,15 @@ class WindowTarget : public ScriptTarget {
 void Replay(std::istream& script, std::ostream& out, const std::string& localeName) {
   DefaultLocaleScope locale(localeName);
   ScriptLines lines(script);
-  ScriptedPrompt prompt(lines, out);
+  CommandTable commands;
+  ScriptedPrompt prompt(lines, out, commands);
   QtNumberReader reader;
   PrintingReporter reporter(out);
   MainWindow window(prompt, reader, reporter, Journal::DefaultFolder());
   SolverPrinter solverPrinter(out);
   window.Session().AddObserver(&solverPrinter);
   window.show();
-  WindowTarget target(window, out, reader.DecimalSeparator());
+  WindowTarget target(window, commands, out, reader);
   PlayScript(lines, target, out);
 }
 

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "batch_check.h"
+#include "batch_texts.h"
 #include "cap_result.h"
 #include "round3.h"
 #include "station_text.h"
 #include "table.h"
-#include "texts.h"
 
 namespace capset::testing {
 namespace {
@@ -90,7 +90,7 @@ TEST(StationLinesProperty, WindowStationTextsReadBack) {
   std::uniform_real_distribution<double> stations(0, 2e6);
   for (int trial = 0; trial < 2000; ++trial) {
     const double s = stations(random);
-    const std::string text = StationText(s, trial % 2 ? "K" : "k", KmRule::kFloor, MetreRule::kRounded);
+    const std::string text = StationText(s, {trial % 2 ? "K" : "k", KmRule::kFloor, MetreRule::kRounded});
     const auto read = ReadStationLine(text, kPoint);
     const double km = std::floor(s / 1000);
     const double metres = Round3(s - km * 1000);

@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "batch_solve.h"
+#include "batch_texts.h"
 #include "dialogue_run.h"
 #include "handlers.h"
 #include "log_row.h"
+#include "log_texts.h"
+#include "no_solver_reason.h"
 #include "script_builder.h"
+#include "solver_texts.h"
 #include "table.h"
-#include "texts.h"
 #include "worked_cases.h"
 
 namespace capset::testing {
@@ -83,15 +86,15 @@ BatchAnswers Stations(std::vector<std::string> stations, BatchAnswers batch = kB
 struct OutcomeRow {
   const char* name;
   Script script;
-  std::vector<std::string> messages;
+  std::vector<std::string> reports;   // Error() and Notice()
   std::vector<std::string> statuses;  // one per row of the log
 };
 
 class BatchOutcomes : public ::testing::TestWithParam<OutcomeRow> {};
 
-TEST_P(BatchOutcomes, OneMessageAndARowStatusPerStation) {
+TEST_P(BatchOutcomes, OneReportAndARowStatusPerStation) {
   const DialogueRun run = RunDialogue(GetParam().script);
-  EXPECT_EQ(run.Events("MESSAGE"), GetParam().messages);
+  EXPECT_EQ(run.transcript.Reports(), GetParam().reports);
   std::vector<std::string> statuses;
   for (const auto& row : run.transcript.rows) statuses.push_back(row[kStatusColumn]);
   EXPECT_EQ(statuses, GetParam().statuses);
@@ -103,35 +106,35 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, BatchOutcomes,
     ::testing::Values(
         OutcomeRow{"BeforeAnyStartNoSolver", Script().Batch(kBaseBatch),
-                   {OneLine(BatchNoSolverMessage(NoSolverReason::kNoJob))}, {}},
+                   {Error(BatchNoSolverMessage(NoSolverReason::kNoJob))}, {}},
         OutcomeRow{"P0NoSolver", Script().Start({.P = "0"}).Batch(kBaseBatch),
-                   {OneLine(BatchNoSolverMessage(NoSolverReason::kNoDeflection))}, {}},
+                   {Error(BatchNoSolverMessage(NoSolverReason::kNoDeflection))}, {}},
         OutcomeRow{"SquareCapOnTheHZEndNoSolver", Script().Start(With(kHZJob, &StartAnswers::B, "90")).Batch(kBaseBatch),
-                   {OneLine(BatchNoSolverMessage(NoSolverReason::kSquareAtHZ))}, {}},
+                   {Error(BatchNoSolverMessage(NoSolverReason::kSquareAtHZ))}, {}},
         OutcomeRow{"JobRefusedAsComputeRefusesIt", Script().Start({.B = "0"}).Batch(kBaseBatch),
-                   {OneLine(RefusedJobMessage(Refusal::kAxisParallel))}, {}},
+                   {Error(RefusedJobMessage(Refusal::kAxisParallel))}, {}},
         OutcomeRow{"SquareCapWithP0Refused", Script().Start(With(kSquareJob, &StartAnswers::P, "0")).Batch(kBaseBatch),
-                   {OneLine(RefusedJobMessage(Refusal::kNoDeflection))}, {}},
+                   {Error(RefusedJobMessage(Refusal::kNoDeflection))}, {}},
         OutcomeRow{"BadLinesRunNothing",
                    Script().Start({}).Batch(Stations({"1050", "K1+1000.5", "x"})),
-                   {OneLine(BatchRejectedMessage({BatchLineProblem(2, "K1+1000.5", kMetresTooLarge),
-                                                  BatchLineProblem(3, "x", kNotAStation)},
-                                                 kMaxListedProblems))},
+                   {Error(BatchRejectedMessage({BatchLineProblem(2, "K1+1000.5", kMetresTooLarge),
+                                                BatchLineProblem(3, "x", kNotAStation)},
+                                               kMaxListedProblems))},
                    {}},
         OutcomeRow{"StationBeforeZH", Script().Start({}).Batch(Stations({"999", "1050"})),
-                   {BatchSummaryMessage(2, 1)}, {RefusedRowStatus(Refusal::kKpBeforeZH), kRowSolved}},
+                   {Notice(BatchSummaryMessage(2, 1))}, {RefusedRowStatus(Refusal::kKpBeforeZH), kRowSolved}},
         OutcomeRow{"StationAfterHZ", Script().Start(kHZJob).Batch(Stations({"12501"})),
-                   {BatchSummaryMessage(1, 0)}, {RefusedRowStatus(Refusal::kKpAfterHZ)}},
+                   {Notice(BatchSummaryMessage(1, 0))}, {RefusedRowStatus(Refusal::kKpAfterHZ)}},
         OutcomeRow{"SquareCapBeforeZH", Script().Start(kSquareJob).Batch(Stations({"11990", "12050"})),
-                   {BatchSummaryMessage(2, 1)}, {RefusedRowStatus(Refusal::kKjBeforeZH), kRowSolved}},
+                   {Notice(BatchSummaryMessage(2, 1))}, {RefusedRowStatus(Refusal::kKjBeforeZH), kRowSolved}},
         OutcomeRow{"SideNotSolved", Script().Start({.B = "15"}).Batch(Stations({"1050"})),
-                   {BatchSummaryMessage(1, 0)}, {"内侧" + kDiverged}},
+                   {Notice(BatchSummaryMessage(1, 0))}, {"内侧" + kDiverged}},
         OutcomeRow{"ArithmeticFault", Script().Start({}).Batch(Stations({"1e30", "1050"})),
-                   {BatchSummaryMessage(2, 1)},
+                   {Notice(BatchSummaryMessage(2, 1))},
                    {FaultRowStatus({ErrorKind::kOverflow, FaultPlace::kSeries}), kRowSolved}},
         OutcomeRow{"ComputeAndBatchShareTheLog",
                    Script().Start({}).Compute(kZHBaseCompute).Batch(Stations({"1060"})).Compute(kZHBaseCompute),
-                   {BatchSummaryMessage(1, 1)}, {kRowSolved, kRowSolved, kRowSolved}}),
+                   {Notice(BatchSummaryMessage(1, 1))}, {kRowSolved, kRowSolved, kRowSolved}}),
     RowName<OutcomeRow>);
 
 TEST(BatchOutcomes, ALongListOfProblemsIsCut) {
@@ -170,10 +173,13 @@ TEST(BatchFuzz, RunsWholeOrSaysWhy) {
                                                                          .P = pick({"1", "-1", "0"})};
     const DialogueRun run = RunDialogue(Script().Start(job).Batch(batch));
     SCOPED_TRACE(Script().Batch(batch).Text());
-    ASSERT_EQ(run.Events("MESSAGE").size(), 1u);
-    if (!run.records.empty()) {
+    ASSERT_EQ(run.transcript.Reports().size(), 1u);
+    if (run.records.empty()) {
+      EXPECT_EQ(run.Events("MESSAGE").size(), 1u) << "says why, as an error";
+    } else {
       EXPECT_EQ(run.records.size(), static_cast<std::size_t>(lines));
-      EXPECT_TRUE(run.Events("MESSAGE")[0].starts_with("批量计算完成"));
+      ASSERT_EQ(run.Events("NOTICE").size(), 1u);
+      EXPECT_TRUE(run.Events("NOTICE")[0].starts_with("批量计算完成"));
     }
   }
 }

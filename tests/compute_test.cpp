@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "answer_texts.h"
 #include "dialogue_run.h"
 #include "handlers.h"
+#include "no_solver_reason.h"
 #include "script_builder.h"
+#include "solver_texts.h"
+#include "start_texts.h"
 #include "table.h"
-#include "texts.h"
 #include "worked_cases.h"
 
 namespace capset::testing {
@@ -68,7 +71,7 @@ TEST_P(ComputeWithNoSolver, SaysWhyAndWritesNothing) {
   const DialogueRun before = RunDialogue(GetParam().script);
   const DialogueRun run = RunDialogue(Script(GetParam().script).Click(kComputeLine));
   EXPECT_EQ(run.Events("SOLVER").back(), "none");
-  EXPECT_EQ(run.transcript.events.back(), "MESSAGE " + OneLine(NoSolverNotice(GetParam().reason)));
+  EXPECT_EQ(run.transcript.events.back(), Notice(NoSolverNotice(GetParam().reason)));
   EXPECT_EQ(run.transcript.boxes, before.transcript.boxes);
 }
 
@@ -223,7 +226,8 @@ TEST_P(UnsolvedSide, IsEmptiedAndExplained) {
   const UnsolvedRow& r = GetParam();
   const DialogueRun before = RunDialogue(kBaseRun);
   const DialogueRun run = RunDialogue(Script(kBaseRun).Then(r.job));
-  const auto messages = run.Events("MESSAGE");
+  EXPECT_TRUE(run.Events("MESSAGE").empty()) << "a notice, not an error";
+  const auto messages = run.Events("NOTICE");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rfind(r.inner ? "内侧未" : "外侧未", 0), 0u) << messages[0];
   const std::vector<int> emptied = r.inner ? std::vector<int>{21, 17, 18, 19} : std::vector<int>{20, 14, 15, 16};
@@ -255,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UnsolvedSide, BothSidesBeyondTheArithmeticsPrecision) {
   const DialogueRun run = RunDialogue(Script().Start({}).Compute({.Kp = "1050", .DR = "7.5", .Precision = "1e-40"}));
-  const auto messages = run.Events("MESSAGE");
+  const auto messages = run.Events("NOTICE");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("1000 次"), std::string::npos) << messages[0];
   for (int box : {14, 15, 16, 17, 18, 19, 20, 21}) EXPECT_EQ(run.Box(box), "") << "Text" << box;

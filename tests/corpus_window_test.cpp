@@ -1,11 +1,14 @@
 // Every recorded script, played against the real window, prints exactly the
-// transcript it printed when it was recorded, and the log's rows agree with
-// the boxes.
+// transcript and leaves exactly the files it gave when it was recorded, and
+// the log's rows agree with the boxes.
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <sstream>
+#include <tuple>
 
 #include "corpus.h"
+#include "qt_number_reader.h"
 #include "window_replay.h"
 
 namespace capset::testing {
@@ -13,14 +16,31 @@ namespace {
 
 class CorpusInWindow : public ::testing::TestWithParam<CorpusCase> {};
 
-TEST_P(CorpusInWindow, TranscriptIsUnchanged) {
-  std::istringstream in(GetParam().script);
-  const std::string output = Replay(in, GetParam().locale);
-  EXPECT_EQ(WithoutRows(output), GetParam().transcript);
-  ExpectRowsAgreeWithBoxes(output);
+TEST_P(CorpusInWindow, TranscriptAndFilesAreUnchanged) {
+  const CorpusCase& c = GetParam();
+  const CaseFolder folder(c);
+  std::istringstream in(Replaced(c.script, kFolderMark, folder.Path()));
+  const std::string output = Replaced(Replay(in, c.locale), folder.Path(), kFolderMark);
+  EXPECT_EQ(output + FileListing(folder.Files()), c.transcript);
+  ExpectRowsAgreeWithBoxes(output, c.script);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusInWindow, ::testing::ValuesIn(ReadCorpus()), CorpusCaseName);
+
+// The dialogue plays the corpus with the symbols the toolkit gives each of
+// its locales.
+TEST(CorpusLocales, DialogueSymbolsAreTheToolkits) {
+  for (const char* name : {"zh_CN", "de_DE", "ar_EG"}) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(name));
+    const NumberSymbols qt = QtNumberReader().Symbols();
+    QLocale::setDefault(saved);
+    const NumberSymbols ours = SymbolsOf(name);
+    EXPECT_EQ(std::tie(qt.decimal, qt.minus, qt.plus, qt.exponent, qt.zeroDigit),
+              std::tie(ours.decimal, ours.minus, ours.plus, ours.exponent, ours.zeroDigit))
+        << name;
+  }
+}
 
 }  // namespace
 }  // namespace capset::testing

@@ -9,6 +9,7 @@
 #include "cap_log.h"
 #include "dialogue_run.h"
 #include "export_formats.h"
+#include "number_text.h"
 #include "log_row.h"
 #include "script_builder.h"
 #include "table.h"
@@ -52,28 +53,28 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ExportLines,
     ::testing::Values(
         LineRow{"ComputeRowNamedByItsNumber", Records()[0],
-                "1,,Cmd1,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
+                "1,,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
                 "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,,计算完成\r\n",
                 "1-C,,2036.772,1033.829,0.000\r\n1-O,,2028.798,1037.077,0.000\r\n"
                 "1-I,,2044.847,1030.540,0.000\r\n"},
         LineRow{"NamedWithAxisPoints", Records()[1],
-                "2,3#,Cmd1,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
+                "2,3#,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
                 "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,"
                 "P1(-3.5) X 1032.508 Y 2040.013; P2(3.5) X 1035.149 Y 2033.53,计算完成\r\n",
                 "3-C,,2036.772,1033.829,0.000\r\n3-O,,2028.798,1037.077,0.000\r\n3-I,,2044.847,1030.540,0.000\r\n"
                 "3-P1,,2040.013,1032.508,0.000\r\n3-P2,,2033.530,1035.149,0.000\r\n"},
         LineRow{"CommaAndQuotesQuoted", Records()[2],
-                "3,\"\"\"A,1\"\"\",Cmd1,ZH 右偏,K 1+ 60,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1039.749,2044.829,"
+                "3,\"\"\"A,1\"\"\",ZH 端 斜交,ZH 右偏,K 1+ 60,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1039.749,2044.829,"
                 "K 1+ 55.345,1043.099,2036.606,8.879,k 1+ 65.195,1036.334,2053.213,9.053,"
                 "P1(-3.5) X 1038.429 Y 2048.07; P2(3.5) X 1041.07 Y 2041.587,计算完成\r\n",
                 "A1-C,,2044.829,1039.749,0.000\r\nA1-O,,2036.606,1043.099,0.000\r\nA1-I,,2053.213,1036.334,0.000\r\n"
                 "A1-P1,,2048.070,1038.429,0.000\r\nA1-P2,,2041.587,1041.070,0.000\r\n"},
         LineRow{"UnsolvedSideWritesNoPoint", WithInnerUnsolved(0),
-                "1,,Cmd1,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
+                "1,,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
                 "1037.077,2028.798,8.61,,,,,,内侧未收敛：迭代发散，未能达到要求的精度（盖梁与中线交角过小或过大）。\r\n",
                 "1-C,,2036.772,1033.829,0.000\r\n1-O,,2028.798,1037.077,0.000\r\n"},
         LineRow{"RefusedStationWritesNoPoint", Records()[4],
-                "5,,Cmd1,ZH 右偏,K 0+ 999,K 1+ 50,60°00′00″,  7.5,  0.0001(度),,,,,,,,,,,,"
+                "5,,ZH 端 斜交,ZH 右偏,K 0+ 999,K 1+ 50,60°00′00″,  7.5,  0.0001(度),,,,,,,,,,,,"
                 "未计算：Kp 小于直缓点桩号，盖梁中心不在缓和曲线上。\r\n",
                 ""}),
     RowName<LineRow>);
@@ -101,7 +102,7 @@ TEST(ExportText, PointNamesAreAsciiAndUnique) {
 TEST(ExportText, ClipboardRowsUseTheTablesSeparator) {
   const std::string tsv = TsvText({&Records()[0]}, ",");
   EXPECT_TRUE(tsv.starts_with("序号\t名称\t解法\t")) << tsv;
-  EXPECT_NE(tsv.find("\n1\t\tCmd1\tZH 右偏\tK 1+ 50\tK 1+ 50\t60°00′00″\t  7,5\t  0,0001(度)\t1033,829\t"),
+  EXPECT_NE(tsv.find("\n1\t\tZH 端 斜交\tZH 右偏\tK 1+ 50\tK 1+ 50\t60°00′00″\t  7,5\t  0,0001(度)\t1033,829\t"),
             std::string::npos)
       << tsv;
   EXPECT_TRUE(tsv.ends_with("\t计算完成\n"));
@@ -131,14 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRow{"CoordinateHalfToEven", FixedCoordinateText(0.0005), "0.000"},
                       TextRow{"CoordinateNoNegativeZero", FixedCoordinateText(-0.0004), "0.000"},
                       TextRow{"CoordinateLarge", FixedCoordinateText(3456789.1234), "3456789.123"},
-                      TextRow{"DegreesWhole", DegreesText(90, "."), "90°00′00″"},
-                      TextRow{"DegreesFromPacked", DegreesText(30.2583333333333, "."), "30°15′30″"},
-                      TextRow{"DegreesSmall", DegreesText(0.00833333333333333, "."), "0°00′30″"},
-                      TextRow{"DegreesFractionOfASecond", DegreesText(45.0001, "."), "45°00′00.36″"},
-                      TextRow{"DegreesCommaLocale", DegreesText(45.0001, ","), "45°00′00,36″"},
-                      TextRow{"DegreesTenthOfASecond", DegreesText(45 + 1.5 / 3600, "."), "45°00′01.5″"},
-                      TextRow{"DegreesNegative", DegreesText(-30.5, "."), "-30°30′00″"},
-                      TextRow{"DegreesBeyondAnyAngle", DegreesText(1e20, "."), "1E+20°"},
                       TextRow{"LabelDropsTheHash", PointLabel(Named("3#")), "3"},
                       TextRow{"LabelKeepsDashDotUnderscore", PointLabel(Named("P-3.a_1")), "P-3.a_1"},
                       TextRow{"LabelOfChineseNameIsTheNumber", PointLabel(Named("左3#")), "7"},

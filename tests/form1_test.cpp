@@ -85,7 +85,7 @@ void ExpectAllZero(const CapJob& job) {
 
 TEST_F(Form1Test, StartsWithEmptyBoxesZeroJobAndFocusInText1) {
   ShowAndActivate();
-  for (int n = 1; n <= Form1::kBoxCount; ++n) {
+  for (int n = 1; n <= kBoxCount; ++n) {
     EXPECT_EQ(form_.BoxText(n), QString()) << "Text" << n;
   }
   ExpectAllZero(form_.Job());

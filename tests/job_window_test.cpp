@@ -102,12 +102,16 @@ TEST_P(RefusedInTheWindow, SaysWhyAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, RefusedInTheWindow,
     ::testing::Values(
-        RefusedRow{"NotJson", "K12+400", "无法打开作业文件“job.capjob”：不是有效的 JSON"},
-        RefusedRow{"AnotherProgramsJson", R"({"name": "bridge"})", "无法打开作业文件“job.capjob”：字段 format"},
-        RefusedRow{"UnknownVersion", R"({"format": "capset-job", "version": 7})", "无法打开作业文件“job.capjob”：字段 version"},
+        RefusedRow{"NotJson", "K12+400", "无法打开作业文件“job.capjob”：第 1 行，不是有效的 JSON 文本，不是作业文件。"},
+        RefusedRow{"AnotherProgramsJson", R"({"name": "bridge"})", "无法打开作业文件“job.capjob”：不是作业文件。"},
+        RefusedRow{"UnknownVersion", R"({"format": "capset-job", "version": 7})",
+                   "无法打开作业文件“job.capjob”：第 1 行，版本号（version）：未知的版本"},
+        // Start refuses P after the file was read: the line is still the field's.
         RefusedRow{"ValueStartRefuses",
-                   R"({"format": "capset-job", "version": 1, "decimal": ".", "start": {"KZH": "1000", "X": "1", "Y": "2", "T": "3", "R": "0", "A1": "100", "Kj": "1050", "B": "60", "P": "40000"}})",
-                   "无法打开作业文件“job.capjob”：字段 start.P"},
+                   "{\"format\": \"capset-job\", \"version\": 1, \"decimal\": \".\",\n\"start\": {\"KZH\": \"1000\", "
+                   "\"X\": \"1\", \"Y\": \"2\", \"T\": \"3\", \"R\": \"0\", \"A1\": \"100\", \"Kj\": \"1050\", "
+                   "\"B\": \"60\",\n\"P\": \"40000\"}}",
+                   "无法打开作业文件“job.capjob”：第 3 行，正偏或反偏 P（start.P）：溢出：P 须在"},
         RefusedRow{"AFolder", nullptr, "无法读取作业文件“job.capjob”"}),
     [](const auto& info) { return std::string(info.param.name); });
 

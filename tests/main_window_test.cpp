@@ -29,6 +29,7 @@
 #include "cap_session.h"
 #include "export_formats.h"
 #include "file_size_limit.h"
+#include "file_texts.h"
 #include "form1.h"
 #include "journal.h"
 #include "log_view.h"
@@ -37,7 +38,6 @@
 #include "script.h"
 #include "sketch_view.h"
 #include "table.h"
-#include "texts.h"
 
 namespace capset {
 namespace {
@@ -104,7 +104,8 @@ class MainWindowTest : public ::testing::Test {
   std::istringstream answers_;
   std::ostringstream prompts_;
   ScriptLines lines_{answers_};
-  ScriptedPrompt prompt_{lines_, prompts_};
+  CommandTable commands_;  // the answers hold no commands
+  ScriptedPrompt prompt_{lines_, prompts_, commands_};
   QtNumberReader reader_;
   RecordingReporter reporter_;
   QTemporaryDir dataFolder_;
@@ -131,7 +132,7 @@ TEST_P(WindowFitsTheScreen, AndScrollsToEveryControl) {
   }
   QScrollArea* area = window_.FormArea();
   std::vector<QWidget*> controls = {window_.Form().Command1(), window_.Form().Command2(), window_.Form().Command3()};
-  for (int n = 1; n <= Form1::kBoxCount; ++n) controls.push_back(window_.Form().Box(n));
+  for (int n = 1; n <= kBoxCount; ++n) controls.push_back(window_.Form().Box(n));
   for (QWidget* control : controls) {
     // The whole control, not only a box's cursor, as ensureWidgetVisible would.
     const QRect onForm = control->geometry();

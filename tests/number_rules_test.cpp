@@ -94,5 +94,42 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadRow{"AsciiDigitsInAnArabicLocale", &kArabic, "12\u066B5", kNumber, 12.5}),
     RowName<ReadRow>);
 
+// An answer kept for a job file: whatever the locale typed it with, the
+// plain rules of the file read the same number, and an answer they read
+// already stays as typed.
+struct PortableRow {
+  const char* name;
+  const NumberSymbols* typed;
+  const char* text;
+  const char* decimal;  // the file's
+  const char* kept;
+};
+
+class PortableNumberRows : public ::testing::TestWithParam<PortableRow> {};
+
+TEST_P(PortableNumberRows, ReadsTheSameByTheFilesRules) {
+  const PortableRow& r = GetParam();
+  const std::string kept = PortableNumber(r.text, *r.typed, r.decimal);
+  EXPECT_EQ(kept, r.kept);
+  const ReadResult typed = ReadNumber(r.text, *r.typed);
+  if (typed.status == Status::kNumber) {
+    const ReadResult read = ReadNumber(kept, NumberSymbols{.decimal = r.decimal});
+    ASSERT_EQ(read.status, Status::kNumber);
+    EXPECT_EQ(read.value, typed.value);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PortableNumberRows,
+    ::testing::Values(PortableRow{"PlainAnswerStaysAsTyped", &kPoint, " 1234.50 ", ".", " 1234.50 "},
+                      PortableRow{"CommaAnswerStaysAsTyped", &kComma, "1234,5", ",", "1234,5"},
+                      PortableRow{"ArabicSeparator", &kArabic, "12\u066B5", ".", "12.5"},
+                      PortableRow{"ArabicDigitsSignAndExponent", &kArabic, "\u061C-\u0661\u066B\u0665\u0627\u0633\u0663", ".",
+                                  "-1.5e3"},
+                      PortableRow{"AsciiWholeNumberInArabicStays", &kArabic, "1050", ".", "1050"},
+                      PortableRow{"MinusSignU2212IsReadEverywhere", &kPoint, "\u22125", ".", "\u22125"},
+                      PortableRow{"NotANumberStays", &kComma, "1.500", ",", "1.500"}),
+    RowName<PortableRow>);
+
 }  // namespace
 }  // namespace capset::testing

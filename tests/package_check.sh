@@ -101,7 +101,7 @@ $(diff <(echo "$expected") <(echo "$found") || true)"
   desktop-entry)
     unpack
     file="$work/root/usr/share/applications/capset.desktop"
-    cmp -s "$file" "$source/app/capset.desktop" || fail "the packaged desktop entry differs from app/capset.desktop"
+    cmp -s "$file" "$source/packaging/capset.desktop" || fail "the packaged desktop entry differs from packaging/capset.desktop"
     desktop-file-validate "$file" || fail "desktop-file-validate refuses the desktop entry"
     [[ -n "$(entry Name)" && -n "$(entry 'Name\[zh_CN\]')" ]] || fail "the entry lacks Name or Name[zh_CN]"
     # What the entry names must be in the package: the program it starts,
@@ -133,7 +133,7 @@ $(diff <(echo "$expected") <(echo "$found") || true)"
   icon)
     unpack
     icon="$work/root/usr/share/icons/hicolor/scalable/apps/capset.svg"
-    cmp -s "$icon" "$source/app/capset.svg" || fail "the packaged icon differs from app/capset.svg"
+    cmp -s "$icon" "$source/packaging/capset.svg" || fail "the packaged icon differs from packaging/capset.svg"
     [[ "$(file -b "$icon")" == SVG* ]] || fail "the icon is not an SVG image: $(file -b "$icon")"
     # Square, so that every size of the icon theme shows it undistorted.
     grep -q 'viewBox="0 0 \([0-9]*\) \1"' "$icon" || fail "the icon's viewBox is not square"

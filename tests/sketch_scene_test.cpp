@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "angle_text.h"
 #include "cap_solve.h"
 #include "sketch_scene.h"
+#include "sketch_texts.h"
 #include "table.h"
-#include "texts.h"
 
 namespace capset::testing {
 namespace {
@@ -82,13 +83,18 @@ TEST_P(SketchOfEachSolver, AxisThroughBothEdgePoints) {
   const SketchScene scene = MakeSketch(s, CheckCap(s), kBand);
   const auto axis = Find(scene, SceneStyle::kAxis);
   ASSERT_EQ(axis.size(), 2u);
+  PlanePoint inner{}, outer{};
   for (const SceneElement* half : axis) {
     ASSERT_EQ(half->points.size(), 2u);
     EXPECT_EQ(half->points[0].X, s.centre.X);
     EXPECT_EQ(half->points[0].Y, s.centre.Y);
+    ASSERT_TRUE(half->label == kInnerAxisName || half->label == kOuterAxisName) << half->label;
+    (half->label == kInnerAxisName ? inner : outer) = half->points[1];
   }
-  const PlanePoint inner = axis[0]->points[1], outer = axis[1]->points[1];
+  // Each half ends at its own edge point, in both coordinates.
   EXPECT_EQ(inner.X, s.inner.point.X);
+  EXPECT_EQ(inner.Y, s.inner.point.Y);
+  EXPECT_EQ(outer.X, s.outer.point.X);
   EXPECT_EQ(outer.Y, s.outer.point.Y);
   const double turn = std::fmod(std::fabs(Azimuth(s.centre, inner) - Azimuth(s.centre, outer)), 360);
   EXPECT_NEAR(turn, 180, 0.01) << "the two halves make one straight axis";
@@ -194,12 +200,6 @@ TEST(Sketch, NotesSayWhatTheNumbersRestOn) {
   EXPECT_EQ(warning[0]->label, SketchBeyondEnd(s, *warnings.beyondEnd));
 }
 
-TEST(Sketch, DmsText) {
-  EXPECT_EQ(DmsText(112.161972), "112°09′43.1″");
-  EXPECT_EQ(DmsText(0.0), "0°00′00.0″");
-  EXPECT_EQ(DmsText(29.999999), "30°00′00.0″") << "59.99″ carries into the next minute and degree";
-}
-
 TEST(Sketch, SceneLinesCarryKindLabelAndCoordinates) {
   const SketchScene scene = SceneOf(Solver::kCmd1, kZH, {1050, 7.5f, 1e-4f});
   const std::vector<std::string> lines = SceneLines(scene);
@@ -207,6 +207,28 @@ TEST(Sketch, SceneLinesCarryKindLabelAndCoordinates) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), std::string("SCENE\tpoint\t") + kCentreMark + "\t1033.829 2036.772"),
             lines.end());
 }
+
+// A label is moved only as far as it must to stay in the band; one longer
+// than the band keeps its start in view rather than a clamp with its bounds
+// the wrong way round.
+struct ShiftRow {
+  const char* name;
+  double low, high;  // the least move that keeps its start in, the most that keeps its end in
+  double shift;
+};
+
+class LabelShiftRows : public ::testing::TestWithParam<ShiftRow> {};
+
+TEST_P(LabelShiftRows, StaysInTheBand) { EXPECT_EQ(LabelShift(GetParam().low, GetParam().high), GetParam().shift); }
+
+INSTANTIATE_TEST_SUITE_P(Rows, LabelShiftRows,
+                         ::testing::Values(ShiftRow{"FitsWhereItIs", -10, 20, 0},
+                                           ShiftRow{"SticksOutAtTheStart", 12, 40, 12},
+                                           ShiftRow{"SticksOutAtTheEnd", -30, -8, -8},
+                                           ShiftRow{"JustFits", 5, 5, 5},
+                                           ShiftRow{"LongerThanTheBandKeepsItsStart", 30, -25, 30},
+                                           ShiftRow{"LongerAndAtTheEndKeepsItsStart", -5, -40, -5}),
+                         RowName<ShiftRow>);
 
 }  // namespace
 }  // namespace capset::testing

@@ -9,8 +9,8 @@
 #include "dialogue_run.h"
 #include "handlers.h"
 #include "script_builder.h"
+#include "start_texts.h"
 #include "table.h"
-#include "texts.h"
 #include "worked_cases.h"
 
 namespace capset::testing {

@@ -2,9 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <random>
 
-#include "dms.h"
+#include "angle_text.h"
 #include "fault.h"
 #include "number_text.h"
 #include "round3.h"
@@ -77,14 +82,47 @@ TEST(NumberText, LocaleSeparatorAndEcho) {
 }
 
 // The toolkit sets the C locale from the environment; a de_DE C locale must
-// not put a comma into a station or an echo written with ".".
+// not put a comma into a number, a station or an echo written with ".".
 TEST(NumberText, DoesNotFollowTheCLocale) {
-  const char* set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-  if (set == nullptr) set = std::setlocale(LC_NUMERIC, "C.UTF-8");
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine (scripts/install-deps generates it)";
+  }
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "the locale writes a comma, so the test can fail";
   EXPECT_EQ(NumberText(1234.5, "."), "1234.5");
+  EXPECT_EQ(NumberText(7.3f, "."), "7.3");
+  EXPECT_EQ(NumberText(1.5e-7, "."), "1.5E-07");
   EXPECT_EQ(SignedText(0.5), " .5");
-  EXPECT_EQ(StationText(12345.678, "K", KmRule::kFloor, MetreRule::kRounded), "K 12+ 345.678");
+  EXPECT_EQ(FootStationText(12345.678), "K 12+ 345.678");
+  EXPECT_EQ(FixedCoordinateText(1030.54), "1030.540");
+  EXPECT_EQ(DmsText(45.0001, kHundredthsWhereNeeded, "."), "45°00′00.36″");
   std::setlocale(LC_NUMERIC, "C");
+}
+
+// The digits of the general form are those printf's "%.15G" (or "%.7G"
+// for a float) writes in the C locale, whatever the double: the window's
+// form, which the text forms now reach through std::to_chars.
+TEST(NumberText, WritesTheDigitsPrintfWritesForAnyValue) {
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> typed(-1e5, 1e5);
+  for (int i = 0; i < 200000; ++i) {
+    // Every other value is any double at all, the others one as typed: a
+    // few decimals of a station, a coordinate or a precision.
+    double value;
+    std::uint64_t bits = random();
+    std::memcpy(&value, &bits, sizeof value);
+    if (i % 2 == 1) {
+      const double scale = std::pow(10.0, static_cast<int>(bits % 12) - 4);
+      value = std::round(typed(random) * scale) / scale;
+    }
+    if (!std::isfinite(value) || value == 0) continue;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.15G", value);
+    ASSERT_EQ(NumberText(value, "."), expected) << bits;
+    const float single = static_cast<float>(value);
+    if (!std::isfinite(single) || single == 0) continue;
+    std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(single));
+    ASSERT_EQ(NumberText(single, "."), expected) << bits;
+  }
 }
 
 TEST(NumberText, NeverShowsANonFiniteValue) {
@@ -93,7 +131,7 @@ TEST(NumberText, NeverShowsANonFiniteValue) {
   EXPECT_THROW(NumberText(inf, "."), ArithmeticFault);
   EXPECT_THROW(NumberText(nan, "."), ArithmeticFault);
   EXPECT_THROW(SignedText(-inf), ArithmeticFault);
-  EXPECT_THROW(StationText(inf, "K", KmRule::kTruncate, MetreRule::kExact), ArithmeticFault);
+  EXPECT_THROW(CentreStationText(inf), ArithmeticFault);
 }
 
 class SignedTextRows : public ::testing::TestWithParam<DoubleTextRow> {};
@@ -142,7 +180,7 @@ class StationTextRows : public ::testing::TestWithParam<StationRow> {};
 
 TEST_P(StationTextRows, AllFourForms) {
   const StationRow& r = GetParam();
-  EXPECT_EQ(StationText(r.station, r.prefix, r.km, r.metres), r.expected);
+  EXPECT_EQ(StationText(r.station, {r.prefix, r.km, r.metres}), r.expected);
 }
 
 constexpr KmRule kFloor = KmRule::kFloor;
@@ -189,6 +227,45 @@ INSTANTIATE_TEST_SUITE_P(Rows, DmsRows,
                                            DmsRow{"MinutesNotValidated", 45.7, "46.1666666666667"},
                                            DmsRow{"NegativeEntryMirrorsItsMagnitude", -30.1530, "-30.2583333333333"}),
                          RowName<DmsRow>);
+
+// The one writer of degrees, minutes and seconds, in both its forms: the
+// sketch's tenths and the log's hundredths where needed.
+struct DmsTextRow {
+  const char* name;
+  double degrees;
+  DmsForm form;
+  const char* sep;
+  const char* expected;
+};
+
+class DmsTextRows : public ::testing::TestWithParam<DmsTextRow> {};
+
+TEST_P(DmsTextRows, RoundedOnceAndWritten) {
+  const DmsTextRow& r = GetParam();
+  EXPECT_EQ(DmsText(r.degrees, r.form, r.sep), r.expected);
+}
+
+constexpr DmsForm kTenths = kTenthsOfASecond;
+constexpr DmsForm kHundredths = kHundredthsWhereNeeded;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DmsTextRows,
+    ::testing::Values(DmsTextRow{"TenthsAzimuth", 112.161972, kTenths, ".", "112°09′43.1″"},
+                      DmsTextRow{"TenthsKeepTheirZero", 0.0, kTenths, ".", "0°00′00.0″"},
+                      DmsTextRow{"TenthsCarryIntoTheDegree", 29.999999, kTenths, ".", "30°00′00.0″"},
+                      DmsTextRow{"TenthsNoMinusForAZeroAngle", -0.00001, kTenths, ".", "0°00′00.0″"},
+                      DmsTextRow{"HundredthsWhole", 90, kHundredths, ".", "90°00′00″"},
+                      DmsTextRow{"HundredthsFromPacked", 30.2583333333333, kHundredths, ".", "30°15′30″"},
+                      DmsTextRow{"HundredthsSmall", 0.00833333333333333, kHundredths, ".", "0°00′30″"},
+                      DmsTextRow{"HundredthsOfASecond", 45.0001, kHundredths, ".", "45°00′00.36″"},
+                      DmsTextRow{"HundredthsCommaLocale", 45.0001, kHundredths, ",", "45°00′00,36″"},
+                      DmsTextRow{"HundredthsDropATrailingZero", 45 + 1.5 / 3600, kHundredths, ".", "45°00′01.5″"},
+                      DmsTextRow{"HundredthsKeepALeadingZero", 45 + 1.05 / 3600, kHundredths, ".", "45°00′01.05″"},
+                      DmsTextRow{"HundredthsNegative", -30.5, kHundredths, ".", "-30°30′00″"},
+                      DmsTextRow{"HundredthsCarryIntoTheMinute", 30 + 59.996 / 3600, kHundredths, ".", "30°01′00″"},
+                      DmsTextRow{"BeyondAnyAngleAsANumber", 1e20, kHundredths, ".", "1E+20°"},
+                      DmsTextRow{"BeyondAnyAngleInTenths", -2e6, kTenths, ".", "-2000000°"}),
+    RowName<DmsTextRow>);
 
 TEST(DmsToDegrees, ExactValues) {
   EXPECT_EQ(DmsToDegrees(1.15), 1.25);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "log_row.h"
+#include "script.h"
 
 namespace capset::testing {
 
@@ -17,11 +18,18 @@ struct Transcript {
   std::map<int, std::string> boxes;  // Text number → text
   std::vector<std::vector<std::string>> rows;  // ROW lines: the texts in column order
 
-  // Events of one kind ("PROMPT", "MESSAGE", "SOLVER"), without the tag.
+  // Events of one kind ("PROMPT", "MESSAGE", "NOTICE", "SOLVER"), without the tag.
   std::vector<std::string> Events(const std::string& tag) const {
     std::vector<std::string> out;
     for (const auto& e : events)
       if (e.rfind(tag + " ", 0) == 0) out.push_back(e.substr(tag.size() + 1));
+    return out;
+  }
+  // The errors and the notices, in order, each with its tag.
+  std::vector<std::string> Reports() const {
+    std::vector<std::string> out;
+    for (const auto& e : events)
+      if (e.starts_with("MESSAGE ") || e.starts_with("NOTICE ")) out.push_back(e);
     return out;
   }
   const std::string& Box(int number) const { return boxes.at(number); }
@@ -50,6 +58,10 @@ inline Transcript ReadTranscript(const std::string& output) {
   }
   return t;
 }
+
+// A report as the transcript prints it: an error, or a notice.
+inline std::string Error(const std::string& text) { return "MESSAGE " + OneLine(text); }
+inline std::string Notice(const std::string& text) { return "NOTICE " + OneLine(text); }
 
 // The log columns that carry the thirteen result boxes, and their boxes.
 inline constexpr std::pair<int, int> kBoxOfColumn[] = {

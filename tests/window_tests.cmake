@@ -25,7 +25,7 @@ add_test(NAME cap_replay.ComputeBeforeStartFromStdin
 )
 set_tests_properties(cap_replay.ComputeBeforeStartFromStdin PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/data-home"
-  PASS_REGULAR_EXPRESSION "SOLVER none\nMESSAGE [^\n]+\nIGNORED stray\nText1=\n.*Text26=\n$"
+  PASS_REGULAR_EXPRESSION "SOLVER none\nNOTICE [^\n]+\nIGNORED stray\nText1=\n.*Text26=\n$"
 )
 
 # A batch from standard input: its message and its rows after the boxes.
@@ -34,5 +34,5 @@ add_test(NAME cap_replay.BatchFromStdin
 )
 set_tests_properties(cap_replay.BatchFromStdin PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/data-home"
-  PASS_REGULAR_EXPRESSION "MESSAGE 批量计算完成：共 2 个盖梁.*Text26=K 1\\+ 50\nROW\t1\t3#\tCmd1\tZH 右偏\tK 1\\+ 50\t.*\tk 1\\+ 54.538\t.*\nROW\t2\t\tCmd1.*未计算：Kp 小于直缓点桩号.*\n$"
+  PASS_REGULAR_EXPRESSION "NOTICE 批量计算完成：共 2 个盖梁.*Text26=K 1\\+ 50\nROW\t1\t3#\tZH 端 斜交\tZH 右偏\tK 1\\+ 50\t.*\tk 1\\+ 54.538\t.*\nROW\t2\t\tZH 端 斜交.*未计算：Kp 小于直缓点桩号.*\n$"
 )

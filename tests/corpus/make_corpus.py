@@ -4,19 +4,32 @@ gave when it was recorded.
 
     python3 tests/corpus/make_corpus.py path/to/cap_replay > tests/corpus/replay_corpus.txt
 
-The corpus pins every text the program shows (prompts, messages, the 26
-boxes) for worked jobs, refused and cancelled answers, unsolved sides, the
-comma locale and a few hundred random jobs over all five solvers. A change
-that must not alter what the user sees replays it byte for byte.
+The corpus pins every text the program shows (prompts, messages, notices,
+the 26 boxes, the rows of the results log) and the files it writes (exports
+and job files) for worked jobs, refused and cancelled answers, unsolved
+sides, batches, job files opened and refused, the sketch's scene, the comma
+and the Arabic locales and a few hundred random jobs over all five solvers.
+A change that must not alter what the user sees replays it byte for byte.
+
+Each case runs in a folder of its own; "{dir}" in a script stands for it,
+and the folder's path in the output is written back as "{dir}".
 
 File format, one line each:
     # <name> | <locale>      starts a case
+    + <file name>            a file put in the case's folder before the run
+    | <line>                 a line of that file (see below)
     < <script line>          a line of the script, as typed
-    > <output line>          a line that cap_replay printed
+    > <output line>          a line that cap_replay printed; after them,
+                             "> FILE <name>" and "> | <line>" for every file
+                             in the folder after the run, by name
+A file's lines are its bytes split at each line feed, with "\\" written
+"\\\\", a carriage return "\\r", and in an input file any byte "\\xHH".
 """
+import os
 import random
 import subprocess
 import sys
+import tempfile
 
 START_ZH = "@start\n{kzh}\n{x}\n{y}\n{t}\n{r}\n{a1}\n{kj}\n{b}\n{p}\n"
 START_HZ = "@start\n0\n{khz}\n{x}\n{y}\n{t}\n{r}\n{a1}\n{kj}\n{b}\n{p}\n"
@@ -212,16 +225,268 @@ def random_cases(count, seed):
     return cases
 
 
+def batch(*fields):
+    return "@batch\n" + "".join(f + "\n" for f in fields) + "@end\n"
+
+
+def batch_cases():
+    base = zh()
+    square = zh(kzh="12000", a1="200", kj="12050", b="90")
+    bridge = ("dr 7.5", "precision 0.0001", "offsets -3.5 3.5",
+              "station 1# K1+020", "station 2# K1+040", "station 1050", "station K1+060.5")
+    c = [
+        ("batch parallel names and offsets", base + batch("axis parallel", *bridge)),
+        ("batch own axis", base + batch("axis own", *bridge)),
+        ("batch then compute numbers on", base + batch("dr 7.5", "precision 0.0001", "station 1040") +
+         "@compute\n1050\n7.5\n0.0001\n" + batch("dr 6", "precision 0.001", "station 1060")),
+        ("batch square", square + batch("dr 6", "precision 0.001", "offsets 2.5", "station A K12+020",
+                                        "station B 12050", "station 11990")),
+        ("batch HZ", hz() + batch("dr 6", "precision 0.001", "station 12450", "station P9 K12+480",
+                                  "station 12510")),
+        ("batch HZ own axis left", hz(p="-1") + batch("axis own", "dr 6", "precision 0.001",
+                                                      "station 12450", "station 12430")),
+        ("batch rejected lines", base + batch("dr", "precision 0", "offsets 1 x 1e400",
+                                              "station K1+1000.5", "station abc", "station 3# K-1+20",
+                                              "station 4# K1.5+20", "station 5# K1+", "station 6# K1+x",
+                                              "station 7# K1+-3", "station 8# 1e400", "station 9# 1040",
+                                              "station 9# 1050", "station")),
+        ("batch DR beyond float", base + batch("dr 1e39", "precision 0.0001", "station 1050")),
+        ("batch DR zero", base + batch("dr 0", "precision 0.0001", "station 1050")),
+        ("batch square any DR", square + batch("dr 0", "precision -1", "station 12050")),
+        ("batch no solver", batch("dr 7.5", "precision 0.0001", "station 1050")),
+        ("batch P 0", zh(p="0") + batch("dr 7.5", "precision 0.0001", "station 1050")),
+        ("batch refused job", zh(b="0") + batch("dr 7.5", "precision 0.0001", "station 1050")),
+        ("batch square Kj before ZH", zh(kzh="12000", a1="200", kj="11000", b="90") +
+         batch("dr 6", "precision 0.001", "station 12050", "station 11990")),
+        ("batch stations off the spiral", base + batch("dr 7.5", "precision 0.0001", "station 999",
+                                                       "station 1003", "station 1050")),
+        ("batch fault and warnings", zh(r="150") + batch("dr 7.5", "precision 0.0001", "station 1e30",
+                                                         "station 1060", "station 1080", "station 1180")),
+        ("batch unsolved sides", zh(b="15") + batch("dr 7.5", "precision 0.0001", "station 1050",
+                                                    "station 1003")),
+        ("batch blank lines tabs and wide blanks", base + batch("dr 7.5", "precision 0.0001", "station ",
+                                                                "station 1#\tK1+020", "station 2#\u3000K1+030",
+                                                                "station   ", "station \t1040\t")),
+        ("batch empty list", base + batch("dr 7.5", "precision 0.0001")),
+        ("batch unknown field", base + batch("dr 7.5", "precision 0.0001", "width 3", "station 1050")),
+        ("batch cut short by a command", base + "@batch\ndr 7.5\nprecision 0.0001\nstation 1050\n@compute\n"),
+        ("batch too many offsets", base + batch("dr 7.5", "precision 0.0001",
+                                                "offsets " + " ".join(str(i) for i in range(100)),
+                                                "station 1050")),
+        ("batch blank answers", base + batch("dr \u3000", "precision \u00a0", "offsets \t", "station 1050")),
+    ]
+    cases = [(n, s, "zh_CN", {}) for n, s in c]
+    cases.append(("batch comma", "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n60\n1\n" +
+                  batch("dr 7,5", "precision 0,0001", "offsets -3,5 3,5", "station 3# K1+040,5",
+                        "station 1050,25", "station K1+060.5"), "de_DE", {}))
+    return cases
+
+
+OLD_JOB = (b'{\n  "format": "capset-job",\n  "version": 1,\n  "decimal": ".",\n'
+           b'  "start": {"KZH": "1000", "X": "1000", "Y": "2000", "T": "45.3015", "R": "150", "A1": "100", '
+           b'"Kj": "1050", "B": "60", "P": "1"},\n'
+           b'  "batch": {\n    "axis": "own",\n    "DR": "7.5",\n    "precision": "0.0001",\n'
+           b'    "offsets": "-3.5 3.5",\n    "stations": ["3# K1+040", "1060"]\n  }\n}\n')
+GOOD_START = (b'"start": {"KZH": "1000", "X": "1000", "Y": "2000", "T": "45", "R": "0", "A1": "100", '
+              b'"Kj": "1050", "B": "60", "P": "1"}')
+
+
+def job_text(start=GOOD_START, head=b'"format": "capset-job", "version": 1, "decimal": "."', rest=b""):
+    return b"{" + head + b", " + start + rest + b"}\n"
+
+
+def field(key, value):
+    """The good job with one start field's value replaced (value as JSON bytes)."""
+    at = GOOD_START.index(b'"' + key.encode() + b'": ') + len(key) + 4
+    end = GOOD_START.index(b'"', at + 1) + 1
+    return job_text(start=GOOD_START[:at] + value + GOOD_START[end:])
+
+
+def file_cases():
+    base = zh()
+    computed = base + "@compute\n1050\n7.5\n0.0001\n"
+    open_then_compute = "@open {dir}/job.capjob\n@compute\n1050\n7.5\n0.0001\n"
+    opened_over_a_cap = computed + "@open {dir}/job.capjob\n"
+    refused = [
+        ("job refused not JSON", b"bridge K1+050\n"),
+        ("job refused empty", b""),
+        ("job refused cut short", job_text()[:70]),
+        ("job refused another programs JSON", b'{"name": "bridge"}\n'),
+        ("job refused not an object", b"[1, 2]\n"),
+        ("job refused unknown version", job_text(head=b'"format": "capset-job", "version": 2, "decimal": "."')),
+        ("job refused version as text", job_text(head=b'"format": "capset-job", "version": "1", "decimal": "."')),
+        ("job refused strange decimal", job_text(head=b'"format": "capset-job", "version": 1, "decimal": "x"')),
+        ("job refused missing start", b'{"format": "capset-job", "version": 1, "decimal": "."}\n'),
+        ("job refused missing field", job_text(start=GOOD_START.replace(b'"X": "1000", ', b""))),
+        ("job refused not a number", field("X", b'"abc"')),
+        ("job refused blank answer", field("Y", '"\u3000"'.encode())),
+        ("job refused huge text number", field("R", b'"1e400"')),
+        ("job refused huge JSON number", field("R", b"1e400")),
+        ("job refused wrong type", field("A1", b"true")),
+        ("job refused P beyond 16 bits", field("P", b'"40000"')),
+        ("job refused azimuth overflow", field("T", b'"1e306"')),
+        ("job refused duplicate key",
+         job_text(head=b'"format": "capset-job", "version": 1, "version": 1, "decimal": "."')),
+        ("job refused duplicate start field", field("X", b'"1000", "X": "1500"')),
+        ("job refused overlong UTF-8", field("Kj", b'"1050\xc0\xaf"')),
+        ("job refused encoded surrogate", field("Kj", b'"\xed\xa0\x80"')),
+        ("job refused beyond U+10FFFF", field("Kj", b'"\xf4\x90\x80\x80"')),
+        ("job refused lone escaped surrogate", field("Kj", b'"\\ud800"')),
+        ("job refused deep nesting", job_text(rest=b', "extra": ' + b"[" * 40 + b"]" * 40)),
+        ("job refused bad batch axis", job_text(rest=b', "batch": {"axis": "sideways", "DR": "7.5", '
+                                                     b'"precision": "0.0001", "offsets": "", "stations": []}')),
+        ("job refused stations not a list", job_text(rest=b', "batch": {"axis": "own", "DR": "7.5", '
+                                                          b'"precision": "0.0001", "offsets": "", "stations": "1050"}')),
+    ]
+    cases = [(name, opened_over_a_cap, "zh_CN", {"job.capjob": content}) for name, content in refused]
+    cases += [
+        ("job saved and opened", computed + "@save {dir}/job.capjob\n" + zh(kzh="2000", x="1", y="2") +
+         open_then_compute, "zh_CN", {}),
+        ("job saved with its batch", base + batch("axis own", "dr 7.5", "precision 0.0001", "offsets -3.5 3.5",
+                                                 "station 3# K1+040", "station \"引号\" \\ 1060") +
+         "@save {dir}/job.capjob\n@open {dir}/job.capjob\n", "zh_CN", {}),
+        ("job saved HZ", hz(t="225.3015", p="-2") + "@save {dir}/hz.capjob\n@open {dir}/hz.capjob\n"
+         "@compute\n12450\n6\n0.001\n", "zh_CN", {}),
+        ("job saved both stations 0", "@start\n0\n0\n300\n100\n1050\n60\n1\n@save {dir}/none.capjob\n"
+         "@open {dir}/none.capjob\n", "zh_CN", {}),
+        ("job nothing to save", "@save {dir}/job.capjob\n@start\n1000\n@cancel\n@save {dir}/job.capjob\n",
+         "zh_CN", {}),
+        ("job save over an old one", base + "@save {dir}/job.capjob\n", "zh_CN", {"job.capjob": b"old\n"}),
+        ("job written before opens", open_then_compute + batch("dr 7.5", "precision 0.0001", "station 1070"),
+         "zh_CN", {"job.capjob": OLD_JOB}),
+        ("job number fields", "@open {dir}/job.capjob\n", "zh_CN",
+         {"job.capjob": field("R", b"300").replace(b'"A1": "100"', b'"A1": 1E2')}),
+        ("job missing file", "@open {dir}/missing.capjob\n", "zh_CN", {}),
+        ("job open without a name", "@open\n@save\n", "zh_CN", {}),
+        ("job comma opened with points", "@open {dir}/job.capjob\n@compute\n1050.5\n7.5\n0.0001\n", "zh_CN",
+         {"job.capjob": job_text(head=b'"format": "capset-job", "version": 1, "decimal": ","',
+                                 start=GOOD_START.replace(b'"1000"', b'"1000,25"'))}),
+        ("job points opened with commas", "@open {dir}/job.capjob\n@compute\n1050,5\n7,5\n0,0001\n", "de_DE",
+         {"job.capjob": OLD_JOB}),
+        ("job typed with commas", "@start\n1000,5\n1000\n2000,25\n45,3\n0\n100\n1050\n60\n1\n"
+         "@save {dir}/job.capjob\n", "de_DE", {}),
+        ("job typed in Arabic", "@start\n1000\u066b5\n1000\n2000\n45\n0\n100\n1050\n60\n1\n"
+         "@save {dir}/job.capjob\n@open {dir}/job.capjob\n", "ar_EG", {}),
+    ]
+    return cases
+
+
+def export_cases():
+    base = zh()
+    computed = base + "@compute\n1050\n7.5\n0.0001\n"
+    rows = computed + batch("dr 7.5", "precision 0.0001", "offsets -3.5 3.5", "station 1# K1+020",
+                            "station a,\"b\" 1040", "station 桥台 1060", "station 999")
+    c = [
+        ("export csv", rows + "@export csv {dir}/caps.csv\n"),
+        ("export dat", rows + "@export dat {dir}/caps.dat\n"),
+        ("export square and HZ", zh(kzh="12000", a1="200", kj="12050", b="90") + "@compute\n6\n0.001\n" +
+         hz(p="-1") + "@compute\n12497\n6\n0.001\n@export csv {dir}/caps.csv\n@export dat {dir}/caps.dat\n"),
+        ("export nothing yet", "@export csv {dir}/caps.csv\n@export dat {dir}/caps.dat\n"),
+        ("export without a file", computed + "@export csv\n@export xls {dir}/caps.xls\n"),
+        ("export over an old file", computed + "@export csv {dir}/caps.csv\n"),
+    ]
+    cases = [(n, s, "zh_CN", {"caps.csv": b"old\r\n"} if n == "export over an old file" else {}) for n, s in c]
+    cases.append(("export comma", "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n60\n1\n@compute\n1050\n7,5\n0,0001\n" +
+                  batch("dr 7,5", "precision 0,0001", "offsets -3,5", "station 1040,5") +
+                  "@export csv {dir}/caps.csv\n@export dat {dir}/caps.dat\n", "de_DE", {}))
+    return cases
+
+
+def scene_cases():
+    base = zh()
+    c = [
+        ("scene before any cap", "@scene\n" + base + "@scene\n"),
+        ("scene base", base + "@compute\n1050\n7.5\n0.0001\n@scene\n"),
+        ("scene left turn", zh(p="-1") + "@compute\n1050\n7.5\n0.0001\n@scene\n"),
+        ("scene HZ", hz() + "@compute\n12450\n6\n0.001\n@scene\n"),
+        ("scene square", zh(kzh="12000", a1="200", kj="12050", b="90") + "@compute\n6\n0.001\n@scene\n"),
+        ("scene spiral end and warnings", zh(r="150") + "@compute\n1080\n7.5\n0.0001\n@scene\n"),
+        ("scene origin out of view", zh(a1="300") + "@compute\n1200\n3\n0.0001\n@scene\n"),
+        ("scene unsolved side", base + "@compute\n1003\n7.5\n0.0001\n@scene\n"),
+        ("scene runaway side", zh(b="15") + "@compute\n1050\n7.5\n0.0001\n@scene\n"),
+        ("scene cleared by a start", base + "@compute\n1050\n7.5\n0.0001\n" + base + "@scene\n"),
+        ("scene kept by a cancelled start", base + "@compute\n1050\n7.5\n0.0001\n@start\n2000\n@cancel\n@scene\n"),
+        ("scene after a batch", base + "@compute\n1050\n7.5\n0.0001\n" +
+         batch("dr 7.5", "precision 0.0001", "station 1060") + "@scene\n"),
+        ("scene tiny cap", zh(kzh="12000", a1="200", kj="12050", b="90") + "@compute\n0.001\n0.001\n@scene\n"),
+    ]
+    return [(n, s, "zh_CN", {}) for n, s in c]
+
+
+def script_rule_cases():
+    base = zh()
+    c = [
+        ("command with a trailing blank at a prompt", "@start\n1000\n@compute \n1050\n7.5\n0.0001\n"),
+        ("command with a trailing blank", base + "@compute \n1050\n7.5\n0.0001\n"),
+        ("start with a trailing blank", "@start \n1000\n1000\n2000\n45\n0\n100\n1050\n60\n1\n"),
+        ("cancel with a trailing blank", "@start\n1000\n@cancel \n@compute\n"),
+        ("batch with a trailing blank", base + "@batch \ndr 7.5\nprecision 0.0001\nstation 1050\n@end \n"),
+        ("scene with a trailing blank", base + "@compute\n1050\n7.5\n0.0001\n@scene \n"),
+        ("command word inside an answer", base + "@compute\n@computer\n1050\n7.5\n0.0001\n"),
+        ("blank answers", "@start\n\u3000\n\t\n\u00a0\n 1000 \n1000\n2000\n45\n0\n100\n1050\n60\n1\n"
+         "@compute\n\u3000\n1050\n\u2003\n7.5\n0.0001\n"),
+    ]
+    return [(n, s, "zh_CN", {}) for n, s in c] + [
+        ("Arabic start and compute", "@start\n1000\u066b5\n1000\n2000\n45\u066b3\n0\n100\n1050\n60\n1\n"
+         "@compute\n1050\n7\u066b5\n0\u066b0001\n", "ar_EG", {})]
+
+
+def all_cases():
+    plain = [(n, s, l, {}) for n, s, l in fixed_cases() + random_cases(300, 20261208)]
+    return plain + batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases()
+
+
+def escaped(data):
+    return data.replace(b"\\", b"\\\\").replace(b"\r", b"\\r")
+
+
+def file_lines(data):
+    return escaped(data).split(b"\n")
+
+
+def input_lines(data):
+    out = bytearray()
+    for byte in data:
+        if byte == 0x5C:
+            out += b"\\\\"
+        elif byte == 0x0D:
+            out += b"\\r"
+        elif byte >= 0x80 or (byte < 0x20 and byte != 0x0A and byte != 0x09):
+            out += b"\\x%02X" % byte
+        else:
+            out.append(byte)
+    return bytes(out).split(b"\n")
+
+
 def main():
     replay = sys.argv[1]
-    out = sys.stdout
-    for name, script, locale in fixed_cases() + random_cases(300, 20261208):
-        result = subprocess.run([replay, "--locale", locale], input=script.encode(), capture_output=True, check=True)
-        out.write(f"# {name} | {locale}\n")
-        for line in script.split("\n")[:-1] if script.endswith("\n") else script.split("\n"):
-            out.write(f"< {line}\n")
-        for line in result.stdout.decode().split("\n")[:-1]:
-            out.write(f"> {line}\n")
+    out = sys.stdout.buffer
+    with tempfile.TemporaryDirectory() as data_home:
+        env = dict(os.environ, XDG_DATA_HOME=data_home)
+        for name, script, locale, files in all_cases():
+            with tempfile.TemporaryDirectory() as folder:
+                for file_name, content in files.items():
+                    with open(os.path.join(folder, file_name), "wb") as f:
+                        f.write(content)
+                played = script.replace("{dir}", folder)
+                result = subprocess.run([replay, "--locale", locale], input=played.encode(), capture_output=True,
+                                        check=True, env=env)
+                out.write(f"# {name} | {locale}\n".encode())
+                for file_name, content in sorted(files.items()):
+                    out.write(b"+ " + file_name.encode() + b"\n")
+                    for line in input_lines(content):
+                        out.write(b"| " + line + b"\n")
+                for line in script.split("\n")[:-1] if script.endswith("\n") else script.split("\n"):
+                    out.write(b"< " + line.encode() + b"\n")
+                transcript = result.stdout.replace(folder.encode(), b"{dir}")
+                for line in transcript.split(b"\n")[:-1]:
+                    out.write(b"> " + line + b"\n")
+                for file_name in sorted(os.listdir(folder)):
+                    with open(os.path.join(folder, file_name), "rb") as f:
+                        data = f.read()
+                    out.write(b"> FILE " + file_name.encode() + b"\n")
+                    for line in file_lines(data):
+                        out.write(b"> | " + line + b"\n")
 
 
 if __name__ == "__main__":

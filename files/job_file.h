@@ -1,0 +1,44 @@
+#pragma once
+// Job files: the Start answers of a job, and its batch list, kept so that a
+// bridge's alignment is typed once. Reading refuses anything that is not a
+// job this program can open, and says which field is wrong and on which
+// line. The keys are in job_file_keys.h.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "batch_input.h"
+#include "job_file_problem.h"
+#include "typed_start.h"
+
+namespace capset {
+
+struct JobFile {
+  TypedStart start;
+  std::optional<BatchInput> batch;
+  // Where each field stood in the file read ("start.KZH" → its line), so a
+  // field that Start refuses later can be found; not part of the job.
+  std::map<std::string, int> fieldLines = {};
+
+  bool operator==(const JobFile& other) const { return start == other.start && batch == other.batch; }
+  int LineOf(const std::string& field) const {
+    const auto at = fieldLines.find(field);
+    return at == fieldLines.end() ? 0 : at->second;
+  }
+};
+
+// A job file is far smaller than this; a bigger file is refused unread.
+inline constexpr std::size_t kJobFileMaxBytes = 1 << 20;
+// Objects and arrays in it nest at most this deep; a job needs three.
+inline constexpr int kJobFileMaxDepth = 16;
+
+std::string WriteJobFile(const JobFile& job);
+std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text);
+
+// The answer as the user's locale writes it: the decimal separator it was
+// typed with becomes `decimal`.
+std::string WithDecimal(const std::string& answer, const std::string& typedWith, const std::string& decimal);
+
+}  // namespace capset

@@ -1,0 +1,35 @@
+#pragma once
+// The keys of the job file (.capjob), in one place. A job file is a small
+// JSON object:
+//
+//   {"format": "capset-job", "version": 1, "decimal": ".",
+//    "start": {"KZH": "1000", "X": "1000", "Y": "2000", "T": "45.3015", "R": "0",
+//              "A1": "100", "Kj": "1050", "B": "60", "P": "1"},
+//    "batch": {"axis": "parallel", "DR": "7.5", "precision": "0.0001",
+//              "offsets": "-3.5 3.5", "stations": ["3# K12+400", "12420"]}}
+//
+// The Start answers are kept as typed (T and B in their packed form),
+// with the decimal separator they were typed with; "batch" is there when
+// the job has a batch list.
+
+namespace capset::job_keys {
+
+inline constexpr char kFormat[] = "format";
+inline constexpr char kFormatName[] = "capset-job";
+inline constexpr char kVersion[] = "version";
+inline constexpr int kCurrentVersion = 1;
+inline constexpr char kDecimal[] = "decimal";
+
+// The Start answers, under the names of start_fields.h.
+inline constexpr char kStart[] = "start";
+
+inline constexpr char kBatch[] = "batch";
+inline constexpr char kAxis[] = "axis";
+inline constexpr char kAxisParallel[] = "parallel";
+inline constexpr char kAxisOwn[] = "own";
+inline constexpr char kDR[] = "DR";
+inline constexpr char kPrecision[] = "precision";
+inline constexpr char kOffsets[] = "offsets";
+inline constexpr char kStations[] = "stations";
+
+}  // namespace capset::job_keys

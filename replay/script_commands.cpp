@@ -1,0 +1,26 @@
+#include "script_commands.h"
+
+#include "script.h"
+
+namespace capset {
+
+void AddScriptCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context) {
+  AddStartCommands(table, actions);
+  AddBatchCommands(table, actions, context.out);
+  AddFileCommands(table, actions);
+  AddSketchCommands(table, actions, context.out);
+}
+
+void AddStartCommands(CommandTable& table, const TargetActions& actions) {
+  using enum CommandTable::Argument;
+  auto click = [](const std::function<void()>& action) -> CommandTable::Handler {
+    if (!action) return nullptr;
+    return [&action](const std::string&, ScriptLines&) { action(); };
+  };
+  table.Add(kStartLine, kNone, click(actions.start));
+  table.Add(kComputeLine, kNone, click(actions.compute));
+  // Taken by a prompt; with no prompt open there is nothing to cancel.
+  table.Add(kCancelLine, kNone, nullptr);
+}
+
+}  // namespace capset

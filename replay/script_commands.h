@@ -1,0 +1,62 @@
+#pragma once
+// The rows of the command table, one concern a file, added alike by both
+// targets so that both speak the same words. What runs a command that
+// needs the toolkit (a click, a dialog, a picture) is the target's, passed
+// in as an action; a command that needs no toolkit runs the same on both.
+//
+// A new concern adds its rows in a file of its own (road_commands.cpp,
+// say), declares its Add function here and calls it from
+// AddScriptCommands.
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "batch_input.h"
+#include "cap_session.h"
+#include "command_table.h"
+#include "export_formats.h"
+#include "seam.h"
+#include "sketch_scene.h"
+
+namespace capset {
+
+// What a target does for the commands that depend on it. An empty action
+// is a command the target does not run (IGNORED).
+struct TargetActions {
+  std::function<void()> start;
+  std::function<void()> compute;
+  std::function<void(const BatchInput&)> batch;
+  std::function<void(const std::string& path)> save;
+  std::function<void(const std::string& path)> open;
+  std::function<void(const std::string& path, ExportFormat format)> exportTo;
+  // The sketch's scene as it stands; nothing while the band is empty.
+  std::function<const SketchScene*()> scene;
+  std::function<void(const std::string& path)> shot;
+};
+
+// What every command reaches, whichever target plays the script: the
+// session, where the transcript goes, and the user's number rules for the
+// numbers a command line carries.
+struct ScriptContext {
+  CapSession& session;
+  std::ostream& out;
+  const NumberReader& reader;
+};
+
+// Every row of the language.
+void AddScriptCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
+
+// The concerns' rows.
+void AddStartCommands(CommandTable& table, const TargetActions& actions);     // @start, @compute, @cancel
+void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @batch … @end
+void AddFileCommands(CommandTable& table, const TargetActions& actions);      // @save, @open, @export csv|dat
+void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
+
+// The fields of a batch block, read after its "@batch" line up to "@end"
+// (or up to the next command line, left for the script); a line the block
+// does not know is printed as IGNORED.
+BatchInput ReadBatchBlock(ScriptLines& lines, const CommandTable& commands, std::ostream& out);
+
+}  // namespace capset

@@ -1,0 +1,171 @@
+#include "batch_check.h"
+
+#include <cmath>
+#include <optional>
+#include <unordered_map>
+
+#include "answer_texts.h"
+#include "blanks.h"
+#include "batch_texts.h"
+#include "refusals.h"
+#include "round3.h"
+#include "solver_texts.h"
+#include "station_text.h"
+
+namespace capset {
+namespace {
+
+// A line with its blanks (a tab of a list pasted from a spreadsheet, the
+// ideographic space of a Chinese input method) as single spaces, and
+// without those around it.
+std::string Normalized(const std::string& line) { return std::string(TrimBlanks(BlanksAsSpaces(line))); }
+
+std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(text)); }
+
+bool AllDigits(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A station whose rounding or text would overflow is refused, as Start
+// refuses it.
+bool Showable(double station) { return !Round3Fault(station) && !StationFault(station, kCentreStationForm); }
+
+std::variant<StationEntry, std::string> Entry(std::string name, double station) {
+  if (!std::isfinite(station) || !Showable(station)) return std::string(kStationOutOfRange);
+  return StationEntry{std::move(name), station};
+}
+
+// "K12+400.5": whole kilometres between the K and the "+", metres after it.
+// The window writes the metres with "."; the user's separator is read too.
+std::variant<StationEntry, std::string> ReadKForm(const std::string& text, std::size_t k, std::size_t plus,
+                                                  const NumberSymbols& symbols) {
+  const std::string km = Trimmed(text.substr(k + 1, plus - k - 1));
+  const std::string metres = Trimmed(text.substr(plus + 1));
+  if (km.starts_with('-') || km.starts_with("\u2212")) return std::string(kKmNegative);
+  if (!AllDigits(km)) return std::string(kKmNotWhole);
+  if (metres.empty()) return std::string(kMetresMissing);
+  ReadResult m = ReadNumber(metres, NumberSymbols{});
+  if (m.status == ReadResult::Status::kNotNumber) m = ReadNumber(metres, symbols);
+  if (m.status == ReadResult::Status::kNotNumber) return std::string(kMetresNotNumber);
+  if (m.status == ReadResult::Status::kOutOfRange) return std::string(kStationOutOfRange);
+  if (m.value < 0) return std::string(kMetresNegative);
+  if (m.value >= 1000) return std::string(kMetresTooLarge);
+  const ReadResult whole = ReadNumber(km, NumberSymbols{});
+  if (whole.status != ReadResult::Status::kNumber) return std::string(kStationOutOfRange);
+  return Entry(Trimmed(text.substr(0, k)), whole.value * 1000 + m.value);
+}
+
+// The reason a typed number is refused, or the value.
+std::variant<double, std::string> ReadField(const std::string& text, const NumberSymbols& symbols) {
+  const ReadResult read = ReadNumber(text, symbols);
+  switch (read.status) {
+    case ReadResult::Status::kNotNumber:
+      return NotANumberReason(text);
+    case ReadResult::Status::kOutOfRange: return OutOfRangeReason(text);
+    case ReadResult::Status::kNumber: break;
+  }
+  return read.value;
+}
+
+// DR and the precision are stored as 32-bit floats and checked as stored,
+// as the solvers' own questions do.
+template <typename Check>
+std::optional<float> ReadFloatField(const std::string& text, const char* field, const NumberSymbols& symbols,
+                                    Check check, std::vector<std::string>& problems) {
+  const auto read = ReadField(text, symbols);
+  std::string reason;
+  if (const double* value = std::get_if<double>(&read)) {
+    const float stored = static_cast<float>(*value);
+    if (std::isinf(stored)) {
+      reason = FloatRangeReason();
+    } else if (const std::optional<Refusal> refusal = check(stored)) {
+      reason = RefusalText(*refusal);
+    } else {
+      return stored;
+    }
+  } else {
+    reason = std::get<std::string>(read);
+  }
+  problems.push_back(BatchFieldProblem(field, reason));
+  return std::nullopt;
+}
+
+std::vector<double> ReadOffsets(const std::string& text, const NumberSymbols& symbols,
+                                std::vector<std::string>& problems) {
+  std::vector<double> offsets;
+  const std::string all = Normalized(text);
+  for (std::size_t from = all.find_first_not_of(' '); from != std::string::npos;
+       from = all.find_first_not_of(' ', from)) {
+    const std::size_t to = std::min(all.find(' ', from), all.size());
+    const std::string token = all.substr(from, to - from);
+    from = to;
+    const auto read = ReadField(token, symbols);
+    if (const double* value = std::get_if<double>(&read)) {
+      offsets.push_back(*value);
+    } else {
+      problems.push_back(BatchFieldProblem(kBatchOffsetsField, std::get<std::string>(read)));
+    }
+  }
+  if (offsets.size() > kMaxAxisPoints) problems.push_back(TooManyOffsetsProblem(kMaxAxisPoints));
+  return offsets;
+}
+
+}  // namespace
+
+std::variant<StationEntry, std::string> ReadStationLine(const std::string& line, const NumberSymbols& symbols) {
+  const std::string text = Normalized(line);
+  const std::size_t plus = text.rfind('+');
+  if (plus != std::string::npos && plus > 0) {
+    const std::size_t k = text.find_last_of("Kk", plus - 1);
+    if (k != std::string::npos) return ReadKForm(text, k, plus, symbols);
+  }
+  // Plain metres: the last word is the station, anything before it the name.
+  const std::size_t blank = text.rfind(' ');
+  const std::string station = blank == std::string::npos ? text : text.substr(blank + 1);
+  const ReadResult read = ReadNumber(station, symbols);
+  if (read.status == ReadResult::Status::kNotNumber) return std::string(kNotAStation);
+  if (read.status == ReadResult::Status::kOutOfRange) return std::string(kStationOutOfRange);
+  return Entry(blank == std::string::npos ? "" : Trimmed(text.substr(0, blank)), read.value);
+}
+
+std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& input, Solver solver,
+                                                               const NumberSymbols& symbols) {
+  std::vector<std::string> problems;
+  const auto dr = ReadFloatField(input.DR, kBatchDRField, symbols, [&](float v) { return CheckDR(solver, v); },
+                                 problems);
+  const auto precision = ReadFloatField(input.precision, kBatchPrecisionField, symbols,
+                                        [&](float v) { return CheckPrecision(solver, v); }, problems);
+  std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
+
+  std::vector<BatchStation> stations;
+  std::unordered_map<std::string, int> named;  // name → the line that has it first
+  int entries = 0;
+  for (std::size_t i = 0; i < input.stations.size(); ++i) {
+    const std::string& line = input.stations[i];
+    if (IsBlank(line)) continue;
+    // Past the limit the list is refused whole; the rest need not be read.
+    if (++entries > kMaxBatchStations) break;
+    const int number = static_cast<int>(i) + 1;
+    auto read = ReadStationLine(line, symbols);
+    if (const std::string* reason = std::get_if<std::string>(&read)) {
+      problems.push_back(BatchLineProblem(number, line, *reason));
+      continue;
+    }
+    StationEntry& entry = std::get<StationEntry>(read);
+    if (!entry.name.empty()) {
+      const auto [first, isNew] = named.try_emplace(entry.name, number);
+      if (!isNew) {
+        problems.push_back(BatchLineProblem(number, line, DuplicateNameReason(entry.name, first->second)));
+        continue;
+      }
+    }
+    stations.push_back({number, std::move(entry)});
+  }
+  if (entries == 0) problems.push_back(kNoStations);
+  if (entries > kMaxBatchStations) problems.push_back(TooManyStationsProblem(kMaxBatchStations));
+
+  if (!problems.empty()) return problems;
+  return BatchPlan{input.axis, *dr, *precision, std::move(offsets), std::move(stations)};
+}
+
+}  // namespace capset

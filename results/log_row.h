@@ -1,0 +1,56 @@
+#pragma once
+// A log row as texts. The thirteen result columns are made by ResultTexts,
+// the same function that fills the boxes, so a row and the boxes of the
+// same run agree text for text; the other columns give the row's context.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "cap_record.h"
+
+namespace capset {
+
+enum RowColumn : int {
+  kNumberColumn,
+  kNameColumn,
+  kSolverColumn,         // the solver in the user's words: "ZH 端 斜交"
+  kCurveColumn,          // spiral end and turn: "ZH 右偏"
+  kCentreStationColumn,  // Text13
+  kKjColumn,             // the design station whose tangent sets the axis, as Text26 shows it
+  kBColumn,              // degrees, minutes, seconds
+  kDRColumn,             // Text10
+  kPrecisionColumn,      // Text25
+  kCentreXColumn,        // Text23
+  kCentreYColumn,        // Text24
+  kOuterStationColumn,   // Text20
+  kOuterXColumn,         // Text14
+  kOuterYColumn,         // Text15
+  kOuterLengthColumn,    // Text16
+  kInnerStationColumn,   // Text21
+  kInnerXColumn,         // Text17
+  kInnerYColumn,         // Text18
+  kInnerLengthColumn,    // Text19
+  kAxisPointsColumn,
+  kStatusColumn,
+  kRowColumnCount
+};
+
+using RowTexts = std::array<std::string, kRowColumnCount>;
+
+// The column headings, in column order.
+const RowTexts& RowHeadings();
+
+// `sep` is the decimal separator of the numbers; station texts always use ".".
+RowTexts RowTextsOf(const CapRecord& record, const std::string& sep);
+// The fault RowTextsOf would raise (a number too large to show), or nothing.
+std::optional<ArithmeticFault> RowFault(const CapRecord& record);
+
+// Solved, or what is missing and why. The one place a row's state is put
+// into words.
+std::string RowStatusText(const CapRecord& record);
+
+// True when the cap was placed and both its edges were found.
+bool FullySolved(const CapRecord& record);
+
+}  // namespace capset

@@ -1,0 +1,82 @@
+#pragma once
+// The window's state without the window: the one job record, the seam, the
+// results log, and what a user does with them: Start, Compute, a batch, and
+// opening a saved job. Whatever shows a result (the boxes, a sketch, the
+// log's table) watches the session or its log.
+
+#include <optional>
+#include <vector>
+
+#include "batch_input.h"
+#include "box_mirror.h"
+#include "cap_job.h"
+#include "cap_log.h"
+#include "cap_solution.h"
+#include "job_file_problem.h"
+#include "typed_start.h"
+#include "seam.h"
+
+namespace capset {
+
+class SessionObserver {
+ public:
+  virtual ~SessionObserver() = default;
+  // At every Compute, before the solver asks anything; nothing when no solver applies.
+  virtual void SolverChosen(std::optional<Solver> /*choice*/) {}
+  // A Compute reached its end and wrote the result boxes.
+  virtual void CapComputed(const CapSolution& /*solution*/) {}
+  // A Start went through all its questions (or a job was opened); the
+  // previous results are gone.
+  virtual void StartCompleted() {}
+};
+
+class CapSession {
+ public:
+  // The session writes the boxes through `seam.boxes`; it keeps a copy of
+  // what each box shows.
+  explicit CapSession(Seam& seam) : mirror_(seam.boxes), seam_{seam.prompt, seam.reader, seam.reporter, mirror_} {}
+
+  // Observers are not owned; each must outlive the session or be removed.
+  void AddObserver(SessionObserver* observer) { observers_.push_back(observer); }
+
+  // A Start counts only when it completes: a Start cancelled half-way puts
+  // back every job field and every box as they were before it, so no later
+  // Compute mixes a new answer with an old job. A completed Start empties
+  // the result boxes: they belong to a job that no longer stands.
+  void Start();
+
+  // Runs the solver the job calls for; when none applies, says why and what
+  // to change. A Compute that reaches its end adds its row to the log.
+  void Compute();
+
+  // The batch dialog's OK: every entry is checked first, and any problem is
+  // reported, all in one message, with nothing run. Otherwise each station
+  // is solved and its row added to the log, and one summary is reported.
+  // True when the batch ran.
+  bool Batch(const BatchInput& input);
+
+  // Opens a saved job: its answers go through the Start chain as if typed,
+  // so the job and the boxes read exactly as after typing them. When Start
+  // would refuse one of them, nothing changes and the field and the reason
+  // come back.
+  std::optional<JobFileProblem> OpenJob(const TypedStart& start);
+
+  const CapJob& Job() const { return job_; }
+  CapLog& Log() { return log_; }
+  const CapLog& Log() const { return log_; }
+
+  // The answers of the last completed Start, as typed; nothing before it.
+  const std::optional<TypedStart>& TypedAnswers() const { return typed_; }
+
+ private:
+  bool RunStart(Prompt& prompt, ErrorReporter& reporter);
+
+  BoxMirror mirror_;
+  Seam seam_;
+  CapJob job_{};
+  std::optional<TypedStart> typed_;
+  CapLog log_;
+  std::vector<SessionObserver*> observers_;
+};
+
+}  // namespace capset

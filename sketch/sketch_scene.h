@@ -1,0 +1,80 @@
+#pragma once
+// The plan sketch of one cap, as a small scene in plane coordinates: the
+// centreline, the road-bed edges, the cap axis and its points, a north
+// arrow, a scale bar and a few lines of notes. The window only maps it to
+// its band and paints it; the scene itself needs no toolkit.
+//
+// Plane coordinates are the survey's: X north, Y east. The view is a plane
+// rectangle with the viewport's proportions, so one scale serves both axes
+// and north is up.
+
+#include <string>
+#include <vector>
+
+#include "cap_solution.h"
+#include "cap_warnings.h"
+
+namespace capset {
+
+// The size of the band the scene is drawn into, in pixels.
+struct SketchViewport {
+  double width;
+  double height;
+};
+
+// The band the window gives the sketch: the form's middle band between its
+// red lines, inside the frame (form1_layout.h places it).
+inline constexpr SketchViewport kFormBand{772, 197};
+
+enum class SceneKind { kPoint, kPolyline, kText, kArrow };
+
+// How an element is drawn.
+enum class SceneStyle {
+  kCentreline,
+  kStraight,
+  kEdgeLine,
+  kAxis,
+  kAxisUnsolved,  // dashed: the half of the axis whose edge point was not found
+  kCentre,
+  kEdgePoint,
+  kOrigin,     // ZH or HZ
+  kSpiralEnd,  // HY or YH
+  kNote,
+  kWarning,
+  kNorth,
+  kScale,
+  kToOrigin,  // an arrow on the border towards an origin out of view
+};
+
+struct SceneElement {
+  SceneKind kind;
+  SceneStyle style;
+  std::string label;
+  std::vector<PlanePoint> points;  // a point, a polyline's vertices, a text's top-left corner, an arrow's tail and head
+};
+
+struct SketchScene {
+  // The plane rectangle the viewport shows.
+  double minX, maxX;  // north
+  double minY, maxY;  // east
+  std::vector<SceneElement> elements;
+
+  double MetresPerPixel(SketchViewport viewport) const { return (maxY - minY) / viewport.width; }
+};
+
+// Text lines are this many pixels apart; notes are drawn in a font that fits.
+inline constexpr double kSketchLinePixels = 15;
+
+SketchScene MakeSketch(const CapSolution& solution, const CapWarnings& warnings, SketchViewport viewport);
+
+// How far to move a label along one axis of the band so that it stays in
+// it: `low` is the least move that keeps its start in (positive when it
+// sticks out there), `high` the most that keeps its end in. No move when it
+// fits as it is; a label longer than the band keeps its start in view.
+double LabelShift(double low, double high);
+
+// The scene one element a line: "SCENE", the kind, the label, then "X Y"
+// for each point, separated by tabs.
+std::vector<std::string> SceneLines(const SketchScene& scene);
+
+}  // namespace capset

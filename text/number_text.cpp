@@ -1,0 +1,73 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "round3.h"
+
+namespace capset {
+namespace {
+
+constexpr int kDoubleDigits = 15;
+constexpr int kFloatDigits = 7;
+
+// The magnitude rounded once to `digits` significant digits in the general
+// form, as printf's "%.15G" writes it in the C locale: trailing zeros
+// dropped, the exponent form below 1E-4 and from 1E+digits, an exponent of
+// at least two digits. std::to_chars rounds exactly and knows no locale, so
+// the digits never depend on the C locale that the toolkit takes from the
+// environment; only its "e" and "." are ours to replace.
+std::string MagnitudeText(double magnitude, int digits, const std::string& sep, bool zeroBeforeSep) {
+  if (magnitude == 0) return "0";
+  char buffer[64];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::general, digits);
+  std::string text;
+  for (const char* c = buffer; c != written.ptr; ++c) {
+    if (*c == 'e') {
+      text += 'E';
+    } else if (*c == '.') {
+      text += sep;
+    } else {
+      text += *c;
+    }
+  }
+  if (!zeroBeforeSep && text.starts_with("0" + sep)) text.erase(0, 1);
+  return text;
+}
+
+std::string GeneralText(double value, int digits, const std::string& sep) {
+  Finite(value, FaultPlace::kNumberText);
+  const std::string magnitude = MagnitudeText(std::fabs(value), digits, sep, true);
+  return (value < 0 ? "-" : "") + magnitude;
+}
+
+}  // namespace
+
+std::string NumberText(double value, const std::string& sep) {
+  return GeneralText(value, kDoubleDigits, sep);
+}
+
+std::string NumberText(float value, const std::string& sep) {
+  return GeneralText(static_cast<double>(value), kFloatDigits, sep);
+}
+
+std::optional<ArithmeticFault> NumberFault(double value) { return FaultOf(value, FaultPlace::kNumberText); }
+
+std::string EchoText(double value, const std::string& sep) {
+  return " " + NumberText(value, sep);
+}
+
+std::string SignedText(double value) {
+  Finite(value, FaultPlace::kStationText);
+  return (value < 0 ? "-" : " ") + MagnitudeText(std::fabs(value), kDoubleDigits, ".", false);
+}
+
+std::string FixedCoordinateText(double value) {
+  double rounded = Round3(value);
+  if (rounded == 0) rounded = 0;  // no "-0.000"
+  char buffer[400];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 3);
+  return std::string(buffer, written.ptr);
+}
+
+}  // namespace capset

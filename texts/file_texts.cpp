@@ -1,0 +1,100 @@
+#include "file_texts.h"
+
+#include <utility>
+
+#include "answer_texts.h"
+#include "marks.h"
+
+namespace capset {
+namespace {
+
+// The fields of a job file in the words of the window's captions and
+// questions.
+constexpr std::pair<const char*, const char*> kFieldWords[] = {
+    {"format", "文件类型"},
+    {"version", "版本号"},
+    {"decimal", "小数点"},
+    {"start", "开始的数据"},
+    {"start.KZH", "直缓点桩号 Kz"},
+    {"start.KHZ", "缓直点桩号"},
+    {"start.X", "纵座标 X"},
+    {"start.Y", "横座标 Y"},
+    {"start.T", "切线方位角 T"},
+    {"start.R", "平曲线半径 R"},
+    {"start.A1", "缓和曲线要素 A1"},
+    {"start.Kj", "设计盖梁中桩桩号 Kj"},
+    {"start.B", "交角 B"},
+    {"start.P", "正偏或反偏 P"},
+    {"batch", "批量计算"},
+    {"batch.axis", "盖梁横轴"},
+    {"batch.DR", "DR"},
+    {"batch.precision", "精度"},
+    {"batch.offsets", "轴线上的点"},
+    {"batch.stations", "桩号"},
+};
+
+std::string FaultText(const JobFileProblem& p) {
+  switch (p.fault) {
+    case JobFileFault::kTooBig: return "文件过大，不是作业文件。";
+    case JobFileFault::kNotJson: return "不是有效的 JSON 文本，不是作业文件。";
+    case JobFileFault::kCutShort: return "文件在此处中断，不是完整的作业文件。";
+    case JobFileFault::kBadText: return "有无效的文字（不是有效的 UTF-8），不是作业文件。";
+    case JobFileFault::kNumberRange: return "数值超出范围，不是作业文件。";
+    case JobFileFault::kDuplicateKey: return "字段" + Quoted(p.text) + "重复，不是作业文件。";
+    case JobFileFault::kTooDeep: return "嵌套层次过深，不是作业文件。";
+    case JobFileFault::kNotAJob: return "不是作业文件。";
+    case JobFileFault::kNoVersion: return "缺少版本号。";
+    case JobFileFault::kUnknownVersion: return "未知的版本（本程序读第 1 版）。";
+    case JobFileFault::kMissing: return "缺少这个字段。";
+    case JobFileFault::kNotText: return "应为数值文字。";
+    case JobFileFault::kNotAGroup: return "应为一组字段。";
+    case JobFileFault::kBadDecimal: return "应为“.”或“,”。";
+    case JobFileFault::kBadAxis: return "应为“parallel”或“own”。";
+    case JobFileFault::kNotAList: return "应为一列桩号。";
+    case JobFileFault::kStationNotText: return "每个桩号应为一行文字。";
+    case JobFileFault::kNotANumber: return NotANumberReason(p.text);
+    case JobFileFault::kOutOfRange: return OutOfRangeReason(p.text);
+    case JobFileFault::kRefusedByStart: return p.text;
+    case JobFileFault::kIncomplete: break;
+  }
+  return "作业不完整。";
+}
+
+}  // namespace
+
+std::string JobFieldName(const std::string& field) {
+  for (const auto& [key, words] : kFieldWords) {
+    if (field == key) return std::string(words) + "（" + field + "）";
+  }
+  return field;
+}
+
+std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem) {
+  std::string where;
+  if (problem.line > 0) where = "第 " + std::to_string(problem.line) + " 行，";
+  if (!problem.field.empty()) where += JobFieldName(problem.field) + "：";
+  return "无法打开作业文件" + Quoted(file) + "：" + where + FaultText(problem) + "\n窗口中的作业没有改变。";
+}
+
+std::string JobUnreadableMessage(const std::string& file, const std::string& reason) {
+  return "无法读取作业文件" + Quoted(file) + "：" + reason + "\n窗口中的作业没有改变。";
+}
+
+std::string JobUnwritableMessage(const std::string& file, const std::string& reason) {
+  return "无法保存作业文件" + Quoted(file) + "：" + reason + "\n原有的文件没有改变。";
+}
+
+std::string ExportFailedMessage(const std::string& path, const std::string& reason) {
+  return "导出失败：无法写入文件" + Quoted(path) + "。\n原因：" + reason + "\n原有文件保持不变，结果记录未受影响。";
+}
+
+std::string ExportDoneText(int rows, const std::string& path) {
+  return "已导出 " + std::to_string(rows) + " 行结果到 " + path;
+}
+
+std::string JournalFailedMessage(const std::string& path, const std::string& reason) {
+  return "计算结果无法写入当天的日志文件" + Quoted(path) + "。\n原因：" + reason +
+         "\n窗口中的结果记录照常保留，可用“文件 → 导出结果…”保存。本次运行中不再提示此错误。";
+}
+
+}  // namespace capset

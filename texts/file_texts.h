@@ -1,0 +1,34 @@
+#pragma once
+// What the files say: job files saved and opened, exports, the day file.
+
+#include <string>
+
+#include "job_file_problem.h"
+
+namespace capset {
+
+// Job files.
+inline constexpr char kNothingToSave[] =
+    "还没有可保存的作业：请先点击“开 始”输入数据，或打开一个作业文件。";
+// A file that is not a job this program can open, where and why, naming
+// the field as the window does; the job in the window stays.
+std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem);
+// "直缓点桩号 Kz（start.KZH）" for a field of a job file; the key alone for
+// one the window has no words for.
+std::string JobFieldName(const std::string& field);
+// A file that cannot be read or written at all, with the system's reason.
+std::string JobUnreadableMessage(const std::string& file, const std::string& reason);
+std::string JobUnwritableMessage(const std::string& file, const std::string& reason);
+
+// Export.
+inline constexpr char kNothingToExport[] = "结果记录中还没有结果，没有可导出的内容。";
+inline constexpr char kNotAPlainFile[] = "这不是普通文件。";
+inline constexpr char kIsAFolder[] = "这是一个文件夹，不是文件。";
+std::string ExportFailedMessage(const std::string& path, const std::string& reason);
+std::string ExportDoneText(int rows, const std::string& path);
+
+// The day file: reported once, then the log goes on without it.
+inline constexpr char kNoDataFolder[] = "无法建立存放日志文件的文件夹。";
+std::string JournalFailedMessage(const std::string& path, const std::string& reason);
+
+}  // namespace capset

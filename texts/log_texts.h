@@ -1,0 +1,42 @@
+#pragma once
+// The results log's words: its column headings (also the header of the CSV
+// files) and a row's status.
+
+#include <string>
+#include <vector>
+
+#include "cap_solution.h"
+#include "cap_warnings.h"
+#include "fault.h"
+#include "refusals.h"
+
+namespace capset {
+
+// The log's column headings, in column order; also the header of the CSV
+// files (an export and the day file).
+inline constexpr const char* kRowHeadings[] = {
+    "序号",         "名称",         "解法",         "曲线",         "盖梁中桩桩号", "设计中桩桩号 Kj", "交角 B",
+    "DR",           "精度",         "中桩纵座标 X", "中桩横座标 Y", "外侧中桩桩号", "外侧纵座标 X",    "外侧横座标 Y",
+    "外侧长度 L",   "内侧中桩桩号", "内侧纵座标 X", "内侧横座标 Y", "内侧长度 L",   "轴线上的点",      "状态",
+};
+
+// The solver of a row in the user's words: the spiral end it measures from
+// and whether the cap is skewed or square ("ZH 端 斜交", "ZH 端 正交"); the
+// curve column says which way the curve turns.
+std::string SolverKindText(Solver solver);
+
+// A row's status when the cap was placed and both edges found.
+inline constexpr char kRowSolved[] = "计算完成";
+// A placed cap's status: solved, or which side is not and why; then the
+// warnings, as the sketch words them.
+std::string PlacedRowStatus(const CapSolution& solution, const CapWarnings& warnings);
+// A station the solver refuses, or whose solve faults: nothing placed.
+std::string RefusedRowStatus(Refusal refusal);
+std::string FaultRowStatus(const ArithmeticFault& fault);
+
+// The axis points column: "P1(-3.5) X 1030.54 Y 2044.847; P2(3.5) X … Y …",
+// from the texts of each point's offset and coordinates.
+std::string AxisPointText(int number, const std::string& offset, const std::string& X, const std::string& Y);
+std::string AxisPointsListText(const std::vector<std::string>& points);
+
+}  // namespace capset

@@ -1,0 +1,52 @@
+#pragma once
+// The window's own words: its menus, the log panel, the file dialogs and
+// the batch dialog.
+
+namespace capset {
+
+// The main window's menus, the log panel and the export's file dialog.
+inline constexpr char kFileMenu[] = "文件(&F)";
+inline constexpr char kExportItem[] = "导出结果(&E)…";
+inline constexpr char kOpenJobItem[] = "打开作业(&O)…";
+inline constexpr char kSaveJobItem[] = "保存作业(&S)…";
+inline constexpr char kRecentJobsMenu[] = "最近的作业(&R)";
+inline constexpr char kNoRecentJobs[] = "（没有）";
+inline constexpr char kOpenJobTitle[] = "打开作业";
+inline constexpr char kSaveJobTitle[] = "保存作业";
+inline constexpr char kJobFileName[] = "作业.capjob";
+inline constexpr char kJobFilter[] = "作业文件 (*.capjob)";
+inline constexpr char kQuitItem[] = "退出(&X)";
+inline constexpr char kComputeMenu[] = "计算(&C)";
+inline constexpr char kStartItem[] = "开始(&S)";
+inline constexpr char kComputeItem[] = "计算(&C)";
+inline constexpr char kBatchItem[] = "批量计算(&B)…";
+inline constexpr char kViewMenu[] = "查看(&V)";
+inline constexpr char kLogItem[] = "结果记录(&L)";
+inline constexpr char kHelpMenu[] = "帮助(&H)";
+inline constexpr char kUsageItem[] = "使用说明(&U)";
+inline constexpr char kAboutItem[] = "关于(&A)";
+inline constexpr char kLogTitle[] = "结果记录";
+inline constexpr char kCopyItem[] = "复制";
+inline constexpr char kDeleteItem[] = "删除";
+inline constexpr char kExportTitle[] = "导出结果";
+inline constexpr char kExportFileName[] = "盖梁结果.csv";
+inline constexpr char kCsvFilter[] = "CSV 文件 (*.csv)";
+inline constexpr char kDatFilter[] = "CASS 点文件 (*.dat)";
+
+// The batch dialog; its window title is the program's, then the separator,
+// then its own.
+inline constexpr char kBatchTitle[] = "批量计算";
+inline constexpr char kTitleSeparator[] = " — ";
+inline constexpr char kAxisLabel[] = "盖梁横轴：";
+inline constexpr char kParallelAxis[] = "与设计盖梁平行（在 Kj 处与中线成交角 B，与“计算”相同）";
+inline constexpr char kOwnAxis[] = "各盖梁在本身桩号处与中线成交角 B（Kj = Kp）";
+inline constexpr char kDRLabel[] = "中线至路基边缘宽度 DR（米）：";
+inline constexpr char kPrecisionLabel[] = "计算精度（度）：";
+inline constexpr char kOffsetsLabel[] = "轴线上的点（距中桩，米，向外侧为正，以空格分开）：";
+inline constexpr char kOffsetsHint[] = "例如 -3.5 3.5（可不填）";
+inline constexpr char kStationsLabel[] = "盖梁中桩桩号 Kp（正交盖梁为设计桩号 Kj），每行一个，名称可写在桩号前：";
+inline constexpr char kStationsHint[] = "每行一个盖梁，名称可写在桩号前，例如：\n1# K12+400\n2# K12+420\n12440";
+inline constexpr char kBatchRun[] = "计算";
+inline constexpr char kBatchCancel[] = "取消";
+
+}  // namespace capset
