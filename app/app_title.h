@@ -1,12 +1,19 @@
 #pragma once
-// The program's title (kAppTitle, among the window's words) and its name.
+// The program's title (kAppTitle, among the window's words) and its names.
 
 #include "form_texts.h"
 
 namespace capset {
 
 // The program's own name: the data folder of its day files is named for it,
-// so cap_replay keeps them where the program does.
+// whatever program keeps them (cap_replay keeps them where the program does).
 inline constexpr char kProgramName[] = "capset";
+// The settings (the window's size and place, the log's, the recent jobs,
+// the folder last used) are kept under this organisation, in a file named
+// for the application: ~/.config/capset/capset.conf for the program.
+inline constexpr char kOrganisationName[] = "capset";
+// cap_replay's own settings, kept apart so a script never changes the
+// program's recent jobs.
+inline constexpr char kReplayApplicationName[] = "cap_replay";
 
 }  // namespace capset

@@ -55,4 +55,9 @@ void CapLogModel::RowsAboutToBeRemoved(int first, int last) {
 
 void CapLogModel::RowsRemoved(int, int) { endRemoveRows(); }
 
+void CapLogModel::RowsAboutToBeRestored(int first, int last) {
+  cache_.clear();
+  beginInsertRows(QModelIndex(), first, last);
+}
+
 }  // namespace capset

@@ -35,13 +35,14 @@ class CapLogModel : public QAbstractTableModel, public LogObserver {
   void RowsAdded(int first, int last) override;
   void RowsAboutToBeRemoved(int first, int last) override;
   void RowsRemoved(int first, int last) override;
+  void RowsAboutToBeRestored(int first, int last) override;
 
   const RowTexts& TextsOf(int row) const;
 
   CapLog& log_;
   std::string sep_;
-  // Rows are only ever added at the end, so a row's number stays its own
-  // until rows are removed.
+  // Rows are added at the end, so a row's place stays its own until rows
+  // are removed or put back.
   static constexpr std::size_t kCachedRows = 512;
   mutable std::unordered_map<int, RowTexts> cache_;
 };

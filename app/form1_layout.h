@@ -58,6 +58,12 @@ std::span<const LineRow> Form1Lines();
 inline constexpr int kClientWidthTwips = 12960 + 360;
 inline constexpr int kClientHeightTwips = 9360 + 495 + 360;
 
+// What a Compute writes and what the user clicks next: the result band's
+// captions and boxes (band 4, from Label27 down, Label22 to Text16 across)
+// and the three buttons below it. The window keeps it in view after a
+// Compute, whatever the size of the screen.
+inline constexpr TwipRect kResultsAndButtons{2580, 6900, 12075 - 2580, 9915 - 6900};
+
 // The plan sketch: band 2, between the red separators at y = 3120 and 6120
 // and inside the frame, clear of the lines' widths.
 inline constexpr TwipRect kSketchBand{1350, 3150, 11580, 2955};

@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
+#include "app_title.h"
+#include "day_file.h"
 #include "export_formats.h"
 #include "file_texts.h"
 
@@ -16,16 +19,42 @@ Journal::Journal(CapLog& log, QString folder, ErrorReporter& reporter)
 
 Journal::~Journal() { log_.RemoveObserver(this); }
 
-QString Journal::DefaultFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+// The user's data folder and the program's name in it, as ~/.local/share/capset:
+// not the application's own location, which would follow the organisation
+// and application names.
+QString Journal::DefaultFolder() {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return data.isEmpty() ? QString() : QDir(data).filePath(QString::fromUtf8(kProgramName));
+}
 
 QString Journal::DayFilePath(QDate day) const {
   return QDir(folder_).filePath(QStringLiteral("capset-%1.csv").arg(day.toString(Qt::ISODate)));
 }
 
+QString Journal::DayFilePath(const LocalTime& time) const {
+  return QDir(folder_).filePath(QStringLiteral("capset-%1.csv").arg(QString::fromStdString(DateText(time))));
+}
+
+// Read once, before the first row of this run is numbered. A file that
+// cannot be read, or holds no row of ours, gives no number: the log then
+// numbers from 1 as before, and the rows are appended all the same.
+void Journal::RowsAboutToBeAdded(int, int) {
+  if (numbered_) return;
+  numbered_ = true;
+  QFile file(DayFilePath(log_.Now()));
+  if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) return;
+  const qint64 size = file.size();
+  const bool whole = size <= static_cast<qint64>(kDayFileTailBytes);
+  if (!whole && !file.seek(size - static_cast<qint64>(kDayFileTailBytes))) return;
+  const QByteArray tail = file.read(static_cast<qint64>(kDayFileTailBytes));
+  log_.NumberFrom(LastRowNumber(std::string_view(tail.constData(), static_cast<std::size_t>(tail.size())), whole) + 1);
+}
+
 void Journal::RowsAdded(int first, int last) {
   std::string rows;
   for (int row = first; row <= last; ++row) rows += CsvLine(log_.At(row));
-  const QString path = DayFilePath(QDate::currentDate());
+  // The rows of one change are made at one time, so they share a day.
+  const QString path = DayFilePath(log_.At(first).made);
   const std::optional<std::string> failure = Append(path, rows);
   if (failure && !reported_) {
     reported_ = true;

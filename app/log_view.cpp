@@ -32,13 +32,23 @@ LogView::LogView(CapLog& log, std::string sep, QWidget* parent)
   remove->setShortcut(QKeySequence::Delete);
   remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   connect(remove, &QAction::triggered, this, &LogView::DeleteSelection);
+  undo_ = new QAction(QString::fromUtf8(kUndoDeleteItem), this);
+  undo_->setShortcut(QKeySequence::Undo);
+  undo_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  // A removal may come from elsewhere too (a batch that replaces its rows).
+  auto canUndo = [this] { undo_->setEnabled(log_.CanUndoRemove()); };
+  canUndo();
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, canUndo);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, canUndo);
+  connect(undo_, &QAction::triggered, this, &LogView::UndoDelete);
   addAction(copy);
   addAction(remove);
+  addAction(undo_);
   setContextMenuPolicy(Qt::ActionsContextMenu);
 
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
     if (!current.isValid()) return;
-    if (const CapSolution* s = log_.At(current.row()).Solution()) emit CapSelected(*s);
+    if (log_.At(current.row()).Solution() != nullptr) emit CapRowSelected(current.row());
   });
 }
 
@@ -56,6 +66,15 @@ void LogView::CopySelection() {
   QGuiApplication::clipboard()->setText(QString::fromStdString(TsvText(records, model_->DecimalSeparator())));
 }
 
-void LogView::DeleteSelection() { log_.Remove(SelectedRows()); }
+void LogView::DeleteSelection() {
+  const std::vector<int> rows = SelectedRows();
+  if (rows.empty()) return;
+  log_.Remove(rows);
+  emit RowsDeleted(static_cast<int>(rows.size()));
+}
+
+void LogView::UndoDelete() {
+  if (log_.UndoRemove()) emit DeleteUndone();
+}
 
 }  // namespace capset

@@ -1,8 +1,9 @@
 #pragma once
 // The results log on screen: a table of whole rows. Ctrl+C copies the
 // selected rows as tab-separated text with a header line, ready to paste
-// into a spreadsheet; Delete removes them (the day file keeps them). Both
-// are on the context menu too.
+// into a spreadsheet; Delete removes them (the day file keeps them), and
+// Ctrl+Z puts them back where they were. All three are on the context menu
+// too.
 
 #include <QTableView>
 #include <vector>
@@ -26,14 +27,19 @@ class LogView : public QTableView {
 
   void CopySelection();
   void DeleteSelection();
+  void UndoDelete();
 
  signals:
-  // The current row changed to a cap that was placed.
-  void CapSelected(const CapSolution& solution);
+  // The current row changed to a cap that was placed: its row.
+  void CapRowSelected(int row);
+  // Rows were deleted (`count` of them) or put back.
+  void RowsDeleted(int count);
+  void DeleteUndone();
 
  private:
   CapLog& log_;
   CapLogModel* model_;
+  QAction* undo_;
 };
 
 }  // namespace capset

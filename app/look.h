@@ -29,5 +29,6 @@ inline const QColor kSketchEdgePoint{0, 0, 190};
 inline const QColor kSketchOrigin{140, 0, 140};   // ZH or HZ, HY or YH, the arrow to an origin out of view
 inline const QColor kSketchInk{0, 0, 0};
 inline const QColor kSketchNoteGround{255, 255, 255, 190};
+inline const QColor kSketchCaptionGround{255, 236, 150};  // the caption of a cap chosen in the log
 
 }  // namespace capset

@@ -12,6 +12,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setOrganizationName(capset::kOrganisationName);
   QApplication::setApplicationName(capset::kProgramName);
 
   // The toolkit's own words (OK, Cancel) in the user's language: 确定, 取消.

@@ -1,48 +1,45 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "app_title.h"
 #include "batch_dialog.h"
-#include "cap_session.h"
 #include "file_texts.h"
 #include "form1.h"
-#include "form1_layout.h"
 #include "help_texts.h"
+#include "help_window.h"
 #include "journal.h"
+#include "log_texts.h"
 #include "log_view.h"
 #include "look.h"
 #include "qt_file_store.h"
 #include "recent_jobs.h"
 #include "session_files.h"
+#include "sketch_texts.h"
 #include "sketch_view.h"
 #include "window_texts.h"
 
 namespace capset {
 namespace {
 
-// Room left on the screen for the frame and title bar the window system
-// adds around the window; they are not known before the window is shown.
-constexpr QSize kDecorations{16, 48};
-// The log panel's share of the screen when it first opens.
-constexpr int kLogPanelHeight = 220;
-// The panel's title bar and the splitter handle, about.
-constexpr int kPanelFrame = 40;
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// A path as the user's system writes it, for a message.
+std::string Shown(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
 }  // namespace
 
@@ -52,10 +49,9 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
       reporter_(reporter),
       form_(new Form1(prompt, reader, reporter)),
       formArea_(new QScrollArea),
-      logPanel_(new QDockWidget(QString::fromUtf8(kLogTitle), this)),
+      logPanel_(new QDockWidget(Utf8(kLogTitle), this)),
       separator_(reader.DecimalSeparator()) {
   setObjectName("MainWindow");
-  setWindowTitle(QString::fromUtf8(kAppTitle));
   setFont(PlainFont(12));
 
   formArea_->setObjectName("FormArea");
@@ -67,26 +63,31 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   palette.setColor(QPalette::Window, kFormBackground);
   formArea_->viewport()->setPalette(palette);
   formArea_->viewport()->setAutoFillBackground(true);
+  formArea_->viewport()->installEventFilter(this);
   setCentralWidget(formArea_);
 
   logPanel_->setObjectName("LogPanel");
-  logPanel_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+  logPanel_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea | Qt::TopDockWidgetArea);
   addDockWidget(Qt::BottomDockWidgetArea, logPanel_);
   logPanel_->hide();
   connect(logPanel_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible) Log();
+    if (!visible) return;
+    Log();
+    if (!logPlaced_) PlaceLogPanel();
   });
   form_->Session().Log().AddObserver(this);
-  // A cap chosen in the log goes out as CapSelected, and the plan sketch
-  // shows it.
-  connect(this, &MainWindow::CapSelected, this, [this](const CapSolution& cap) { form_->Sketch()->ShowCap(cap); });
+  form_->Session().AddObserver(this);
 
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
   store_ = std::make_unique<QtFileStore>();
   files_ = std::make_unique<SessionFiles>(form_->Session(), *store_, reporter);
   BuildMenus();
   statusBar();
+  UpdateTitle();
   FitToScreen();
+  // End quits at once, without closing the window first: the layout is
+  // kept on the way out all the same.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::SaveLayout);
 }
 
 // The log's table watches the log that Form1's session holds: it goes
@@ -102,8 +103,12 @@ LogView* MainWindow::Log() {
     logView_ = new LogView(form_->Session().Log(), separator_);
     // Columns are fitted to a sample of rows, so a long log fits them quickly.
     logView_->horizontalHeader()->setResizeContentsPrecision(200);
-    connect(logView_, &LogView::CapSelected, this, &MainWindow::CapSelected);
-    connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this, &MainWindow::RowsArrived);
+    connect(logView_, &LogView::CapRowSelected, this, &MainWindow::ShowLogRow);
+    connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { RowsArrived(first, last); });
+    connect(logView_, &LogView::RowsDeleted, this,
+            [this](int rows) { statusBar()->showMessage(QString::fromStdString(RowsDeletedText(rows))); });
+    connect(logView_, &LogView::DeleteUndone, this, [this] { statusBar()->showMessage(Utf8(kRowsRestored)); });
     logPanel_->setWidget(logView_);
   }
   return logView_;
@@ -111,10 +116,10 @@ LogView* MainWindow::Log() {
 
 // The first rows make the table, which reads every row there is; from then
 // on the table hears of new rows itself, and they arrive through it.
-void MainWindow::RowsAdded(int, int) {
+void MainWindow::RowsAdded(int first, int last) {
   if (logView_ != nullptr) return;
   Log();
-  RowsArrived();
+  RowsArrived(first, last);
 }
 
 CapSession& MainWindow::Session() const { return form_->Session(); }
@@ -122,9 +127,9 @@ CapSession& MainWindow::Session() const { return form_->Session(); }
 QAction* MainWindow::Action(const char* objectName) const { return findChild<QAction*>(objectName); }
 
 void MainWindow::BuildMenus() {
-  auto menu = [this](const char* title) { return menuBar()->addMenu(QString::fromUtf8(title)); };
+  auto menu = [this](const char* title) { return menuBar()->addMenu(Utf8(title)); };
   auto add = [this](QMenu* menu, const char* name, const char* text, const QKeySequence& keys, auto slot) {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
+    QAction* action = menu->addAction(Utf8(text));
     action->setObjectName(name);
     action->setShortcut(keys);
     connect(action, &QAction::triggered, this, slot);
@@ -132,7 +137,8 @@ void MainWindow::BuildMenus() {
   QMenu* file = menu(kFileMenu);
   add(file, "OpenJobAction", kOpenJobItem, QKeySequence::Open, &MainWindow::OpenJob);
   add(file, "SaveJobAction", kSaveJobItem, QKeySequence::Save, &MainWindow::SaveJob);
-  QMenu* recent = file->addMenu(QString::fromUtf8(kRecentJobsMenu));
+  add(file, "SaveJobAsAction", kSaveJobAsItem, QKeySequence::SaveAs, &MainWindow::SaveJobAs);
+  QMenu* recent = file->addMenu(Utf8(kRecentJobsMenu));
   recent->setObjectName("RecentJobsMenu");
   connect(recent, &QMenu::aboutToShow, this, [this, recent] { ListRecentJobs(recent); });
   file->addSeparator();
@@ -148,7 +154,7 @@ void MainWindow::BuildMenus() {
 
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");
-  log->setText(QString::fromUtf8(kLogItem));
+  log->setText(Utf8(kLogItem));
   log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   menu(kViewMenu)->addAction(log);
 
@@ -157,80 +163,122 @@ void MainWindow::BuildMenus() {
   add(help, "AboutAction", kAboutItem, QKeySequence(), &MainWindow::ShowAbout);
 }
 
-void MainWindow::FitToScreen() {
-  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-  const int frame = 2 * formArea_->frameWidth();
-  const QSize wanted = form_->size() + QSize(frame, frame + menuBar()->sizeHint().height() +
-                                                        statusBar()->sizeHint().height());
-  resize(screen == nullptr ? wanted : wanted.boundedTo(screen->availableGeometry().size() - kDecorations));
+void MainWindow::RowsArrived(int first, int last) {
+  if (!logPanel_->isVisible() && !logPlaced_) ShowLogPanel();
+  Log()->resizeColumnsToContents();
+  // New rows come at the end; rows put back by an undo are shown where
+  // they went.
+  if (last == Log()->model()->rowCount() - 1) {
+    Log()->scrollToBottom();
+  } else {
+    Log()->scrollTo(Log()->model()->index(first, 0));
+  }
 }
 
-void MainWindow::RowsArrived() {
-  if (!logShownOnce_) {
-    logShownOnce_ = true;
-    logPanel_->show();
-    // Grow downwards for the panel as far as the screen allows; the form
-    // scrolls where it does not.
-    if (const QScreen* screen = this->screen()) {
-      // The panel's title bar and the splitter above it take room too; what
-      // is left over goes to the form's area.
-      const int room = screen->availableGeometry().height() - kDecorations.height();
-      resize(width(), std::min(height() + kLogPanelHeight + kPanelFrame, room));
-      resizeDocks({logPanel_}, {kLogPanelHeight}, Qt::Vertical);
-    }
-  }
-  Log()->resizeColumnsToContents();
-  Log()->scrollToBottom();
+// A cap chosen in the log goes to the plan sketch with the caption that
+// says which it is, and out as CapSelected.
+void MainWindow::ShowLogRow(int row) {
+  const CapRecord& record = Session().Log().At(row);
+  const CapSolution* solution = record.Solution();
+  if (solution == nullptr) return;
+  form_->Sketch()->ShowCap(*solution, QString::fromStdString(SketchRowCaption(record.number, record.name,
+                                                                              record.CentreStation())));
+  emit CapSelected(*solution);
+}
+
+void MainWindow::CapComputed(const CapSolution&) {
+  resultsWanted_ = true;
+  KeepResultsInView();
+}
+
+void MainWindow::StartCompleted() {
+  resultsWanted_ = false;
+  UpdateTitle();
 }
 
 BatchDialog& MainWindow::Batch() {
   if (batch_ == nullptr) {
     batch_ = new BatchDialog([this](const BatchInput& input) { return RunBatch(input); }, this);
+    // What is typed in the dialog is part of the job a save writes.
+    connect(batch_, &QDialog::finished, this, &MainWindow::UpdateTitle);
   }
   return *batch_;
 }
 
 bool MainWindow::RunBatch(const BatchInput& input) {
   if (!Session().Batch(input)) return false;
-  logPanel_->show();
+  ShowLogPanel();
+  UpdateTitle();
   return true;
 }
 
 void MainWindow::OpenBatch() { Batch().exec(); }
 
 bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows) {
-  const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
+  const std::string shownPath = Shown(path);
   const std::optional<int> written = files_->Export(shownPath, format, rows);
   if (!written) return false;
   statusBar()->showMessage(QString::fromStdString(ExportDoneText(*written, shownPath)));
   return true;
 }
 
-// The selected rows, or all when none is selected.
+QString MainWindow::ExportDialogTitle() const {
+  const std::size_t chosen = logView_ == nullptr ? 0 : logView_->SelectedRows().size();
+  const int rows = chosen > 0 ? static_cast<int>(chosen) : Session().Log().Size();
+  return Utf8(kExportTitle) + Utf8(kTitleSeparator) + QString::fromStdString(ExportWhatText(rows, chosen > 0));
+}
+
+// The selected rows, or all when none is selected; the dialog's title says
+// which, and how many. It starts in the folder last used, the file named
+// for the open job.
 void MainWindow::OpenExport() {
   if (Session().Log().Size() == 0) {
-    reporter_.ReportError(kNothingToExport);
+    reporter_.ReportInformation(kNothingToExport);
     return;
   }
-  const QString csvFilter = QString::fromUtf8(kCsvFilter);
-  const QString datFilter = QString::fromUtf8(kDatFilter);
-  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  const QString csvFilter = Utf8(kCsvFilter);
+  const QString datFilter = Utf8(kDatFilter);
+  const QString name = jobPath_.isEmpty() ? Utf8(kExportFileName) : QFileInfo(jobPath_).completeBaseName() + ".csv";
   QString filter = csvFilter;
-  QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kExportTitle),
-                                              documents.filePath(QString::fromUtf8(kExportFileName)),
+  QString path = QFileDialog::getSaveFileName(this, ExportDialogTitle(), QDir(LastFolder()).filePath(name),
                                               csvFilter + ";;" + datFilter, &filter);
   if (path.isEmpty()) return;
+  RememberFolderOf(path);
   // A name without an ending takes the chosen filter's; the ending decides the format.
   if (QFileInfo(path).suffix().isEmpty()) path += filter == datFilter ? ".dat" : ".csv";
   const bool dat = QFileInfo(path).suffix().compare("dat", Qt::CaseInsensitive) == 0;
   ExportTo(path, dat ? ExportFormat::kDat : ExportFormat::kCsv, Log()->SelectedRows());
 }
 
-bool MainWindow::SaveJobTo(const QString& path) {
+std::optional<JobFile> MainWindow::CurrentJob() const {
+  const std::optional<TypedStart>& typed = Session().TypedAnswers();
+  if (!typed) return std::nullopt;
   std::optional<BatchInput> batch;
   if (batch_ != nullptr && !batch_->Input().stations.empty()) batch = batch_->Input();
-  if (!files_->SaveJob(path.toStdString(), batch)) return false;
+  return JobFile{*typed, batch};
+}
+
+void MainWindow::UpdateTitle() {
+  const std::optional<JobFile> job = CurrentJob();
+  QString name;
+  if (!jobPath_.isEmpty()) {
+    name = QFileInfo(jobPath_).fileName();
+  } else if (job) {
+    name = Utf8(kUnsavedJob);
+  }
+  setWindowFilePath(jobPath_);
+  setWindowTitle(name.isEmpty() ? Utf8(kAppTitle) : name + "[*]" + Utf8(kTitleSeparator) + Utf8(kAppTitle));
+  setWindowModified(job && job != savedJob_);
+}
+
+bool MainWindow::SaveJobTo(const QString& path) {
+  const std::optional<JobFile> job = CurrentJob();
+  if (!files_->SaveJob(path.toStdString(), job ? job->batch : std::nullopt)) return false;
   RememberRecentJob(path);
+  jobPath_ = QFileInfo(path).absoluteFilePath();
+  savedJob_ = job;
+  UpdateTitle();
+  statusBar()->showMessage(QString::fromStdString(JobSavedText(Shown(jobPath_))));
   return true;
 }
 
@@ -238,27 +286,43 @@ bool MainWindow::OpenJobFrom(const QString& path) {
   const auto opened = files_->OpenJob(path.toStdString());
   if (!opened) return false;
   RememberRecentJob(path);
-  if (*opened) Batch().SetInput(**opened);
+  // The dialog holds the file's list, or none: a list typed for another job is not this job's.
+  Batch().SetInput(*opened ? **opened : BatchInput{});
+  jobPath_ = QFileInfo(path).absoluteFilePath();
+  savedJob_ = CurrentJob();
+  UpdateTitle();
   return true;
 }
 
 void MainWindow::OpenJob() {
-  const QString path = QFileDialog::getOpenFileName(
-      this, QString::fromUtf8(kOpenJobTitle),
-      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QString::fromUtf8(kJobFilter));
-  if (!path.isEmpty()) OpenJobFrom(path);
+  const QString path = QFileDialog::getOpenFileName(this, Utf8(kOpenJobTitle), LastFolder(), Utf8(kJobFilter));
+  if (path.isEmpty()) return;
+  RememberFolderOf(path);
+  OpenJobFrom(path);
 }
 
+// To the open job's file when there is one; otherwise as 另存为….
 void MainWindow::SaveJob() {
   if (!Session().TypedAnswers()) {
-    reporter_.ReportError(kNothingToSave);
+    reporter_.ReportInformation(kNothingToSave);
     return;
   }
-  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-  QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kSaveJobTitle),
-                                              documents.filePath(QString::fromUtf8(kJobFileName)),
-                                              QString::fromUtf8(kJobFilter));
+  if (jobPath_.isEmpty()) {
+    SaveJobAs();
+  } else {
+    SaveJobTo(jobPath_);
+  }
+}
+
+void MainWindow::SaveJobAs() {
+  if (!Session().TypedAnswers()) {
+    reporter_.ReportInformation(kNothingToSave);
+    return;
+  }
+  const QString start = jobPath_.isEmpty() ? QDir(LastFolder()).filePath(Utf8(kJobFileName)) : jobPath_;
+  QString path = QFileDialog::getSaveFileName(this, Utf8(kSaveJobTitle), start, Utf8(kJobFilter));
   if (path.isEmpty()) return;
+  RememberFolderOf(path);
   if (QFileInfo(path).suffix().isEmpty()) path += ".capjob";
   SaveJobTo(path);
 }
@@ -266,21 +330,33 @@ void MainWindow::SaveJob() {
 void MainWindow::ListRecentJobs(QMenu* menu) {
   menu->clear();
   const QStringList recent = RecentJobs();
-  if (recent.isEmpty()) menu->addAction(QString::fromUtf8(kNoRecentJobs))->setEnabled(false);
+  if (recent.isEmpty()) menu->addAction(Utf8(kNoRecentJobs))->setEnabled(false);
   for (const QString& path : recent) {
     connect(menu->addAction(QDir::toNativeSeparators(path)), &QAction::triggered, this,
             [this, path] { OpenJobFrom(path); });
   }
 }
 
+HelpWindow& MainWindow::Help() {
+  if (help_ == nullptr) help_ = new HelpWindow(QDir::toNativeSeparators(journal_->Folder()), this);
+  return *help_;
+}
+
 void MainWindow::ShowUsage() {
-  QMessageBox::information(
-      this, QString::fromUtf8(kAppTitle),
-      QString::fromStdString(UsageText(QDir::toNativeSeparators(journal_->Folder()).toStdString())));
+  HelpWindow& help = Help();
+  help.show();
+  help.raise();
+  help.activateWindow();
 }
 
 void MainWindow::ShowAbout() {
-  QMessageBox::about(this, QString::fromUtf8(kAppTitle), QString::fromStdString(AboutText(CAPSET_VERSION)));
+  QMessageBox::about(this, Utf8(kAppTitle),
+                     QString::fromStdString(AboutText(CAPSET_VERSION, Shown(journal_->Folder()))));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  SaveLayout();
+  QMainWindow::closeEvent(event);
 }
 
 }  // namespace capset

@@ -1,44 +1,55 @@
 #pragma once
 // The program's main window: Form1, unchanged, in a scroll area so that
 // every control can be reached on a screen smaller than the form; a menu
-// bar; the results log in a panel below the form; the day file.
+// bar; the results log in a panel beside or below the form; the day file.
 //
 // Menus and their keys:
-//   文件  打开作业… Ctrl+O, 保存作业… Ctrl+S, 最近的作业, 导出结果… Ctrl+E,
-//         退出 Ctrl+Q
+//   文件  打开作业… Ctrl+O, 保存作业 Ctrl+S, 另存为… Ctrl+Shift+S,
+//         最近的作业, 导出结果… Ctrl+E, 退出 Ctrl+Q
 //   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B
 //   查看  结果记录 Ctrl+L (shows or hides the log panel)
 //   帮助  使用说明 F1, 关于
 // 开始 and 计算 click the form's own buttons, so they run exactly what the
 // buttons run.
+//
+// The title names the open job file and marks a job changed since it was
+// saved or opened; 保存作业 writes to that file, 另存为… asks for another.
+// After a Compute the result boxes and the buttons are scrolled into view;
+// the log takes the room the form leaves. The window's size and place and
+// the log's are kept between runs when the window is given somewhere to
+// keep them (RememberLayout).
 
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "batch_input.h"
 #include "cap_log.h"
+#include "cap_session.h"
 #include "cap_solution.h"
 #include "export_formats.h"
+#include "job_file.h"
 #include "seam.h"
 
 class QAction;
 class QDockWidget;
 class QMenu;
 class QScrollArea;
+class QSettings;
 
 namespace capset {
 
 class BatchDialog;
-class CapSession;
 class Form1;
+class HelpWindow;
 class Journal;
 class QtFileStore;
 class SessionFiles;
 class LogView;
 
-class MainWindow : public QMainWindow, private LogObserver {
+class MainWindow : public QMainWindow, private LogObserver, private SessionObserver {
   Q_OBJECT
 
  public:
@@ -56,39 +67,71 @@ class MainWindow : public QMainWindow, private LogObserver {
   // yet need not wait for.
   LogView* Log();
   BatchDialog& Batch();
+  HelpWindow& Help();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
+
+  // The window's size and place and the log panel's come from `settings`
+  // now (when they are there), and go back to it when the window closes or
+  // the program ends. `settings` must outlive the window.
+  void RememberLayout(QSettings& settings);
+  void SaveLayout();
 
   // The batch as the dialog's OK runs it; true when it ran.
   bool RunBatch(const BatchInput& input);
   // Writes the rows (all when `rows` is empty) to `path`; true when written.
   // A failure is reported with its reason and changes nothing.
   bool ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows = {});
+  // The export dialog's title: what it writes, the rows chosen or all, and
+  // how many.
+  QString ExportDialogTitle() const;
 
   // The job (Start's answers and the batch list) to `path`, written whole or
-  // not at all; true when written.
+  // not at all; true when written. The file is the open job's from then on.
   bool SaveJobTo(const QString& path);
   // The job in `path` becomes the window's, read exactly as if its answers
   // had been typed; a file that is not a job is reported and changes nothing.
   bool OpenJobFrom(const QString& path);
+  // The open job's file; empty when none is open.
+  const QString& JobPath() const { return jobPath_; }
 
  signals:
   // A cap chosen in the log. The plan sketch shows it, once there is one.
   void CapSelected(const CapSolution& solution);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();
   void OpenBatch();
   void OpenJob();
   void SaveJob();
+  void SaveJobAs();
   void ListRecentJobs(QMenu* menu);
   void OpenExport();
   void ShowUsage();
   void ShowAbout();
+  void ShowLogRow(int row);
+  // The job as it would be saved now; nothing before a Start.
+  std::optional<JobFile> CurrentJob() const;
+  // The title: the job's file, and whether the job changed since it was
+  // saved or opened.
+  void UpdateTitle();
   // The first rows open the log panel.
   void RowsAdded(int first, int last) override;
-  void RowsArrived();
+  void RowsArrived(int first, int last);
+  void CapComputed(const CapSolution& solution) override;
+  void StartCompleted() override;
   void FitToScreen();
+  // The first time the log panel shows: beside the form where the screen
+  // has room for it, else below it in the room the form leaves with its
+  // results in view, else as a window of its own (main_window_layout.cpp).
+  void PlaceLogPanel();
+  void ShowLogPanel();
+  // Scrolls the form so that its results and buttons are in view.
+  void KeepResultsInView();
 
   ErrorReporter& reporter_;
   Form1* form_;
@@ -99,8 +142,15 @@ class MainWindow : public QMainWindow, private LogObserver {
   std::unique_ptr<QtFileStore> store_;
   std::unique_ptr<SessionFiles> files_;
   BatchDialog* batch_ = nullptr;
+  HelpWindow* help_ = nullptr;
   std::string separator_;
-  bool logShownOnce_ = false;
+  bool logPlaced_ = false;
+  // Set by a Compute, cleared by a Start: while set, a change of the form
+  // area's size scrolls the results back into view.
+  bool resultsWanted_ = false;
+  QSettings* layout_ = nullptr;
+  QString jobPath_;
+  std::optional<JobFile> savedJob_;
 };
 
 }  // namespace capset

@@ -18,4 +18,9 @@ void QtErrorReporter::ReportNotice(const std::string& message) {
                        QString::fromStdString(message));
 }
 
+// Nothing is wrong: the information icon, so it reads as no error.
+void QtErrorReporter::ReportInformation(const std::string& message) {
+  QMessageBox::information(window_, QString::fromUtf8(kAppTitle), QString::fromStdString(message));
+}
+
 }  // namespace capset

@@ -14,6 +14,7 @@ class QtErrorReporter : public ErrorReporter {
 
   void ReportError(const std::string& message) override;
   void ReportNotice(const std::string& message) override;
+  void ReportInformation(const std::string& message) override;
 
  private:
   QPointer<QWidget> window_;

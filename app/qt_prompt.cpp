@@ -3,6 +3,8 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include "app_title.h"
 
@@ -30,6 +32,21 @@ std::optional<std::string> QtPrompt::Ask(const std::string& message) {
   }
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue().toStdString();
+}
+
+std::optional<int> QtPrompt::Choose(const std::string& question, const std::vector<std::string>& choices) {
+  QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), QString::fromStdString(question),
+                  QMessageBox::Cancel, window_);
+  std::vector<QPushButton*> buttons;
+  for (const std::string& choice : choices) {
+    buttons.push_back(box.addButton(QString::fromStdString(choice), QMessageBox::AcceptRole));
+  }
+  if (!buttons.empty()) box.setDefaultButton(buttons.front());
+  box.exec();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+  }
+  return std::nullopt;
 }
 
 }  // namespace capset

@@ -1,5 +1,6 @@
 #pragma once
-// The prompt of the real program: a modal QInputDialog over the window.
+// The prompt of the real program: a modal QInputDialog over the window; a
+// question with fixed answers is a message box with one button each.
 
 #include <QPointer>
 #include <QWidget>
@@ -14,6 +15,7 @@ class QtPrompt : public Prompt {
   void SetParentWindow(QWidget* window) { window_ = window; }
 
   std::optional<std::string> Ask(const std::string& message) override;
+  std::optional<int> Choose(const std::string& question, const std::vector<std::string>& choices) override;
 
  private:
   QPointer<QWidget> window_;

@@ -1,13 +1,16 @@
 #include "recent_jobs.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace capset {
 namespace {
 
 constexpr int kRecentJobs = 6;
 constexpr char kRecentKey[] = "recentJobs";
+constexpr char kFolderKey[] = "lastFolder";
 
 }  // namespace
 
@@ -22,5 +25,13 @@ void RememberRecentJob(const QString& path) {
   while (recent.size() > kRecentJobs) recent.removeLast();
   settings.setValue(kRecentKey, recent);
 }
+
+QString LastFolder() {
+  const QString folder = QSettings().value(kFolderKey).toString();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void RememberFolderOf(const QString& path) { QSettings().setValue(kFolderKey, QFileInfo(path).absolutePath()); }
 
 }  // namespace capset

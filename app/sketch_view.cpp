@@ -70,14 +70,16 @@ SketchView::SketchView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void SketchView::ShowCap(const CapSolution& solution) {
+void SketchView::ShowCap(const CapSolution& solution, const QString& caption) {
   solution_ = solution;
+  caption_ = caption;
   MakeScene();
   update();
 }
 
 void SketchView::Clear() {
   solution_.reset();
+  caption_.clear();
   scene_.reset();
   update();
 }
@@ -157,6 +159,20 @@ void SketchView::paintEvent(QPaintEvent*) {
         break;
       }
     }
+  }
+  if (!caption_.isEmpty()) {
+    // On a ground of its own, so that it is read first and never taken
+    // for one of the notes of the cap the boxes show.
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QFontMetrics captionMetrics(bold);
+    const QRectF box(width() - captionMetrics.horizontalAdvance(caption_) - 12, 2,
+                     captionMetrics.horizontalAdvance(caption_) + 10, captionMetrics.height() + 2);
+    painter.fillRect(box, kSketchCaptionGround);
+    painter.setPen(kSketchInk);
+    painter.drawRect(box);
+    painter.drawText(box, Qt::AlignCenter, caption_);
   }
 }
 

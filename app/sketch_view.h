@@ -4,6 +4,7 @@
 // without the toolkit (sketch_scene.h); here it is only mapped to the band
 // by one transform and drawn.
 
+#include <QString>
 #include <QTransform>
 #include <QWidget>
 #include <optional>
@@ -17,9 +18,12 @@ class SketchView : public QWidget {
  public:
   explicit SketchView(QWidget* parent = nullptr);
 
-  // Shows the plan of this cap; the band is empty again after Clear().
-  void ShowCap(const CapSolution& solution);
+  // Shows the plan of this cap; the band is empty again after Clear(). A
+  // cap that is not the one the boxes show comes with a caption that says
+  // which it is (a row of the log), drawn in the band's top right corner.
+  void ShowCap(const CapSolution& solution, const QString& caption = {});
   void Clear();
+  const QString& Caption() const { return caption_; }
 
   // The scene as it stands; nothing while the band is empty.
   const std::optional<SketchScene>& Scene() const { return scene_; }
@@ -35,6 +39,7 @@ class SketchView : public QWidget {
   void MakeScene();
 
   std::optional<CapSolution> solution_;
+  QString caption_;
   std::optional<SketchScene> scene_;
 };
 

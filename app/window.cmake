@@ -1,5 +1,5 @@
 # Qt side: the window, the Qt half of the seam, the program.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Svg Test)
 set(CMAKE_AUTOMOC ON)
 include(GNUInstallDirs)
 
@@ -11,10 +11,12 @@ add_library(capset_window STATIC
   form1.cpp
   form1.h
   form1_layout.cpp
+  help_window.cpp
   journal.cpp
   log_view.cpp
   look.cpp
   main_window.cpp
+  main_window_layout.cpp
   qt_error_reporter.cpp
   qt_file_store.cpp
   qt_number_reader.cpp
@@ -23,7 +25,9 @@ add_library(capset_window STATIC
   sketch_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(capset_window PUBLIC capset_session capset_sketch Qt6::Widgets)
+target_link_libraries(capset_window PUBLIC capset_session capset_sketch Qt6::Widgets PRIVATE Qt6::Svg)
+# The help page's figure is the README's, drawn by Qt's SVG renderer.
+qt_add_resources(capset_window help PREFIX /help BASE ${PROJECT_SOURCE_DIR}/docs FILES ${PROJECT_SOURCE_DIR}/docs/terms.svg)
 target_compile_definitions(capset_window PRIVATE CAPSET_VERSION="${PROJECT_VERSION}")
 
 add_executable(capset main.cpp)

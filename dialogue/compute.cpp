@@ -32,10 +32,11 @@ NoSolverReason WhyNoSolver(const CapJob& job) {
 
 CapDesign DesignFor(Solver solver, const CapJob& j) {
   // Cmd1, Cmd2 and Cmd5 measure from ZH, Cmd3 and Cmd4 from HZ; the square
-  // cap's B is 90 and only it reads P (the others were chosen by it).
+  // cap's B is 90 and only it reads P (the others were chosen by it), which
+  // goes with the design all the same: a row tells the job it came from.
   const bool square = solver == Solver::kCmd5;
   return {EndOf(solver) == SpiralEnd::kHZ ? j.KHZ : j.KZH, j.X, j.Y, j.T, j.R, j.A1, square ? 90 : j.B, j.Kj,
-          j.DegPerRad, j.Pi, square ? j.P : int16_t{0}};
+          j.DegPerRad, j.Pi, j.P};
 }
 
 std::optional<CapSolution> Command2_Click(std::optional<Solver> choice, CapJob& job, Seam& seam) {

@@ -29,7 +29,7 @@ NoSolverReason WhyNoSolver(const CapJob& job);
 
 // The job's values as Compute and the batch hand them to `solver`: its
 // spiral end's station, B (90 for the square cap) and P (read by the square
-// cap only). The one way from the job to a solver's design.
+// cap only, kept for every row's record of its job). The one way from the job to a solver's design.
 CapDesign DesignFor(Solver solver, const CapJob& job);
 
 // Compute: runs the chosen solver (ask, solve, show). Returns the cap's

@@ -5,6 +5,8 @@
 #include <variant>
 
 #include "answer_texts.h"
+#include "number_text.h"
+#include "station_reading.h"
 
 namespace capset {
 namespace {
@@ -18,7 +20,13 @@ Reading<T> ReadAnswer(const std::string& answer, const std::string& prompt, cons
                       Convert convert) {
   const ReadResult read = reader.Read(answer);
   switch (read.status) {
-    case ReadResult::Status::kNotNumber: return NotANumberMessage(answer, prompt);
+    case ReadResult::Status::kNotNumber:
+      // A station as the window shows it, typed where metres are asked:
+      // say what it is in metres.
+      if (const auto station = KStationAnswer(answer, reader.Symbols())) {
+        return KStationAnswerMessage(answer, NumberText(*station, reader.DecimalSeparator()), prompt);
+      }
+      return NotANumberMessage(answer, prompt);
     case ReadResult::Status::kOutOfRange: return OutOfRangeMessage(answer, prompt);
     case ReadResult::Status::kNumber: break;
   }

@@ -5,7 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "blanks.h"
 #include "number_rules.h"
 
 namespace capset {
@@ -16,6 +18,23 @@ class Prompt {
   virtual ~Prompt() = default;
   // The typed text on OK; nothing on Cancel or when the prompt is closed.
   virtual std::optional<std::string> Ask(const std::string& message) = 0;
+
+  // A question with a few fixed answers besides Cancel: the index of the
+  // one chosen, nothing on Cancel. A window shows one button each; here the
+  // question is asked with its answers listed, and an answer that is none
+  // of them asks again.
+  virtual std::optional<int> Choose(const std::string& question, const std::vector<std::string>& choices) {
+    std::string listed = question + "\n（";
+    for (std::size_t i = 0; i < choices.size(); ++i) listed += (i > 0 ? " / " : "") + choices[i];
+    listed += "）";
+    for (;;) {
+      const std::optional<std::string> answer = Ask(listed);
+      if (!answer) return std::nullopt;
+      for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (TrimBlanks(*answer) == choices[i]) return static_cast<int>(i);
+      }
+    }
+  }
 };
 
 // The user's number rules: the platform says which symbols the user's
@@ -48,6 +67,10 @@ class ErrorReporter {
   virtual void ReportError(const std::string& message) = 0;
   // A result the user must know about (a side that was not solved).
   virtual void ReportNotice(const std::string& message) = 0;
+  // Something the user may like to know, nothing wrong (nothing to save
+  // yet, a batch that solved every cap); told as a notice unless the
+  // platform shows it apart.
+  virtual void ReportInformation(const std::string& message) { ReportNotice(message); }
 };
 
 // The 26 boxes of the window, Text1 to Text26.

@@ -2,8 +2,10 @@
 // every answer into the window, each box as soon as its answer is read.
 
 #include <string>
+#include <vector>
 
 #include "angle_text.h"
+#include "answer_texts.h"
 #include "boxes.h"
 #include "handlers.h"
 #include "marks.h"
@@ -46,8 +48,9 @@ constexpr EndQuestions kHZEnd{kAskXHZ, kAskYHZ, kAskTHZ, box::kHZX, box::kHZY, b
 
 // Asks X, Y and T of one spiral end. T is kept in decimal degrees from the
 // moment it is read, so a Start cancelled after it never leaves a packed
-// value for Compute to take as degrees.
-bool AskSpiralEnd(const EndQuestions& end, CapJob& job, Questions& ask, Seam& seam, const std::string& sep) {
+// value for Compute to take as degrees; `packedT` keeps the entry.
+bool AskSpiralEnd(const EndQuestions& end, CapJob& job, Questions& ask, Seam& seam, const std::string& sep,
+                  std::optional<double>& packedT) {
   const auto x = ask.Double(end.askX);
   if (!x) return false;
   job.X = *x;
@@ -58,9 +61,25 @@ bool AskSpiralEnd(const EndQuestions& end, CapJob& job, Questions& ask, Seam& se
   seam.boxes.WriteBox(end.boxY, EchoText(*y, sep));
   const auto t = ask.Double(end.askT, CheckPackedAngle);
   if (!t) return false;
+  packedT = *t;
   job.T = DmsToDegrees(*t);
   seam.boxes.WriteBox(end.boxT, EchoText(*t, sep));
   return true;
+}
+
+// The packed angles of this Start that hold minutes or seconds of 60 or
+// more, each as read; one notice for all, after the last question.
+void TellPackedSlips(std::optional<double> packedT, double T, double packedB, double B, Seam& seam,
+                     const std::string& sep) {
+  std::vector<std::string> lines;
+  auto tell = [&](const char* field, double packed, double degrees) {
+    if (const auto slip = PackedAngleSlip(packed)) {
+      lines.push_back(PackedSlipLine(field, NumberText(packed, sep), DmsText(degrees, kHundredthsWhereNeeded, sep), *slip));
+    }
+  };
+  if (packedT) tell("T", *packedT, T);
+  tell("B", packedB, B);
+  if (!lines.empty()) seam.reporter.ReportNotice(PackedSlipNotice(lines));
 }
 
 }  // namespace
@@ -98,11 +117,12 @@ bool Command1_Click(CapJob& job, Seam& seam) {
   const std::string station = FootStationText(job.EnteredStation);
   seam.boxes.WriteBox(Round3(job.KZH) != 0 ? box::kZHStation : box::kHZStation, station);
 
+  std::optional<double> packedT;
   if (job.KZH != 0) {
-    if (!AskSpiralEnd(kZHEnd, job, ask, seam, sep)) return false;
+    if (!AskSpiralEnd(kZHEnd, job, ask, seam, sep, packedT)) return false;
   } else if (job.KHZ != 0) {
     seam.boxes.WriteBox(box::kHZStation, station);
-    if (!AskSpiralEnd(kHZEnd, job, ask, seam, sep)) return false;
+    if (!AskSpiralEnd(kHZEnd, job, ask, seam, sep, packedT)) return false;
   }
   // With both stations 0 no spiral end is asked: X, Y and T keep their values.
 
@@ -130,6 +150,7 @@ bool Command1_Click(CapJob& job, Seam& seam) {
   if (!p) return false;
   job.P = *p;
   seam.boxes.WriteBox(box::kDeflection, job.P > 0 ? kRightDeflection : kLeftDeflection);
+  TellPackedSlips(packedT, job.T, *b, job.B, seam, sep);
   return true;
 }
 

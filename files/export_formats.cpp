@@ -1,6 +1,8 @@
 #include "export_formats.h"
 
 #include <algorithm>
+#include <cmath>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "log_row.h"
@@ -53,35 +55,94 @@ void AddPoint(std::string& out, const std::string& name, PlanePoint p) {
   out += name + "," + "," + FixedCoordinateText(p.Y) + "," + FixedCoordinateText(p.X) + ",0.000" + kFileLineEnd;
 }
 
+// The label each placed cap's points take in the file: its own, or with the
+// row number added where a label is shared, so no two caps give points of
+// one name. A label that the number makes equal to another takes it again.
+std::vector<std::string> DatLabels(const std::vector<const CapRecord*>& records) {
+  std::unordered_map<std::string, int> uses;
+  for (const CapRecord* r : records) {
+    if (r->Solution() != nullptr) ++uses[CapLabel(*r)];
+  }
+  std::unordered_set<std::string> taken;
+  for (const auto& [label, count] : uses) taken.insert(label);
+  std::vector<std::string> labels;
+  for (const CapRecord* r : records) {
+    std::string label = CapLabel(*r);
+    if (r->Solution() != nullptr && uses[label] > 1) {
+      do {
+        label += "_" + std::to_string(r->number);
+      } while (!taken.insert(label).second);
+    }
+    labels.push_back(std::move(label));
+  }
+  return labels;
+}
+
 std::string DatText(const std::vector<const CapRecord*>& records) {
   std::string out;
-  // Two caps of one name (a station computed twice, say) must not give two
-  // points of one name: an instrument would keep only the last.
-  std::unordered_set<std::string> labels;
-  for (const CapRecord* r : records) {
+  const std::vector<std::string> labels = DatLabels(records);
+  for (std::size_t n = 0; n < records.size(); ++n) {
+    const CapRecord* r = records[n];
     const CapSolution* s = r->Solution();
     if (s == nullptr) continue;
-    std::string label = PointLabel(*r);
-    while (!labels.insert(label).second) label += "_" + std::to_string(r->number);
-    AddPoint(out, label + "-C", s->centre);
-    if (s->outer.status == SideStatus::kSolved) AddPoint(out, label + "-O", s->outer.point);
-    if (s->inner.status == SideStatus::kSolved) AddPoint(out, label + "-I", s->inner.point);
-    for (std::size_t i = 0; i < r->axisPoints.size(); ++i) {
-      AddPoint(out, label + "-P" + std::to_string(i + 1), r->axisPoints[i].point);
-    }
+    for (const auto& [role, point] : PointsOf(*r)) AddPoint(out, labels[n] + "-" + role, point);
   }
   return out;
 }
 
 }  // namespace
 
-std::string PointLabel(const CapRecord& record) {
+std::string StationLabel(double station) {
+  // Whole millimetres, so that metres that round to 1000 carry into the
+  // kilometre: 1999.9996 is K2+000.
+  if (!(std::fabs(station) < 1e15)) return "K" + NumberText(station, ".");
+  const long long mm = std::llround(std::fabs(station) * 1000);
+  std::string metres = std::to_string(mm % 1000000 / 1000);
+  metres.insert(0, 3 - metres.size(), '0');
+  std::string fraction = std::to_string(mm % 1000);
+  fraction.insert(0, 3 - fraction.size(), '0');
+  fraction.erase(fraction.find_last_not_of('0') + 1);
+  return std::string(station < 0 && mm != 0 ? "-" : "") + "K" + std::to_string(mm / 1000000) + "+" + metres +
+         (fraction.empty() ? "" : "." + fraction);
+}
+
+std::string CapLabel(const CapRecord& record) {
   std::string label;
   for (char c : record.name) {
-    if (static_cast<unsigned char>(c) >= 0x80) return std::to_string(record.number);
+    if (static_cast<unsigned char>(c) >= 0x80) return StationLabel(record.CentreStation());
     if (IsLabelChar(c)) label += c;
   }
-  return label.empty() ? std::to_string(record.number) : label;
+  return label.empty() ? StationLabel(record.CentreStation()) : label;
+}
+
+std::vector<std::pair<std::string, PlanePoint>> PointsOf(const CapRecord& record) {
+  std::vector<std::pair<std::string, PlanePoint>> points;
+  const CapSolution* s = record.Solution();
+  if (s == nullptr) return points;
+  points.emplace_back("C", s->centre);
+  if (s->outer.status == SideStatus::kSolved) points.emplace_back("O", s->outer.point);
+  if (s->inner.status == SideStatus::kSolved) points.emplace_back("I", s->inner.point);
+  for (std::size_t i = 0; i < record.axisPoints.size(); ++i) {
+    points.emplace_back("P" + std::to_string(i + 1), record.axisPoints[i].point);
+  }
+  return points;
+}
+
+std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& records) {
+  std::vector<SharedLabel> shared;
+  std::unordered_map<std::string, std::size_t> at;
+  std::unordered_map<std::string, std::vector<int>> numbers;
+  std::vector<std::string> order;
+  for (const CapRecord* r : records) {
+    if (r->Solution() == nullptr) continue;
+    const std::string label = CapLabel(*r);
+    if (numbers[label].empty()) order.push_back(label);
+    numbers[label].push_back(r->number);
+  }
+  for (const std::string& label : order) {
+    if (numbers[label].size() > 1) shared.push_back({label, numbers[label]});
+  }
+  return shared;
 }
 
 std::string CsvHeaderLine() {

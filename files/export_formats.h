@@ -11,16 +11,23 @@
 // CASS .dat: one line per point, "name,code,Y,X,H" (east first), lines in CR
 // LF. The name is ASCII: the cap's label, "-" and the point's role, C for
 // the centre, O and I for the outer and inner edge points, P1, P2, … for the
-// points along the axis. The code is left empty and H is 0.000 (no heights
+// points along the axis. A role holds no "-", so the last "-" always
+// parts the cap from the point, and two caps of different labels never
+// give one point name. A surveyor calls a point up by its name:
+// a cap's label comes from its own name, or from its station when it has
+// none, never from where its row stands in the log; caps that share a label
+// are named apart only after the user has been told (SharedLabels). The code is left empty and H is 0.000 (no heights
 // are known). Coordinates have exactly three decimals, rounded as the boxes
 // round them: an instrument file is read by a program, and a fixed width
 // shows a missing digit at a glance. An edge that was not solved, and a cap
 // that was not placed, write no point.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cap_record.h"
+#include "shared_label.h"
 
 namespace capset {
 
@@ -40,8 +47,22 @@ std::string ExportText(ExportFormat format, const std::vector<const CapRecord*>&
 std::string TsvText(const std::vector<const CapRecord*>& records, const std::string& sep);
 
 // The ASCII label of a cap in the point file: its name with anything but
-// letters, digits, "-", "_" and "." left out ("3#" gives "3"), or its row
-// number when the name is empty or not ASCII.
-std::string PointLabel(const CapRecord& record);
+// letters, digits, "-", "_" and "." left out ("3#" gives "3"), or its station
+// (StationLabel) when the name is empty or not ASCII. A name never keeps a
+// "+", so a label from a station never equals one from a name.
+std::string CapLabel(const CapRecord& record);
+// "K1+050", "K12+345.678", "K1+060.5": the station to the millimetre, the
+// metres in three digits, no blanks.
+std::string StationLabel(double station);
+
+// The points a placed cap gives the file, each with its role ("C", "O",
+// "I", "P1", …): a side that was not solved gives none.
+std::vector<std::pair<std::string, PlanePoint>> PointsOf(const CapRecord& record);
+
+// A label that two or more placed caps of an export share, with their row
+// numbers. In the point file each of them takes its row number after the
+// label ("1_3-C", "1_8-C"), so that none of them is the "1-C" a surveyor
+// might call up for another.
+std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& records);
 
 }  // namespace capset

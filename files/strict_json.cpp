@@ -39,12 +39,12 @@ class Checker : public nlohmann::json_sax<Json> {
 
   bool key(string_t& key) override {
     Level& level = levels_.back();
-    if (!level.keys.insert(key).second) return Refuse({JobFileFault::kDuplicateKey, "", Line(), key});
+    // A key of the top two levels is named by its path ("start.X"), which
+    // the messages put in the window's words.
+    const std::string path = levels_.size() == 1 ? key : levels_.size() == 2 ? levels_[0].key + "." + key : key;
+    if (!level.keys.insert(key).second) return Refuse({JobFileFault::kDuplicateKey, "", Line(), path});
     level.key = key;
-    if (levels_.size() <= 2) {
-      const std::string path = levels_.size() == 1 ? key : levels_[0].key + "." + key;
-      keyLines.emplace(path, Line());
-    }
+    if (levels_.size() <= 2) keyLines.emplace(path, Line());
     return true;
   }
 

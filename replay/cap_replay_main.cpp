@@ -1,8 +1,9 @@
-// cap_replay [--locale NAME] < script
+// cap_replay [--locale NAME] [--now "YYYY-MM-DD HH:MM:SS"] < script
 // Runs a script of clicks and answers against the real window on the
 // offscreen platform; the script language and the transcript are in script.h.
 // The day files are kept as the program keeps them (point XDG_DATA_HOME
-// elsewhere to keep them apart).
+// elsewhere to keep them apart). With --now every row is made at that time,
+// so the rows and the day file's name are the same on every run.
 
 #include <QApplication>
 #include <QTemporaryFile>
@@ -14,12 +15,14 @@
 #include "window_replay.h"
 
 int main(int argc, char* argv[]) {
-  std::string locale = capset::kReplayDefaultLocale;
+  capset::ReplayOptions options;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--locale") == 0 && i + 1 < argc) {
-      locale = argv[++i];
+      options.locale = argv[++i];
+    } else if (std::strcmp(argv[i], "--now") == 0 && i + 1 < argc && capset::ReadDateTime(argv[i + 1])) {
+      options.now = capset::ReadDateTime(argv[++i]);
     } else {
-      std::cerr << "usage: cap_replay [--locale NAME] < script\n";
+      std::cerr << "usage: cap_replay [--locale NAME] [--now \"YYYY-MM-DD HH:MM:SS\"] < script\n";
       return 2;
     }
   }
@@ -38,7 +41,8 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", platform);
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(capset::kProgramName);
-  capset::Replay(std::cin, std::cout, locale);
+  QApplication::setOrganizationName(capset::kOrganisationName);
+  QApplication::setApplicationName(capset::kReplayApplicationName);
+  capset::Replay(std::cin, std::cout, options);
   return 0;
 }

@@ -6,13 +6,14 @@
 
 namespace capset {
 
-DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols)
+DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols, Clock clock)
     : out_(out),
       prompt_(lines, out, commands_),
       reader_(std::move(symbols)),
       reporter_(out),
       seam_{prompt_, reader_, reporter_, *this},
       solverPrinter_(out) {
+  if (clock) session_.Log().SetClock(std::move(clock));
   session_.AddObserver(&solverPrinter_);
   session_.AddObserver(this);
   actions_.start = [this] { session_.Start(); };
@@ -30,8 +31,8 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
     files_.SaveJob(path, batch);
   };
   actions_.open = [this](const std::string& path) {
-    const auto opened = files_.OpenJob(path);
-    if (opened && *opened) batchInput_ = **opened;
+    // The dialog then holds the file's list, or none.
+    if (const auto opened = files_.OpenJob(path)) batchInput_ = *opened;
   };
   actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
   actions_.scene = [this]() -> const SketchScene* { return scene_ ? &*scene_ : nullptr; };
@@ -46,11 +47,11 @@ void DialogueReplay::StartCompleted() { scene_.reset(); }
 
 void DialogueReplay::PrintEnd(std::ostream& out) { PrintRows(session_.Log(), reader_.DecimalSeparator(), out); }
 
-std::string ReplayDialogue(const std::string& script, const NumberSymbols& symbols) {
+std::string ReplayDialogue(const std::string& script, const NumberSymbols& symbols, Clock clock) {
   std::istringstream in(script);
   std::ostringstream out;
   ScriptLines lines(in);
-  DialogueReplay target(lines, out, symbols);
+  DialogueReplay target(lines, out, symbols, std::move(clock));
   PlayScript(lines, target, out);
   return out.str();
 }

@@ -23,7 +23,8 @@ namespace capset {
 
 class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObserver {
  public:
-  DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols);
+  // `clock` dates the rows; the system's clock when empty.
+  DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols, Clock clock = {});
 
   const CommandTable& Commands() const override { return commands_; }
   void PrintEnd(std::ostream& out) override;
@@ -60,6 +61,6 @@ class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObs
 };
 
 // Plays `script` and returns the transcript.
-std::string ReplayDialogue(const std::string& script, const NumberSymbols& symbols = {});
+std::string ReplayDialogue(const std::string& script, const NumberSymbols& symbols = {}, Clock clock = {});
 
 }  // namespace capset

@@ -62,8 +62,9 @@ class WindowTarget : public ScriptTarget {
     };
     actions_.shot = [this](const std::string& path) {
       // What the user would see: the whole window as it stands, its pending
-      // layout done and painted now.
-      QApplication::processEvents();
+      // layout done and painted now. A layout may post more work as it goes
+      // (a scroll once an area has its new size): a few rounds settle it.
+      for (int round = 0; round < 8; ++round) QApplication::processEvents();
       if (!window_.grab().save(QString::fromStdString(path), "PNG")) {
         std::cerr << "cap_replay: cannot write " << path << '\n';
       }
@@ -85,14 +86,16 @@ class WindowTarget : public ScriptTarget {
 
 }  // namespace
 
-void Replay(std::istream& script, std::ostream& out, const std::string& localeName) {
-  DefaultLocaleScope locale(localeName);
+void Replay(std::istream& script, std::ostream& out, const ReplayOptions& options) {
+  DefaultLocaleScope locale(options.locale);
   ScriptLines lines(script);
   CommandTable commands;
   ScriptedPrompt prompt(lines, out, commands);
   QtNumberReader reader;
   PrintingReporter reporter(out);
-  MainWindow window(prompt, reader, reporter, Journal::DefaultFolder());
+  MainWindow window(prompt, reader, reporter,
+                    options.dayFolder.empty() ? Journal::DefaultFolder() : QString::fromStdString(options.dayFolder));
+  if (options.now) window.Session().Log().SetClock([now = *options.now] { return now; });
   SolverPrinter solverPrinter(out);
   window.Session().AddObserver(&solverPrinter);
   window.show();
@@ -100,10 +103,18 @@ void Replay(std::istream& script, std::ostream& out, const std::string& localeNa
   PlayScript(lines, target, out);
 }
 
-std::string Replay(std::istream& script, const std::string& localeName) {
+void Replay(std::istream& script, std::ostream& out, const std::string& localeName) {
+  Replay(script, out, ReplayOptions{.locale = localeName});
+}
+
+std::string Replay(std::istream& script, const ReplayOptions& options) {
   std::ostringstream out;
-  Replay(script, out, localeName);
+  Replay(script, out, options);
   return out.str();
+}
+
+std::string Replay(std::istream& script, const std::string& localeName) {
+  return Replay(script, ReplayOptions{.locale = localeName});
 }
 
 }  // namespace capset

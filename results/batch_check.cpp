@@ -10,6 +10,7 @@
 #include "refusals.h"
 #include "round3.h"
 #include "solver_texts.h"
+#include "station_reading.h"
 #include "station_text.h"
 
 namespace capset {
@@ -22,10 +23,6 @@ std::string Normalized(const std::string& line) { return std::string(TrimBlanks(
 
 std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(text)); }
 
-bool AllDigits(const std::string& text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
 // A station whose rounding or text would overflow is refused, as Start
 // refuses it.
 bool Showable(double station) { return !Round3Fault(station) && !StationFault(station, kCentreStationForm); }
@@ -35,24 +32,21 @@ std::variant<StationEntry, std::string> Entry(std::string name, double station) 
   return StationEntry{std::move(name), station};
 }
 
-// "K12+400.5": whole kilometres between the K and the "+", metres after it.
-// The window writes the metres with "."; the user's separator is read too.
-std::variant<StationEntry, std::string> ReadKForm(const std::string& text, std::size_t k, std::size_t plus,
+// "K12+400.5": the name before the K, the station from it on.
+std::variant<StationEntry, std::string> ReadKForm(const std::string& text, std::size_t k,
                                                   const NumberSymbols& symbols) {
-  const std::string km = Trimmed(text.substr(k + 1, plus - k - 1));
-  const std::string metres = Trimmed(text.substr(plus + 1));
-  if (km.starts_with('-') || km.starts_with("\u2212")) return std::string(kKmNegative);
-  if (!AllDigits(km)) return std::string(kKmNotWhole);
-  if (metres.empty()) return std::string(kMetresMissing);
-  ReadResult m = ReadNumber(metres, NumberSymbols{});
-  if (m.status == ReadResult::Status::kNotNumber) m = ReadNumber(metres, symbols);
-  if (m.status == ReadResult::Status::kNotNumber) return std::string(kMetresNotNumber);
-  if (m.status == ReadResult::Status::kOutOfRange) return std::string(kStationOutOfRange);
-  if (m.value < 0) return std::string(kMetresNegative);
-  if (m.value >= 1000) return std::string(kMetresTooLarge);
-  const ReadResult whole = ReadNumber(km, NumberSymbols{});
-  if (whole.status != ReadResult::Status::kNumber) return std::string(kStationOutOfRange);
-  return Entry(Trimmed(text.substr(0, k)), whole.value * 1000 + m.value);
+  const auto read = ReadKStation(text.substr(k), symbols);
+  if (const double* station = std::get_if<double>(&read)) return Entry(Trimmed(text.substr(0, k)), *station);
+  switch (std::get<KStationProblem>(read)) {
+    case KStationProblem::kKmNegative: return std::string(kKmNegative);
+    case KStationProblem::kKmNotWhole: return std::string(kKmNotWhole);
+    case KStationProblem::kMetresMissing: return std::string(kMetresMissing);
+    case KStationProblem::kMetresNotNumber: return std::string(kMetresNotNumber);
+    case KStationProblem::kMetresNegative: return std::string(kMetresNegative);
+    case KStationProblem::kMetresTooLarge: return std::string(kMetresTooLarge);
+    case KStationProblem::kOutOfRange: break;
+  }
+  return std::string(kStationOutOfRange);
 }
 
 // The reason a typed number is refused, or the value.
@@ -117,7 +111,7 @@ std::variant<StationEntry, std::string> ReadStationLine(const std::string& line,
   const std::size_t plus = text.rfind('+');
   if (plus != std::string::npos && plus > 0) {
     const std::size_t k = text.find_last_of("Kk", plus - 1);
-    if (k != std::string::npos) return ReadKForm(text, k, plus, symbols);
+    if (k != std::string::npos) return ReadKForm(text, k, symbols);
   }
   // Plain metres: the last word is the station, anything before it the name.
   const std::size_t blank = text.rfind(' ');

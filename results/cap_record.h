@@ -11,6 +11,7 @@
 #include "cap_solution.h"
 #include "cap_warnings.h"
 #include "fault.h"
+#include "local_time.h"
 #include "refusals.h"
 
 namespace capset {
@@ -22,8 +23,10 @@ struct AxisPoint {
 };
 
 struct CapRecord {
-  int number = 0;    // given by the log, from 1 in the order made; kept when rows are deleted
+  int number = 0;    // given by the log, on from the day file's last; kept when rows are deleted
+  LocalTime made;    // given by the log when the row is added
   std::string name;  // as typed before the station in a batch; empty for a Compute
+  int batchRun = 0;  // the run of the batch that made the row, from 1; 0 for a Compute
   Solver solver = Solver::kCmd1;
   CapDesign design{};    // as the solver saw it: Kj is the cap's own station when its axis follows it
   CapAnswers answers{};  // Kp is the station asked for (the square cap reads Kj instead)

@@ -5,6 +5,7 @@
 #include "log_texts.h"
 #include "sketch_texts.h"
 #include "solver_texts.h"
+#include "local_time.h"
 #include "number_text.h"
 #include "station_text.h"
 
@@ -42,7 +43,14 @@ bool FullySolved(const CapRecord& record) {
 }
 
 std::string RowStatusText(const CapRecord& record) {
-  if (const auto* refusal = std::get_if<Refusal>(&record.outcome)) return RefusedRowStatus(*refusal);
+  if (const auto* refusal = std::get_if<Refusal>(&record.outcome)) {
+    // A square cap of a batch stands at the station typed for it: that is
+    // the station to name, not the design station of the job.
+    if (*refusal == Refusal::kKjBeforeZH && record.solver == Solver::kCmd5) {
+      return StationBeforeZHRowStatus(CentreStationText(record.design.Kj), FootStationText(record.design.origin));
+    }
+    return RefusedRowStatus(*refusal);
+  }
   if (const auto* fault = std::get_if<ArithmeticFault>(&record.outcome)) return FaultRowStatus(*fault);
   return PlacedRowStatus(*record.Solution(), record.warnings);
 }
@@ -56,6 +64,15 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
   t[kKjColumn] = CentreStationText(r.design.Kj);
   t[kBColumn] = DmsText(r.design.B, kHundredthsWhereNeeded, sep);
   t[kStatusColumn] = RowStatusText(r);
+  t[kOriginColumn] = SpiralEndName(EndOf(r.solver));
+  t[kOriginStationColumn] = FootStationText(r.design.origin);
+  t[kOriginXColumn] = NumberText(r.design.X, sep);
+  t[kOriginYColumn] = NumberText(r.design.Y, sep);
+  t[kTColumn] = DmsText(r.design.T, kHundredthsWhereNeeded, sep);
+  t[kRColumn] = NumberText(r.design.R, sep);
+  t[kA1Column] = NumberText(r.design.A1, sep);
+  t[kPColumn] = std::to_string(r.design.P);
+  t[kTimeColumn] = DateTimeText(r.made);
   const CapSolution* s = r.Solution();
   if (s == nullptr) {
     // Nothing was placed: the station asked for and the answers only.
@@ -90,6 +107,7 @@ std::optional<ArithmeticFault> RowFault(const CapRecord& r) {
   if (const CapSolution* s = r.Solution()) {
     if (r.warnings.beyondEnd) first(SketchBeyondEndFault(*r.warnings.beyondEnd));
     if (!r.warnings.series.empty()) first(SketchSeriesDepartureFault(r.warnings.series));
+    first(StationFault(r.design.origin, kFootStationForm));
     first(ResultFault(*s));
     for (const AxisPoint& p : r.axisPoints) {
       first(NumberFault(p.offset));
@@ -97,6 +115,7 @@ std::optional<ArithmeticFault> RowFault(const CapRecord& r) {
       first(CoordinateFault(p.point.Y));
     }
   } else {
+    first(StationFault(r.design.origin, kFootStationForm));
     first(StationFault(r.CentreStation(), kCentreStationForm));
   }
   return first.fault;

@@ -1,7 +1,9 @@
 #pragma once
 // A log row as texts. The thirteen result columns are made by ResultTexts,
 // the same function that fills the boxes, so a row and the boxes of the
-// same run agree text for text; the other columns give the row's context.
+// same run agree text for text; the other columns give the row's context:
+// the job it was computed from and when, so that two rows of two different
+// alignments can be told apart a week later.
 
 #include <array>
 #include <optional>
@@ -33,6 +35,15 @@ enum RowColumn : int {
   kInnerLengthColumn,    // Text19
   kAxisPointsColumn,
   kStatusColumn,
+  kOriginColumn,         // the spiral end measured from: ZH or HZ
+  kOriginStationColumn,  // its station, as Text1 or Text2 shows it
+  kOriginXColumn,        // its coordinates and the tangent azimuth there
+  kOriginYColumn,
+  kTColumn,              // degrees, minutes, seconds
+  kRColumn,
+  kA1Column,
+  kPColumn,
+  kTimeColumn,           // when the row was made: 2026-03-01 09:30:05
   kRowColumnCount
 };
 

@@ -52,7 +52,9 @@ class CapSession {
   // The batch dialog's OK: every entry is checked first, and any problem is
   // reported, all in one message, with nothing run. Otherwise each station
   // is solved and its row added to the log, and one summary is reported.
-  // True when the batch ran.
+  // The same entries run again for the same job, while rows of the earlier
+  // run are in the log, ask first whether the new rows replace those or go
+  // beside them; Cancel runs nothing. True when the batch ran.
   bool Batch(const BatchInput& input);
 
   // Opens a saved job: its answers go through the Start chain as if typed,
@@ -68,14 +70,30 @@ class CapSession {
   // The answers of the last completed Start, as typed; nothing before it.
   const std::optional<TypedStart>& TypedAnswers() const { return typed_; }
 
+  // The user, for a question a file step must ask first.
+  Prompt& Prompter() { return seam_.prompt; }
+
  private:
+  // A batch as it ran: its entries as typed and the job it ran for.
+  struct BatchRun {
+    int id;
+    BatchInput input;
+    Solver solver;
+    CapDesign design;
+  };
+
   bool RunStart(Prompt& prompt, ErrorReporter& reporter);
+  // When rows that these entries made for this job are still in the log,
+  // asks whether to replace them (they are removed) or to add the new rows
+  // beside them; false when the user cancels.
+  bool AskAboutEarlierRun(const BatchInput& input, Solver solver, const CapDesign& design);
 
   BoxMirror mirror_;
   Seam seam_;
   CapJob job_{};
   std::optional<TypedStart> typed_;
   CapLog log_;
+  std::vector<BatchRun> batchRuns_;
   std::vector<SessionObserver*> observers_;
 };
 

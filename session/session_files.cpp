@@ -8,7 +8,7 @@ namespace capset {
 bool SessionFiles::SaveJob(const std::string& path, const std::optional<BatchInput>& batch) {
   const std::optional<TypedStart>& typed = session_.TypedAnswers();
   if (!typed) {
-    reporter_.ReportError(kNothingToSave);
+    reporter_.ReportInformation(kNothingToSave);
     return false;
   }
   if (const auto failure = store_.WriteWhole(path, WriteJobFile({*typed, batch, {}}))) {
@@ -48,8 +48,16 @@ std::optional<int> SessionFiles::Export(const std::string& path, ExportFormat fo
     for (int row : rows) records.push_back(&log.At(row));
   }
   if (records.empty()) {
-    reporter_.ReportError(kNothingToExport);
+    reporter_.ReportInformation(kNothingToExport);
     return std::nullopt;
+  }
+  // Two caps of one label would give points of one name, and the
+  // instrument would keep one of them: the user hears of it first.
+  if (format == ExportFormat::kDat) {
+    const std::vector<SharedLabel> shared = SharedLabels(records);
+    if (!shared.empty() && !session_.Prompter().Choose(SharedLabelsQuestion(shared), {kExportWithSuffix})) {
+      return std::nullopt;
+    }
   }
   if (const auto failure = store_.WriteWhole(path, ExportText(format, records))) {
     reporter_.ReportError(ExportFailedMessage(path, failure->reason));

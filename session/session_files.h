@@ -32,7 +32,8 @@ class SessionFiles {
   std::optional<std::optional<BatchInput>> OpenJob(const std::string& path);
 
   // Writes the log's rows (all when `rows` is empty) to `path`; how many
-  // were written, or nothing, with a report.
+  // were written, or nothing, with a report. A point file whose caps share
+  // a label is written only when the user agrees to name them apart.
   std::optional<int> Export(const std::string& path, ExportFormat format, const std::vector<int>& rows = {});
 
  private:

@@ -51,9 +51,12 @@ class FileAnswers : public Prompt, public ErrorReporter {
   void ReportError(const std::string& message) override {
     if (!problem) problem = JobFileProblem{JobFileFault::kRefusedByStart, Where(), 0, message.substr(0, message.find('\n'))};
   }
-  void ReportNotice(const std::string&) override {}
+  // What Start tells of the answers it took (a packed angle read on) is
+  // told once the job is open.
+  void ReportNotice(const std::string& message) override { notices.push_back(message); }
 
   std::optional<JobFileProblem> problem;
+  std::vector<std::string> notices;
 
  private:
   std::string Where() const { return std::string(job_keys::kStart) + "." + current_; }
@@ -86,7 +89,10 @@ void CapSession::Start() { RunStart(seam_.prompt, seam_.reporter); }
 
 std::optional<JobFileProblem> CapSession::OpenJob(const TypedStart& start) {
   FileAnswers answers(start, seam_.reader.DecimalSeparator());
-  if (RunStart(answers, answers)) return std::nullopt;
+  if (RunStart(answers, answers)) {
+    for (const std::string& notice : answers.notices) seam_.reporter.ReportNotice(notice);
+    return std::nullopt;
+  }
   return answers.problem ? *answers.problem : JobFileProblem{JobFileFault::kIncomplete, job_keys::kStart};
 }
 

@@ -34,6 +34,8 @@ struct CapDesign {
   double DegPerRad;
   double Pi;
   int16_t P;  // deflection sign; only the square cap reads it (the others are chosen by it)
+
+  bool operator==(const CapDesign&) const = default;
 };
 
 // The three answers a solver asks for. DR and Precision are 32-bit floats:

@@ -7,6 +7,7 @@
 
 #include "corpus.h"
 #include "dialogue_replay.h"
+#include "fixed_clock.h"
 
 namespace capset::testing {
 namespace {
@@ -20,7 +21,7 @@ TEST_P(CorpusInDialogue, TranscriptIsUnchanged) {
   std::istringstream in(Replaced(c.script, kFolderMark, folder));
   std::ostringstream out;
   ScriptLines lines(in);
-  DialogueReplay target(lines, out, SymbolsOf(c.locale));
+  DialogueReplay target(lines, out, SymbolsOf(c.locale), FixedClock());
   for (const auto& [name, bytes] : c.files) target.Files().files[folder + "/" + name] = bytes;
   PlayScript(lines, target, out);
   std::map<std::string, std::string> left;

@@ -1,12 +1,13 @@
 #pragma once
 // A script played against the dialogue alone: the transcript cap_replay
 // would print, and the job record and the log's records as the script left
-// them.
+// them. Every row is made at the tests' time.
 
 #include <sstream>
 #include <string>
 
 #include "dialogue_replay.h"
+#include "fixed_clock.h"
 #include "transcript.h"
 
 namespace capset::testing {
@@ -24,7 +25,7 @@ inline DialogueRun RunDialogue(const std::string& script, const NumberSymbols& s
   std::istringstream in(script);
   std::ostringstream out;
   ScriptLines lines(in);
-  DialogueReplay target(lines, out, symbols);
+  DialogueReplay target(lines, out, symbols, FixedClock());
   PlayScript(lines, target, out);
   return {ReadTranscript(out.str()), target.Job(), target.Log().Records()};
 }

@@ -9,6 +9,7 @@
 #include "cap_log.h"
 #include "dialogue_run.h"
 #include "export_formats.h"
+#include "fixed_clock.h"
 #include "number_text.h"
 #include "log_row.h"
 #include "script_builder.h"
@@ -20,6 +21,7 @@ namespace {
 
 // 1: the base job computed; 2 to 5: a batch on it with two axis points, a
 // name with a comma and quotes, a Chinese name, a station off the spiral.
+// Every row carries the job it was made from and the time.
 const std::vector<CapRecord>& Records() {
   static const std::vector<CapRecord> records =
       RunDialogue(Script().Start({}).Compute(kZHBaseCompute).Batch(
@@ -34,6 +36,9 @@ CapRecord WithInnerUnsolved(int row) {
   std::get<CapSolution>(r.outcome).inner.status = SideStatus::kRanAway;
   return r;
 }
+
+// What every row of Records() ends with: the job and the time.
+constexpr char kContext[] = ",ZH,K 1+ 0,1000,2000,45°00′00″,0,100,1,2026-03-01 09:30:00\r\n";
 
 struct LineRow {
   const char* name;
@@ -54,28 +59,29 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LineRow{"ComputeRowNamedByItsNumber", Records()[0],
                 "1,,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
-                "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,,计算完成\r\n",
-                "1-C,,2036.772,1033.829,0.000\r\n1-O,,2028.798,1037.077,0.000\r\n"
-                "1-I,,2044.847,1030.540,0.000\r\n"},
+                "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,,计算完成" + std::string(kContext),
+                "K1+050-C,,2036.772,1033.829,0.000\r\nK1+050-O,,2028.798,1037.077,0.000\r\n"
+                "K1+050-I,,2044.847,1030.540,0.000\r\n"},
         LineRow{"NamedWithAxisPoints", Records()[1],
                 "2,3#,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
                 "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,"
-                "P1(-3.5) X 1032.508 Y 2040.013; P2(3.5) X 1035.149 Y 2033.53,计算完成\r\n",
+                "P1(-3.5) X 1032.508 Y 2040.013; P2(3.5) X 1035.149 Y 2033.53,计算完成" + std::string(kContext),
                 "3-C,,2036.772,1033.829,0.000\r\n3-O,,2028.798,1037.077,0.000\r\n3-I,,2044.847,1030.540,0.000\r\n"
                 "3-P1,,2040.013,1032.508,0.000\r\n3-P2,,2033.530,1035.149,0.000\r\n"},
         LineRow{"CommaAndQuotesQuoted", Records()[2],
                 "3,\"\"\"A,1\"\"\",ZH 端 斜交,ZH 右偏,K 1+ 60,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1039.749,2044.829,"
                 "K 1+ 55.345,1043.099,2036.606,8.879,k 1+ 65.195,1036.334,2053.213,9.053,"
-                "P1(-3.5) X 1038.429 Y 2048.07; P2(3.5) X 1041.07 Y 2041.587,计算完成\r\n",
+                "P1(-3.5) X 1038.429 Y 2048.07; P2(3.5) X 1041.07 Y 2041.587,计算完成" + std::string(kContext),
                 "A1-C,,2044.829,1039.749,0.000\r\nA1-O,,2036.606,1043.099,0.000\r\nA1-I,,2053.213,1036.334,0.000\r\n"
                 "A1-P1,,2048.070,1038.429,0.000\r\nA1-P2,,2041.587,1041.070,0.000\r\n"},
         LineRow{"UnsolvedSideWritesNoPoint", WithInnerUnsolved(0),
                 "1,,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
-                "1037.077,2028.798,8.61,,,,,,内侧未收敛：迭代发散，未能达到要求的精度（盖梁与中线交角过小或过大）。\r\n",
-                "1-C,,2036.772,1033.829,0.000\r\n1-O,,2028.798,1037.077,0.000\r\n"},
+                "1037.077,2028.798,8.61,,,,,,内侧未收敛：迭代发散，未能达到要求的精度（盖梁与中线交角过小或过大）。" +
+                    std::string(kContext),
+                "K1+050-C,,2036.772,1033.829,0.000\r\nK1+050-O,,2028.798,1037.077,0.000\r\n"},
         LineRow{"RefusedStationWritesNoPoint", Records()[4],
                 "5,,ZH 端 斜交,ZH 右偏,K 0+ 999,K 1+ 50,60°00′00″,  7.5,  0.0001(度),,,,,,,,,,,,"
-                "未计算：Kp 小于直缓点桩号，盖梁中心不在缓和曲线上。\r\n",
+                "未计算：Kp 小于直缓点桩号，盖梁中心不在缓和曲线上。" + std::string(kContext),
                 ""}),
     RowName<LineRow>);
 
@@ -85,18 +91,32 @@ TEST(ExportText, CsvHasTheMarkAndTheChineseHeaderOnce) {
   EXPECT_EQ(csv, std::string("\xEF\xBB\xBF") +
                      "序号,名称,解法,曲线,盖梁中桩桩号,设计中桩桩号 Kj,交角 B,DR,精度,中桩纵座标 X,中桩横座标 Y,"
                      "外侧中桩桩号,外侧纵座标 X,外侧横座标 Y,外侧长度 L,内侧中桩桩号,内侧纵座标 X,内侧横座标 Y,"
-                     "内侧长度 L,轴线上的点,状态\r\n" +
+                     "内侧长度 L,轴线上的点,状态,起算点,起算点桩号,起算点纵座标 X,起算点横座标 Y,切线方位角 T,"
+                     "平曲线半径 R,缓和曲线要素 A1,P,计算时间\r\n" +
                      CsvLine(Records()[0]) + CsvLine(Records()[1]));
 }
 
-// A Chinese name gives the row number; a label met twice gets its number.
-TEST(ExportText, PointNamesAreAsciiAndUnique) {
+// A cap without a usable name is named by its station, never by its row;
+// caps that share a label each take their row number, so none of them is
+// the point a surveyor calls up for another; a name that a suffix would
+// make equal to another takes the number again.
+TEST(ExportText, PointNamesNameTheirCapAndNeverRepeat) {
   CapRecord again = Records()[1];
   again.number = 9;
-  const std::string dat = ExportText(ExportFormat::kDat, {&Records()[3], &Records()[1], &again});
-  EXPECT_TRUE(dat.starts_with("4-C,,")) << dat;
-  EXPECT_NE(dat.find("\r\n3-C,,"), std::string::npos) << dat;
-  EXPECT_NE(dat.find("\r\n3_9-C,,"), std::string::npos) << dat;
+  CapRecord lookalike = Records()[2];
+  lookalike.name = "3_2";
+  const std::vector<const CapRecord*> rows = {&Records()[3], &Records()[1], &again, &lookalike, &Records()[4]};
+  const std::string dat = ExportText(ExportFormat::kDat, rows);
+  std::vector<std::string> names;
+  for (std::size_t at = 0; at < dat.size(); at = dat.find("\r\n", at) + 2) names.push_back(dat.substr(at, dat.find(',', at) - at));
+  EXPECT_EQ(names, (std::vector<std::string>{"K1+070-C", "K1+070-O", "K1+070-I", "K1+070-P1", "K1+070-P2",
+                                             "3_2_2-C", "3_2_2-O", "3_2_2-I", "3_2_2-P1", "3_2_2-P2",
+                                             "3_9-C", "3_9-O", "3_9-I", "3_9-P1", "3_9-P2",
+                                             "3_2-C", "3_2-O", "3_2-I", "3_2-P1", "3_2-P2"}));
+  const std::vector<SharedLabel> shared = SharedLabels(rows);
+  ASSERT_EQ(shared.size(), 1u);
+  EXPECT_EQ(shared[0].label, "3");
+  EXPECT_EQ(shared[0].numbers, (std::vector<int>{2, 9}));
 }
 
 TEST(ExportText, ClipboardRowsUseTheTablesSeparator) {
@@ -105,13 +125,14 @@ TEST(ExportText, ClipboardRowsUseTheTablesSeparator) {
   EXPECT_NE(tsv.find("\n1\t\tZH 端 斜交\tZH 右偏\tK 1+ 50\tK 1+ 50\t60°00′00″\t  7,5\t  0,0001(度)\t1033,829\t"),
             std::string::npos)
       << tsv;
-  EXPECT_TRUE(tsv.ends_with("\t计算完成\n"));
+  EXPECT_TRUE(tsv.ends_with("\t计算完成\tZH\tK 1+ 0\t1000\t2000\t45°00′00″\t0\t100\t1\t2026-03-01 09:30:00\n")) << tsv;
 }
 
 CapRecord Named(std::string name) {
   CapRecord r;
   r.number = 7;
   r.name = std::move(name);
+  r.answers.Kp = 1234.5;
   return r;
 }
 
@@ -128,15 +149,22 @@ TEST_P(FixedTexts, Exact) { EXPECT_EQ(GetParam().text, GetParam().expected); }
 INSTANTIATE_TEST_SUITE_P(
     Rows, FixedTexts,
     ::testing::Values(TextRow{"CoordinateThreeDecimals", FixedCoordinateText(1030.54), "1030.540"},
+                      TextRow{"StationWholeMetres", StationLabel(1050), "K1+050"},
+                      TextRow{"StationMillimetres", StationLabel(12345.678), "K12+345.678"},
+                      TextRow{"StationTrailingZerosDropped", StationLabel(1060.5), "K1+060.5"},
+                      TextRow{"StationCarriesIntoTheKilometre", StationLabel(1999.9996), "K2+000"},
+                      TextRow{"StationBelowOneKilometre", StationLabel(7.25), "K0+007.25"},
+                      TextRow{"StationNegative", StationLabel(-20), "-K0+020"},
                       TextRow{"CoordinateRoundedAsTheBoxes", FixedCoordinateText(-12.3456), "-12.346"},
                       TextRow{"CoordinateHalfToEven", FixedCoordinateText(0.0005), "0.000"},
                       TextRow{"CoordinateNoNegativeZero", FixedCoordinateText(-0.0004), "0.000"},
                       TextRow{"CoordinateLarge", FixedCoordinateText(3456789.1234), "3456789.123"},
-                      TextRow{"LabelDropsTheHash", PointLabel(Named("3#")), "3"},
-                      TextRow{"LabelKeepsDashDotUnderscore", PointLabel(Named("P-3.a_1")), "P-3.a_1"},
-                      TextRow{"LabelOfChineseNameIsTheNumber", PointLabel(Named("左3#")), "7"},
-                      TextRow{"LabelOfNoNameIsTheNumber", PointLabel(Named("")), "7"},
-                      TextRow{"LabelOfSignsOnlyIsTheNumber", PointLabel(Named("#/")), "7"}),
+                      TextRow{"LabelDropsTheHash", CapLabel(Named("3#")), "3"},
+                      TextRow{"LabelKeepsDashDotUnderscore", CapLabel(Named("P-3.a_1")), "P-3.a_1"},
+                      TextRow{"LabelOfANameNeverHasAPlus", CapLabel(Named("K1+050")), "K1050"},
+                      TextRow{"LabelOfChineseNameIsTheStation", CapLabel(Named("左3#")), "K1+234.5"},
+                      TextRow{"LabelOfNoNameIsTheStation", CapLabel(Named("")), "K1+234.5"},
+                      TextRow{"LabelOfSignsOnlyIsTheStation", CapLabel(Named("#/")), "K1+234.5"}),
     RowName<TextRow>);
 
 // The log tells its watchers of each run of rows removed, the last run
@@ -157,6 +185,74 @@ TEST(CapLog, RemovesRunsLastFirstAndKeepsNumbers) {
   std::vector<int> numbers;
   for (const CapRecord& r : log.Records()) numbers.push_back(r.number);
   EXPECT_EQ(numbers, (std::vector<int>{1, 4, 6, 7}));
+}
+
+std::vector<int> NumbersOf(const CapLog& log) {
+  std::vector<int> numbers;
+  for (const CapRecord& r : log.Records()) numbers.push_back(r.number);
+  return numbers;
+}
+
+// Undo puts the rows of each removal back where they stood, the last
+// removal first, around rows added since; its watchers hear a restoring,
+// which the day file does not write again.
+TEST(CapLog, UndoPutsRowsBackWhereTheyStood) {
+  struct Watcher : LogObserver {
+    void RowsAdded(int first, int last) override { seen.push_back("add " + Range(first, last)); }
+    void RowsRestored(int first, int last) override { seen.push_back("restore " + Range(first, last)); }
+    static std::string Range(int first, int last) { return std::to_string(first) + "-" + std::to_string(last); }
+    std::vector<std::string> seen;
+  } watcher;
+  CapLog log;
+  log.Add(std::vector<CapRecord>(6));
+  log.AddObserver(&watcher);
+  log.Remove({1, 2, 4});
+  log.Add(std::vector<CapRecord>(1));
+  log.Remove({0});
+  EXPECT_EQ(NumbersOf(log), (std::vector<int>{4, 6, 7}));
+  ASSERT_TRUE(log.UndoRemove());
+  EXPECT_EQ(NumbersOf(log), (std::vector<int>{1, 4, 6, 7}));
+  ASSERT_TRUE(log.UndoRemove());
+  EXPECT_EQ(NumbersOf(log), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_FALSE(log.UndoRemove());
+  EXPECT_EQ(watcher.seen, (std::vector<std::string>{"add 3-3", "restore 0-0", "restore 1-2", "restore 4-4"}));
+}
+
+// Whatever is removed in whatever order, undoing every removal gives the
+// log back row for row.
+TEST(CapLog, UndoingEveryRemovalGivesTheLogBack) {
+  std::uint32_t seed = 12345;
+  auto next = [&seed](int below) {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(below));
+  };
+  for (int trial = 0; trial < 200; ++trial) {
+    CapLog log;
+    log.Add(std::vector<CapRecord>(1 + next(12)));
+    const std::vector<int> before = NumbersOf(log);
+    int removals = 0;
+    for (int step = next(5) + 1; step > 0 && log.Size() > 0; --step) {
+      std::vector<int> rows;
+      for (int n = next(4) + 1; n > 0; --n) rows.push_back(next(log.Size()));
+      log.Remove(rows);
+      ++removals;
+    }
+    while (removals-- > 0) ASSERT_TRUE(log.UndoRemove());
+    EXPECT_EQ(NumbersOf(log), before) << "trial " << trial;
+  }
+}
+
+// The numbering goes on from a number given before the first row (the day
+// file's last), never back; each row takes the clock's time when added.
+TEST(CapLog, NumbersOnFromTheDayFileAndDatesEachRow) {
+  CapLog log;
+  log.SetClock(FixedClock());
+  log.NumberFrom(38);
+  log.Add(std::vector<CapRecord>(2));
+  log.NumberFrom(5);
+  log.Add(std::vector<CapRecord>(1));
+  EXPECT_EQ(NumbersOf(log), (std::vector<int>{38, 39, 40}));
+  for (const CapRecord& r : log.Records()) EXPECT_EQ(r.made, kTestTime);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "dialogue_replay.h"
 #include "dialogue_run.h"
+#include "fresh_replay.h"
 #include "window_replay.h"
 #include "worked_cases.h"
 
@@ -18,8 +19,7 @@ namespace capset::testing {
 namespace {
 
 Transcript ReplayWindow(const std::string& script, const std::string& locale = kReplayDefaultLocale) {
-  std::istringstream in(script);
-  return ReadTranscript(Replay(in, locale));
+  return ReadTranscript(FreshReplay(script, locale));
 }
 
 class WorkedCaseInWindow : public ::testing::TestWithParam<WorkedCase> {};
@@ -34,8 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, WorkedCaseInWindow, ::testing::ValuesIn(WorkedCa
 
 TEST(ReplayWindow, SameTranscriptAsTheDialogueAlone) {
   const std::string script = Script().Start({}).Compute(kZHBaseCompute).Click(kComputeLine).Answers({"x"}).Cancel();
-  std::istringstream in(script);
-  EXPECT_EQ(Replay(in), ReplayDialogue(script));
+  EXPECT_EQ(FreshReplay(script), ReplayDialogue(script, {}, FixedClock()));
 }
 
 // The batch goes through the batch dialog's OK, the rows come out as the
@@ -46,8 +45,8 @@ TEST(ReplayWindow, BatchRowsAndExportsAsTheDialogueMakesThem) {
   QTemporaryDir folder;
   const std::string csv = folder.filePath("out.csv").toStdString();
   const std::string dat = folder.filePath("out.dat").toStdString();
-  std::istringstream in(Script(work).Line("@export csv " + csv).Line("@export dat " + dat).Text());
-  EXPECT_EQ(Replay(in), ReplayDialogue(work));
+  EXPECT_EQ(FreshReplay(Script(work).Line("@export csv " + csv).Line("@export dat " + dat).Text()),
+            ReplayDialogue(work, {}, FixedClock()));
 
   const DialogueRun alone = RunDialogue(work);
   std::vector<const CapRecord*> records;

@@ -16,6 +16,7 @@
 #include "sketch_texts.h"
 #include "sketch_view.h"
 #include "transcript.h"
+#include "fresh_replay.h"
 #include "window_replay.h"
 #include "worked_cases.h"
 
@@ -106,10 +107,7 @@ TEST_F(ScriptedWindow, CompletedStartEmptiesTheBand) {
   EXPECT_FALSE(window_.Sketch()->Scene());
 }
 
-Transcript ReplayWindow(const std::string& script) {
-  std::istringstream in(script);
-  return ReadTranscript(Replay(in));
-}
+Transcript ReplayWindow(const std::string& script) { return ReadTranscript(FreshReplay(script)); }
 
 TEST(ReplaySketch, SceneCommandPrintsTheSceneAndShotSavesThePicture) {
   QTemporaryDir dir;

@@ -30,9 +30,14 @@ set_tests_properties(cap_replay.ComputeBeforeStartFromStdin PROPERTIES
 
 # A batch from standard input: its message and its rows after the boxes.
 add_test(NAME cap_replay.BatchFromStdin
-  COMMAND sh -c "printf '@start\\n1000\\n1000\\n2000\\n45\\n0\\n100\\n1050\\n60\\n1\\n@batch\\ndr 7.5\\nprecision 0.0001\\nstation 3# K1+050\\nstation 999\\n@end\\n' | \"$<TARGET_FILE:cap_replay>\""
+  COMMAND sh -c "export XDG_DATA_HOME=$(mktemp -d); printf '@start\\n1000\\n1000\\n2000\\n45\\n0\\n100\\n1050\\n60\\n1\\n@batch\\ndr 7.5\\nprecision 0.0001\\nstation 3# K1+050\\nstation 999\\n@end\\n' | \"$<TARGET_FILE:cap_replay>\"; rm -rf \"$XDG_DATA_HOME\""
 )
 set_tests_properties(cap_replay.BatchFromStdin PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/data-home"
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
   PASS_REGULAR_EXPRESSION "NOTICE 批量计算完成：共 2 个盖梁.*Text26=K 1\\+ 50\nROW\t1\t3#\tZH 端 斜交\tZH 右偏\tK 1\\+ 50\t.*\tk 1\\+ 54.538\t.*\nROW\t2\t\tZH 端 斜交.*未计算：Kp 小于直缓点桩号.*\n$"
+)
+
+# The day file over two runs, and after a damaged or foreign one.
+add_test(NAME cap_replay.DayFileNumbersOnAcrossRuns
+  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/day_file_runs.sh $<TARGET_FILE:cap_replay>
 )

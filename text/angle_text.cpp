@@ -19,6 +19,20 @@ double DmsToDegrees(double packed) {
   return (minutes / 60 + d) + seconds / 3600;
 }
 
+std::optional<PackedSlip> PackedAngleSlip(double packed) {
+  packed = std::fabs(packed);
+  if (!(packed * 10000 < 1e300)) return std::nullopt;
+  // The parts as DmsToDegrees takes them apart.
+  const double d = std::trunc(packed);
+  const double n = std::trunc(packed * 100 + 1E-10);
+  const double minutes = n - 100 * d;
+  const double seconds = packed * 10000 - 100 * n;
+  // A typed 60 seconds may come out a hair short of 60 after the product.
+  const PackedSlip slip{minutes >= 60, seconds >= 60 - 1E-6};
+  if (!slip.minutes && !slip.seconds) return std::nullopt;
+  return slip;
+}
+
 std::optional<ArithmeticFault> DmsFault(double packed) {
   return FaultOf(std::fabs(packed) * 10000, FaultPlace::kDms);
 }

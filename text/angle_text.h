@@ -13,6 +13,15 @@ namespace capset {
 // 30.2583333333333. Minute and second digits are not validated (45.7 reads as
 // 45° 70'). A negative entry gives the negative of its magnitude's value.
 double DmsToDegrees(double packed);
+// What a packed entry holds that no angle has: minutes, or seconds, of 60
+// or more. DmsToDegrees reads them on all the same (45.75 is 46°15′), so
+// the user is told what was read. Nothing when the entry is a true angle.
+struct PackedSlip {
+  bool minutes;
+  bool seconds;
+};
+std::optional<PackedSlip> PackedAngleSlip(double packed);
+
 // The fault DmsToDegrees would raise (a packed value too large to convert),
 // or nothing.
 std::optional<ArithmeticFault> DmsFault(double packed);

@@ -4,7 +4,9 @@
 // the batch dialog, which lists its fields' problems together.
 
 #include <string>
+#include <vector>
 
+#include "angle_text.h"
 #include "fault.h"
 #include "refusals.h"
 
@@ -12,6 +14,9 @@ namespace capset {
 
 // An answer that is not read as a number.
 std::string NotANumberMessage(const std::string& answer, const std::string& prompt);
+// A station typed in K form where metres are asked: not a number, and what
+// it is in metres ("K1+050" is 1050).
+std::string KStationAnswerMessage(const std::string& answer, const std::string& metres, const std::string& prompt);
 std::string OutOfRangeMessage(const std::string& answer, const std::string& prompt);
 std::string FloatRangeMessage(const std::string& prompt);
 std::string PRangeMessage(const std::string& prompt);
@@ -20,6 +25,13 @@ std::string FaultOnAnswerMessage(const ArithmeticFault& fault, const std::string
 
 // A number the computation cannot work with; the question is asked again.
 std::string RefusedAnswerMessage(Refusal refusal, const std::string& prompt);
+
+// A packed angle that no angle is, taken as read: one line a field
+// ("T = 45.75 读作 46°15′00″：分不小于 60"), then what to do if it is wrong.
+std::string PackedSlipLine(const std::string& field, const std::string& entry, const std::string& read,
+                           PackedSlip slip);
+std::string PackedSlipNotice(const std::vector<std::string>& lines);
+
 
 // Why a typed number is refused; the answer quoted where there is one. A
 // text of blanks alone is no number at all.

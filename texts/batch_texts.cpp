@@ -1,5 +1,6 @@
 #include "batch_texts.h"
 
+#include "log_texts.h"
 #include "marks.h"
 #include "solver_texts.h"
 
@@ -39,6 +40,11 @@ std::string BatchSummaryMessage(int caps, int fullySolved) {
   if (fullySolved == caps) return done + "，全部求得结果。";
   return done + "，" + std::to_string(fullySolved) + " 个求得全部结果，" + std::to_string(caps - fullySolved) +
          " 个未能全部求得，原因见结果记录的“状态”栏。";
+}
+
+std::string BatchRepeatQuestion(const std::vector<int>& earlierRows) {
+  return "同一作业的这批盖梁已经计算过，结果记录中有其" + RowListText(earlierRows) +
+         "。\n替换：删去原来的这些行（可以撤销），写入新的结果；\n添加：保留原来的行，新的结果另起一行。";
 }
 
 }  // namespace capset

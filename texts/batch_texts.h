@@ -43,4 +43,11 @@ std::string BatchRejectedMessage(const std::vector<std::string>& problems, std::
 // After a batch: how many caps, and how many not fully solved.
 std::string BatchSummaryMessage(int caps, int fullySolved);
 
+// The same batch run again for the same job: its earlier rows (by number)
+// are still in the log. Replace them (a removal that can be undone) or add
+// the new rows beside them.
+std::string BatchRepeatQuestion(const std::vector<int>& earlierRows);
+inline constexpr char kReplaceRows[] = "替换";
+inline constexpr char kAddRows[] = "添加";
+
 }  // namespace capset

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "answer_texts.h"
+#include "log_texts.h"
 #include "marks.h"
 
 namespace capset {
@@ -40,7 +41,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kCutShort: return "文件在此处中断，不是完整的作业文件。";
     case JobFileFault::kBadText: return "有无效的文字（不是有效的 UTF-8），不是作业文件。";
     case JobFileFault::kNumberRange: return "数值超出范围，不是作业文件。";
-    case JobFileFault::kDuplicateKey: return "字段" + Quoted(p.text) + "重复，不是作业文件。";
+    case JobFileFault::kDuplicateKey: return "字段" + Quoted(JobFieldName(p.text)) + "重复，不是作业文件。";
     case JobFileFault::kTooDeep: return "嵌套层次过深，不是作业文件。";
     case JobFileFault::kNotAJob: return "不是作业文件。";
     case JobFileFault::kNoVersion: return "缺少版本号。";
@@ -64,7 +65,7 @@ std::string FaultText(const JobFileProblem& p) {
 
 std::string JobFieldName(const std::string& field) {
   for (const auto& [key, words] : kFieldWords) {
-    if (field == key) return std::string(words) + "（" + field + "）";
+    if (field == key) return words;
   }
   return field;
 }
@@ -88,9 +89,27 @@ std::string ExportFailedMessage(const std::string& path, const std::string& reas
   return "导出失败：无法写入文件" + Quoted(path) + "。\n原因：" + reason + "\n原有文件保持不变，结果记录未受影响。";
 }
 
+std::string SharedLabelsQuestion(const std::vector<SharedLabel>& shared) {
+  constexpr std::size_t kListed = 10;
+  std::string text = "要导出的点文件中，以下盖梁的点名相同，全站仪调用时会混淆：";
+  for (std::size_t i = 0; i < shared.size() && i < kListed; ++i) {
+    text += "\n" + Quoted(shared[i].label) + "：" + RowListText(shared[i].numbers);
+  }
+  if (shared.size() > kListed) text += "\n……另有 " + std::to_string(shared.size() - kListed) + " 个。";
+  const SharedLabel& first = shared.front();
+  return text + "\n可以在这些盖梁的点名后加上其序号导出（如 " + first.label + "_" + std::to_string(first.numbers.front()) +
+         "-C），或者取消导出，先在结果记录中删去重复的行。";
+}
+
 std::string ExportDoneText(int rows, const std::string& path) {
   return "已导出 " + std::to_string(rows) + " 行结果到 " + path;
 }
+
+std::string ExportWhatText(int rows, bool chosen) {
+  return (chosen ? "所选的 " : "全部 ") + std::to_string(rows) + " 行";
+}
+
+std::string JobSavedText(const std::string& path) { return "作业已保存到 " + path; }
 
 std::string JournalFailedMessage(const std::string& path, const std::string& reason) {
   return "计算结果无法写入当天的日志文件" + Quoted(path) + "。\n原因：" + reason +

@@ -2,8 +2,10 @@
 // What the files say: job files saved and opened, exports, the day file.
 
 #include <string>
+#include <vector>
 
 #include "job_file_problem.h"
+#include "shared_label.h"
 
 namespace capset {
 
@@ -13,8 +15,8 @@ inline constexpr char kNothingToSave[] =
 // A file that is not a job this program can open, where and why, naming
 // the field as the window does; the job in the window stays.
 std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem);
-// "直缓点桩号 Kz（start.KZH）" for a field of a job file; the key alone for
-// one the window has no words for.
+// "直缓点桩号 Kz" for the field "start.KZH" of a job file, in the words of
+// the window's questions; the key alone for one the window has no words for.
 std::string JobFieldName(const std::string& field);
 // A file that cannot be read or written at all, with the system's reason.
 std::string JobUnreadableMessage(const std::string& file, const std::string& reason);
@@ -25,7 +27,16 @@ inline constexpr char kNothingToExport[] = "结果记录中还没有结果，没
 inline constexpr char kNotAPlainFile[] = "这不是普通文件。";
 inline constexpr char kIsAFolder[] = "这是一个文件夹，不是文件。";
 std::string ExportFailedMessage(const std::string& path, const std::string& reason);
+// Caps of an export to the point file that share a label, each with its
+// row numbers, and what exporting anyway does with their names.
+std::string SharedLabelsQuestion(const std::vector<SharedLabel>& shared);
+inline constexpr char kExportWithSuffix[] = "加序号后缀导出";
 std::string ExportDoneText(int rows, const std::string& path);
+// What an export will write, for its dialog's title: the rows chosen in
+// the log, or all of them, and how many.
+std::string ExportWhatText(int rows, bool chosen);
+// The status bar after a save.
+std::string JobSavedText(const std::string& path);
 
 // The day file: reported once, then the log goes on without it.
 inline constexpr char kNoDataFolder[] = "无法建立存放日志文件的文件夹。";

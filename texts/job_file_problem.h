@@ -13,7 +13,7 @@ enum class JobFileFault {
   kCutShort,      // the text ends before the JSON does
   kBadText,       // a string that is not valid UTF-8, or an escape that makes none
   kNumberRange,   // a JSON number beyond the range of a double
-  kDuplicateKey,  // `text` is the key, given twice in one object
+  kDuplicateKey,  // `text` is the key given twice in one object ("start.X" at the top two levels)
   kTooDeep,       // objects and arrays nested deeper than a job needs
   kNotAJob,       // JSON, but not a job file of this program
   // One field.

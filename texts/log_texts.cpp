@@ -21,6 +21,22 @@ std::string PlacedRowStatus(const CapSolution& solution, const CapWarnings& warn
   return status;
 }
 
+std::string RowsDeletedText(int rows) {
+  return "已删除 " + std::to_string(rows) + " 行结果（按 Ctrl+Z 恢复；当天的日志文件中仍保留这些行）。";
+}
+
+std::string RowListText(const std::vector<int>& numbers) {
+  std::string text;
+  for (std::size_t i = 0; i < numbers.size();) {
+    std::size_t j = i + 1;
+    while (j < numbers.size() && numbers[j] == numbers[j - 1] + 1) ++j;
+    text += (text.empty() ? "" : "、") + std::to_string(numbers[i]);
+    if (j - i > 1) text += "–" + std::to_string(numbers[j - 1]);
+    i = j;
+  }
+  return "第 " + text + " 行";
+}
+
 std::string AxisPointText(int number, const std::string& offset, const std::string& X, const std::string& Y) {
   return "P" + std::to_string(number) + "(" + offset + ") X " + X + " Y " + Y;
 }
@@ -32,6 +48,10 @@ std::string AxisPointsListText(const std::vector<std::string>& points) {
 }
 
 std::string RefusedRowStatus(Refusal refusal) { return std::string("未计算：") + RefusalText(refusal); }
+
+std::string StationBeforeZHRowStatus(const std::string& station, const std::string& zh) {
+  return "未计算：桩号 " + station + " 小于直缓点桩号 " + zh + "，盖梁不在缓和曲线上。";
+}
 
 std::string FaultRowStatus(const ArithmeticFault& fault) {
   return std::string(ErrorKindName(fault.kind)) + "：计算" + FaultPlaceName(fault.where) + "时出错，未得到结果。";

@@ -18,6 +18,8 @@ inline constexpr const char* kRowHeadings[] = {
     "序号",         "名称",         "解法",         "曲线",         "盖梁中桩桩号", "设计中桩桩号 Kj", "交角 B",
     "DR",           "精度",         "中桩纵座标 X", "中桩横座标 Y", "外侧中桩桩号", "外侧纵座标 X",    "外侧横座标 Y",
     "外侧长度 L",   "内侧中桩桩号", "内侧纵座标 X", "内侧横座标 Y", "内侧长度 L",   "轴线上的点",      "状态",
+    "起算点",       "起算点桩号",   "起算点纵座标 X", "起算点横座标 Y", "切线方位角 T", "平曲线半径 R", "缓和曲线要素 A1",
+    "P",            "计算时间",
 };
 
 // The solver of a row in the user's words: the spiral end it measures from
@@ -32,7 +34,16 @@ inline constexpr char kRowSolved[] = "计算完成";
 std::string PlacedRowStatus(const CapSolution& solution, const CapWarnings& warnings);
 // A station the solver refuses, or whose solve faults: nothing placed.
 std::string RefusedRowStatus(Refusal refusal);
+// A square cap's own station before ZH: both stations as the window shows them.
+std::string StationBeforeZHRowStatus(const std::string& station, const std::string& zh);
 std::string FaultRowStatus(const ArithmeticFault& fault);
+
+// The status bar after rows are deleted, and after they are put back.
+std::string RowsDeletedText(int rows);
+inline constexpr char kRowsRestored[] = "已恢复删除的行。";
+
+// Rows by number, runs joined: "第 3–5、8 行".
+std::string RowListText(const std::vector<int>& numbers);
 
 // The axis points column: "P1(-3.5) X 1030.54 Y 2044.847; P2(3.5) X … Y …",
 // from the texts of each point's offset and coordinates.

@@ -11,6 +11,10 @@
 
 namespace capset {
 
+std::string SketchRowCaption(int number, const std::string& name, double station) {
+  return "结果记录第 " + std::to_string(number) + " 行：" + (name.empty() ? "" : name + "  ") + CentreStationText(station);
+}
+
 std::string SketchEndAndTurn(const CapSolution& s) {
   return CurveText(s.end, TurnOf(s.solver, s.design.P), " 端  ");
 }

@@ -21,6 +21,9 @@ inline constexpr char kEdgeLineName[] = "路基边缘";
 inline constexpr char kOuterAxisName[] = "横轴外侧";
 inline constexpr char kInnerAxisName[] = "横轴内侧";
 inline constexpr char kUnsolvedAxisSuffix[] = "(未求得)";
+// The caption of a cap chosen in the log, shown instead of the boxes' cap:
+// "结果记录第 5 行：3#  K 1+ 50".
+std::string SketchRowCaption(int number, const std::string& name, double station);
 std::string SketchEndAndTurn(const CapSolution& solution);       // "ZH 端  右偏"
 std::string SketchAxisAzimuth(double azimuth);                   // "横轴方位角(中→外) 112°09′43.1″"
 std::string SketchCapLength(const CapSolution& solution);        // "盖梁全长 17.329 m"

@@ -8,12 +8,15 @@ namespace capset {
 inline constexpr char kFileMenu[] = "文件(&F)";
 inline constexpr char kExportItem[] = "导出结果(&E)…";
 inline constexpr char kOpenJobItem[] = "打开作业(&O)…";
-inline constexpr char kSaveJobItem[] = "保存作业(&S)…";
+inline constexpr char kSaveJobItem[] = "保存作业(&S)";
+inline constexpr char kSaveJobAsItem[] = "另存为(&A)…";
 inline constexpr char kRecentJobsMenu[] = "最近的作业(&R)";
 inline constexpr char kNoRecentJobs[] = "（没有）";
 inline constexpr char kOpenJobTitle[] = "打开作业";
 inline constexpr char kSaveJobTitle[] = "保存作业";
 inline constexpr char kJobFileName[] = "作业.capjob";
+// The title's name for a job typed but not saved to a file yet.
+inline constexpr char kUnsavedJob[] = "未保存的作业";
 inline constexpr char kJobFilter[] = "作业文件 (*.capjob)";
 inline constexpr char kQuitItem[] = "退出(&X)";
 inline constexpr char kComputeMenu[] = "计算(&C)";
@@ -28,7 +31,8 @@ inline constexpr char kAboutItem[] = "关于(&A)";
 inline constexpr char kLogTitle[] = "结果记录";
 inline constexpr char kCopyItem[] = "复制";
 inline constexpr char kDeleteItem[] = "删除";
-inline constexpr char kExportTitle[] = "导出结果";
+inline constexpr char kUndoDeleteItem[] = "撤销删除";
+inline constexpr char kExportTitle[] = "导出结果";  // then the separator and what it writes
 inline constexpr char kExportFileName[] = "盖梁结果.csv";
 inline constexpr char kCsvFilter[] = "CSV 文件 (*.csv)";
 inline constexpr char kDatFilter[] = "CASS 点文件 (*.dat)";

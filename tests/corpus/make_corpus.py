@@ -4,6 +4,10 @@ gave when it was recorded.
 
     python3 tests/corpus/make_corpus.py path/to/cap_replay > tests/corpus/replay_corpus.txt
 
+Every case runs with a day folder of its own and the clock standing at
+NOW (the tests' time, tests/fixed_clock.h), so its rows are numbered from 1
+and carry the same time on every run.
+
 The corpus pins every text the program shows (prompts, messages, notices,
 the 26 boxes, the rows of the results log) and the files it writes (exports
 and job files) for worked jobs, refused and cancelled answers, unsolved
@@ -431,9 +435,46 @@ def script_rule_cases():
          "@compute\n1050\n7\u066b5\n0\u066b0001\n", "ar_EG", {})]
 
 
+def habit_cases():
+    """Point names that name their cap, a batch run again, angles read on,
+    stations typed in K form, information told as such."""
+    base = zh()
+    computed = base + "@compute\n1050\n7.5\n0.0001\n"
+    bridge = batch("dr 7.5", "precision 0.0001", "offsets -3.5", "station 1# K1+020", "station 2# K1+040",
+                   "station 1060")
+    c = [
+        ("names single compute", computed + "@export dat {dir}/caps.dat\n"),
+        ("names two batches replaced", computed + bridge + bridge + "替换\n@export dat {dir}/caps.dat\n"),
+        ("names two batches added", computed + bridge + bridge + "添加\n@export dat {dir}/caps.dat\n"
+         "加序号后缀导出\n@export csv {dir}/caps.csv\n"),
+        ("names shared export cancelled", computed + bridge + bridge + "添加\n@export dat {dir}/caps.dat\n@cancel\n"),
+        ("names one station computed twice", computed + "@compute\n1050\n7.5\n0.0001\n@export dat {dir}/caps.dat\n"
+         "加后缀\n加序号后缀导出\n"),
+        ("batch again cancelled", base + bridge + bridge + "@cancel\n"),
+        ("batch again for another job", base + bridge + zh(x="1500") + bridge),
+        ("batch again after its rows", base + bridge + batch("dr 7.5", "precision 0.0001", "station 1070") + bridge +
+         "替换\n"),
+        ("packed angles read on", zh(t="45.75", b="30.7560") + "@compute\n1050\n7.5\n0.0001\n"),
+        ("packed seconds read on HZ", hz(t="225.3075"),),
+        ("packed angle in an opened job", "@open {dir}/job.capjob\n"),
+        ("K form at the prompts", "@start\nK1+000\n1000\n1000\n2000\n45\n0\n100\nk 1+ 050\n1050\n60\n1\n"
+         "@compute\nK1+050.5\n1050.5\n7.5\n0.0001\n"),
+        ("K form not a station", "@start\nK1+\nK1.5+20\nKm+1\n1000\n@cancel\n"),
+    ]
+    cases = []
+    for case in c:
+        name, script = case[0], case[1]
+        files = {}
+        if name == "packed angle in an opened job":
+            files = {"job.capjob": field("T", b'"45.75"')}
+        cases.append((name, script, "zh_CN", files))
+    return cases
+
+
 def all_cases():
     plain = [(n, s, l, {}) for n, s, l in fixed_cases() + random_cases(300, 20261208)]
-    return plain + batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases()
+    return (plain + batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
+            habit_cases())
 
 
 def escaped(data):
@@ -458,19 +499,22 @@ def input_lines(data):
     return bytes(out).split(b"\n")
 
 
+NOW = "2026-03-01 09:30:00"
+
+
 def main():
     replay = sys.argv[1]
     out = sys.stdout.buffer
-    with tempfile.TemporaryDirectory() as data_home:
-        env = dict(os.environ, XDG_DATA_HOME=data_home)
-        for name, script, locale, files in all_cases():
+    for name, script, locale, files in all_cases():
+        with tempfile.TemporaryDirectory() as data_home:
+            env = dict(os.environ, XDG_DATA_HOME=data_home)
             with tempfile.TemporaryDirectory() as folder:
                 for file_name, content in files.items():
                     with open(os.path.join(folder, file_name), "wb") as f:
                         f.write(content)
                 played = script.replace("{dir}", folder)
-                result = subprocess.run([replay, "--locale", locale], input=played.encode(), capture_output=True,
-                                        check=True, env=env)
+                result = subprocess.run([replay, "--locale", locale, "--now", NOW], input=played.encode(),
+                                        capture_output=True, check=True, env=env)
                 out.write(f"# {name} | {locale}\n".encode())
                 for file_name, content in sorted(files.items()):
                     out.write(b"+ " + file_name.encode() + b"\n")
