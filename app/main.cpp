@@ -14,6 +14,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(capset::kOrganisationName);
   QApplication::setApplicationName(capset::kProgramName);
+  // The title bar reads the window's own title, without the program's
+  // short name after it.
+  QApplication::setApplicationDisplayName(QString::fromUtf8(capset::kAppTitle));
 
   // The toolkit's own words (OK, Cancel) in the user's language: 确定, 取消.
   QTranslator toolkitWords;

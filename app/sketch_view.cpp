@@ -110,6 +110,7 @@ void SketchView::paintEvent(QPaintEvent*) {
   const QFontMetrics metrics(painter.font());
   const QTransform map = PlaneToPixels();
   auto at = [&](const PlanePoint& p) { return map.map(PlanePoint2D(p)); };
+  QRectF firstNote;  // the top line of the notes, which the caption follows
 
   for (const SceneElement& e : scene_->elements) {
     painter.setPen(PenOf(e.style));
@@ -156,19 +157,23 @@ void SketchView::paintEvent(QPaintEvent*) {
         const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(text) + 4, metrics.height()));
         painter.fillRect(box, kSketchNoteGround);
         painter.drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        if (firstNote.isNull()) firstNote = box;
         break;
       }
     }
   }
   if (!caption_.isEmpty()) {
     // On a ground of its own, so that it is read first and never taken
-    // for one of the notes of the cap the boxes show.
+    // for one of the notes of the cap the boxes show; on the notes' top
+    // line, after its short first note, where a window narrower than the
+    // form still shows it.
     QFont bold = painter.font();
     bold.setBold(true);
     painter.setFont(bold);
     const QFontMetrics captionMetrics(bold);
-    const QRectF box(width() - captionMetrics.horizontalAdvance(caption_) - 12, 2,
-                     captionMetrics.horizontalAdvance(caption_) + 10, captionMetrics.height() + 2);
+    const double left = firstNote.isNull() ? 36 : firstNote.right() + 12;
+    const double top = firstNote.isNull() ? 6 : firstNote.top();
+    const QRectF box(left, top, captionMetrics.horizontalAdvance(caption_) + 10, captionMetrics.height());
     painter.fillRect(box, kSketchCaptionGround);
     painter.setPen(kSketchInk);
     painter.drawRect(box);

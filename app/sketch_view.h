@@ -20,7 +20,7 @@ class SketchView : public QWidget {
 
   // Shows the plan of this cap; the band is empty again after Clear(). A
   // cap that is not the one the boxes show comes with a caption that says
-  // which it is (a row of the log), drawn in the band's top right corner.
+  // which it is (a row of the log), drawn on the top line of the notes.
   void ShowCap(const CapSolution& solution, const QString& caption = {});
   void Clear();
   const QString& Caption() const { return caption_; }

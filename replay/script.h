@@ -27,7 +27,9 @@
 //   @save FILE saves the job as the menu's 保存作业… does
 //   @open FILE opens a job as the menu's 打开作业… does
 //   any other  is typed at the next prompt exactly as it stands, blanks and
-//              all (an empty line is an empty answer), and confirmed with OK
+//              all (an empty line is an empty answer), and confirmed with OK;
+//              a question with fixed answers (Prompt::Choose) is a prompt
+//              that lists them, and takes the one typed
 //
 // A line whose first word is a command's (command_table.h) is that command
 // wherever it stands: a prompt that meets it is cancelled and the line is
@@ -44,7 +46,8 @@
 //                    cannot be read, written or opened (line breaks become
 //                    blanks)
 //   NOTICE <text>    a notice: a side not solved, a warning, a summary, why
-//                    Compute has nothing to do
+//                    Compute has nothing to do, a packed angle read on; and
+//                    information: nothing to save or export yet
 //   SOLVER <name>    Compute chose Cmd1 ... Cmd5, or none
 //   IGNORED <line>   a script line that no prompt or command took
 // and at the end the 26 boxes, "Text1=<text>" to "Text26=<text>", then
@@ -108,7 +111,7 @@ class ScriptedPrompt : public Prompt {
   const CommandTable& commands_;
 };
 
-// Errors print as MESSAGE, notices as NOTICE.
+// Errors print as MESSAGE, notices and information as NOTICE.
 class PrintingReporter : public ErrorReporter {
  public:
   explicit PrintingReporter(std::ostream& out) : out_(out) {}

@@ -32,7 +32,11 @@ void CapLog::Remove(std::vector<int> rows) {
   std::ranges::sort(rows, std::greater<>());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   if (rows.empty()) return;
-  Removal removal;
+  // Kept from the first change on, so a watcher that hears of it can tell
+  // that it can be undone.
+  removals_.emplace_back();
+  Removal& removal = removals_.back();
+  removal.rows.assign(rows.rbegin(), rows.rend());
   for (std::size_t i = 0; i < rows.size();) {
     // rows[i] is the last row of a run that goes down to rows[j - 1].
     std::size_t j = i + 1;
@@ -48,8 +52,6 @@ void CapLog::Remove(std::vector<int> rows) {
     for (LogObserver* o : watchers) o->RowsRemoved(first, last);
     i = j;
   }
-  removal.rows.assign(rows.rbegin(), rows.rend());
-  removals_.push_back(std::move(removal));
 }
 
 bool CapLog::UndoRemove() {

@@ -10,6 +10,7 @@ add_executable(window_tests
   qt_number_reader_test.cpp
   replay_test.cpp
   sketch_window_test.cpp
+  window_habits_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
 target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt")
@@ -41,3 +42,19 @@ set_tests_properties(cap_replay.BatchFromStdin PROPERTIES
 add_test(NAME cap_replay.DayFileNumbersOnAcrossRuns
   COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/day_file_runs.sh $<TARGET_FILE:cap_replay>
 )
+
+# After a Compute the results and the buttons are in view on the screens a
+# site office has, the last at a scale of 2 (800 × 600 of the window's own
+# pixels): the offscreen platform is given each screen in turn.
+foreach(screen 1920x1080x1 1366x768x1 1024x768x1 1600x1200x2)
+  string(REPLACE "x" ";" parts ${screen})
+  list(GET parts 0 width)
+  list(GET parts 1 height)
+  list(GET parts 2 scale)
+  set(config ${CMAKE_CURRENT_BINARY_DIR}/screen-${screen}.json)
+  file(WRITE ${config} "{\"screens\": [{\"name\": \"site\", \"x\": 0, \"y\": 0, \"width\": ${width}, "
+                       "\"height\": ${height}, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}\n")
+  add_test(NAME window_fit.${screen} COMMAND window_tests --gtest_filter=Rows/ResultsStayInView.*)
+  set_tests_properties(window_fit.${screen} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${config};QT_SCALE_FACTOR=${scale}")
+endforeach()
