@@ -36,8 +36,6 @@
 namespace capset {
 namespace {
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
-
 // A path as the user's system writes it, for a message.
 std::string Shown(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
@@ -49,7 +47,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
       reporter_(reporter),
       form_(new Form1(prompt, reader, reporter)),
       formArea_(new QScrollArea),
-      logPanel_(new QDockWidget(Utf8(kLogTitle), this)),
+      logPanel_(new QDockWidget(QString::fromUtf8(kLogTitle), this)),
       separator_(reader.DecimalSeparator()) {
   setObjectName("MainWindow");
   setFont(PlainFont(12));
@@ -108,7 +106,8 @@ LogView* MainWindow::Log() {
             [this](const QModelIndex&, int first, int last) { RowsArrived(first, last); });
     connect(logView_, &LogView::RowsDeleted, this,
             [this](int rows) { statusBar()->showMessage(QString::fromStdString(RowsDeletedText(rows))); });
-    connect(logView_, &LogView::DeleteUndone, this, [this] { statusBar()->showMessage(Utf8(kRowsRestored)); });
+    connect(logView_, &LogView::DeleteUndone, this,
+            [this] { statusBar()->showMessage(QString::fromUtf8(kRowsRestored)); });
     logPanel_->setWidget(logView_);
   }
   return logView_;
@@ -127,9 +126,9 @@ CapSession& MainWindow::Session() const { return form_->Session(); }
 QAction* MainWindow::Action(const char* objectName) const { return findChild<QAction*>(objectName); }
 
 void MainWindow::BuildMenus() {
-  auto menu = [this](const char* title) { return menuBar()->addMenu(Utf8(title)); };
+  auto menu = [this](const char* title) { return menuBar()->addMenu(QString::fromUtf8(title)); };
   auto add = [this](QMenu* menu, const char* name, const char* text, const QKeySequence& keys, auto slot) {
-    QAction* action = menu->addAction(Utf8(text));
+    QAction* action = menu->addAction(QString::fromUtf8(text));
     action->setObjectName(name);
     action->setShortcut(keys);
     connect(action, &QAction::triggered, this, slot);
@@ -138,7 +137,7 @@ void MainWindow::BuildMenus() {
   add(file, "OpenJobAction", kOpenJobItem, QKeySequence::Open, &MainWindow::OpenJob);
   add(file, "SaveJobAction", kSaveJobItem, QKeySequence::Save, &MainWindow::SaveJob);
   add(file, "SaveJobAsAction", kSaveJobAsItem, QKeySequence::SaveAs, &MainWindow::SaveJobAs);
-  QMenu* recent = file->addMenu(Utf8(kRecentJobsMenu));
+  QMenu* recent = file->addMenu(QString::fromUtf8(kRecentJobsMenu));
   recent->setObjectName("RecentJobsMenu");
   connect(recent, &QMenu::aboutToShow, this, [this, recent] { ListRecentJobs(recent); });
   file->addSeparator();
@@ -154,7 +153,7 @@ void MainWindow::BuildMenus() {
 
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");
-  log->setText(Utf8(kLogItem));
+  log->setText(QString::fromUtf8(kLogItem));
   log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   menu(kViewMenu)->addAction(log);
 
@@ -225,7 +224,8 @@ bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::v
 QString MainWindow::ExportDialogTitle() const {
   const std::size_t chosen = logView_ == nullptr ? 0 : logView_->SelectedRows().size();
   const int rows = chosen > 0 ? static_cast<int>(chosen) : Session().Log().Size();
-  return Utf8(kExportTitle) + Utf8(kTitleSeparator) + QString::fromStdString(ExportWhatText(rows, chosen > 0));
+  return QString::fromUtf8(kExportTitle) + QString::fromUtf8(kTitleSeparator) +
+         QString::fromStdString(ExportWhatText(rows, chosen > 0));
 }
 
 // The selected rows, or all when none is selected; the dialog's title says
@@ -236,9 +236,10 @@ void MainWindow::OpenExport() {
     reporter_.ReportInformation(kNothingToExport);
     return;
   }
-  const QString csvFilter = Utf8(kCsvFilter);
-  const QString datFilter = Utf8(kDatFilter);
-  const QString name = jobPath_.isEmpty() ? Utf8(kExportFileName) : QFileInfo(jobPath_).completeBaseName() + ".csv";
+  const QString csvFilter = QString::fromUtf8(kCsvFilter);
+  const QString datFilter = QString::fromUtf8(kDatFilter);
+  const QString name =
+      jobPath_.isEmpty() ? QString::fromUtf8(kExportFileName) : QFileInfo(jobPath_).completeBaseName() + ".csv";
   QString filter = csvFilter;
   QString path = QFileDialog::getSaveFileName(this, ExportDialogTitle(), QDir(LastFolder()).filePath(name),
                                               csvFilter + ";;" + datFilter, &filter);
@@ -264,10 +265,11 @@ void MainWindow::UpdateTitle() {
   if (!jobPath_.isEmpty()) {
     name = QFileInfo(jobPath_).fileName();
   } else if (job) {
-    name = Utf8(kUnsavedJob);
+    name = QString::fromUtf8(kUnsavedJob);
   }
   setWindowFilePath(jobPath_);
-  setWindowTitle(name.isEmpty() ? Utf8(kAppTitle) : name + "[*]" + Utf8(kTitleSeparator) + Utf8(kAppTitle));
+  const QString app = QString::fromUtf8(kAppTitle);
+  setWindowTitle(name.isEmpty() ? app : name + "[*]" + QString::fromUtf8(kTitleSeparator) + app);
   setWindowModified(job && job != savedJob_);
 }
 
@@ -295,7 +297,8 @@ bool MainWindow::OpenJobFrom(const QString& path) {
 }
 
 void MainWindow::OpenJob() {
-  const QString path = QFileDialog::getOpenFileName(this, Utf8(kOpenJobTitle), LastFolder(), Utf8(kJobFilter));
+  const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8(kOpenJobTitle), LastFolder(),
+                                                    QString::fromUtf8(kJobFilter));
   if (path.isEmpty()) return;
   RememberFolderOf(path);
   OpenJobFrom(path);
@@ -319,8 +322,9 @@ void MainWindow::SaveJobAs() {
     reporter_.ReportInformation(kNothingToSave);
     return;
   }
-  const QString start = jobPath_.isEmpty() ? QDir(LastFolder()).filePath(Utf8(kJobFileName)) : jobPath_;
-  QString path = QFileDialog::getSaveFileName(this, Utf8(kSaveJobTitle), start, Utf8(kJobFilter));
+  const QString start = jobPath_.isEmpty() ? QDir(LastFolder()).filePath(QString::fromUtf8(kJobFileName)) : jobPath_;
+  QString path =
+      QFileDialog::getSaveFileName(this, QString::fromUtf8(kSaveJobTitle), start, QString::fromUtf8(kJobFilter));
   if (path.isEmpty()) return;
   RememberFolderOf(path);
   if (QFileInfo(path).suffix().isEmpty()) path += ".capjob";
@@ -330,7 +334,7 @@ void MainWindow::SaveJobAs() {
 void MainWindow::ListRecentJobs(QMenu* menu) {
   menu->clear();
   const QStringList recent = RecentJobs();
-  if (recent.isEmpty()) menu->addAction(Utf8(kNoRecentJobs))->setEnabled(false);
+  if (recent.isEmpty()) menu->addAction(QString::fromUtf8(kNoRecentJobs))->setEnabled(false);
   for (const QString& path : recent) {
     connect(menu->addAction(QDir::toNativeSeparators(path)), &QAction::triggered, this,
             [this, path] { OpenJobFrom(path); });
@@ -350,7 +354,7 @@ void MainWindow::ShowUsage() {
 }
 
 void MainWindow::ShowAbout() {
-  QMessageBox::about(this, Utf8(kAppTitle),
+  QMessageBox::about(this, QString::fromUtf8(kAppTitle),
                      QString::fromStdString(AboutText(CAPSET_VERSION, Shown(journal_->Folder()))));
 }
 

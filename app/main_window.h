@@ -129,6 +129,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // has room for it, else below it in the room the form leaves with its
   // results in view, else as a window of its own (main_window_layout.cpp).
   void PlaceLogPanel();
+  void DockLog(Qt::DockWidgetArea area, QSize size, int logSize, QSize decorations, const QRect& available);
   void ShowLogPanel();
   // Scrolls the form so that its results and buttons are in view.
   void KeepResultsInView();

@@ -108,11 +108,7 @@ void MainWindow::PlaceLogPanel() {
     const int logWidth = std::min(remembered > 0 ? remembered : kLogPanelWidth, besideRoom);
     const QSize size(std::min(std::max(width(), formWidth + separator + logWidth), room.width()),
                      std::min(std::max(height(), formHeight + chrome), room.height()));
-    logPanel_->setFloating(false);
-    addDockWidget(Qt::RightDockWidgetArea, logPanel_);
-    resize(size);
-    move(KeptInside(QRect(frameGeometry().topLeft(), size + decorations), available));
-    resizeDocks({logPanel_}, {logWidth}, Qt::Horizontal);
+    DockLog(Qt::RightDockWidgetArea, size, logWidth, decorations, available);
     return;
   }
 
@@ -125,11 +121,7 @@ void MainWindow::PlaceLogPanel() {
     // The form now scrolls up and down: wide enough for it and its scroll
     // bar, so that it need not scroll sideways as well.
     const QSize size(std::min(std::max(width(), form.width() + scrollBar), room.width()), height);
-    logPanel_->setFloating(false);
-    addDockWidget(Qt::BottomDockWidgetArea, logPanel_);
-    resize(size);
-    move(KeptInside(QRect(frameGeometry().topLeft(), size + decorations), available));
-    resizeDocks({logPanel_}, {logHeight}, Qt::Vertical);
+    DockLog(Qt::BottomDockWidgetArea, size, logHeight, decorations, available);
     return;
   }
 
@@ -144,6 +136,16 @@ void MainWindow::PlaceLogPanel() {
   }
   own.moveTopLeft(KeptInside(own, available));
   logPanel_->setGeometry(own);
+}
+
+// The log docked in `area`, `logSize` across it, the window at `size` and
+// moved no more than it takes to keep it on the screen.
+void MainWindow::DockLog(Qt::DockWidgetArea area, QSize size, int logSize, QSize decorations, const QRect& available) {
+  logPanel_->setFloating(false);
+  addDockWidget(area, logPanel_);
+  resize(size);
+  move(KeptInside(QRect(frameGeometry().topLeft(), size + decorations), available));
+  resizeDocks({logPanel_}, {logSize}, area == Qt::RightDockWidgetArea ? Qt::Horizontal : Qt::Vertical);
 }
 
 void MainWindow::KeepResultsInView() {

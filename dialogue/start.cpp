@@ -74,7 +74,8 @@ void TellPackedSlips(std::optional<double> packedT, double T, double packedB, do
   std::vector<std::string> lines;
   auto tell = [&](const char* field, double packed, double degrees) {
     if (const auto slip = PackedAngleSlip(packed)) {
-      lines.push_back(PackedSlipLine(field, NumberText(packed, sep), DmsText(degrees, kHundredthsWhereNeeded, sep), *slip));
+      const std::string read = DmsText(degrees, kHundredthsWhereNeeded, sep);
+      lines.push_back(PackedSlipLine(field, NumberText(packed, sep), read, *slip));
     }
   };
   if (packedT) tell("T", *packedT, T);

@@ -167,6 +167,12 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRow{"LabelOfSignsOnlyIsTheStation", CapLabel(Named("#/")), "K1+234.5"}),
     RowName<TextRow>);
 
+std::vector<int> NumbersOf(const CapLog& log) {
+  std::vector<int> numbers;
+  for (const CapRecord& r : log.Records()) numbers.push_back(r.number);
+  return numbers;
+}
+
 // The log tells its watchers of each run of rows removed, the last run
 // first, and a row keeps its number for good.
 TEST(CapLog, RemovesRunsLastFirstAndKeepsNumbers) {
@@ -182,15 +188,7 @@ TEST(CapLog, RemovesRunsLastFirstAndKeepsNumbers) {
   log.Remove({4, 1, 2, 4, 9, -1});
   log.Add(std::vector<CapRecord>(1));
   EXPECT_EQ(watcher.seen, (std::vector<std::string>{"add 0-5", "remove 4-4", "remove 1-2", "add 3-3"}));
-  std::vector<int> numbers;
-  for (const CapRecord& r : log.Records()) numbers.push_back(r.number);
-  EXPECT_EQ(numbers, (std::vector<int>{1, 4, 6, 7}));
-}
-
-std::vector<int> NumbersOf(const CapLog& log) {
-  std::vector<int> numbers;
-  for (const CapRecord& r : log.Records()) numbers.push_back(r.number);
-  return numbers;
+  EXPECT_EQ(NumbersOf(log), (std::vector<int>{1, 4, 6, 7}));
 }
 
 // Undo puts the rows of each removal back where they stood, the last

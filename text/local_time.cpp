@@ -41,7 +41,8 @@ std::optional<LocalTime> ReadDateTime(const std::string& text) {
   if (text.size() != sizeof kShape - 1) return std::nullopt;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    const bool fits = kShape[i] == 'd' ? (c >= '0' && c <= '9') : kShape[i] == '_' ? (c == ' ' || c == 'T') : c == kShape[i];
+    const bool digit = c >= '0' && c <= '9';
+    const bool fits = kShape[i] == 'd' ? digit : kShape[i] == '_' ? (c == ' ' || c == 'T') : c == kShape[i];
     if (!fits) return std::nullopt;
   }
   auto number = [&text](std::size_t at, std::size_t length) { return std::stoi(text.substr(at, length)); };
