@@ -26,7 +26,9 @@ class TimeTexts : public ::testing::TestWithParam<TimeRow> {};
 
 TEST_P(TimeTexts, ReadBackExactlyOrNotAtAll) {
   EXPECT_EQ(ReadDateTime(GetParam().text), GetParam().time);
-  if (GetParam().time) EXPECT_EQ(DateTimeText(*GetParam().time).substr(0, 10), std::string(GetParam().text).substr(0, 10));
+  if (GetParam().time) {
+    EXPECT_EQ(DateTimeText(*GetParam().time).substr(0, 10), std::string(GetParam().text).substr(0, 10));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,7 @@
 // One QApplication for all the window tests, on the offscreen platform, so
 // they run without a display. The day files of the windows the tests build
-// go to a temporary data folder, never to the user's.
+// go to a temporary data folder, and their settings (recent jobs, the
+// folder last used) to a temporary settings folder, never to the user's.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@ int main(int argc, char* argv[]) {
   }
   QTemporaryDir dataHome;
   qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+  QTemporaryDir configHome;
+  qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
