@@ -33,6 +33,7 @@ struct Chord {
 struct PlanePoint {
   double X;
   double Y;
+  bool operator==(const PlanePoint&) const = default;
 };
 
 struct Bearing {

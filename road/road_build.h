@@ -27,6 +27,7 @@ struct ElementSpec {
   // chain to within kJointTolerance, never used in its place.
   std::optional<PlanePoint> statedStart = std::nullopt;
   std::optional<PlanePoint> statedEnd = std::nullopt;
+  bool operator==(const ElementSpec&) const = default;
 };
 
 struct ElementRoadInput {
@@ -35,6 +36,7 @@ struct ElementRoadInput {
   double azimuth;  // decimal degrees
   std::vector<ElementSpec> elements;
   std::vector<StationEquation> equations;
+  bool operator==(const ElementRoadInput&) const = default;
 };
 
 // 交点法: BP, the intersection points, EP. Ls 0 leaves that spiral out.
@@ -43,6 +45,7 @@ struct IntersectionPoint {
   double R;
   double Ls1;
   double Ls2;
+  bool operator==(const IntersectionPoint&) const = default;
 };
 
 struct IntersectionRoadInput {
@@ -51,6 +54,7 @@ struct IntersectionRoadInput {
   std::vector<IntersectionPoint> jds;
   PlanePoint ep;
   std::vector<StationEquation> equations;
+  bool operator==(const IntersectionRoadInput&) const = default;
 };
 
 // The window's job: one spiral end and what Start asked.
@@ -64,6 +68,7 @@ struct JobRoadInput {
   double R;  // 0: no arc, the clothoid runs on
   double A1;
   int turnSign;  // the job's P: > 0 the curve turns right in the direction of increasing stations
+  bool operator==(const JobRoadInput&) const = default;
 };
 
 // How far the job's road reaches. The straight reaches 10 km back from ZH

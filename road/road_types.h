@@ -36,6 +36,7 @@ struct StationRef {
 struct StationEquation {
   double back;
   double ahead;
+  bool operator==(const StationEquation&) const = default;
 };
 
 enum class PlaceStatus {

@@ -13,6 +13,9 @@
 #include "cap_log.h"
 #include "cap_solution.h"
 #include "job_file_problem.h"
+#include "road.h"
+#include "road_input.h"
+#include "road_problem.h"
 #include "typed_start.h"
 #include "seam.h"
 
@@ -28,6 +31,8 @@ class SessionObserver {
   // A Start went through all its questions (or a job was opened); the
   // previous results are gone.
   virtual void StartCompleted() {}
+  // The job's road was set or cleared.
+  virtual void RoadChanged() {}
 };
 
 class CapSession {
@@ -70,6 +75,23 @@ class CapSession {
   // The answers of the last completed Start, as typed; nothing before it.
   const std::optional<TypedStart>& TypedAnswers() const { return typed_; }
 
+  // The job's road, as typed or read (@road, a LandXML file, the road
+  // window's 应用, a job file). A good input replaces the road and the
+  // observers hear of it; a bad one changes nothing and comes back.
+  std::optional<RoadProblem> SetRoad(const RoadInput& input);
+  // Back to no road of the job's own: caps are solved on the Start job's.
+  void ClearRoad();
+  // The road as set, its input and the road made from it; nothing when the
+  // job has none of its own.
+  const std::optional<RoadInput>& RoadSource() const { return roadInput_; }
+  const Road* JobRoad() const { return road_ ? &*road_ : nullptr; }
+  // The road a cap is solved on: the job's own road when one is set,
+  // otherwise the road the Start job implies (after a completed Start);
+  // nothing when there is neither, or the Start job makes no road (a P of 0).
+  const Road* WorkingRoad() const;
+  // Why the Start job makes no road, when it makes none.
+  std::optional<RoadProblem> StartRoadProblem() const;
+
   // The user, for a question a file step must ask first.
   Prompt& Prompter() { return seam_.prompt; }
 
@@ -94,6 +116,11 @@ class CapSession {
   std::optional<TypedStart> typed_;
   CapLog log_;
   std::vector<BatchRun> batchRuns_;
+  std::optional<RoadInput> roadInput_;
+  std::optional<Road> road_;
+  // The road of the Start job, made after each completed Start.
+  RoadBuild startRoad_;
+  void MakeStartRoad();
   std::vector<SessionObserver*> observers_;
 };
 

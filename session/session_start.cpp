@@ -81,6 +81,7 @@ bool CapSession::RunStart(Prompt& prompt, ErrorReporter& reporter) {
   }
   for (int number : box::kResults) mirror_.WriteBox(number, "");
   typed_ = TypedStartOf(recording.answers, seam_.reader.Symbols());
+  MakeStartRoad();
   for (SessionObserver* o : observers_) o->StartCompleted();
   return true;
 }

@@ -1,0 +1,41 @@
+// The session's road: the job's own, or the one the Start job implies.
+
+#include "cap_session.h"
+
+namespace capset {
+
+std::optional<RoadProblem> CapSession::SetRoad(const RoadInput& input) {
+  RoadBuild built = BuildRoad(input);
+  if (!built.road) return built.problem;
+  roadInput_ = input;
+  road_ = std::move(*built.road);
+  for (SessionObserver* o : observers_) o->RoadChanged();
+  return std::nullopt;
+}
+
+void CapSession::ClearRoad() {
+  roadInput_.reset();
+  road_.reset();
+  for (SessionObserver* o : observers_) o->RoadChanged();
+}
+
+void CapSession::MakeStartRoad() {
+  // Start keeps KZH 0 for a cap on the HZ-end spiral, and asks KHZ then.
+  const bool fromZH = job_.KZH != 0;
+  const JobRoadInput input{fromZH ? JobEnd::kZH : JobEnd::kHZ, fromZH ? job_.KZH : job_.KHZ, {job_.X, job_.Y},
+                           job_.T, job_.R, job_.A1, job_.P};
+  startRoad_ = RoadFromJob(input);
+}
+
+const Road* CapSession::WorkingRoad() const {
+  if (road_) return &*road_;
+  if (typed_ && startRoad_.road) return &*startRoad_.road;
+  return nullptr;
+}
+
+std::optional<RoadProblem> CapSession::StartRoadProblem() const {
+  if (!typed_) return std::nullopt;
+  return startRoad_.problem;
+}
+
+}  // namespace capset
