@@ -221,6 +221,10 @@ bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::v
   return true;
 }
 
+bool MainWindow::ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
+  return files_->ExportTable(Shown(path), format, rows);
+}
+
 QString MainWindow::ExportDialogTitle() const {
   const std::size_t chosen = logView_ == nullptr ? 0 : logView_->SelectedRows().size();
   const int rows = chosen > 0 ? static_cast<int>(chosen) : Session().Log().Size();
@@ -256,7 +260,7 @@ std::optional<JobFile> MainWindow::CurrentJob() const {
   if (!typed) return std::nullopt;
   std::optional<BatchInput> batch;
   if (batch_ != nullptr && !batch_->Input().stations.empty()) batch = batch_->Input();
-  return JobFile{*typed, batch};
+  return JobFile{*typed, batch, Session().RoadSource()};
 }
 
 void MainWindow::UpdateTitle() {

@@ -32,6 +32,7 @@
 #include "export_formats.h"
 #include "job_file.h"
 #include "seam.h"
+#include "station_table.h"
 
 class QAction;
 class QDockWidget;
@@ -82,6 +83,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // Writes the rows (all when `rows` is empty) to `path`; true when written.
   // A failure is reported with its reason and changes nothing.
   bool ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows = {});
+  // A station table to `path`; true when written, a failure reported.
+  bool ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows);
   // The export dialog's title: what it writes, the rows chosen or all, and
   // how many.
   QString ExportDialogTitle() const;

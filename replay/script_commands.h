@@ -19,6 +19,7 @@
 #include "export_formats.h"
 #include "seam.h"
 #include "sketch_scene.h"
+#include "station_table.h"
 
 namespace capset {
 
@@ -34,6 +35,9 @@ struct TargetActions {
   // The sketch's scene as it stands; nothing while the band is empty.
   std::function<const SketchScene*()> scene;
   std::function<void(const std::string& path)> shot;
+  // Writes a station table to a file as the table window's export does.
+  std::function<void(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows)>
+      exportTable;
 };
 
 // What every command reaches, whichever target plays the script: the
@@ -53,6 +57,8 @@ void AddStartCommands(CommandTable& table, const TargetActions& actions);     //
 void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @batch … @end
 void AddFileCommands(CommandTable& table, const TargetActions& actions);      // @save, @open, @export csv|dat
 void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
+// @road … @end, @road job, @at, @where, @keypoints, @curves, @table, @export table
+void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block
