@@ -87,7 +87,8 @@ class Reader {
       const auto& [name, cell] = shape->fields[i];
       const auto read = ReadRoadCell(words[i + 1], cell, symbols_);
       if (const std::string* reason = std::get_if<std::string>(&read)) {
-        return Refuse(number, text, RoadFieldText(name, words[i + 1], *reason));
+        Refuse(number, text, RoadFieldText(name, words[i + 1], *reason));
+        return Stand(number, *shape);
       }
       values.push_back(std::get<double>(read));
     }
@@ -130,6 +131,19 @@ class Reader {
   }
 
  private:
+  // A line refused for a field still stands for its part, so the lines
+  // after it are not refused for their order too.
+  void Stand(int number, const LineShape& shape) {
+    const std::string word = shape.word;
+    if (word == "equation") return;
+    if (formLine_ == 0) {
+      formLine_ = number;
+      intersections_ = shape.intersections;
+    }
+    if ((word == "bp" || word == "start") && out_.beginLine == 0) out_.beginLine = number;
+    if (word == "ep" && out_.endLine == 0) out_.endLine = number;
+  }
+
   void Refuse(int number, const std::string& text, const std::string& reason) {
     problems_.push_back({number, RoadLineMessage(number, text, reason)});
   }

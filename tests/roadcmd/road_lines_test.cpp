@@ -75,6 +75,15 @@ TEST(RoadLines, EveryBadLineIsToldNotOnlyTheFirst) {
   EXPECT_EQ(problems[1].line, 3);
 }
 
+// A refused bp or start still opens its form: the lines after it are told
+// only their own faults.
+TEST(RoadLines, ARefusedFirstLineDoesNotRefuseTheRest) {
+  const auto read = ReadRoadLines({"start 0 0 0 45.6", "line 10", "spiral 10 300 300 left"}, NumberSymbols{});
+  const auto& problems = std::get<std::vector<RoadLineProblem>>(read);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].line, 1);
+}
+
 TEST(RoadLines, IntersectionFormReadsEveryNumberAsTyped) {
   const auto read = ReadRoadLines({"bp K1+000 3000 4000", "", "jd 3800 4300 600 120 100", "jd\t4600  4200 400 35",
                                    "equation K1+400 1380.5", "ep 5500 4900"},
