@@ -29,6 +29,8 @@
 #include "qt_file_store.h"
 #include "recent_jobs.h"
 #include "session_files.h"
+#include "station_table_window.h"
+#include "road_texts.h"
 #include "sketch_texts.h"
 #include "sketch_view.h"
 #include "window_texts.h"
@@ -79,6 +81,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
   store_ = std::make_unique<QtFileStore>();
   files_ = std::make_unique<SessionFiles>(form_->Session(), *store_, reporter);
+  reader_ = &reader;
   BuildMenus();
   statusBar();
   UpdateTitle();
@@ -150,6 +153,10 @@ void MainWindow::BuildMenus() {
   add(compute, "ComputeAction", kComputeItem, QKeySequence(Qt::Key_F5), [this] { form_->Command2()->click(); });
   compute->addSeparator();
   add(compute, "BatchAction", kBatchItem, QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::OpenBatch);
+  add(compute, "StationTableAction", kStationTableItem, QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
+    StationTable().show();
+    StationTable().raise();
+  });
 
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");
@@ -212,6 +219,18 @@ bool MainWindow::RunBatch(const BatchInput& input) {
 }
 
 void MainWindow::OpenBatch() { Batch().exec(); }
+
+StationTableWindow& MainWindow::StationTable() {
+  if (stationTable_ == nullptr) {
+    stationTable_ = new StationTableWindow(
+        Session(), *reader_,
+        [this](const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
+          return ExportTableTo(path, format, rows);
+        },
+        this);
+  }
+  return *stationTable_;
+}
 
 bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows) {
   const std::string shownPath = Shown(path);

@@ -48,6 +48,7 @@ class HelpWindow;
 class Journal;
 class QtFileStore;
 class SessionFiles;
+class StationTableWindow;
 class LogView;
 
 class MainWindow : public QMainWindow, private LogObserver, private SessionObserver {
@@ -68,6 +69,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // yet need not wait for.
   LogView* Log();
   BatchDialog& Batch();
+  StationTableWindow& StationTable();
   HelpWindow& Help();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
@@ -146,6 +148,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   std::unique_ptr<QtFileStore> store_;
   std::unique_ptr<SessionFiles> files_;
   BatchDialog* batch_ = nullptr;
+  StationTableWindow* stationTable_ = nullptr;
+  const NumberReader* reader_ = nullptr;
   HelpWindow* help_ = nullptr;
   std::string separator_;
   bool logPlaced_ = false;

@@ -47,7 +47,9 @@ std::string Joined(const std::vector<std::string>& fields, char between) {
   return line;
 }
 
-std::vector<std::string> Fields(const StationTableRow& row, const std::string& sep) {
+}  // namespace
+
+std::vector<std::string> StationTableRowTexts(const StationTableRow& row, const std::string& sep) {
   return {StationTablePointName(row),
           StationShown(row),
           Fixed(row.offset, 3, sep),
@@ -56,8 +58,6 @@ std::vector<std::string> Fields(const StationTableRow& row, const std::string& s
           DmsText(row.point.azimuth, kTenthsOfASecond, sep),
           row.key};
 }
-
-}  // namespace
 
 std::string StationTablePointName(const StationTableRow& row) {
   std::string name = StationLabel(row.station.value);
@@ -70,7 +70,7 @@ std::string StationTableText(ExportFormat format, const std::vector<StationTable
   if (format == ExportFormat::kCsv) {
     out = kUtf8Bom;
     out += Joined({std::begin(kStationTableHeadings), std::end(kStationTableHeadings)}, ',') + "\r\n";
-    for (const StationTableRow& row : rows) out += Joined(Fields(row, "."), ',') + "\r\n";
+    for (const StationTableRow& row : rows) out += Joined(StationTableRowTexts(row, "."), ',') + "\r\n";
     return out;
   }
   for (const StationTableRow& row : rows) {
@@ -82,7 +82,7 @@ std::string StationTableText(ExportFormat format, const std::vector<StationTable
 
 std::string StationTableTsv(const std::vector<StationTableRow>& rows, const std::string& sep) {
   std::string out = Joined({std::begin(kStationTableHeadings), std::end(kStationTableHeadings)}, '\t') + "\n";
-  for (const StationTableRow& row : rows) out += Joined(Fields(row, sep), '\t') + "\n";
+  for (const StationTableRow& row : rows) out += Joined(StationTableRowTexts(row, sep), '\t') + "\n";
   return out;
 }
 

@@ -20,6 +20,8 @@
 namespace capset {
 
 std::string StationTablePointName(const StationTableRow& row);
+// One row's texts in the columns of kStationTableHeadings, numbers with `sep`.
+std::vector<std::string> StationTableRowTexts(const StationTableRow& row, const std::string& sep);
 std::string StationTableText(ExportFormat format, const std::vector<StationTableRow>& rows);
 // The table for the clipboard: a header line and the rows, tab-separated,
 // numbers with the user's separator `sep`.

@@ -221,6 +221,18 @@ std::string StationTableProblemText(const StationTableProblem& problem, const st
   return "";
 }
 
+std::string StationTableSummary(std::size_t rows, StationRef from, StationRef to) {
+  return "共 " + std::to_string(rows) + " 行，" + KStationText(from) + " 至 " + KStationText(to);
+}
+
+std::string StationTableCopiedText(std::size_t rows) {
+  return "已复制 " + std::to_string(rows) + " 行，可粘贴到电子表格。";
+}
+
+std::string StationTableExportedText(std::size_t rows, const std::string& path) {
+  return "已导出 " + std::to_string(rows) + " 行到 " + path;
+}
+
 std::string WhereText(const RoadFoot& foot, double length) {
   switch (foot.status) {
     case WhereStatus::kOnRoad: return "";

@@ -48,7 +48,9 @@ void ExpectRowsAreTheRoads(const Road& road, const std::vector<StationTableRow>&
     ASSERT_TRUE(at.point) << row.station.value << "(" << row.station.occurrence << ")";
     EXPECT_LT(testing::Gap(at.point->point, row.point.point), 1e-9) << row.station.value;
     EXPECT_NEAR(at.point->azimuth, row.point.azimuth, 1e-9);
-    if (i >= per) EXPECT_GT(row.distance, rows[i - per].distance - (k == 0 ? 0 : 1e-12));
+    if (i >= per) {
+      EXPECT_GT(row.distance, rows[i - per].distance - (k == 0 ? 0 : 1e-12));
+    }
   }
 }
 
