@@ -137,23 +137,23 @@ ElementRoadInput ReadElements(Reader& r) {
     const std::string where = "第 " + std::to_string(i + 1) + " 个线元";
     const Json* e = r.Object(list[i], where);
     if (!e) continue;
-    ElementSpec spec{ElementKind::kLine, r.Number(*e, "L", where)};
+    ElementSpec element{ElementKind::kLine, r.Number(*e, "L", where)};
     const auto kind = e->find(keys::kRoadKind);
     if (kind != e->end() && *kind == keys::kRoadArc) {
-      spec.kind = ElementKind::kArc;
-      spec.R1 = r.Number(*e, "R", where);
-      spec.turn = r.Turn(*e, where);
+      element.kind = ElementKind::kArc;
+      element.R1 = r.Number(*e, "R", where);
+      element.turn = r.Turn(*e, where);
     } else if (kind != e->end() && *kind == keys::kRoadSpiral) {
-      spec.kind = ElementKind::kSpiral;
-      spec.R1 = r.Number(*e, "R1", where, true);
-      spec.R2 = r.Number(*e, "R2", where, true);
-      spec.turn = r.Turn(*e, where);
+      element.kind = ElementKind::kSpiral;
+      element.R1 = r.Number(*e, "R1", where, true);
+      element.R2 = r.Number(*e, "R2", where, true);
+      element.turn = r.Turn(*e, where);
     } else if (kind == e->end() || *kind != keys::kRoadLine) {
       r.Fail(where + " 的 kind 应为“line”、“arc”或“spiral”。");
     }
-    if (e->contains(keys::kRoadFrom)) spec.statedStart = r.Point(*e, keys::kRoadFrom, where);
-    if (e->contains(keys::kRoadTo)) spec.statedEnd = r.Point(*e, keys::kRoadTo, where);
-    in.elements.push_back(spec);
+    if (e->contains(keys::kRoadFrom)) element.statedStart = r.Point(*e, keys::kRoadFrom, where);
+    if (e->contains(keys::kRoadTo)) element.statedEnd = r.Point(*e, keys::kRoadTo, where);
+    in.elements.push_back(element);
   }
   in.equations = ReadEquations(r);
   return in;

@@ -104,6 +104,21 @@ TEST_F(StationTableWindowTest, CopiesTabSeparatedAndExportsBothFiles) {
   EXPECT_FALSE(reporter_.messages.empty());
 }
 
+// A road set after the save changes the job: the title says so, and a save writes it.
+TEST_F(StationTableWindowTest, ARoadMarksTheJobChangedAndIsSaved) {
+  Answer(kStartAnswers);
+  window_.Action("StartAction")->trigger();
+  const QString path = files_.filePath("job.capjob");
+  ASSERT_TRUE(window_.SaveJobTo(path));
+  EXPECT_FALSE(window_.isWindowModified());
+  SetRoad();
+  EXPECT_TRUE(window_.isWindowModified());
+  ASSERT_TRUE(window_.SaveJobTo(path));
+  EXPECT_FALSE(window_.isWindowModified());
+  EXPECT_TRUE(FileBytes(path).contains("\"version\": 2"));
+  EXPECT_TRUE(FileBytes(path).contains("\"equations\": [\n      {\n        \"back\": 1300.0"));
+}
+
 TEST_F(StationTableWindowTest, WithoutARoadSaysSo) {
   Type("1000", "1100", "10");
   EXPECT_TRUE(Table().Status().contains(QString::fromUtf8("还没有路线"))) << Table().Status().toStdString();
