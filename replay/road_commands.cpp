@@ -63,7 +63,9 @@ class RoadCommands {
  public:
   RoadCommands(const CommandTable& table, ScriptContext& context) : table_(table), context_(context) {}
 
-  void Block(ScriptLines& lines) {
+  // "@road" alone opens a block; "@road" with anything but "job" after it
+  // is a slip, and the block it opens is read and set aside, the road kept.
+  void Block(const std::string& argument, ScriptLines& lines) {
     std::vector<std::string> typed;
     while (std::optional<std::string> line = lines.Next()) {
       if (table_.IsCommandLine(*line)) {
@@ -72,6 +74,7 @@ class RoadCommands {
       }
       typed.push_back(std::move(*line));
     }
+    if (!argument.empty()) return Message(kRoadUsage);
     const auto read = ReadRoadLines(typed, context_.reader.Symbols());
     if (const auto* problems = std::get_if<std::vector<RoadLineProblem>>(&read)) {
       for (const RoadLineProblem& p : *problems) Message(p.reason);
@@ -248,7 +251,7 @@ void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptCo
   using enum CommandTable::Argument;
   // The commands hold one RoadCommands for the table's life.
   auto road = std::make_shared<RoadCommands>(table, context);
-  table.Add(kRoadCommand, kNone, [road](const std::string&, ScriptLines& lines) { road->Block(lines); });
+  table.Add(kRoadCommand, kNone, [road](const std::string& a, ScriptLines& lines) { road->Block(a, lines); });
   table.Add(std::string(kRoadCommand) + " job", kNone, [road](const std::string&, ScriptLines&) { road->JobRoad(); });
   table.Add(kAtCommand, kNone, [road](const std::string& a, ScriptLines&) { road->At(a); });
   table.Add(kWhereCommand, kNone, [road](const std::string& a, ScriptLines&) { road->Where(a); });

@@ -77,6 +77,7 @@ inline constexpr char kRoadNotSide[] = "转向须为 left（左）或 right（�
 std::string RoadLineMessage(int line, const std::string& text, const std::string& reason);
 
 // A road command typed wrong.
+inline constexpr char kRoadUsage[] = "@road 的写法：@road 一行，其后每行一段路线，@end 结束；或 @road job。路线没有改变。";
 inline constexpr char kAtUsage[] = "@at 的写法：@at K [偏距]，如 @at K1+300 -7.5。";
 inline constexpr char kWhereUsage[] = "@where 的写法：@where X Y。";
 inline constexpr char kTableUsage[] = "@table 的写法：@table 起点桩号 终点桩号 间距 [偏距…]。";

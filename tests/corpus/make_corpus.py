@@ -487,7 +487,8 @@ def road_command_cases():
          "@at 1620\n@at 1650\n@where 310 -3\n@table 1270 1320 10 -7.5\n@table 1590 1660 20\n"),
         ("road bad blocks keep the road", ROAD_POINTS + "@road\nbp 0 0 0\njd 10 10 -5 0\nfoo\njd 1 2\nep 20 0\n@end\n"
          "@road\nbp 0 0 0\nline 5\n@end\n@road\nbp 0 0 0\njd 1000 0 300 0\njd 1100 100 300 0\nep 1100 2000\n@end\n"
-         "@road\nstart 0 0 0 45.6\narc 10 inf left\nspiral 10 300 300 left\n@end\n@road\n@end\n@keypoints\n"),
+         "@road\nstart 0 0 0 45.6\narc 10 inf left\nspiral 10 300 300 left\n@end\n@road\n@end\n"
+         "@road jobs\nstart 0 0 0 0\nline 10\n@end\n@keypoints\n"),
         ("road job", "@road job\n@at 1000\n" + zh(r="150") + "@road job\n@at 1000\n@at 1100 -2\n@at 990\n" +
          ROAD_CHAINED + "@road job\n@keypoints\n"),
         ("road no road yet", "@at 1000\n@where 0 0\n@keypoints\n@curves\n@table 0 10 5\n"),

@@ -172,6 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChainRow{"AtWithoutStation", "@at", "MESSAGE @at 的写法"},
         ChainRow{"AtOffsetNotNumber", "@at 1200 x", "MESSAGE 偏距“x”不是数值"},
         ChainRow{"WhereOneNumber", "@where 5", "MESSAGE @where 的写法"},
+        ChainRow{"RoadWithAStrayWord", "@road jobs\nbp 0 0 0\nep 10 10\n@end", "MESSAGE @road 的写法"},
         ChainRow{"CurvesOfAnElementRoad", "@curves", "MESSAGE 这条路线不是按交点法输入的"}),
     testing::RowName<ChainRow>);
 
