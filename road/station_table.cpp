@@ -25,8 +25,13 @@ void AddMultiples(const StationChain::Link& link, double linkEnd, bool last, dou
   if (a > b) return;
   const bool open = !last && b == linkEnd;
   const double s0 = link.station + (a - link.distance), s1 = link.station + (b - link.distance);
-  for (double k = std::ceil(s0 / step); open ? k * step < s1 : k * step <= s1; k += 1) {
-    const double s = k * step;
+  // Counted in whole numbers from the first multiple, so that a multiple
+  // beyond 2^53 (a tiny step at a large station) cannot stall the count;
+  // the caller has bounded how many there are.
+  const double first = std::ceil(s0 / step);
+  for (std::size_t i = 0; i <= kMostTableRows; ++i) {
+    const double s = (first + static_cast<double>(i)) * step;
+    if (open ? !(s < s1) : !(s <= s1)) break;
     stops.push_back({link.distance + (s - link.station), s, {}});
   }
 }

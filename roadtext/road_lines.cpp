@@ -211,7 +211,7 @@ std::variant<double, std::string> ReadRoadCell(const std::string& typed, RoadCel
           return station->value;
         }
         if (const auto* problem = std::get_if<StationRefProblem>(&read)) return StationRefProblemText(*problem);
-        return StationRefProblemText(StationRefProblem::kNotNumber);
+        return std::string(kRoadNoOccurrence);
       }
       return Number(text, symbols);
     }

@@ -72,6 +72,7 @@ inline constexpr char kRoadNotPositive[] = "须大于 0。";
 inline constexpr char kRoadNotRadius[] = "须为大于 0 的半径，直线端写 inf。";
 inline constexpr char kRoadNegative[] = "不能为负。";
 inline constexpr char kRoadPackedSlip[] = "方位角按度.分分秒秒输入，分和秒须小于 60。";
+inline constexpr char kRoadNoOccurrence[] = "路线数据中的桩号不写第几处：断链写作 equation 断前桩号 断后桩号。";
 inline constexpr char kRoadNotSide[] = "转向须为 left（左）或 right（右）。";
 // "路线第 3 行“jd 10 10 -5 0”：" and the reason; line 0: "路线：" and the reason.
 std::string RoadLineMessage(int line, const std::string& text, const std::string& reason);

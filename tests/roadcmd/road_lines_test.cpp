@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"SpiralRadiusNegative", {"start 0 0 0 0", "spiral 10 -300 inf left"}, 2, "直线端写 inf"},
         RefusalRow{"AzimuthMinutesOf60", {"start 0 0 0 45.6000", "line 10"}, 1, "分和秒须小于 60"},
         RefusalRow{"BadKStation", {"bp K1+1200 0 0", "ep 1 1"}, 1, "米数须小于 1000"},
-        RefusalRow{"OccurrenceInABlock", {"bp K1+200(2) 0 0", "ep 1 1"}, 1, "K“K1+200(2)”"},
+        RefusalRow{"OccurrenceInABlock", {"bp K1+200(2) 0 0", "ep 1 1"}, 1, "K“K1+200(2)”路线数据中的桩号不写第几处"},
         RefusalRow{"MixedForms", {"bp 0 0 0", "line 100", "ep 1 1"}, 2, "第 1 行已按交点法"},
         RefusalRow{"MixedFormsTheOtherWay", {"start 0 0 0 0", "jd 1 1 100 0"}, 2, "第 1 行已按线元法"},
         RefusalRow{"SecondBp", {"bp 0 0 0", "bp 0 0 0", "ep 1 1"}, 2, "只能有一行 bp，第 1 行已有"},

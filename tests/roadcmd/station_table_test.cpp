@@ -121,6 +121,14 @@ INSTANTIATE_TEST_SUITE_P(
                                       StationTableFault::kOffsetNotFinite}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A step far finer than a large station's last digit: the count ends, the
+// table is one row.
+TEST(StationTable, TinyStepAtAFarStationEnds) {
+  const Road road = Made(RoadFromElements({1e12, {0, 0}, 0, {{ElementKind::kLine, 100}}, {}}));
+  const auto rows = Rows(road, {{1e12 + 50}, {1e12 + 50}, 1e-6, {}});
+  EXPECT_EQ(rows.size(), 1u);
+}
+
 TEST(StationTableFiles, PointNamesAreAsciiAndApart) {
   const Road road = Made(RoadFromIntersections(Asymmetric({{1300, 1280}})));
   const auto rows = Rows(road, {{1270}, {1320}, 10, {-7.5, 7.5, 2.125}});
