@@ -93,6 +93,44 @@ TEST(RoadCommands, KeyPointsAreTheIndependentPoints) {
   }
 }
 
+// "289.0633" for 289.10916…°: the start azimuth typed as the drawings give it.
+std::string Packed(double degrees) {
+  const long long seconds = std::llround(degrees * 3600);
+  char text[32];
+  std::snprintf(text, sizeof text, "%lld.%02lld%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+  return text;
+}
+
+std::string Radius(double r) { return r == 0 ? "inf" : std::to_string(r); }
+
+class GoldenElementAt : public ::testing::TestWithParam<testing::GoldenElement> {};
+
+// One element typed as a road from station 0: @at each distance gives the
+// independent point and azimuth (a clothoid of 2 km, a ramp turning 3 rad,
+// partial spirals, one of R 1000 to 1000.001).
+TEST_P(GoldenElementAt, GivesTheIndependentPoint) {
+  const testing::GoldenElement& g = GetParam();
+  char r2[64];
+  std::snprintf(r2, sizeof r2, "%.17g", g.R2);
+  std::string script = "@road\nstart 0 " + std::to_string(g.X0) + " " + std::to_string(g.Y0) + " " +
+                       Packed(g.azimuth0) + "\nspiral " + std::to_string(g.length) + " " + Radius(g.R1) + " " +
+                       (g.R2 == 0 ? std::string("inf") : std::string(r2)) + (g.side > 0 ? " right" : " left") +
+                       "\n@end\n";
+  for (int i = 0; i < g.count; ++i) script += "@at " + std::to_string(g.points[i].distance) + "\n";
+  const auto at = Tagged(Transcript(script), "AT");
+  ASSERT_EQ(static_cast<int>(at.size()), g.count) << script;
+  for (int i = 0; i < g.count; ++i) {
+    SCOPED_TRACE(g.points[i].distance);
+    EXPECT_NEAR(std::stod(at[i][3]), g.points[i].X, kPrinted);
+    EXPECT_NEAR(std::stod(at[i][4]), g.points[i].Y, kPrinted);
+    EXPECT_NEAR(std::remainder(std::stod(at[i][5]) - g.points[i].azimuth, 360.0), 0, 1e-9);
+    EXPECT_EQ(at[i][6], "spiral");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenElementAt, ::testing::ValuesIn(testing::kGoldenElements),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Any station asked, on the road or not, gets one line; a point found by
 // @at comes back to its station and offset by @where.
 TEST(RoadCommands, AtThenWhereComesBackAndEveryQuestionGetsOneLine) {
