@@ -1,5 +1,7 @@
 #include "station_table_window.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -89,6 +91,19 @@ StationTableWindow::StationTableWindow(const CapSession& session, const NumberRe
   layout->addWidget(view_, 1);
   layout->addWidget(buttons);
   resize(760, 560);
+}
+
+void StationTableWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  const Road* road = session_.WorkingRoad();
+  if (road == nullptr) return;
+  // To the millimetre inside the road, so both ends are stations it has.
+  if (from_->text().isEmpty()) {
+    from_->setText(QString::fromStdString(KStationText(std::ceil(road->firstStation() * 1000) / 1000)));
+  }
+  if (to_->text().isEmpty()) {
+    to_->setText(QString::fromStdString(KStationText(std::floor(road->lastStation() * 1000) / 1000)));
+  }
 }
 
 QString StationTableWindow::Status() const { return status_->text(); }

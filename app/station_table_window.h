@@ -51,6 +51,10 @@ class StationTableWindow : public QDialog {
   // Writes the table to `path` (the ending says CSV or .dat), as 导出… does after its file dialog.
   bool ExportTo(const QString& path);
 
+ protected:
+  // Empty station fields start at the road's ends, so a first table is one click away.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Make();
   void Copy();

@@ -45,6 +45,16 @@ TEST_F(StationTableWindowTest, OpensFromTheComputeMenu) {
   EXPECT_TRUE(Table().isVisible());
 }
 
+TEST_F(StationTableWindowTest, EmptyStationsStartAtTheRoadsEnds) {
+  SetRoad();
+  Table().show();
+  EXPECT_EQ(Table().From()->text(), "K1+000.000");
+  // The last station is 3757.431104 through the 长链: the field stays on the road.
+  EXPECT_EQ(Table().To()->text(), "K3+757.431");
+  Table().MakeButton()->click();
+  EXPECT_TRUE(Table().Status().startsWith(QString::fromUtf8("共 "))) << Table().Status().toStdString();
+}
+
 TEST_F(StationTableWindowTest, MakesTheTableWithEdgesAndOffsetsInOrder) {
   SetRoad();
   Type("K1+270", "1320", "10", "7.5", "-3 3");
