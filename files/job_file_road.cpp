@@ -31,6 +31,12 @@ Ordered Equations(const std::vector<StationEquation>& equations) {
   return list;
 }
 
+// "JD3 的 R", "第 2 个线元的 kind": a blank only between Latin and Chinese.
+std::string Of(const std::string& where, const char* key) {
+  const bool latin = !where.empty() && static_cast<unsigned char>(where.back()) < 0x80;
+  return where + (latin ? " 的 " : "的 ") + key;
+}
+
 // A field of the wrong kind: the section it is in and what it should be.
 struct Refusal {
   std::string section;  // "road.jds"
@@ -45,16 +51,16 @@ class Reader {
     const auto at = object.find(key);
     if (at != object.end() && at->is_number()) return at->get<double>();
     if (infinite && at != object.end() && at->is_string() && *at == "inf") return kNoRadius;
-    Fail(where + " 的 " + key + (at == object.end() ? " 缺少。" : infinite ? " 应为数值或“inf”。" : " 应为数值。"));
+    Fail(Of(where, key) + (at == object.end() ? " 缺少。" : infinite ? " 应为数值或“inf”。" : " 应为数值。"));
     return 0;
   }
   PlanePoint Point(const Json& object, const char* key, const std::string& where) {
     const auto at = object.find(key);
     if (at == object.end() || !at->is_object()) {
-      Fail(where + " 的 " + key + " 应为一组坐标 {\"X\", \"Y\"}。");
+      Fail(Of(where, key) + " 应为一组坐标 {\"X\", \"Y\"}。");
       return {0, 0};
     }
-    return {Number(*at, "X", where + " 的 " + key), Number(*at, "Y", where + " 的 " + key)};
+    return {Number(*at, "X", Of(where, key)), Number(*at, "Y", Of(where, key))};
   }
   const Json& List(const char* key) {
     static const Json empty = Json::array();
@@ -69,7 +75,7 @@ class Reader {
     const auto at = object.find(keys::kRoadTurn);
     if (at != object.end() && *at == "left") return TurnSide::kLeft;
     if (at != object.end() && *at == "right") return TurnSide::kRight;
-    Fail(where + " 的 turn 应为“left”或“right”。");
+    Fail(Of(where, keys::kRoadTurn) + " 应为“left”或“right”。");
     return TurnSide::kRight;
   }
   const Json* Object(const Json& item, const std::string& where) {
@@ -149,7 +155,7 @@ ElementRoadInput ReadElements(Reader& r) {
       element.R2 = r.Number(*e, "R2", where, true);
       element.turn = r.Turn(*e, where);
     } else if (kind == e->end() || *kind != keys::kRoadLine) {
-      r.Fail(where + " 的 kind 应为“line”、“arc”或“spiral”。");
+      r.Fail(Of(where, keys::kRoadKind) + " 应为“line”、“arc”或“spiral”。");
     }
     if (e->contains(keys::kRoadFrom)) element.statedStart = r.Point(*e, keys::kRoadFrom, where);
     if (e->contains(keys::kRoadTo)) element.statedEnd = r.Point(*e, keys::kRoadTo, where);

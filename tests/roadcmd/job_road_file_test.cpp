@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "road.ep", "ep 应为一组坐标"},
         BadRoadRow{"ElementKindUnknown",
                    R"({"form": "elements", "station": 0, "X": 0, "Y": 0, "azimuth": 0, "elements": [{"kind": "clothoid", "L": 5}], "equations": []})",
-                   "road.elements", "第 1 个线元 的 kind 应为"},
+                   "road.elements", "第 1 个线元的 kind 应为"},
         BadRoadRow{"SpiralRadiusWord",
                    R"({"form": "elements", "station": 0, "X": 0, "Y": 0, "azimuth": 0, "elements": [{"kind": "spiral", "L": 5, "R1": "infinite", "R2": 100, "turn": "left"}], "equations": []})",
                    "road.elements", "R1 应为数值或“inf”"},
