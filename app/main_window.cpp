@@ -32,6 +32,7 @@
 #include "sketch_texts.h"
 #include "sketch_view.h"
 #include "window_texts.h"
+#include "road_window_texts.h"
 
 namespace capset {
 namespace {
@@ -143,6 +144,9 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   add(file, "ExportAction", kExportItem, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
   file->addSeparator();
+  add(file, "ImportRoadAction", kImportRoadItem, QKeySequence(), &MainWindow::ImportRoad);
+  add(file, "ExportRoadAction", kExportRoadItem, QKeySequence(), &MainWindow::ExportRoad);
+  file->addSeparator();
   add(file, "QuitAction", kQuitItem, QKeySequence::Quit, &MainWindow::close);
 
   QMenu* compute = menu(kComputeMenu);
@@ -150,6 +154,7 @@ void MainWindow::BuildMenus() {
   add(compute, "ComputeAction", kComputeItem, QKeySequence(Qt::Key_F5), [this] { form_->Command2()->click(); });
   compute->addSeparator();
   add(compute, "BatchAction", kBatchItem, QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::OpenBatch);
+  add(compute, "RoadAction", kRoadItem, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::OpenRoadWindow);
 
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");

@@ -34,6 +34,10 @@ struct TargetActions {
   // The sketch's scene as it stands; nothing while the band is empty.
   std::function<const SketchScene*()> scene;
   std::function<void(const std::string& path)> shot;
+  // A LandXML file's alignment (the file's only one when no name is given)
+  // as the job's road, and the job's road written as LandXML.
+  std::function<void(const std::string& path, const std::optional<std::string>& name)> importLandXml;
+  std::function<void(const std::string& path)> exportLandXml;
 };
 
 // What every command reaches, whichever target plays the script: the
@@ -53,6 +57,7 @@ void AddStartCommands(CommandTable& table, const TargetActions& actions);     //
 void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @batch … @end
 void AddFileCommands(CommandTable& table, const TargetActions& actions);      // @save, @open, @export csv|dat
 void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
+void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // @landxml, @export landxml
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block
