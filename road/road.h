@@ -45,6 +45,7 @@ class Road {
   Placement Place(StationRef station) const { return chain_.Place(station); }
   double firstStation() const { return chain_.firstStation(); }
   double lastStation() const { return chain_.lastStation(); }
+  const StationChain& stations() const { return chain_; }
 
   // The point at distance d and offset o, with the centreline's tangent and
   // curvature there; nothing beyond the road's ends (a distance within

@@ -36,12 +36,15 @@ class StationChain {
   double firstStation() const { return links_.front().station; }
   double lastStation() const { return links_.back().station + (length_ - links_.back().distance); }
 
- private:
   struct Link {
     double distance;    // where the link starts
     double station;     // its first station
     double endStation;  // its last: the next equation's back, or the road's last station
   };
+  // The runs of stations between the equations, in order along the road.
+  const std::vector<Link>& links() const { return links_; }
+
+ private:
   // Every distance where `value` exists, in order along the road.
   std::vector<double> PlacesOf(double value) const;
   std::vector<Link> links_;

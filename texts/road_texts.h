@@ -1,0 +1,100 @@
+#pragma once
+// What the road says: why a road cannot be made, why a station cannot be
+// placed, why a point has no station and offset. Each names the part of
+// the road that holds the fault and gives the numbers behind it, so the
+// user can find the line of the drawings' table to mend.
+
+#include <string>
+#include <vector>
+
+#include "road_problem.h"
+#include "road_types.h"
+#include "station_ref_reading.h"
+#include "station_table.h"
+
+namespace capset {
+
+// "JD3", "BP", "EP", "第 2 个线元", "第 1 个断链", "作业".
+std::string RoadPartName(RoadPart part, int index);
+// The field of a road input in the words of the drawings: "R", "Ls1", "断前桩号".
+std::string RoadFieldName(RoadField field);
+// The whole reason, e.g. "JD3 与 JD4 的切线长之和 512.300 m 大于两交点间距 498.000 m，曲线重叠。"
+std::string RoadProblemText(const RoadProblem& problem);
+
+// A station in the drawings' K form to the millimetre, "K1+390.000";
+// with its occurrence in a 长链 overlap, "K1+390.000(2)".
+std::string KStationText(double station);
+std::string KStationText(StationRef station);
+
+// Why a typed station is none: "不是桩号。桩号写作 1390、K1+390，长链中重复的桩号写作 K1+390(2)。"
+std::string StationRefProblemText(StationRefProblem problem);
+
+// What a message about placing a station needs to know of the road.
+struct StationRange {
+  double first;  // the road's first station
+  double last;   // its last
+  std::vector<StationEquation> equations;
+};
+
+// Why a station is not on the road: before its start, after its end, in
+// the gap of a 短链, twice in a 长链 (naming both places and how to say
+// which), or an occurrence it does not have. `typed` is the station as the
+// user wrote it. Empty for a placed station.
+std::string PlacementText(const std::string& typed, const Placement& placement, const StationRange& range);
+
+// Why a point has no station and offset: beyond the start or the end (by
+// how much along the tangent there; `length` is the road's), or off the
+// road. Empty on the road.
+std::string WhereText(const RoadFoot& foot, double length);
+
+// A road typed as lines: why a line is refused.
+inline constexpr char kRoadUnknownLine[] =
+    "不认识这一行：路线的行以 bp、jd、ep（交点法），start、line、arc、spiral（线元法）或 equation（断链）开头。";
+inline constexpr char kRoadEmpty[] = "路线为空：没有输入任何行。";
+inline constexpr char kRoadNoBp[] = "缺少 bp 行（起点桩号与坐标：bp K X Y）。";
+inline constexpr char kRoadNoEp[] = "缺少 ep 行（终点坐标：ep X Y）。";
+inline constexpr char kRoadNoStart[] = "缺少 start 行（起点桩号、坐标与方位角：start K X Y T）。";
+inline constexpr char kRoadNoElement[] = "线元法路线中没有线元（line、arc、spiral）。";
+// "“jd”行写作 jd X Y R Ls1 [Ls2]，这里有 2 项。"
+std::string RoadLineShapeText(const std::string& usage, int fields);
+// One form a road: "这段路线第 1 行已按交点法（bp、jd、ep）输入，这一行是线元法的 line。"
+std::string RoadMixedFormsText(bool firstIsIntersections, int firstLine, const std::string& word);
+// "路线只能有一行 bp，第 1 行已有。"
+std::string RoadLineTwiceText(const std::string& word, int firstLine);
+// "jd 行须写在 bp 行之后。" / "jd 行须写在 ep 行之前。"
+std::string RoadLineAfterText(const std::string& word, const std::string& before);
+std::string RoadLineBeforeText(const std::string& word, const std::string& after);
+// A field of a line: "R“-5”：半径须大于 0。"
+std::string RoadFieldText(const std::string& field, const std::string& typed, const std::string& reason);
+inline constexpr char kRoadNotNumber[] = "不是数值。";
+inline constexpr char kRoadOutOfRange[] = "超出数值范围。";
+inline constexpr char kRoadNotPositive[] = "须大于 0。";
+inline constexpr char kRoadNotRadius[] = "须为大于 0 的半径，直线端写 inf。";
+inline constexpr char kRoadNegative[] = "不能为负。";
+inline constexpr char kRoadPackedSlip[] = "方位角按度.分分秒秒输入，分和秒须小于 60。";
+inline constexpr char kRoadNotSide[] = "转向须为 left（左）或 right（右）。";
+// "路线第 3 行“jd 10 10 -5 0”：" and the reason; line 0: "路线：" and the reason.
+std::string RoadLineMessage(int line, const std::string& text, const std::string& reason);
+
+// A road command typed wrong.
+inline constexpr char kAtUsage[] = "@at 的写法：@at K [偏距]，如 @at K1+300 -7.5。";
+inline constexpr char kWhereUsage[] = "@where 的写法：@where X Y。";
+inline constexpr char kTableUsage[] = "@table 的写法：@table 起点桩号 终点桩号 间距 [偏距…]。";
+inline constexpr char kExportTableUsage[] =
+    "@export table 的写法：@export table csv|dat 文件 起点桩号 终点桩号 间距 [偏距…]。";
+
+// Why a station table cannot be made; `typed` is the station it names as typed.
+std::string StationTableProblemText(const StationTableProblem& problem, const std::string& typed,
+                                    const StationRange& range);
+
+// The columns of the 逐桩坐标表, in its window and its files.
+inline constexpr const char* kStationTableHeadings[] = {"点名", "桩号", "偏距(m)", "X(m)", "Y(m)", "方位角", "特征点"};
+
+// No road to ask: no job road set and no completed Start.
+inline constexpr char kNoRoad[] = "还没有路线：请先输入路线（@road），或点击“开 始”输入作业数据。";
+// @road job with no Start yet.
+inline constexpr char kNoStartJobRoad[] = "还没有作业：请先点击“开 始”输入作业数据，才能使用作业的路线。";
+// @curves on a road that is not from intersection points.
+inline constexpr char kNoCurveTable[] = "这条路线不是按交点法输入的，没有曲线要素表。";
+
+}  // namespace capset
