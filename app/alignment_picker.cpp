@@ -9,7 +9,7 @@
 
 #include "road_window_texts.h"
 #include "landxml_texts.h"
-#include "road_text.h"
+#include "road_texts.h"
 
 namespace capset {
 
@@ -30,7 +30,7 @@ AlignmentPicker::AlignmentPicker(const LandXmlFile& file, QWidget* parent) : QDi
     if (std::holds_alternative<LandXmlProblem>(a.road)) name += QString::fromUtf8(kAlignmentRefused);
     table_->setItem(row, 0, new QTableWidgetItem(name));
     table_->setItem(row, 1, new QTableWidgetItem(std::isnan(a.length) ? QString() : QString::number(a.length, 'f', 3)));
-    table_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(KText(a.staStart))));
+    table_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(KStationText(a.staStart))));
   }
   table_->resizeColumnsToContents();
   table_->horizontalHeader()->setStretchLastSection(true);

@@ -23,7 +23,9 @@ add_library(capset_window STATIC
   qt_file_store.cpp
   qt_number_reader.cpp
   qt_prompt.cpp
+  plan_view.cpp
   recent_jobs.cpp
+  road_table_model.cpp
   road_window.cpp
   sketch_view.cpp
 )

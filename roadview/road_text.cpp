@@ -24,14 +24,6 @@ std::string Dms(double degrees, int decimals) {
 
 }  // namespace
 
-std::string KText(double station) {
-  const long long mm = std::llround(std::fabs(station) * 1000);
-  char text[64];
-  std::snprintf(text, sizeof text, "%sK%lld+%03lld.%03lld", station < 0 && mm != 0 ? "-" : "", mm / 1000000,
-                mm / 1000 % 1000, mm % 1000);
-  return text;
-}
-
 std::string TurnText(double degrees) { return Dms(degrees, 0) + (degrees < 0 ? " 左" : " 右"); }
 
 std::string MetreText(double metres) {

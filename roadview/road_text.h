@@ -1,13 +1,11 @@
 #pragma once
-// The road's numbers as the drawings print them: stations in K form to the
-// millimetre, a turn as D.MMSS with its side, metres and azimuths.
+// The road's numbers as the drawings print them (stations: KStationText
+// of road_texts.h): a turn as D.MMSS with its side, metres and azimuths.
 
 #include <string>
 
 namespace capset {
 
-// "K12+345.678"; "-K0+012.500" below zero.
-std::string KText(double station);
 // A turn of the road, decimal degrees, right positive: "32.1530 右"
 // (D.MMSS, seconds to a whole second), "左" for a left turn.
 std::string TurnText(double degrees);

@@ -4,6 +4,7 @@
 
 #include "marks.h"
 #include "number_text.h"
+#include "road_texts.h"
 
 namespace capset {
 namespace {
@@ -49,7 +50,7 @@ std::string RoadReason(const RoadProblem& p) {
     case RoadFault::kNoElements: return "没有长度大于 0 的线元。";
     case RoadFault::kEquationOrder: return "断链不在前一个断链（或起点）之后，应按沿路线的顺序排列。";
     case RoadFault::kEquationBeyondEnd: return "断链位于路线终点之后。";
-    default: return "这些线元不能组成路线。";
+    default: return RoadProblemText(p);
   }
 }
 
