@@ -65,6 +65,8 @@ QTableWidget* ReadOnlyTable() {
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->verticalHeader()->hide();
   t->setAlternatingRowColors(true);
+  t->setFont(PlainFont(12));
+  t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   return t;
 }
 
@@ -112,7 +114,7 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   equationView_->setModel(equationModel_);
   equationView_->verticalHeader()->hide();
   equationView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  equationView_->setMaximumHeight(110);
+  equationView_->setMaximumHeight(96);
   column->addWidget(equationView_, 1);
   auto* equationButtons = new QHBoxLayout;
   QPushButton* addEquation = Button(kAddEquationButton, equationButtons);
@@ -138,11 +140,12 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   tabs_->addTab(keys_, QString::fromUtf8(kKeyPointsTab));
   tabs_->addTab(plan_, QString::fromUtf8(kPlanTab));
   split->addWidget(tabs_);
-  split->setStretchFactor(0, 5);
-  split->setStretchFactor(1, 6);
+  split->setStretchFactor(0, 4);
+  split->setStretchFactor(1, 5);
+  split->setSizes({590, 750});
   setCentralWidget(split);
   statusBar()->showMessage(QString::fromUtf8(kPlanHint));
-  resize(1300, 700);
+  resize(1340, 700);
 
   connect(mainModel_, &RoadTableModel::Edited, this, [this] { Recompute(false); });
   connect(equationModel_, &RoadTableModel::Edited, this, [this] { Recompute(false); });
