@@ -29,6 +29,8 @@
 #include "qt_file_store.h"
 #include "recent_jobs.h"
 #include "session_files.h"
+#include "station_table_window.h"
+#include "road_texts.h"
 #include "sketch_texts.h"
 #include "sketch_view.h"
 #include "window_texts.h"
@@ -80,6 +82,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
   store_ = std::make_unique<QtFileStore>();
   files_ = std::make_unique<SessionFiles>(form_->Session(), *store_, reporter);
+  reader_ = &reader;
   BuildMenus();
   statusBar();
   UpdateTitle();
@@ -155,6 +158,10 @@ void MainWindow::BuildMenus() {
   compute->addSeparator();
   add(compute, "BatchAction", kBatchItem, QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::OpenBatch);
   add(compute, "RoadAction", kRoadItem, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::OpenRoadWindow);
+  add(compute, "StationTableAction", kStationTableItem, QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
+    StationTable().show();
+    StationTable().raise();
+  });
 
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");
@@ -218,12 +225,28 @@ bool MainWindow::RunBatch(const BatchInput& input) {
 
 void MainWindow::OpenBatch() { Batch().exec(); }
 
+StationTableWindow& MainWindow::StationTable() {
+  if (stationTable_ == nullptr) {
+    stationTable_ = new StationTableWindow(
+        Session(), *reader_,
+        [this](const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
+          return ExportTableTo(path, format, rows);
+        },
+        this);
+  }
+  return *stationTable_;
+}
+
 bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows) {
   const std::string shownPath = Shown(path);
   const std::optional<int> written = files_->Export(shownPath, format, rows);
   if (!written) return false;
   statusBar()->showMessage(QString::fromStdString(ExportDoneText(*written, shownPath)));
   return true;
+}
+
+bool MainWindow::ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
+  return files_->ExportTable(Shown(path), format, rows);
 }
 
 QString MainWindow::ExportDialogTitle() const {
@@ -261,7 +284,7 @@ std::optional<JobFile> MainWindow::CurrentJob() const {
   if (!typed) return std::nullopt;
   std::optional<BatchInput> batch;
   if (batch_ != nullptr && !batch_->Input().stations.empty()) batch = batch_->Input();
-  return JobFile{*typed, batch};
+  return JobFile{*typed, batch, Session().RoadSource()};
 }
 
 void MainWindow::UpdateTitle() {

@@ -33,6 +33,7 @@
 #include "export_formats.h"
 #include "job_file.h"
 #include "seam.h"
+#include "station_table.h"
 
 class QAction;
 class QDockWidget;
@@ -48,6 +49,7 @@ class HelpWindow;
 class Journal;
 class QtFileStore;
 class SessionFiles;
+class StationTableWindow;
 class LogView;
 class RoadWindow;
 
@@ -69,6 +71,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // yet need not wait for.
   LogView* Log();
   BatchDialog& Batch();
+  StationTableWindow& StationTable();
   HelpWindow& Help();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
@@ -84,6 +87,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // Writes the rows (all when `rows` is empty) to `path`; true when written.
   // A failure is reported with its reason and changes nothing.
   bool ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows = {});
+  // A station table to `path`; true when written, a failure reported.
+  bool ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows);
   // The export dialog's title: what it writes, the rows chosen or all, and
   // how many.
   QString ExportDialogTitle() const;
@@ -139,6 +144,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void RowsArrived(int first, int last);
   void CapComputed(const CapSolution& solution) override;
   void StartCompleted() override;
+  // The job's road is part of the job a save writes.
+  void RoadChanged() override { UpdateTitle(); }
   void FitToScreen();
   // The first time the log panel shows: beside the form where the screen
   // has room for it, else below it in the room the form leaves with its
@@ -158,6 +165,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   std::unique_ptr<QtFileStore> store_;
   std::unique_ptr<SessionFiles> files_;
   BatchDialog* batch_ = nullptr;
+  StationTableWindow* stationTable_ = nullptr;
+  const NumberReader* reader_ = nullptr;
   HelpWindow* help_ = nullptr;
   RoadWindow* roads_ = nullptr;
   std::string separator_;

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "job_file_keys.h"
+#include "job_file_road.h"
 #include "number_rules.h"
 #include "start_fields.h"
 #include "strict_json.h"
@@ -134,7 +135,7 @@ std::string WriteJobFile(const JobFile& job) {
   // written as U+FFFD rather than not at all.
   nlohmann::ordered_json file;
   file[keys::kFormat] = keys::kFormatName;
-  file[keys::kVersion] = keys::kCurrentVersion;
+  file[keys::kVersion] = job.road ? keys::kRoadVersion : keys::kCurrentVersion;
   file[keys::kDecimal] = job.start.decimal;
   nlohmann::ordered_json& start = file[keys::kStart] = nlohmann::ordered_json::object();
   for (const char* key : start_fields::kInOrder) {
@@ -149,6 +150,7 @@ std::string WriteJobFile(const JobFile& job) {
     batch[keys::kOffsets] = b.offsets;
     batch[keys::kStations] = b.stations;
   }
+  if (job.road) file[keys::kRoad] = RoadJson(*job.road);
   return file.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
@@ -163,7 +165,10 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   if (format == nullptr || *format != keys::kFormatName) return Problem{Fault::kNotAJob, "", 0, ""};
   const Json* version = root.Find(keys::kVersion);
   if (version == nullptr || !version->is_number()) return root.At(keys::kVersion, Fault::kNoVersion);
-  if (version->get<double>() != keys::kCurrentVersion) return root.At(keys::kVersion, Fault::kUnknownVersion);
+  const double number = version->get<double>();
+  if (number != keys::kCurrentVersion && number != keys::kRoadVersion) {
+    return root.At(keys::kVersion, Fault::kUnknownVersion);
+  }
 
   JobFile job;
   auto start = ReadStart(root, json.keyLines);
@@ -173,6 +178,12 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
     auto batch = ReadBatch(root, json.keyLines);
     if (auto* p = std::get_if<Problem>(&batch)) return *p;
     job.batch = std::get<BatchInput>(batch);
+  }
+  // A file of version 1 has no road; a key of that name there is not one of its fields.
+  if (const Json* road = root.Find(keys::kRoad); road != nullptr && number >= keys::kRoadVersion) {
+    auto read = ReadRoadJson(*road, json.keyLines);
+    if (auto* p = std::get_if<Problem>(&read)) return *p;
+    job.road = std::get<RoadInput>(read);
   }
   job.fieldLines = json.keyLines;
   return job;

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "batch_input.h"
+#include "road_input.h"
 #include "job_file_problem.h"
 #include "typed_start.h"
 
@@ -18,11 +19,15 @@ namespace capset {
 struct JobFile {
   TypedStart start;
   std::optional<BatchInput> batch;
+  // The job's own road, when it has one (a file of version 2).
+  std::optional<RoadInput> road = std::nullopt;
   // Where each field stood in the file read ("start.KZH" → its line), so a
   // field that Start refuses later can be found; not part of the job.
   std::map<std::string, int> fieldLines = {};
 
-  bool operator==(const JobFile& other) const { return start == other.start && batch == other.batch; }
+  bool operator==(const JobFile& other) const {
+    return start == other.start && batch == other.batch && road == other.road;
+  }
   int LineOf(const std::string& field) const {
     const auto at = fieldLines.find(field);
     return at == fieldLines.end() ? 0 : at->second;

@@ -32,4 +32,28 @@ inline constexpr char kPrecision[] = "precision";
 inline constexpr char kOffsets[] = "offsets";
 inline constexpr char kStations[] = "stations";
 
+// The job's own road (version 2 on), as job_file_road.h shows it. A job
+// without a road of its own is written as version 1, as before.
+inline constexpr int kRoadVersion = 2;
+inline constexpr char kRoad[] = "road";
+inline constexpr char kRoadForm[] = "form";
+inline constexpr char kRoadIntersections[] = "intersections";
+inline constexpr char kRoadElementForm[] = "elements";
+inline constexpr char kRoadStation[] = "station";
+inline constexpr char kRoadBp[] = "bp";
+inline constexpr char kRoadJds[] = "jds";
+inline constexpr char kRoadEp[] = "ep";
+inline constexpr char kRoadAzimuth[] = "azimuth";
+inline constexpr char kRoadElements[] = "elements";
+inline constexpr char kRoadKind[] = "kind";
+inline constexpr char kRoadLine[] = "line";
+inline constexpr char kRoadArc[] = "arc";
+inline constexpr char kRoadSpiral[] = "spiral";
+inline constexpr char kRoadTurn[] = "turn";
+inline constexpr char kRoadFrom[] = "from";
+inline constexpr char kRoadTo[] = "to";
+inline constexpr char kRoadEquations[] = "equations";
+inline constexpr char kRoadBack[] = "back";
+inline constexpr char kRoadAhead[] = "ahead";
+
 }  // namespace capset::job_keys

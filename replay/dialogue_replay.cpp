@@ -35,6 +35,9 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
     if (const auto opened = files_.OpenJob(path)) batchInput_ = *opened;
   };
   actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
+  actions_.exportTable = [this](const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
+    files_.ExportTable(path, format, rows);
+  };
   actions_.scene = [this]() -> const SketchScene* { return scene_ ? &*scene_ : nullptr; };
   AddScriptCommands(commands_, actions_, context_);
 }

@@ -78,6 +78,12 @@ inline constexpr char kOpenCommand[] = "@open";
 inline constexpr char kShotCommand[] = "@shot";
 inline constexpr char kSceneCommand[] = "@scene";
 inline constexpr char kLandXmlCommand[] = "@landxml";
+inline constexpr char kRoadCommand[] = "@road";
+inline constexpr char kAtCommand[] = "@at";
+inline constexpr char kWhereCommand[] = "@where";
+inline constexpr char kKeyPointsCommand[] = "@keypoints";
+inline constexpr char kCurvesCommand[] = "@curves";
+inline constexpr char kTableCommand[] = "@table";
 
 // The tags of the transcript.
 inline constexpr char kRowTag[] = "ROW";

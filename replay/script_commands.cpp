@@ -10,6 +10,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddFileCommands(table, actions);
   AddSketchCommands(table, actions, context.out);
   AddLandXmlCommands(table, actions);
+  AddRoadCommands(table, actions, context);
 }
 
 void AddStartCommands(CommandTable& table, const TargetActions& actions) {

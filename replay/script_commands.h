@@ -19,6 +19,7 @@
 #include "export_formats.h"
 #include "seam.h"
 #include "sketch_scene.h"
+#include "station_table.h"
 
 namespace capset {
 
@@ -38,6 +39,9 @@ struct TargetActions {
   // as the job's road, and the job's road written as LandXML.
   std::function<void(const std::string& path, const std::optional<std::string>& name)> importLandXml;
   std::function<void(const std::string& path)> exportLandXml;
+  // Writes a station table to a file as the table window's export does.
+  std::function<void(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows)>
+      exportTable;
 };
 
 // What every command reaches, whichever target plays the script: the
@@ -58,6 +62,8 @@ void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::os
 void AddFileCommands(CommandTable& table, const TargetActions& actions);      // @save, @open, @export csv|dat
 void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
 void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // @landxml, @export landxml
+// @road … @end, @road job, @at, @where, @keypoints, @curves, @table, @export table
+void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block

@@ -56,6 +56,10 @@ class WindowTarget : public ScriptTarget {
     actions_.exportTo = [this](const std::string& path, ExportFormat format) {
       window_.ExportTo(QString::fromStdString(path), format);
     };
+    actions_.exportTable = [this](const std::string& path, ExportFormat format,
+                                  const std::vector<StationTableRow>& rows) {
+      window_.ExportTableTo(QString::fromStdString(path), format, rows);
+    };
     actions_.scene = [this]() -> const SketchScene* {
       const auto& scene = window_.Form().Sketch()->Scene();
       return scene ? &*scene : nullptr;

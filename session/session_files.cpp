@@ -11,7 +11,7 @@ bool SessionFiles::SaveJob(const std::string& path, const std::optional<BatchInp
     reporter_.ReportInformation(kNothingToSave);
     return false;
   }
-  if (const auto failure = store_.WriteWhole(path, WriteJobFile({*typed, batch, {}}))) {
+  if (const auto failure = store_.WriteWhole(path, WriteJobFile({*typed, batch, session_.RoadSource()}))) {
     reporter_.ReportError(JobUnwritableMessage(FileNameOf(path), failure->reason));
     return false;
   }
@@ -35,6 +35,13 @@ std::optional<std::optional<BatchInput>> SessionFiles::OpenJob(const std::string
     problem->line = job.LineOf(problem->field);
     reporter_.ReportError(JobRefusedMessage(FileNameOf(path), *problem));
     return std::nullopt;
+  }
+  // The road was made when the file was read, so it is set here without fail;
+  // a job without one of its own solves on the road its Start implies.
+  if (job.road) {
+    session_.SetRoad(*job.road);
+  } else if (session_.RoadSource()) {
+    session_.ClearRoad();
   }
   return job.batch;
 }

@@ -13,6 +13,7 @@
 #include "export_formats.h"
 #include "file_store.h"
 #include "seam.h"
+#include "station_table.h"
 
 namespace capset {
 
@@ -35,6 +36,10 @@ class SessionFiles {
   // were written, or nothing, with a report. A point file whose caps share
   // a label is written only when the user agrees to name them apart.
   std::optional<int> Export(const std::string& path, ExportFormat format, const std::vector<int>& rows = {});
+
+  // Writes a station table (station_table_formats.h) to `path`, whole or
+  // not at all; false, with a report, when it cannot be written.
+  bool ExportTable(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows);
 
  private:
   CapSession& session_;

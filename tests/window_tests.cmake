@@ -11,6 +11,7 @@ add_executable(window_tests
   replay_test.cpp
   road_window_test.cpp
   sketch_window_test.cpp
+  station_table_window_test.cpp
   window_habits_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)

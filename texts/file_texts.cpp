@@ -32,6 +32,13 @@ constexpr std::pair<const char*, const char*> kFieldWords[] = {
     {"batch.precision", "精度"},
     {"batch.offsets", "轴线上的点"},
     {"batch.stations", "桩号"},
+    {"road", "路线"},
+    {"road.station", "路线起点桩号"},
+    {"road.bp", "路线起点 BP"},
+    {"road.jds", "路线的交点"},
+    {"road.ep", "路线终点 EP"},
+    {"road.elements", "路线的线元"},
+    {"road.equations", "路线的断链"},
 };
 
 std::string FaultText(const JobFileProblem& p) {
@@ -45,7 +52,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kTooDeep: return "嵌套层次过深，不是作业文件。";
     case JobFileFault::kNotAJob: return "不是作业文件。";
     case JobFileFault::kNoVersion: return "缺少版本号。";
-    case JobFileFault::kUnknownVersion: return "未知的版本（本程序读第 1 版）。";
+    case JobFileFault::kUnknownVersion: return "未知的版本（本程序读第 1 版和第 2 版）。";
     case JobFileFault::kMissing: return "缺少这个字段。";
     case JobFileFault::kNotText: return "应为数值文字。";
     case JobFileFault::kNotAGroup: return "应为一组字段。";
@@ -56,6 +63,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kNotANumber: return NotANumberReason(p.text);
     case JobFileFault::kOutOfRange: return OutOfRangeReason(p.text);
     case JobFileFault::kRefusedByStart: return p.text;
+    case JobFileFault::kBadRoad: return p.text;
     case JobFileFault::kIncomplete: break;
   }
   return "作业不完整。";

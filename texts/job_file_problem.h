@@ -30,6 +30,7 @@ enum class JobFileFault {
   kOutOfRange,     // `text` is the answer
   kRefusedByStart, // `text` is what Start says of the answer
   kIncomplete,     // Start did not take the job to its end
+  kBadRoad,        // the job's road: `text` says what is wrong with it
 };
 
 struct JobFileProblem {

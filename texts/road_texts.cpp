@@ -21,7 +21,13 @@ std::string Degrees(double value) {
 // The neighbour a leg starts from: BP, or the JD before.
 std::string Neighbour(int other) { return other == 0 ? "BP" : "JD" + std::to_string(other); }
 
-std::string FieldOf(const RoadProblem& p) { return RoadPartName(p.part, p.index) + " 的 " + RoadFieldName(p.field); }
+// "JD3 的半径 R", "JD3 的 X": a blank between Chinese and Latin, none between Chinese words.
+std::string Of(const std::string& part, const std::string& field) {
+  const bool latin = !field.empty() && static_cast<unsigned char>(field[0]) < 0x80;
+  return part + " 的" + (latin ? " " : "") + field;
+}
+
+std::string FieldOf(const RoadProblem& p) { return Of(RoadPartName(p.part, p.index), RoadFieldName(p.field)); }
 
 std::string OverlapText(const RoadProblem& p) {
   const std::string here = RoadPartName(p.part, p.index), before = Neighbour(p.other);
@@ -85,7 +91,7 @@ std::string RoadProblemText(const RoadProblem& p) {
     case RoadFault::kFullTurn:
       return part + " 转过 " + Degrees(p.value) + "°，不小于一整圈 360°，请检查长度与半径。";
     case RoadFault::kJointGap:
-      return part + " 的" + RoadFieldName(p.field) + "与线元连接处相差 " + Metres(p.value) + " m，超过 " +
+      return FieldOf(p) + " 与线元连接处相差 " + Metres(p.value) + " m，超过 " +
              Metres(p.limit) + " m，线元不衔接。";
     case RoadFault::kNoElements: return "路线没有长度大于 0 的线元。";
     case RoadFault::kNoTurn:
@@ -213,6 +219,18 @@ std::string StationTableProblemText(const StationTableProblem& problem, const st
     case StationTableFault::kOffsetNotFinite: return "偏距不是有效的数值。";
   }
   return "";
+}
+
+std::string StationTableSummary(std::size_t rows, StationRef from, StationRef to) {
+  return "共 " + std::to_string(rows) + " 行，" + KStationText(from) + " 至 " + KStationText(to);
+}
+
+std::string StationTableCopiedText(std::size_t rows) {
+  return "已复制 " + std::to_string(rows) + " 行，可粘贴到电子表格。";
+}
+
+std::string StationTableExportedText(std::size_t rows, const std::string& path) {
+  return "已导出 " + std::to_string(rows) + " 行到 " + path;
 }
 
 std::string WhereText(const RoadFoot& foot, double length) {

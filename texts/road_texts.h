@@ -90,6 +90,28 @@ std::string StationTableProblemText(const StationTableProblem& problem, const st
 // The columns of the 逐桩坐标表, in its window and its files.
 inline constexpr const char* kStationTableHeadings[] = {"点名", "桩号", "偏距(m)", "X(m)", "Y(m)", "方位角", "特征点"};
 
+// The 逐桩坐标表 window.
+inline constexpr char kStationTableItem[] = "逐桩坐标表(&T)…";
+inline constexpr char kStationTableTitle[] = "逐桩坐标表";
+inline constexpr char kTableFromLabel[] = "起点桩号";
+inline constexpr char kTableToLabel[] = "终点桩号";
+inline constexpr char kTableStepLabel[] = "间距";
+inline constexpr char kTableEdgesLabel[] = "路基半宽";
+inline constexpr char kTableOffsetsLabel[] = "其他偏距";
+inline constexpr char kTableEdgesHint[] = "如 7.5：左右路基边缘各一点";
+inline constexpr char kTableOffsetsHint[] = "如 -3.5 3.5（右为正），可不填";
+inline constexpr char kTableStationHint[] = "如 K1+020 或 1020，长链中第二处写 K1+390(2)";
+inline constexpr char kTableMake[] = "计算(&M)";
+inline constexpr char kTableCopy[] = "复制(&C)";
+inline constexpr char kTableExport[] = "导出(&E)…";
+inline constexpr char kTableClose[] = "关闭";
+inline constexpr char kTableExportTitle[] = "导出逐桩坐标表";
+inline constexpr char kTableFileName[] = "逐桩坐标表.csv";
+// "共 1203 行，K1+000.000 至 K2+000.000"
+std::string StationTableSummary(std::size_t rows, StationRef from, StationRef to);
+std::string StationTableCopiedText(std::size_t rows);
+std::string StationTableExportedText(std::size_t rows, const std::string& path);
+
 // No road to ask: no job road set and no completed Start.
 inline constexpr char kNoRoad[] = "还没有路线：请先输入路线（@road），或点击“开 始”输入作业数据。";
 // @road job with no Start yet.

@@ -317,7 +317,7 @@ def file_cases():
         ("job refused cut short", job_text()[:70]),
         ("job refused another programs JSON", b'{"name": "bridge"}\n'),
         ("job refused not an object", b"[1, 2]\n"),
-        ("job refused unknown version", job_text(head=b'"format": "capset-job", "version": 2, "decimal": "."')),
+        ("job refused unknown version", job_text(head=b'"format": "capset-job", "version": 3, "decimal": "."')),
         ("job refused version as text", job_text(head=b'"format": "capset-job", "version": "1", "decimal": "."')),
         ("job refused strange decimal", job_text(head=b'"format": "capset-job", "version": 1, "decimal": "x"')),
         ("job refused missing start", b'{"format": "capset-job", "version": 1, "decimal": "."}\n'),
@@ -471,10 +471,44 @@ def habit_cases():
     return cases
 
 
+ROAD_POINTS = ("@road\nbp 1000 3000 4000\njd 3800 4300 600 120 100\njd 4600 4200 400 0\n"
+               "ep 5500 4900\n@end\n")
+ROAD_ELEMENTS = ("@road\nstart 5000 3000 4000 45.3015\nline 100\nspiral 80 inf 300 right\narc 50 300 right\n"
+                 "spiral 60 300 900 right\nspiral 40 900 inf right\nline 50\n@end\n")
+ROAD_CHAINED = "@road\nstart 1000 0 0 0\nline 1000\nequation 1300 1280\nequation 1600 1650\n@end\n"
+
+
+def road_command_cases():
+    ask = "@keypoints\n@curves\n@at 1200 0\n@at K1+300 -7.5\n@at 99999\n@where 3500 4200\n@where -1e9 0\n"
+    c = [
+        ("road intersection points", ROAD_POINTS + ask),
+        ("road elements", ROAD_ELEMENTS + "@keypoints\n@curves\n@at 5150 2.5\n@at K5+250\n@where 3100 4120\n"),
+        ("road chained stations", ROAD_CHAINED + "@keypoints\n@at 1290\n@at 1290(1)\n@at K1+290(2) 3\n@at 1290(3)\n"
+         "@at 1620\n@at 1650\n@where 310 -3\n@table 1270 1320 10 -7.5\n@table 1590 1660 20\n"),
+        ("road bad blocks keep the road", ROAD_POINTS + "@road\nbp 0 0 0\njd 10 10 -5 0\nfoo\njd 1 2\nep 20 0\n@end\n"
+         "@road\nbp 0 0 0\nline 5\n@end\n@road\nbp 0 0 0\njd 1000 0 300 0\njd 1100 100 300 0\nep 1100 2000\n@end\n"
+         "@road\nstart 0 0 0 45.6\narc 10 inf left\nspiral 10 300 300 left\n@end\n@road\n@end\n@keypoints\n"),
+        ("road job", "@road job\n@at 1000\n" + zh(r="150") + "@road job\n@at 1000\n@at 1100 -2\n@at 990\n" +
+         ROAD_CHAINED + "@road job\n@keypoints\n"),
+        ("road no road yet", "@at 1000\n@where 0 0\n@keypoints\n@curves\n@table 0 10 5\n"),
+        ("road table", ROAD_POINTS + "@table 1000 1100 25 -5 5\n@table 1600 1700 20\n@table 1100 1000 10\n"
+         "@table 1000 1100 0\n@table 900 1000 10\n@table 1000\n"),
+        ("road table export", ROAD_CHAINED + "@export table csv {dir}/table.csv 1270 1320 10 -7.5 7.5\n"
+         "@export table dat {dir}/table.dat 1270 1320 10 -7.5 7.5\n@export table xls {dir}/t.xls 1 2 3\n"),
+        ("road saved and opened", zh(r="150") + ROAD_POINTS + "@save {dir}/road.capjob\n@road job\n@keypoints\n"
+         "@open {dir}/road.capjob\n@keypoints\n"),
+    ]
+    cases = [(n, s, "zh_CN", {}) for n, s in c]
+    cases.append(("road comma", "@road\nbp 1000,5 3000 4000\njd 3800 4300 600,5 120 100\njd 4600 4200 400 0\n"
+                  "ep 5500 4900\n@end\n@at 1200,25 -3,5\n@where 3500,5 4200\n@table 1000 1050,5 25 2,5\n",
+                  "de_DE", {}))
+    return cases
+
+
 def all_cases():
     plain = [(n, s, l, {}) for n, s, l in fixed_cases() + random_cases(300, 20261208)]
     return (plain + batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
-            habit_cases())
+            habit_cases() + road_command_cases())
 
 
 def escaped(data):

@@ -1,0 +1,45 @@
+#include "station_table_model.h"
+
+#include <iterator>
+
+#include "road_texts.h"
+#include "station_table_formats.h"
+
+namespace capset {
+
+StationTableModel::StationTableModel(std::string sep, QObject* parent)
+    : QAbstractTableModel(parent), sep_(std::move(sep)) {}
+
+void StationTableModel::SetRows(std::vector<StationTableRow> rows) {
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int StationTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int StationTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(std::size(kStationTableHeadings));
+}
+
+QVariant StationTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  if (role == Qt::TextAlignmentRole) {
+    // Numbers line up on the right, names and stations read from the left.
+    const bool number = index.column() >= 2 && index.column() <= 4;
+    return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+  }
+  if (role != Qt::DisplayRole) return {};
+  const std::vector<std::string> fields = StationTableRowTexts(rows_.at(index.row()), sep_);
+  return QString::fromStdString(fields.at(index.column()));
+}
+
+QVariant StationTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  return QString::fromUtf8(kStationTableHeadings[section]);
+}
+
+}  // namespace capset

@@ -1,0 +1,265 @@
+// The road: @road … @end, @road job, @at, @where, @keypoints, @curves,
+// @table. Answers are tab-separated with "." whatever the user's locale:
+// metres to 6 decimals, azimuths in decimal degrees to 9; a station in a
+// 长链 overlap carries the place it stands for, "1390.000000(2)".
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+#include "road_lines.h"
+#include "road_texts.h"
+#include "script.h"
+#include "script_commands.h"
+#include "station_table.h"
+
+namespace capset {
+namespace {
+
+std::string Fixed(double value, int decimals) {
+  if (value == 0) value = 0;  // no "-0.000000"
+  char text[400];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  std::string out = text;
+  if (out.find_first_not_of("-0.") == std::string::npos && out[0] == '-') out.erase(0, 1);
+  return out;
+}
+
+std::string Metres(double value) { return Fixed(value, 6); }
+
+// An azimuth that rounds up to 360 is north, 0.
+std::string Azimuth(double degrees) {
+  std::string text = Fixed(degrees, 9);
+  return text == "360.000000000" ? "0.000000000" : text;
+}
+
+std::string StationField(StationRef station) {
+  std::string text = Metres(station.value);
+  if (station.occurrence > 0) text += "(" + std::to_string(station.occurrence) + ")";
+  return text;
+}
+
+const char* KindWord(ElementKind kind) {
+  switch (kind) {
+    case ElementKind::kLine: return "line";
+    case ElementKind::kArc: return "arc";
+    case ElementKind::kSpiral: return "spiral";
+  }
+  return "";
+}
+
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::size_t at = 0;
+  while ((at = text.find_first_not_of(" \t", at)) != std::string::npos) {
+    const std::size_t end = text.find_first_of(" \t", at);
+    words.push_back(text.substr(at, end - at));
+    at = end;
+  }
+  return words;
+}
+
+class RoadCommands {
+ public:
+  RoadCommands(const CommandTable& table, ScriptContext& context) : table_(table), context_(context) {}
+
+  void Block(ScriptLines& lines) {
+    std::vector<std::string> typed;
+    while (std::optional<std::string> line = lines.Next()) {
+      if (table_.IsCommandLine(*line)) {
+        if (CommandWord(*line) != kEndLine) lines.PutBack(std::move(*line));
+        break;
+      }
+      typed.push_back(std::move(*line));
+    }
+    const auto read = ReadRoadLines(typed, context_.reader.Symbols());
+    if (const auto* problems = std::get_if<std::vector<RoadLineProblem>>(&read)) {
+      for (const RoadLineProblem& p : *problems) Message(p.reason);
+      return;
+    }
+    const RoadLines& road = std::get<RoadLines>(read);
+    if (const std::optional<RoadProblem> problem = context_.session.SetRoad(road.input)) {
+      const int line = LineOf(road, *problem);
+      Message(RoadLineMessage(line, line > 0 ? typed[line - 1] : "", RoadProblemText(*problem)));
+    }
+  }
+
+  void JobRoad() {
+    CapSession& session = context_.session;
+    if (!session.TypedAnswers()) return Message(kNoStartJobRoad);
+    if (const std::optional<RoadProblem> problem = session.StartRoadProblem()) {
+      return Message(RoadProblemText(*problem));
+    }
+    session.ClearRoad();
+  }
+
+  void At(const std::string& argument) {
+    const std::vector<std::string> words = Words(argument);
+    if (words.empty() || words.size() > 2) return Message(kAtUsage);
+    const auto station = ReadStationRef(words[0], context_.reader.Symbols());
+    if (const auto* problem = std::get_if<StationRefProblem>(&station)) {
+      return Message(RoadFieldText("K", words[0], StationRefProblemText(*problem)));
+    }
+    double offset = 0;
+    if (words.size() == 2 && !ReadNumberTo(words[1], "偏距", offset)) return;
+    const Road* road = Working();
+    if (!road) return;
+    const Road::StationPoint at = road->AtStation(std::get<StationRef>(station), offset);
+    if (!at.point) return Message(PlacementText(words[0], at.placement, Range(*road)));
+    const RoadPoint& p = *at.point;
+    Print({"AT", words[0], words.size() == 2 ? words[1] : "0", Metres(p.point.X), Metres(p.point.Y),
+           Azimuth(p.azimuth), KindWord(p.kind)});
+  }
+
+  void Where(const std::string& argument) {
+    const std::vector<std::string> words = Words(argument);
+    if (words.size() != 2) return Message(kWhereUsage);
+    double X = 0, Y = 0;
+    if (!ReadNumberTo(words[0], "X", X) || !ReadNumberTo(words[1], "Y", Y)) return;
+    const Road* road = Working();
+    if (!road) return;
+    const RoadFoot foot = road->Where({X, Y});
+    if (foot.status != WhereStatus::kOnRoad) return Message(WhereText(foot, road->length()));
+    Print({"WHERE", words[0], words[1], StationField(foot.station), Metres(foot.offset), KindWord(foot.kind)});
+  }
+
+  void KeyPoints() {
+    const Road* road = Working();
+    if (!road) return;
+    for (const KeyPoint& key : road->keyPoints()) {
+      Print({"KEY", KeyPointName(key), StationField(key.station), Metres(key.point.X), Metres(key.point.Y),
+             Azimuth(key.azimuth)});
+    }
+  }
+
+  void Curves() {
+    const Road* road = Working();
+    if (!road) return;
+    if (road->form() != RoadForm::kIntersections) return Message(kNoCurveTable);
+    for (const CurveElements& c : road->curves()) {
+      Print({"CURVE", "JD" + std::to_string(c.jd), Fixed(c.turn, 9), Metres(c.T1), Metres(c.T2), Metres(c.L),
+             Metres(c.Ly), Metres(c.E), Metres(c.J), Metres(c.p1), Metres(c.q1), Metres(c.p2), Metres(c.q2)});
+    }
+  }
+
+  void Table(const std::string& argument) {
+    const auto rows = TableRows(Words(argument), kTableUsage);
+    if (!rows) return;
+    for (const StationTableRow& row : *rows) {
+      Print({"TABLE", StationField(row.station), Metres(row.offset), Metres(row.point.point.X),
+             Metres(row.point.point.Y), Azimuth(row.point.azimuth)});
+    }
+  }
+
+  // "csv FILE FROM TO STEP [OFFSET...]"
+  void ExportTable(const std::string& argument, const TargetActions& actions) {
+    std::vector<std::string> words = Words(argument);
+    if (words.size() < 5 || (words[0] != "csv" && words[0] != "dat")) return Message(kExportTableUsage);
+    const ExportFormat format = words[0] == "csv" ? ExportFormat::kCsv : ExportFormat::kDat;
+    const std::string path = words[1];
+    words.erase(words.begin(), words.begin() + 2);
+    const auto rows = TableRows(words, kExportTableUsage);
+    if (!rows) return;
+    actions.exportTable(path, format, *rows);
+  }
+
+ private:
+  std::optional<std::vector<StationTableRow>> TableRows(const std::vector<std::string>& words, const char* usage) {
+    if (words.size() < 3) {
+      Message(usage);
+      return std::nullopt;
+    }
+    StationTableRequest request{};
+    for (int i = 0; i < 2; ++i) {
+      const auto station = ReadStationRef(words[i], context_.reader.Symbols());
+      if (const auto* problem = std::get_if<StationRefProblem>(&station)) {
+        Message(RoadFieldText(i == 0 ? "FROM" : "TO", words[i], StationRefProblemText(*problem)));
+        return std::nullopt;
+      }
+      (i == 0 ? request.from : request.to) = std::get<StationRef>(station);
+    }
+    if (!ReadNumberTo(words[2], "STEP", request.step)) return std::nullopt;
+    for (std::size_t i = 3; i < words.size(); ++i) {
+      double offset = 0;
+      if (!ReadNumberTo(words[i], "偏距", offset)) return std::nullopt;
+      request.offsets.push_back(offset);
+    }
+    const Road* road = Working();
+    if (!road) return std::nullopt;
+    auto made = MakeStationTable(*road, request);
+    if (const auto* problem = std::get_if<StationTableProblem>(&made)) {
+      const std::string& typed = problem->fault == StationTableFault::kToNotPlaced ? words[1] : words[0];
+      Message(StationTableProblemText(*problem, typed, Range(*road)));
+      return std::nullopt;
+    }
+    return std::move(std::get<std::vector<StationTableRow>>(made));
+  }
+
+  bool ReadNumberTo(const std::string& text, const char* field, double& value) {
+    const ReadResult read = context_.reader.Read(text);
+    if (read.status != ReadResult::Status::kNumber) {
+      Message(RoadFieldText(field, text, read.status == ReadResult::Status::kNotNumber ? kRoadNotNumber : kRoadOutOfRange));
+      return false;
+    }
+    value = read.value;
+    return true;
+  }
+
+  // The road the caps are solved on; when there is none, says so.
+  const Road* Working() {
+    const Road* road = context_.session.WorkingRoad();
+    if (!road) {
+      if (const std::optional<RoadProblem> problem = context_.session.StartRoadProblem()) {
+        Message(RoadProblemText(*problem));
+      } else {
+        Message(kNoRoad);
+      }
+    }
+    return road;
+  }
+
+  StationRange Range(const Road& road) const {
+    StationRange range{road.firstStation(), road.lastStation(), {}};
+    const CapSession& session = context_.session;
+    if (session.JobRoad() == &road && session.RoadSource()) {
+      std::visit([&range](const auto& input) { range.equations = input.equations; }, *session.RoadSource());
+    }
+    return range;
+  }
+
+  void Message(const std::string& text) { context_.out << "MESSAGE " << OneLine(text) << '\n' << std::flush; }
+
+  void Print(const std::vector<std::string>& fields) {
+    std::string line;
+    for (const std::string& f : fields) {
+      if (!line.empty()) line += '\t';
+      line += f;
+    }
+    context_.out << line << '\n' << std::flush;
+  }
+
+  const CommandTable& table_;
+  ScriptContext& context_;
+};
+
+}  // namespace
+
+void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context) {
+  using enum CommandTable::Argument;
+  // The commands hold one RoadCommands for the table's life.
+  auto road = std::make_shared<RoadCommands>(table, context);
+  table.Add(kRoadCommand, kNone, [road](const std::string&, ScriptLines& lines) { road->Block(lines); });
+  table.Add(std::string(kRoadCommand) + " job", kNone, [road](const std::string&, ScriptLines&) { road->JobRoad(); });
+  table.Add(kAtCommand, kNone, [road](const std::string& a, ScriptLines&) { road->At(a); });
+  table.Add(kWhereCommand, kNone, [road](const std::string& a, ScriptLines&) { road->Where(a); });
+  table.Add(kKeyPointsCommand, kNone, [road](const std::string&, ScriptLines&) { road->KeyPoints(); });
+  table.Add(kCurvesCommand, kNone, [road](const std::string&, ScriptLines&) { road->Curves(); });
+  table.Add(kTableCommand, kNone, [road](const std::string& a, ScriptLines&) { road->Table(a); });
+  CommandTable::Handler exportTable;
+  if (actions.exportTable) {
+    exportTable = [road, &actions](const std::string& a, ScriptLines&) { road->ExportTable(a, actions); };
+  }
+  table.Add(std::string(kExportWord) + " table", kNone, exportTable);
+}
+
+}  // namespace capset
