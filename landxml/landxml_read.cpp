@@ -22,7 +22,7 @@ constexpr double kDegrees = 180 / 3.14159265358979323846;
 
 // What an element of CoordGeom says, before it joins the chain.
 struct FileElement {
-  ElementSpec spec;
+  ElementSpec shape;
   long long line;
 };
 
@@ -213,8 +213,8 @@ LandXmlAlignment Reader::ReadAlignment() {
   ElementRoadInput input{alignment.staStart, {0, 0}, 0, {}, equations};
   double sum = 0;
   for (const FileElement& e : elements) {
-    input.elements.push_back(e.spec);
-    sum += e.spec.length;
+    input.elements.push_back(e.shape);
+    sum += e.shape.length;
   }
   if (!std::isnan(alignment.length) && std::fabs(sum - alignment.length) > kJointTolerance) {
     alignment.road = LandXmlProblem{LandXmlFault::kLengthMismatch, "Alignment", alignment.line, "length", lengthText, {}, sum};
@@ -225,14 +225,14 @@ LandXmlAlignment Reader::ReadAlignment() {
                                     RoadProblem{RoadFault::kNoElements, RoadPart::kBegin, 0}};
     return alignment;
   }
-  input.start = *elements.front().spec.statedStart;
-  input.azimuth = StartAzimuth(elements.front().spec).value_or(0);
+  input.start = *elements.front().shape.statedStart;
+  input.azimuth = StartAzimuth(elements.front().shape).value_or(0);
   const RoadBuild built = RoadFromElements(input);
   if (built.problem) {
     const RoadProblem& rp = *built.problem;
     LandXmlProblem p{LandXmlFault::kRoad, "Alignment", alignment.line, {}, {}, {}, 0, rp};
     if (rp.part == RoadPart::kElement && rp.index >= 1 && rp.index <= static_cast<int>(elements.size())) {
-      const ElementSpec& e = elements[rp.index - 1].spec;
+      const ElementSpec& e = elements[rp.index - 1].shape;
       p.element = e.kind == ElementKind::kLine ? "Line" : e.kind == ElementKind::kArc ? "Curve" : "Spiral";
       p.line = elements[rp.index - 1].line;
     } else if (rp.part == RoadPart::kEquation) {
@@ -270,7 +270,7 @@ std::optional<LandXmlProblem> Reader::ReadCoordGeom(std::vector<FileElement>& el
       return *p;
     }
     FileElement& e = std::get<FileElement>(read);
-    if (e.spec.length == 0) continue;  // a point where two elements meet adds nothing
+    if (e.shape.length == 0) continue;  // a point where two elements meet adds nothing
     elements.push_back(std::move(e));
   }
   return std::nullopt;
@@ -278,8 +278,8 @@ std::optional<LandXmlProblem> Reader::ReadCoordGeom(std::vector<FileElement>& el
 
 std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
   const QString name = xml_.name().toString();
-  ElementSpec spec{ElementKind::kLine, 0};
-  FileElement element{spec, xml_.lineNumber()};
+  ElementSpec shape{ElementKind::kLine, 0};
+  FileElement element{shape, xml_.lineNumber()};
   const LandXmlProblem here = Here(LandXmlFault::kMissing);
   auto missing = [&here](const char* what) {
     LandXmlProblem p = here;
@@ -287,11 +287,11 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
     return p;
   };
   if (name == QLatin1String("Line")) {
-    spec.kind = ElementKind::kLine;
+    shape.kind = ElementKind::kLine;
   } else if (name == QLatin1String("Curve")) {
-    spec.kind = ElementKind::kArc;
+    shape.kind = ElementKind::kArc;
   } else if (name == QLatin1String("Spiral")) {
-    spec.kind = ElementKind::kSpiral;
+    shape.kind = ElementKind::kSpiral;
     const QString type = xml_.attributes().value(QLatin1String("spiType")).toString();
     if (!type.isEmpty() && type != QLatin1String("clothoid")) return Here(LandXmlFault::kSpiralType, type.toStdString());
   } else {
@@ -304,18 +304,18 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
   for (const auto* v : {&length, &radius, &radiusStart, &radiusEnd}) {
     if (const auto* p = std::get_if<LandXmlProblem>(v)) return *p;
   }
-  if (spec.kind != ElementKind::kLine) {
+  if (shape.kind != ElementKind::kLine) {
     const QString rot = xml_.attributes().value(QLatin1String("rot")).toString();
-    if (rot == QLatin1String("cw")) spec.turn = TurnSide::kRight;
-    else if (rot == QLatin1String("ccw")) spec.turn = TurnSide::kLeft;
+    if (rot == QLatin1String("cw")) shape.turn = TurnSide::kRight;
+    else if (rot == QLatin1String("ccw")) shape.turn = TurnSide::kLeft;
     else if (rot.isEmpty()) return missing("转向（属性 rot）");
     else return Here(LandXmlFault::kBadRot, rot.toStdString());
   }
   std::optional<PlanePoint> centre;
   while (xml_.readNextStartElement()) {
     const QString child = xml_.name().toString();
-    std::optional<PlanePoint>* slot = child == QLatin1String("Start")    ? &spec.statedStart
-                                      : child == QLatin1String("End")    ? &spec.statedEnd
+    std::optional<PlanePoint>* slot = child == QLatin1String("Start")    ? &shape.statedStart
+                                      : child == QLatin1String("End")    ? &shape.statedEnd
                                       : child == QLatin1String("Center") ? &centre
                                                                          : nullptr;
     if (!slot) {
@@ -327,25 +327,25 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
     *slot = std::get<PlanePoint>(point);
   }
   if (xml_.hasError()) return StreamProblem();
-  if (!spec.statedStart) return missing("起点（Start）");
-  if (!spec.statedEnd) return missing("终点（End）");
-  const PlanePoint a = *spec.statedStart, b = *spec.statedEnd;
-  switch (spec.kind) {
+  if (!shape.statedStart) return missing("起点（Start）");
+  if (!shape.statedEnd) return missing("终点（End）");
+  const PlanePoint a = *shape.statedStart, b = *shape.statedEnd;
+  switch (shape.kind) {
     case ElementKind::kLine:
-      spec.length = std::get<0>(length) ? *std::get<0>(length) : std::hypot(b.X - a.X, b.Y - a.Y);
+      shape.length = std::get<0>(length) ? *std::get<0>(length) : std::hypot(b.X - a.X, b.Y - a.Y);
       break;
     case ElementKind::kArc: {
-      if (std::get<0>(radius)) spec.R1 = *std::get<0>(radius);
-      else if (centre) spec.R1 = std::hypot(a.X - centre->X, a.Y - centre->Y);
+      if (std::get<0>(radius)) shape.R1 = *std::get<0>(radius);
+      else if (centre) shape.R1 = std::hypot(a.X - centre->X, a.Y - centre->Y);
       else return missing("半径（属性 radius）");
       if (std::get<0>(length)) {
-        spec.length = *std::get<0>(length);
+        shape.length = *std::get<0>(length);
       } else if (centre) {
         // The angle swept from Start to End about the centre, in the turn's sense.
-        const double side = spec.turn == TurnSide::kRight ? 1 : -1;
+        const double side = shape.turn == TurnSide::kRight ? 1 : -1;
         double sweep = side * (std::atan2(b.Y - centre->Y, b.X - centre->X) - std::atan2(a.Y - centre->Y, a.X - centre->X));
         if (sweep < 0) sweep += 2 * 3.14159265358979323846;
-        spec.length = spec.R1 * sweep;
+        shape.length = shape.R1 * sweep;
       } else {
         return missing("长度（属性 length）");
       }
@@ -355,12 +355,12 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
       if (!std::get<0>(length)) return missing("长度（属性 length）");
       if (!std::get<0>(radiusStart)) return missing("起点半径（属性 radiusStart）");
       if (!std::get<0>(radiusEnd)) return missing("终点半径（属性 radiusEnd）");
-      spec.length = *std::get<0>(length);
-      spec.R1 = *std::get<0>(radiusStart);
-      spec.R2 = *std::get<0>(radiusEnd);
+      shape.length = *std::get<0>(length);
+      shape.R1 = *std::get<0>(radiusStart);
+      shape.R2 = *std::get<0>(radiusEnd);
       break;
   }
-  element.spec = spec;
+  element.shape = shape;
   return element;
 }
 

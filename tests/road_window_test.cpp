@@ -11,6 +11,7 @@
 #include <QTableWidget>
 
 #include "alignment_picker.h"
+#include "fresh_replay.h"
 #include "landxml_read.h"
 #include "main_window_fixture.h"
 #include "plan_view.h"
@@ -141,6 +142,38 @@ TEST_F(RoadWindowTest, ThePlanSaysTheStationAndOffsetUnderTheMouse) {
   // Far beyond the start: said so, no station.
   plan->Mapping().Pan(-5000, 0);
   EXPECT_FALSE(plan->PositionText(QPoint(5, 5)).contains(QStringLiteral("偏距")));
+}
+
+// The whole chain through cap_replay: a road typed, written, read back;
+// a file of two alignments, refused without a name, read with one.
+TEST(RoadFilesInReplay, ARoadWrittenAndReadBackPrintsTheSameKeyPoints) {
+  QTemporaryDir dir;
+  const std::string xml = dir.filePath("r.xml").toStdString();
+  const std::string two = (kData + "/two_alignments.xml").toStdString();
+  const std::string out = testing::FreshReplay(
+      "@road\nbp 1000 3000 4000\njd 3800 4300 600 120 100\njd 4600 4200 400 0\nep 5500 4900\nequation 1500 1510\n@end\n"
+      "@keypoints\n@export landxml " + xml + "\n@landxml " + xml + "\n@keypoints\n@landxml " + two + "\n@landxml " + two +
+      " A 匝道\n@keypoints\n");
+  std::vector<std::vector<std::string>> keys;
+  std::vector<std::string> messages;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("MESSAGE ")) messages.push_back(line);
+    if (!line.starts_with("KEY\t")) continue;
+    std::vector<std::string> fields;
+    std::istringstream split(line);
+    for (std::string f; std::getline(split, f, '\t');) fields.push_back(f);
+    keys.push_back(fields);
+  }
+  ASSERT_EQ(keys.size(), 10u + 10u + 7u) << out;
+  for (std::size_t i = 0; i < 10; ++i) {
+    EXPECT_EQ(keys[i][1], keys[10 + i][1]);
+    for (int f = 2; f <= 4; ++f) EXPECT_NEAR(std::stod(keys[i][f]), std::stod(keys[10 + i][f]), 2e-6) << keys[i][1];
+  }
+  EXPECT_EQ(keys[20][1], "BP");  // the ramp starts on its spiral: BP and ZH1 are one point
+  EXPECT_EQ(keys[21][1], "ZH1");
+  ASSERT_EQ(messages.size(), 1u) << out;
+  EXPECT_NE(messages[0].find("请指明读哪一条：“主线”、“A 匝道”"), std::string::npos) << messages[0];
 }
 
 }  // namespace
