@@ -20,6 +20,7 @@
 #include "intersection_form.h"
 #include "look.h"
 #include "plan_view.h"
+#include "road_cell_delegate.h"
 #include "road_summary.h"
 #include "road_table_model.h"
 #include "road_window_texts.h"
@@ -97,6 +98,7 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   equationModel_ = new RoadTableModel(table_, true, this);
   mainView_ = new QTableView;
   mainView_->setModel(mainModel_);
+  mainView_->setItemDelegate(new RoadCellDelegate(table_, false, mainView_));
   mainView_->verticalHeader()->hide();
   mainView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   column->addWidget(mainView_, 3);
@@ -112,6 +114,7 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   column->addWidget(new QLabel(QString::fromUtf8(kEquationsLabel)));
   equationView_ = new QTableView;
   equationView_->setModel(equationModel_);
+  equationView_->setItemDelegate(new RoadCellDelegate(table_, true, equationView_));
   equationView_->verticalHeader()->hide();
   equationView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   equationView_->setMaximumHeight(96);

@@ -25,6 +25,7 @@ add_library(capset_window STATIC
   qt_prompt.cpp
   plan_view.cpp
   recent_jobs.cpp
+  road_cell_delegate.cpp
   road_table_model.cpp
   road_window.cpp
   sketch_view.cpp

@@ -273,6 +273,13 @@ std::optional<std::string> RoadTable::CellProblem(bool equations, int row, int c
   return Check(r.kind, r, Grid(equations).columns()[column], r.cells[column]);
 }
 
+std::optional<std::string> RoadTable::ProblemIf(bool equations, int row, int column, const std::string& text) const {
+  if (!Editable(equations, row, column)) return std::nullopt;
+  TableRow typed = Grid(equations).row(row);
+  typed.cells[column] = text;
+  return Check(typed.kind, typed, Grid(equations).columns()[column], text);
+}
+
 TableRow RoadTable::NewRow(bool equations) const {
   const CellGrid& g = Grid(equations);
   if (equations) return {RowKind::kEquation, std::vector<std::string>(g.columnCount())};

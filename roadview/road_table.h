@@ -84,6 +84,8 @@ class RoadTable {
   // Why the cell does not read, as it stands; nothing when it reads (or
   // takes no text).
   std::optional<std::string> CellProblem(bool equations, int row, int column) const;
+  // Why the cell would not read with `text` in it: for a cell being typed.
+  std::optional<std::string> ProblemIf(bool equations, int row, int column, const std::string& text) const;
 
   // Rows: a JD row goes between BP and EP, an element row after the start,
   // an equation anywhere. BP, EP and the start stay where they are.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
@@ -101,6 +102,26 @@ TEST_F(RoadWindowTest, TheWindowEditsACopyAndOnlyApplyChangesTheJobsRoad) {
   EXPECT_LT(std::hypot(JobKeyPoints()[1].second.X - job[1].second.X, JobKeyPoints()[1].second.Y - job[1].second.Y), 1e-9);
   Button(roads, kApplyButton)->click();
   EXPECT_GT(std::hypot(JobKeyPoints()[1].second.X - job[1].second.X, JobKeyPoints()[1].second.Y - job[1].second.Y), 1);
+}
+
+TEST_F(RoadWindowTest, ACellIsMarkedWhileItIsTyped) {
+  ASSERT_TRUE(window_.ImportRoadFrom(kData + "/two_curves.xml", std::nullopt));
+  RoadWindow& roads = window_.Roads();
+  roads.LoadJobRoad();
+  roads.show();
+  const QModelIndex r = roads.MainModel()->index(1, roads.Table().Grid(false).ColumnOf(Column::kLs1));
+  roads.MainView()->setCurrentIndex(r);
+  roads.MainView()->edit(r);
+  auto* editor = roads.MainView()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->clear();
+  QTest::keyClicks(editor, "-1");
+  EXPECT_EQ(editor->toolTip().toStdString(), kRoadNegative);
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  QTest::keyClicks(editor, "90");
+  EXPECT_TRUE(editor->toolTip().isEmpty());
+  EXPECT_EQ(roads.Table().Grid(false).row(1).cells[r.column()], "120");  // nothing stored until the editor closes
 }
 
 TEST_F(RoadWindowTest, RowsPastedFromASpreadsheetAndTheFormSwitchedKeepTheRoad) {
