@@ -26,9 +26,44 @@ struct FileElement {
   long long line;
 };
 
+// The reader holds a run of text whole until the markup after it: a file
+// of one text of gigabytes would hold gigabytes. This device hands on the
+// file's bytes and ends it early at a run without "<" longer than any a
+// road file has (terrain comes as many short elements, not as one text).
+class BoundedRuns : public QIODevice {
+ public:
+  explicit BoundedRuns(QIODevice& source) : source_(source) { open(ReadOnly); }
+  bool isSequential() const override { return true; }
+  bool cut() const { return cut_; }
+
+ protected:
+  qint64 readData(char* data, qint64 most) override {
+    if (cut_) return -1;
+    const qint64 n = source_.read(data, most);
+    if (n <= 0) return n;
+    for (qint64 i = 0; i < n; ++i) {
+      run_ = data[i] == '<' ? 0 : run_ + 1;
+      if (run_ > kLongestLandXmlRun) {
+        cut_ = true;
+        return i;
+      }
+    }
+    return n;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+  // Sequential: more may come while the source has it.
+  qint64 bytesAvailable() const override { return QIODevice::bytesAvailable() + (cut_ ? 0 : source_.bytesAvailable()); }
+  bool atEnd() const override { return cut_ || source_.atEnd(); }
+
+ private:
+  QIODevice& source_;
+  qint64 run_ = 0;
+  bool cut_ = false;
+};
+
 class Reader {
  public:
-  explicit Reader(QIODevice& device) : xml_(&device) {}
+  explicit Reader(QIODevice& device) : bounded_(device), xml_(&bounded_) {}
 
   std::variant<LandXmlFile, LandXmlProblem> Read();
 
@@ -48,11 +83,13 @@ class Reader {
   std::variant<std::optional<double>, LandXmlProblem> Number(const char* attribute, bool infinite = false) const;
   std::variant<PlanePoint, LandXmlProblem> Point();
 
+  BoundedRuns bounded_;
   QXmlStreamReader xml_;
   int elementCount_ = 0;
 };
 
 LandXmlProblem Reader::StreamProblem() const {
+  if (bounded_.cut()) return {LandXmlFault::kTextTooLong, "", xml_.lineNumber(), {}, {}, {}, double(kLongestLandXmlRun)};
   if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
     return {LandXmlFault::kCutShort, "", xml_.lineNumber()};
   }

@@ -44,6 +44,9 @@ struct LandXmlFile {
 // More elements than this in one file are refused: no road of a design
 // office comes near it, and it bounds what a hostile file can make us hold.
 constexpr int kMostLandXmlElements = 200000;
+// A run of text (or an attribute) longer than this is refused: the reader
+// holds a run whole, and no road file has one near it.
+constexpr long long kLongestLandXmlRun = 16LL << 20;
 
 std::variant<LandXmlFile, LandXmlProblem> ReadLandXml(QIODevice& device);
 // Opens and reads the file at `path`.

@@ -310,5 +310,13 @@ TEST(LandXmlFiles, TerrainOfOverAHundredMegabytesIsPassedOverInBoundedMemory) {
   EXPECT_LT(MaxResidentKilobytes() - before, 32 * 1024);
 }
 
+TEST(LandXmlFiles, OneTextLongerThanAnyRoadFileHasIsRefusedBeforeItIsHeld) {
+  const std::string xml = kHead + "<Surfaces><Pnts>" + std::string(kLongestLandXmlRun + 10, '7') + "</Pnts></Surfaces></LandXML>";
+  const auto read = ReadText(xml);
+  ASSERT_TRUE(std::holds_alternative<LandXmlProblem>(read));
+  EXPECT_EQ(std::get<LandXmlProblem>(read).fault, LandXmlFault::kTextTooLong);
+  EXPECT_NE(LandXmlRefusedMessage("t.xml", std::get<LandXmlProblem>(read)).find("超过 16 MB"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace capset

@@ -31,6 +31,7 @@ enum class LandXmlFault {
   kBadRot,           // rot other than cw or ccw: `value`
   kLengthMismatch,   // the alignment's length differs from its elements' sum: `number` the sum
   kTooManyElements,  // more elements than a road of this program holds
+  kTextTooLong,      // a run of text or an attribute longer than the reader holds (`number`: the most, bytes)
   kRoad,             // the elements make no road: `road`
 };
 

@@ -79,6 +79,9 @@ std::string Reason(const LandXmlProblem& p) {
     case LandXmlFault::kLengthMismatch:
       return "路线长度 length=" + Quoted(p.value) + "与各线元长度之和 " + FixedCoordinateText(p.number) + " 米相差超过 1 毫米。";
     case LandXmlFault::kTooManyElements: return "线元过多，超过本程序一条路线所能容纳的数目。";
+    case LandXmlFault::kTextTooLong:
+      return "一段文字（或一个属性值）超过 " + std::to_string(static_cast<long long>(p.number) >> 20) +
+             " MB，不像路线文件；为免耗尽内存，没有读下去。";
     case LandXmlFault::kRoad: return p.road ? RoadReason(*p.road) : "这些线元不能组成路线。";
   }
   return "无法读取。";
