@@ -34,6 +34,7 @@
 #include "sketch_texts.h"
 #include "sketch_view.h"
 #include "window_texts.h"
+#include "road_window.h"
 #include "road_window_texts.h"
 
 namespace capset {
@@ -120,6 +121,7 @@ LogView* MainWindow::Log() {
 // The first rows make the table, which reads every row there is; from then
 // on the table hears of new rows itself, and they arrive through it.
 void MainWindow::RowsAdded(int first, int last) {
+  if (roads_ != nullptr) roads_->ShowCaps();
   if (logView_ != nullptr) return;
   Log();
   RowsArrived(first, last);

@@ -141,6 +141,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void UpdateTitle();
   // The first rows open the log panel.
   void RowsAdded(int first, int last) override;
+  // The road window's plan draws the caps of the log.
+  void RowsRemoved(int first, int last) override;
   void RowsArrived(int first, int last);
   void CapComputed(const CapSolution& solution) override;
   void StartCompleted() override;

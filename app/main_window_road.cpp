@@ -88,6 +88,10 @@ void MainWindow::ExportRoad() {
   ExportRoadTo(path);
 }
 
+void MainWindow::RowsRemoved(int, int) {
+  if (roads_ != nullptr) roads_->ShowCaps();
+}
+
 RoadWindow& MainWindow::Roads() {
   if (roads_ == nullptr) roads_ = new RoadWindow(Session(), reporter_, this);
   return *roads_;

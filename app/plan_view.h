@@ -37,6 +37,7 @@ class PlanView : public QWidget {
   // otherwise the view stays where it is (the road was only edited).
   void SetRoad(const Road* road, bool fit = true);
   void SetCaps(std::vector<PlanCap> caps);
+  const std::vector<PlanCap>& Caps() const { return caps_; }
   void Fit();
   const PlanMapping& Mapping() const { return mapping_; }
   PlanMapping& Mapping() { return mapping_; }

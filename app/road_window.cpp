@@ -273,10 +273,10 @@ void RoadWindow::Recompute(bool fit) {
     Fill(keys_, {});
     plan_->SetRoad(nullptr);
   }
-  UpdateCaps();
+  ShowCaps();
 }
 
-void RoadWindow::UpdateCaps() {
+void RoadWindow::ShowCaps() {
   std::vector<PlanCap> caps;
   const CapLog& log = session_.Log();
   for (int i = 0; i < log.Size(); ++i) {

@@ -41,6 +41,8 @@ class RoadWindow : public QMainWindow, private SessionObserver {
   // Switches between the intersection-point and the element table, the
   // road carried over when it reads and the other table can hold it.
   bool SwitchForm(RoadTableForm form);
+  // The plan takes the caps of the results log as they are now.
+  void ShowCaps();
 
   RoadTable& Table() { return table_; }
   RoadTableModel* MainModel() const { return mainModel_; }
@@ -58,7 +60,6 @@ class RoadWindow : public QMainWindow, private SessionObserver {
   void RoadChanged() override;
   void Recompute(bool fit);
   void ShowTables();
-  void UpdateCaps();
   void PasteInto(QTableView* view, RoadTableModel* model);
   int CurrentRow(QTableView* view) const;
 

@@ -104,6 +104,16 @@ TEST_F(RoadWindowTest, TheWindowEditsACopyAndOnlyApplyChangesTheJobsRoad) {
   EXPECT_GT(std::hypot(JobKeyPoints()[1].second.X - job[1].second.X, JobKeyPoints()[1].second.Y - job[1].second.Y), 1);
 }
 
+TEST_F(RoadWindowTest, ThePlanDrawsTheCapsOfTheLogAsTheyCome) {
+  RoadWindow& roads = window_.Roads();
+  EXPECT_TRUE(roads.Plan()->Caps().empty());
+  StartAndBatch();
+  ASSERT_EQ(roads.Plan()->Caps().size(), 3u);
+  const CapSolution* first = window_.Session().Log().At(0).Solution();
+  EXPECT_EQ(roads.Plan()->Caps()[0].centre.X, first->centre.X);
+  EXPECT_EQ(roads.Plan()->Caps()[0].label, QStringLiteral("1"));
+}
+
 TEST_F(RoadWindowTest, ACellIsMarkedWhileItIsTyped) {
   ASSERT_TRUE(window_.ImportRoadFrom(kData + "/two_curves.xml", std::nullopt));
   RoadWindow& roads = window_.Roads();
