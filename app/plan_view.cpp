@@ -81,6 +81,10 @@ void PlanView::resizeEvent(QResizeEvent*) {
   if (!fitted_) Fit();
 }
 
+void PlanView::showEvent(QShowEvent*) {
+  if (!fitted_) Fit();
+}
+
 void PlanView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);

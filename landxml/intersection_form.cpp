@@ -15,6 +15,10 @@ namespace {
 
 bool SameCurvature(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)); }
 
+// A spiral's end is straight when its curvature is nothing beside the other
+// end's: κ0 + c·L leaves a few 1e-19 where the sum should be 0.
+bool StraightEnd(double k, double other) { return std::fabs(k) <= 1e-9 * std::fabs(other); }
+
 // The elements worth comparing: a straight shorter than a joint's
 // tolerance between two curves is where a table's curves touch.
 std::vector<RoadElement> Substantial(const Road& road) {
@@ -54,7 +58,7 @@ std::optional<IntersectionRoadInput> IntersectionForm(const ElementRoadInput& in
     const double begin = el[i].start;
     double Ls1 = 0, Ls2 = 0;
     if (el[i].kind == ElementKind::kSpiral) {
-      if (el[i].startCurvature != 0) return std::nullopt;
+      if (!StraightEnd(el[i].startCurvature, el[i].endCurvature)) return std::nullopt;
       Ls1 = el[i].length;
       ++i;
       if (i >= el.size() || !SameCurvature(el[i - 1].endCurvature, el[i].startCurvature)) return std::nullopt;
@@ -62,7 +66,7 @@ std::optional<IntersectionRoadInput> IntersectionForm(const ElementRoadInput& in
     if (i >= el.size() || el[i].kind != ElementKind::kArc) return std::nullopt;
     const double k = el[i].startCurvature;
     ++i;
-    if (i < el.size() && el[i].kind == ElementKind::kSpiral && el[i].endCurvature == 0) {
+    if (i < el.size() && el[i].kind == ElementKind::kSpiral && StraightEnd(el[i].endCurvature, el[i].startCurvature)) {
       if (!SameCurvature(el[i].startCurvature, k)) return std::nullopt;
       Ls2 = el[i].length;
       ++i;
@@ -75,11 +79,12 @@ std::optional<IntersectionRoadInput> IntersectionForm(const ElementRoadInput& in
     const double det = tax * tby - tay * tbx;
     if (std::fabs(det) < 1e-9) return std::nullopt;  // a curve turning 0° or 180°: no intersection point
     const double T1 = (dx * tby - dy * tbx) / det, T2 = (tax * dy - tay * dx) / det;
-    if (!(T1 > 0 && T2 > 0)) return std::nullopt;  // a curve turning 180° or more
+      if (!(T1 > 0 && T2 > 0)) return std::nullopt;  // a curve turning 180° or more
     table.jds.push_back({{a.point.X + T1 * tax, a.point.Y + T1 * tay}, 1 / std::fabs(k), Ls1, Ls2});
   }
   if (table.jds.empty()) return std::nullopt;
   const RoadBuild again = RoadFromIntersections(table);
+  if (again.road && getenv("DBG_IF")) fprintf(stderr, "same %d\n", SameRoad(road, *again.road));
   if (!again.road || !SameRoad(road, *again.road)) return std::nullopt;
   return table;
 }

@@ -16,12 +16,18 @@ namespace capset {
 namespace {
 
 QString Number(double value) {
-  char digits[32];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  char digits[400];  // fixed notation of any double
+  // Fixed notation, the shortest that reads back to the same double: other
+  // programs read "500000" where some would not read "5e+05".
+  const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
   return QString::fromLatin1(digits, static_cast<int>(end - digits));
 }
 
-QString Radius(double curvature) { return curvature == 0 ? QStringLiteral("INF") : Number(1 / std::fabs(curvature)); }
+// A spiral's straight end: its curvature is nothing beside the other end's
+// (κ0 + c·L leaves a few 1e-19 where the sum should be 0).
+QString Radius(double curvature, double other) {
+  return std::fabs(curvature) <= 1e-9 * std::fabs(other) ? QStringLiteral("INF") : Number(1 / std::fabs(curvature));
+}
 
 void WritePoint(QXmlStreamWriter& xml, const char* name, PlanePoint p) {
   xml.writeTextElement(QLatin1String(name), Number(p.X) + QLatin1Char(' ') + Number(p.Y));
@@ -41,7 +47,7 @@ std::optional<PlanePoint> TangentsMeet(const RoadPose& a, const RoadPose& b) {
 
 void WriteElement(QXmlStreamWriter& xml, const Road& road, const RoadElement& e) {
   const RoadPose a = road.PoseAt(e.start), b = road.PoseAt(e.start + e.length);
-  const double k = e.startCurvature != 0 ? e.startCurvature : e.endCurvature;
+  const double k = std::fabs(e.startCurvature) >= std::fabs(e.endCurvature) ? e.startCurvature : e.endCurvature;
   const QString rot = k > 0 ? QStringLiteral("cw") : QStringLiteral("ccw");
   switch (e.kind) {
     case ElementKind::kLine:
@@ -54,7 +60,7 @@ void WriteElement(QXmlStreamWriter& xml, const Road& road, const RoadElement& e)
       xml.writeStartElement(QStringLiteral("Curve"));
       xml.writeAttribute(QStringLiteral("rot"), rot);
       xml.writeAttribute(QStringLiteral("crvType"), QStringLiteral("arc"));
-      xml.writeAttribute(QStringLiteral("radius"), Radius(k));
+      xml.writeAttribute(QStringLiteral("radius"), Number(1 / std::fabs(k)));
       xml.writeAttribute(QStringLiteral("length"), Number(e.length));
       const double R = 1 / k;  // signed: the centre lies on the right for a right turn
       WritePoint(xml, "Start", a.point);
@@ -66,8 +72,8 @@ void WriteElement(QXmlStreamWriter& xml, const Road& road, const RoadElement& e)
     case ElementKind::kSpiral: {
       xml.writeStartElement(QStringLiteral("Spiral"));
       xml.writeAttribute(QStringLiteral("length"), Number(e.length));
-      xml.writeAttribute(QStringLiteral("radiusStart"), Radius(e.startCurvature));
-      xml.writeAttribute(QStringLiteral("radiusEnd"), Radius(e.endCurvature));
+      xml.writeAttribute(QStringLiteral("radiusStart"), Radius(e.startCurvature, e.endCurvature));
+      xml.writeAttribute(QStringLiteral("radiusEnd"), Radius(e.endCurvature, e.startCurvature));
       xml.writeAttribute(QStringLiteral("rot"), rot);
       xml.writeAttribute(QStringLiteral("spiType"), QStringLiteral("clothoid"));
       xml.writeAttribute(QStringLiteral("constant"),

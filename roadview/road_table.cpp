@@ -46,8 +46,8 @@ std::optional<TurnSide> ReadTurn(const std::string& text) {
 // The shortest text that reads back to the same double, with the user's separator.
 std::string Shortest(double value, const NumberSymbols& symbols) {
   if (std::isinf(value)) return "inf";
-  char digits[32];
-  std::string text(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  char digits[400];  // fixed notation of any double: "500000", never "5e+05"
+  std::string text(digits, std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr);
   if (const auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, symbols.decimal);
   return text;
 }

@@ -143,6 +143,8 @@ TEST(RoadTable, AnUnchangedTableGivesBackTheRoadItWasMadeFromAndATypedOneTheSame
                                   {{560, 550}}};
   RoadTable t = RoadTable::FromInput(elements, {});
   EXPECT_EQ(std::get<RoadInput>(t.Input()), RoadInput{elements});
+  EXPECT_EQ(RoadTable::FromInput(IntersectionRoadInput{0, {3.4e6, 5e5}, {}, {3.4e6, 5.1e5}, {}}, {}).Grid(false).row(0).cells[2],
+            "3400000");
   const int length = t.Grid(false).ColumnOf(Column::kLength);
   t.SetText(false, 1, length, t.Grid(false).row(1).cells[length]);
   const auto typed = std::get<RoadInput>(t.Input());
