@@ -1,5 +1,6 @@
 // The main window's road: LandXML in and out, and the road window.
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -57,7 +58,9 @@ bool MainWindow::ExportRoadTo(const QString& path) {
   if (Session().JobRoad() != nullptr && Session().RoadSource()) {
     equations = std::visit([](const auto& in) { return in.equations; }, *Session().RoadSource());
   }
-  const std::string bytes = WriteLandXml(*road, equations, kRoadName);
+  const QDateTime now = QDateTime::currentDateTime();
+  const std::string bytes = WriteLandXml(*road, equations, kRoadName, now.toString(Qt::ISODate).left(10).toStdString(),
+                                         now.time().toString(QStringLiteral("HH:mm:ss")).toStdString());
   if (const auto failure = store_->WriteWhole(path.toStdString(), bytes)) {
     reporter_.ReportError(LandXmlUnwritableMessage(FileNameOf(path.toStdString()), failure->reason));
     return false;

@@ -89,7 +89,8 @@ void WriteElement(QXmlStreamWriter& xml, const Road& road, const RoadElement& e)
 
 }  // namespace
 
-std::string WriteLandXml(const Road& road, const std::vector<StationEquation>& equations, const std::string& name) {
+std::string WriteLandXml(const Road& road, const std::vector<StationEquation>& equations, const std::string& name,
+                         const std::string& date, const std::string& time) {
   QByteArray bytes;
   QXmlStreamWriter xml(&bytes);
   xml.setAutoFormatting(true);
@@ -98,6 +99,8 @@ std::string WriteLandXml(const Road& road, const std::vector<StationEquation>& e
   xml.writeStartElement(QStringLiteral("LandXML"));
   xml.writeDefaultNamespace(QStringLiteral("http://www.landxml.org/schema/LandXML-1.2"));
   xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.2"));
+  if (!date.empty()) xml.writeAttribute(QStringLiteral("date"), QString::fromStdString(date));
+  if (!time.empty()) xml.writeAttribute(QStringLiteral("time"), QString::fromStdString(time));
   xml.writeStartElement(QStringLiteral("Units"));
   xml.writeEmptyElement(QStringLiteral("Metric"));
   xml.writeAttribute(QStringLiteral("linearUnit"), QStringLiteral("meter"));

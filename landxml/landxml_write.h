@@ -11,6 +11,9 @@
 
 namespace capset {
 
-std::string WriteLandXml(const Road& road, const std::vector<StationEquation>& equations, const std::string& name);
+// `date` (YYYY-MM-DD) and `time` (HH:MM:SS) stamp the file as its schema
+// asks; left out when empty.
+std::string WriteLandXml(const Road& road, const std::vector<StationEquation>& equations, const std::string& name,
+                         const std::string& date = {}, const std::string& time = {});
 
 }  // namespace capset
