@@ -1,6 +1,7 @@
 #include "road_window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -61,6 +62,22 @@ void Fill(QTableWidget* widget, const TextTable& table) {
   widget->resizeColumnsToContents();
 }
 
+// Every text whole: the columns share the width when their texts fit in
+// it, else each is as wide as its longest text and the table scrolls sideways.
+void FitColumns(QTableView* view) {
+  QHeaderView* header = view->horizontalHeader();
+  int needed = 0;
+  for (int c = 0; c < view->model()->columnCount(); ++c) {
+    needed += std::max({static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(c), header->sectionSizeHint(c), header->minimumSectionSize()});
+  }
+  if (needed <= view->viewport()->width()) {
+    header->setSectionResizeMode(QHeaderView::Stretch);
+  } else {
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    view->resizeColumnsToContents();
+  }
+}
+
 QTableWidget* ReadOnlyTable() {
   auto* t = new QTableWidget;
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -100,7 +117,7 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   mainView_->setModel(mainModel_);
   mainView_->setItemDelegate(new RoadCellDelegate(table_, false, mainView_));
   mainView_->verticalHeader()->hide();
-  mainView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  mainView_->horizontalHeader()->setMinimumSectionSize(56);
   column->addWidget(mainView_, 3);
   auto* rowButtons = new QHBoxLayout;
   QPushButton* insert = Button(kInsertRowButton, rowButtons);
@@ -273,6 +290,7 @@ void RoadWindow::Recompute(bool fit) {
     Fill(keys_, {});
     plan_->SetRoad(nullptr);
   }
+  FitColumns(mainView_);
   ShowCaps();
 }
 
@@ -302,6 +320,11 @@ bool RoadWindow::Apply() {
   verdict_->setText(QString::fromUtf8(kRoadApplied));
   statusBar()->showMessage(QString::fromUtf8(kRoadApplied));
   return true;
+}
+
+void RoadWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FitColumns(mainView_);
 }
 
 // A road set elsewhere (a file, a script) while the window is open: the

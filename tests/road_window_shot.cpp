@@ -72,5 +72,10 @@ int main(int argc, char* argv[]) {
     const QString path = QDir(folder).filePath(QStringLiteral("road_window_%1.png").arg(tab));
     if (!roads.grab().save(path, "PNG")) std::cerr << "cannot write " << path.toStdString() << '\n';
   }
+  // The same road as its elements.
+  roads.SwitchForm(capset::RoadTableForm::kElements);
+  roads.Tabs()->setCurrentIndex(1);
+  for (int round = 0; round < 8; ++round) QApplication::processEvents();
+  roads.grab().save(QDir(folder).filePath(QStringLiteral("road_window_elements.png")), "PNG");
   return 0;
 }
