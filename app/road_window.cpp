@@ -210,8 +210,7 @@ int RoadWindow::CurrentRow(QTableView* view) const {
 
 void RoadWindow::PasteInto(QTableView* view, RoadTableModel* model) {
   const QModelIndex at = view->currentIndex();
-  model->PasteAt(at.isValid() ? at.row() : 0, at.isValid() ? std::max(at.column(), 1) : 1,
-                 QApplication::clipboard()->text());
+  model->PasteAt(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, QApplication::clipboard()->text());
 }
 
 void RoadWindow::LoadJobRoad() {

@@ -337,6 +337,14 @@ int RoadTable::Paste(bool equations, int row, int column, const std::string& tex
   }
   // A spreadsheet ends its copy with a line break.
   while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  // Pasted into the names' column: rows copied with their names (BP, JD1,
+  // EP, 起点) keep them there, where nothing is typed; rows without start
+  // at the first column that takes a text.
+  if (column == 0 && !lines.empty()) {
+    const std::string first = Trimmed(lines.front().substr(0, lines.front().find('\t')));
+    const bool named = first == "BP" || first == "EP" || first.starts_with("JD") || first == kStartRowName;
+    if (!named) column = 1;
+  }
   CellGrid& g = Grid(equations);
   const bool table = !equations && form_ == RoadTableForm::kIntersections;
   // The whole table pasted from its first row: BP, the JDs, EP.

@@ -96,7 +96,9 @@ class RoadTable {
 
   // A spreadsheet's rows (tab-separated cells, one row a line) typed in
   // from the cell at (row, column) on; rows are added where the paste runs
-  // past the last JD, element or equation. The number of rows it reached.
+  // past the last JD, element or equation. From the names' column, rows
+  // copied with their names line up with ours, rows without start at the
+  // next column. The number of rows it reached.
   int Paste(bool equations, int row, int column, const std::string& text);
 
   // The road the texts make, or the first problem: a bad cell, or why the

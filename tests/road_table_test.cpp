@@ -127,6 +127,18 @@ TEST(RoadTable, PastedRowsGoBeforeEpAndTheFirstBadCellIsNamed) {
   EXPECT_EQ(p.reason, kRoadNotNumber);
 }
 
+TEST(RoadTable, RowsCopiedWithOrWithoutTheirNamesLineUpFromTheNamesColumn) {
+  const std::string bare = "1000\t3000\t4000\n\t3800\t4300\t600\t120\t100\n\t4600\t4200\t400\t0\n\t5500\t4900\n";
+  const std::string named = "BP\t1000\t3000\t4000\nJD1\t\t3800\t4300\t600\t120\t100\nJD2\t\t4600\t4200\t400\t0\nEP\t\t5500\t4900\n";
+  for (const std::string& text : {bare, named}) {
+    RoadTable t(RoadTableForm::kIntersections, {});
+    EXPECT_EQ(t.Paste(false, 0, 0, text), 4);
+    const auto input = t.Input();
+    ASSERT_TRUE(std::holds_alternative<RoadInput>(input)) << std::get<TableProblem>(input).reason;
+    EXPECT_EQ(std::get<RoadInput>(input), std::get<RoadInput>(ProtocolTable().Input()));
+  }
+}
+
 TEST(RoadTable, ARoadThatRefusesNamesItsRow) {
   RoadTable t = ProtocolTable();
   t.SetText(false, 1, t.Grid(false).ColumnOf(Column::kR), "6000");  // tangents far longer than the legs
