@@ -126,7 +126,12 @@ void PlanView::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(kTickColour, t.kilometre ? 2 : 1));
     if (tickPixels >= 6 || t.kilometre) painter.drawLine(at - normal * half, at + normal * half);
     if (allLabels || (t.kilometre && kmLabels)) {
-      painter.drawText(at + normal * (half + 3) + QPointF(2, 4), QString::fromStdString(t.label));
+      // On the left of the road, so that they keep clear of the key points' names on the right.
+      const QString label = QString::fromStdString(t.label);
+      const QPointF foot = at - normal * (half + 4);
+      const double w = painter.fontMetrics().horizontalAdvance(label);
+      const double x = foot.x() - (normal.x() > 0 ? w : 0) - (std::fabs(normal.x()) < 0.3 ? w / 2 : 0);
+      painter.drawText(QPointF(x, foot.y() + 4 - normal.y() * 6), label);
     }
   }
   // Key points.
