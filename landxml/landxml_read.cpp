@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -77,7 +78,12 @@ class Reader {
   void ReadAlignments(LandXmlFile& file);
   LandXmlAlignment ReadAlignment();
   std::optional<LandXmlProblem> ReadCoordGeom(std::vector<FileElement>& elements);
-  std::optional<LandXmlProblem> ReadStaEquation(std::vector<StationEquation>& equations);
+  // An equation and where the file says it stands (staInternal; NaN when it does not).
+  struct FileEquation {
+    double internal;
+    StationEquation equation;
+  };
+  std::optional<LandXmlProblem> ReadStaEquation(std::vector<FileEquation>& equations);
   std::variant<FileElement, LandXmlProblem> ReadElement();
   // A number attribute: nothing when it is absent; `infinite` allows INF.
   std::variant<std::optional<double>, LandXmlProblem> Number(const char* attribute, bool infinite = false) const;
@@ -227,7 +233,7 @@ LandXmlAlignment Reader::ReadAlignment() {
   const LandXmlProblem noGeometry = Here(LandXmlFault::kMissing, "平面线形（CoordGeom）");
 
   std::vector<FileElement> elements;
-  std::vector<StationEquation> equations;
+  std::vector<FileEquation> fileEquations;
   bool geometry = false;
   while (xml_.readNextStartElement()) {
     if (problem) {
@@ -236,7 +242,7 @@ LandXmlAlignment Reader::ReadAlignment() {
       geometry = true;
       problem = ReadCoordGeom(elements);
     } else if (xml_.name() == QLatin1String("StaEquation")) {
-      problem = ReadStaEquation(equations);
+      problem = ReadStaEquation(fileEquations);
     } else {
       xml_.skipCurrentElement();  // profiles, cross sections, cant: not the plan
     }
@@ -247,6 +253,14 @@ LandXmlAlignment Reader::ReadAlignment() {
     alignment.road = *problem;
     return alignment;
   }
+  // A file may list its equations in any order; where each says where it
+  // stands, they go in that order along the road.
+  if (std::all_of(fileEquations.begin(), fileEquations.end(), [](const FileEquation& q) { return std::isfinite(q.internal); })) {
+    std::stable_sort(fileEquations.begin(), fileEquations.end(),
+                     [](const FileEquation& a, const FileEquation& b) { return a.internal < b.internal; });
+  }
+  std::vector<StationEquation> equations;
+  for (const FileEquation& q : fileEquations) equations.push_back(q.equation);
   ElementRoadInput input{alignment.staStart, {0, 0}, 0, {}, equations};
   double sum = 0;
   for (const FileElement& e : elements) {
@@ -282,16 +296,17 @@ LandXmlAlignment Reader::ReadAlignment() {
   return alignment;
 }
 
-std::optional<LandXmlProblem> Reader::ReadStaEquation(std::vector<StationEquation>& equations) {
+std::optional<LandXmlProblem> Reader::ReadStaEquation(std::vector<FileEquation>& equations) {
   const auto back = Number("staBack");
   const auto ahead = Number("staAhead");
+  const auto internal = Number("staInternal");
   xml_.skipCurrentElement();
-  for (const auto* v : {&back, &ahead}) {
+  for (const auto* v : {&back, &ahead, &internal}) {
     if (const auto* p = std::get_if<LandXmlProblem>(v)) return *p;
   }
   if (!std::get<0>(back)) return Here(LandXmlFault::kMissing, "属性 staBack");
   if (!std::get<0>(ahead)) return Here(LandXmlFault::kMissing, "属性 staAhead");
-  equations.push_back({*std::get<0>(back), *std::get<0>(ahead)});
+  equations.push_back({std::get<0>(internal).value_or(kNaN), {*std::get<0>(back), *std::get<0>(ahead)}});
   return std::nullopt;
 }
 

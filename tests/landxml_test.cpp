@@ -289,6 +289,18 @@ const TableFormRow kTableForms[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Roads, IntersectionFormOf, ::testing::ValuesIn(kTableForms), testing::RowName<TableFormRow>);
 
+TEST(LandXmlFiles, EquationsListedOutOfOrderGoInTheOrderTheirPlacesSay) {
+  const std::string xml = kHead + "<Alignments><Alignment name=\"a\" staStart=\"1000\"><CoordGeom>" +
+                          "<Line><Start>0 0</Start><End>1000 0</End></Line></CoordGeom>"
+                          "<StaEquation staInternal=\"1700\" staBack=\"1690\" staAhead=\"1700\"/>"
+                          "<StaEquation staInternal=\"1300\" staBack=\"1300\" staAhead=\"1290\"/>"
+                          "</Alignment></Alignments></LandXML>";
+  RoadInput input;
+  const Road road = RoadOf(ReadText(xml), std::nullopt, &input);
+  EXPECT_EQ(std::get<ElementRoadInput>(input).equations, (std::vector<StationEquation>{{1300, 1290}, {1690, 1700}}));
+  EXPECT_NEAR(road.lastStation(), 2000, 1e-9);  // 10 m long, 10 m short
+}
+
 // Zero-length elements between others add nothing; dir never turns a road.
 TEST(LandXmlFiles, ZeroLengthElementsAreSkippedAndDirIsNotRead) {
   const std::string xml = kHead + "<Alignments>" +
