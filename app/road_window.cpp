@@ -78,8 +78,24 @@ void FitColumns(QTableView* view) {
   }
 }
 
+// The chosen cells as a spreadsheet takes them: tabs between, a line each row.
+QString SelectedAsText(const QTableWidget* table) {
+  const QList<QTableWidgetSelectionRange> ranges = table->selectedRanges();
+  if (ranges.isEmpty()) return {};
+  const QTableWidgetSelectionRange& r = ranges.front();
+  QString text;
+  for (int row = r.topRow(); row <= r.bottomRow(); ++row) {
+    QStringList cells;
+    for (int c = r.leftColumn(); c <= r.rightColumn(); ++c) cells << (table->item(row, c) ? table->item(row, c)->text() : QString());
+    text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+  }
+  return text;
+}
+
 QTableWidget* ReadOnlyTable() {
   auto* t = new QTableWidget;
+  auto* copy = new QShortcut(QKeySequence::Copy, t, nullptr, nullptr, Qt::WidgetShortcut);
+  QObject::connect(copy, &QShortcut::activated, t, [t] { QApplication::clipboard()->setText(SelectedAsText(t)); });
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->verticalHeader()->hide();
   t->setAlternatingRowColors(true);
@@ -190,6 +206,11 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   for (auto [view, model] : {std::pair{mainView_, mainModel_}, std::pair{equationView_, equationModel_}}) {
     auto* shortcut = new QShortcut(QKeySequence::Paste, view, nullptr, nullptr, Qt::WidgetShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, view, model] { PasteInto(view, model); });
+    // Delete empties the chosen cells, as a spreadsheet's does.
+    auto* clear = new QShortcut(QKeySequence::Delete, view, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(clear, &QShortcut::activated, this, [view, model] {
+      for (const QModelIndex& index : view->selectionModel()->selectedIndexes()) model->setData(index, QString(), Qt::EditRole);
+    });
   }
   connect(form_, &QComboBox::activated, this, [this](int index) {
     SwitchForm(index == 0 ? RoadTableForm::kIntersections : RoadTableForm::kElements);

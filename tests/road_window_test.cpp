@@ -104,6 +104,24 @@ TEST_F(RoadWindowTest, TheWindowEditsACopyAndOnlyApplyChangesTheJobsRoad) {
   EXPECT_GT(std::hypot(JobKeyPoints()[1].second.X - job[1].second.X, JobKeyPoints()[1].second.Y - job[1].second.Y), 1);
 }
 
+TEST_F(RoadWindowTest, KeyPointsCopyForASpreadsheetAndDeleteEmptiesCells) {
+  ASSERT_TRUE(window_.ImportRoadFrom(kData + "/two_curves.xml", std::nullopt));
+  RoadWindow& roads = window_.Roads();
+  roads.LoadJobRoad();
+  roads.show();
+  roads.Tabs()->setCurrentWidget(roads.KeyPoints());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&roads));
+  roads.KeyPoints()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
+  roads.KeyPoints()->setFocus();
+  QTest::keySequence(roads.KeyPoints(), QKeySequence::Copy);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("BP\tK12+000.000\nZH1\t") + roads.KeyPoints()->item(1, 1)->text() + "\n");
+  const int r = roads.Table().Grid(false).ColumnOf(Column::kR);
+  roads.MainView()->setFocus();
+  roads.MainView()->setCurrentIndex(roads.MainModel()->index(1, r));
+  QTest::keySequence(roads.MainView(), QKeySequence::Delete);
+  EXPECT_EQ(roads.MainModel()->data(roads.MainModel()->index(1, r), Qt::ToolTipRole).toString().toStdString(), kCellEmpty);
+}
+
 TEST_F(RoadWindowTest, ThePlanDrawsTheCapsOfTheLogAsTheyCome) {
   RoadWindow& roads = window_.Roads();
   EXPECT_TRUE(roads.Plan()->Caps().empty());
