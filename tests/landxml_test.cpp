@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QStringEncoder>
 #include <cmath>
 #include <string>
 
@@ -299,6 +300,20 @@ TEST(LandXmlFiles, EquationsListedOutOfOrderGoInTheOrderTheirPlacesSay) {
   const Road road = RoadOf(ReadText(xml), std::nullopt, &input);
   EXPECT_EQ(std::get<ElementRoadInput>(input).equations, (std::vector<StationEquation>{{1300, 1290}, {1690, 1700}}));
   EXPECT_NEAR(road.lastStation(), 2000, 1e-9);  // 10 m long, 10 m short
+}
+
+// Design offices in China often write their files in GB2312 or GBK.
+TEST(LandXmlFiles, AFileInGb2312ReadsItsChineseNames) {
+  QStringEncoder encode("GB2312");
+  if (!encode.isValid()) GTEST_SKIP() << "this toolkit has no GB2312";
+  const QString text = QString::fromStdString("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<LandXML><Alignments>" +
+                                              Alignment("主线", kLines) + "</Alignments></LandXML>");
+  QByteArray bytes = encode(text);
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  const auto read = ReadLandXml(buffer);
+  ASSERT_TRUE(std::holds_alternative<LandXmlFile>(read)) << LandXmlRefusedMessage("g.xml", std::get<LandXmlProblem>(read));
+  EXPECT_EQ(std::get<LandXmlFile>(read).alignments.at(0).name, "主线");
 }
 
 // Zero-length elements between others add nothing; dir never turns a road.
