@@ -34,6 +34,8 @@
 #include "sketch_texts.h"
 #include "sketch_view.h"
 #include "window_texts.h"
+#include "road_window.h"
+#include "road_window_texts.h"
 
 namespace capset {
 namespace {
@@ -119,6 +121,7 @@ LogView* MainWindow::Log() {
 // The first rows make the table, which reads every row there is; from then
 // on the table hears of new rows itself, and they arrive through it.
 void MainWindow::RowsAdded(int first, int last) {
+  if (roads_ != nullptr) roads_->ShowCaps();
   if (logView_ != nullptr) return;
   Log();
   RowsArrived(first, last);
@@ -146,6 +149,9 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   add(file, "ExportAction", kExportItem, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
   file->addSeparator();
+  add(file, "ImportRoadAction", kImportRoadItem, QKeySequence(), &MainWindow::ImportRoad);
+  add(file, "ExportRoadAction", kExportRoadItem, QKeySequence(), &MainWindow::ExportRoad);
+  file->addSeparator();
   add(file, "QuitAction", kQuitItem, QKeySequence::Quit, &MainWindow::close);
 
   QMenu* compute = menu(kComputeMenu);
@@ -153,6 +159,7 @@ void MainWindow::BuildMenus() {
   add(compute, "ComputeAction", kComputeItem, QKeySequence(Qt::Key_F5), [this] { form_->Command2()->click(); });
   compute->addSeparator();
   add(compute, "BatchAction", kBatchItem, QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::OpenBatch);
+  add(compute, "RoadAction", kRoadItem, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::OpenRoadWindow);
   add(compute, "StationTableAction", kStationTableItem, QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
     StationTable().show();
     StationTable().raise();

@@ -6,7 +6,8 @@
 // Menus and their keys:
 //   文件  打开作业… Ctrl+O, 保存作业 Ctrl+S, 另存为… Ctrl+Shift+S,
 //         最近的作业, 导出结果… Ctrl+E, 退出 Ctrl+Q
-//   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B
+//         导入路线…, 导出路线… (LandXML)
+//   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B, 路线… Ctrl+R
 //   查看  结果记录 Ctrl+L (shows or hides the log panel)
 //   帮助  使用说明 F1, 关于
 // 开始 and 计算 click the form's own buttons, so they run exactly what the
@@ -50,6 +51,7 @@ class QtFileStore;
 class SessionFiles;
 class StationTableWindow;
 class LogView;
+class RoadWindow;
 
 class MainWindow : public QMainWindow, private LogObserver, private SessionObserver {
   Q_OBJECT
@@ -97,6 +99,16 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // The job in `path` becomes the window's, read exactly as if its answers
   // had been typed; a file that is not a job is reported and changes nothing.
   bool OpenJobFrom(const QString& path);
+  // The road of a LandXML file becomes the job's: alignment `name`, or the
+  // file's only one; with several and no name, the user picks one when
+  // `ask`, else the refusal lists them. A refusal names the file, the
+  // element and the reason, and leaves the road as it was.
+  bool ImportRoadFrom(const QString& path, const std::optional<std::string>& name, bool ask = true);
+  // The job's road (or the Start job's) as LandXML, written whole or not at all.
+  bool ExportRoadTo(const QString& path);
+  // The road window, made when first needed.
+  RoadWindow& Roads();
+
   // The open job's file; empty when none is open.
   const QString& JobPath() const { return jobPath_; }
 
@@ -118,6 +130,9 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void OpenExport();
   void ShowUsage();
   void ShowAbout();
+  void ImportRoad();
+  void ExportRoad();
+  void OpenRoadWindow();
   void ShowLogRow(int row);
   // The job as it would be saved now; nothing before a Start.
   std::optional<JobFile> CurrentJob() const;
@@ -126,6 +141,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void UpdateTitle();
   // The first rows open the log panel.
   void RowsAdded(int first, int last) override;
+  // The road window's plan draws the caps of the log.
+  void RowsRemoved(int first, int last) override;
   void RowsArrived(int first, int last);
   void CapComputed(const CapSolution& solution) override;
   void StartCompleted() override;
@@ -153,6 +170,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   StationTableWindow* stationTable_ = nullptr;
   const NumberReader* reader_ = nullptr;
   HelpWindow* help_ = nullptr;
+  RoadWindow* roads_ = nullptr;
   std::string separator_;
   bool logPlaced_ = false;
   // Set by a Compute, cleared by a Start: while set, a change of the form

@@ -6,6 +6,7 @@ include(GNUInstallDirs)
 # The windows and the Qt seam, shared by the program, the replay harness, the
 # tests and the benchmarks.
 add_library(capset_window STATIC
+  alignment_picker.cpp
   batch_dialog.cpp
   cap_log_model.cpp
   form1.cpp
@@ -17,17 +18,22 @@ add_library(capset_window STATIC
   look.cpp
   main_window.cpp
   main_window_layout.cpp
+  main_window_road.cpp
   qt_error_reporter.cpp
   qt_file_store.cpp
   qt_number_reader.cpp
   qt_prompt.cpp
+  plan_view.cpp
   recent_jobs.cpp
+  road_cell_delegate.cpp
+  road_table_model.cpp
+  road_window.cpp
   sketch_view.cpp
   station_table_model.cpp
   station_table_window.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(capset_window PUBLIC capset_session capset_sketch capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)
+target_link_libraries(capset_window PUBLIC capset_session capset_sketch capset_landxml capset_roadview capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)
 # The help page's figure is the README's, drawn by Qt's SVG renderer.
 qt_add_resources(capset_window help PREFIX /help BASE ${PROJECT_SOURCE_DIR}/docs FILES ${PROJECT_SOURCE_DIR}/docs/terms.svg)
 target_compile_definitions(capset_window PRIVATE CAPSET_VERSION="${PROJECT_VERSION}")

@@ -12,3 +12,7 @@ target_link_libraries(sketch_bench PRIVATE capset_window benchmark::benchmark)
 # The results table with 10,000 rows.
 add_executable(log_view_bench log_view_bench.cpp)
 target_link_libraries(log_view_bench PRIVATE capset_window benchmark::benchmark)
+
+# The road in the window: LandXML read, the plan of a 20 km road repainted.
+add_executable(road_window_bench road_window_bench.cpp)
+target_link_libraries(road_window_bench PRIVATE capset_window benchmark::benchmark)

@@ -77,6 +77,7 @@ inline constexpr char kSaveCommand[] = "@save";
 inline constexpr char kOpenCommand[] = "@open";
 inline constexpr char kShotCommand[] = "@shot";
 inline constexpr char kSceneCommand[] = "@scene";
+inline constexpr char kLandXmlCommand[] = "@landxml";
 inline constexpr char kRoadCommand[] = "@road";
 inline constexpr char kAtCommand[] = "@at";
 inline constexpr char kWhereCommand[] = "@where";

@@ -35,6 +35,10 @@ struct TargetActions {
   // The sketch's scene as it stands; nothing while the band is empty.
   std::function<const SketchScene*()> scene;
   std::function<void(const std::string& path)> shot;
+  // A LandXML file's alignment (the file's only one when no name is given)
+  // as the job's road, and the job's road written as LandXML.
+  std::function<void(const std::string& path, const std::optional<std::string>& name)> importLandXml;
+  std::function<void(const std::string& path)> exportLandXml;
   // Writes a station table to a file as the table window's export does.
   std::function<void(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows)>
       exportTable;
@@ -57,6 +61,7 @@ void AddStartCommands(CommandTable& table, const TargetActions& actions);     //
 void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @batch … @end
 void AddFileCommands(CommandTable& table, const TargetActions& actions);      // @save, @open, @export csv|dat
 void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
+void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // @landxml, @export landxml
 // @road … @end, @road job, @at, @where, @keypoints, @curves, @table, @export table
 void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
 

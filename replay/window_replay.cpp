@@ -73,6 +73,10 @@ class WindowTarget : public ScriptTarget {
         std::cerr << "cap_replay: cannot write " << path << '\n';
       }
     };
+    actions_.importLandXml = [this](const std::string& path, const std::optional<std::string>& name) {
+      window_.ImportRoadFrom(QString::fromStdString(path), name, false);
+    };
+    actions_.exportLandXml = [this](const std::string& path) { window_.ExportRoadTo(QString::fromStdString(path)); };
     AddScriptCommands(commands_, actions_, context_);
   }
 

@@ -9,12 +9,14 @@ add_executable(window_tests
   main_window_test.cpp
   qt_number_reader_test.cpp
   replay_test.cpp
+  road_window_test.cpp
   sketch_window_test.cpp
   station_table_window_test.cpp
   window_habits_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
-target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt")
+target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt"
+  CAPSET_LANDXML_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data/landxml")
 gtest_discover_tests(window_tests
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
   DISCOVERY_MODE PRE_TEST
@@ -59,3 +61,7 @@ foreach(screen 1920x1080x1 1366x768x1 1024x768x1 1600x1200x2)
   set_tests_properties(window_fit.${screen} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${config};QT_SCALE_FACTOR=${scale}")
 endforeach()
+
+# Pictures of the road window with a real road, for looking at (not a test).
+add_executable(road_window_shot road_window_shot.cpp)
+target_link_libraries(road_window_shot PRIVATE capset_replay)

@@ -1,0 +1,220 @@
+#include "plan_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "look.h"
+#include "road_text.h"
+#include "road_texts.h"
+
+namespace capset {
+namespace {
+
+const QColor kLineColour{30, 30, 30};
+const QColor kSpiralColour{0, 130, 200};
+const QColor kArcColour{210, 40, 40};
+const QColor kPolygonColour{150, 150, 150};
+const QColor kTickColour{60, 60, 60};
+const QColor kKeyColour{120, 0, 140};
+const QColor kCapColour{0, 120, 0};
+
+// Labels closer than this on the screen would run into each other.
+constexpr double kLabelRoom = 70;
+
+QColor KindColour(ElementKind kind) {
+  switch (kind) {
+    case ElementKind::kLine: return kLineColour;
+    case ElementKind::kSpiral: return kSpiralColour;
+    case ElementKind::kArc: return kArcColour;
+  }
+  return kLineColour;
+}
+
+QPointF P(const PlanMapping& m, PlanePoint p) {
+  const Pixel q = m.ToPixel(p);
+  return {q.x, q.y};
+}
+
+}  // namespace
+
+PlanView::PlanView(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setMinimumSize(300, 240);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  setPalette(palette);
+}
+
+void PlanView::SetRoad(const Road* road, bool fit) {
+  road_ = road;
+  scene_.reset();
+  if (road_ != nullptr) scene_ = MakePlanScene(*road_);
+  if (fit || !fitted_) {
+    Fit();
+  } else {
+    update();
+  }
+}
+
+void PlanView::SetCaps(std::vector<PlanCap> caps) {
+  caps_ = std::move(caps);
+  update();
+}
+
+void PlanView::Fit() {
+  mapping_.SetView(width(), height());
+  if (scene_) mapping_.Fit(scene_->box, 30);
+  fitted_ = scene_.has_value() && isVisible();
+  update();
+}
+
+// The same plane point stays in the middle at the same scale; a plan not
+// yet fitted (a road given before the view had its size) is fitted now.
+void PlanView::resizeEvent(QResizeEvent*) {
+  mapping_.SetView(width(), height());
+  if (!fitted_) Fit();
+}
+
+void PlanView::showEvent(QShowEvent*) {
+  if (!fitted_) Fit();
+}
+
+void PlanView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (!scene_) return;
+  const PlaneBox view = mapping_.Visible();
+  // The JD polygon under everything.
+  if (scene_->polygon.size() >= 2) {
+    painter.setPen(QPen(kPolygonColour, 1, Qt::DashLine));
+    QPolygonF polygon;
+    for (const PlanePoint& p : scene_->polygon) polygon << P(mapping_, p);
+    painter.drawPolyline(polygon);
+    painter.setFont(PlainFont(12));
+    for (std::size_t i = 1; i + 1 < scene_->polygon.size(); ++i) {
+      const QPointF at = P(mapping_, scene_->polygon[i]);
+      painter.drawEllipse(at, 3, 3);
+      painter.drawText(at + QPointF(5, -5), QStringLiteral("JD%1").arg(i));
+    }
+  }
+  // The centreline, run by run, only the runs in view.
+  for (const PlanRun& run : scene_->runs) {
+    if (!run.box.Overlaps(view)) continue;
+    painter.setPen(QPen(KindColour(run.kind), 2.5));
+    QPolygonF line;
+    line.reserve(static_cast<int>(run.points.size()));
+    for (const PlanePoint& p : run.points) line << P(mapping_, p);
+    painter.drawPolyline(line);
+  }
+  // Ticks across the road; labels where there is room for them.
+  const double tickPixels = kTickSpacing * mapping_.scale();
+  const bool allLabels = tickPixels >= kLabelRoom, kmLabels = tickPixels * 10 >= kLabelRoom;
+  painter.setFont(PlainFont(11));
+  for (const PlanTick& t : scene_->ticks) {
+    const QPointF at = P(mapping_, t.point);
+    if (at.x() < -50 || at.y() < -50 || at.x() > width() + 50 || at.y() > height() + 50) continue;
+    const double a = t.azimuth * M_PI / 180;
+    // The right normal (−sin θ, cos θ) in (X, Y) is (cos θ, sin θ) on the screen's (x, −y).
+    const QPointF normal(std::cos(a), std::sin(a));
+    const double half = t.kilometre ? 9 : 5;
+    painter.setPen(QPen(kTickColour, t.kilometre ? 2 : 1));
+    if (tickPixels >= 6 || t.kilometre) painter.drawLine(at - normal * half, at + normal * half);
+    if (allLabels || (t.kilometre && kmLabels)) {
+      // On the left of the road, so that they keep clear of the key points' names on the right.
+      const QString label = QString::fromStdString(t.label);
+      const QPointF foot = at - normal * (half + 4);
+      const double w = painter.fontMetrics().horizontalAdvance(label);
+      const double x = foot.x() - (normal.x() > 0 ? w : 0) - (std::fabs(normal.x()) < 0.3 ? w / 2 : 0);
+      painter.drawText(QPointF(x, foot.y() + 4 - normal.y() * 6), label);
+    }
+  }
+  // Key points.
+  painter.setFont(PlainFont(11));
+  QPointF lastLabel(-1e9, -1e9);
+  for (const PlanKeyPoint& k : scene_->keys) {
+    const QPointF at = P(mapping_, k.point);
+    if (!rect().adjusted(-20, -20, 20, 20).contains(at.toPoint())) continue;
+    painter.setPen(QPen(kKeyColour, 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(at, 3.5, 3.5);
+    painter.setBrush(Qt::NoBrush);
+    if (std::hypot(at.x() - lastLabel.x(), at.y() - lastLabel.y()) >= 28) {
+      painter.drawText(at + QPointF(6, 14), QString::fromStdString(k.name));
+      lastLabel = at;
+    }
+  }
+  // The caps of the log.
+  for (const PlanCap& cap : caps_) {
+    const QPointF a = P(mapping_, cap.left), b = P(mapping_, cap.right), c = P(mapping_, cap.centre);
+    if (!rect().adjusted(-200, -200, 200, 200).contains(c.toPoint())) continue;
+    painter.setPen(QPen(kCapColour, 2));
+    painter.drawLine(a, b);
+    painter.drawEllipse(c, 2.5, 2.5);
+    if (allLabels) painter.drawText(b + QPointF(4, 4), cap.label);
+  }
+  // The scale: a bar of a round length.
+  const double metres = std::pow(10.0, std::floor(std::log10(120 / mapping_.scale())));
+  const double bar = metres * mapping_.scale();
+  painter.setPen(QPen(kSketchInk, 1.5));
+  const QPointF s(12, height() - 14);
+  painter.drawLine(s, s + QPointF(bar, 0));
+  painter.drawLine(s, s + QPointF(0, -5));
+  painter.drawLine(s + QPointF(bar, 0), s + QPointF(bar, -5));
+  painter.drawText(s + QPointF(bar + 6, 4), QStringLiteral("%1 m").arg(metres >= 1 ? QString::number(metres, 'f', 0) : QString::number(metres)));
+  // North.
+  const QPointF n(width() - 20, 38);
+  painter.drawLine(n, n + QPointF(0, -22));
+  painter.drawLine(n + QPointF(0, -22), n + QPointF(-4, -14));
+  painter.drawLine(n + QPointF(0, -22), n + QPointF(4, -14));
+  painter.drawText(n + QPointF(-4, 14), QStringLiteral("N"));
+}
+
+void PlanView::wheelEvent(QWheelEvent* event) {
+  const double steps = event->angleDelta().y() / 120.0;
+  mapping_.ZoomAbout({event->position().x(), event->position().y()}, std::pow(1.25, steps));
+  update();
+  event->accept();
+}
+
+void PlanView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) dragFrom_ = event->position().toPoint();
+}
+
+void PlanView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (dragFrom_) {
+    mapping_.Pan(at.x() - dragFrom_->x(), at.y() - dragFrom_->y());
+    dragFrom_ = at;
+    update();
+  }
+  emit PositionChanged(PositionText(at));
+}
+
+void PlanView::mouseReleaseEvent(QMouseEvent*) { dragFrom_.reset(); }
+
+void PlanView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F || event->key() == Qt::Key_Home) {
+    Fit();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+QString PlanView::PositionText(QPoint pixel) const {
+  if (road_ == nullptr) return {};
+  const PlanePoint p = mapping_.ToPlane({static_cast<double>(pixel.x()), static_cast<double>(pixel.y())});
+  const QString xy = QStringLiteral("X %1  Y %2").arg(p.X, 0, 'f', 3).arg(p.Y, 0, 'f', 3);
+  const RoadFoot foot = road_->Where(p);
+  if (foot.status != WhereStatus::kOnRoad) return xy + QStringLiteral("    ") + QString::fromStdString(WhereText(foot, road_->length()));
+  const QString side = foot.offset < 0 ? QStringLiteral("左") : QStringLiteral("右");
+  return xy + QStringLiteral("    ") + QString::fromStdString(KStationText(foot.station)) +
+         QStringLiteral("  偏距 %1 %2").arg(side).arg(std::fabs(foot.offset), 0, 'f', 3);
+}
+
+}  // namespace capset

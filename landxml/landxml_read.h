@@ -1,0 +1,63 @@
+#pragma once
+// LandXML 1.2 horizontal alignments read into roads.
+//
+// A file from outside is hostile until read. It is streamed, never loaded
+// whole: everything that is not an alignment (terrain surfaces of hundreds
+// of megabytes, point groups, profiles) is passed over element by element,
+// so memory stays bounded whatever the file's size. A document type
+// declaration is refused where it stands, before anything after it is
+// read, so no entity is ever expanded and no outside resource is ever
+// loaded. Every refusal names the element and its line.
+//
+// Points are "north east" (X north, Y east). Directions come from the
+// coordinates, never from a `dir` attribute: the road's start direction is
+// that of the first element's chord turned back by the chord's angle in the
+// element's own frame, and each later element joins its predecessor in
+// point and tangent, its stated ends checked to within 1 mm.
+
+#include <QIODevice>
+#include <QString>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "landxml_problem.h"
+#include "road_input.h"
+
+namespace capset {
+
+// One alignment of a file, as its attributes name it, and the road its
+// elements make or why they make none.
+struct LandXmlAlignment {
+  std::string name;
+  double length;    // as the file states it; NaN when it does not
+  double staStart;  // 0 when the file does not state it
+  long long line;
+  std::variant<ElementRoadInput, LandXmlProblem> road;
+};
+
+struct LandXmlFile {
+  std::vector<LandXmlAlignment> alignments;
+};
+
+// More elements than this in one file are refused: no road of a design
+// office comes near it, and it bounds what a hostile file can make us hold.
+constexpr int kMostLandXmlElements = 200000;
+// A run of text (or an attribute) longer than this is refused: the reader
+// holds a run whole, and no road file has one near it.
+constexpr long long kLongestLandXmlRun = 16LL << 20;
+
+std::variant<LandXmlFile, LandXmlProblem> ReadLandXml(QIODevice& device);
+// Opens and reads the file at `path`.
+std::variant<LandXmlFile, LandXmlProblem> ReadLandXmlFile(const QString& path);
+
+// The road of the alignment named `name`, or of the file's only one when no
+// name is given. A road that the intersection-point table reproduces to
+// within 1 mm comes as that table, so its curves and key points read as
+// the drawings print them; any other as its elements.
+std::variant<RoadInput, LandXmlProblem> ChooseAlignment(const LandXmlFile& file, const std::optional<std::string>& name);
+// The road of one alignment, as above.
+std::variant<RoadInput, LandXmlProblem> AlignmentRoad(const LandXmlAlignment& alignment);
+
+}  // namespace capset

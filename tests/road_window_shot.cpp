@@ -1,0 +1,81 @@
+// road_window_shot FOLDER: pictures of the road window with a real road
+// (three curves, each an arc between spirals, and caps of a bridge on the
+// first), its three tabs one picture each, for looking at and for the
+// README. Not a test: run it on a display (Xvfb will do) and look.
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <cmath>
+#include <iostream>
+#include <sstream>
+
+#include "journal.h"
+#include "main_window.h"
+#include "qt_number_reader.h"
+#include "road_window.h"
+#include "script.h"
+
+namespace {
+
+class QuietReporter : public capset::ErrorReporter {
+ public:
+  void ReportError(const std::string& m) override { std::cerr << m << '\n'; }
+  void ReportNotice(const std::string&) override {}
+};
+
+std::string Packed(double degrees) {
+  const long long s = std::llround(degrees * 3600 * 100);
+  char text[40];
+  std::snprintf(text, sizeof text, "%lld.%02lld%02lld%02lld", s / 360000, s / 6000 % 60, s / 100 % 60, s % 100);
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+  std::istringstream answers;
+  std::ostringstream prompts;
+  capset::ScriptLines lines(answers);
+  capset::CommandTable commands;
+  capset::ScriptedPrompt prompt(lines, prompts, commands);
+  capset::QtNumberReader reader;
+  QuietReporter reporter;
+  capset::MainWindow window(prompt, reader, reporter, QDir::temp().filePath("capset-shot"));
+  using capset::PlanePoint;
+  const capset::IntersectionRoadInput road{
+      12000, {3401000, 501200},
+      {{{3401820, 501640}, 500, 150, 150}, {{3402450, 501380}, 400, 120, 100}, {{3403300, 501900}, 1200, 200, 200}},
+      {3404100, 502050}, {}};
+  if (window.Session().SetRoad(road)) return 1;
+  // The Start job of the first curve's entry spiral, and a bridge of three caps on it.
+  const capset::Road& built = *window.Session().JobRoad();
+  const capset::KeyPoint& zh = built.keyPoints()[1];
+  std::ostringstream start;
+  start.precision(12);
+  start << zh.station.value << '\n' << zh.point.X << '\n' << zh.point.Y << '\n' << Packed(zh.azimuth) << '\n'
+        << 500 << '\n' << std::sqrt(500.0 * 150) << '\n' << zh.station.value + 60 << '\n' << 90 << '\n' << (built.curves()[0].turn > 0 ? 1 : -1) << '\n';
+  answers.str(start.str());
+  window.Session().Start();
+  capset::BatchInput batch{capset::BatchInput::Axis::kParallel, "12", "0.0001", "", {}};
+  for (int i = 0; i < 5; ++i) batch.stations.push_back(std::to_string(i + 1) + "# " + std::to_string(zh.station.value + 30 + 25 * i));
+  window.RunBatch(batch);
+  capset::RoadWindow& roads = window.Roads();
+  roads.LoadJobRoad();
+  roads.resize(1340, 720);
+  roads.show();
+  for (int tab = 0; tab < roads.Tabs()->count(); ++tab) {
+    roads.Tabs()->setCurrentIndex(tab);
+    for (int round = 0; round < 8; ++round) QApplication::processEvents();
+    const QString path = QDir(folder).filePath(QStringLiteral("road_window_%1.png").arg(tab));
+    if (!roads.grab().save(path, "PNG")) std::cerr << "cannot write " << path.toStdString() << '\n';
+  }
+  // The same road as its elements.
+  roads.SwitchForm(capset::RoadTableForm::kElements);
+  roads.Tabs()->setCurrentIndex(1);
+  for (int round = 0; round < 8; ++round) QApplication::processEvents();
+  roads.grab().save(QDir(folder).filePath(QStringLiteral("road_window_elements.png")), "PNG");
+  return 0;
+}

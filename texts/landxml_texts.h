@@ -1,0 +1,22 @@
+#pragma once
+// What the road's files say: a LandXML file read or refused, a road written.
+
+#include <string>
+
+#include "landxml_problem.h"
+
+namespace capset {
+
+// A file that gives no road: the file, the element and its line, the
+// reason; the road stays as it was.
+std::string LandXmlRefusedMessage(const std::string& file, const LandXmlProblem& problem);
+// The road could not be written, with the system's reason.
+std::string LandXmlUnwritableMessage(const std::string& file, const std::string& reason);
+inline constexpr char kNoRoadToExport[] = "还没有路线，没有可导出的内容：请先输入路线或导入路线文件。";
+// The status bar after an import and an export.
+std::string RoadImportedText(const std::string& file, const std::string& alignment);
+std::string RoadExportedText(const std::string& file);
+// An alignment without a name, as a list names it.
+inline constexpr char kUnnamedAlignment[] = "（无名称）";
+
+}  // namespace capset
