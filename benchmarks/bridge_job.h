@@ -32,7 +32,8 @@ struct Silent : ErrorReporter, BoxWriter {
 // A bridge of `caps` bents 0.08 m apart on the base spiral, named, each
 // with two points along its own axis.
 inline BatchInput Bridge(int caps) {
-  BatchInput input{BatchInput::Axis::kOwn, "7.5", "0.0001", "-3.5 3.5", {}};
+  BatchInput input{.axis = BatchInput::Axis::kOwn, .DR = "7.5", .precision = "0.0001", .offsets = "-3.5 3.5",
+                   .method = CapMethod::kWindow};
   for (int i = 0; i < caps; ++i) input.stations.push_back(std::to_string(i) + "# " + std::to_string(1010 + 0.08 * i));
   return input;
 }
