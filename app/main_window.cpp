@@ -31,6 +31,7 @@
 #include "session_files.h"
 #include "sketch_texts.h"
 #include "sketch_view.h"
+#include "start_fields.h"
 #include "window_texts.h"
 
 namespace capset {
@@ -211,7 +212,16 @@ bool MainWindow::RunBatch(const BatchInput& input) {
   return true;
 }
 
-void MainWindow::OpenBatch() { Batch().exec(); }
+void MainWindow::OpenBatch() {
+  // A blank B or Kj takes the Start job's: the box shows which.
+  std::optional<std::string> B, Kj;
+  if (const auto& typed = Session().TypedAnswers()) {
+    if (const auto at = typed->answers.find(start_fields::kB); at != typed->answers.end()) B = at->second;
+    if (const auto at = typed->answers.find(start_fields::kKj); at != typed->answers.end()) Kj = at->second;
+  }
+  Batch().SetDefaults(B, Kj);
+  Batch().exec();
+}
 
 bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows) {
   const std::string shownPath = Shown(path);

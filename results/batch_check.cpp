@@ -222,25 +222,34 @@ std::variant<ExactBatchPlan, std::vector<std::string>> CheckExactBatch(const Bat
     right = ReadHalfWidth(input.rightDR, kBatchRightDRField, symbols, problems);
   }
   std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
-  const std::size_t before = problems.size();
-  BatchOverrides given = ReadBatchOverrides(input, symbols, problems);
-  const bool overridesRead = problems.size() == before;
-  const bool parallel = input.axis == BatchInput::Axis::kParallel;
-  if (overridesRead) {
-    if (!given.B) given.B = defaults.B;
-    if (!given.B) problems.push_back(BatchFieldProblem(kBatchSkewField, kNoSkewToDefault));
-    if (parallel) {
-      if (!given.Kj) given.Kj = defaults.Kj;
-      if (!given.Kj) {
-        problems.push_back(BatchFieldProblem(kBatchDesignField, kNoDesignToDefault));
-      } else if (const Placement at = road.Place({*given.Kj}); at.status != PlaceStatus::kPlaced) {
-        problems.push_back(
-            BatchFieldProblem(kBatchDesignField, DesignNotOnRoadReason(at, RoadStationText({*given.Kj}))));
-      }
+  std::vector<std::string> overrideProblems;
+  BatchOverrides given = ReadBatchOverrides(input, symbols, overrideProblems);
+  const bool skewRead = IsBlank(input.skew) || given.B;
+  const bool designRead = IsBlank(input.design) || given.Kj;
+  problems.insert(problems.end(), overrideProblems.begin(), overrideProblems.end());
+  // A square Start job's Kj is the cap itself: each cap of such a batch is
+  // square to its own station, as the window's batch makes it.
+  const bool squareJob = IsBlank(input.skew) && IsBlank(input.design) && defaults.B == 90;
+  const bool parallel = input.axis == BatchInput::Axis::kParallel && !squareJob;
+  if (skewRead && !given.B) {
+    given.B = defaults.B;
+    if (given.B && !(*given.B > 0 && *given.B < 180)) {
+      problems.push_back(BatchFieldProblem(kBatchSkewField, kDefaultSkewAlongRoad));
+      given.B.reset();
+    } else if (!given.B) {
+      problems.push_back(BatchFieldProblem(kBatchSkewField, kNoSkewToDefault));
+    }
+  }
+  if (parallel && designRead) {
+    if (!given.Kj) given.Kj = defaults.Kj;
+    if (!given.Kj) {
+      problems.push_back(BatchFieldProblem(kBatchDesignField, kNoDesignToDefault));
+    } else if (const Placement at = road.Place({*given.Kj}); at.status != PlaceStatus::kPlaced) {
+      problems.push_back(BatchFieldProblem(kBatchDesignField, DesignNotOnRoadReason(at, RoadStationText({*given.Kj}))));
     }
   }
   std::vector<BatchStation> stations = ReadStations(input, symbols, problems);
-  if (!problems.empty()) return problems;
+  if (!problems.empty() || !given.B) return problems;
   const CapAxisMode axis = parallel ? CapAxisMode::kParallel : CapAxisMode::kOwn;
   return ExactBatchPlan{axis, *given.B, parallel ? *given.Kj : 0, *left, *right, std::move(offsets),
                         std::move(stations)};

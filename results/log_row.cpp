@@ -59,6 +59,7 @@ std::string ExactStatusText(const ExactCap& e) {
 }
 
 void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
+  t[kCurveColumn].clear();
   t[kSolverColumn] = std::string(kMethodExactName) + (e.B == 90 ? " 正交" : " 斜交");
   t[kKjColumn] = RoadStationText({e.design});
   t[kBColumn] = DmsText(e.B, kHundredthsWhereNeeded, sep);

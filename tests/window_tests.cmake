@@ -31,7 +31,7 @@ set_tests_properties(cap_replay.ComputeBeforeStartFromStdin PROPERTIES
 
 # A batch from standard input: its message and its rows after the boxes.
 add_test(NAME cap_replay.BatchFromStdin
-  COMMAND sh -c "export XDG_DATA_HOME=$(mktemp -d); printf '@start\\n1000\\n1000\\n2000\\n45\\n0\\n100\\n1050\\n60\\n1\\n@batch\\ndr 7.5\\nprecision 0.0001\\nstation 3# K1+050\\nstation 999\\n@end\\n' | \"$<TARGET_FILE:cap_replay>\"; rm -rf \"$XDG_DATA_HOME\""
+  COMMAND sh -c "export XDG_DATA_HOME=$(mktemp -d); printf '@start\\n1000\\n1000\\n2000\\n45\\n0\\n100\\n1050\\n60\\n1\\n@batch\\nmethod window\\ndr 7.5\\nprecision 0.0001\\nstation 3# K1+050\\nstation 999\\n@end\\n' | \"$<TARGET_FILE:cap_replay>\"; rm -rf \"$XDG_DATA_HOME\""
 )
 set_tests_properties(cap_replay.BatchFromStdin PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "log_texts.h"
 #include "number_text.h"
 #include "solver_texts.h"
 
@@ -103,6 +104,12 @@ std::string ExactBatchNoRoadMessage(bool started, const std::optional<std::strin
   }
   return "无法精确计算：还没有道路。\n请先输入这座桥所在的道路（线元、交点或 LandXML 文件），"
          "或点击“开 始”输入缓和曲线的数据。";
+}
+
+std::string PastSpiralEndExportQuestion(const std::vector<int>& rows) {
+  return "要导出的结果中，" + RowListText(rows) +
+         "按窗口公式计算，其点超出缓和曲线终点，位于圆曲线上，窗口公式在该处不成立，"
+         "点位可能相差数米，不可直接放样。\n请改用精确计算；仍然导出时，这些行的状态栏中注明了这一点。";
 }
 
 std::optional<std::string> ExactBesideWindowText(const CapSolution& s, const RoadCap& exact, int outerSide) {

@@ -45,6 +45,8 @@ inline constexpr char kBatchDesignField[] = "设计中桩桩号 Kj";
 inline constexpr char kHalfWidthNotPositive[] = "路基边缘宽度须大于 0。";
 inline constexpr char kSkewNotBetween[] = "交角须大于 0 度、小于 180 度。";
 inline constexpr char kSkewSlip[] = "分和秒须小于 60（度.分秒，如 60.3015 为 60°30′15″）。";
+inline constexpr char kDefaultSkewAlongRoad[] =
+    "“开 始”中的 B 为 0 或 180 度，盖梁轴线与中线平行，与路基边缘没有交点；请填写交角 B。";
 inline constexpr char kNoSkewToDefault[] = "没有“开 始”的作业可取默认值，请填写交角 B。";
 inline constexpr char kNoDesignToDefault[] =
     "没有“开 始”的作业可取默认值，请填写设计中桩桩号 Kj，或让各盖梁轴线取自身桩号的切线。";
@@ -56,6 +58,11 @@ std::string DesignNotOnRoadReason(const Placement& placement, const std::string&
 
 // An exact batch with no road to solve on.
 std::string ExactBatchNoRoadMessage(bool started, const std::optional<std::string>& whyNoStartRoad);
+
+// An export that holds rows computed by the window's formulas past the
+// spiral's end (by row number): their points are not to be staked.
+std::string PastSpiralEndExportQuestion(const std::vector<int>& rows);
+inline constexpr char kExportAnyway[] = "仍然导出";
 
 // The exact cap beside the window's, for a Compute whose numbers cannot be
 // trusted: the exact centre and edges to the millimetre and how far the
