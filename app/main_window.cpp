@@ -179,6 +179,14 @@ void MainWindow::RowsArrived(int first, int last) {
 // says which it is, and out as CapSelected.
 void MainWindow::ShowLogRow(int row) {
   const CapRecord& record = Session().Log().At(row);
+  if (const ExactCap* exact = record.Exact()) {
+    const Road* road = Session().WorkingRoad();
+    if (road == nullptr || !exact->Placed()) return;
+    form_->Sketch()->ShowRoadCap(*road, exact->cap, exact->leftHalfWidth, exact->rightHalfWidth,
+                                 QString::fromStdString(SketchRowCaption(record.number, record.name,
+                                                                         record.CentreStation())));
+    return;
+  }
   const CapSolution* solution = record.Solution();
   if (solution == nullptr) return;
   form_->Sketch()->ShowCap(*solution, QString::fromStdString(SketchRowCaption(record.number, record.name,

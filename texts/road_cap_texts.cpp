@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "angle_text.h"
 #include "log_texts.h"
 #include "number_text.h"
 #include "solver_texts.h"
@@ -41,6 +42,10 @@ const char* ElementName(ElementKind kind) {
     case ElementKind::kArc: return "圆曲线";
   }
   return "";
+}
+
+std::string RoadSketchAxisAzimuth(double azimuth) {
+  return "横轴方位角(中→右) " + DmsText(azimuth, kTenthsOfASecond, ".");
 }
 
 const char* SideName(int side) { return side < 0 ? "左侧" : "右侧"; }

@@ -20,6 +20,9 @@ const char* SideName(int side);
 // "外侧" or "内侧": the side against the one that is outer (+1 right, -1 left); empty on no bend.
 const char* BendSideName(int side, int outerSide);
 
+// The sketch's note of an exact cap's axis: "横轴方位角(中→右) 112°09′43.1″".
+std::string RoadSketchAxisAzimuth(double azimuth);
+
 // The method as the batch dialog names it.
 inline constexpr char kMethodExactName[] = "精确";
 inline constexpr char kMethodWindowName[] = "按窗口公式";
