@@ -313,5 +313,42 @@ TEST(ComputePastTheSpiralEnd, TellsTheExactPoints) {
   EXPECT_NE(notices[0].find("外侧（左侧） X 1172.702 Y 2210.120"), std::string::npos) << notices[0];
 }
 
+// A bridge on a road of the job's own needs no Start when its skew and
+// design station are typed; without them the batch names the fields. The
+// same list run again on another road is another batch, not a repeat.
+TEST(ExactOnTheJobsRoad, NeedsNoStartAndCountsTheRoadInARepeat) {
+  std::istringstream in;
+  std::ostringstream out;
+  ScriptLines lines(in);
+  DialogueReplay target(lines, out, {}, FixedClock());
+  CapSession& session = target.Session();
+  // A straight of 500 m from K2+000 heading east, then an arc of R 200 to the right.
+  const ElementRoadInput road{2000, {5000, 8000}, 90, {{ElementKind::kLine, 500}, {ElementKind::kArc, 300, 200}}, {}};
+  ASSERT_FALSE(session.SetRoad(road));
+  BatchInput batch{.axis = BatchInput::Axis::kParallel, .DR = "5", .stations = {"A 2100", "B K2+600"}};
+  EXPECT_FALSE(session.Batch(batch));
+  EXPECT_NE(out.str().find(std::string(kBatchSkewField) + "：" + kNoSkewToDefault), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find(std::string(kBatchDesignField) + "：" + kNoDesignToDefault), std::string::npos);
+  batch.skew = "90";
+  batch.design = "2100";
+  ASSERT_TRUE(session.Batch(batch));
+  ASSERT_EQ(session.Log().Size(), 2);
+  const ExactCap* a = session.Log().At(0).Exact();
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->origin.road, CapRoad::kJobRoad);
+  // On the straight heading east, square: the left edge 5 m north.
+  EXPECT_LE(Gap(a->cap.left.point.point, {5005, 8100}), 1e-9);
+  EXPECT_EQ(session.Log().At(1).Exact()->cap.centre.kind, ElementKind::kArc);
+
+  // The same list on a road moved 1 m north runs without asking.
+  ElementRoadInput moved = road;
+  moved.start.X += 1;
+  ASSERT_FALSE(session.SetRoad(moved));
+  const std::size_t before = out.str().size();
+  ASSERT_TRUE(session.Batch(batch));
+  EXPECT_EQ(out.str().find("PROMPT", before), std::string::npos) << out.str().substr(before);
+  EXPECT_EQ(session.Log().Size(), 4);
+}
+
 }  // namespace
 }  // namespace capset::testing
