@@ -20,6 +20,13 @@ const BatchInput kExactBatch{BatchInput::Axis::kParallel, "6.25", "", "-2 2", {"
 TEST_F(MainWindowTest, BatchDialogKeepsTheExactFields) {
   window_.Batch().SetInput(kExactBatch);
   EXPECT_EQ(window_.Batch().Input(), kExactBatch);
+  if (const char* shot = std::getenv("CAPSET_DIALOG_SHOT")) {
+    window_.Batch().SetDefaults("60", "1050");
+    window_.Batch().show();
+    QTest::qWait(50);
+    window_.Batch().grab().save(shot, "PNG");
+    window_.Batch().hide();
+  }
   BatchInput window = kExactBatch;
   window.method = CapMethod::kWindow;
   window_.Batch().SetInput(window);
