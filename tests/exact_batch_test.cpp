@@ -183,15 +183,25 @@ TEST(ExactOnTheSpiral, AgreesWithTheWindowWithinItsSeriesError) {
 }
 
 // Every edge of a bridge that runs from the straight over the spiral onto
-// the arc is a true edge: on the axis, at its half-width square to its foot,
+// the arc, at every skew, is a true edge: on the axis, at its half-width square to its foot,
 // and its row names the element its foot lies on, which need not be the
 // centre's.
-TEST(ExactAcrossJoints, EveryEdgeIsTrueAndNamesItsOwnElement) {
+struct SkewRow {
+  const char* name;
+  std::string B;
+};
+
+class ExactAcrossJoints : public ::testing::TestWithParam<SkewRow> {};
+
+TEST_P(ExactAcrossJoints, EveryEdgeIsTrueAndNamesItsOwnElement) {
   const StartAnswers real{.KZH = "34950", .R = "600", .A1 = "300", .Kj = "35020"};
   std::vector<std::string> stations;
   for (int k = 34940; k <= 35240; k += 3) stations.push_back(std::to_string(k));
   stations.push_back("35101.5");  // the centre on the arc, its left edge back on the spiral
-  const DialogueRun run = ExactBatch(real, {"dr 6.5 9", "offsets -4 4"}, stations);
+  // Each axis at B to its own tangent: parallel to the design cap's, a
+  // skew of 20° would turn along the arc 200 m on, and say so.
+  const DialogueRun run =
+      ExactBatch(real, {"axis own", "dr 6.5 9", "offsets -4 4", "skew " + GetParam().B}, stations);
   const RoadBuild road = RoadFromJob({JobEnd::kZH, 34950, {1000, 2000}, 45, 600, 300, 1});
   ASSERT_TRUE(road.road);
   bool crossed = false;
@@ -211,10 +221,33 @@ TEST(ExactAcrossJoints, EveryEdgeIsTrueAndNamesItsOwnElement) {
       crossed = crossed || edge.point.kind != e.cap.centre.kind;
     }
   }
-  EXPECT_TRUE(crossed) << "no edge landed on another element than its centre";
+  // A square cap's edges stand beside its centre; a skewed one's reach over a joint.
+  if (GetParam().B != "90") EXPECT_TRUE(crossed) << "no edge landed on another element than its centre";
+  if (GetParam().B != "60") return;
   const std::vector<std::string>& last = run.transcript.rows.back();
   EXPECT_EQ(last[kCentreElementColumn], "圆曲线");
   EXPECT_EQ(last[kLeftElementColumn], "缓和曲线");
+}
+
+INSTANTIATE_TEST_SUITE_P(Skews, ExactAcrossJoints,
+                         ::testing::Values(SkewRow{"B20", "20"}, SkewRow{"B45", "45"}, SkewRow{"B60", "60"},
+                                           SkewRow{"B90", "90"}, SkewRow{"B135", "135"}, SkewRow{"B160", "160"}),
+                         RowName<SkewRow>);
+
+// Parallel to the design cap at K35+020, a skew of 20° leaves a cap 220 m on
+// round the curve with an axis almost along the road: its side says that,
+// and no point is given for it.
+TEST(ExactSideNotSolved, SaysTheTrueCause) {
+  const StartAnswers real{.KZH = "34950", .R = "600", .A1 = "300", .Kj = "35020", .B = "20"};
+  const DialogueRun run = ExactBatch(real, {"dr 7.5"}, {"35240"});
+  const ExactCap& e = ExactOf(run, 0);
+  ASSERT_TRUE(e.Placed());
+  EXPECT_LT(e.cap.skewAtCentre, 2);
+  const int outer = e.outerSide;
+  EXPECT_EQ(e.Edge(outer).problem, CapSideProblem::kNone);
+  EXPECT_EQ(e.Edge(-outer).problem, CapSideProblem::kAxisAlongRoad);
+  EXPECT_EQ(run.transcript.rows[0][kStatusColumn], CapSideProblemText(-outer, CapSideProblem::kAxisAlongRoad));
+  EXPECT_EQ(PointsOf(run.records[0]).size(), 2u);
 }
 
 // The bents of R 150 and A 100 by the window's formulas: those past the
