@@ -46,8 +46,7 @@ struct Silent : ErrorReporter, BoxWriter {
 // A bridge of `caps` bents 0.08 m apart on the base spiral, named, each
 // with two points along its own axis.
 inline BatchInput Bridge(int caps) {
-  BatchInput input{.axis = BatchInput::Axis::kOwn, .DR = "7.5", .precision = "0.0001", .offsets = "-3.5 3.5",
-                   .method = CapMethod::kWindow};
+  BatchInput input{BatchInput::Axis::kOwn, "7.5", "0.0001", "-3.5 3.5", {}, CapMethod::kWindow, "", "", ""};
   for (int i = 0; i < caps; ++i) input.stations.push_back(std::to_string(i) + "# " + std::to_string(1010 + 0.08 * i));
   return input;
 }
@@ -56,8 +55,7 @@ inline BatchInput Bridge(int caps) {
 // the spiral onto the arc, solved exactly, its axis parallel to the design
 // cap, with two points along it.
 inline BatchInput ExactBridge(int caps) {
-  BatchInput input{.axis = BatchInput::Axis::kParallel, .DR = "7.5", .offsets = "-3.5 3.5",
-                   .method = CapMethod::kExact, .rightDR = "9.25"};
+  BatchInput input{BatchInput::Axis::kParallel, "7.5", "", "-3.5 3.5", {}, CapMethod::kExact, "9.25", "", ""};
   for (int i = 0; i < caps; ++i) input.stations.push_back(std::to_string(i) + "# " + std::to_string(34900 + 0.5 * i));
   return input;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "export_formats.h"
 #include "script.h"
@@ -33,10 +34,10 @@ void AddPointCommands(CommandTable& table, ScriptContext& context) {
                     << Metres(point.Y);
         // A point with no foot on the road (beyond an end, or at a centre
         // of curvature) has no station and offset to give.
-        const RoadFoot foot = road != nullptr ? road->Where(point) : RoadFoot{WhereStatus::kOffRoad};
-        if (foot.status == WhereStatus::kOnRoad) {
-          context.out << '\t' << Metres(foot.station.value) << (foot.station.occurrence == 2 ? "(2)" : "") << '\t'
-                      << Metres(foot.offset);
+        const std::optional<RoadFoot> foot = road != nullptr ? std::optional(road->Where(point)) : std::nullopt;
+        if (foot && foot->status == WhereStatus::kOnRoad) {
+          context.out << '\t' << Metres(foot->station.value) << (foot->station.occurrence == 2 ? "(2)" : "") << '\t'
+                      << Metres(foot->offset);
         } else {
           context.out << "\t-\t-";
         }

@@ -223,36 +223,44 @@ std::variant<ExactBatchPlan, std::vector<std::string>> CheckExactBatch(const Bat
   }
   std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
   std::vector<std::string> overrideProblems;
-  BatchOverrides given = ReadBatchOverrides(input, symbols, overrideProblems);
-  const bool skewRead = IsBlank(input.skew) || given.B;
-  const bool designRead = IsBlank(input.design) || given.Kj;
+  const BatchOverrides given = ReadBatchOverrides(input, symbols, overrideProblems);
+  // A field typed and read, or blank (the Start job's value then); a field
+  // typed wrong has its problem already.
+  const bool skewRead = IsBlank(input.skew) || given.B.has_value();
+  const bool designRead = IsBlank(input.design) || given.Kj.has_value();
   problems.insert(problems.end(), overrideProblems.begin(), overrideProblems.end());
   // A square Start job's Kj is the cap itself: each cap of such a batch is
   // square to its own station, as the window's batch makes it.
   const bool squareJob = IsBlank(input.skew) && IsBlank(input.design) && defaults.B == 90;
   const bool parallel = input.axis == BatchInput::Axis::kParallel && !squareJob;
-  if (skewRead && !given.B) {
-    given.B = defaults.B;
-    if (given.B && !(*given.B > 0 && *given.B < 180)) {
-      problems.push_back(BatchFieldProblem(kBatchSkewField, kDefaultSkewAlongRoad));
-      given.B.reset();
-    } else if (!given.B) {
+  bool haveB = false, haveKj = false;
+  double B = 0, Kj = 0;
+  if (skewRead) {
+    const std::optional<double> value = given.B ? given.B : defaults.B;
+    if (!value) {
       problems.push_back(BatchFieldProblem(kBatchSkewField, kNoSkewToDefault));
+    } else if (!(*value > 0 && *value < 180)) {
+      problems.push_back(BatchFieldProblem(kBatchSkewField, kDefaultSkewAlongRoad));
+    } else {
+      B = *value;
+      haveB = true;
     }
   }
   if (parallel && designRead) {
-    if (!given.Kj) given.Kj = defaults.Kj;
-    if (!given.Kj) {
+    const std::optional<double> value = given.Kj ? given.Kj : defaults.Kj;
+    if (!value) {
       problems.push_back(BatchFieldProblem(kBatchDesignField, kNoDesignToDefault));
-    } else if (const Placement at = road.Place({*given.Kj}); at.status != PlaceStatus::kPlaced) {
-      problems.push_back(BatchFieldProblem(kBatchDesignField, DesignNotOnRoadReason(at, RoadStationText({*given.Kj}))));
+    } else if (const Placement at = road.Place({*value}); at.status != PlaceStatus::kPlaced) {
+      problems.push_back(BatchFieldProblem(kBatchDesignField, DesignNotOnRoadReason(at, RoadStationText({*value}))));
+    } else {
+      Kj = *value;
+      haveKj = true;
     }
   }
   std::vector<BatchStation> stations = ReadStations(input, symbols, problems);
-  if (!problems.empty() || !given.B) return problems;
+  if (!problems.empty() || !haveB || !left || !right || (parallel && !haveKj)) return problems;
   const CapAxisMode axis = parallel ? CapAxisMode::kParallel : CapAxisMode::kOwn;
-  return ExactBatchPlan{axis, *given.B, parallel ? *given.Kj : 0, *left, *right, std::move(offsets),
-                        std::move(stations)};
+  return ExactBatchPlan{axis, B, Kj, left.value(), right.value(), std::move(offsets), std::move(stations)};
 }
 
 std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& input, Solver solver,

@@ -58,8 +58,8 @@ std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& i
 // The skew and the design station as typed in the batch (nothing where the
 // field is blank), or the problems with them.
 struct BatchOverrides {
-  std::optional<double> B;   // decimal degrees
-  std::optional<double> Kj;
+  std::optional<double> B = std::nullopt;  // decimal degrees
+  std::optional<double> Kj = std::nullopt;
 };
 BatchOverrides ReadBatchOverrides(const BatchInput& input, const NumberSymbols& symbols,
                                   std::vector<std::string>& problems);

@@ -24,9 +24,9 @@ struct BatchInput {
   std::string offsets;
   std::vector<std::string> stations;  // one line each: an optional name, then the station ("3# K12+400", "12420")
   CapMethod method = CapMethod::kExact;
-  std::string rightDR;  // the right half-width (右幅); empty: the same as DR
-  std::string skew;     // B, packed D.MMSS; empty: the Start job's
-  std::string design;   // the design station Kj of the parallel axis; empty: the Start job's
+  std::string rightDR = {};  // the right half-width (右幅); empty: the same as DR
+  std::string skew = {};     // B, packed D.MMSS; empty: the Start job's
+  std::string design = {};   // the design station Kj of the parallel axis; empty: the Start job's
 
   bool operator==(const BatchInput&) const = default;
 };

@@ -222,7 +222,9 @@ TEST_P(ExactAcrossJoints, EveryEdgeIsTrueAndNamesItsOwnElement) {
     }
   }
   // A square cap's edges stand beside its centre; a skewed one's reach over a joint.
-  if (GetParam().B != "90") EXPECT_TRUE(crossed) << "no edge landed on another element than its centre";
+  if (GetParam().B != "90") {
+    EXPECT_TRUE(crossed) << "no edge landed on another element than its centre";
+  }
   if (GetParam().B != "60") return;
   const std::vector<std::string>& last = run.transcript.rows.back();
   EXPECT_EQ(last[kCentreElementColumn], "圆曲线");
@@ -358,7 +360,9 @@ TEST(ExactOnTheJobsRoad, NeedsNoStartAndCountsTheRoadInARepeat) {
   // A straight of 500 m from K2+000 heading east, then an arc of R 200 to the right.
   const ElementRoadInput road{2000, {5000, 8000}, 90, {{ElementKind::kLine, 500}, {ElementKind::kArc, 300, 200}}, {}};
   ASSERT_FALSE(session.SetRoad(road));
-  BatchInput batch{.axis = BatchInput::Axis::kParallel, .DR = "5", .stations = {"A 2100", "B K2+600"}};
+  BatchInput batch;
+  batch.DR = "5";
+  batch.stations = {"A 2100", "B K2+600"};
   EXPECT_FALSE(session.Batch(batch));
   EXPECT_NE(out.str().find(std::string(kBatchSkewField) + "：" + kNoSkewToDefault), std::string::npos) << out.str();
   EXPECT_NE(out.str().find(std::string(kBatchDesignField) + "：" + kNoDesignToDefault), std::string::npos);

@@ -99,8 +99,8 @@ TEST(JobFile, TypedWithACommaOpensInAPointLocale) {
 
 TEST(JobFile, BatchListRoundTrips) {
   const Rig typed(Script().Start({}));
-  const BatchInput batch{.axis = BatchInput::Axis::kOwn, .DR = "7.5", .precision = "0.0001", .offsets = "-3.5 3.5",
-                         .stations = {"3# K12+400", "12420", "\"引号\" \\"}, .method = CapMethod::kWindow};
+  const BatchInput batch{BatchInput::Axis::kOwn, "7.5", "0.0001", "-3.5 3.5", {"3# K12+400", "12420", "\"引号\" \\"},
+                         CapMethod::kWindow, "", "", ""};
   const auto read = ReadJobFile(WriteJobFile({*typed.session.TypedAnswers(), batch}));
   ASSERT_TRUE(std::holds_alternative<JobFile>(read));
   EXPECT_EQ(std::get<JobFile>(read).batch, batch);
