@@ -110,11 +110,13 @@ std::variant<BatchInput, Problem> ReadBatch(const Fields& root, const std::map<s
     // window's formulas count them: it opens with the points it had.
     batch.method = CapMethod::kWindow;
   } else {
+    // A batch without a method was written by a program that knew only
+    // the window's formulas: it opens so, with the points it had.
     const Json* method = fields.Find(keys::kMethod);
-    if (method == nullptr || !method->is_string() || (*method != keys::kMethodExact && *method != keys::kMethodWindow)) {
+    if (method != nullptr && (!method->is_string() || (*method != keys::kMethodExact && *method != keys::kMethodWindow))) {
       return fields.At(keys::kMethod, Fault::kBadMethod);
     }
-    batch.method = *method == keys::kMethodWindow ? CapMethod::kWindow : CapMethod::kExact;
+    batch.method = method == nullptr || *method == keys::kMethodWindow ? CapMethod::kWindow : CapMethod::kExact;
     // Blank when left out: the other half-width, and the Start job's B and Kj.
     for (auto [key, target] : {std::pair{keys::kRightDR, &batch.rightDR}, std::pair{keys::kSkew, &batch.skew},
                                std::pair{keys::kDesign, &batch.design}}) {
