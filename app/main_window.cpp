@@ -180,9 +180,8 @@ void MainWindow::RowsArrived(int first, int last) {
 void MainWindow::ShowLogRow(int row) {
   const CapRecord& record = Session().Log().At(row);
   if (const ExactCap* exact = record.Exact()) {
-    const Road* road = Session().WorkingRoad();
-    if (road == nullptr || !exact->Placed()) return;
-    form_->Sketch()->ShowRoadCap(*road, exact->cap, exact->leftHalfWidth, exact->rightHalfWidth,
+    if (exact->solvedOn == nullptr || !exact->Placed()) return;
+    form_->Sketch()->ShowRoadCap(exact->solvedOn, exact->cap, exact->leftHalfWidth, exact->rightHalfWidth,
                                  QString::fromStdString(SketchRowCaption(record.number, record.name,
                                                                          record.CentreStation())));
     return;

@@ -79,12 +79,10 @@ void SketchView::ShowCap(const CapSolution& solution, const QString& caption) {
   update();
 }
 
-void SketchView::ShowRoadCap(const Road& road, const RoadCap& cap, double leftHalfWidth, double rightHalfWidth,
-                             const QString& caption) {
+void SketchView::ShowRoadCap(std::shared_ptr<const Road> road, const RoadCap& cap, double leftHalfWidth,
+                             double rightHalfWidth, const QString& caption) {
   solution_.reset();
-  // The road as it stands now is kept with the cap, so a later change of
-  // the job's road does not move the drawing under it.
-  roadScene_ = [road = std::make_shared<Road>(road), cap, leftHalfWidth, rightHalfWidth](SketchViewport vp) {
+  roadScene_ = [road = std::move(road), cap, leftHalfWidth, rightHalfWidth](SketchViewport vp) {
     return MakeRoadSketch(*road, cap, leftHalfWidth, rightHalfWidth, vp);
   };
   caption_ = caption;

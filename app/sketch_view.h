@@ -8,6 +8,7 @@
 #include <QTransform>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "cap_solution.h"
@@ -24,7 +25,7 @@ class SketchView : public QWidget {
   // which it is (a row of the log), drawn on the top line of the notes.
   void ShowCap(const CapSolution& solution, const QString& caption = {});
   // Shows the plan of a cap solved exactly on `road` (a row of the log).
-  void ShowRoadCap(const Road& road, const RoadCap& cap, double leftHalfWidth, double rightHalfWidth,
+  void ShowRoadCap(std::shared_ptr<const Road> road, const RoadCap& cap, double leftHalfWidth, double rightHalfWidth,
                    const QString& caption);
   void Clear();
   const QString& Caption() const { return caption_; }

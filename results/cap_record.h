@@ -4,6 +4,7 @@
 // table, the clipboard, the day file and an export can each format it their
 // own way.
 
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -58,6 +59,9 @@ struct ExactCap {
   // Which side is the outside of the bend the row follows: +1 the right,
   // -1 the left, 0 none (the cap stands on a straight and so do its edges).
   int outerSide;
+  // The road it was solved on, shared by the rows of its batch: a plan of
+  // the row drawn later is drawn on it, whatever road the job has by then.
+  std::shared_ptr<const Road> solvedOn = nullptr;
 
   bool Placed() const { return cap.fault == RoadCapFault::kNone; }
   // The edge of a side (+1 right, -1 left).

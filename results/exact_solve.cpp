@@ -2,7 +2,7 @@
 
 namespace capset {
 
-CapRecord SolveExactCap(const ExactBatchPlan& plan, const Road& road, const ExactOrigin& origin,
+CapRecord SolveExactCap(const ExactBatchPlan& plan, const std::shared_ptr<const Road>& road, const ExactOrigin& origin,
                         const StationEntry& entry) {
   const bool own = plan.axis == CapAxisMode::kOwn;
   const double design = own ? entry.station : plan.design;
@@ -11,7 +11,7 @@ CapRecord SolveExactCap(const ExactBatchPlan& plan, const Road& road, const Exac
   record.name = entry.name;
   record.answers = {entry.station, 0, 0};
   ExactCap exact{origin, entry.station, plan.B, plan.axis, design, plan.left, plan.right,
-                 SolveRoadCap(road, request), 0};
+                 SolveRoadCap(*road, request), 0, road};
   exact.outerSide = exact.Placed() ? OuterSideOf(exact.cap) : 0;
   record.axisPoints.reserve(exact.cap.points.size());
   for (const RoadCapPoint& p : exact.cap.points) record.axisPoints.push_back({p.along, p.point});
@@ -20,10 +20,11 @@ CapRecord SolveExactCap(const ExactBatchPlan& plan, const Road& road, const Exac
 }
 
 std::vector<CapRecord> SolveExactBatch(const ExactBatchPlan& plan, const Road& road, const ExactOrigin& origin) {
+  const auto kept = std::make_shared<const Road>(road);
   std::vector<CapRecord> records;
   records.reserve(plan.stations.size());
   for (const BatchStation& station : plan.stations) {
-    records.push_back(SolveExactCap(plan, road, origin, station.entry));
+    records.push_back(SolveExactCap(plan, kept, origin, station.entry));
   }
   return records;
 }

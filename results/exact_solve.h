@@ -3,6 +3,7 @@
 // road does not have, or a side that cannot meet its edge, becomes the
 // row's status; nothing is left out.
 
+#include <memory>
 #include <vector>
 
 #include "batch_check.h"
@@ -11,9 +12,10 @@
 namespace capset {
 
 // One cap of an exact batch, named as typed.
-CapRecord SolveExactCap(const ExactBatchPlan& plan, const Road& road, const ExactOrigin& origin,
+CapRecord SolveExactCap(const ExactBatchPlan& plan, const std::shared_ptr<const Road>& road, const ExactOrigin& origin,
                         const StationEntry& entry);
 
+// Every cap on a copy of `road` that the rows keep.
 std::vector<CapRecord> SolveExactBatch(const ExactBatchPlan& plan, const Road& road, const ExactOrigin& origin);
 
 }  // namespace capset

@@ -38,6 +38,8 @@ TEST_F(MainWindowTest, ExactRowIsDrawnOnTheTrueRoad) {
   Answer("1000\n1000\n2000\n45\n150\n100\n1050\n60\n1\n");
   window_.Action("StartAction")->trigger();
   ASSERT_TRUE(window_.RunBatch(kExactBatch));
+  // A road set afterwards is not the one the rows were solved on.
+  ASSERT_FALSE(window_.Session().SetRoad(ElementRoadInput{0, {0, 0}, 0, {{ElementKind::kLine, 5000}}, {}}));
   LogView* view = window_.Log();
   view->selectionModel()->setCurrentIndex(view->model()->index(1, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -50,7 +52,8 @@ TEST_F(MainWindowTest, ExactRowIsDrawnOnTheTrueRoad) {
     if (e.kind == SceneKind::kPolyline) lines.push_back(e.label);
   }
   EXPECT_EQ(points, (std::vector<std::string>{"C", "L", "R", "P1", "P2"}));
-  // 2# stands on the arc, its view reaching back over the spiral.
+  // 2# stands on the arc of the road it was solved on, its view reaching
+  // back over the spiral.
   EXPECT_NE(std::ranges::find(lines, "圆曲线"), lines.end());
   EXPECT_NE(std::ranges::find(lines, "缓和曲线"), lines.end());
   if (const char* shot = std::getenv("CAPSET_SHOT")) window_.grab().save(shot, "PNG");
