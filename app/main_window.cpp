@@ -33,6 +33,7 @@
 #include "road_texts.h"
 #include "sketch_texts.h"
 #include "sketch_view.h"
+#include "start_fields.h"
 #include "window_texts.h"
 #include "road_window.h"
 #include "road_window_texts.h"
@@ -192,6 +193,13 @@ void MainWindow::RowsArrived(int first, int last) {
 // says which it is, and out as CapSelected.
 void MainWindow::ShowLogRow(int row) {
   const CapRecord& record = Session().Log().At(row);
+  if (const ExactCap* exact = record.Exact()) {
+    if (exact->solvedOn == nullptr || !exact->Placed()) return;
+    form_->Sketch()->ShowRoadCap(exact->solvedOn, exact->cap, exact->leftHalfWidth, exact->rightHalfWidth,
+                                 QString::fromStdString(SketchRowCaption(record.number, record.name,
+                                                                         record.CentreStation())));
+    return;
+  }
   const CapSolution* solution = record.Solution();
   if (solution == nullptr) return;
   form_->Sketch()->ShowCap(*solution, QString::fromStdString(SketchRowCaption(record.number, record.name,
@@ -225,7 +233,16 @@ bool MainWindow::RunBatch(const BatchInput& input) {
   return true;
 }
 
-void MainWindow::OpenBatch() { Batch().exec(); }
+void MainWindow::OpenBatch() {
+  // A blank B or Kj takes the Start job's: the box shows which.
+  std::optional<std::string> B, Kj;
+  if (const auto& typed = Session().TypedAnswers()) {
+    if (const auto at = typed->answers.find(start_fields::kB); at != typed->answers.end()) B = at->second;
+    if (const auto at = typed->answers.find(start_fields::kKj); at != typed->answers.end()) Kj = at->second;
+  }
+  Batch().SetDefaults(B, Kj);
+  Batch().exec();
+}
 
 StationTableWindow& MainWindow::StationTable() {
   if (stationTable_ == nullptr) {

@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <cmath>
+#include <memory>
 
 #include "cap_warnings.h"
 #include "look.h"
@@ -71,13 +72,26 @@ SketchView::SketchView(QWidget* parent) : QWidget(parent) {
 }
 
 void SketchView::ShowCap(const CapSolution& solution, const QString& caption) {
+  roadScene_ = nullptr;
   solution_ = solution;
   caption_ = caption;
   MakeScene();
   update();
 }
 
+void SketchView::ShowRoadCap(std::shared_ptr<const Road> road, const RoadCap& cap, double leftHalfWidth,
+                             double rightHalfWidth, const QString& caption) {
+  solution_.reset();
+  roadScene_ = [road = std::move(road), cap, leftHalfWidth, rightHalfWidth](SketchViewport vp) {
+    return MakeRoadSketch(*road, cap, leftHalfWidth, rightHalfWidth, vp);
+  };
+  caption_ = caption;
+  MakeScene();
+  update();
+}
+
 void SketchView::Clear() {
+  roadScene_ = nullptr;
   solution_.reset();
   caption_.clear();
   scene_.reset();
@@ -85,7 +99,12 @@ void SketchView::Clear() {
 }
 
 void SketchView::MakeScene() {
-  if (!solution_ || width() <= 0 || height() <= 0) return;
+  if (width() <= 0 || height() <= 0) return;
+  if (roadScene_) {
+    scene_ = roadScene_({static_cast<double>(width()), static_cast<double>(height())});
+    return;
+  }
+  if (!solution_) return;
   scene_ = MakeSketch(*solution_, CheckCap(*solution_), {static_cast<double>(width()), static_cast<double>(height())});
 }
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTransform>
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "cap_solution.h"
@@ -22,6 +24,9 @@ class SketchView : public QWidget {
   // cap that is not the one the boxes show comes with a caption that says
   // which it is (a row of the log), drawn on the top line of the notes.
   void ShowCap(const CapSolution& solution, const QString& caption = {});
+  // Shows the plan of a cap solved exactly on `road` (a row of the log).
+  void ShowRoadCap(std::shared_ptr<const Road> road, const RoadCap& cap, double leftHalfWidth, double rightHalfWidth,
+                   const QString& caption);
   void Clear();
   const QString& Caption() const { return caption_; }
 
@@ -39,6 +44,8 @@ class SketchView : public QWidget {
   void MakeScene();
 
   std::optional<CapSolution> solution_;
+  // An exact cap: the scene is made from it and its road at the band's size.
+  std::function<SketchScene(SketchViewport)> roadScene_;
   QString caption_;
   std::optional<SketchScene> scene_;
 };

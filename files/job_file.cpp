@@ -101,11 +101,32 @@ std::variant<TypedStart, Problem> ReadStart(const Fields& root, const std::map<s
   return start;
 }
 
-std::variant<BatchInput, Problem> ReadBatch(const Fields& root, const std::map<std::string, int>& lines) {
+std::variant<BatchInput, Problem> ReadBatch(const Fields& root, const std::map<std::string, int>& lines, int version) {
   const Json& value = *root.Find(keys::kBatch);
   if (!value.is_object()) return root.At(keys::kBatch, Fault::kNotAGroup);
   const Fields fields(value, std::string(keys::kBatch) + ".", lines);
   BatchInput batch;
+  if (version == keys::kWindowBatchVersion) {
+    // Its points along the axis count towards the outer edge, as the
+    // window's formulas count them: it opens with the points it had.
+    batch.method = CapMethod::kWindow;
+  } else {
+    // A batch without a method was written by a program that knew only
+    // the window's formulas: it opens so, with the points it had.
+    const Json* method = fields.Find(keys::kMethod);
+    if (method != nullptr && (!method->is_string() || (*method != keys::kMethodExact && *method != keys::kMethodWindow))) {
+      return fields.At(keys::kMethod, Fault::kBadMethod);
+    }
+    batch.method = method == nullptr || *method == keys::kMethodWindow ? CapMethod::kWindow : CapMethod::kExact;
+    // Blank when left out: the other half-width, and the Start job's B and Kj.
+    for (auto [key, target] : {std::pair{keys::kRightDR, &batch.rightDR}, std::pair{keys::kSkew, &batch.skew},
+                               std::pair{keys::kDesign, &batch.design}}) {
+      if (fields.Find(key) == nullptr) continue;
+      auto text = fields.TextOf(key);
+      if (auto* p = std::get_if<Problem>(&text)) return *p;
+      *target = std::get<std::string>(text);
+    }
+  }
   const Json* axis = fields.Find(keys::kAxis);
   if (axis == nullptr || !axis->is_string() || (*axis != keys::kAxisParallel && *axis != keys::kAxisOwn)) {
     return fields.At(keys::kAxis, Fault::kBadAxis);
@@ -135,7 +156,7 @@ std::string WriteJobFile(const JobFile& job) {
   // written as U+FFFD rather than not at all.
   nlohmann::ordered_json file;
   file[keys::kFormat] = keys::kFormatName;
-  file[keys::kVersion] = job.road ? keys::kRoadVersion : keys::kCurrentVersion;
+  file[keys::kVersion] = keys::kCurrentVersion;
   file[keys::kDecimal] = job.start.decimal;
   nlohmann::ordered_json& start = file[keys::kStart] = nlohmann::ordered_json::object();
   for (const char* key : start_fields::kInOrder) {
@@ -144,8 +165,12 @@ std::string WriteJobFile(const JobFile& job) {
   if (job.batch) {
     const BatchInput& b = *job.batch;
     nlohmann::ordered_json& batch = file[keys::kBatch];
+    batch[keys::kMethod] = b.method == CapMethod::kWindow ? keys::kMethodWindow : keys::kMethodExact;
     batch[keys::kAxis] = b.axis == BatchInput::Axis::kOwn ? keys::kAxisOwn : keys::kAxisParallel;
     batch[keys::kDR] = b.DR;
+    batch[keys::kRightDR] = b.rightDR;
+    batch[keys::kSkew] = b.skew;
+    batch[keys::kDesign] = b.design;
     batch[keys::kPrecision] = b.precision;
     batch[keys::kOffsets] = b.offsets;
     batch[keys::kStations] = b.stations;
@@ -166,7 +191,7 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   const Json* version = root.Find(keys::kVersion);
   if (version == nullptr || !version->is_number()) return root.At(keys::kVersion, Fault::kNoVersion);
   const double number = version->get<double>();
-  if (number != keys::kCurrentVersion && number != keys::kRoadVersion) {
+  if (number != keys::kCurrentVersion && number != keys::kWindowBatchVersion) {
     return root.At(keys::kVersion, Fault::kUnknownVersion);
   }
 
@@ -175,12 +200,12 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   if (auto* p = std::get_if<Problem>(&start)) return *p;
   job.start = std::get<TypedStart>(start);
   if (root.Find(keys::kBatch) != nullptr) {
-    auto batch = ReadBatch(root, json.keyLines);
+    auto batch = ReadBatch(root, json.keyLines, static_cast<int>(number));
     if (auto* p = std::get_if<Problem>(&batch)) return *p;
     job.batch = std::get<BatchInput>(batch);
   }
   // A file of version 1 has no road; a key of that name there is not one of its fields.
-  if (const Json* road = root.Find(keys::kRoad); road != nullptr && number >= keys::kRoadVersion) {
+  if (const Json* road = root.Find(keys::kRoad); road != nullptr && number >= keys::kCurrentVersion) {
     auto read = ReadRoadJson(*road, json.keyLines);
     if (auto* p = std::get_if<Problem>(&read)) return *p;
     job.road = std::get<RoadInput>(read);

@@ -15,13 +15,19 @@
 //              label, then "X Y" for each of its points, tab-separated
 //   @batch     a batch, as the batch dialog's OK runs it; the fields follow
 //              one a line, each as it would be typed in the dialog:
+//                method exact | method window   (exact when left out)
 //                axis parallel | axis own
-//                dr 7.5
-//                precision 0.0001
+//                dr 7.5 | dr 6.25 9.5      (both sides, or the left then the right)
+//                skew 60, design K12+400   (may be left out: the Start job's B and Kj)
+//                precision 0.0001          (the window's formulas only)
 //                offsets -3.5 3.5          (may be left out)
 //                station 3# K12+400        (one line per cap)
 //              and the block ends at "@end" (or at any other command line,
 //              which is left for the script)
+//   @points    prints every point of every log row: "PT", the row's
+//              number, the point's name (C, L, R, P1… of an exact row; C, O,
+//              I, P1… of a window row), X, Y, and the station and offset of
+//              its foot on the working road, tab-separated
 //   @export csv FILE, @export dat FILE
 //              writes all rows of the results log to FILE
 //   @save FILE saves the job as the menu's 保存作业… does

@@ -11,6 +11,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddSketchCommands(table, actions, context.out);
   AddLandXmlCommands(table, actions);
   AddRoadCommands(table, actions, context);
+  AddPointCommands(table, context);
 }
 
 void AddStartCommands(CommandTable& table, const TargetActions& actions) {

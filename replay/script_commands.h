@@ -64,6 +64,7 @@ void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::o
 void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // @landxml, @export landxml
 // @road … @end, @road job, @at, @where, @keypoints, @curves, @table, @export table
 void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
+void AddPointCommands(CommandTable& table, ScriptContext& context);  // @points
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block

@@ -99,7 +99,8 @@ TEST(JobFile, TypedWithACommaOpensInAPointLocale) {
 
 TEST(JobFile, BatchListRoundTrips) {
   const Rig typed(Script().Start({}));
-  const BatchInput batch{BatchInput::Axis::kOwn, "7.5", "0.0001", "-3.5 3.5", {"3# K12+400", "12420", "\"引号\" \\"}};
+  const BatchInput batch{BatchInput::Axis::kOwn, "7.5", "0.0001", "-3.5 3.5", {"3# K12+400", "12420", "\"引号\" \\"},
+                         CapMethod::kWindow, "", "", ""};
   const auto read = ReadJobFile(WriteJobFile({*typed.session.TypedAnswers(), batch}));
   ASSERT_TRUE(std::holds_alternative<JobFile>(read));
   EXPECT_EQ(std::get<JobFile>(read).batch, batch);
@@ -198,8 +199,34 @@ INSTANTIATE_TEST_SUITE_P(
                    kNotAList, "batch.stations", 1},
         RefusedRow{"BatchStationNotText",
                    WithBatch(R"({"axis": "own", "DR": "7.5", "precision": "0.0001", "offsets": "", "stations": [12400]})"),
-                   kStationNotText, "batch.stations", 1}),
+                   kStationNotText, "batch.stations", 1},
+        RefusedRow{"BatchMethodUnknown",
+                   Job(kGood, R"("format": "capset-job", "version": 2, "decimal": ".")").substr(
+                       0, Job(kGood, R"("format": "capset-job", "version": 2, "decimal": ".")").size() - 1) +
+                       R"(, "batch": {"method": "closest", "axis": "own", "DR": "7.5", "precision": "", "offsets": "", "stations": []}})",
+                   kBadMethod, "batch.method", 1},
+        RefusedRow{"BatchSkewNotText",
+                   Job(kGood, R"("format": "capset-job", "version": 2, "decimal": ".")").substr(
+                       0, Job(kGood, R"("format": "capset-job", "version": 2, "decimal": ".")").size() - 1) +
+                       R"(, "batch": {"method": "exact", "axis": "own", "DR": "7.5", "skew": [60], "precision": "", "offsets": "", "stations": []}})",
+                   kNotText, "batch.skew", 1}),
     RowName<RefusedRow>);
+
+// Version 2 keeps the exact batch's fields; a batch with no method is one
+// of the window's formulas, as every batch before the method was.
+TEST(JobFile, ExactBatchRoundTripsAndAMissingMethodIsTheWindows) {
+  const Rig typed(Script().Start({}));
+  const BatchInput exact{BatchInput::Axis::kParallel, "6.25", "", "-2 2", {"1# K1+040"}, CapMethod::kExact, "9.5",
+                         "60.3015", "K1+050"};
+  const auto read = ReadJobFile(WriteJobFile({*typed.session.TypedAnswers(), exact}));
+  ASSERT_TRUE(std::holds_alternative<JobFile>(read));
+  EXPECT_EQ(std::get<JobFile>(read).batch, exact);
+  const std::string v2 = Job(kGood, R"("format": "capset-job", "version": 2, "decimal": ".")");
+  const auto noMethod = ReadJobFile(v2.substr(0, v2.size() - 1) +
+                                    R"(, "batch": {"axis": "own", "DR": "7.5", "precision": "0.0001", "offsets": "3", "stations": ["1050"]}})");
+  ASSERT_TRUE(std::holds_alternative<JobFile>(noMethod));
+  EXPECT_EQ(std::get<JobFile>(noMethod).batch->method, CapMethod::kWindow);
+}
 
 // What the library reads that the old reader refused or read otherwise,
 // and the other way round: a job file written today opens as before.

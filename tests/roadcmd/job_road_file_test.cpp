@@ -66,15 +66,16 @@ TEST(JobFileRoad, BothFormsComeBackExactly) {
   }
 }
 
-TEST(JobFileRoad, AJobWithoutARoadIsStillVersionOne) {
+TEST(JobFileRoad, AJobWithoutARoadHasNoRoadKey) {
   const std::string text = WriteJobFile({BaseStart(), std::nullopt});
-  EXPECT_NE(text.find("\"version\": 1"), std::string::npos);
+  EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
   EXPECT_EQ(text.find("road"), std::string::npos);
 }
 
 // A file of version 1 knows no road: a key of that name is not read.
 TEST(JobFileRoad, VersionOneIgnoresAKeyNamedRoad) {
   std::string text = WriteJobFile({BaseStart(), std::nullopt});
+  text.replace(text.find("\"version\": 2"), 12, "\"version\": 1");
   text.insert(text.rfind('}'), R"(, "road": {"form": "nonsense"})");
   const auto read = ReadJobFile(text);
   ASSERT_TRUE(std::holds_alternative<JobFile>(read));
