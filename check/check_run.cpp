@@ -15,7 +15,7 @@ CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std
   } else if (points.empty()) {
     run.error = kNoCheckPoints;
   } else if (!(tolerance >= 0) || !std::isfinite(tolerance)) {
-    run.error = ToleranceProblem(kToleranceNegative);
+    run.error = kToleranceNegative;
   } else {
     const std::vector<CapDesignPoints> caps = DesignsOf(log);
     if (caps.empty()) run.notice = kCheckNeedsCap;

@@ -176,8 +176,8 @@ PointsReading ReadPointFile(const std::string& bytes) {
 
 std::variant<double, std::string> ReadTolerance(const std::string& text, const NumberSymbols& symbols) {
   const std::optional<double> value = NumberIn(std::string(TrimBlanks(text)), symbols);
-  if (!value) return ToleranceProblem(kToleranceNotNumber);
-  if (*value < 0) return ToleranceProblem(kToleranceNegative);
+  if (!value) return std::string(kToleranceNotNumber);
+  if (*value < 0) return std::string(kToleranceNegative);
   return *value;
 }
 

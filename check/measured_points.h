@@ -34,7 +34,7 @@ PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symb
 PointsReading ReadPointFile(const std::string& bytes);
 
 // The tolerance as typed, in the unit the caller asks it in; a number of
-// 0 or more, or why not.
+// 0 or more, or why not (kToleranceNotNumber, kToleranceNegative).
 std::variant<double, std::string> ReadTolerance(const std::string& text, const NumberSymbols& symbols);
 
 }  // namespace capset

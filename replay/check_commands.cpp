@@ -14,8 +14,19 @@ namespace capset {
 namespace {
 
 constexpr char kCheckLine[] = "@check";
-constexpr char kToleranceWord[] = "tolerance ";
-constexpr char kPointWord[] = "point ";
+constexpr char kToleranceWord[] = "tolerance";
+constexpr char kPointWord[] = "point";
+
+// "point M1 1 2" is the word and "M1 1 2"; "point" alone an empty text.
+bool TakeField(const std::string& line, const std::string& word, std::string& value) {
+  if (line == word) {
+    value.clear();
+    return true;
+  }
+  if (!line.starts_with(word + " ")) return false;
+  value = line.substr(word.size() + 1);
+  return true;
+}
 
 struct CheckBlock {
   double tolerance = kDefaultCheckTolerance;
@@ -37,7 +48,7 @@ void ReadPointLine(const std::string& text, int line, const NumberSymbols& symbo
     words.push_back(text.substr(i, end - i));
     i = end;
   }
-  const std::string shown = "point " + text;
+  const std::string shown = text.empty() ? kPointWord : std::string(kPointWord) + " " + text;
   if (words.size() < 3) {
     block.problems.push_back(CheckLineProblem(line, shown, kNotATypedPoint));
     return;
@@ -67,15 +78,16 @@ CheckBlock ReadCheckBlock(ScriptLines& lines, const CommandTable& commands, cons
       break;
     }
     ++number;
-    if (line->starts_with(kToleranceWord)) {
-      const auto tolerance = ReadTolerance(line->substr(sizeof kToleranceWord - 1), symbols);
+    std::string value;
+    if (TakeField(*line, kToleranceWord, value)) {
+      const auto tolerance = ReadTolerance(value, symbols);
       if (const double* value = std::get_if<double>(&tolerance)) {
         block.tolerance = *value;
       } else {
         block.problems.push_back(CheckLineProblem(number, *line, std::get<std::string>(tolerance)));
       }
-    } else if (line->starts_with(kPointWord)) {
-      ReadPointLine(line->substr(sizeof kPointWord - 1), number, symbols, block);
+    } else if (TakeField(*line, kPointWord, value)) {
+      ReadPointLine(value, number, symbols, block);
     } else {
       out << "IGNORED " << *line << '\n';
     }

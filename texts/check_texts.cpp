@@ -32,8 +32,6 @@ std::string TooManyCheckPoints(int most) {
 
 std::string NoPointsInFile(const std::string& file) { return "文件" + Quoted(file) + "中没有点。"; }
 
-std::string ToleranceProblem(const std::string& reason) { return "限差：" + reason; }
-
 const std::vector<std::string>& CheckHeadings() {
   static const std::vector<std::string> headings{
       "点名", "X", "Y", "桩号", "偏距", "盖梁", "沿轴线", "离轴线", "最近设计点", "ΔX (mm)", "ΔY (mm)", "偏差 (mm)", "结果"};

@@ -30,7 +30,6 @@ inline constexpr char kNoCheckPoints[] = "没有实测点：每行输入一个�
 std::string NoPointsInFile(const std::string& file);
 inline constexpr char kToleranceNotNumber[] = "限差不是数值。";
 inline constexpr char kToleranceNegative[] = "限差不能为负数。";
-std::string ToleranceProblem(const std::string& reason);
 
 // What to do first.
 inline constexpr char kCheckNeedsRoad[] =

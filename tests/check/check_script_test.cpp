@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"EmptyBlock", Script(kBase).Line("@check").Line("tolerance 0.01").Line("@end"),
                    {Error(kNoCheckPoints)}, 0},
         RefusalRow{"NegativeTolerance", Script(kBase).Line("@check").Line("tolerance -0.01").Line("point M 1 2").Line("@end"),
-                   {Error(CheckPointsRejected({CheckLineProblem(1, "tolerance -0.01", ToleranceProblem(kToleranceNegative))}, 20))}, 0},
+                   {Error(CheckPointsRejected({CheckLineProblem(1, "tolerance -0.01", kToleranceNegative)}, 20))}, 0},
         RefusalRow{"BadLinesEachNamed",
                    Script(kBase).Line("@check").Line("point M1 1 2").Line("point M2 1x 2").Line("point M3 2").Line("@end"),
                    {Error(CheckPointsRejected({CheckLineProblem(2, "point M2 1x 2", kPointXNotNumber),

@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct ToleranceRow {
   const char* name;
   std::string text;
-  std::variant<double, std::string> read;
+  std::variant<double, std::string> read;  // the value, or the reason
 };
 
 class ToleranceReader : public ::testing::TestWithParam<ToleranceRow> {};
@@ -91,9 +91,9 @@ TEST_P(ToleranceReader, TakesZeroOrMore) { EXPECT_EQ(ReadTolerance(GetParam().te
 INSTANTIATE_TEST_SUITE_P(
     Readers, ToleranceReader,
     ::testing::Values(ToleranceRow{"Default", "10", 10.0}, ToleranceRow{"Zero", " 0 ", 0.0},
-                      ToleranceRow{"Negative", "-1", ToleranceProblem(kToleranceNegative)},
-                      ToleranceRow{"Word", "ten", ToleranceProblem(kToleranceNotNumber)},
-                      ToleranceRow{"Empty", "", ToleranceProblem(kToleranceNotNumber)}),
+                      ToleranceRow{"Negative", "-1", std::string(kToleranceNegative)},
+                      ToleranceRow{"Word", "ten", std::string(kToleranceNotNumber)},
+                      ToleranceRow{"Empty", "", std::string(kToleranceNotNumber)}),
     RowName<ToleranceRow>);
 
 }  // namespace
