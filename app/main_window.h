@@ -6,7 +6,7 @@
 // Menus and their keys:
 //   文件  打开作业… Ctrl+O, 保存作业 Ctrl+S, 另存为… Ctrl+Shift+S,
 //         最近的作业, 导出结果… Ctrl+E, 退出 Ctrl+Q
-//   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B
+//   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B, 实测检核… Ctrl+M
 //   查看  结果记录 Ctrl+L (shows or hides the log panel)
 //   帮助  使用说明 F1, 关于
 // 开始 and 计算 click the form's own buttons, so they run exactly what the
@@ -25,6 +25,7 @@
 #include <optional>
 #include <vector>
 
+#include "as_built_check.h"
 #include "batch_input.h"
 #include "cap_log.h"
 #include "cap_session.h"
@@ -42,6 +43,7 @@ class QSettings;
 namespace capset {
 
 class BatchDialog;
+class CheckDialog;
 class Form1;
 class HelpWindow;
 class Journal;
@@ -67,6 +69,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // yet need not wait for.
   LogView* Log();
   BatchDialog& Batch();
+  // 实测检核…, made when first opened.
+  CheckDialog& CheckPoints();
   HelpWindow& Help();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
@@ -106,6 +110,10 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
  private:
   void BuildMenus();
   void OpenBatch();
+  void OpenCheck();
+  // The cap of the chosen result in the plan sketch, with every measured
+  // point checked against it.
+  void ShowCheckInSketch(const std::vector<CheckResult>& results, int current);
   void OpenJob();
   void SaveJob();
   void SaveJobAs();
@@ -135,6 +143,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void KeepResultsInView();
 
   ErrorReporter& reporter_;
+  const NumberReader& reader_;
   Form1* form_;
   QScrollArea* formArea_;
   QDockWidget* logPanel_;
@@ -143,6 +152,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   std::unique_ptr<QtFileStore> store_;
   std::unique_ptr<SessionFiles> files_;
   BatchDialog* batch_ = nullptr;
+  CheckDialog* check_ = nullptr;
   HelpWindow* help_ = nullptr;
   std::string separator_;
   bool logPlaced_ = false;

@@ -8,6 +8,7 @@
 #include <QTransform>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "cap_solution.h"
 #include "sketch_scene.h"
@@ -22,6 +23,9 @@ class SketchView : public QWidget {
   // cap that is not the one the boxes show comes with a caption that says
   // which it is (a row of the log), drawn on the top line of the notes.
   void ShowCap(const CapSolution& solution, const QString& caption = {});
+  // Points measured on site beside their design points, on the cap shown
+  // (until another cap is shown).
+  void ShowMarks(std::vector<MeasuredMark> marks);
   void Clear();
   const QString& Caption() const { return caption_; }
 
@@ -40,6 +44,7 @@ class SketchView : public QWidget {
 
   std::optional<CapSolution> solution_;
   QString caption_;
+  std::vector<MeasuredMark> marks_;
   std::optional<SketchScene> scene_;
 };
 

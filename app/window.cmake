@@ -8,6 +8,7 @@ include(GNUInstallDirs)
 add_library(capset_window STATIC
   batch_dialog.cpp
   cap_log_model.cpp
+  check_dialog.cpp
   form1.cpp
   form1.h
   form1_layout.cpp
@@ -25,7 +26,7 @@ add_library(capset_window STATIC
   sketch_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(capset_window PUBLIC capset_session capset_sketch Qt6::Widgets PRIVATE Qt6::Svg)
+target_link_libraries(capset_window PUBLIC capset_session capset_sketch capset_check Qt6::Widgets PRIVATE Qt6::Svg)
 # The help page's figure is the README's, drawn by Qt's SVG renderer.
 qt_add_resources(capset_window help PREFIX /help BASE ${PROJECT_SOURCE_DIR}/docs FILES ${PROJECT_SOURCE_DIR}/docs/terms.svg)
 target_compile_definitions(capset_window PRIVATE CAPSET_VERSION="${PROJECT_VERSION}")

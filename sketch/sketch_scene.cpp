@@ -218,6 +218,14 @@ SketchScene MakeSketch(const CapSolution& s, const CapWarnings& warnings, Sketch
   return scene;
 }
 
+void AddMeasuredMarks(SketchScene& scene, const std::vector<MeasuredMark>& marks) {
+  for (const MeasuredMark& m : marks) {
+    scene.elements.push_back({SceneKind::kPolyline, SceneStyle::kDeviation, m.label, {m.design, m.measured}});
+    scene.elements.push_back(
+        {SceneKind::kPoint, m.over ? SceneStyle::kMeasuredOver : SceneStyle::kMeasured, m.label, {m.measured}});
+  }
+}
+
 double LabelShift(double low, double high) {
   if (low > high) return low;
   return std::clamp(0.0, low, high);

@@ -1,5 +1,7 @@
 #include "check_texts.h"
 
+#include <cmath>
+
 #include "marks.h"
 #include "number_text.h"
 
@@ -34,8 +36,29 @@ std::string NoPointsInFile(const std::string& file) { return "文件" + Quoted(f
 
 const std::vector<std::string>& CheckHeadings() {
   static const std::vector<std::string> headings{
-      "点名", "X", "Y", "桩号", "偏距", "盖梁", "沿轴线", "离轴线", "最近设计点", "ΔX (mm)", "ΔY (mm)", "偏差 (mm)", "结果"};
+      "点名", "X", "Y", "桩号", "偏距 (m)", "盖梁", "沿轴线 (m)", "离轴线 (m)", "最近设计点", "ΔX (mm)", "ΔY (mm)", "偏差 (mm)", "结果"};
   return headings;
+}
+
+std::string CheckFileUnreadable(const std::string& file, const std::string& reason) {
+  return "无法读取文件" + Quoted(file) + "。\n原因：" + reason;
+}
+
+std::string CheckFileTooLarge(const std::string& file, int megabytes) {
+  return "文件" + Quoted(file) + "超过 " + std::to_string(megabytes) + " MB，不是一座桥的点文件，未读取。";
+}
+
+std::string CheckExportFailed(const std::string& path, const std::string& reason) {
+  return "导出失败：无法写入文件" + Quoted(path) + "。\n原因：" + reason + "\n原有文件保持不变。";
+}
+
+std::string CheckExported(int rows, const std::string& path) {
+  return "已导出 " + std::to_string(rows) + " 个点的检核结果到 " + path;
+}
+
+std::string CheckMarkLabel(const std::string& name, double distanceMm, bool over) {
+  const double tenths = std::round(distanceMm * 10) / 10;
+  return name + " " + NumberText(tenths, ".") + " mm" + (over ? " " + std::string(kCheckOver) : "");
 }
 
 std::string CheckSummary(int points, int over, double toleranceMm) {

@@ -45,6 +45,28 @@ inline constexpr char kCheckOver[] = "超限";
 // The table's headings, in column order (as_built_texts' columns).
 const std::vector<std::string>& CheckHeadings();
 
+// The dialog (计算 → 实测检核…); its window title is the program's, the
+// separator, then its own.
+inline constexpr char kCheckItem[] = "实测检核(&M)…";
+inline constexpr char kCheckTitle[] = "实测检核";
+inline constexpr char kCheckPointsLabel[] = "实测点：每行一点，点名、X、Y（可从表格粘贴），或读取点文件";
+inline constexpr char kCheckPointsHint[] = "M1\t1033.829\t2036.772\nM2\t1030.540\t2044.847";
+inline constexpr char kCheckReadFile[] = "读取文件(&F)…";
+inline constexpr char kCheckToleranceLabel[] = "限差 (mm)：";
+inline constexpr char kCheckDefaultToleranceMm[] = "10";
+inline constexpr char kCheckRun[] = "检核(&K)";
+inline constexpr char kCheckCopy[] = "复制(&C)";
+inline constexpr char kCheckExport[] = "导出 CSV(&E)…";
+inline constexpr char kCheckFileFilter[] = "点文件 (*.dat *.csv);;所有文件 (*)";
+inline constexpr char kCheckExportName[] = "实测检核.csv";
+inline constexpr char kNothingChecked[] = "还没有检核结果，没有可复制或导出的内容。";
+std::string CheckFileUnreadable(const std::string& file, const std::string& reason);
+std::string CheckFileTooLarge(const std::string& file, int megabytes);
+std::string CheckExportFailed(const std::string& path, const std::string& reason);
+std::string CheckExported(int rows, const std::string& path);
+// A measured point in the sketch: its name and its deviation.
+std::string CheckMarkLabel(const std::string& name, double distanceMm, bool over);
+
 // After a check: how many points, how many over the tolerance.
 std::string CheckSummary(int points, int over, double toleranceMm);
 
