@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "check_texts.h"
+#include "round3.h"
 #include "station_text.h"
 
 namespace capset {
@@ -52,6 +53,9 @@ void AppendLine(std::string& out, const std::vector<std::string>& cells, char se
 }  // namespace
 
 std::string FixedText(double value, int decimals, const std::string& sep) {
+  // Millimetres are rounded as the boxes round them, so a coordinate reads
+  // the same here as in the window and its files.
+  if (decimals == 3) value = Round3(value);
   char buffer[400];
   auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   std::string text(buffer, written.ptr);

@@ -17,31 +17,22 @@ bool IsUtf8(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto c = static_cast<unsigned char>(text[i]);
-    int more = 0;
-    char32_t code = 0;
     if (c < 0x80) {
       ++i;
       continue;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-      more = 1, code = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      more = 2, code = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      more = 3, code = c & 0x07;
-    } else {
-      return false;
     }
-    if (i + more >= text.size()) return false;
+    // The lead byte says how many continuation bytes follow.
+    const int more = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : 0;
+    if (more == 0 || i + more >= text.size()) return false;
+    char32_t code = c & (0x7F >> (more + 1));
     for (int k = 1; k <= more; ++k) {
       const auto d = static_cast<unsigned char>(text[i + k]);
       if ((d & 0xC0) != 0x80) return false;
       code = (code << 6) | (d & 0x3F);
     }
     // Overlong forms, surrogates and code points beyond U+10FFFF.
-    if ((more == 2 && code < 0x800) || (more == 3 && code < 0x10000) || (code >= 0xD800 && code <= 0xDFFF) ||
-        code > 0x10FFFF) {
-      return false;
-    }
+    const char32_t least = more == 2 ? 0x800 : more == 3 ? 0x10000 : 0x80;
+    if (code < least || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
     i += more + 1;
   }
   return true;
