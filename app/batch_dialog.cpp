@@ -18,14 +18,27 @@ namespace capset {
 BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* parent)
     : QDialog(parent),
       run_(std::move(run)),
+      exact_(new QRadioButton(QString::fromUtf8(kExactMethod))),
+      window_(new QRadioButton(QString::fromUtf8(kWindowMethod))),
       parallel_(new QRadioButton(QString::fromUtf8(kParallelAxis))),
       own_(new QRadioButton(QString::fromUtf8(kOwnAxis))),
       DR_(new QLineEdit),
+      rightDR_(new QLineEdit),
+      skew_(new QLineEdit),
+      design_(new QLineEdit),
       precision_(new QLineEdit),
       offsets_(new QLineEdit),
       stations_(new QPlainTextEdit) {
   setObjectName("BatchDialog");
   setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(kTitleSeparator) + QString::fromUtf8(kBatchTitle));
+
+  auto* method = new QButtonGroup(this);
+  method->addButton(exact_);
+  method->addButton(window_);
+  exact_->setChecked(true);
+  connect(exact_, &QRadioButton::toggled, this, &BatchDialog::MethodChanged);
+  rightDR_->setPlaceholderText(QString::fromUtf8(kRightDRHint));
+  SetDefaults(std::nullopt, std::nullopt);
 
   auto* axis = new QButtonGroup(this);
   axis->addButton(parallel_);
@@ -37,13 +50,23 @@ BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* pa
   stations_->setMinimumSize(360, 220);
 
   auto* form = new QFormLayout;
+  auto* methods = new QVBoxLayout;
+  methods->addWidget(exact_);
+  methods->addWidget(window_);
+  form->addRow(QString::fromUtf8(kMethodLabel), methods);
   auto* axes = new QVBoxLayout;
   axes->addWidget(parallel_);
   axes->addWidget(own_);
   form->addRow(QString::fromUtf8(kAxisLabel), axes);
-  form->addRow(QString::fromUtf8(kDRLabel), DR_);
+  form->addRow(QString::fromUtf8(kSkewLabel), skew_);
+  form->addRow(QString::fromUtf8(kDesignLabel), design_);
+  form->addRow(QString::fromUtf8(kLeftDRLabel), DR_);
+  form->addRow(QString::fromUtf8(kRightDRLabel), rightDR_);
   form->addRow(QString::fromUtf8(kPrecisionLabel), precision_);
-  form->addRow(QString::fromUtf8(kOffsetsLabel), offsets_);
+  auto* offsetsLabel = new QLabel(QString::fromUtf8(kExactOffsetsLabel));
+  offsetsLabel->setWordWrap(true);
+  form->addRow(offsetsLabel);
+  form->addRow(offsets_);
   auto* stationsLabel =
       new QLabel(QString::fromUtf8(kStationsLabel));
   stationsLabel->setWordWrap(true);
@@ -60,10 +83,27 @@ BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* pa
   layout->addWidget(stationsLabel);
   layout->addWidget(stations_, 1);
   layout->addWidget(buttons);
+  MethodChanged();
 }
+
+void BatchDialog::SetDefaults(const std::optional<std::string>& B, const std::optional<std::string>& Kj) {
+  auto hint = [](const std::optional<std::string>& value, const char* name) {
+    if (!value) return QString::fromUtf8(kNoDefault);
+    return QString::fromUtf8(kDefaultFromStart) + QString::fromUtf8(name) + QStringLiteral(" = ") +
+           QString::fromStdString(*value);
+  };
+  skew_->setPlaceholderText(hint(B, "B"));
+  design_->setPlaceholderText(hint(Kj, "Kj"));
+}
+
+void BatchDialog::MethodChanged() { precision_->setEnabled(window_->isChecked()); }
 
 BatchInput BatchDialog::Input() const {
   BatchInput input;
+  input.method = window_->isChecked() ? CapMethod::kWindow : CapMethod::kExact;
+  input.rightDR = rightDR_->text().toStdString();
+  input.skew = skew_->text().toStdString();
+  input.design = design_->text().toStdString();
   input.axis = own_->isChecked() ? BatchInput::Axis::kOwn : BatchInput::Axis::kParallel;
   input.DR = DR_->text().toStdString();
   input.precision = precision_->text().toStdString();
@@ -77,7 +117,11 @@ BatchInput BatchDialog::Input() const {
 }
 
 void BatchDialog::SetInput(const BatchInput& input) {
+  (input.method == CapMethod::kWindow ? window_ : exact_)->setChecked(true);
   (input.axis == BatchInput::Axis::kOwn ? own_ : parallel_)->setChecked(true);
+  rightDR_->setText(QString::fromStdString(input.rightDR));
+  skew_->setText(QString::fromStdString(input.skew));
+  design_->setText(QString::fromStdString(input.design));
   DR_->setText(QString::fromStdString(input.DR));
   precision_->setText(QString::fromStdString(input.precision));
   offsets_->setText(QString::fromStdString(input.offsets));

@@ -1,12 +1,17 @@
 #pragma once
-// 批量计算…: the stations of a whole bridge, one a line, with DR, the
-// precision, how each cap's axis is set and the points wanted along it. OK
+// 批量计算…: the stations of a whole bridge, one a line, with the method
+// (exact on the road, or the window's formulas), the half-widths of the
+// left and right sides, the skew B and the design station Kj (blank: the
+// Start job's, shown in the box), the precision of the window's formulas,
+// how each cap's axis is set and the points wanted along it. OK
 // hands the fields, as typed, to the window's batch; the dialog closes only
 // when the batch ran, so a list with bad lines stays open to be mended. The
 // fields keep what was typed between openings.
 
 #include <QDialog>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "batch_input.h"
 
@@ -26,15 +31,25 @@ class BatchDialog : public QDialog {
 
   BatchInput Input() const;
   void SetInput(const BatchInput& input);
+  // The Start job's B and Kj as typed, shown as what a blank box takes;
+  // nothing when there is no completed Start.
+  void SetDefaults(const std::optional<std::string>& B, const std::optional<std::string>& Kj);
   QPushButton* OkButton() const { return ok_; }
 
  private:
   void Ok();
+  // The precision is the window's formulas' alone.
+  void MethodChanged();
 
   std::function<bool(const BatchInput&)> run_;
+  QRadioButton* exact_;
+  QRadioButton* window_;
   QRadioButton* parallel_;
   QRadioButton* own_;
   QLineEdit* DR_;
+  QLineEdit* rightDR_;
+  QLineEdit* skew_;
+  QLineEdit* design_;
   QLineEdit* precision_;
   QLineEdit* offsets_;
   QPlainTextEdit* stations_;

@@ -48,7 +48,7 @@ LogView::LogView(CapLog& log, std::string sep, QWidget* parent)
 
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
     if (!current.isValid()) return;
-    if (log_.At(current.row()).Solution() != nullptr) emit CapRowSelected(current.row());
+    if (log_.At(current.row()).Placed()) emit CapRowSelected(current.row());
   });
 }
 

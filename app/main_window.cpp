@@ -35,6 +35,7 @@
 #include "session_files.h"
 #include "sketch_texts.h"
 #include "sketch_view.h"
+#include "start_fields.h"
 #include "window_texts.h"
 
 namespace capset {
@@ -184,6 +185,14 @@ void MainWindow::RowsArrived(int first, int last) {
 // says which it is, and out as CapSelected.
 void MainWindow::ShowLogRow(int row) {
   const CapRecord& record = Session().Log().At(row);
+  if (const ExactCap* exact = record.Exact()) {
+    const Road* road = Session().WorkingRoad();
+    if (road == nullptr || !exact->Placed()) return;
+    form_->Sketch()->ShowRoadCap(*road, exact->cap, exact->leftHalfWidth, exact->rightHalfWidth,
+                                 QString::fromStdString(SketchRowCaption(record.number, record.name,
+                                                                         record.CentreStation())));
+    return;
+  }
   const CapSolution* solution = record.Solution();
   if (solution == nullptr) return;
   form_->Sketch()->ShowCap(*solution, QString::fromStdString(SketchRowCaption(record.number, record.name,
@@ -217,7 +226,16 @@ bool MainWindow::RunBatch(const BatchInput& input) {
   return true;
 }
 
-void MainWindow::OpenBatch() { Batch().exec(); }
+void MainWindow::OpenBatch() {
+  // A blank B or Kj takes the Start job's: the box shows which.
+  std::optional<std::string> B, Kj;
+  if (const auto& typed = Session().TypedAnswers()) {
+    if (const auto at = typed->answers.find(start_fields::kB); at != typed->answers.end()) B = at->second;
+    if (const auto at = typed->answers.find(start_fields::kKj); at != typed->answers.end()) Kj = at->second;
+  }
+  Batch().SetDefaults(B, Kj);
+  Batch().exec();
+}
 
 CheckDialog& MainWindow::CheckPoints() {
   if (check_ == nullptr) {
@@ -245,7 +263,7 @@ void MainWindow::ShowCheckInSketch(const std::vector<CheckResult>& results, int 
   if (match == nullptr) return;
   const std::vector<CapRecord>& records = Session().Log().Records();
   const auto record = std::ranges::find_if(records, [&](const CapRecord& r) { return r.number == match->row; });
-  if (record == records.end() || record->Solution() == nullptr) return;
+  if (record == records.end() || !record->Placed()) return;
   std::vector<MeasuredMark> marks;
   for (const CheckResult& r : results) {
     if (!r.cap || r.cap->row != match->row) continue;
@@ -253,8 +271,15 @@ void MainWindow::ShowCheckInSketch(const std::vector<CheckResult>& results, int 
     marks.push_back({CheckMarkLabel(r.measured.name, r.cap->distance * 1000, r.cap->over), q,
                      {q.X - r.cap->dX, q.Y - r.cap->dY}, r.cap->over});
   }
-  form_->Sketch()->ShowCap(*record->Solution(), QString::fromStdString(SketchRowCaption(
-                                                    record->number, record->name, record->CentreStation())));
+  const QString caption =
+      QString::fromStdString(SketchRowCaption(record->number, record->name, record->CentreStation()));
+  if (const ExactCap* exact = record->Exact()) {
+    const Road* road = Session().WorkingRoad();
+    if (road == nullptr) return;
+    form_->Sketch()->ShowRoadCap(*road, exact->cap, exact->leftHalfWidth, exact->rightHalfWidth, caption);
+  } else {
+    form_->Sketch()->ShowCap(*record->Solution(), caption);
+  }
   form_->Sketch()->ShowMarks(std::move(marks));
 }
 

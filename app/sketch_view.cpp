@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <cmath>
+#include <memory>
 
 #include "cap_warnings.h"
 #include "look.h"
@@ -74,6 +75,7 @@ SketchView::SketchView(QWidget* parent) : QWidget(parent) {
 }
 
 void SketchView::ShowCap(const CapSolution& solution, const QString& caption) {
+  roadScene_ = nullptr;
   solution_ = solution;
   caption_ = caption;
   marks_.clear();
@@ -87,8 +89,23 @@ void SketchView::ShowMarks(std::vector<MeasuredMark> marks) {
   update();
 }
 
+void SketchView::ShowRoadCap(const Road& road, const RoadCap& cap, double leftHalfWidth, double rightHalfWidth,
+                             const QString& caption) {
+  solution_.reset();
+  // The road as it stands now is kept with the cap, so a later change of
+  // the job's road does not move the drawing under it.
+  roadScene_ = [road = std::make_shared<Road>(road), cap, leftHalfWidth, rightHalfWidth](SketchViewport vp) {
+    return MakeRoadSketch(*road, cap, leftHalfWidth, rightHalfWidth, vp);
+  };
+  caption_ = caption;
+  marks_.clear();
+  MakeScene();
+  update();
+}
+
 void SketchView::Clear() {
   marks_.clear();
+  roadScene_ = nullptr;
   solution_.reset();
   caption_.clear();
   scene_.reset();
@@ -96,7 +113,13 @@ void SketchView::Clear() {
 }
 
 void SketchView::MakeScene() {
-  if (!solution_ || width() <= 0 || height() <= 0) return;
+  if (width() <= 0 || height() <= 0) return;
+  if (roadScene_) {
+    scene_ = roadScene_({static_cast<double>(width()), static_cast<double>(height())});
+    AddMeasuredMarks(*scene_, marks_);
+    return;
+  }
+  if (!solution_) return;
   scene_ = MakeSketch(*solution_, CheckCap(*solution_), {static_cast<double>(width()), static_cast<double>(height())});
   AddMeasuredMarks(*scene_, marks_);
 }

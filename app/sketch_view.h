@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTransform>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,6 +27,9 @@ class SketchView : public QWidget {
   // Points measured on site beside their design points, on the cap shown
   // (until another cap is shown).
   void ShowMarks(std::vector<MeasuredMark> marks);
+  // Shows the plan of a cap solved exactly on `road` (a row of the log).
+  void ShowRoadCap(const Road& road, const RoadCap& cap, double leftHalfWidth, double rightHalfWidth,
+                   const QString& caption);
   void Clear();
   const QString& Caption() const { return caption_; }
 
@@ -43,6 +47,8 @@ class SketchView : public QWidget {
   void MakeScene();
 
   std::optional<CapSolution> solution_;
+  // An exact cap: the scene is made from it and its road at the band's size.
+  std::function<SketchScene(SketchViewport)> roadScene_;
   QString caption_;
   std::vector<MeasuredMark> marks_;
   std::optional<SketchScene> scene_;

@@ -43,6 +43,7 @@ std::optional<PlanePoint> PointNamed(const std::vector<DesignPoint>& points, con
 }  // namespace
 
 std::optional<CapDesignPoints> DesignOf(const CapRecord& record) {
+  if (const ExactCap* exact = record.Exact()) return DesignOf(record.number, exact->cap);
   const CapSolution* s = record.Solution();
   if (s == nullptr) return std::nullopt;
   CapDesignPoints design{record.number, s->centre, {0, 0}, 0, 0, {}};

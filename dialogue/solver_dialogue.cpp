@@ -7,7 +7,9 @@
 #include "cap_warnings.h"
 #include "questions.h"
 #include "refusals.h"
+#include "road_cap_texts.h"
 #include "solver_texts.h"
+#include "window_exact.h"
 
 namespace capset {
 namespace {
@@ -41,7 +43,16 @@ std::optional<CapSolution> AskSolveShow(Solver solver, const CapDesign& design, 
   if (!answers) return std::nullopt;
   const CapSolution solution = SolveCap(solver, design, *answers);
   WriteResult(ResultTexts(solution, seam.reader.DecimalSeparator()), seam.boxes);
-  if (const auto notice = RunNotice(solution, CheckCap(solution))) seam.reporter.ReportNotice(*notice);
+  const CapWarnings warnings = CheckCap(solution);
+  std::optional<std::string> notice = RunNotice(solution, warnings);
+  // Where the formulas cannot be trusted, the exact points come with the
+  // warning; the boxes keep the window's own numbers.
+  if (!warnings.Empty()) {
+    if (const auto exact = ExactCapOf(solution)) {
+      if (const auto text = ExactBesideWindowText(solution, exact->cap, exact->outerSide)) *notice += "\n" + *text;
+    }
+  }
+  if (notice) seam.reporter.ReportNotice(*notice);
   return solution;
 }
 

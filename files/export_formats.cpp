@@ -33,16 +33,16 @@ void AppendTsvField(std::string& out, const std::string& text) {
   for (char c : text) out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
 }
 
-void AppendJoined(std::string& out, const RowTexts& texts, char separator,
+void AppendJoined(std::string& out, const RowTexts& texts, int width, char separator,
                   void (*append)(std::string&, const std::string&)) {
-  for (int c = 0; c < kRowColumnCount; ++c) {
+  for (int c = 0; c < width; ++c) {
     if (c > 0) out += separator;
     append(out, texts[c]);
   }
 }
 
-void AppendCsvLine(std::string& out, const RowTexts& texts) {
-  AppendJoined(out, texts, ',', AppendCsvField);
+void AppendCsvLine(std::string& out, const RowTexts& texts, int width) {
+  AppendJoined(out, texts, width, ',', AppendCsvField);
   out += kFileLineEnd;
 }
 
@@ -61,14 +61,14 @@ void AddPoint(std::string& out, const std::string& name, PlanePoint p) {
 std::vector<std::string> DatLabels(const std::vector<const CapRecord*>& records) {
   std::unordered_map<std::string, int> uses;
   for (const CapRecord* r : records) {
-    if (r->Solution() != nullptr) ++uses[CapLabel(*r)];
+    if (r->Placed()) ++uses[CapLabel(*r)];
   }
   std::unordered_set<std::string> taken;
   for (const auto& [label, count] : uses) taken.insert(label);
   std::vector<std::string> labels;
   for (const CapRecord* r : records) {
     std::string label = CapLabel(*r);
-    if (r->Solution() != nullptr && uses[label] > 1) {
+    if (r->Placed() && uses[label] > 1) {
       do {
         label += "_" + std::to_string(r->number);
       } while (!taken.insert(label).second);
@@ -83,8 +83,7 @@ std::string DatText(const std::vector<const CapRecord*>& records) {
   const std::vector<std::string> labels = DatLabels(records);
   for (std::size_t n = 0; n < records.size(); ++n) {
     const CapRecord* r = records[n];
-    const CapSolution* s = r->Solution();
-    if (s == nullptr) continue;
+    if (!r->Placed()) continue;
     for (const auto& [role, point] : PointsOf(*r)) AddPoint(out, labels[n] + "-" + role, point);
   }
   return out;
@@ -117,6 +116,16 @@ std::string CapLabel(const CapRecord& record) {
 
 std::vector<std::pair<std::string, PlanePoint>> PointsOf(const CapRecord& record) {
   std::vector<std::pair<std::string, PlanePoint>> points;
+  if (const ExactCap* e = record.Exact()) {
+    if (!e->Placed()) return points;
+    points.emplace_back("C", e->cap.centre.point);
+    if (e->cap.left.problem == CapSideProblem::kNone) points.emplace_back("L", e->cap.left.point.point);
+    if (e->cap.right.problem == CapSideProblem::kNone) points.emplace_back("R", e->cap.right.point.point);
+    for (std::size_t i = 0; i < e->cap.points.size(); ++i) {
+      points.emplace_back("P" + std::to_string(i + 1), e->cap.points[i].point);
+    }
+    return points;
+  }
   const CapSolution* s = record.Solution();
   if (s == nullptr) return points;
   points.emplace_back("C", s->centre);
@@ -134,7 +143,7 @@ std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& recor
   std::unordered_map<std::string, std::vector<int>> numbers;
   std::vector<std::string> order;
   for (const CapRecord* r : records) {
-    if (r->Solution() == nullptr) continue;
+    if (!r->Placed()) continue;
     const std::string label = CapLabel(*r);
     if (numbers[label].empty()) order.push_back(label);
     numbers[label].push_back(r->number);
@@ -145,32 +154,32 @@ std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& recor
   return shared;
 }
 
-std::string CsvHeaderLine() {
+std::string CsvHeaderLine(int width) {
   std::string line;
-  AppendCsvLine(line, RowHeadings());
+  AppendCsvLine(line, RowHeadings(), width);
   return line;
 }
 
 std::string CsvLine(const CapRecord& record) {
   std::string line;
-  AppendCsvLine(line, RowTextsOf(record, "."));
+  AppendCsvLine(line, RowTextsOf(record, "."), RowWidth(record));
   return line;
 }
 
 std::string ExportText(ExportFormat format, const std::vector<const CapRecord*>& records) {
   if (format == ExportFormat::kDat) return DatText(records);
   std::string out = kUtf8Bom;
-  AppendCsvLine(out, RowHeadings());
-  for (const CapRecord* r : records) AppendCsvLine(out, RowTextsOf(*r, "."));
+  AppendCsvLine(out, RowHeadings(), RowsWidth(records));
+  for (const CapRecord* r : records) AppendCsvLine(out, RowTextsOf(*r, "."), RowWidth(*r));
   return out;
 }
 
 std::string TsvText(const std::vector<const CapRecord*>& records, const std::string& sep) {
   std::string out;
-  AppendJoined(out, RowHeadings(), '\t', AppendTsvField);
+  AppendJoined(out, RowHeadings(), RowsWidth(records), '\t', AppendTsvField);
   out += '\n';
   for (const CapRecord* r : records) {
-    AppendJoined(out, RowTextsOf(*r, sep), '\t', AppendTsvField);
+    AppendJoined(out, RowTextsOf(*r, sep), RowWidth(*r), '\t', AppendTsvField);
     out += '\n';
   }
   return out;

@@ -10,8 +10,9 @@
 //
 // CASS .dat: one line per point, "name,code,Y,X,H" (east first), lines in CR
 // LF. The name is ASCII: the cap's label, "-" and the point's role, C for
-// the centre, O and I for the outer and inner edge points, P1, P2, … for the
-// points along the axis. A role holds no "-", so the last "-" always
+// the centre, O and I for a window row's outer and inner edge points, L and
+// R for an exact row's left and right ones (of increasing stations), P1,
+// P2, … for the points along the axis. A role holds no "-", so the last "-" always
 // parts the cap from the point, and two caps of different labels never
 // give one point name. A surveyor calls a point up by its name:
 // a cap's label comes from its own name, or from its station when it has
@@ -27,6 +28,7 @@
 #include <vector>
 
 #include "cap_record.h"
+#include "log_row.h"
 #include "shared_label.h"
 
 namespace capset {
@@ -35,8 +37,10 @@ enum class ExportFormat { kCsv, kDat };
 
 inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-// One CSV line, CR LF included.
-std::string CsvHeaderLine();
+// One CSV line, CR LF included. A header names the first `width` columns:
+// a file of window rows only needs the window's; the day file, which any
+// row may join, names them all. A row's line ends at its own width.
+std::string CsvHeaderLine(int width = kRowColumnCount);
 std::string CsvLine(const CapRecord& record);
 
 // A whole file: the CSV with its mark and header, or the point file.
@@ -56,7 +60,8 @@ std::string CapLabel(const CapRecord& record);
 std::string StationLabel(double station);
 
 // The points a placed cap gives the file, each with its role ("C", "O",
-// "I", "P1", …): a side that was not solved gives none.
+// "I", "P1", … for a window row; "C", "L", "R", "P1", … for an exact row):
+// a side that was not solved gives none.
 std::vector<std::pair<std::string, PlanePoint>> PointsOf(const CapRecord& record);
 
 // A label that two or more placed caps of an export share, with their row

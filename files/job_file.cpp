@@ -100,11 +100,30 @@ std::variant<TypedStart, Problem> ReadStart(const Fields& root, const std::map<s
   return start;
 }
 
-std::variant<BatchInput, Problem> ReadBatch(const Fields& root, const std::map<std::string, int>& lines) {
+std::variant<BatchInput, Problem> ReadBatch(const Fields& root, const std::map<std::string, int>& lines, int version) {
   const Json& value = *root.Find(keys::kBatch);
   if (!value.is_object()) return root.At(keys::kBatch, Fault::kNotAGroup);
   const Fields fields(value, std::string(keys::kBatch) + ".", lines);
   BatchInput batch;
+  if (version == keys::kWindowBatchVersion) {
+    // Its points along the axis count towards the outer edge, as the
+    // window's formulas count them: it opens with the points it had.
+    batch.method = CapMethod::kWindow;
+  } else {
+    const Json* method = fields.Find(keys::kMethod);
+    if (method == nullptr || !method->is_string() || (*method != keys::kMethodExact && *method != keys::kMethodWindow)) {
+      return fields.At(keys::kMethod, Fault::kBadMethod);
+    }
+    batch.method = *method == keys::kMethodWindow ? CapMethod::kWindow : CapMethod::kExact;
+    // Blank when left out: the other half-width, and the Start job's B and Kj.
+    for (auto [key, target] : {std::pair{keys::kRightDR, &batch.rightDR}, std::pair{keys::kSkew, &batch.skew},
+                               std::pair{keys::kDesign, &batch.design}}) {
+      if (fields.Find(key) == nullptr) continue;
+      auto text = fields.TextOf(key);
+      if (auto* p = std::get_if<Problem>(&text)) return *p;
+      *target = std::get<std::string>(text);
+    }
+  }
   const Json* axis = fields.Find(keys::kAxis);
   if (axis == nullptr || !axis->is_string() || (*axis != keys::kAxisParallel && *axis != keys::kAxisOwn)) {
     return fields.At(keys::kAxis, Fault::kBadAxis);
@@ -143,8 +162,12 @@ std::string WriteJobFile(const JobFile& job) {
   if (job.batch) {
     const BatchInput& b = *job.batch;
     nlohmann::ordered_json& batch = file[keys::kBatch];
+    batch[keys::kMethod] = b.method == CapMethod::kWindow ? keys::kMethodWindow : keys::kMethodExact;
     batch[keys::kAxis] = b.axis == BatchInput::Axis::kOwn ? keys::kAxisOwn : keys::kAxisParallel;
     batch[keys::kDR] = b.DR;
+    batch[keys::kRightDR] = b.rightDR;
+    batch[keys::kSkew] = b.skew;
+    batch[keys::kDesign] = b.design;
     batch[keys::kPrecision] = b.precision;
     batch[keys::kOffsets] = b.offsets;
     batch[keys::kStations] = b.stations;
@@ -163,14 +186,17 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   if (format == nullptr || *format != keys::kFormatName) return Problem{Fault::kNotAJob, "", 0, ""};
   const Json* version = root.Find(keys::kVersion);
   if (version == nullptr || !version->is_number()) return root.At(keys::kVersion, Fault::kNoVersion);
-  if (version->get<double>() != keys::kCurrentVersion) return root.At(keys::kVersion, Fault::kUnknownVersion);
+  const double number = version->get<double>();
+  if (number != keys::kCurrentVersion && number != keys::kWindowBatchVersion) {
+    return root.At(keys::kVersion, Fault::kUnknownVersion);
+  }
 
   JobFile job;
   auto start = ReadStart(root, json.keyLines);
   if (auto* p = std::get_if<Problem>(&start)) return *p;
   job.start = std::get<TypedStart>(start);
   if (root.Find(keys::kBatch) != nullptr) {
-    auto batch = ReadBatch(root, json.keyLines);
+    auto batch = ReadBatch(root, json.keyLines, static_cast<int>(number));
     if (auto* p = std::get_if<Problem>(&batch)) return *p;
     job.batch = std::get<BatchInput>(batch);
   }

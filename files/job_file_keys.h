@@ -2,22 +2,26 @@
 // The keys of the job file (.capjob), in one place. A job file is a small
 // JSON object:
 //
-//   {"format": "capset-job", "version": 1, "decimal": ".",
+//   {"format": "capset-job", "version": 2, "decimal": ".",
 //    "start": {"KZH": "1000", "X": "1000", "Y": "2000", "T": "45.3015", "R": "0",
 //              "A1": "100", "Kj": "1050", "B": "60", "P": "1"},
-//    "batch": {"axis": "parallel", "DR": "7.5", "precision": "0.0001",
+//    "batch": {"method": "exact", "axis": "parallel", "DR": "6.25", "rightDR": "9.5",
+//              "skew": "", "design": "", "precision": "0.0001",
 //              "offsets": "-3.5 3.5", "stations": ["3# K12+400", "12420"]}}
 //
 // The Start answers are kept as typed (T and B in their packed form),
 // with the decimal separator they were typed with; "batch" is there when
-// the job has a batch list.
+// the job has a batch list. Version 1 had no method: its batches were all
+// computed by the window's formulas, their offsets counted towards the
+// outer edge, and they open so.
 
 namespace capset::job_keys {
 
 inline constexpr char kFormat[] = "format";
 inline constexpr char kFormatName[] = "capset-job";
 inline constexpr char kVersion[] = "version";
-inline constexpr int kCurrentVersion = 1;
+inline constexpr int kCurrentVersion = 2;
+inline constexpr int kWindowBatchVersion = 1;  // read still: every batch by the window's formulas
 inline constexpr char kDecimal[] = "decimal";
 
 // The Start answers, under the names of start_fields.h.
@@ -31,5 +35,11 @@ inline constexpr char kDR[] = "DR";
 inline constexpr char kPrecision[] = "precision";
 inline constexpr char kOffsets[] = "offsets";
 inline constexpr char kStations[] = "stations";
+inline constexpr char kMethod[] = "method";
+inline constexpr char kMethodExact[] = "exact";
+inline constexpr char kMethodWindow[] = "window";
+inline constexpr char kRightDR[] = "rightDR";
+inline constexpr char kSkew[] = "skew";
+inline constexpr char kDesign[] = "design";
 
 }  // namespace capset::job_keys

@@ -1,4 +1,5 @@
-// @batch … @end: the batch dialog's fields, one a line.
+// @batch … @end: the batch dialog's fields, one a line; @points, every
+// point of every log row with its foot on the road.
 
 #include "script.h"
 #include "script_commands.h"
@@ -18,6 +19,21 @@ bool TakeField(const std::string& line, const std::string& word, std::string& va
   return true;
 }
 
+// "6.25 9.5": the left half-width, then the right one; a single value (or
+// one with blanks only after it) is both.
+void TakeHalfWidths(const std::string& value, BatchInput& input) {
+  const std::size_t first = value.find_first_not_of(' ');
+  const std::size_t blank = first == std::string::npos ? first : value.find(' ', first);
+  const std::size_t second = blank == std::string::npos ? blank : value.find_first_not_of(' ', blank);
+  if (second == std::string::npos) {
+    input.DR = value;
+    input.rightDR.clear();
+    return;
+  }
+  input.DR = value.substr(0, blank);
+  input.rightDR = value.substr(second);
+}
+
 }  // namespace
 
 BatchInput ReadBatchBlock(ScriptLines& lines, const CommandTable& commands, std::ostream& out) {
@@ -29,12 +45,20 @@ BatchInput ReadBatchBlock(ScriptLines& lines, const CommandTable& commands, std:
       break;
     }
     std::string value;
-    if (*line == "axis parallel") {
+    if (*line == "method exact") {
+      input.method = CapMethod::kExact;
+    } else if (*line == "method window") {
+      input.method = CapMethod::kWindow;
+    } else if (*line == "axis parallel") {
       input.axis = BatchInput::Axis::kParallel;
     } else if (*line == "axis own") {
       input.axis = BatchInput::Axis::kOwn;
     } else if (TakeField(*line, "dr", value)) {
-      input.DR = value;
+      TakeHalfWidths(value, input);
+    } else if (TakeField(*line, "skew", value)) {
+      input.skew = value;
+    } else if (TakeField(*line, "design", value)) {
+      input.design = value;
     } else if (TakeField(*line, "precision", value)) {
       input.precision = value;
     } else if (TakeField(*line, "offsets", value)) {

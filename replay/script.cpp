@@ -71,7 +71,8 @@ void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
 void PrintRows(const CapLog& log, const std::string& sep, std::ostream& out) {
   for (const CapRecord& record : log.Records()) {
     out << kRowTag;
-    for (const std::string& text : RowTextsOf(record, sep)) out << '\t' << text;
+    const RowTexts texts = RowTextsOf(record, sep);
+    for (int c = 0; c < RowWidth(record); ++c) out << '\t' << texts[c];
     out << '\n';
   }
 }

@@ -9,6 +9,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddBatchCommands(table, actions, context.out);
   AddFileCommands(table, actions);
   AddSketchCommands(table, actions, context.out);
+  AddPointCommands(table, context);
   AddCheckCommands(table, context);
 }
 

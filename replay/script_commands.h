@@ -53,6 +53,7 @@ void AddStartCommands(CommandTable& table, const TargetActions& actions);     //
 void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @batch … @end
 void AddFileCommands(CommandTable& table, const TargetActions& actions);      // @save, @open, @export csv|dat
 void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
+void AddPointCommands(CommandTable& table, ScriptContext& context);  // @points
 void AddCheckCommands(CommandTable& table, ScriptContext& context);  // @check … @end
 
 // The fields of a batch block, read after its "@batch" line up to "@end"

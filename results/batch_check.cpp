@@ -7,7 +7,9 @@
 #include "answer_texts.h"
 #include "blanks.h"
 #include "batch_texts.h"
+#include "angle_text.h"
 #include "refusals.h"
+#include "road_cap_texts.h"
 #include "round3.h"
 #include "solver_texts.h"
 #include "station_reading.h"
@@ -122,15 +124,10 @@ std::variant<StationEntry, std::string> ReadStationLine(const std::string& line,
   return Entry(blank == std::string::npos ? "" : Trimmed(text.substr(0, blank)), read.value);
 }
 
-std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& input, Solver solver,
-                                                               const NumberSymbols& symbols) {
-  std::vector<std::string> problems;
-  const auto dr = ReadFloatField(input.DR, kBatchDRField, symbols, [&](float v) { return CheckDR(solver, v); },
-                                 problems);
-  const auto precision = ReadFloatField(input.precision, kBatchPrecisionField, symbols,
-                                        [&](float v) { return CheckPrecision(solver, v); }, problems);
-  std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
+namespace {
 
+std::vector<BatchStation> ReadStations(const BatchInput& input, const NumberSymbols& symbols,
+                                       std::vector<std::string>& problems) {
   std::vector<BatchStation> stations;
   std::unordered_map<std::string, int> named;  // name → the line that has it first
   int entries = 0;
@@ -157,7 +154,117 @@ std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& i
   }
   if (entries == 0) problems.push_back(kNoStations);
   if (entries > kMaxBatchStations) problems.push_back(TooManyStationsProblem(kMaxBatchStations));
+  return stations;
+}
 
+// A half-width of the exact method: a number above 0.
+std::optional<double> ReadHalfWidth(const std::string& text, const char* field, const NumberSymbols& symbols,
+                                    std::vector<std::string>& problems) {
+  const auto read = ReadField(text, symbols);
+  if (const double* value = std::get_if<double>(&read)) {
+    if (*value > 0 && std::isfinite(*value)) return *value;
+    problems.push_back(BatchFieldProblem(field, kHalfWidthNotPositive));
+  } else {
+    problems.push_back(BatchFieldProblem(field, std::get<std::string>(read)));
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+BatchOverrides ReadBatchOverrides(const BatchInput& input, const NumberSymbols& symbols,
+                                  std::vector<std::string>& problems) {
+  BatchOverrides overrides;
+  if (!IsBlank(input.skew)) {
+    const auto read = ReadField(input.skew, symbols);
+    if (const double* packed = std::get_if<double>(&read)) {
+      if (DmsFault(*packed) || !(*packed > 0 && *packed < 180)) {
+        problems.push_back(BatchFieldProblem(kBatchSkewField, kSkewNotBetween));
+      } else if (PackedAngleSlip(*packed)) {
+        // A batch is typed once for a whole bridge: an angle that is not
+        // one is sent back rather than read on.
+        problems.push_back(BatchFieldProblem(kBatchSkewField, kSkewSlip));
+      } else {
+        const double B = DmsToDegrees(*packed);
+        if (B > 0 && B < 180) {
+          overrides.B = B;
+        } else {
+          problems.push_back(BatchFieldProblem(kBatchSkewField, kSkewNotBetween));
+        }
+      }
+    } else {
+      problems.push_back(BatchFieldProblem(kBatchSkewField, std::get<std::string>(read)));
+    }
+  }
+  if (!IsBlank(input.design)) {
+    const auto read = ReadStationLine(input.design, symbols);
+    if (const auto* entry = std::get_if<StationEntry>(&read); entry != nullptr && entry->name.empty()) {
+      overrides.Kj = entry->station;
+    } else if (const std::string* reason = std::get_if<std::string>(&read)) {
+      problems.push_back(BatchFieldProblem(kBatchDesignField, *reason == kNotAStation ? kNotOneStation : *reason));
+    } else {
+      problems.push_back(BatchFieldProblem(kBatchDesignField, kNotOneStation));
+    }
+  }
+  return overrides;
+}
+
+std::variant<ExactBatchPlan, std::vector<std::string>> CheckExactBatch(const BatchInput& input,
+                                                                         const BatchDefaults& defaults,
+                                                                         const Road& road,
+                                                                         const NumberSymbols& symbols) {
+  std::vector<std::string> problems;
+  std::optional<double> left, right;
+  if (IsBlank(input.rightDR)) {
+    left = right = ReadHalfWidth(input.DR, kBatchDRField, symbols, problems);
+  } else {
+    left = ReadHalfWidth(input.DR, kBatchLeftDRField, symbols, problems);
+    right = ReadHalfWidth(input.rightDR, kBatchRightDRField, symbols, problems);
+  }
+  std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
+  std::vector<std::string> overrideProblems;
+  BatchOverrides given = ReadBatchOverrides(input, symbols, overrideProblems);
+  const bool skewRead = IsBlank(input.skew) || given.B;
+  const bool designRead = IsBlank(input.design) || given.Kj;
+  problems.insert(problems.end(), overrideProblems.begin(), overrideProblems.end());
+  // A square Start job's Kj is the cap itself: each cap of such a batch is
+  // square to its own station, as the window's batch makes it.
+  const bool squareJob = IsBlank(input.skew) && IsBlank(input.design) && defaults.B == 90;
+  const bool parallel = input.axis == BatchInput::Axis::kParallel && !squareJob;
+  if (skewRead && !given.B) {
+    given.B = defaults.B;
+    if (given.B && !(*given.B > 0 && *given.B < 180)) {
+      problems.push_back(BatchFieldProblem(kBatchSkewField, kDefaultSkewAlongRoad));
+      given.B.reset();
+    } else if (!given.B) {
+      problems.push_back(BatchFieldProblem(kBatchSkewField, kNoSkewToDefault));
+    }
+  }
+  if (parallel && designRead) {
+    if (!given.Kj) given.Kj = defaults.Kj;
+    if (!given.Kj) {
+      problems.push_back(BatchFieldProblem(kBatchDesignField, kNoDesignToDefault));
+    } else if (const Placement at = road.Place({*given.Kj}); at.status != PlaceStatus::kPlaced) {
+      problems.push_back(BatchFieldProblem(kBatchDesignField, DesignNotOnRoadReason(at, RoadStationText({*given.Kj}))));
+    }
+  }
+  std::vector<BatchStation> stations = ReadStations(input, symbols, problems);
+  if (!problems.empty() || !given.B) return problems;
+  const CapAxisMode axis = parallel ? CapAxisMode::kParallel : CapAxisMode::kOwn;
+  return ExactBatchPlan{axis, *given.B, parallel ? *given.Kj : 0, *left, *right, std::move(offsets),
+                        std::move(stations)};
+}
+
+std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& input, Solver solver,
+                                                               const NumberSymbols& symbols) {
+  std::vector<std::string> problems;
+  const auto dr = ReadFloatField(input.DR, kBatchDRField, symbols, [&](float v) { return CheckDR(solver, v); },
+                                 problems);
+  if (!IsBlank(input.rightDR)) problems.push_back(BatchFieldProblem(kBatchRightDRField, kWindowOneDR));
+  const auto precision = ReadFloatField(input.precision, kBatchPrecisionField, symbols,
+                                        [&](float v) { return CheckPrecision(solver, v); }, problems);
+  std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
+  std::vector<BatchStation> stations = ReadStations(input, symbols, problems);
   if (!problems.empty()) return problems;
   return BatchPlan{input.axis, *dr, *precision, std::move(offsets), std::move(stations)};
 }

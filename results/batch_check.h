@@ -17,6 +17,8 @@
 #include "batch_input.h"
 #include "cap_solution.h"
 #include "number_rules.h"
+#include "road.h"
+#include "road_cap.h"
 
 namespace capset {
 
@@ -52,5 +54,39 @@ struct BatchPlan {
 // the dialog's fields, then by line.
 std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& input, Solver solver,
                                                                const NumberSymbols& symbols);
+
+// The skew and the design station as typed in the batch (nothing where the
+// field is blank), or the problems with them.
+struct BatchOverrides {
+  std::optional<double> B;   // decimal degrees
+  std::optional<double> Kj;
+};
+BatchOverrides ReadBatchOverrides(const BatchInput& input, const NumberSymbols& symbols,
+                                  std::vector<std::string>& problems);
+
+// An exact batch: every cap on the road, at one skew, with a half-width for
+// each side.
+struct ExactBatchPlan {
+  CapAxisMode axis;
+  double B;       // decimal degrees, 0 < B < 180
+  double design;  // Kj, placed on the road (read for the parallel axis)
+  double left, right;
+  std::vector<double> offsets;  // + towards the right-hand edge
+  std::vector<BatchStation> stations;
+};
+
+// What an exact batch takes from the Start job when its field is blank;
+// nothing where there is no completed Start.
+struct BatchDefaults {
+  std::optional<double> B;
+  std::optional<double> Kj;
+};
+
+// Every field and line of an exact batch checked against `road`; the
+// problems in the order of the dialog's fields, then by line.
+std::variant<ExactBatchPlan, std::vector<std::string>> CheckExactBatch(const BatchInput& input,
+                                                                         const BatchDefaults& defaults,
+                                                                         const Road& road,
+                                                                         const NumberSymbols& symbols);
 
 }  // namespace capset

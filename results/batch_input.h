@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cap_method.h"
+
 namespace capset {
 
 struct BatchInput {
@@ -14,10 +16,17 @@ struct BatchInput {
   enum class Axis { kParallel, kOwn };
 
   Axis axis = Axis::kParallel;
-  std::string DR;         // the half-width, as typed
-  std::string precision;  // decimal degrees, as typed
-  std::string offsets;    // points along the axis from the centre, blank-separated; may be empty
+  std::string DR;         // the half-width, as typed: both sides, or the left (左幅) when rightDR is given
+  std::string precision;  // decimal degrees, as typed; read by the window's formulas only
+  // Points along the axis from the centre, blank-separated; may be empty.
+  // Positive towards the right-hand edge for the exact method, towards the
+  // outer edge for the window's formulas.
+  std::string offsets;
   std::vector<std::string> stations;  // one line each: an optional name, then the station ("3# K12+400", "12420")
+  CapMethod method = CapMethod::kExact;
+  std::string rightDR;  // the right half-width (右幅); empty: the same as DR
+  std::string skew;     // B, packed D.MMSS; empty: the Start job's
+  std::string design;   // the design station Kj of the parallel axis; empty: the Start job's
 
   bool operator==(const BatchInput&) const = default;
 };

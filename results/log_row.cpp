@@ -1,5 +1,8 @@
 #include "log_row.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "angle_text.h"
 #include "cap_result.h"
 #include "log_texts.h"
@@ -7,6 +10,7 @@
 #include "solver_texts.h"
 #include "local_time.h"
 #include "number_text.h"
+#include "road_cap_texts.h"
 #include "station_text.h"
 
 namespace capset {
@@ -26,7 +30,94 @@ std::string AxisPointsText(const std::vector<AxisPoint>& points, const std::stri
   return AxisPointsListText(texts);
 }
 
+// Three decimals, rounded as the boxes round them, with the user's separator.
+std::string FixedText(double value, const std::string& sep) {
+  std::string text = FixedCoordinateText(value);
+  if (const std::size_t dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, sep);
+  return text;
+}
+
+std::string ExactAxisPointsText(const RoadCap& cap, const std::string& sep) {
+  std::vector<std::string> texts;
+  for (const RoadCapPoint& p : cap.points) {
+    std::string text = AxisPointText(static_cast<int>(texts.size()) + 1, NumberText(p.along, sep),
+                                     FixedText(p.point.X, sep), FixedText(p.point.Y, sep));
+    if (p.status == WhereStatus::kOnRoad) text += std::string(" ") + ElementName(p.kind);
+    texts.push_back(std::move(text));
+  }
+  return AxisPointsListText(texts);
+}
+
+std::string ExactStatusText(const ExactCap& e) {
+  if (!e.Placed()) return RoadCapFaultText(e.cap.fault, e.cap.placement, RoadStationText({e.station}));
+  std::string status;
+  for (int side : {-1, 1}) {
+    const CapSideProblem problem = e.Edge(side).problem;
+    if (problem != CapSideProblem::kNone) status += (status.empty() ? "" : " ") + CapSideProblemText(side, problem);
+  }
+  return status.empty() ? kRowSolved : status;
+}
+
+void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
+  t[kCurveColumn].clear();
+  t[kSolverColumn] = std::string(kMethodExactName) + (e.B == 90 ? " 正交" : " 斜交");
+  t[kKjColumn] = RoadStationText({e.design});
+  t[kBColumn] = DmsText(e.B, kHundredthsWhereNeeded, sep);
+  t[kDRColumn] = e.leftHalfWidth == e.rightHalfWidth
+                     ? NumberText(e.leftHalfWidth, sep)
+                     : "左 " + NumberText(e.leftHalfWidth, sep) + " 右 " + NumberText(e.rightHalfWidth, sep);
+  t[kStatusColumn] = ExactStatusText(e);
+  t[kMethodColumn] = kMethodExactName;
+  t[kLeftDRColumn] = NumberText(e.leftHalfWidth, sep);
+  t[kRightDRColumn] = NumberText(e.rightHalfWidth, sep);
+  const ExactOrigin& o = e.origin;
+  const bool job = o.road == CapRoad::kStartJob;
+  t[kOriginColumn] = job ? SpiralEndName(o.end) : "道路起点";
+  t[kOriginStationColumn] = FootStationText(o.station);
+  t[kOriginXColumn] = NumberText(o.point.X, sep);
+  t[kOriginYColumn] = NumberText(o.point.Y, sep);
+  t[kTColumn] = DmsText(o.azimuth, kHundredthsWhereNeeded, sep);
+  if (job) {
+    t[kRColumn] = NumberText(o.R, sep);
+    t[kA1Column] = NumberText(o.A1, sep);
+    t[kPColumn] = std::to_string(o.P);
+  }
+  if (!e.Placed()) {
+    t[kCentreStationColumn] = RoadStationText({e.station});
+    return;
+  }
+  const RoadCapPoint& c = e.cap.centre;
+  t[kCentreStationColumn] = RoadStationText(c.station);
+  const char* turn = c.curvature > 0 ? " 右偏" : c.curvature < 0 ? " 左偏" : "";
+  t[kCurveColumn] = std::string(ElementName(c.kind)) + turn;
+  t[kCentreElementColumn] = ElementName(c.kind);
+  t[kCentreXColumn] = FixedText(c.point.X, sep);
+  t[kCentreYColumn] = FixedText(c.point.Y, sep);
+  t[kAxisPointsColumn] = ExactAxisPointsText(e.cap, sep);
+  for (int side : {-1, 1}) {
+    const int first = side < 0 ? kLeftSideColumn : kRightSideColumn;
+    t[first] = BendSideName(side, e.outerSide);
+    const RoadCapEdge& edge = e.Edge(side);
+    if (edge.problem != CapSideProblem::kNone) continue;
+    t[first + 1] = RoadStationText(edge.point.station);
+    t[first + 2] = FixedText(edge.point.point.X, sep);
+    t[first + 3] = FixedText(edge.point.point.Y, sep);
+    t[first + 4] = FixedText(std::fabs(edge.point.along), sep);
+    t[first + 5] = ElementName(edge.point.kind);
+  }
+}
+
 }  // namespace
+
+int RowWidth(const CapRecord& record) {
+  return record.Method() == CapMethod::kExact ? kRowColumnCount : kWindowColumnCount;
+}
+
+int RowsWidth(const std::vector<const CapRecord*>& records) {
+  int width = kWindowColumnCount;
+  for (const CapRecord* r : records) width = std::max(width, RowWidth(*r));
+  return width;
+}
 
 const RowTexts& RowHeadings() {
   static const RowTexts headings = [] {
@@ -38,11 +129,19 @@ const RowTexts& RowHeadings() {
 }
 
 bool FullySolved(const CapRecord& record) {
+  if (const ExactCap* e = record.Exact()) {
+    return e->Placed() && e->cap.left.problem == CapSideProblem::kNone && e->cap.right.problem == CapSideProblem::kNone;
+  }
   const CapSolution* s = record.Solution();
   return s != nullptr && s->inner.status == SideStatus::kSolved && s->outer.status == SideStatus::kSolved;
 }
 
+bool PastSpiralEnd(const CapRecord& record) {
+  return record.Solution() != nullptr && record.warnings.beyondEnd.has_value();
+}
+
 std::string RowStatusText(const CapRecord& record) {
+  if (const ExactCap* e = record.Exact()) return ExactStatusText(*e);
   if (const auto* refusal = std::get_if<Refusal>(&record.outcome)) {
     // A square cap of a batch stands at the station typed for it: that is
     // the station to name, not the design station of the job.
@@ -73,6 +172,10 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
   t[kA1Column] = NumberText(r.design.A1, sep);
   t[kPColumn] = std::to_string(r.design.P);
   t[kTimeColumn] = DateTimeText(r.made);
+  if (const ExactCap* e = r.Exact()) {
+    FillExactRow(*e, sep, t);
+    return t;
+  }
   const CapSolution* s = r.Solution();
   if (s == nullptr) {
     // Nothing was placed: the station asked for and the answers only.
@@ -100,6 +203,8 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
 }
 
 std::optional<ArithmeticFault> RowFault(const CapRecord& r) {
+  // An exact row's texts are made from finite numbers in forms that hold any.
+  if (r.Exact() != nullptr) return std::nullopt;
   // The steps of RowTextsOf that can fault, in its order. B is finite (a
   // converted packed angle) and DR and the precision are checked floats.
   FirstFault first;

@@ -44,6 +44,28 @@ enum RowColumn : int {
   kA1Column,
   kPColumn,
   kTimeColumn,           // when the row was made: 2026-03-01 09:30:05
+  // A window row has the columns above; an exact row those below as well.
+  kWindowColumnCount,
+  kMethodColumn = kWindowColumnCount,  // "精确"
+  kCentreElementColumn,  // the element the centre lies on: 直线, 缓和曲线, 圆曲线
+  // The sides, left and right of increasing stations: each is the outer or
+  // the inner one where the row follows a bend, its edge point with the
+  // station of its foot, its length from the centre, the element its foot
+  // lies on, and the half-width it was solved for.
+  kLeftSideColumn,
+  kLeftStationColumn,
+  kLeftXColumn,
+  kLeftYColumn,
+  kLeftLengthColumn,
+  kLeftElementColumn,
+  kLeftDRColumn,
+  kRightSideColumn,
+  kRightStationColumn,
+  kRightXColumn,
+  kRightYColumn,
+  kRightLengthColumn,
+  kRightElementColumn,
+  kRightDRColumn,
   kRowColumnCount
 };
 
@@ -51,6 +73,13 @@ using RowTexts = std::array<std::string, kRowColumnCount>;
 
 // The column headings, in column order.
 const RowTexts& RowHeadings();
+
+// How many of the columns a row fills: a window row the window's, an exact
+// row all. Every text beyond it is empty, and a line of the row ends there,
+// so a window row reads as it always has.
+int RowWidth(const CapRecord& record);
+// The widest of the rows: how many headings a file of them needs.
+int RowsWidth(const std::vector<const CapRecord*>& records);
 
 // `sep` is the decimal separator of the numbers; station texts always use ".".
 RowTexts RowTextsOf(const CapRecord& record, const std::string& sep);
@@ -63,5 +92,8 @@ std::string RowStatusText(const CapRecord& record);
 
 // True when the cap was placed and both its edges were found.
 bool FullySolved(const CapRecord& record);
+// A window row with a point past the spiral's end: its numbers rest on
+// formulas that do not hold there.
+bool PastSpiralEnd(const CapRecord& record);
 
 }  // namespace capset

@@ -96,19 +96,33 @@ class CapSession {
   Prompt& Prompter() { return seam_.prompt; }
 
  private:
-  // A batch as it ran: its entries as typed and the job it ran for.
+  // What a batch's rows rest on besides its entries: the window's job as
+  // its solver saw it, or the road an exact batch ran on and the Start
+  // values it took by default.
+  struct BatchBasis {
+    Solver solver = Solver::kCmd1;
+    CapDesign design{};
+    std::optional<RoadInput> road;
+    std::optional<JobRoadInput> startRoad;
+    bool operator==(const BatchBasis&) const = default;
+  };
+  // A batch as it ran: its entries as typed (the method among them) and
+  // what it ran on.
   struct BatchRun {
     int id;
     BatchInput input;
-    Solver solver;
-    CapDesign design;
+    BatchBasis basis;
   };
 
   bool RunStart(Prompt& prompt, ErrorReporter& reporter);
   // When rows that these entries made for this job are still in the log,
   // asks whether to replace them (they are removed) or to add the new rows
   // beside them; false when the user cancels.
-  bool AskAboutEarlierRun(const BatchInput& input, Solver solver, const CapDesign& design);
+  bool AskAboutEarlierRun(const BatchInput& input, const BatchBasis& basis);
+  bool WindowBatch(const BatchInput& input);
+  bool ExactBatch(const BatchInput& input);
+  // Numbers the run, adds its rows and reports the summary.
+  void AddBatchRows(const BatchInput& input, const BatchBasis& basis, std::vector<CapRecord> records);
 
   BoxMirror mirror_;
   Seam seam_;
@@ -118,8 +132,9 @@ class CapSession {
   std::vector<BatchRun> batchRuns_;
   std::optional<RoadInput> roadInput_;
   std::optional<Road> road_;
-  // The road of the Start job, made after each completed Start.
+  // The road of the Start job, made after each completed Start, and what it was made from.
   RoadBuild startRoad_;
+  JobRoadInput startRoadInput_{};
   void MakeStartRoad();
   std::vector<SessionObserver*> observers_;
 };

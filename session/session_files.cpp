@@ -2,6 +2,8 @@
 
 #include "file_texts.h"
 #include "job_file.h"
+#include "log_row.h"
+#include "road_cap_texts.h"
 
 namespace capset {
 
@@ -49,6 +51,14 @@ std::optional<int> SessionFiles::Export(const std::string& path, ExportFormat fo
   }
   if (records.empty()) {
     reporter_.ReportInformation(kNothingToExport);
+    return std::nullopt;
+  }
+  // Points the program knows to be wrong are never written unannounced.
+  std::vector<int> pastEnd;
+  for (const CapRecord* r : records) {
+    if (PastSpiralEnd(*r)) pastEnd.push_back(r->number);
+  }
+  if (!pastEnd.empty() && !session_.Prompter().Choose(PastSpiralEndExportQuestion(pastEnd), {kExportAnyway})) {
     return std::nullopt;
   }
   // Two caps of one label would give points of one name, and the

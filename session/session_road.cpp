@@ -24,6 +24,7 @@ void CapSession::MakeStartRoad() {
   const bool fromZH = job_.KZH != 0;
   const JobRoadInput input{fromZH ? JobEnd::kZH : JobEnd::kHZ, fromZH ? job_.KZH : job_.KHZ, {job_.X, job_.Y},
                            job_.T, job_.R, job_.A1, job_.P};
+  startRoadInput_ = input;
   startRoad_ = RoadFromJob(input);
 }
 

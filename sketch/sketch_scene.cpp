@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "angle_wrap.h"
 #include "fault.h"
 #include "number_text.h"
+#include "road_cap_texts.h"
 #include "round3.h"
 #include "sketch_texts.h"
 #include "solver_texts.h"
@@ -224,6 +226,75 @@ void AddMeasuredMarks(SketchScene& scene, const std::vector<MeasuredMark>& marks
     scene.elements.push_back(
         {SceneKind::kPoint, m.over ? SceneStyle::kMeasuredOver : SceneStyle::kMeasured, m.label, {m.measured}});
   }
+}
+
+SketchScene MakeRoadSketch(const Road& road, const RoadCap& cap, double leftW, double rightW, SketchViewport vp) {
+  SketchScene scene{0, 1, 0, 1, {}};
+  if (cap.fault != RoadCapFault::kNone) return scene;
+  SceneBuilder add(scene);
+  const PlanePoint c = cap.centre.point;
+  const double psi = cap.axisAzimuth * std::numbers::pi / 180;
+  // A side not solved is drawn dashed to where a straight road would put it.
+  const double sinSkew = std::fabs(std::sin(cap.skewAtCentre * std::numbers::pi / 180));
+  auto end = [&](const RoadCapEdge& edge, double along) {
+    if (edge.problem == CapSideProblem::kNone) return edge.point.point;
+    return PlanePoint{c.X + along * std::cos(psi), c.Y + along * std::sin(psi)};
+  };
+  const double reachOut = 1 / std::max(sinSkew, 0.1);
+  const PlanePoint left = end(cap.left, -leftW * reachOut), right = end(cap.right, rightW * reachOut);
+  std::vector<PlanePoint> framed{c, left, right};
+  for (const RoadCapPoint& p : cap.points) framed.push_back(p.point);
+  const View view = FrameCap(framed, std::max(leftW, rightW), vp);
+  scene.minX = view.minX, scene.maxX = view.maxX, scene.minY = view.minY, scene.maxY = view.maxY;
+
+  // The road from a little before the view to a little past it, sampled
+  // finely on each element so that a joint is a vertex of both.
+  const double reach = (vp.width + vp.height) * view.mpp;
+  const double from = std::max(0.0, cap.centre.distance - reach);
+  const double to = std::min(road.length(), cap.centre.distance + reach);
+  for (const RoadElement& e : road.elements()) {
+    const double a = std::max(from, e.start), b = std::min(to, e.start + e.length);
+    if (!(b > a)) continue;
+    std::vector<PlanePoint> line, leftEdge, rightEdge;
+    for (int i = 0; i <= kCentrelineSamples; ++i) {
+      // The last sample a hair inside the element, so that it is this one's.
+      const double d = i == kCentrelineSamples && b < road.length() ? b - 1e-9 : a + (b - a) * i / kCentrelineSamples;
+      const auto centre = road.At(d), l = road.At(d, -leftW), r = road.At(d, rightW);
+      if (!centre || !l || !r) continue;
+      line.push_back(centre->point);
+      leftEdge.push_back(l->point);
+      rightEdge.push_back(r->point);
+    }
+    add.Add(SceneKind::kPolyline, e.kind == ElementKind::kLine ? SceneStyle::kStraight : SceneStyle::kCentreline,
+            ElementName(e.kind), line);
+    add.Add(SceneKind::kPolyline, SceneStyle::kEdgeLine, kEdgeLineName, leftEdge);
+    add.Add(SceneKind::kPolyline, SceneStyle::kEdgeLine, kEdgeLineName, rightEdge);
+  }
+
+  auto half = [&](const RoadCapEdge& edge, PlanePoint to, const char* name) {
+    const bool solved = edge.problem == CapSideProblem::kNone;
+    add.Add(SceneKind::kPolyline, solved ? SceneStyle::kAxis : SceneStyle::kAxisUnsolved,
+            solved ? name : std::string(name) + kUnsolvedAxisSuffix, {c, to});
+  };
+  half(cap.left, left, SideName(-1));
+  half(cap.right, right, SideName(1));
+  add.Add(SceneKind::kPoint, SceneStyle::kCentre, "C", {c});
+  if (cap.left.problem == CapSideProblem::kNone) add.Add(SceneKind::kPoint, SceneStyle::kEdgePoint, "L", {left});
+  if (cap.right.problem == CapSideProblem::kNone) add.Add(SceneKind::kPoint, SceneStyle::kEdgePoint, "R", {right});
+  for (std::size_t i = 0; i < cap.points.size(); ++i) {
+    add.Add(SceneKind::kPoint, SceneStyle::kEdgePoint, "P" + std::to_string(i + 1), {cap.points[i].point});
+  }
+
+  add.Add(SceneKind::kArrow, SceneStyle::kNorth, kNorthMark, {view.Pixel(16, 50), view.Pixel(16, 14)});
+  const double scale = RoundLength(vp.width * view.mpp / 6);
+  add.Add(SceneKind::kPolyline, SceneStyle::kScale, SketchScaleLength(scale),
+          {view.Pixel(16, vp.height - 12), view.Pixel(16 + scale / view.mpp, vp.height - 12)});
+  const std::vector<std::string> notes{std::string(kMethodExactName) + "：中桩在" + ElementName(cap.centre.kind) + "上",
+                                       RoadSketchAxisAzimuth(cap.axisAzimuth)};
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    add.Add(SceneKind::kText, SceneStyle::kNote, notes[i], {view.Pixel(36, 6 + kSketchLinePixels * i)});
+  }
+  return scene;
 }
 
 double LabelShift(double low, double high) {

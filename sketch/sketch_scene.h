@@ -13,6 +13,7 @@
 
 #include "cap_solution.h"
 #include "cap_warnings.h"
+#include "road_cap.h"
 
 namespace capset {
 
@@ -83,6 +84,13 @@ struct MeasuredMark {
 // millimetres lies within the design point's dot, and its label says how
 // far it is.
 void AddMeasuredMarks(SketchScene& scene, const std::vector<MeasuredMark>& marks);
+
+// The plan of a cap solved exactly on `road`: the true centreline near it,
+// each element drawn by its own kind (a straight dash-dot-dot, a curve
+// dash-dot) and named, both road-bed edges at their half-widths, the axis
+// and the cap's points named C, L, R, P1…, a north arrow and a scale.
+SketchScene MakeRoadSketch(const Road& road, const RoadCap& cap, double leftHalfWidth, double rightHalfWidth,
+                           SketchViewport viewport);
 
 // How far to move a label along one axis of the band so that it stays in
 // it: `low` is the least move that keeps its start in (positive when it

@@ -181,7 +181,7 @@ inline void ExpectRowsAgreeWithBoxes(const std::string& output, const std::strin
     if (t.rows.empty()) {
       EXPECT_EQ(t.Box(box), "") << "Text" << box;
     } else {
-      ASSERT_EQ(t.rows.back().size(), std::size_t{kRowColumnCount});
+      ASSERT_EQ(t.rows.back().size(), std::size_t{kWindowColumnCount});
       EXPECT_EQ(t.rows.back()[column], t.Box(box)) << "Text" << box;
     }
   }

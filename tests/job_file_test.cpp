@@ -99,7 +99,8 @@ TEST(JobFile, TypedWithACommaOpensInAPointLocale) {
 
 TEST(JobFile, BatchListRoundTrips) {
   const Rig typed(Script().Start({}));
-  const BatchInput batch{BatchInput::Axis::kOwn, "7.5", "0.0001", "-3.5 3.5", {"3# K12+400", "12420", "\"引号\" \\"}};
+  const BatchInput batch{.axis = BatchInput::Axis::kOwn, .DR = "7.5", .precision = "0.0001", .offsets = "-3.5 3.5",
+                         .stations = {"3# K12+400", "12420", "\"引号\" \\"}, .method = CapMethod::kWindow};
   const auto read = ReadJobFile(WriteJobFile({*typed.session.TypedAnswers(), batch}));
   ASSERT_TRUE(std::holds_alternative<JobFile>(read));
   EXPECT_EQ(std::get<JobFile>(read).batch, batch);
@@ -175,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"NotAnObject", "[1, 2]", kNotAJob, "", 0},
         RefusedRow{"AnotherProgramsJson", R"({"name": "bridge"})", kNotAJob, "", 0},
         RefusedRow{"MissingVersion", Job(kGood, R"("format": "capset-job", "decimal": ".")"), kNoVersion, "version", 0},
-        RefusedRow{"UnknownVersion", Job(kGood, R"("format": "capset-job", "version": 2, "decimal": ".")"), kUnknownVersion, "version", 1},
+        RefusedRow{"UnknownVersion", Job(kGood, R"("format": "capset-job", "version": 3, "decimal": ".")"), kUnknownVersion, "version", 1},
         RefusedRow{"VersionAsText", Job(kGood, R"("format": "capset-job", "version": "1", "decimal": ".")"), kNoVersion, "version", 1},
         RefusedRow{"MissingDecimal", Job(kGood, R"("format": "capset-job", "version": 1)"), kMissing, "decimal", 0},
         RefusedRow{"StrangeDecimal", Job(kGood, R"("format": "capset-job", "version": 1, "decimal": "x")"), kBadDecimal, "decimal", 1},

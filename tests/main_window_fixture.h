@@ -25,7 +25,8 @@ namespace capset {
 
 constexpr char kStartAnswers[] = "1000\n1000\n2000\n45\n0\n100\n1050\n60\n1\n";
 constexpr char kComputeAnswers[] = "1050\n7.5\n0.0001\n";
-const BatchInput kBatch{BatchInput::Axis::kParallel, "7.5", "0.0001", "-3.5 3.5", {"1# 1040", "2# 1050", "3# 1060"}};
+const BatchInput kBatch{BatchInput::Axis::kParallel, "7.5", "0.0001", "-3.5 3.5", {"1# 1040", "2# 1050", "3# 1060"},
+                        CapMethod::kWindow};
 
 class RecordingReporter : public ErrorReporter {
  public:

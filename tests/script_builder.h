@@ -56,6 +56,11 @@ struct BatchAnswers {
   std::string Precision;
   std::string offsets;  // left out when empty
   std::vector<std::string> stations;
+  // The window's formulas unless said: most batch tests hold a batch row
+  // against Compute's boxes. Fields left empty are left out.
+  std::string method = "window";
+  std::string skew = "";
+  std::string design = "";
 };
 
 class Script {
@@ -72,8 +77,12 @@ class Script {
     return Line(a.DR).Line(a.Precision);
   }
   Script& Batch(const BatchAnswers& a) {
-    Line(kBatchLine).Line("axis " + a.axis).Line("dr " + a.DR).Line("precision " + a.Precision);
+    Line(kBatchLine);
+    if (!a.method.empty()) Line("method " + a.method);
+    Line("axis " + a.axis).Line("dr " + a.DR).Line("precision " + a.Precision);
     if (!a.offsets.empty()) Line("offsets " + a.offsets);
+    if (!a.skew.empty()) Line("skew " + a.skew);
+    if (!a.design.empty()) Line("design " + a.design);
     for (const auto& s : a.stations) Line("station " + s);
     return Line(kEndLine);
   }

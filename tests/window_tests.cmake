@@ -12,6 +12,7 @@ add_executable(window_tests
   replay_test.cpp
   sketch_window_test.cpp
   window_habits_test.cpp
+  exact_window_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
 target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt")
@@ -32,7 +33,7 @@ set_tests_properties(cap_replay.ComputeBeforeStartFromStdin PROPERTIES
 
 # A batch from standard input: its message and its rows after the boxes.
 add_test(NAME cap_replay.BatchFromStdin
-  COMMAND sh -c "export XDG_DATA_HOME=$(mktemp -d); printf '@start\\n1000\\n1000\\n2000\\n45\\n0\\n100\\n1050\\n60\\n1\\n@batch\\ndr 7.5\\nprecision 0.0001\\nstation 3# K1+050\\nstation 999\\n@end\\n' | \"$<TARGET_FILE:cap_replay>\"; rm -rf \"$XDG_DATA_HOME\""
+  COMMAND sh -c "export XDG_DATA_HOME=$(mktemp -d); printf '@start\\n1000\\n1000\\n2000\\n45\\n0\\n100\\n1050\\n60\\n1\\n@batch\\nmethod window\\ndr 7.5\\nprecision 0.0001\\nstation 3# K1+050\\nstation 999\\n@end\\n' | \"$<TARGET_FILE:cap_replay>\"; rm -rf \"$XDG_DATA_HOME\""
 )
 set_tests_properties(cap_replay.BatchFromStdin PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

@@ -35,11 +35,17 @@ std::string BatchRejectedMessage(const std::vector<std::string>& problems, std::
   return message;
 }
 
-std::string BatchSummaryMessage(int caps, int fullySolved) {
+std::string BatchSummaryMessage(int caps, int fullySolved, int pastSpiralEnd) {
   const std::string done = "批量计算完成：共 " + std::to_string(caps) + " 个盖梁";
   if (fullySolved == caps) return done + "，全部求得结果。";
-  return done + "，" + std::to_string(fullySolved) + " 个求得全部结果，" + std::to_string(caps - fullySolved) +
-         " 个未能全部求得，原因见结果记录的“状态”栏。";
+  std::string text = done + "，" + std::to_string(fullySolved) + " 个求得全部结果";
+  if (pastSpiralEnd > 0) {
+    text += "，" + std::to_string(pastSpiralEnd) + " 个超出缓和曲线终点（窗口公式在圆曲线上不成立，结果不可靠，请改用精确计算）";
+  }
+  if (const int unsolved = caps - fullySolved - pastSpiralEnd; unsolved > 0) {
+    text += "，" + std::to_string(unsolved) + " 个未能全部求得";
+  }
+  return text + "，原因见结果记录的“状态”栏。";
 }
 
 std::string BatchRepeatQuestion(const std::vector<int>& earlierRows) {

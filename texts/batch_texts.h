@@ -40,8 +40,11 @@ std::string TooManyOffsetsProblem(int most);
 // Bad entries, listed one a line (the first `most` of them); nothing ran.
 std::string BatchRejectedMessage(const std::vector<std::string>& problems, std::size_t most);
 
-// After a batch: how many caps, and how many not fully solved.
-std::string BatchSummaryMessage(int caps, int fullySolved);
+// After a batch: how many caps, how many fully solved where their numbers
+// hold, how many by the window's formulas past the spiral's end (counted
+// apart, whether their sides were found or not), and how many not fully
+// solved.
+std::string BatchSummaryMessage(int caps, int fullySolved, int pastSpiralEnd = 0);
 
 // The same batch run again for the same job: its earlier rows (by number)
 // are still in the log. Replace them (a removal that can be undone) or add

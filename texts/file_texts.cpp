@@ -51,6 +51,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kNotAGroup: return "应为一组字段。";
     case JobFileFault::kBadDecimal: return "应为“.”或“,”。";
     case JobFileFault::kBadAxis: return "应为“parallel”或“own”。";
+    case JobFileFault::kBadMethod: return "应为“exact”或“window”。";
     case JobFileFault::kNotAList: return "应为一列桩号。";
     case JobFileFault::kStationNotText: return "每个桩号应为一行文字。";
     case JobFileFault::kNotANumber: return NotANumberReason(p.text);

@@ -24,6 +24,7 @@ enum class JobFileFault {
   kNotAGroup,      // a value that should be an object of fields
   kBadDecimal,     // neither "." nor ","
   kBadAxis,        // neither "parallel" nor "own"
+  kBadMethod,      // neither "exact" nor "window"
   kNotAList,       // the station list is not an array
   kStationNotText, // a station of the list is not a string
   kNotANumber,     // `text` is the answer

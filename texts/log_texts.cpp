@@ -15,8 +15,13 @@ std::string PlacedRowStatus(const CapSolution& solution, const CapWarnings& warn
   for (bool inner : {true, false}) {
     if (const auto why = SideStatusText(solution, inner)) status += (status.empty() ? "" : " ") + *why;
   }
-  if (status.empty()) status = kRowSolved;
-  if (warnings.beyondEnd) status += "；" + SketchBeyondEnd(solution, *warnings.beyondEnd);
+  if (warnings.beyondEnd) {
+    // Never "done": the warning leads, and what follows says what to do.
+    status = SketchBeyondEnd(solution, *warnings.beyondEnd) + "，窗口公式的结果不可靠，请改用精确计算" +
+             (status.empty() ? "" : "；" + status);
+  } else if (status.empty()) {
+    status = kRowSolved;
+  }
   if (!warnings.series.empty()) status += "；" + SketchSeriesDeparture(warnings.series);
   return status;
 }

@@ -33,9 +33,35 @@ std::string SolverFaultMessage(const ArithmeticFault& fault) {
          "时出错，计算已停止。\n结果框保持上一次的计算结果。";
 }
 
+namespace {
+
+// A side whose rounds failed because its foot ran past the spiral's end
+// (with R known): the iteration had no clothoid to stand on there, whatever
+// the skew, and saying "the skew is too small or too large" would send the
+// user the wrong way.
+bool FailedPastSpiralEnd(const CapSolution& s, const EdgeSolution& edge) {
+  const CapDesign& d = s.design;
+  if (!(d.R > 0) || d.A1 == 0) return false;
+  const double Ls = d.A1 * d.A1 / d.R;
+  const double end = s.end == SpiralEnd::kZH ? d.origin + Ls : d.origin - Ls;
+  if (!std::isfinite(Ls) || StationFault(end, kFootStationForm) || MetresFault(Ls)) return false;
+  return std::fabs(s.centreDistance) > Ls || !(std::fabs(edge.footDistance) <= Ls);
+}
+
+}  // namespace
+
 std::optional<std::string> SideStatusText(const CapSolution& solution, bool inner) {
   const std::string side = inner ? "内侧" : "外侧";
-  switch ((inner ? solution.inner : solution.outer).status) {
+  const EdgeSolution& edge = inner ? solution.inner : solution.outer;
+  if (edge.status != SideStatus::kSolved && edge.status != SideStatus::kFootOffSpiral &&
+      FailedPastSpiralEnd(solution, edge)) {
+    const CapDesign& d = solution.design;
+    const double Ls = d.A1 * d.A1 / d.R;
+    const double end = solution.end == SpiralEnd::kZH ? d.origin + Ls : d.origin - Ls;
+    return side + "未求得：其垂足点超出缓和曲线终点 " + SpiralEndPointName(solution.end) + " " +
+           FootStationText(end) + "（Ls = " + MetresText(Ls) + "），位于圆曲线上，缓和曲线公式在该处不成立；请改用精确计算。";
+  }
+  switch (edge.status) {
     case SideStatus::kSolved:
       return std::nullopt;
     case SideStatus::kFootOffSpiral:

@@ -50,6 +50,19 @@ inline constexpr char kOffsetsLabel[] = "轴线上的点（距中桩，米，向
 inline constexpr char kOffsetsHint[] = "例如 -3.5 3.5（可不填）";
 inline constexpr char kStationsLabel[] = "盖梁中桩桩号 Kp（正交盖梁为设计桩号 Kj），每行一个，名称可写在桩号前：";
 inline constexpr char kStationsHint[] = "每行一个盖梁，名称可写在桩号前，例如：\n1# K12+400\n2# K12+420\n12440";
+// The method and the exact method's fields.
+inline constexpr char kMethodLabel[] = "计算方法：";
+inline constexpr char kExactMethod[] = "精确（在道路上：直线、缓和曲线、圆曲线均可）";
+inline constexpr char kWindowMethod[] = "按窗口公式（只在一段缓和曲线上，与“计算”相同）";
+inline constexpr char kLeftDRLabel[] = "左幅 DR（中线至左侧路基边缘，米）：";
+inline constexpr char kRightDRLabel[] = "右幅 DR（中线至右侧路基边缘，米）：";
+inline constexpr char kRightDRHint[] = "与左幅相同时可不填";
+inline constexpr char kSkewLabel[] = "交角 B（度.分秒）：";
+inline constexpr char kDesignLabel[] = "设计中桩桩号 Kj：";
+// The default a blank B or Kj takes, shown in its box.
+inline constexpr char kDefaultFromStart[] = "不填则用“开 始”中的 ";
+inline constexpr char kNoDefault[] = "须填写（没有“开 始”的作业）";
+inline constexpr char kExactOffsetsLabel[] = "轴线上的点（距中桩，米，精确计算向右侧为正，按窗口公式向外侧为正，以空格分开）：";
 inline constexpr char kBatchRun[] = "计算";
 inline constexpr char kBatchCancel[] = "取消";
 

@@ -115,6 +115,53 @@ INSTANTIATE_TEST_SUITE_P(
                                    6}),
     RowName<WindowCapRow>);
 
+// A bridge solved exactly on the Start job's road: its rows name their
+// edges L and R by the side of increasing stations, and a point measured
+// beside each comes back with that name, on its own row and side.
+TEST(CheckAgainstExactCaps, NamesTheEdgesBySide) {
+  const Script bridge = Script()
+                            .Start({.R = "150"})
+                            .Line("@batch")
+                            .Line("method exact")
+                            .Line("dr 6.5 8")
+                            .Line("offsets -3 3")
+                            .Line("station 1# K1+040")
+                            .Line("station 2# K1+070")
+                            .Line("@end");
+  const DialogueRun solved = RunDialogue(bridge);
+  ASSERT_EQ(solved.records.size(), 2u);
+  Script checked = Script(bridge).Line("@check");
+  struct Expected {
+    std::string name;
+    int row;
+    double along;
+  };
+  std::vector<Expected> expected;
+  for (int r = 0; r < 2; ++r) {
+    const ExactCap* exact = solved.records[r].Exact();
+    ASSERT_TRUE(exact != nullptr && exact->Placed());
+    const RoadCap& cap = exact->cap;
+    const std::pair<std::string, const RoadCapPoint*> named[] = {
+        {"C", &cap.centre}, {"L", &cap.left.point}, {"R", &cap.right.point}, {"P1", &cap.points[0]}, {"P2", &cap.points[1]}};
+    for (const auto& [name, p] : named) {
+      checked.Line(PointLine(name, {p->point.X + 0.004, p->point.Y - 0.003}));
+      expected.push_back({name, solved.records[r].number, p->along});
+    }
+  }
+  const std::vector<std::vector<std::string>> checks = Checks(RunDialogue(checked.Line("@end")));
+  ASSERT_EQ(checks.size(), expected.size());
+  for (std::size_t i = 0; i < checks.size(); ++i) {
+    const std::vector<std::string>& f = checks[i];
+    EXPECT_EQ(f[3], std::to_string(expected[i].row)) << ::testing::PrintToString(f);
+    EXPECT_EQ(f[6], expected[i].name) << ::testing::PrintToString(f);
+    EXPECT_NEAR(std::stod(f[4]), expected[i].along, 0.005 + 1e-6);
+    EXPECT_NEAR(std::stod(f[9]), 0.005, 2e-6);
+    EXPECT_EQ(f[10], "ok");
+    // The offset of a point on the right-hand side is positive.
+    if (expected[i].name != "C") EXPECT_GT(std::stod(f[2]) * std::stod(f[4]), 0) << ::testing::PrintToString(f);
+  }
+}
+
 struct RefusalRow {
   const char* name;
   Script script;

@@ -475,8 +475,9 @@ def check_command_cases():
     """Staked points measured back against the caps of the log."""
     base = zh(r="150")
     computed = base + "@compute\n1050\n7.5\n0.0001\n"
-    bridge = batch("dr 7.5", "precision 0.0001", "offsets -3.5 3.5", "station 1# K1+020", "station 2# K1+040",
-                   "station 3# 1060")
+    bridge = batch("method window", "dr 7.5", "precision 0.0001", "offsets -3.5 3.5", "station 1# K1+020",
+                   "station 2# K1+040", "station 3# 1060")
+    exact = batch("method exact", "dr 6.5 8", "offsets -3 3", "station 1# K1+040", "station 2# K1+070")
 
     def check(*lines):
         return "@check\n" + "".join(line + "\n" for line in lines) + "@end\n"
@@ -488,6 +489,9 @@ def check_command_cases():
             "tolerance 0.005", "point 1-C 1014.051 2014.236", "point 2-O 1030.688 2021.212",
             "point 2-P1 1026.192 2032.261", "point 3-I 1036.334 2053.213", "point between 1021 2021.6",
             "point far off 1e6 1e6")),
+        ("check exact bridge", base + exact + check(
+            "point 1-C 1027.515 2029.02", "point 1-L 1030.265 2022.27", "point 2-R 1041.35 2062.63",
+            "point 2-P1 1046.31 2050.447")),
         ("check HZ cap", hz() + "@compute\n12450\n6\n0.001\n" + check(
             "point C 964.28 1965.016", "point I 962.69 1971.78", "point O 965.861 1958.28")),
         ("check no road", check("point M 1 2")),
@@ -502,10 +506,76 @@ def check_command_cases():
     return cases
 
 
+def road_cap_cases():
+    """Caps on the road: the real bridge of R 600 and A 300 with five of its
+    eight bents on the arc, by the window's formulas and exactly; the six
+    bents of R 150 and A 100 whose window rows lie past the spiral's end;
+    left and right half-widths, a skew and a design station of the batch's
+    own, the HZ end, a road with no Start, the fields refused, the points
+    and the files of exact rows."""
+    bents = ["station %d# K35+%03d" % (i + 1, 20 + 30 * i) for i in range(8)]
+    real = zh(kzh="34950", r="600", a1="300", kj="35020")
+    six = zh(r="150")
+    six_bents = ["station %d# K1+%03d" % (i + 1, 20 + 20 * i) for i in range(6)]
+    c = [
+        ("road caps real bridge window", real + batch("method window", "dr 7.5", "precision 0.0001",
+                                                      "offsets -3.5 3.5", *bents) + "@points\n"),
+        ("road caps real bridge exact", real + batch("method exact", "dr 7.5", "offsets -3.5 3.5", *bents) +
+         "@points\n@export csv {dir}/caps.csv\n@export dat {dir}/caps.dat\n"),
+        ("road caps six bents window counted apart", six + batch("method window", "dr 7.5", "precision 0.0001",
+                                                                 *six_bents) +
+         "@export dat {dir}/caps.dat\n仍然导出\n@export csv {dir}/caps.csv\n@cancel\n"),
+        ("road caps six bents exact", six + batch("dr 7.5", *six_bents) + "@points\n"),
+        ("road caps left and right", zh(r="150") + batch("dr 6.25 9.5", "offsets -2 2", "station 1030",
+                                                         "station K1+090") + "@points\n"),
+        ("road caps own axis skew and design", zh(r="300", a1="150") +
+         batch("axis own", "dr 7.5", "skew 120.3015", "station 1020", "station 1100", "station 1200") +
+         batch("axis parallel", "dr 7.5", "skew 45", "design K1+100", "station 1020", "station 1100")),
+        ("road caps HZ end", hz(r="400") + batch("dr 6", "offsets 3", "station 12300", "station 12450",
+                                                 "station 12520") + "@points\n"),
+        ("road caps left turn square", zh(r="200", p="-1", b="90") + batch("dr 7.5", "station 990", "station 1080")),
+        ("road caps no road", batch("skew 60", "design 1050", "dr 7.5", "station 1050")),
+        ("road caps no Start defaults", batch("dr 7.5", "station 1050")),
+        ("road caps P 0 makes no road", zh(p="0") + batch("dr 7.5", "station 1050")),
+        ("road caps fields refused", zh(r="150") +
+         batch("dr 0 x", "offsets 1 y", "skew 180", "design K1+", "station 1050") +
+         batch("dr -1", "skew 45.75", "station 1050") +
+         batch("dr 7.5", "skew 0", "design 1e9", "station 1050") +
+         batch("method window", "dr 7.5 8", "precision 0.0001", "skew abc", "station 1050")),
+        ("road caps station past the road", zh(r="150") + batch("dr 7.5", "station -20000", "station 1050")),
+        ("road caps tight curve edge folds", zh(r="8", a1="10", b="90") + batch("dr 9", "station 1030")),
+        ("road caps run again", zh(r="150") + batch("dr 7.5", "station 1050") + batch("dr 7.5", "station 1050") +
+         "添加\n" + batch("method window", "dr 7.5", "precision 0.0001", "station 1050")),
+        ("road caps job saved and opened", zh(r="150") +
+         batch("dr 6.25 9.5", "skew 75", "design 1040", "offsets -3", "station 1# 1050") +
+         "@save {dir}/bridge.capjob\n@open {dir}/bridge.capjob\n" + batch("dr 7.5", "station 1060")),
+    ]
+    cases = [(n, s, "zh_CN", {}) for n, s in c]
+    # An old job keeps its batch by the window's formulas when saved again.
+    cases.append(("road caps old job with offsets", "@open {dir}/old.capjob\n@save {dir}/again.capjob\n",
+                  "zh_CN", {"old.capjob": OLD_JOB}))
+    cases.append(("road caps comma", "@start\n1000\n1000\n2000\n45\n150\n100\n1050\n60\n1\n" +
+                  batch("dr 7,5 8,25", "offsets -3,5", "skew 60,3", "station 3# K1+040,5"), "de_DE", {}))
+    return cases
+
+
+def window_method_cases(cases):
+    """Every case with a batch, its batches by the window's formulas: the
+    texts those batches gave before batches computed on the road."""
+    out = []
+    for name, script, locale, files in cases:
+        if "@batch" not in script:
+            continue
+        played = script.replace("@batch\n", "@batch\nmethod window\n").replace("@batch \n", "@batch \nmethod window\n")
+        out.append((name + " window", played, locale, files))
+    return out
+
+
 def all_cases():
     plain = [(n, s, l, {}) for n, s, l in fixed_cases() + random_cases(300, 20261208)]
-    return (plain + batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
-            habit_cases() + check_command_cases())
+    batched = (batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
+               habit_cases())
+    return plain + batched + window_method_cases(batched) + road_cap_cases() + check_command_cases()
 
 
 def escaped(data):

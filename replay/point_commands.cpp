@@ -1,0 +1,50 @@
+// @points: every point of every log row, with its foot on the working road.
+
+#include <cmath>
+#include <cstdio>
+
+#include "export_formats.h"
+#include "script.h"
+#include "script_commands.h"
+
+namespace capset {
+namespace {
+
+constexpr char kPointsCommand[] = "@points";
+constexpr char kPointTag[] = "PT";
+
+std::string Metres(double value) {
+  // A rounding of zero is 0, not "-0.000000".
+  if (std::fabs(value) < 5e-7) value = 0;
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.6f", value);
+  return buffer;
+}
+
+}  // namespace
+
+void AddPointCommands(CommandTable& table, ScriptContext& context) {
+  using enum CommandTable::Argument;
+  table.Add(kPointsCommand, kNone, [&context](const std::string&, ScriptLines&) {
+    const Road* road = context.session.WorkingRoad();
+    for (const CapRecord& record : context.session.Log().Records()) {
+      for (const auto& [name, point] : PointsOf(record)) {
+        context.out << kPointTag << '\t' << record.number << '\t' << name << '\t' << Metres(point.X) << '\t'
+                    << Metres(point.Y);
+        // A point with no foot on the road (beyond an end, or at a centre
+        // of curvature) has no station and offset to give.
+        const RoadFoot foot = road != nullptr ? road->Where(point) : RoadFoot{WhereStatus::kOffRoad};
+        if (foot.status == WhereStatus::kOnRoad) {
+          context.out << '\t' << Metres(foot.station.value) << (foot.station.occurrence == 2 ? "(2)" : "") << '\t'
+                      << Metres(foot.offset);
+        } else {
+          context.out << "\t-\t-";
+        }
+        context.out << '\n';
+      }
+    }
+    context.out << std::flush;
+  });
+}
+
+}  // namespace capset
