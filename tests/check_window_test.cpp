@@ -137,6 +137,8 @@ TEST_F(CheckWindowTest, ItsOwnPointFileReadsBackWithinTheTolerance) {
     // "1-P1" is cap 1's point P1.
     EXPECT_EQ(r.measured.name.substr(r.measured.name.find('-') + 1), r.cap->nearest);
   }
+  // The sketch shows the first point's cap with its five points measured.
+  EXPECT_EQ(Marks().size(), 5u);
 
   // A job file is no point file: said with its lines, and the list stays.
   const QString job = files_.filePath("job.capjob");
