@@ -30,5 +30,7 @@ inline const QColor kSketchOrigin{140, 0, 140};   // ZH or HZ, HY or YH, the arr
 inline const QColor kSketchInk{0, 0, 0};
 inline const QColor kSketchNoteGround{255, 255, 255, 190};
 inline const QColor kSketchCaptionGround{255, 236, 150};  // the caption of a cap chosen in the log
+inline const QColor kSketchMeasured{0, 120, 200};         // a measured point within the tolerance
+inline const QColor kCheckOverColour{220, 0, 0};               // beyond it: in the sketch and the check's table
 
 }  // namespace capset

@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -18,6 +20,8 @@
 
 #include "app_title.h"
 #include "batch_dialog.h"
+#include "check_dialog.h"
+#include "check_texts.h"
 #include "file_texts.h"
 #include "form1.h"
 #include "help_texts.h"
@@ -50,6 +54,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
                        const QString& journalFolder, QWidget* parent)
     : QMainWindow(parent),
       reporter_(reporter),
+      reader_(reader),
       form_(new Form1(prompt, reader, reporter)),
       formArea_(new QScrollArea),
       logPanel_(new QDockWidget(QString::fromUtf8(kLogTitle), this)),
@@ -84,7 +89,6 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
   store_ = std::make_unique<QtFileStore>();
   files_ = std::make_unique<SessionFiles>(form_->Session(), *store_, reporter);
-  reader_ = &reader;
   BuildMenus();
   statusBar();
   UpdateTitle();
@@ -165,6 +169,7 @@ void MainWindow::BuildMenus() {
     StationTable().show();
     StationTable().raise();
   });
+  add(compute, "CheckAction", kCheckItem, QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::OpenCheck);
 
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");
@@ -247,13 +252,57 @@ void MainWindow::OpenBatch() {
 StationTableWindow& MainWindow::StationTable() {
   if (stationTable_ == nullptr) {
     stationTable_ = new StationTableWindow(
-        Session(), *reader_,
+        Session(), reader_,
         [this](const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
           return ExportTableTo(path, format, rows);
         },
         this);
   }
   return *stationTable_;
+}
+
+CheckDialog& MainWindow::CheckPoints() {
+  if (check_ == nullptr) {
+    check_ = new CheckDialog(
+        Session(), *store_, reporter_, reader_,
+        [this](const std::vector<CheckResult>& results, int current) { ShowCheckInSketch(results, current); }, this);
+  }
+  return *check_;
+}
+
+// Beside the window, so the sketch shows the points as they are chosen.
+void MainWindow::OpenCheck() {
+  CheckPoints().show();
+  CheckPoints().raise();
+  CheckPoints().activateWindow();
+}
+
+void MainWindow::ShowCheckInSketch(const std::vector<CheckResult>& results, int current) {
+  if (current < 0 || current >= static_cast<int>(results.size())) return;
+  // The chosen point's cap, or the first cap any point was checked against.
+  const CapMatch* match = results[current].cap ? &*results[current].cap : nullptr;
+  for (std::size_t i = 0; match == nullptr && i < results.size(); ++i) {
+    if (results[i].cap) match = &*results[i].cap;
+  }
+  if (match == nullptr) return;
+  const std::vector<CapRecord>& records = Session().Log().Records();
+  const auto record = std::ranges::find_if(records, [&](const CapRecord& r) { return r.number == match->row; });
+  if (record == records.end() || !record->Placed()) return;
+  std::vector<MeasuredMark> marks;
+  for (const CheckResult& r : results) {
+    if (!r.cap || r.cap->row != match->row) continue;
+    const PlanePoint q = r.measured.point;
+    marks.push_back({CheckMarkLabel(r.measured.name, r.cap->distance * 1000, r.cap->over), q,
+                     {q.X - r.cap->dX, q.Y - r.cap->dY}, r.cap->over});
+  }
+  const QString caption =
+      QString::fromStdString(SketchRowCaption(record->number, record->name, record->CentreStation()));
+  if (const ExactCap* exact = record->Exact()) {
+    form_->Sketch()->ShowRoadCap(exact->solvedOn, exact->cap, exact->leftHalfWidth, exact->rightHalfWidth, caption);
+  } else {
+    form_->Sketch()->ShowCap(*record->Solution(), caption);
+  }
+  form_->Sketch()->ShowMarks(std::move(marks));
 }
 
 bool MainWindow::ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows) {

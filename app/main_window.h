@@ -7,7 +7,7 @@
 //   文件  打开作业… Ctrl+O, 保存作业 Ctrl+S, 另存为… Ctrl+Shift+S,
 //         最近的作业, 导出结果… Ctrl+E, 退出 Ctrl+Q
 //         导入路线…, 导出路线… (LandXML)
-//   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B, 路线… Ctrl+R
+//   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B, 路线… Ctrl+R, 实测检核… Ctrl+M
 //   查看  结果记录 Ctrl+L (shows or hides the log panel)
 //   帮助  使用说明 F1, 关于
 // 开始 and 计算 click the form's own buttons, so they run exactly what the
@@ -26,6 +26,7 @@
 #include <optional>
 #include <vector>
 
+#include "as_built_check.h"
 #include "batch_input.h"
 #include "cap_log.h"
 #include "cap_session.h"
@@ -44,6 +45,7 @@ class QSettings;
 namespace capset {
 
 class BatchDialog;
+class CheckDialog;
 class Form1;
 class HelpWindow;
 class Journal;
@@ -72,6 +74,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   LogView* Log();
   BatchDialog& Batch();
   StationTableWindow& StationTable();
+  // 实测检核…, made when first opened.
+  CheckDialog& CheckPoints();
   HelpWindow& Help();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
@@ -123,6 +127,10 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
  private:
   void BuildMenus();
   void OpenBatch();
+  void OpenCheck();
+  // The cap of the chosen result in the plan sketch, with every measured
+  // point checked against it.
+  void ShowCheckInSketch(const std::vector<CheckResult>& results, int current);
   void OpenJob();
   void SaveJob();
   void SaveJobAs();
@@ -159,6 +167,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void KeepResultsInView();
 
   ErrorReporter& reporter_;
+  const NumberReader& reader_;
   Form1* form_;
   QScrollArea* formArea_;
   QDockWidget* logPanel_;
@@ -168,7 +177,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   std::unique_ptr<SessionFiles> files_;
   BatchDialog* batch_ = nullptr;
   StationTableWindow* stationTable_ = nullptr;
-  const NumberReader* reader_ = nullptr;
+  CheckDialog* check_ = nullptr;
   HelpWindow* help_ = nullptr;
   RoadWindow* roads_ = nullptr;
   std::string separator_;

@@ -29,6 +29,9 @@ QColor ColourOf(SceneStyle style) {
     case SceneStyle::kOrigin:
     case SceneStyle::kSpiralEnd:
     case SceneStyle::kToOrigin: return kSketchOrigin;
+    case SceneStyle::kMeasured:
+    case SceneStyle::kDeviation: return kSketchMeasured;
+    case SceneStyle::kMeasuredOver: return kCheckOverColour;
     default: return kSketchInk;
   }
 }
@@ -75,6 +78,13 @@ void SketchView::ShowCap(const CapSolution& solution, const QString& caption) {
   roadScene_ = nullptr;
   solution_ = solution;
   caption_ = caption;
+  marks_.clear();
+  MakeScene();
+  update();
+}
+
+void SketchView::ShowMarks(std::vector<MeasuredMark> marks) {
+  marks_ = std::move(marks);
   MakeScene();
   update();
 }
@@ -86,11 +96,13 @@ void SketchView::ShowRoadCap(std::shared_ptr<const Road> road, const RoadCap& ca
     return MakeRoadSketch(*road, cap, leftHalfWidth, rightHalfWidth, vp);
   };
   caption_ = caption;
+  marks_.clear();
   MakeScene();
   update();
 }
 
 void SketchView::Clear() {
+  marks_.clear();
   roadScene_ = nullptr;
   solution_.reset();
   caption_.clear();
@@ -102,10 +114,12 @@ void SketchView::MakeScene() {
   if (width() <= 0 || height() <= 0) return;
   if (roadScene_) {
     scene_ = roadScene_({static_cast<double>(width()), static_cast<double>(height())});
+    AddMeasuredMarks(*scene_, marks_);
     return;
   }
   if (!solution_) return;
   scene_ = MakeSketch(*solution_, CheckCap(*solution_), {static_cast<double>(width()), static_cast<double>(height())});
+  AddMeasuredMarks(*scene_, marks_);
 }
 
 void SketchView::resizeEvent(QResizeEvent* event) {
@@ -145,6 +159,16 @@ void SketchView::paintEvent(QPaintEvent*) {
       }
       case SceneKind::kPoint: {
         const QPointF p = at(e.points.front());
+        if (e.style == SceneStyle::kMeasured || e.style == SceneStyle::kMeasuredOver) {
+          // A ring around the design point's dot, its label below the
+          // design point's so that both read.
+          QPen ring = painter.pen();
+          ring.setWidth(2);
+          painter.setPen(ring);
+          painter.drawEllipse(p, 6, 6);
+          painter.drawText(p + QPointF(8, 14), QString::fromStdString(e.label));
+          break;
+        }
         painter.setBrush(ColourOf(e.style));
         painter.drawEllipse(p, 3, 3);
         painter.setBrush(Qt::NoBrush);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "cap_solution.h"
 #include "sketch_scene.h"
@@ -24,6 +25,9 @@ class SketchView : public QWidget {
   // cap that is not the one the boxes show comes with a caption that says
   // which it is (a row of the log), drawn on the top line of the notes.
   void ShowCap(const CapSolution& solution, const QString& caption = {});
+  // Points measured on site beside their design points, on the cap shown
+  // (until another cap is shown).
+  void ShowMarks(std::vector<MeasuredMark> marks);
   // Shows the plan of a cap solved exactly on `road` (a row of the log).
   void ShowRoadCap(std::shared_ptr<const Road> road, const RoadCap& cap, double leftHalfWidth, double rightHalfWidth,
                    const QString& caption);
@@ -47,6 +51,7 @@ class SketchView : public QWidget {
   // An exact cap: the scene is made from it and its road at the band's size.
   std::function<SketchScene(SketchViewport)> roadScene_;
   QString caption_;
+  std::vector<MeasuredMark> marks_;
   std::optional<SketchScene> scene_;
 };
 

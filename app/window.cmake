@@ -9,6 +9,7 @@ add_library(capset_window STATIC
   alignment_picker.cpp
   batch_dialog.cpp
   cap_log_model.cpp
+  check_dialog.cpp
   form1.cpp
   form1.h
   form1_layout.cpp
@@ -33,7 +34,7 @@ add_library(capset_window STATIC
   station_table_window.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(capset_window PUBLIC capset_session capset_sketch capset_landxml capset_roadview capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)
+target_link_libraries(capset_window PUBLIC capset_session capset_sketch capset_check capset_landxml capset_roadview capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)
 # The help page's figure is the README's, drawn by Qt's SVG renderer.
 qt_add_resources(capset_window help PREFIX /help BASE ${PROJECT_SOURCE_DIR}/docs FILES ${PROJECT_SOURCE_DIR}/docs/terms.svg)
 target_compile_definitions(capset_window PRIVATE CAPSET_VERSION="${PROJECT_VERSION}")

@@ -12,6 +12,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddLandXmlCommands(table, actions);
   AddRoadCommands(table, actions, context);
   AddPointCommands(table, context);
+  AddCheckCommands(table, context);
 }
 
 void AddStartCommands(CommandTable& table, const TargetActions& actions) {

@@ -65,6 +65,7 @@ void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // 
 // @road … @end, @road job, @at, @where, @keypoints, @curves, @table, @export table
 void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
 void AddPointCommands(CommandTable& table, ScriptContext& context);  // @points
+void AddCheckCommands(CommandTable& table, ScriptContext& context);  // @check … @end
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block

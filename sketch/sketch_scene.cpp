@@ -220,6 +220,14 @@ SketchScene MakeSketch(const CapSolution& s, const CapWarnings& warnings, Sketch
   return scene;
 }
 
+void AddMeasuredMarks(SketchScene& scene, const std::vector<MeasuredMark>& marks) {
+  for (const MeasuredMark& m : marks) {
+    scene.elements.push_back({SceneKind::kPolyline, SceneStyle::kDeviation, m.label, {m.design, m.measured}});
+    scene.elements.push_back(
+        {SceneKind::kPoint, m.over ? SceneStyle::kMeasuredOver : SceneStyle::kMeasured, m.label, {m.measured}});
+  }
+}
+
 SketchScene MakeRoadSketch(const Road& road, const RoadCap& cap, double leftW, double rightW, SketchViewport vp) {
   SketchScene scene{0, 1, 0, 1, {}};
   if (cap.fault != RoadCapFault::kNone) return scene;

@@ -45,6 +45,9 @@ enum class SceneStyle {
   kNorth,
   kScale,
   kToOrigin,  // an arrow on the border towards an origin out of view
+  kMeasured,      // a point measured on site, within the tolerance of its design point
+  kMeasuredOver,  // one beyond it
+  kDeviation,     // from the design point to the measured one
 };
 
 struct SceneElement {
@@ -67,6 +70,20 @@ struct SketchScene {
 inline constexpr double kSketchLinePixels = 15;
 
 SketchScene MakeSketch(const CapSolution& solution, const CapWarnings& warnings, SketchViewport viewport);
+
+// A point measured on site and the design point it was checked against.
+struct MeasuredMark {
+  std::string label;  // its name and how far it is off: "M1 12.3 mm"
+  PlanePoint measured;
+  PlanePoint design;
+  bool over;  // beyond the tolerance
+};
+
+// Adds the marks to a cap's scene, each a line from its design point and
+// the measured point itself, drawn where they stand: a deviation of
+// millimetres lies within the design point's dot, and its label says how
+// far it is.
+void AddMeasuredMarks(SketchScene& scene, const std::vector<MeasuredMark>& marks);
 
 // The plan of a cap solved exactly on `road`: the true centreline near it,
 // each element drawn by its own kind (a straight dash-dot-dot, a curve

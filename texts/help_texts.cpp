@@ -94,7 +94,15 @@ std::string UsageHtml(const std::string& figure, const std::string& journalFolde
          "点名如 K1+020-L7.5 的 CASS 点文件。路线为作业自己的路线，没有时为“开始”数据所定的路线。</p>"
          "<p><b>日志文件</b>：每一行结果在算出时即写入当天的日志文件（capset-年-月-日.csv），当天各次运行的序号接续编排，"
          "关闭窗口也不会丢失。日志文件保存在：<br><tt>" +
-         Escaped(journalFolder) + "</tt></p>";
+         Escaped(journalFolder) + "</tt></p>"
+
+         "<h3>七、实测检核（Ctrl+M）</h3>"
+         "<p>放样后实测的点可粘贴或输入，每行一点：点名、X、Y（以制表符、逗号或空格分开），"
+         "也可读取 CASS 点文件（.dat）或同样格式的 CSV（“点名,编码,Y,X,H”，东座标在前）。"
+         "检核给出每点在路线上的桩号和偏距，离它最近的盖梁（结果记录的行号），点在该盖梁横轴上距中桩的距离"
+         "（向右侧边缘为正）和离横轴的距离（向桩号增加方向为正），最近的设计点及实测减设计的 ΔX、ΔY 和偏差（毫米）。"
+         "偏差大于限差（默认 10 mm）的点标为“超限”，以红色显示；表中选中的点画在平面图上，圈在其设计点旁。"
+         "结果可复制到电子表格，或导出为 CSV 文件。</p>";
 }
 
 std::string AboutText(const std::string& version, const std::string& journalFolder) {

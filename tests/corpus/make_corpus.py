@@ -506,6 +506,41 @@ def road_command_cases():
     return cases
 
 
+def check_command_cases():
+    """Staked points measured back against the caps of the log."""
+    base = zh(r="150")
+    computed = base + "@compute\n1050\n7.5\n0.0001\n"
+    bridge = batch("method window", "dr 7.5", "precision 0.0001", "offsets -3.5 3.5", "station 1# K1+020",
+                   "station 2# K1+040", "station 3# 1060")
+    exact = batch("method exact", "dr 6.5 8", "offsets -3 3", "station 1# K1+040", "station 2# K1+070")
+
+    def check(*lines):
+        return "@check\n" + "".join(line + "\n" for line in lines) + "@end\n"
+
+    c = [
+        ("check base cap", computed + check("point C 1033.829 2036.772", "point I 1030.545 2044.84",
+                                            "point O 1037.1 2028.798", "point far 1000 2000")),
+        ("check bridge with columns", base + bridge + check(
+            "tolerance 0.005", "point 1-C 1014.051 2014.236", "point 2-O 1030.688 2021.212",
+            "point 2-P1 1026.192 2032.261", "point 3-I 1036.334 2053.213", "point between 1021 2021.6",
+            "point far off 1e6 1e6")),
+        ("check exact bridge", base + exact + check(
+            "point 1-C 1027.515 2029.02", "point 1-L 1030.265 2022.27", "point 2-R 1041.35 2062.63",
+            "point 2-P1 1046.31 2050.447")),
+        ("check HZ cap", hz() + "@compute\n12450\n6\n0.001\n" + check(
+            "point C 964.28 1965.016", "point I 962.69 1971.78", "point O 965.861 1958.28")),
+        ("check no road", check("point M 1 2")),
+        ("check no cap", base + check("point M 1033.829 2036.772")),
+        ("check empty block", computed + check("tolerance 0.01")),
+        ("check negative tolerance", computed + check("tolerance -0.01", "point M 1 2")),
+        ("check bad lines", computed + check("point M1 1 2", "point M2 1x 2", "point M3 2", "point", "colour red")),
+        ("check closed by another command", computed + "@check\npoint C 1033.829 2036.772\n@scene\n"),
+    ]
+    cases = [(n, s, "zh_CN", {}) for n, s in c]
+    cases.append(("check comma locale", base + "@compute\n1050\n7,5\n0,0001\n" + check("tolerance 0,02", "point C 1033,84 2036,772"), "de_DE", {}))
+    return cases
+
+
 def road_cap_cases():
     """Caps on the road: the real bridge of R 600 and A 300 with five of its
     eight bents on the arc, by the window's formulas and exactly; the six
@@ -575,7 +610,8 @@ def all_cases():
     plain = [(n, s, l, {}) for n, s, l in fixed_cases() + random_cases(300, 20261208)]
     batched = (batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
                habit_cases())
-    return plain + batched + window_method_cases(batched) + road_command_cases() + road_cap_cases()
+    return (plain + batched + window_method_cases(batched) + road_command_cases() + road_cap_cases() +
+            check_command_cases())
 
 
 def escaped(data):

@@ -1,0 +1,277 @@
+#include "check_dialog.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <set>
+
+#include "app_title.h"
+#include "check_run.h"
+#include "check_table.h"
+#include "check_texts.h"
+#include "look.h"
+#include "measured_points.h"
+#include "number_text.h"
+#include "recent_jobs.h"
+#include "window_texts.h"
+
+namespace capset {
+namespace {
+
+// A point file of a bridge is some kilobytes; this holds the largest list
+// the check takes with room to spare.
+constexpr int kMaxPointFileMegabytes = 16;
+
+}  // namespace
+
+void CheckTableModel::SetResults(std::vector<CheckResult> results) {
+  beginResetModel();
+  results_ = std::move(results);
+  cells_.clear();
+  cells_.reserve(results_.size());
+  for (const CheckResult& r : results_) {
+    std::vector<QString> row;
+    for (const std::string& cell : CheckCells(r, sep_)) row.push_back(QString::fromStdString(cell));
+    cells_.push_back(std::move(row));
+  }
+  endResetModel();
+}
+
+int CheckTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(results_.size());
+}
+
+int CheckTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(CheckHeadings().size());
+}
+
+QVariant CheckTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const CheckResult& r = results_.at(index.row());
+  switch (role) {
+    case Qt::DisplayRole: return cells_.at(index.row()).at(index.column());
+    case Qt::ForegroundRole:
+      if (r.cap && r.cap->over) return kCheckOverColour;
+      return {};
+    case Qt::TextAlignmentRole:
+      // Names and words to the left, numbers to the right.
+      if (index.column() == 0 || index.column() == 8 || index.column() == 12) return {};
+      return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default: return {};
+  }
+}
+
+QVariant CheckTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  return QString::fromStdString(CheckHeadings().at(section));
+}
+
+CheckDialog::CheckDialog(const CapSession& session, FileStore& store, ErrorReporter& reporter,
+                         const NumberReader& reader, ShowInSketch show, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      store_(store),
+      reporter_(reporter),
+      reader_(reader),
+      show_(std::move(show)),
+      points_(new QPlainTextEdit),
+      tolerance_(new QLineEdit(QString::fromUtf8(kCheckDefaultToleranceMm))),
+      table_(new QTableView),
+      model_(new CheckTableModel(reader.DecimalSeparator(), this)),
+      summary_(new QLabel) {
+  setObjectName("CheckDialog");
+  setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(kTitleSeparator) + QString::fromUtf8(kCheckTitle));
+  setFont(PlainFont(12));
+
+  points_->setObjectName("CheckPoints");
+  points_->setPlaceholderText(QString::fromUtf8(kCheckPointsHint));
+  points_->setTabChangesFocus(false);
+  points_->setMinimumHeight(120);
+  tolerance_->setObjectName("CheckTolerance");
+  tolerance_->setMaximumWidth(90);
+
+  auto* readFile = new QPushButton(QString::fromUtf8(kCheckReadFile));
+  readFile->setObjectName("CheckReadFile");
+  auto* run = new QPushButton(QString::fromUtf8(kCheckRun));
+  run->setObjectName("CheckRun");
+  run->setDefault(true);
+  auto* copy = new QPushButton(QString::fromUtf8(kCheckCopy));
+  copy->setObjectName("CheckCopy");
+  auto* exportCsv = new QPushButton(QString::fromUtf8(kCheckExport));
+  exportCsv->setObjectName("CheckExport");
+  connect(readFile, &QPushButton::clicked, this, &CheckDialog::OpenFile);
+  connect(run, &QPushButton::clicked, this, &CheckDialog::Check);
+  connect(copy, &QPushButton::clicked, this, &CheckDialog::Copy);
+  connect(exportCsv, &QPushButton::clicked, this, &CheckDialog::OpenExport);
+
+  table_->setObjectName("CheckTable");
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->horizontalHeader()->setResizeContentsPrecision(200);
+  table_->setMinimumSize(760, 220);
+  auto* copyKey = new QAction(this);
+  copyKey->setShortcut(QKeySequence::Copy);
+  copyKey->setShortcutContext(Qt::WidgetShortcut);
+  table_->addAction(copyKey);
+  connect(copyKey, &QAction::triggered, this, &CheckDialog::Copy);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (current.isValid() && show_) show_(model_->Results(), current.row());
+          });
+
+  auto* pointsLabel = new QLabel(QString::fromUtf8(kCheckPointsLabel));
+  pointsLabel->setWordWrap(true);
+  auto* controls = new QHBoxLayout;
+  controls->addWidget(readFile);
+  controls->addSpacing(16);
+  controls->addWidget(new QLabel(QString::fromUtf8(kCheckToleranceLabel)));
+  controls->addWidget(tolerance_);
+  controls->addWidget(run);
+  controls->addStretch(1);
+  controls->addWidget(copy);
+  controls->addWidget(exportCsv);
+
+  summary_->setObjectName("CheckSummary");
+  summary_->setWordWrap(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pointsLabel);
+  layout->addWidget(points_);
+  layout->addLayout(controls);
+  layout->addWidget(summary_);
+  layout->addWidget(table_, 1);
+}
+
+bool CheckDialog::Check() {
+  const NumberSymbols symbols = reader_.Symbols();
+  const PointsReading read = ReadTypedPoints(points_->toPlainText().toStdString(), symbols);
+  if (const auto* problems = std::get_if<std::vector<std::string>>(&read)) {
+    reporter_.ReportError(CheckPointsRejected(*problems, kMaxListedCheckProblems));
+    return false;
+  }
+  const auto tolerance = ReadTolerance(tolerance_->text().toStdString(), symbols);
+  if (const auto* reason = std::get_if<std::string>(&tolerance)) {
+    reporter_.ReportError(*reason);
+    return false;
+  }
+  const double toleranceMm = std::get<double>(tolerance);
+  CheckRun run = RunCheck(session_.WorkingRoad(), session_.Log().Records(),
+                          std::get<std::vector<MeasuredPoint>>(read), toleranceMm / 1000);
+  if (!run.error.empty()) {
+    reporter_.ReportError(run.error);
+    return false;
+  }
+  if (!run.notice.empty()) reporter_.ReportNotice(run.notice);
+  summary_->setText(QString::fromStdString(CheckSummary(static_cast<int>(run.results.size()),
+                                                        OverCount(run.results), toleranceMm)));
+  model_->SetResults(std::move(run.results));
+  table_->resizeColumnsToContents();
+  if (show_) show_(model_->Results(), 0);
+  return true;
+}
+
+bool CheckDialog::ReadFile(const QString& path) {
+  const std::string file = FileNameOf(QDir::toNativeSeparators(path).toStdString());
+  const std::size_t most = static_cast<std::size_t>(kMaxPointFileMegabytes) << 20;
+  const auto bytes = store_.Read(path.toStdString(), most);
+  if (const auto* failure = std::get_if<FileFailure>(&bytes)) {
+    reporter_.ReportError(CheckFileUnreadable(file, failure->reason));
+    return false;
+  }
+  const std::string& content = std::get<std::string>(bytes);
+  if (content.size() > most) {
+    reporter_.ReportError(CheckFileTooLarge(file, kMaxPointFileMegabytes));
+    return false;
+  }
+  const PointsReading read = ReadPointFile(content);
+  if (const auto* problems = std::get_if<std::vector<std::string>>(&read)) {
+    reporter_.ReportError(CheckFileRejected(file, *problems, kMaxListedCheckProblems));
+    return false;
+  }
+  const auto& points = std::get<std::vector<MeasuredPoint>>(read);
+  if (points.empty()) {
+    reporter_.ReportError(NoPointsInFile(file));
+    return false;
+  }
+  // The points as typed lines in the user's numbers, so that what is
+  // checked is what the list shows.
+  const std::string sep = reader_.DecimalSeparator();
+  QStringList lines;
+  for (const MeasuredPoint& p : points) {
+    QString name = QString::fromStdString(p.name);
+    name.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    lines << name + "\t" + QString::fromStdString(NumberText(p.point.X, sep)) + "\t" +
+                 QString::fromStdString(NumberText(p.point.Y, sep));
+  }
+  points_->setPlainText(lines.join(QLatin1Char('\n')));
+  return true;
+}
+
+bool CheckDialog::ExportTo(const QString& path) {
+  if (model_->Results().empty()) {
+    reporter_.ReportInformation(kNothingChecked);
+    return false;
+  }
+  const std::string shown = QDir::toNativeSeparators(path).toStdString();
+  if (const auto failure = store_.WriteWhole(path.toStdString(), CheckCsv(model_->Results()))) {
+    reporter_.ReportError(CheckExportFailed(shown, failure->reason));
+    return false;
+  }
+  summary_->setText(QString::fromStdString(CheckExported(static_cast<int>(model_->Results().size()), shown)));
+  return true;
+}
+
+std::string CheckDialog::CopyText() const {
+  std::set<int> rows;
+  for (const QModelIndex& index : table_->selectionModel()->selectedRows()) rows.insert(index.row());
+  if (rows.empty()) return CheckTsv(model_->Results(), reader_.DecimalSeparator());
+  std::vector<CheckResult> chosen;
+  for (int row : rows) chosen.push_back(model_->Results().at(row));
+  return CheckTsv(chosen, reader_.DecimalSeparator());
+}
+
+void CheckDialog::Copy() {
+  if (model_->Results().empty()) {
+    reporter_.ReportInformation(kNothingChecked);
+    return;
+  }
+  QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText()));
+}
+
+void CheckDialog::OpenFile() {
+  const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8(kCheckTitle), LastFolder(),
+                                                    QString::fromUtf8(kCheckFileFilter));
+  if (path.isEmpty()) return;
+  RememberFolderOf(path);
+  ReadFile(path);
+}
+
+void CheckDialog::OpenExport() {
+  if (model_->Results().empty()) {
+    reporter_.ReportInformation(kNothingChecked);
+    return;
+  }
+  QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kCheckTitle),
+                                              QDir(LastFolder()).filePath(QString::fromUtf8(kCheckExportName)),
+                                              QString::fromUtf8(kCsvFilter));
+  if (path.isEmpty()) return;
+  RememberFolderOf(path);
+  if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
+  ExportTo(path);
+}
+
+}  // namespace capset

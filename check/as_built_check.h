@@ -1,0 +1,54 @@
+#pragma once
+// The as-built check: each point measured on site, placed on the road and
+// against the nearest cap of the log, with how far it lies from the nearest
+// point of that cap's design. Numbers in, numbers out.
+//
+// Notation (as in cap_design.h)
+//   q      the measured point
+//   a, b   q's distances from the cap centre along the axis (+ towards the
+//          right-hand edge) and off it (+ towards increasing stations)
+//   g      q's distance from the axis between its ends, [first, last]: the
+//          cap whose g is least is the one the point belongs to
+
+#include <string>
+#include <vector>
+
+#include "cap_design.h"
+#include "road.h"
+
+namespace capset {
+
+struct MeasuredPoint {
+  std::string name;
+  PlanePoint point;
+};
+
+// What the check finds against the nearest cap.
+struct CapMatch {
+  int row;       // the log row of the cap
+  double along;  // a
+  double across; // b
+  std::string nearest;  // the design point nearest to q
+  double dX, dY;        // q minus that point
+  double distance;
+  bool over;            // distance beyond the tolerance
+};
+
+struct CheckResult {
+  MeasuredPoint measured;
+  RoadFoot foot;  // the station and offset hold when foot.status is kOnRoad
+  std::optional<CapMatch> cap;  // nothing when the log has no placed cap
+};
+
+// The default tolerance: 10 mm, the staking tolerance of a cap's points.
+inline constexpr double kDefaultCheckTolerance = 0.01;
+
+// One result per measured point, in their order. A tolerance below 0 is the
+// caller's to refuse.
+std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesignPoints>& caps,
+                                     const std::vector<MeasuredPoint>& points, double tolerance);
+
+// The match of one point against the caps; nothing when there is none.
+std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints>& caps, double tolerance);
+
+}  // namespace capset

@@ -1,0 +1,34 @@
+#pragma once
+// The check's results as text: the table's cells, the clipboard, the CSV
+// file, and the CHECK lines of cap_replay. One function makes each cell,
+// so the table and what is copied or written from it agree.
+
+#include <string>
+#include <vector>
+
+#include "as_built_check.h"
+
+namespace capset {
+
+// The cells of one result, in CheckHeadings' order: coordinates, station,
+// offset and the place on the axis in metres to the millimetre, the
+// deviations in millimetres to a tenth. `sep` is the user's decimal
+// separator; stations always use ".". A point off the road has no station
+// and offset, and with no cap the cells of the cap are empty.
+std::vector<std::string> CheckCells(const CheckResult& result, const std::string& sep);
+
+// Tab-separated with a heading line, for a spreadsheet.
+std::string CheckTsv(const std::vector<CheckResult>& results, const std::string& sep);
+// The CSV file: UTF-8 with its mark, "." for decimals, CR LF, as the log's export.
+std::string CheckCsv(const std::vector<CheckResult>& results);
+
+// "CHECK", then name, station, offset, row, along, across, nearest, dX, dY,
+// distance and ok|over, tab-separated, metres with 6 decimals; "-" for what
+// is not known (a station off the road, every field of the cap without one).
+std::string CheckLine(const CheckResult& result);
+
+// Metres with `decimals` decimals and `sep`; never "-0". Three decimals
+// are rounded as the boxes round them (Round3).
+std::string FixedText(double value, int decimals, const std::string& sep);
+
+}  // namespace capset

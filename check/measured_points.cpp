@@ -1,0 +1,175 @@
+#include "measured_points.h"
+
+#include <optional>
+#include <string_view>
+
+#include "blanks.h"
+#include "check_texts.h"
+
+namespace capset {
+namespace {
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
+// True when the text is well-formed UTF-8: a name that is not would come
+// out as other characters in the table and in every file written from it.
+bool IsUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    // The lead byte says how many continuation bytes follow.
+    const int more = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : 0;
+    if (more == 0 || i + more >= text.size()) return false;
+    char32_t code = c & (0x7F >> (more + 1));
+    for (int k = 1; k <= more; ++k) {
+      const auto d = static_cast<unsigned char>(text[i + k]);
+      if ((d & 0xC0) != 0x80) return false;
+      code = (code << 6) | (d & 0x3F);
+    }
+    // Overlong forms, surrogates and code points beyond U+10FFFF.
+    const char32_t least = more == 2 ? 0x800 : more == 3 ? 0x10000 : 0x80;
+    if (code < least || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
+    i += more + 1;
+  }
+  return true;
+}
+
+std::vector<std::string> Split(std::string_view line, char separator) {
+  std::vector<std::string> fields;
+  std::size_t from = 0;
+  while (true) {
+    const std::size_t at = line.find(separator, from);
+    fields.emplace_back(TrimBlanks(line.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from)));
+    if (at == std::string_view::npos) return fields;
+    from = at + 1;
+  }
+}
+
+std::vector<std::string> SplitAtBlanks(std::string_view line) {
+  std::vector<std::string> fields;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (const std::size_t blank = BlankAt(line.substr(i))) {
+      i += blank;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < line.size() && BlankAt(line.substr(end)) == 0) ++end;
+    fields.emplace_back(line.substr(i, end - i));
+    i = end;
+  }
+  return fields;
+}
+
+std::optional<double> NumberIn(const std::string& text, const NumberSymbols& symbols) {
+  const ReadResult r = ReadNumber(text, symbols);
+  if (r.status != ReadResult::Status::kNumber) return std::nullopt;
+  return r.value;
+}
+
+// The lines of a text, without their line ends; a mark at the start of a
+// file is no part of its first line.
+std::vector<std::string_view> LinesOf(std::string_view text) {
+  if (text.starts_with(kUtf8Mark)) text.remove_prefix(sizeof kUtf8Mark - 1);
+  std::vector<std::string_view> lines;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    std::size_t at = text.find('\n', from);
+    if (at == std::string_view::npos) at = text.size();
+    std::string_view line = text.substr(from, at - from);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+    from = at + 1;
+  }
+  return lines;
+}
+
+// A point's fields in the order they stand on the line.
+struct PointFields {
+  std::string name, X, Y;
+  const std::string* H = nullptr;  // a height: read only to tell a point file from another file
+};
+
+// One reading for both forms: the same words for the same faults.
+template <typename FieldsOf>
+PointsReading ReadLines(std::string_view text, const NumberSymbols& symbols, const char* notAPoint, FieldsOf fieldsOf) {
+  std::vector<MeasuredPoint> points;
+  std::vector<std::string> problems;
+  const std::vector<std::string_view> lines = LinesOf(text);
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    const std::string_view line = lines[n];
+    if (IsBlank(line)) continue;
+    const int number = static_cast<int>(n) + 1;
+    const std::string shown(TrimBlanks(line));
+    auto refuse = [&](const char* reason) { problems.push_back(CheckLineProblem(number, shown, reason)); };
+    std::vector<std::string> fields;
+    const std::optional<PointFields> f = fieldsOf(line, fields);
+    if (!f) {
+      refuse(notAPoint);
+      continue;
+    }
+    const std::optional<double> X = NumberIn(f->X, symbols), Y = NumberIn(f->Y, symbols);
+    if (!X && !Y && n == 0) continue;  // a heading
+    if (!IsUtf8(f->name)) {
+      refuse(kPointNameNotUtf8);
+    } else if (f->name.empty()) {
+      refuse(kPointNameMissing);
+    } else if (!X) {
+      refuse(kPointXNotNumber);
+    } else if (!Y) {
+      refuse(kPointYNotNumber);
+    } else if (f->H != nullptr && !f->H->empty() && !NumberIn(*f->H, symbols)) {
+      refuse(kPointHNotNumber);
+    } else {
+      points.push_back({f->name, {*X, *Y}});
+    }
+  }
+  if (!problems.empty()) return problems;
+  if (points.size() > static_cast<std::size_t>(kMaxCheckPoints)) {
+    return std::vector<std::string>{TooManyCheckPoints(kMaxCheckPoints)};
+  }
+  return points;
+}
+
+}  // namespace
+
+PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symbols) {
+  const bool commaSeparates = symbols.decimal != ",";
+  return ReadLines(text, symbols, kNotATypedPoint, [commaSeparates](std::string_view line, std::vector<std::string>& fields) {
+    if (line.find('\t') != std::string_view::npos) {
+      fields = Split(line, '\t');
+    } else if (commaSeparates && line.find(',') != std::string_view::npos) {
+      fields = Split(line, ',');
+    } else {
+      fields = SplitAtBlanks(line);
+    }
+    // A height after the coordinates is taken and not used.
+    if (fields.size() != 3 && fields.size() != 4) return std::optional<PointFields>();
+    PointFields f{fields[0], fields[1], fields[2]};
+    if (fields.size() == 4) f.H = &fields[3];
+    return std::optional<PointFields>(f);
+  });
+}
+
+PointsReading ReadPointFile(const std::string& bytes) {
+  return ReadLines(bytes, NumberSymbols{}, kNotAFilePoint, [](std::string_view line, std::vector<std::string>& fields) {
+    fields = Split(line, ',');
+    if (fields.size() != 5) return std::optional<PointFields>();
+    PointFields f{fields[0], fields[3], fields[2]};
+    f.H = &fields[4];
+    return std::optional<PointFields>(f);
+  });
+}
+
+std::variant<double, std::string> ReadTolerance(const std::string& text, const NumberSymbols& symbols) {
+  const std::optional<double> value = NumberIn(std::string(TrimBlanks(text)), symbols);
+  if (!value) return std::string(kToleranceNotNumber);
+  if (*value < 0) return std::string(kToleranceNegative);
+  return *value;
+}
+
+}  // namespace capset

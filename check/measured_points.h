@@ -1,0 +1,40 @@
+#pragma once
+// Measured points as the crew brings them: typed or pasted, one a line
+// (name, X, Y), or a point file of the total station (CASS .dat, or a CSV
+// of the same columns: name,code,Y,X,H, east first, as our export writes
+// it). Every line is read before anything is kept: a list with a bad line
+// comes back as the list of its problems, each naming its line.
+//
+// Typed lines are separated by tabs when a tab is in the line (a paste from
+// a spreadsheet), else by commas when the user's decimal separator is not a
+// comma, else by blanks; numbers follow the user's rules, as answers do. A
+// point file is the instrument's: commas, and "." for the decimals. Blank
+// lines are skipped; line numbers count every line. A first line whose
+// coordinates are both words is a heading and is skipped.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "as_built_check.h"
+#include "number_rules.h"
+
+namespace capset {
+
+// A list of tens of thousands is a survey of the whole site, not of a
+// bridge; beyond this the paste has gone wrong.
+inline constexpr int kMaxCheckPoints = 100000;
+// A message lists at most this many bad lines, then counts the rest.
+inline constexpr std::size_t kMaxListedCheckProblems = 20;
+
+// The points, or the problems of the lines that are not points.
+using PointsReading = std::variant<std::vector<MeasuredPoint>, std::vector<std::string>>;
+
+PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symbols);
+PointsReading ReadPointFile(const std::string& bytes);
+
+// The tolerance as typed, in the unit the caller asks it in; a number of
+// 0 or more, or why not (kToleranceNotNumber, kToleranceNegative).
+std::variant<double, std::string> ReadTolerance(const std::string& text, const NumberSymbols& symbols);
+
+}  // namespace capset

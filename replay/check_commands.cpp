@@ -1,0 +1,121 @@
+// @check … @end: measured points against the road and the caps of the log.
+
+#include <string_view>
+
+#include "blanks.h"
+#include "check_run.h"
+#include "check_table.h"
+#include "check_texts.h"
+#include "measured_points.h"
+#include "script.h"
+#include "script_commands.h"
+
+namespace capset {
+namespace {
+
+constexpr char kCheckLine[] = "@check";
+constexpr char kToleranceWord[] = "tolerance";
+constexpr char kPointWord[] = "point";
+
+// "point M1 1 2" is the word and "M1 1 2"; "point" alone an empty text.
+bool TakeField(const std::string& line, const std::string& word, std::string& value) {
+  if (line == word) {
+    value.clear();
+    return true;
+  }
+  if (!line.starts_with(word + " ")) return false;
+  value = line.substr(word.size() + 1);
+  return true;
+}
+
+struct CheckBlock {
+  double tolerance = kDefaultCheckTolerance;
+  std::vector<MeasuredPoint> points;
+  std::vector<std::string> problems;
+};
+
+// "point M 1 1033.829 2036.772": the last two words are X and Y, the name
+// is what stands before them.
+void ReadPointLine(const std::string& text, int line, const NumberSymbols& symbols, CheckBlock& block) {
+  std::vector<std::string> words;
+  for (std::size_t i = 0; i < text.size();) {
+    if (const std::size_t blank = BlankAt(std::string_view(text).substr(i))) {
+      i += blank;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && BlankAt(std::string_view(text).substr(end)) == 0) ++end;
+    words.push_back(text.substr(i, end - i));
+    i = end;
+  }
+  const std::string shown = text.empty() ? kPointWord : std::string(kPointWord) + " " + text;
+  if (words.size() < 3) {
+    block.problems.push_back(CheckLineProblem(line, shown, kNotATypedPoint));
+    return;
+  }
+  std::string name = words[0];
+  for (std::size_t w = 1; w + 2 < words.size(); ++w) name += " " + words[w];
+  const ReadResult X = ReadNumber(words[words.size() - 2], symbols);
+  const ReadResult Y = ReadNumber(words.back(), symbols);
+  if (X.status != ReadResult::Status::kNumber) {
+    block.problems.push_back(CheckLineProblem(line, shown, kPointXNotNumber));
+  } else if (Y.status != ReadResult::Status::kNumber) {
+    block.problems.push_back(CheckLineProblem(line, shown, kPointYNotNumber));
+  } else {
+    block.points.push_back({name, {X.value, Y.value}});
+  }
+}
+
+// The block's lines up to "@end" (or the next command line, left for the
+// script); lines are numbered from the first after "@check".
+CheckBlock ReadCheckBlock(ScriptLines& lines, const CommandTable& commands, const NumberSymbols& symbols,
+                          std::ostream& out) {
+  CheckBlock block;
+  int number = 0;
+  while (std::optional<std::string> line = lines.Next()) {
+    if (commands.IsCommandLine(*line)) {
+      if (CommandWord(*line) != kEndLine) lines.PutBack(std::move(*line));
+      break;
+    }
+    ++number;
+    std::string value;
+    if (TakeField(*line, kToleranceWord, value)) {
+      const auto tolerance = ReadTolerance(value, symbols);
+      if (const double* value = std::get_if<double>(&tolerance)) {
+        block.tolerance = *value;
+      } else {
+        block.problems.push_back(CheckLineProblem(number, *line, std::get<std::string>(tolerance)));
+      }
+    } else if (TakeField(*line, kPointWord, value)) {
+      ReadPointLine(value, number, symbols, block);
+    } else {
+      out << "IGNORED " << *line << '\n';
+    }
+  }
+  return block;
+}
+
+}  // namespace
+
+void AddCheckCommands(CommandTable& table, ScriptContext& context) {
+  using enum CommandTable::Argument;
+  table.Add(kCheckLine, kNone, [&table, &context](const std::string&, ScriptLines& lines) {
+    std::ostream& out = context.out;
+    const CheckBlock block = ReadCheckBlock(lines, table, context.reader.Symbols(), out);
+    if (!block.problems.empty()) {
+      out << "MESSAGE " << OneLine(CheckPointsRejected(block.problems, kMaxListedCheckProblems)) << '\n' << std::flush;
+      return;
+    }
+    const CheckRun run =
+        RunCheck(context.session.WorkingRoad(), context.session.Log().Records(), block.points, block.tolerance);
+    if (!run.error.empty()) {
+      out << "MESSAGE " << OneLine(run.error) << '\n' << std::flush;
+      return;
+    }
+    if (!run.notice.empty()) out << "NOTICE " << OneLine(run.notice) << '\n';
+    for (const CheckResult& r : run.results) out << CheckLine(r) << '\n';
+    out << std::flush;
+  });
+}
+
+}  // namespace capset
