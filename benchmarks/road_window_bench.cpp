@@ -6,9 +6,8 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
-#include <cmath>
-#include <random>
 
+#include "jd_road.h"
 #include "landxml_read.h"
 #include "landxml_write.h"
 #include "plan_view.h"
@@ -17,30 +16,9 @@
 namespace capset {
 namespace {
 
-// A table of `count` JDs, R 250 … 2,000 with spirals, legs of 600 … 1,000 m, near grid coordinates.
-IntersectionRoadInput Table(int count) {
-  std::mt19937_64 random(1);
-  std::uniform_real_distribution<double> unit(0, 1);
-  IntersectionRoadInput in{10000, {3.4e6, 5e5}, {}, {}, {}};
-  double X = in.bp.X, Y = in.bp.Y, heading = 0.3;
-  for (int i = 0; i <= count; ++i) {
-    const double leg = 600 + 400 * unit(random);
-    X += leg * std::cos(heading);
-    Y += leg * std::sin(heading);
-    if (i == count) break;
-    const double turn = (unit(random) < 0.5 ? -1 : 1) * (0.15 + 0.5 * unit(random));
-    const double R = std::min(2000.0, std::max(250.0, 0.3 * leg / std::tan(std::fabs(turn) / 2)));
-    const double Ls = std::min(60 + 90 * unit(random), 0.8 * R * std::fabs(turn));
-    in.jds.push_back({{X, Y}, R, Ls, Ls});
-    heading += turn;
-  }
-  in.ep = {X, Y};
-  return in;
-}
-
 // 250 JDs: a straight and three curved elements each, 1,001 elements in all.
 QByteArray ThousandElements() {
-  const Road road = *RoadFromIntersections(Table(250)).road;
+  const Road road = *RoadFromIntersections(bench::JdTable(250)).road;
   return QByteArray::fromStdString(WriteLandXml(road, {}, "bench"));
 }
 
@@ -68,7 +46,7 @@ BENCHMARK(BM_ReadLandXmlIntoTheRoad)->Unit(benchmark::kMillisecond);
 
 // 24 JDs: about 20 km.
 const Road& TwentyKilometres() {
-  static const Road road = *RoadFromIntersections(Table(24)).road;
+  static const Road road = *RoadFromIntersections(bench::JdTable(24)).road;
   return road;
 }
 

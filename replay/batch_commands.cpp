@@ -1,23 +1,12 @@
 // @batch … @end: the batch dialog's fields, one a line; @points, every
 // point of every log row with its foot on the road.
 
+#include "block_lines.h"
 #include "script.h"
 #include "script_commands.h"
 
 namespace capset {
 namespace {
-
-// "dr 7.5" is the word "dr" and the text "7.5" as typed; "dr" alone is an
-// empty text.
-bool TakeField(const std::string& line, const std::string& word, std::string& value) {
-  if (line == word) {
-    value.clear();
-    return true;
-  }
-  if (!line.starts_with(word + " ")) return false;
-  value = line.substr(word.size() + 1);
-  return true;
-}
 
 // "6.25 9.5": the left half-width, then the right one; a single value (or
 // one with blanks only after it) is both.
@@ -38,12 +27,7 @@ void TakeHalfWidths(const std::string& value, BatchInput& input) {
 
 BatchInput ReadBatchBlock(ScriptLines& lines, const CommandTable& commands, std::ostream& out) {
   BatchInput input;
-  while (std::optional<std::string> line = lines.Next()) {
-    if (commands.IsCommandLine(*line)) {
-      // "@end" closes the block; any other command ends it and is run.
-      if (CommandWord(*line) != kEndLine) lines.PutBack(std::move(*line));
-      break;
-    }
+  while (std::optional<std::string> line = NextBlockLine(lines, commands)) {
     std::string value;
     if (*line == "method exact") {
       input.method = CapMethod::kExact;

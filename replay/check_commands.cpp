@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "blanks.h"
+#include "block_lines.h"
 #include "check_run.h"
 #include "check_table.h"
 #include "check_texts.h"
@@ -16,17 +17,6 @@ namespace {
 constexpr char kCheckLine[] = "@check";
 constexpr char kToleranceWord[] = "tolerance";
 constexpr char kPointWord[] = "point";
-
-// "point M1 1 2" is the word and "M1 1 2"; "point" alone an empty text.
-bool TakeField(const std::string& line, const std::string& word, std::string& value) {
-  if (line == word) {
-    value.clear();
-    return true;
-  }
-  if (!line.starts_with(word + " ")) return false;
-  value = line.substr(word.size() + 1);
-  return true;
-}
 
 struct CheckBlock {
   double tolerance = kDefaultCheckTolerance;
@@ -72,11 +62,7 @@ CheckBlock ReadCheckBlock(ScriptLines& lines, const CommandTable& commands, cons
                           std::ostream& out) {
   CheckBlock block;
   int number = 0;
-  while (std::optional<std::string> line = lines.Next()) {
-    if (commands.IsCommandLine(*line)) {
-      if (CommandWord(*line) != kEndLine) lines.PutBack(std::move(*line));
-      break;
-    }
+  while (std::optional<std::string> line = NextBlockLine(lines, commands)) {
     ++number;
     std::string value;
     if (TakeField(*line, kToleranceWord, value)) {

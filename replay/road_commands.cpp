@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "block_lines.h"
 #include "road_lines.h"
 #include "road_texts.h"
 #include "script.h"
@@ -67,11 +68,7 @@ class RoadCommands {
   // is a slip, and the block it opens is read and set aside, the road kept.
   void Block(const std::string& argument, ScriptLines& lines) {
     std::vector<std::string> typed;
-    while (std::optional<std::string> line = lines.Next()) {
-      if (table_.IsCommandLine(*line)) {
-        if (CommandWord(*line) != kEndLine) lines.PutBack(std::move(*line));
-        break;
-      }
+    while (std::optional<std::string> line = NextBlockLine(lines, table_)) {
       typed.push_back(std::move(*line));
     }
     if (!argument.empty()) return Message(kRoadUsage);
