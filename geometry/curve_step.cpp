@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace capset {
 namespace {
@@ -37,6 +38,12 @@ constexpr int kMaxTerms = 40;
 // beside the sum, which is close to 2 and of which a double holds 4.4e-16:
 // the rest of the series lies some twenty times below its last bit.
 constexpr double kNegligible = 2e-17;
+
+// Segments of one step: a turn of some 50 000 rad. The road's pieces turn
+// a fraction of a radian and its builders refuse a spiral turning a full
+// circle before they lay it, so only a caller's slip comes near; it gets
+// NaN in bounded time rather than a walk of a billion segments.
+constexpr double kMostSegments = 1e5;
 
 constexpr std::array<double, kMaxTerms + 2> MakeReciprocals() {
   std::array<double, kMaxTerms + 2> r{};
@@ -89,6 +96,10 @@ CurveStep StepAlongCurve(double k0, double c, double h) {
   const double largestCurvature = std::fmax(std::fabs(k0), std::fabs(k0 + c * h));
   // |α| + 2|β| of a segment of length H is at most (H/2)·largestCurvature.
   const double segments = std::ceil(std::fabs(h) * largestCurvature / (2 * kMaxSwing));
+  if (!(segments <= kMostSegments)) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    return {nan, nan, Turn(k0, c, h)};
+  }
   const int n = segments < 1 ? 1 : static_cast<int>(segments);
   const double H = h / n;
   const double m = H / 2;

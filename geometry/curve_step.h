@@ -27,7 +27,9 @@ struct CurveStep {
 };
 
 // The displacement and turn after the length h (h may be negative: the
-// curve walked back from its start).
+// curve walked back from its start). A curve that turns more than some
+// 50 000 rad over h, or whose numbers are not finite, has no displacement
+// worked out: NaN, at once.
 CurveStep StepAlongCurve(double k0, double c, double h);
 
 }  // namespace capset

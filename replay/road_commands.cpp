@@ -9,6 +9,7 @@
 
 #include "block_lines.h"
 #include "road_lines.h"
+#include "road_ranges.h"
 #include "road_texts.h"
 #include "script.h"
 #include "script_commands.h"
@@ -101,7 +102,7 @@ class RoadCommands {
       return Message(RoadFieldText("K", words[0], StationRefProblemText(*problem)));
     }
     double offset = 0;
-    if (words.size() == 2 && !ReadNumberTo(words[1], "偏距", offset)) return;
+    if (words.size() == 2 && !ReadNumberTo(words[1], "偏距", offset, kOffsetRange)) return;
     const Road* road = Working();
     if (!road) return;
     const Road::StationPoint at = road->AtStation(std::get<StationRef>(station), offset);
@@ -114,11 +115,18 @@ class RoadCommands {
   void Where(const std::string& argument) {
     const std::vector<std::string> words = Words(argument);
     if (words.size() != 2) return Message(kWhereUsage);
-    double X = 0, Y = 0;
-    if (!ReadNumberTo(words[0], "X", X) || !ReadNumberTo(words[1], "Y", Y)) return;
+    // The point's coordinates are read as the road's own are, in their range.
+    double XY[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+      const auto read = ReadRoadCell(words[i], RoadCell::kCoordinate, context_.reader.Symbols());
+      if (const std::string* reason = std::get_if<std::string>(&read)) {
+        return Message(RoadFieldText(i == 0 ? "X" : "Y", words[i], *reason));
+      }
+      XY[i] = std::get<double>(read);
+    }
     const Road* road = Working();
     if (!road) return;
-    const RoadFoot foot = road->Where({X, Y});
+    const RoadFoot foot = road->Where({XY[0], XY[1]});
     if (foot.status != WhereStatus::kOnRoad) return Message(WhereText(foot, road->length()));
     Print({"WHERE", words[0], words[1], StationField(foot.station), Metres(foot.offset), KindWord(foot.kind)});
   }
@@ -178,10 +186,10 @@ class RoadCommands {
       }
       (i == 0 ? request.from : request.to) = std::get<StationRef>(station);
     }
-    if (!ReadNumberTo(words[2], "STEP", request.step)) return std::nullopt;
+    if (!ReadNumberTo(words[2], "STEP", request.step, kStepRange)) return std::nullopt;
     for (std::size_t i = 3; i < words.size(); ++i) {
       double offset = 0;
-      if (!ReadNumberTo(words[i], "偏距", offset)) return std::nullopt;
+      if (!ReadNumberTo(words[i], "偏距", offset, kOffsetRange)) return std::nullopt;
       request.offsets.push_back(offset);
     }
     const Road* road = Working();
@@ -195,10 +203,16 @@ class RoadCommands {
     return std::move(std::get<std::vector<StationTableRow>>(made));
   }
 
-  bool ReadNumberTo(const std::string& text, const char* field, double& value) {
+  // A number in its range: an offset or a step of the road's commands.
+  bool ReadNumberTo(const std::string& text, const char* field, double& value, const NumberRange& range) {
     const ReadResult read = context_.reader.Read(text);
     if (read.status != ReadResult::Status::kNumber) {
       Message(RoadFieldText(field, text, read.status == ReadResult::Status::kNotNumber ? kRoadNotNumber : kRoadOutOfRange));
+      return false;
+    }
+    // A step of 0 or below is the station table's own refusal.
+    if (!InRange(read.value, range) && !(range.low > 0 && read.value <= 0)) {
+      Message(RoadFieldText(field, text, RoadRangeText(range, RoadField::kNone)));
       return false;
     }
     value = read.value;

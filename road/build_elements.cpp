@@ -13,6 +13,7 @@
 
 #include "road_assembly.h"
 #include "road_build.h"
+#include "road_ranges.h"
 
 namespace capset {
 namespace {
@@ -40,17 +41,19 @@ std::optional<RoadProblem> CheckRadius(double R, RoadField field, bool mayBeStra
   if (std::isnan(R) || (std::isinf(R) && !straightEnd))
     return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, field, R};
   if (!(R > 0)) return RoadProblem{RoadFault::kRadiusNotPositive, RoadPart::kElement, index, field, R};
-  return std::nullopt;
+  if (straightEnd) return std::nullopt;
+  return CheckRange(R, kRadiusRange, RoadPart::kElement, index, field);
 }
 
 std::optional<RoadProblem> CheckElement(const ElementSpec& e, int index) {
   if (!std::isfinite(e.length)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, RoadField::kLength, e.length};
   if (e.length < 0) return RoadProblem{RoadFault::kLengthNegative, RoadPart::kElement, index, RoadField::kLength, e.length};
+  if (auto p = CheckRange(e.length, kLengthRange, RoadPart::kElement, index, RoadField::kLength)) return p;
   for (const auto& [stated, fx, fy] : {std::tuple{e.statedStart, RoadField::kStartX, RoadField::kStartY},
                                        std::tuple{e.statedEnd, RoadField::kEndX, RoadField::kEndY}}) {
     if (!stated) continue;
-    if (!std::isfinite(stated->X)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, fx, stated->X};
-    if (!std::isfinite(stated->Y)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, fy, stated->Y};
+    if (auto p = CheckRange(stated->X, kCoordinateRange, RoadPart::kElement, index, fx)) return p;
+    if (auto p = CheckRange(stated->Y, kCoordinateRange, RoadPart::kElement, index, fy)) return p;
   }
   if (e.kind == ElementKind::kArc) return CheckRadius(e.R1, RoadField::kR1, false, index);
   if (e.kind == ElementKind::kSpiral) {
@@ -74,9 +77,10 @@ std::optional<RoadProblem> CheckJoint(const RoadAssembly& assembly, std::optiona
 
 RoadBuild RoadFromElements(const ElementRoadInput& in) {
   auto refuse = [](RoadProblem p) { return RoadBuild{std::nullopt, p}; };
-  for (const auto& [value, field] : {std::pair{in.station, RoadField::kStation}, std::pair{in.start.X, RoadField::kX},
-                                     std::pair{in.start.Y, RoadField::kY}, std::pair{in.azimuth, RoadField::kAzimuth}}) {
-    if (!std::isfinite(value)) return refuse({RoadFault::kNotFinite, RoadPart::kBegin, 0, field, value});
+  for (const auto& [value, field, range] :
+       {std::tuple{in.station, RoadField::kStation, kCoordinateRange}, std::tuple{in.start.X, RoadField::kX, kCoordinateRange},
+        std::tuple{in.start.Y, RoadField::kY, kCoordinateRange}, std::tuple{in.azimuth, RoadField::kAzimuth, kAzimuthRange}}) {
+    if (auto p = CheckRange(value, range, RoadPart::kBegin, 0, field)) return refuse(*p);
   }
   RoadAssembly assembly(RoadForm::kElements, in.start, {{0, 0}, in.azimuth * kRadians, 0});
   assembly.AddKeyPointHere(KeyPointKind::kS, 0);

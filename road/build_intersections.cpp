@@ -23,11 +23,13 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 #include "curve_step.h"
 #include "road_assembly.h"
 #include "road_build.h"
+#include "road_ranges.h"
 
 namespace capset {
 namespace {
@@ -75,7 +77,7 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
 
   for (const auto& [value, field] : {std::pair{in.station, RoadField::kStation}, std::pair{in.bp.X, RoadField::kX},
                                      std::pair{in.bp.Y, RoadField::kY}}) {
-    if (!std::isfinite(value)) return refuse({RoadFault::kNotFinite, RoadPart::kBegin, 0, field, value});
+    if (auto p = CheckRange(value, kCoordinateRange, RoadPart::kBegin, 0, field)) return refuse(*p);
   }
   for (int j = 1; j <= n; ++j) {
     const IntersectionPoint& jd = in.jds[j - 1];
@@ -87,9 +89,15 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
     if (!(jd.R > 0)) return refuse({RoadFault::kRadiusNotPositive, RoadPart::kJd, j, RoadField::kR, jd.R});
     if (jd.Ls1 < 0) return refuse({RoadFault::kLengthNegative, RoadPart::kJd, j, RoadField::kLs1, jd.Ls1});
     if (jd.Ls2 < 0) return refuse({RoadFault::kLengthNegative, RoadPart::kJd, j, RoadField::kLs2, jd.Ls2});
+    for (const auto& [value, field, range] :
+         {std::tuple{jd.point.X, RoadField::kX, kCoordinateRange}, std::tuple{jd.point.Y, RoadField::kY, kCoordinateRange},
+          std::tuple{jd.R, RoadField::kR, kRadiusRange}, std::tuple{jd.Ls1, RoadField::kLs1, kLengthRange},
+          std::tuple{jd.Ls2, RoadField::kLs2, kLengthRange}}) {
+      if (auto p = CheckRange(value, range, RoadPart::kJd, j, field)) return refuse(*p);
+    }
   }
-  if (!std::isfinite(in.ep.X)) return refuse({RoadFault::kNotFinite, RoadPart::kEnd, n + 1, RoadField::kX, in.ep.X});
-  if (!std::isfinite(in.ep.Y)) return refuse({RoadFault::kNotFinite, RoadPart::kEnd, n + 1, RoadField::kY, in.ep.Y});
+  if (auto p = CheckRange(in.ep.X, kCoordinateRange, RoadPart::kEnd, n + 1, RoadField::kX)) return refuse(*p);
+  if (auto p = CheckRange(in.ep.Y, kCoordinateRange, RoadPart::kEnd, n + 1, RoadField::kY)) return refuse(*p);
 
   // Relative to BP, where every digit serves the road.
   auto local = [&in](PlanePoint p) { return PlanePoint{p.X - in.bp.X, p.Y - in.bp.Y}; };
@@ -114,10 +122,12 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
     if (a < kMinTurn) return refuse({RoadFault::kNoTurn, RoadPart::kJd, j, RoadField::kNone, alpha * kDegrees});
     if (std::numbers::pi - a < kMinTurn)
       return refuse({RoadFault::kReversal, RoadPart::kJd, j, RoadField::kNone, alpha * kDegrees});
-    Curve c{alpha > 0 ? 1.0 : -1.0, a, ShiftOf(jd.R, jd.Ls1), ShiftOf(jd.R, jd.Ls2), 0, 0, 0, 0};
-    const double rest = a - c.s1.beta - c.s2.beta;
+    // The spirals' turns first, before either is laid: Ls/2R may be some
+    // 5e8 rad within the fields' ranges, and the turn the JD makes is below π.
+    const double rest = a - jd.Ls1 / (2 * jd.R) - jd.Ls2 / (2 * jd.R);
     if (rest < -kMinTurn)
       return refuse({RoadFault::kSpiralsTooLong, RoadPart::kJd, j, RoadField::kNone, jd.R * rest, 0});
+    Curve c{alpha > 0 ? 1.0 : -1.0, a, ShiftOf(jd.R, jd.Ls1), ShiftOf(jd.R, jd.Ls2), 0, 0, 0, 0};
     const double common = std::tan(a / 2), skew = (c.s1.p - c.s2.p) / std::sin(a);
     c.T1 = (jd.R + c.s1.p) * common + c.s1.q - skew;
     c.T2 = (jd.R + c.s2.p) * common + c.s2.q + skew;

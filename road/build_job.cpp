@@ -20,9 +20,11 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 #include "road_assembly.h"
 #include "road_build.h"
+#include "road_ranges.h"
 
 namespace capset {
 namespace {
@@ -50,6 +52,18 @@ RoadBuild RoadFromJob(const JobRoadInput& in) {
   if (in.turnSign == 0) return refuse({RoadFault::kNoTurnSign, RoadPart::kJob, 0});
   if (in.R < 0) return refuse({RoadFault::kRadiusNotPositive, RoadPart::kJob, 0, RoadField::kR, in.R});
   if (in.A1 == 0) return refuse({RoadFault::kParameterZero, RoadPart::kJob, 0, RoadField::kA1, in.A1});
+  // R 0 is no arc; A1's sign says nothing, so its size is what is checked.
+  // A1 = √(R·Ls) of a radius and a length in their ranges lies in theirs.
+  constexpr NumberRange kJobRadius{kLeastLength, kMostLength, true};
+  for (const auto& [value, field, range] :
+       {std::tuple{in.station, RoadField::kStation, kCoordinateRange}, std::tuple{in.point.X, RoadField::kX, kCoordinateRange},
+        std::tuple{in.point.Y, RoadField::kY, kCoordinateRange}, std::tuple{in.T, RoadField::kAzimuth, kAzimuthRange},
+        std::tuple{in.R, RoadField::kR, kJobRadius}, std::tuple{std::fabs(in.A1), RoadField::kA1, kRadiusRange}}) {
+    if (auto p = CheckRange(value, range, RoadPart::kJob, 0, field)) {
+      p->value = field == RoadField::kA1 ? in.A1 : value;
+      return refuse(*p);
+    }
+  }
 
   const double s = in.turnSign > 0 ? 1 : -1;
   // The window's series use only even powers of A1: its sign says nothing.

@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <queue>
 #include <vector>
 
@@ -93,8 +94,12 @@ struct Region {
 enum class Verdict { kMonotone, kBeyond, kUndecided };
 
 // The length of a vector. Lengths here are of a road's extent, far from
-// overflow, and std::hypot's care costs a third of a search.
-double Length(double x, double y) { return std::sqrt(x * x + y * y); }
+// overflow, and std::hypot's care costs a third of a search; a point asked
+// from beyond 1e154 m, whose square overflows, gets that care.
+double Length(double x, double y) {
+  const double square = x * x + y * y;
+  return square <= std::numeric_limits<double>::max() ? std::sqrt(square) : std::hypot(x, y);
+}
 
 double Along(const Sample& s) { return s.q.X * s.cosH + s.q.Y * s.sinH; }
 double Across(const Sample& s) { return -s.q.X * s.sinH + s.q.Y * s.cosH; }
@@ -182,8 +187,9 @@ class FootSearch {
   void Offer(const Candidate& c, bool interiorEnd) {
     Candidate& best = interiorEnd ? bestEnd_ : best_;
     // Ties go to the lower distance along the road.
+    // Nothing chosen yet takes any candidate, even at an infinite distance.
     const double d = c.distance;
-    if (d < best.distance ||
+    if (best.piece < 0 || d < best.distance ||
         (d == best.distance && pieces_[c.piece].start + c.at.h < pieces_[best.piece].start + best.at.h)) {
       best = c;
     }

@@ -4,8 +4,16 @@
 
 namespace capset {
 
+// The values a field may take: low ≤ v ≤ high, and 0 too where `zero`.
+struct NumberRange {
+  double low = 0;
+  double high = 0;
+  bool zero = false;
+};
+
 enum class RoadFault {
   kNotFinite,          // a number that is not one (infinite or NaN); `field` names it
+  kOutOfRange,         // a number beyond what the field can be (`value`; `range` the field's range)
   kRadiusNotPositive,  // R ≤ 0 (`value` holds it)
   kLengthNegative,     // an element length or an Ls below 0
   kSameRadii,          // a spiral whose two radii are equal: it would be an arc or a line
@@ -45,6 +53,7 @@ struct RoadProblem {
   double value = 0;
   double limit = 0;
   int other = 0;  // kPointsCoincide, kTangentsOverlap: the neighbour (0 for BP; n + 1 for EP)
+  NumberRange range = {};  // kOutOfRange
 };
 
 }  // namespace capset

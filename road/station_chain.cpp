@@ -1,5 +1,7 @@
 #include "station_chain.h"
 
+#include "road_ranges.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,8 +13,8 @@ std::optional<RoadProblem> StationChain::Check(double startStation, const std::v
   for (std::size_t i = 0; i < equations.size(); ++i) {
     const int index = static_cast<int>(i) + 1;
     const StationEquation& e = equations[i];
-    if (!std::isfinite(e.back)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kEquation, index, RoadField::kBack, e.back};
-    if (!std::isfinite(e.ahead)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kEquation, index, RoadField::kAhead, e.ahead};
+    if (auto p = CheckRange(e.back, kCoordinateRange, RoadPart::kEquation, index, RoadField::kBack)) return p;
+    if (auto p = CheckRange(e.ahead, kCoordinateRange, RoadPart::kEquation, index, RoadField::kAhead)) return p;
     // An equation must lie after the start of its link: at the same point as
     // the one before it, the two would be one equation.
     if (!(e.back > linkStation))

@@ -4,7 +4,9 @@
 
 #include "angle_text.h"
 #include "blanks.h"
+#include "road_ranges.h"
 #include "road_texts.h"
+#include "road_window_texts.h"
 #include "station_reading.h"
 
 namespace capset {
@@ -54,10 +56,10 @@ const std::vector<LineShape>& Shapes() {
        {{"X", kCoordinate}, {"Y", kCoordinate}, {"R", kRadius}, {"Ls1", kLength}, {"Ls2", kLength}}, 1, true},
       {"ep", "ep X Y", {{"X", kCoordinate}, {"Y", kCoordinate}}, 0, true},
       {"start", "start K X Y T", {{"K", kStation}, {"X", kCoordinate}, {"Y", kCoordinate}, {"T", kAzimuth}}, 0, false},
-      {"line", "line L", {{"L", kLength}}, 0, false},
-      {"arc", "arc L R left|right", {{"L", kLength}, {"R", kRadius}, {"", kSide}}, 0, false},
+      {"line", "line L", {{"L", kElementLength}}, 0, false},
+      {"arc", "arc L R left|right", {{"L", kElementLength}, {"R", kRadius}, {"", kSide}}, 0, false},
       {"spiral", "spiral L R1 R2 left|right",
-       {{"L", kLength}, {"R1", kSpiralRadius}, {"R2", kSpiralRadius}, {"", kSide}}, 0, false},
+       {{"L", kElementLength}, {"R1", kSpiralRadius}, {"R2", kSpiralRadius}, {"", kSide}}, 0, false},
       {"equation", "equation BACK AHEAD", {{"BACK", kStation}, {"AHEAD", kStation}}, 0, false},
   };
   return shapes;
@@ -199,47 +201,65 @@ class Reader {
 
 std::variant<double, std::string> ReadRoadCell(const std::string& typed, RoadCell cell, const NumberSymbols& symbols) {
   const std::string text(TrimBlanks(BlanksAsSpaces(typed)));
+  // A value read, kept only within its range.
+  auto within = [](double value, const NumberRange& range, RoadField field) -> std::variant<double, std::string> {
+    if (InRange(value, range)) return value;
+    return RoadRangeText(range, field);
+  };
   switch (cell) {
     case RoadCell::kSide:
-      if (text == "left") return -1.0;
-      if (text == "right") return 1.0;
+      if (text == "left" || text == kLeftWord || text == "L") return -1.0;
+      if (text == "right" || text == kRightWord || text == "R") return 1.0;
       return std::string(kRoadNotSide);
     case RoadCell::kStation: {
-      if (!text.empty() && (text[0] == 'K' || text[0] == 'k') && text.find('+') != std::string::npos) {
-        const auto read = ReadStationRef(text, symbols);
-        if (const StationRef* station = std::get_if<StationRef>(&read); station && station->occurrence == 0) {
-          return station->value;
-        }
-        if (const auto* problem = std::get_if<StationRefProblem>(&read)) return StationRefProblemText(*problem);
-        return std::string(kRoadNoOccurrence);
+      const auto read = ReadStationRef(text, symbols);
+      if (const StationRef* station = std::get_if<StationRef>(&read)) {
+        if (station->occurrence != 0) return std::string(kRoadNoOccurrence);
+        return within(station->value, kCoordinateRange, RoadField::kStation);
       }
-      return Number(text, symbols);
+      // A K form is told what a station is; metres, what a number is.
+      if (!text.empty() && (text[0] == 'K' || text[0] == 'k')) {
+        return StationRefProblemText(std::get<StationRefProblem>(read));
+      }
+      const auto number = Number(text, symbols);
+      if (std::holds_alternative<std::string>(number)) return number;
+      return std::string(kRoadNotNumber);
     }
     case RoadCell::kSpiralRadius:
       if (IsInf(text)) return kNoRadius;
       [[fallthrough]];
     case RoadCell::kRadius: {
       const auto read = Number(text, symbols);
-      if (const double* r = std::get_if<double>(&read); r && !(*r > 0)) {
-        return std::string(cell == RoadCell::kRadius ? kRoadNotPositive : kRoadNotRadius);
-      }
-      return read;
+      const double* r = std::get_if<double>(&read);
+      if (!r) return read;
+      if (!(*r > 0)) return std::string(cell == RoadCell::kRadius ? kRoadNotPositive : kRoadNotRadius);
+      return within(*r, kRadiusRange, RoadField::kR);
     }
-    case RoadCell::kLength: {
+    case RoadCell::kLength:
+    case RoadCell::kElementLength: {
       const auto read = Number(text, symbols);
-      if (const double* l = std::get_if<double>(&read); l && *l < 0) return std::string(kRoadNegative);
-      return read;
+      const double* l = std::get_if<double>(&read);
+      if (!l) return read;
+      if (*l < 0) return std::string(kRoadNegative);
+      if (cell == RoadCell::kLength) return within(*l, kLengthRange, RoadField::kLs1);
+      if (*l == 0) return RoadZeroLengthText(kElementLengthRange);
+      return within(*l, kElementLengthRange, RoadField::kLength);
     }
     case RoadCell::kAzimuth: {
       const auto read = Number(text, symbols);
       const double* packed = std::get_if<double>(&read);
       if (!packed) return read;
       if (PackedAngleSlip(*packed) || DmsFault(*packed)) return std::string(kRoadPackedSlip);
-      return DmsToDegrees(*packed);
+      return within(DmsToDegrees(*packed), kAzimuthRange, RoadField::kAzimuth);
     }
-    case RoadCell::kCoordinate: break;
+    case RoadCell::kCoordinate: {
+      const auto read = Number(text, symbols);
+      const double* v = std::get_if<double>(&read);
+      if (!v) return read;
+      return within(*v, kCoordinateRange, RoadField::kX);
+    }
   }
-  return Number(text, symbols);
+  return std::string(kRoadNotNumber);
 }
 
 std::variant<RoadLines, std::vector<RoadLineProblem>> ReadRoadLines(const std::vector<std::string>& lines,

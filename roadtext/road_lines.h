@@ -28,17 +28,20 @@
 
 namespace capset {
 
-// What a typed field holds.
+// What a typed field holds, and the range it is read in (road_ranges.h).
 enum class RoadCell {
-  kStation,      // metres or K form
-  kCoordinate,   // X or Y
-  kRadius,       // above 0
-  kSpiralRadius, // above 0, or inf for a straight end
-  kLength,       // 0 or more
-  kAzimuth,      // D.MMSS, minutes and seconds below 60
-  kSide,         // left or right
+  kStation,        // metres or K form, within ±1e8 m
+  kCoordinate,     // X or Y, within ±1e8 m
+  kRadius,         // 1 mm to 1e6 m
+  kSpiralRadius,   // the same, or inf for a straight end
+  kLength,         // an Ls: 0 (no spiral), or 1 mm to 1e6 m
+  kElementLength,  // an element's length: 1 mm to 1e6 m, never 0
+  kAzimuth,        // D.MMSS, minutes and seconds below 60, within ±360°
+  kSide,           // left or right (左, 右; L, R)
 };
 
+// The one reader of a road's fields: the script's road lines and the road
+// window's cells read each field by it, so a text gets one answer in both.
 // The cell's value (a side as -1 left, +1 right; an azimuth in decimal
 // degrees; inf as kNoRadius), or the reason in the user's words.
 std::variant<double, std::string> ReadRoadCell(const std::string& text, RoadCell cell, const NumberSymbols& symbols);

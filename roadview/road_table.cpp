@@ -6,14 +6,13 @@
 
 #include "angle_text.h"
 #include "blanks.h"
+#include "road_lines.h"
 #include "road_texts.h"
 #include "road_window_texts.h"
 #include "station_ref_reading.h"
 
 namespace capset {
 namespace {
-
-constexpr double kInfinity = kNoRadius;
 
 const std::vector<Column> kIntersectionColumns = {Column::kPoint, Column::kStation, Column::kX,  Column::kY,
                                                   Column::kR,     Column::kLs1,     Column::kLs2};
@@ -23,11 +22,6 @@ const std::vector<Column> kEquationColumns = {Column::kPoint, Column::kBack, Col
 
 std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(text)); }
 
-bool IsInfinity(const std::string& text) {
-  const std::string t = Trimmed(text);
-  return t == "inf" || t == "INF" || t == "Inf" || t == "∞";
-}
-
 std::optional<ElementKind> ReadKind(const std::string& text) {
   const std::string t = Trimmed(text);
   if (t == kLineWord || t == "line") return ElementKind::kLine;
@@ -36,10 +30,20 @@ std::optional<ElementKind> ReadKind(const std::string& text) {
   return std::nullopt;
 }
 
-std::optional<TurnSide> ReadTurn(const std::string& text) {
-  const std::string t = Trimmed(text);
-  if (t == kLeftWord || t == "left" || t == "L") return TurnSide::kLeft;
-  if (t == kRightWord || t == "right" || t == "R") return TurnSide::kRight;
+// The road field a column holds, read by the road's one reader of fields;
+// the kind is the table's own.
+std::optional<RoadCell> CellOf(Column column, bool spiral) {
+  switch (column) {
+    case Column::kStation: case Column::kBack: case Column::kAhead: return RoadCell::kStation;
+    case Column::kX: case Column::kY: return RoadCell::kCoordinate;
+    case Column::kAzimuth: return RoadCell::kAzimuth;
+    case Column::kR: return RoadCell::kRadius;
+    case Column::kLs1: case Column::kLs2: return RoadCell::kLength;
+    case Column::kLength: return RoadCell::kElementLength;
+    case Column::kR1: case Column::kR2: return spiral ? RoadCell::kSpiralRadius : RoadCell::kRadius;
+    case Column::kTurn: return RoadCell::kSide;
+    case Column::kPoint: case Column::kKind: break;
+  }
   return std::nullopt;
 }
 
@@ -215,69 +219,43 @@ bool RoadTable::SetText(bool equations, int row, int column, const std::string& 
   return true;
 }
 
-std::optional<double> RoadTable::Number(const std::string& text) const {
-  const ReadResult r = ReadNumber(text, symbols_);
-  if (r.status != ReadResult::Status::kNumber) return std::nullopt;
-  return r.value;
+std::variant<double, std::string> RoadTable::Read(const TableRow& row, Column column, const std::string& text) const {
+  const std::optional<RoadCell> cell = CellOf(column, KindOf(row) == ElementKind::kSpiral);
+  if (!cell) return std::string(kRoadNotNumber);
+  return ReadRoadCell(text, *cell, symbols_);
 }
 
-std::optional<std::string> RoadTable::Check(RowKind kind, const TableRow& row, Column column, const std::string& text) const {
-  const bool empty = IsBlank(text);
+std::optional<std::string> RoadTable::Check(const TableRow& row, Column column, const std::string& text) const {
   // Ls2 left empty is Ls1, as the drawings' tables leave it; Ls1 empty is no spiral.
-  if (column == Column::kLs2 || column == Column::kLs1) {
-    if (empty) return std::nullopt;
-  } else if (empty) {
+  if (IsBlank(text)) {
+    if (column == Column::kLs2 || column == Column::kLs1) return std::nullopt;
     return std::string(kCellEmpty);
   }
-  switch (column) {
-    case Column::kStation: case Column::kBack: case Column::kAhead: {
-      const auto read = ReadStationRef(text, symbols_);
-      if (const auto* p = std::get_if<StationRefProblem>(&read)) return StationRefProblemText(*p);
-      return std::nullopt;
+  if (column == Column::kKind) return ReadKind(text) ? std::nullopt : std::optional<std::string>(kCellNotKind);
+  const auto read = Read(row, column, text);
+  if (const std::string* reason = std::get_if<std::string>(&read)) return *reason;
+  // A spiral's two radii may not be the same: it would be an arc or a line.
+  if (column == Column::kR2 && KindOf(row) == ElementKind::kSpiral) {
+    const int r1 = main_.ColumnOf(Column::kR1);
+    const auto other = Read(row, Column::kR1, row.cells[r1]);
+    if (const double* v = std::get_if<double>(&other); v && *v == std::get<double>(read)) {
+      return std::string(kCellSameRadii);
     }
-    case Column::kKind: return ReadKind(text) ? std::nullopt : std::optional<std::string>(kCellNotKind);
-    case Column::kTurn: return ReadTurn(text) ? std::nullopt : std::optional<std::string>(kRoadNotSide);
-    case Column::kR1: case Column::kR2: {
-      const bool spiral = KindOf(row) == ElementKind::kSpiral;
-      if (spiral && IsInfinity(text)) {
-        const int other = main_.ColumnOf(column == Column::kR1 ? Column::kR2 : Column::kR1);
-        if (column == Column::kR2 && IsInfinity(row.cells[other])) return std::string(kCellSameRadii);
-        return std::nullopt;
-      }
-      const auto v = Number(text);
-      if (!v) return std::string(kRoadNotNumber);
-      if (!(*v > 0)) return std::string(spiral ? kRoadNotRadius : kRoadNotPositive);
-      if (spiral && column == Column::kR2) {
-        const auto r1 = Number(row.cells[main_.ColumnOf(Column::kR1)]);
-        if (r1 && *r1 == *v) return std::string(kCellSameRadii);
-      }
-      return std::nullopt;
-    }
-    default: break;
   }
-  const auto v = Number(text);
-  if (!v) return std::string(kRoadNotNumber);
-  switch (column) {
-    case Column::kR: return *v > 0 ? std::nullopt : std::optional<std::string>(kRoadNotPositive);
-    case Column::kLength: return *v > 0 ? std::nullopt : std::optional<std::string>(kRoadNotPositive);
-    case Column::kLs1: case Column::kLs2: return *v >= 0 ? std::nullopt : std::optional<std::string>(kRoadNegative);
-    case Column::kAzimuth: return PackedAngleSlip(*v) ? std::optional<std::string>(kRoadPackedSlip) : std::nullopt;
-    default: return std::nullopt;
-  }
-  (void)kind;
+  return std::nullopt;
 }
 
 std::optional<std::string> RoadTable::CellProblem(bool equations, int row, int column) const {
   if (!Editable(equations, row, column)) return std::nullopt;
   const TableRow& r = Grid(equations).row(row);
-  return Check(r.kind, r, Grid(equations).columns()[column], r.cells[column]);
+  return Check(r, Grid(equations).columns()[column], r.cells[column]);
 }
 
 std::optional<std::string> RoadTable::ProblemIf(bool equations, int row, int column, const std::string& text) const {
   if (!Editable(equations, row, column)) return std::nullopt;
   TableRow typed = Grid(equations).row(row);
   typed.cells[column] = text;
-  return Check(typed.kind, typed, Grid(equations).columns()[column], text);
+  return Check(typed, Grid(equations).columns()[column], text);
 }
 
 TableRow RoadTable::NewRow(bool equations) const {
@@ -389,40 +367,44 @@ std::variant<RoadInput, TableProblem> RoadTable::Input() const {
       }
     }
   }
-  auto cell = [this](const TableRow& row, Column c) -> const std::string& { return row.cells[main_.ColumnOf(c)]; };
-  auto num = [this, &cell](const TableRow& row, Column c) { return Number(cell(row, c)).value_or(0); };
-  auto station = [this](const std::string& text) { return std::get<StationRef>(ReadStationRef(text, symbols_)).value; };
+  // Every cell reads: each value is the one its check read.
+  auto value = [this](const CellGrid& grid, const TableRow& row, Column c) {
+    const std::string& text = row.cells[grid.ColumnOf(c)];
+    return IsBlank(text) ? 0.0 : std::get<double>(Read(row, c, text));
+  };
+  auto num = [&](const TableRow& row, Column c) { return value(main_, row, c); };
   std::vector<StationEquation> equations;
-  for (const TableRow& q : equations_.rows()) equations.push_back({station(q.cells[1]), station(q.cells[2])});
+  for (const TableRow& q : equations_.rows()) {
+    equations.push_back({value(equations_, q, Column::kBack), value(equations_, q, Column::kAhead)});
+  }
   RoadInput input;
   const std::vector<TableRow>& rows = main_.rows();
   if (form_ == RoadTableForm::kIntersections) {
-    IntersectionRoadInput in{station(cell(rows.front(), Column::kStation)),
+    IntersectionRoadInput in{num(rows.front(), Column::kStation),
                              {num(rows.front(), Column::kX), num(rows.front(), Column::kY)},
                              {},
                              {num(rows.back(), Column::kX), num(rows.back(), Column::kY)},
                              equations};
     for (std::size_t r = 1; r + 1 < rows.size(); ++r) {
       const double Ls1 = num(rows[r], Column::kLs1);
-      const bool sameLs = IsBlank(cell(rows[r], Column::kLs2));
+      const bool sameLs = IsBlank(rows[r].cells[main_.ColumnOf(Column::kLs2)]);
       in.jds.push_back({{num(rows[r], Column::kX), num(rows[r], Column::kY)}, num(rows[r], Column::kR), Ls1,
                         sameLs ? Ls1 : num(rows[r], Column::kLs2)});
     }
     input = in;
   } else {
-    ElementRoadInput in{station(cell(rows.front(), Column::kStation)),
+    ElementRoadInput in{num(rows.front(), Column::kStation),
                         {num(rows.front(), Column::kX), num(rows.front(), Column::kY)},
-                        DmsToDegrees(num(rows.front(), Column::kAzimuth)),
+                        num(rows.front(), Column::kAzimuth),
                         {},
                         equations};
     for (std::size_t r = 1; r < rows.size(); ++r) {
       ElementSpec e{*KindOf(rows[r]), num(rows[r], Column::kLength)};
-      auto radius = [&](Column c) { return IsInfinity(cell(rows[r], c)) ? kInfinity : num(rows[r], c); };
       if (e.kind != ElementKind::kLine) {
-        e.R1 = radius(Column::kR1);
-        e.turn = *ReadTurn(cell(rows[r], Column::kTurn));
+        e.R1 = num(rows[r], Column::kR1);
+        e.turn = num(rows[r], Column::kTurn) < 0 ? TurnSide::kLeft : TurnSide::kRight;
       }
-      if (e.kind == ElementKind::kSpiral) e.R2 = radius(Column::kR2);
+      if (e.kind == ElementKind::kSpiral) e.R2 = num(rows[r], Column::kR2);
       in.elements.push_back(e);
     }
     input = in;

@@ -106,8 +106,9 @@ class RoadTable {
   std::variant<RoadInput, TableProblem> Input() const;
 
  private:
-  std::optional<double> Number(const std::string& text) const;
-  std::optional<std::string> Check(RowKind kind, const TableRow& row, Column column, const std::string& text) const;
+  // A cell's text read by the road's reader of its field.
+  std::variant<double, std::string> Read(const TableRow& row, Column column, const std::string& text) const;
+  std::optional<std::string> Check(const TableRow& row, Column column, const std::string& text) const;
   bool Applies(RowKind kind, const TableRow& row, Column column) const;
   TableRow NewRow(bool equations) const;
   std::optional<ElementKind> KindOf(const TableRow& row) const;

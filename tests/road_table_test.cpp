@@ -10,6 +10,7 @@
 
 #include "plan_mapping.h"
 #include "plan_scene.h"
+#include "road_ranges.h"
 #include "road_summary.h"
 #include "road_table.h"
 #include "road_window_texts.h"
@@ -85,7 +86,7 @@ const CellRow kCells[] = {
     {"AzimuthPacked", RoadTableForm::kElements, 0, Column::kAzimuth, "45,3015", ""},
     {"KindInEnglish", RoadTableForm::kElements, 1, Column::kKind, "spiral", ""},
     {"KindUnknown", RoadTableForm::kElements, 1, Column::kKind, "clothoid", kCellNotKind},
-    {"LengthZero", RoadTableForm::kElements, 1, Column::kLength, "0", kRoadNotPositive},
+    {"LengthZero", RoadTableForm::kElements, 1, Column::kLength, "0", RoadZeroLengthText(kElementLengthRange)},
     {"SpiralR2Infinite", RoadTableForm::kElements, 1, Column::kR2, "inf", ""},
     {"SpiralR2SameAsR1", RoadTableForm::kElements, 1, Column::kR2, "300", kCellSameRadii},
 };

@@ -1,22 +1,40 @@
 #include "road_texts.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 namespace capset {
 namespace {
 
-std::string Metres(double value) {
+// Beyond this a fixed number of decimals is a wall of digits no one reads,
+// and a station has no kilometre to name.
+constexpr double kMostFixed = 1e15;
+
+// A number in a sentence with `decimals` decimals. The road refuses its
+// numbers before any could be unprintable; should one slip through, the
+// sentence says so in words, never "nan" or "inf", and a huge one is
+// written short.
+std::string Fixed(double value, int decimals) {
+  if (!std::isfinite(value)) return kRoadNoNumber;
+  if (std::fabs(value) >= kMostFixed) return RoadValueText(value);
   char text[64];
-  std::snprintf(text, sizeof text, "%.3f", value);
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
   return text;
 }
 
-std::string Degrees(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.6f", value);
-  return text;
+std::string Metres(double value) { return Fixed(value, 3); }
+
+std::string Degrees(double value) { return Fixed(value, 6); }
+
+// A bound of a range, whole or with its decimals and no trailing zeros: 0.001, 100000000.
+std::string Bound(double value) {
+  char digits[64];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
+  return std::string(digits, end);
 }
+
+std::string Unit(RoadField field) { return field == RoadField::kAzimuth ? "°" : " m"; }
 
 // The neighbour a leg starts from: BP, or the JD before.
 std::string Neighbour(int other) { return other == 0 ? "BP" : "JD" + std::to_string(other); }
@@ -83,6 +101,8 @@ std::string RoadProblemText(const RoadProblem& p) {
   const std::string part = RoadPartName(p.part, p.index);
   switch (p.fault) {
     case RoadFault::kNotFinite: return FieldOf(p) + " 不是有效的数值。";
+    case RoadFault::kOutOfRange:
+      return FieldOf(p) + " 为 " + RoadValueText(p.value) + Unit(p.field) + "，" + RoadRangeText(p.range, p.field);
     case RoadFault::kRadiusNotPositive:
       return FieldOf(p) + " 为 " + Metres(p.value) + " m，半径须大于 0。";
     case RoadFault::kLengthNegative: return FieldOf(p) + " 为 " + Metres(p.value) + " m，长度不能为负。";
@@ -114,7 +134,34 @@ std::string RoadProblemText(const RoadProblem& p) {
   return part;
 }
 
+std::string RoadValueText(double value) {
+  if (!std::isfinite(value)) return kRoadNoNumber;
+  // Plain digits while they are few (2000000, 0.0005); an exponent beyond (1e-07, 1e+308).
+  char digits[400];
+  auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
+  if (end - digits > 20) end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  return std::string(digits, end);
+}
+
+std::string RoadRangeText(const NumberRange& range, RoadField field) {
+  std::string text = "超出了 " + Bound(range.low) + " 至 " + Bound(range.high) + Unit(field) + " 的范围";
+  if (range.zero) {
+    switch (field) {
+      case RoadField::kLs1: case RoadField::kLs2: text += "（0 为不设缓和曲线）"; break;
+      case RoadField::kR: text += "（0 为不设圆曲线）"; break;
+      default: text += "（或为 0）"; break;
+    }
+  }
+  return text + "。";
+}
+
+std::string RoadZeroLengthText(const NumberRange& range) {
+  return "须大于 0：长度为 0 的线元不占路线，请删去这一行；线元长度在 " + Bound(range.low) + " 至 " + Bound(range.high) +
+         " m 之间。";
+}
+
 std::string KStationText(double station) {
+  if (!(std::fabs(station) < kMostFixed)) return "K" + RoadValueText(station);
   // Whole kilometres floored, so a station below zero still reads as the drawings print it.
   const double rounded = std::round(station * 1000) / 1000;
   const double km = std::floor(rounded / 1000);

@@ -21,6 +21,14 @@ std::string RoadFieldName(RoadField field);
 // The whole reason, e.g. "JD3 与 JD4 的切线长之和 512.300 m 大于两交点间距 498.000 m，曲线重叠。"
 std::string RoadProblemText(const RoadProblem& problem);
 
+// A value of a field as it was given, in its shortest exact form: "1e-07",
+// "1000000.5"; never "nan" or "inf" (kRoadNoNumber says there is none).
+std::string RoadValueText(double value);
+inline constexpr char kRoadNoNumber[] = "（无法表示的数值）";
+// Why a value is not in its field's range, and what 0 means where it is
+// allowed: "超出了 0.001 至 1000000 m 的范围（0 为不设缓和曲线）。"
+std::string RoadRangeText(const NumberRange& range, RoadField field);
+
 // A station in the drawings' K form to the millimetre, "K1+390.000";
 // with its occurrence in a 长链 overlap, "K1+390.000(2)".
 std::string KStationText(double station);
@@ -74,6 +82,8 @@ inline constexpr char kRoadNegative[] = "不能为负。";
 inline constexpr char kRoadPackedSlip[] = "方位角按度.分分秒秒输入，分和秒须小于 60。";
 inline constexpr char kRoadNoOccurrence[] = "路线数据中的桩号不写第几处：断链写作 equation 断前桩号 断后桩号。";
 inline constexpr char kRoadNotSide[] = "转向须为 left（左）或 right（右）。";
+// An element of length 0: "须大于 0：长度为 0 的线元不占路线，请删去这一行；线元长度在 0.001 至 1000000 m 之间。"
+std::string RoadZeroLengthText(const NumberRange& range);
 // "路线第 3 行“jd 10 10 -5 0”：" and the reason; line 0: "路线：" and the reason.
 std::string RoadLineMessage(int line, const std::string& text, const std::string& reason);
 

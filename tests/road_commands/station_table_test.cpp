@@ -124,8 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
 // A step far finer than a large station's last digit: the count ends, the
 // table is one row.
 TEST(StationTable, TinyStepAtAFarStationEnds) {
-  const Road road = Made(RoadFromElements({1e12, {0, 0}, 0, {{ElementKind::kLine, 100}}, {}}));
-  const auto rows = Rows(road, {{1e12 + 50}, {1e12 + 50}, 1e-6, {}});
+  // The farthest station a road may start at, and a step below its last digit (1.5e-8 m).
+  const Road road = Made(RoadFromElements({1e8, {0, 0}, 0, {{ElementKind::kLine, 100}}, {}}));
+  const auto rows = Rows(road, {{1e8 + 50}, {1e8 + 50}, 1e-9, {}});
   EXPECT_EQ(rows.size(), 1u);
 }
 
