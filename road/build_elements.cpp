@@ -48,7 +48,8 @@ std::optional<RoadProblem> CheckRadius(double R, RoadField field, bool mayBeStra
 std::optional<RoadProblem> CheckElement(const ElementSpec& e, int index) {
   if (!std::isfinite(e.length)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, RoadField::kLength, e.length};
   if (e.length < 0) return RoadProblem{RoadFault::kLengthNegative, RoadPart::kElement, index, RoadField::kLength, e.length};
-  if (auto p = CheckRange(e.length, kLengthRange, RoadPart::kElement, index, RoadField::kLength)) return p;
+  const NumberRange& lengths = e.kind == ElementKind::kSpiral ? kLengthRange : kLineLengthRange;
+  if (auto p = CheckRange(e.length, lengths, RoadPart::kElement, index, RoadField::kLength)) return p;
   for (const auto& [stated, fx, fy] : {std::tuple{e.statedStart, RoadField::kStartX, RoadField::kStartY},
                                        std::tuple{e.statedEnd, RoadField::kEndX, RoadField::kEndY}}) {
     if (!stated) continue;

@@ -31,6 +31,12 @@ inline constexpr NumberRange kCoordinateRange{-kMostCoordinate, kMostCoordinate,
 inline constexpr NumberRange kRadiusRange{kLeastLength, kMostLength, false};
 // Ls, and an element's length in a file: 0 is allowed.
 inline constexpr NumberRange kLengthRange{kLeastLength, kMostLength, true};
+// A line or an arc as the road's own conversions give it: two curves of a
+// table that meet within a millimetre leave a straight of micrometres, a
+// curve whose spirals take nearly all its turn an arc of less. Nothing
+// divides by the length of either, so any length short of the longest is
+// sound; a spiral's curvature rate divides by its length, and keeps the floor.
+inline constexpr NumberRange kLineLengthRange{0, kMostLength, true};
 // An element as the user types it: 0 is nothing to type.
 inline constexpr NumberRange kElementLengthRange{kLeastLength, kMostLength, false};
 inline constexpr NumberRange kAzimuthRange{-kMostAzimuth, kMostAzimuth, false};

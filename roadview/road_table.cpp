@@ -220,7 +220,8 @@ bool RoadTable::SetText(bool equations, int row, int column, const std::string& 
 }
 
 std::variant<double, std::string> RoadTable::Read(const TableRow& row, Column column, const std::string& text) const {
-  const std::optional<RoadCell> cell = CellOf(column, KindOf(row) == ElementKind::kSpiral);
+  const bool radius = column == Column::kR1 || column == Column::kR2;
+  const std::optional<RoadCell> cell = CellOf(column, radius && KindOf(row) == ElementKind::kSpiral);
   if (!cell) return std::string(kRoadNotNumber);
   return ReadRoadCell(text, *cell, symbols_);
 }

@@ -11,6 +11,7 @@
 #include <limits>
 #include <regex>
 
+#include "clothoid.h"
 #include "curve_step.h"
 #include "road_fixtures.h"
 #include "road_ranges.h"
@@ -155,6 +156,13 @@ INSTANTIATE_TEST_SUITE_P(
                     }},
         AcceptedRow{"ElementOfZeroLengthFromAFile",
                     [] { return RoadFromElements(Elements({{ElementKind::kLine, 100}, {ElementKind::kLine, 0}})); }},
+        // What the element form of a table whose curves nearly touch holds.
+        AcceptedRow{"LineAndArcOfMicrometres", [] {
+                      return RoadFromElements(Elements({{ElementKind::kLine, 100},
+                                                        {ElementKind::kArc, 1e-6, 300, kNoRadius, TurnSide::kLeft},
+                                                        {ElementKind::kLine, 4e-4},
+                                                        {ElementKind::kLine, 100}}));
+                    }},
         AcceptedRow{"AzimuthBelowZero", [] {
                       ElementRoadInput in = Elements({{ElementKind::kLine, 100}});
                       in.azimuth = -360;
@@ -172,6 +180,16 @@ TEST(CurveStep, AHugeTurnIsNotWalked) {
   EXPECT_TRUE(std::isnan(step.along));
   EXPECT_TRUE(std::isnan(StepAlongCurve(kInf, 0.5, 1).along) || std::isnan(StepAlongCurve(0, kInf, 1).along));
   EXPECT_TRUE(std::isnan(StepAlongCurve(0, kNaN, 1).along));
+}
+
+// The exact clothoid the window's warnings judge by, asked of any job:
+// its walk and its series end, whatever A1 and the length.
+TEST(ExactClothoidBounded, AnyParameterAndLengthEnd) {
+  const auto begin = std::chrono::steady_clock::now();
+  for (const double A : {kSubnormal, 1e-7, 1.0, 1e6, 1e308, -1e-320}) {
+    for (const double l : {0.0, 1e-300, 1e-7, 166.0, 1e8, 1e308, kInf, kNaN}) ExactClothoid(l, A);
+  }
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(), 0.1);
 }
 
 // A point at 1e160 m: its distance to every piece overflows a square; the

@@ -130,7 +130,19 @@ INSTANTIATE_TEST_SUITE_P(
                    "road.elements", "R1 应为数值或“inf”"},
         BadRoadRow{"EquationBeyondTheEnd",
                    R"({"form": "elements", "station": 0, "X": 0, "Y": 0, "azimuth": 0, "elements": [{"kind": "line", "L": 100}], "equations": [{"back": 500, "ahead": 400}]})",
-                   "road.equations", "超出了路线终点"}),
+                   "road.equations", "超出了路线终点"},
+        BadRoadRow{"RadiusATenthOfAMicrometre",
+                   R"({"form": "intersections", "station": 0, "bp": {"X": 0, "Y": 0}, "jds": [{"X": 1000, "Y": 0, "R": 1e-7, "Ls1": 166, "Ls2": 166}], "ep": {"X": 1000, "Y": 1000}, "equations": []})",
+                   "road.jds", "JD1 的半径 R 为 0.0000001 m，超出了 0.001 至 1000000 m 的范围。"},
+        BadRoadRow{"SpiralsTurnFarBeyondTheJd",
+                   R"({"form": "intersections", "station": 0, "bp": {"X": 0, "Y": 0}, "jds": [{"X": 1000, "Y": 0, "R": 0.001, "Ls1": 166, "Ls2": 166}], "ep": {"X": 1000, "Y": 1000}, "equations": []})",
+                   "road.jds", "缓和曲线过长"},
+        BadRoadRow{"BpFarBeyondAnyGrid",
+                   R"({"form": "intersections", "station": 0, "bp": {"X": 1e160, "Y": 0}, "jds": [], "ep": {"X": 1000, "Y": 1000}, "equations": []})",
+                   "road.bp", "起点 的 X 为 1e+160 m，超出了 -100000000 至 100000000 m 的范围。"},
+        BadRoadRow{"EquationStationHuge",
+                   R"({"form": "elements", "station": 0, "X": 0, "Y": 0, "azimuth": 0, "elements": [{"kind": "line", "L": 100}], "equations": [{"back": 1e308, "ahead": 5}]})",
+                   "road.equations", "断前桩号 为 1e+308 m，超出了 -100000000 至 100000000 m 的范围。"}),
     testing::RowName<BadRoadRow>);
 
 std::string Script(const std::string& lines) {
