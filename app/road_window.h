@@ -58,7 +58,6 @@ class RoadWindow : public QMainWindow, private SessionObserver {
 
  private:
   void RoadChanged() override;
-  void resizeEvent(QResizeEvent* event) override;
   void Recompute(bool fit);
   void ShowTables();
   void PasteInto(QTableView* view, RoadTableModel* model);

@@ -18,6 +18,7 @@ add_library(capset_window STATIC
   log_view.cpp
   look.cpp
   main_window.cpp
+  message_fit.cpp
   main_window_layout.cpp
   main_window_road.cpp
   qt_error_reporter.cpp

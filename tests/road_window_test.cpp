@@ -129,7 +129,9 @@ TEST_F(RoadWindowTest, ThePlanDrawsTheCapsOfTheLogAsTheyCome) {
   ASSERT_EQ(roads.Plan()->Caps().size(), 3u);
   const CapSolution* first = window_.Session().Log().At(0).Solution();
   EXPECT_EQ(roads.Plan()->Caps()[0].centre.X, first->centre.X);
-  EXPECT_EQ(roads.Plan()->Caps()[0].label, QStringLiteral("1"));
+  ASSERT_TRUE(roads.Plan()->Caps()[0].left);
+  EXPECT_EQ(roads.Plan()->Caps()[0].left->X, first->outer.point.X);
+  EXPECT_EQ(roads.Plan()->Caps()[0].label, "1#");  // the cap's name, as the batch gave it
 }
 
 TEST_F(RoadWindowTest, ACellIsMarkedWhileItIsTyped) {
