@@ -1,6 +1,8 @@
 #include "road_window.h"
 
 #include <QApplication>
+#include <QScrollBar>
+#include <numeric>
 #include <algorithm>
 #include <QClipboard>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 
 #include "element_form.h"
 #include "app_title.h"
+#include "column_spread.h"
 #include "intersection_form.h"
 #include "look.h"
 #include "plan_view.h"
@@ -66,30 +69,33 @@ void Fill(QTableWidget* widget, const TextTable& table) {
   // Each column as wide as its longest text, measured once (not every
   // cell's size hint: a road of 1,000 JDs has thousands of rows).
   const QFontMetrics text(widget->font()), head(widget->horizontalHeader()->font());
+  std::vector<int> needs;
   for (int c = 0; c < widget->columnCount(); ++c) {
     std::size_t longest = 0;
     for (std::size_t r = 1; r < table.rows.size(); ++r) {
       if (table.rows[r][c].size() > table.rows[longest][c].size()) longest = r;
     }
     const int cell = table.rows.empty() ? 0 : text.horizontalAdvance(QString::fromStdString(table.rows[longest][c]));
-    widget->setColumnWidth(c, std::max(cell, head.horizontalAdvance(headers[c])) + kCellPadding);
+    needs.push_back(std::max(cell, head.horizontalAdvance(headers[c])) + kCellPadding);
   }
+  ColumnSpread::On(widget)->SetNeeds(std::move(needs));
 }
 
 // Every column as wide as the widest text its field holds, from the font's
 // metrics alone: whole coordinates and stations whatever the rows hold, and
 // no pass over the rows. The last column takes what width is left.
-void SizeColumns(QTableView* view, const CellGrid& grid) {
-  QHeaderView* header = view->horizontalHeader();
-  header->setSectionResizeMode(QHeaderView::Interactive);
-  header->setStretchLastSection(true);
-  const QFontMetrics text(view->font()), head(header->font());
+int SizeColumns(QTableView* view, const CellGrid& grid) {
+  const QFontMetrics text(view->font()), head(view->horizontalHeader()->font());
+  std::vector<int> needs;
   for (int c = 0; c < grid.columnCount(); ++c) {
     const Column column = grid.columns()[c];
-    const int width = std::max(text.horizontalAdvance(QString::fromStdString(RoadTable::WidestText(column))),
-                               head.horizontalAdvance(QString::fromStdString(RoadTable::Header(column))));
-    view->setColumnWidth(c, width + kCellPadding);
+    needs.push_back(std::max(text.horizontalAdvance(QString::fromStdString(RoadTable::WidestText(column))),
+                             head.horizontalAdvance(QString::fromStdString(RoadTable::Header(column)))) +
+                    kCellPadding);
   }
+  const int total = std::accumulate(needs.begin(), needs.end(), 0);
+  ColumnSpread::On(view)->SetNeeds(std::move(needs));
+  return total;
 }
 
 // Rows of one height: nothing measures a row.
@@ -120,7 +126,6 @@ QTableWidget* ReadOnlyTable() {
   t->verticalHeader()->hide();
   t->setAlternatingRowColors(true);
   t->setFont(PlainFont(12));
-  t->horizontalHeader()->setStretchLastSection(true);
   UniformRows(t);
   return t;
 }
@@ -200,7 +205,6 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   split->addWidget(tabs_);
   split->setStretchFactor(0, 4);
   split->setStretchFactor(1, 5);
-  split->setSizes({590, 750});
   setCentralWidget(split);
   statusBar()->showMessage(QString::fromUtf8(kPlanHint));
   resize(1340, 700);
@@ -242,6 +246,11 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   connect(plan_, &PlanView::PositionChanged, this, [this](const QString& text) { statusBar()->showMessage(text); });
   session_.AddObserver(this);
   LoadJobRoad();
+  // The table whole beside the other half where the window has the room.
+  const int wanted = tableWidth_ + mainView_->verticalScrollBar()->sizeHint().width() + 2 * mainView_->frameWidth() +
+                     column->contentsMargins().left() + column->contentsMargins().right() + 4;
+  const int share = std::max(590, std::min(wanted, width() * 11 / 20));
+  split->setSizes({share, width() - share});
 }
 
 RoadWindow::~RoadWindow() = default;
@@ -267,7 +276,11 @@ void RoadWindow::PasteInto(QTableView* view, RoadTableModel* model) {
 
 void RoadWindow::LoadJobRoad() {
   const std::optional<RoadInput>& source = session_.RoadSource();
-  if (source) {
+  const auto shown = table_.Input();
+  if (source && table_.Edited() && std::holds_alternative<RoadInput>(shown) && std::get<RoadInput>(shown) == *source) {
+    // The table is the job's road as it was applied: kept as typed, its JD
+    // stations with it.
+  } else if (source) {
     table_ = RoadTable::FromInput(*source, symbols_);
   } else if (const Road* road = session_.WorkingRoad()) {
     table_ = RoadTable::FromInput(ElementForm(*road, {}), symbols_);
@@ -283,7 +296,7 @@ void RoadWindow::ShowTables() {
   form_->setCurrentIndex(table_.form() == RoadTableForm::kIntersections ? 0 : 1);
   mainModel_->Reset();
   equationModel_->Reset();
-  SizeColumns(mainView_, table_.Grid(false));
+  tableWidth_ = SizeColumns(mainView_, table_.Grid(false));
   SizeColumns(equationView_, table_.Grid(true));
 }
 

@@ -79,6 +79,7 @@ class RoadWindow : public QMainWindow, private SessionObserver {
   PlanView* plan_;
   QLabel* verdict_;
   QPushButton* apply_;
+  int tableWidth_ = 0;  // what the main table's columns need
 };
 
 }  // namespace capset

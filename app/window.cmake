@@ -9,6 +9,7 @@ add_library(capset_window STATIC
   alignment_picker.cpp
   batch_dialog.cpp
   cap_log_model.cpp
+  column_spread.cpp
   check_dialog.cpp
   form1.cpp
   form1.h

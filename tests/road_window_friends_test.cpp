@@ -96,6 +96,23 @@ TEST_F(RoadWindowFriends, AJdStationThatDoesNotChainIsMarkedAndNamedUnderTheTabl
   EXPECT_EQ(roads.Verdict()->text(), note);
 }
 
+TEST_F(RoadWindowFriends, JdStationsTypedAndAppliedAreThereWhenTheWindowOpensAgain) {
+  ASSERT_FALSE(window_.Session().SetRoad(kGridRoad));
+  RoadWindow& roads = Roads();
+  const int c = roads.Table().Grid(false).ColumnOf(Column::kJdStation);
+  const QString station = QString::number(roads.Preview()->curves()[1].jdStation, 'f', 3);
+  ASSERT_TRUE(roads.MainModel()->setData(roads.MainModel()->index(2, c), station, Qt::EditRole));
+  ASSERT_TRUE(roads.Apply());
+  roads.LoadJobRoad();  // as the menu does when it opens the window again
+  EXPECT_EQ(roads.Table().Grid(false).row(2).cells[c], station.toStdString());
+  // Another road set meanwhile: the table is that road's.
+  IntersectionRoadInput other = kGridRoad;
+  other.jds[0].R = 550;
+  ASSERT_FALSE(window_.Session().SetRoad(other));
+  roads.LoadJobRoad();
+  EXPECT_EQ(roads.Table().Grid(false).row(2).cells[c], "");
+}
+
 TEST_F(RoadWindowFriends, AtTheSmallScreensWidthTheColumnsHoldWholeGridCoordinates) {
   ASSERT_FALSE(window_.Session().SetRoad(kGridRoad));
   RoadWindow& roads = Roads();
