@@ -8,13 +8,14 @@
 #include <cmath>
 
 #include "road_window_texts.h"
+#include "app_title.h"
 #include "landxml_texts.h"
 #include "road_texts.h"
 
 namespace capset {
 
 AlignmentPicker::AlignmentPicker(const LandXmlFile& file, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8(kPickAlignmentTitle));
+  setWindowTitle(WindowTitle(kPickAlignmentTitle));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8(kPickAlignmentLabel)));
   table_ = new QTableWidget(static_cast<int>(file.alignments.size()), 3, this);

@@ -30,7 +30,7 @@ BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* pa
       offsets_(new QLineEdit),
       stations_(new QPlainTextEdit) {
   setObjectName("BatchDialog");
-  setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(kTitleSeparator) + QString::fromUtf8(kBatchTitle));
+  setWindowTitle(WindowTitle(kBatchTitle));
 
   auto* method = new QButtonGroup(this);
   method->addButton(exact_);

@@ -94,7 +94,7 @@ CheckDialog::CheckDialog(const CapSession& session, FileStore& store, ErrorRepor
       model_(new CheckTableModel(reader.DecimalSeparator(), this)),
       summary_(new QLabel) {
   setObjectName("CheckDialog");
-  setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(kTitleSeparator) + QString::fromUtf8(kCheckTitle));
+  setWindowTitle(WindowTitle(kCheckTitle));
   setFont(PlainFont(12));
 
   points_->setObjectName("CheckPoints");

@@ -36,7 +36,7 @@ QImage TermsImage(qreal pixelRatio) {
 
 HelpWindow::HelpWindow(const QString& journalFolder, QWidget* parent) : QDialog(parent), page_(new QTextBrowser) {
   setObjectName("HelpWindow");
-  setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(kTitleSeparator) + QString::fromUtf8(kUsageTitle));
+  setWindowTitle(WindowTitle(kUsageTitle));
   setModal(false);
   page_->setObjectName("HelpPage");
   page_->setFont(PlainFont(13));

@@ -62,7 +62,7 @@ void PlanView::SetRoad(const Road* road, bool fit) {
   }
 }
 
-void PlanView::SetCaps(std::vector<PlanCap> caps) {
+void PlanView::SetCaps(std::vector<PlanCapMark> caps) {
   caps_ = std::move(caps);
   update();
 }
@@ -149,14 +149,30 @@ void PlanView::paintEvent(QPaintEvent*) {
       lastLabel = at;
     }
   }
-  // The caps of the log.
-  for (const PlanCap& cap : caps_) {
-    const QPointF a = P(mapping_, cap.left), b = P(mapping_, cap.right), c = P(mapping_, cap.centre);
+  // The caps of the log: each axis from edge to edge, its name beyond the
+  // right-hand end where it keeps clear of the last name drawn.
+  painter.setFont(PlainFont(11));
+  QPointF lastCapLabel(-1e9, -1e9);
+  for (const PlanCapMark& cap : caps_) {
+    const QPointF c = P(mapping_, cap.centre);
     if (!rect().adjusted(-200, -200, 200, 200).contains(c.toPoint())) continue;
+    const QPointF a = cap.left ? P(mapping_, *cap.left) : c, b = cap.right ? P(mapping_, *cap.right) : c;
     painter.setPen(QPen(kCapColour, 2));
     painter.drawLine(a, b);
+    painter.setBrush(kCapColour);
     painter.drawEllipse(c, 2.5, 2.5);
-    if (allLabels) painter.drawText(b + QPointF(4, 4), cap.label);
+    painter.setBrush(Qt::NoBrush);
+    // Beyond the end farther from the centre line's middle, away along the axis.
+    QPointF along = b - a;
+    const double length = std::hypot(along.x(), along.y());
+    along = length > 1e-9 ? along / length : QPointF(1, 0);
+    const QPointF at = b + along * 8;
+    if (std::hypot(at.x() - lastCapLabel.x(), at.y() - lastCapLabel.y()) >= 24) {
+      const QString label = QString::fromStdString(cap.label);
+      const double w = painter.fontMetrics().horizontalAdvance(label);
+      painter.drawText(QPointF(at.x() - (along.x() < 0 ? w : 0), at.y() + (along.y() > 0 ? 12 : 0)), label);
+      lastCapLabel = at;
+    }
   }
   // The scale: a bar of a round length.
   const double metres = std::pow(10.0, std::floor(std::log10(120 / mapping_.scale())));

@@ -14,17 +14,12 @@
 #include <optional>
 #include <vector>
 
+#include "plan_caps.h"
 #include "plan_mapping.h"
 #include "plan_scene.h"
 #include "road.h"
 
 namespace capset {
-
-// A cap of the log on the plan: its centre and its two edge points.
-struct PlanCap {
-  PlanePoint centre, left, right;
-  QString label;
-};
 
 class PlanView : public QWidget {
   Q_OBJECT
@@ -36,8 +31,8 @@ class PlanView : public QWidget {
   // nothing empties the plan. With `fit` the road is fitted into view;
   // otherwise the view stays where it is (the road was only edited).
   void SetRoad(const Road* road, bool fit = true);
-  void SetCaps(std::vector<PlanCap> caps);
-  const std::vector<PlanCap>& Caps() const { return caps_; }
+  void SetCaps(std::vector<PlanCapMark> caps);
+  const std::vector<PlanCapMark>& Caps() const { return caps_; }
   void Fit();
   const PlanMapping& Mapping() const { return mapping_; }
   PlanMapping& Mapping() { return mapping_; }
@@ -61,7 +56,7 @@ class PlanView : public QWidget {
  private:
   const Road* road_ = nullptr;
   std::optional<PlanScene> scene_;
-  std::vector<PlanCap> caps_;
+  std::vector<PlanCapMark> caps_;
   PlanMapping mapping_;
   std::optional<QPoint> dragFrom_;
   bool fitted_ = false;

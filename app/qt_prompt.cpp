@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app_title.h"
+#include "message_fit.h"
 
 namespace capset {
 namespace {
@@ -35,8 +36,8 @@ std::optional<std::string> QtPrompt::Ask(const std::string& message) {
 }
 
 std::optional<int> QtPrompt::Choose(const std::string& question, const std::vector<std::string>& choices) {
-  QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), QString::fromStdString(question),
-                  QMessageBox::Cancel, window_);
+  QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), QString(), QMessageBox::Cancel, window_);
+  SetFittedText(box, QString::fromStdString(question));
   std::vector<QPushButton*> buttons;
   for (const std::string& choice : choices) {
     buttons.push_back(box.addButton(QString::fromStdString(choice), QMessageBox::AcceptRole));

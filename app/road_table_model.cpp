@@ -29,9 +29,15 @@ QVariant RoadTableModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
       if (table_.CellProblem(equations_, r, c)) return QBrush(QColor(255, 205, 205));
       if (!table_.Editable(equations_, r, c)) return QBrush(QColor(236, 236, 236));
+      if (!equations_ && table_.Grid(false).columns()[c] == Column::kJdStation && table_.StationNote(r)) {
+        return QBrush(QColor(255, 230, 160));  // reads, but does not chain as the road does
+      }
       return {};
     case Qt::ToolTipRole:
       if (const auto problem = table_.CellProblem(equations_, r, c)) return QString::fromStdString(*problem);
+      if (!equations_ && table_.Grid(false).columns()[c] == Column::kJdStation) {
+        if (const auto note = table_.StationNote(r)) return QString::fromStdString(*note);
+      }
       return {};
     case Qt::TextAlignmentRole:
       return name ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);

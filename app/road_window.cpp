@@ -1,6 +1,8 @@
 #include "road_window.h"
 
 #include <QApplication>
+#include <QScrollBar>
+#include <numeric>
 #include <algorithm>
 #include <QClipboard>
 #include <QComboBox>
@@ -18,16 +20,21 @@
 #include <QVBoxLayout>
 
 #include "element_form.h"
+#include "app_title.h"
+#include "column_spread.h"
 #include "intersection_form.h"
 #include "look.h"
 #include "plan_view.h"
 #include "road_cell_delegate.h"
 #include "road_summary.h"
 #include "road_table_model.h"
+#include "road_paste_texts.h"
 #include "road_window_texts.h"
 
 namespace capset {
 namespace {
+
+constexpr int kCellPadding = 18;  // a cell's margins and its frame, px
 
 // The user's number rules, as the window reads answers.
 NumberSymbols LocaleSymbols() {
@@ -59,23 +66,42 @@ void Fill(QTableWidget* widget, const TextTable& table) {
       widget->setItem(r, c, item);
     }
   }
-  widget->resizeColumnsToContents();
+  // Each column as wide as its longest text, measured once (not every
+  // cell's size hint: a road of 1,000 JDs has thousands of rows).
+  const QFontMetrics text(widget->font()), head(widget->horizontalHeader()->font());
+  std::vector<int> needs;
+  for (int c = 0; c < widget->columnCount(); ++c) {
+    std::size_t longest = 0;
+    for (std::size_t r = 1; r < table.rows.size(); ++r) {
+      if (table.rows[r][c].size() > table.rows[longest][c].size()) longest = r;
+    }
+    const int cell = table.rows.empty() ? 0 : text.horizontalAdvance(QString::fromStdString(table.rows[longest][c]));
+    needs.push_back(std::max(cell, head.horizontalAdvance(headers[c])) + kCellPadding);
+  }
+  ColumnSpread::On(widget)->SetNeeds(std::move(needs));
 }
 
-// Every text whole: the columns share the width when their texts fit in
-// it, else each is as wide as its longest text and the table scrolls sideways.
-void FitColumns(QTableView* view) {
-  QHeaderView* header = view->horizontalHeader();
-  int needed = 0;
-  for (int c = 0; c < view->model()->columnCount(); ++c) {
-    needed += std::max({static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(c), header->sectionSizeHint(c), header->minimumSectionSize()});
+// Every column as wide as the widest text its field holds, from the font's
+// metrics alone: whole coordinates and stations whatever the rows hold, and
+// no pass over the rows. The last column takes what width is left.
+int SizeColumns(QTableView* view, const CellGrid& grid) {
+  const QFontMetrics text(view->font()), head(view->horizontalHeader()->font());
+  std::vector<int> needs;
+  for (int c = 0; c < grid.columnCount(); ++c) {
+    const Column column = grid.columns()[c];
+    needs.push_back(std::max(text.horizontalAdvance(QString::fromStdString(RoadTable::WidestText(column))),
+                             head.horizontalAdvance(QString::fromStdString(RoadTable::Header(column)))) +
+                    kCellPadding);
   }
-  if (needed <= view->viewport()->width()) {
-    header->setSectionResizeMode(QHeaderView::Stretch);
-  } else {
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    view->resizeColumnsToContents();
-  }
+  const int total = std::accumulate(needs.begin(), needs.end(), 0);
+  ColumnSpread::On(view)->SetNeeds(std::move(needs));
+  return total;
+}
+
+// Rows of one height: nothing measures a row.
+void UniformRows(QTableView* view) {
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
 }
 
 // The chosen cells as a spreadsheet takes them: tabs between, a line each row.
@@ -100,7 +126,7 @@ QTableWidget* ReadOnlyTable() {
   t->verticalHeader()->hide();
   t->setAlternatingRowColors(true);
   t->setFont(PlainFont(12));
-  t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  UniformRows(t);
   return t;
 }
 
@@ -113,7 +139,7 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
       symbols_(LocaleSymbols()),
       table_(RoadTableForm::kIntersections, symbols_) {
   setWindowFlag(Qt::Window);
-  setWindowTitle(QString::fromUtf8(kRoadWindowTitle));
+  setWindowTitle(WindowTitle(kRoadWindowTitle));
   setFont(PlainFont(13));
   auto* split = new QSplitter(Qt::Horizontal);
   auto* left = new QWidget;
@@ -133,7 +159,8 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   mainView_->setModel(mainModel_);
   mainView_->setItemDelegate(new RoadCellDelegate(table_, false, mainView_));
   mainView_->verticalHeader()->hide();
-  mainView_->horizontalHeader()->setMinimumSectionSize(56);
+  mainView_->horizontalHeader()->setMinimumSectionSize(40);
+  UniformRows(mainView_);
   column->addWidget(mainView_, 3);
   auto* rowButtons = new QHBoxLayout;
   QPushButton* insert = Button(kInsertRowButton, rowButtons);
@@ -149,7 +176,7 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   equationView_->setModel(equationModel_);
   equationView_->setItemDelegate(new RoadCellDelegate(table_, true, equationView_));
   equationView_->verticalHeader()->hide();
-  equationView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  UniformRows(equationView_);
   equationView_->setMaximumHeight(96);
   column->addWidget(equationView_, 1);
   auto* equationButtons = new QHBoxLayout;
@@ -178,7 +205,6 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   split->addWidget(tabs_);
   split->setStretchFactor(0, 4);
   split->setStretchFactor(1, 5);
-  split->setSizes({590, 750});
   setCentralWidget(split);
   statusBar()->showMessage(QString::fromUtf8(kPlanHint));
   resize(1340, 700);
@@ -220,6 +246,11 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   connect(plan_, &PlanView::PositionChanged, this, [this](const QString& text) { statusBar()->showMessage(text); });
   session_.AddObserver(this);
   LoadJobRoad();
+  // The table whole beside the other half where the window has the room.
+  const int wanted = tableWidth_ + mainView_->verticalScrollBar()->sizeHint().width() + 2 * mainView_->frameWidth() +
+                     column->contentsMargins().left() + column->contentsMargins().right() + 4;
+  const int share = std::max(590, std::min(wanted, width() * 11 / 20));
+  split->setSizes({share, width() - share});
 }
 
 RoadWindow::~RoadWindow() = default;
@@ -231,12 +262,25 @@ int RoadWindow::CurrentRow(QTableView* view) const {
 
 void RoadWindow::PasteInto(QTableView* view, RoadTableModel* model) {
   const QModelIndex at = view->currentIndex();
-  model->PasteAt(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, QApplication::clipboard()->text());
+  const int rows = model->PasteAt(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, QApplication::clipboard()->text());
+  const QString note = QString::fromStdString(table_.PasteNote());
+  if (note.isEmpty()) return;
+  statusBar()->showMessage(note);
+  if (rows == 0) {
+    verdict_->setStyleSheet(QStringLiteral("color: rgb(190, 0, 0)"));
+    verdict_->setText(note);
+  } else {
+    verdict_->setText(verdict_->text() + QLatin1Char('\n') + note);
+  }
 }
 
 void RoadWindow::LoadJobRoad() {
   const std::optional<RoadInput>& source = session_.RoadSource();
-  if (source) {
+  const auto shown = table_.Input();
+  if (source && table_.Edited() && std::holds_alternative<RoadInput>(shown) && std::get<RoadInput>(shown) == *source) {
+    // The table is the job's road as it was applied: kept as typed, its JD
+    // stations with it.
+  } else if (source) {
     table_ = RoadTable::FromInput(*source, symbols_);
   } else if (const Road* road = session_.WorkingRoad()) {
     table_ = RoadTable::FromInput(ElementForm(*road, {}), symbols_);
@@ -245,13 +289,15 @@ void RoadWindow::LoadJobRoad() {
   }
   ShowTables();
   Recompute(true);
-  if (source || session_.WorkingRoad()) verdict_->setText(QString::fromUtf8(kRoadIsJobs));
+  if ((source || session_.WorkingRoad()) && table_.StationNotes().empty()) verdict_->setText(QString::fromUtf8(kRoadIsJobs));
 }
 
 void RoadWindow::ShowTables() {
   form_->setCurrentIndex(table_.form() == RoadTableForm::kIntersections ? 0 : 1);
   mainModel_->Reset();
   equationModel_->Reset();
+  tableWidth_ = SizeColumns(mainView_, table_.Grid(false));
+  SizeColumns(equationView_, table_.Grid(true));
 }
 
 bool RoadWindow::SwitchForm(RoadTableForm form) {
@@ -301,6 +347,13 @@ void RoadWindow::Recompute(bool fit) {
     }
     verdict_->setText(where + QString::fromStdString(p.reason));
   }
+  table_.CheckJdStations(preview_ ? &*preview_ : nullptr);
+  if (!table_.StationNotes().empty()) {
+    // The road reads, but the drawings' JD stations do not chain as it does.
+    verdict_->setStyleSheet(QStringLiteral("color: rgb(160, 90, 0)"));
+    verdict_->setText(QString::fromStdString(JdStationsOffNote(static_cast<int>(table_.StationNotes().size()),
+                                                               table_.StationNotes().front().second)));
+  }
   if (preview_) {
     Fill(curves_, CurveTable(*preview_));
     Fill(keys_, KeyPointTable(*preview_));
@@ -310,21 +363,11 @@ void RoadWindow::Recompute(bool fit) {
     Fill(keys_, {});
     plan_->SetRoad(nullptr);
   }
-  FitColumns(mainView_);
+  mainView_->viewport()->update();  // a JD station's mark follows the road
   ShowCaps();
 }
 
-void RoadWindow::ShowCaps() {
-  std::vector<PlanCap> caps;
-  const CapLog& log = session_.Log();
-  for (int i = 0; i < log.Size(); ++i) {
-    const CapRecord& record = log.At(i);
-    const CapSolution* s = record.Solution();
-    if (s == nullptr) continue;
-    caps.push_back({s->centre, s->outer.point, s->inner.point, QString::number(record.number)});
-  }
-  plan_->SetCaps(std::move(caps));
-}
+void RoadWindow::ShowCaps() { plan_->SetCaps(PlanCapsOf(session_.Log())); }
 
 bool RoadWindow::Apply() {
   const auto input = table_.Input();
@@ -340,11 +383,6 @@ bool RoadWindow::Apply() {
   verdict_->setText(QString::fromUtf8(kRoadApplied));
   statusBar()->showMessage(QString::fromUtf8(kRoadApplied));
   return true;
-}
-
-void RoadWindow::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  FitColumns(mainView_);
 }
 
 // A road set elsewhere (a file, a script) while the window is open: the

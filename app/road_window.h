@@ -58,7 +58,6 @@ class RoadWindow : public QMainWindow, private SessionObserver {
 
  private:
   void RoadChanged() override;
-  void resizeEvent(QResizeEvent* event) override;
   void Recompute(bool fit);
   void ShowTables();
   void PasteInto(QTableView* view, RoadTableModel* model);
@@ -80,6 +79,7 @@ class RoadWindow : public QMainWindow, private SessionObserver {
   PlanView* plan_;
   QLabel* verdict_;
   QPushButton* apply_;
+  int tableWidth_ = 0;  // what the main table's columns need
 };
 
 }  // namespace capset

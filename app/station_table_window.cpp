@@ -52,7 +52,7 @@ StationTableWindow::StationTableWindow(const CapSession& session, const NumberRe
       view_(new QTableView),
       model_(new StationTableModel(reader.DecimalSeparator(), this)) {
   setObjectName("StationTableWindow");
-  setWindowTitle(Q(kAppTitle) + Q(kTitleSeparator) + Q(kStationTableTitle));
+  setWindowTitle(WindowTitle(kStationTableTitle));
   step_->setText("20");
 
   auto* form = new QFormLayout;

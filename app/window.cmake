@@ -9,6 +9,7 @@ add_library(capset_window STATIC
   alignment_picker.cpp
   batch_dialog.cpp
   cap_log_model.cpp
+  column_spread.cpp
   check_dialog.cpp
   form1.cpp
   form1.h
@@ -18,6 +19,7 @@ add_library(capset_window STATIC
   log_view.cpp
   look.cpp
   main_window.cpp
+  message_fit.cpp
   main_window_layout.cpp
   main_window_road.cpp
   qt_error_reporter.cpp

@@ -1,13 +1,18 @@
 // The road in the window: a LandXML file of 1,000 elements read (and made
-// into the road, its intersection points found and checked), and the plan
-// of a 20 km road repainted, whole and zoomed in, as a paint event does.
+// into the road, its intersection points found and checked), the plan of a
+// 20 km road repainted, whole and zoomed in, as a paint event does, and the
+// road window opened on a road of 1,000 JDs.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
 
+#include "bridge_job.h"
+#include "cap_session.h"
 #include "jd_road.h"
+#include "qt_number_reader.h"
+#include "road_window.h"
 #include "landxml_read.h"
 #include "landxml_write.h"
 #include "plan_view.h"
@@ -74,6 +79,27 @@ void BM_PlanScene(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(MakePlanScene(TwentyKilometres()));
 }
 BENCHMARK(BM_PlanScene)->Unit(benchmark::kMillisecond);
+
+// The road window made, shown and painted once on the job's road of 1,000
+// JDs: the table of 1,002 rows, the curves (1,000) and key points (5,002),
+// the plan; then closed.
+void BM_RoadWindowOpens(benchmark::State& state) {
+  bench::Silent silent;
+  bench::StartAnswers answers;
+  QtNumberReader reader;
+  Seam seam{answers, reader, silent, silent};
+  CapSession session(seam);
+  if (session.SetRoad(bench::JdTable(1000))) state.SkipWithError("the road does not build");
+  for (auto _ : state) {
+    RoadWindow window(session, silent);
+    window.resize(1340, 700);
+    window.show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(window.Preview());
+  }
+  state.counters["rows"] = 1002;
+}
+BENCHMARK(BM_RoadWindowOpens)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 }  // namespace capset

@@ -6,7 +6,9 @@
 
 #include "angle_text.h"
 #include "blanks.h"
+#include "paste_layout.h"
 #include "road_lines.h"
+#include "road_paste_texts.h"
 #include "road_texts.h"
 #include "road_window_texts.h"
 #include "station_ref_reading.h"
@@ -14,7 +16,8 @@
 namespace capset {
 namespace {
 
-const std::vector<Column> kIntersectionColumns = {Column::kPoint, Column::kStation, Column::kX,  Column::kY,
+// In the order of paste_layout.h's JdColumn.
+const std::vector<Column> kIntersectionColumns = {Column::kPoint, Column::kJdStation, Column::kX,  Column::kY,
                                                   Column::kR,     Column::kLs1,     Column::kLs2};
 const std::vector<Column> kElementColumns = {Column::kPoint, Column::kKind, Column::kStation, Column::kX, Column::kY,
                                              Column::kAzimuth, Column::kLength, Column::kR1, Column::kR2, Column::kTurn};
@@ -34,7 +37,7 @@ std::optional<ElementKind> ReadKind(const std::string& text) {
 // the kind is the table's own.
 std::optional<RoadCell> CellOf(Column column, bool spiral) {
   switch (column) {
-    case Column::kStation: case Column::kBack: case Column::kAhead: return RoadCell::kStation;
+    case Column::kStation: case Column::kJdStation: case Column::kBack: case Column::kAhead: return RoadCell::kStation;
     case Column::kX: case Column::kY: return RoadCell::kCoordinate;
     case Column::kAzimuth: return RoadCell::kAzimuth;
     case Column::kR: return RoadCell::kRadius;
@@ -101,7 +104,7 @@ RoadTable RoadTable::FromInput(const RoadInput& input, NumberSymbols symbols) {
   if (table) {
     const auto& in = std::get<IntersectionRoadInput>(input);
     TableRow bp{RowKind::kBP, std::vector<std::string>(n)};
-    put(bp, Column::kStation, text(in.station));
+    put(bp, Column::kJdStation, text(in.station));
     put(bp, Column::kX, text(in.bp.X));
     put(bp, Column::kY, text(in.bp.Y));
     rows.push_back(bp);
@@ -152,6 +155,7 @@ std::string RoadTable::Header(Column column) {
     case Column::kPoint: return "点";
     case Column::kKind: return "类型";
     case Column::kStation: return "桩号";
+    case Column::kJdStation: return "交点桩号";
     case Column::kX: return "X (北)";
     case Column::kY: return "Y (东)";
     case Column::kAzimuth: return "方位角";
@@ -164,6 +168,20 @@ std::string RoadTable::Header(Column column) {
     case Column::kTurn: return "转向";
     case Column::kBack: return "断前桩号";
     case Column::kAhead: return "断后桩号";
+  }
+  return "";
+}
+
+std::string RoadTable::WidestText(Column column) {
+  switch (column) {
+    case Column::kPoint: return "JD999";
+    case Column::kKind: return kSpiralWord;
+    case Column::kStation: case Column::kJdStation: case Column::kBack: case Column::kAhead: return "K99+999.999";
+    case Column::kX: case Column::kY: return "-9999999.9999";
+    case Column::kAzimuth: return "359.595999";
+    case Column::kR: case Column::kLength: case Column::kR1: case Column::kR2: return "99999.999";
+    case Column::kLs1: case Column::kLs2: return "9999.999";
+    case Column::kTurn: return kRightWord;
   }
   return "";
 }
@@ -188,11 +206,11 @@ std::optional<ElementKind> RoadTable::KindOf(const TableRow& row) const {
 
 bool RoadTable::Applies(RowKind kind, const TableRow& row, Column column) const {
   switch (kind) {
-    case RowKind::kBP: return column == Column::kStation || column == Column::kX || column == Column::kY;
-    case RowKind::kEP: return column == Column::kX || column == Column::kY;
+    case RowKind::kBP: return column == Column::kJdStation || column == Column::kX || column == Column::kY;
+    case RowKind::kEP: return column == Column::kJdStation || column == Column::kX || column == Column::kY;
     case RowKind::kJD:
-      return column == Column::kX || column == Column::kY || column == Column::kR || column == Column::kLs1 ||
-             column == Column::kLs2;
+      return column == Column::kJdStation || column == Column::kX || column == Column::kY || column == Column::kR ||
+             column == Column::kLs1 || column == Column::kLs2;
     case RowKind::kStart:
       return column == Column::kStation || column == Column::kX || column == Column::kY || column == Column::kAzimuth;
     case RowKind::kEquation: return column == Column::kBack || column == Column::kAhead;
@@ -219,6 +237,12 @@ bool RoadTable::SetText(bool equations, int row, int column, const std::string& 
   return true;
 }
 
+std::optional<double> RoadTable::Number(const std::string& text) const {
+  const ReadResult r = ReadNumber(text, symbols_);
+  if (r.status != ReadResult::Status::kNumber) return std::nullopt;
+  return r.value;
+}
+
 std::variant<double, std::string> RoadTable::Read(const TableRow& row, Column column, const std::string& text) const {
   const bool radius = column == Column::kR1 || column == Column::kR2;
   const std::optional<RoadCell> cell = CellOf(column, radius && KindOf(row) == ElementKind::kSpiral);
@@ -227,9 +251,12 @@ std::variant<double, std::string> RoadTable::Read(const TableRow& row, Column co
 }
 
 std::optional<std::string> RoadTable::Check(const TableRow& row, Column column, const std::string& text) const {
-  // Ls2 left empty is Ls1, as the drawings' tables leave it; Ls1 empty is no spiral.
+  // Ls2 left empty is Ls1, as the drawings' tables leave it; Ls1 empty is
+  // no spiral. A JD's or EP's station is only kept and compared.
   if (IsBlank(text)) {
-    if (column == Column::kLs2 || column == Column::kLs1) return std::nullopt;
+    if (column == Column::kLs2 || column == Column::kLs1 || (column == Column::kJdStation && row.kind != RowKind::kBP)) {
+      return std::nullopt;
+    }
     return std::string(kCellEmpty);
   }
   if (column == Column::kKind) return ReadKind(text) ? std::nullopt : std::optional<std::string>(kCellNotKind);
@@ -304,57 +331,103 @@ bool RoadTable::MoveRow(bool equations, int from, int to) {
 }
 
 int RoadTable::Paste(bool equations, int row, int column, const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t at = 0;
-  while (at <= text.size()) {
-    std::size_t end = text.find('\n', at);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(at, end - at);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    at = end + 1;
-  }
-  // A spreadsheet ends its copy with a line break.
-  while (!lines.empty() && lines.back().empty()) lines.pop_back();
-  // Pasted into the names' column: rows copied with their names (BP, JD1,
-  // EP, 起点) keep them there, where nothing is typed; rows without start
-  // at the first column that takes a text.
-  if (column == 0 && !lines.empty()) {
-    const std::string first = Trimmed(lines.front().substr(0, lines.front().find('\t')));
-    const bool named = first == "BP" || first == "EP" || first.starts_with("JD") || first == kStartRowName;
-    if (!named) column = 1;
+  pasteNote_.clear();
+  if (!equations && form_ == RoadTableForm::kIntersections) return PasteJds(row, column, text);
+  std::vector<std::vector<std::string>> lines = PastedCells(text);
+  // Pasted into the names' column: rows copied with their names (起点, 1,
+  // 2 …) keep them there, where nothing is typed; rows without start at the
+  // first column that takes a text.
+  if (column == 0 && !lines.empty() && !lines.front().empty()) {
+    const std::string first = lines.front().front();
+    const bool named = first == kStartRowName || (!first.empty() && !Number(first) && !ReadKind(first));
+    if (!named && !(Number(first) && !equations && lines.front().size() > 1 && ReadKind(lines.front()[1]))) column = 1;
   }
   CellGrid& g = Grid(equations);
-  const bool table = !equations && form_ == RoadTableForm::kIntersections;
-  // The whole table pasted from its first row: BP, the JDs, EP.
-  if (table && row == 0 && lines.size() >= 2) {
-    std::vector<TableRow>& rows = g.rows();
-    const TableRow ep = rows.back();
-    rows.resize(1);
-    for (std::size_t i = 1; i + 1 < lines.size(); ++i) rows.push_back(NewRow(false));
-    rows.push_back(ep);
-  }
   int reached = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     int r = row + static_cast<int>(i);
-    const bool lastOfWhole = table && row == 0 && i + 1 == lines.size();
-    // Past the rows there are: a new JD before EP, a new element or equation at the end.
-    const int open = table ? g.rowCount() - 1 : g.rowCount();
-    if (!lastOfWhole && r >= open) {
-      if (!InsertRow(equations, open)) break;
-      r = open;
+    // Past the rows there are: a new element or equation at the end.
+    if (r >= g.rowCount()) {
+      if (!InsertRow(equations, g.rowCount())) break;
+      r = g.rowCount() - 1;
     }
-    std::size_t from = 0;
-    for (int c = column;; ++c) {
-      const std::size_t tab = lines[i].find('\t', from);
-      const std::string cell = lines[i].substr(from, tab == std::string::npos ? std::string::npos : tab - from);
-      if (c < g.columnCount()) SetText(equations, r, c, std::string(TrimBlanks(cell)));
-      if (tab == std::string::npos) break;
-      from = tab + 1;
+    for (std::size_t f = 0; f < lines[i].size(); ++f) {
+      const int c = column + static_cast<int>(f);
+      if (c < g.columnCount()) SetText(equations, r, c, lines[i][f]);
     }
     ++reached;
   }
   if (reached > 0) edited_ = true;
+  return reached;
+}
+
+int RoadTable::PasteJds(int row, int column, const std::string& text) {
+  const std::vector<std::vector<std::string>> cells = PastedCells(text);
+  if (cells.empty()) return 0;
+  const auto decided = LayOutJdPaste(cells, column, symbols_);
+  if (const auto* refusal = std::get_if<PasteRefusal>(&decided)) {
+    pasteNote_ = refusal->reason;
+    return 0;
+  }
+  const JdPasteLayout& layout = std::get<JdPasteLayout>(decided);
+  const std::vector<std::vector<std::string>> lines(cells.begin() + layout.headerLines, cells.end());
+  std::vector<TableRow>& rows = main_.rows();
+  const int jds = static_cast<int>(rows.size()) - 2;
+  const bool bpFirst = layout.kinds.front() == PastedName::kBP;
+  const bool epLast = layout.kinds.back() == PastedName::kEP;
+  // The whole table: from BP's row, or rows that begin with BP. Its last
+  // line is EP unless its name says otherwise.
+  const bool whole = bpFirst || (!layout.named && row <= 0 && lines.size() >= 2);
+  if (whole) {
+    const bool lastIsEp = epLast || (!layout.named || layout.kinds.back() == PastedName::kNone);
+    const TableRow ep = rows.back();
+    rows.resize(1);
+    const int newJds = static_cast<int>(lines.size()) - 1 - (lastIsEp ? 1 : 0);
+    for (int i = 0; i < newJds; ++i) rows.push_back(NewRow(false));
+    rows.push_back(ep);
+    row = 0;
+  } else if (layout.named && layout.kinds.front() != PastedName::kEP && layout.numbers.front() >= 1 &&
+             layout.numbers.front() <= jds + 1) {
+    row = layout.numbers.front();  // JD3 goes to JD3's row
+  } else if (layout.kinds.front() == PastedName::kEP) {
+    row = static_cast<int>(rows.size()) - 1;
+  }
+  row = std::clamp(row, 0, static_cast<int>(rows.size()) - 1);
+  int reached = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    int r = row + static_cast<int>(i);
+    const std::size_t skip = layout.named ? 1 : 0;
+    // The last line, reaching EP's row with nothing past Y: EP's point, not a new JD.
+    bool pointOnly = true;
+    for (std::size_t f = skip; f < lines[i].size(); ++f) {
+      if (layout.firstColumn + static_cast<int>(f - skip) > main_.ColumnOf(Column::kY) && !lines[i][f].empty()) pointOnly = false;
+    }
+    const bool ep = (whole && i + 1 == lines.size() && r == static_cast<int>(rows.size()) - 1) ||
+                    layout.kinds[i] == PastedName::kEP ||
+                    (layout.kinds[i] == PastedName::kNone && i + 1 == lines.size() && pointOnly &&
+                     r == static_cast<int>(rows.size()) - 1);
+    if (ep) {
+      r = static_cast<int>(rows.size()) - 1;
+    } else if (r >= static_cast<int>(rows.size()) - 1 && !(whole && i == 0)) {
+      // Past the JDs there are: a new JD before EP.
+      InsertRow(false, static_cast<int>(rows.size()) - 1);
+      r = static_cast<int>(rows.size()) - 2;
+    }
+    for (std::size_t f = skip; f < lines[i].size(); ++f) {
+      const int c = layout.firstColumn + static_cast<int>(f - skip);
+      if (c < main_.columnCount() && (Editable(false, r, c) || !lines[i][f].empty())) SetText(false, r, c, lines[i][f]);
+    }
+    ++reached;
+  }
+  edited_ = true;
+  std::vector<std::string> columns;
+  if (layout.named) columns.push_back(Header(Column::kPoint));
+  int widest = 0;
+  for (const auto& line : lines) widest = std::max(widest, static_cast<int>(line.size()) - (layout.named ? 1 : 0));
+  for (int c = layout.firstColumn; c < std::min(main_.columnCount(), layout.firstColumn + widest); ++c) {
+    columns.push_back(Header(main_.columns()[c]));
+  }
+  pasteNote_ = PasteTakenText(reached, columns, layout.headerLines);
   return reached;
 }
 
@@ -381,7 +454,7 @@ std::variant<RoadInput, TableProblem> RoadTable::Input() const {
   RoadInput input;
   const std::vector<TableRow>& rows = main_.rows();
   if (form_ == RoadTableForm::kIntersections) {
-    IntersectionRoadInput in{num(rows.front(), Column::kStation),
+    IntersectionRoadInput in{num(rows.front(), Column::kJdStation),
                              {num(rows.front(), Column::kX), num(rows.front(), Column::kY)},
                              {},
                              {num(rows.back(), Column::kX), num(rows.back(), Column::kY)},

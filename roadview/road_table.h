@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "number_rules.h"
+#include "road.h"
 #include "road_input.h"
 
 namespace capset {
@@ -22,7 +23,8 @@ enum class RowKind { kBP, kJD, kEP, kStart, kElement, kEquation };
 enum class Column {
   kPoint,    // the row's name: BP, JD1, EP, 起点; not typed
   kKind,     // an element's kind: 直线, 圆曲线, 缓和曲线 (line, arc, spiral)
-  kStation,  // BP's or the start's station, K form or metres
+  kStation,  // the start's station, K form or metres
+  kJdStation,  // BP's station (needed), a JD's or EP's as the drawings print it (kept, checked against the chain)
   kX, kY,
   kAzimuth,  // the start's azimuth, D.MMSS
   kR, kLs1, kLs2,
@@ -73,6 +75,10 @@ class RoadTable {
   const CellGrid& Grid(bool equations) const { return equations ? equations_ : main_; }
 
   static std::string Header(Column column);
+  // The widest text a field of the column holds on a real road (grid
+  // coordinates of seven whole digits, stations of two-digit kilometres),
+  // so a column can be sized once, whatever its rows hold.
+  static std::string WidestText(Column column);
   // Whether a cell was typed since the table was made.
   bool Edited() const { return edited_; }
   // The row's name as the first column shows it: BP, JD3, EP, 起点, 2.
@@ -95,23 +101,38 @@ class RoadTable {
   bool Movable(bool equations, int row) const;
 
   // A spreadsheet's rows (tab-separated cells, one row a line) typed in
-  // from the cell at (row, column) on; rows are added where the paste runs
-  // past the last JD, element or equation. From the names' column, rows
-  // copied with their names line up with ours, rows without start at the
-  // next column. The number of rows it reached.
+  // from the row chosen on; rows are added where the paste runs past the
+  // last JD, element or equation. In the intersection-point table the
+  // columns are found from what the rows hold (paste_layout.h), and a
+  // block that cannot be lined up changes nothing; elsewhere, from the
+  // names' column, rows copied with their names line up with ours, rows
+  // without start at the next column. The number of rows it reached (0 for
+  // a refusal); PasteNote() says what was taken, or why not.
   int Paste(bool equations, int row, int column, const std::string& text);
+  const std::string& PasteNote() const { return pasteNote_; }
+
+  // JD stations as typed against the road the table makes: a cell whose
+  // station differs from the one chained from the station before it by
+  // more than the drawings' rounding gets its note; the first such note
+  // and their count go to the verdict line.
+  void CheckJdStations(const Road* road);
+  std::optional<std::string> StationNote(int row) const;
+  const std::vector<std::pair<int, std::string>>& StationNotes() const { return stationNotes_; }
 
   // The road the texts make, or the first problem: a bad cell, or why the
   // road refuses (with the row that holds the fault).
   std::variant<RoadInput, TableProblem> Input() const;
 
  private:
+  // Whether a pasted text is a plain number, for lining a paste up.
+  std::optional<double> Number(const std::string& text) const;
   // A cell's text read by the road's reader of its field.
   std::variant<double, std::string> Read(const TableRow& row, Column column, const std::string& text) const;
   std::optional<std::string> Check(const TableRow& row, Column column, const std::string& text) const;
   bool Applies(RowKind kind, const TableRow& row, Column column) const;
   TableRow NewRow(bool equations) const;
   std::optional<ElementKind> KindOf(const TableRow& row) const;
+  int PasteJds(int row, int column, const std::string& text);
 
   RoadTableForm form_;
   NumberSymbols symbols_;
@@ -121,6 +142,8 @@ class RoadTable {
   // stated joints and all) until a cell is typed.
   std::optional<RoadInput> original_;
   bool edited_ = false;
+  std::string pasteNote_;
+  std::vector<std::pair<int, std::string>> stationNotes_;  // (row, note)
 };
 
 }  // namespace capset

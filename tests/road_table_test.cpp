@@ -75,8 +75,8 @@ TEST_P(RoadTableCells, AreCheckedAsTyped) {
 }
 
 const CellRow kCells[] = {
-    {"StationInKForm", RoadTableForm::kIntersections, 0, Column::kStation, "K1+050,5", ""},
-    {"StationNotOne", RoadTableForm::kIntersections, 0, Column::kStation, "K1+", StationRefProblemText(StationRefProblem::kMetresMissing)},
+    {"StationInKForm", RoadTableForm::kIntersections, 0, Column::kJdStation, "K1+050,5", ""},
+    {"StationNotOne", RoadTableForm::kIntersections, 0, Column::kJdStation, "K1+", StationRefProblemText(StationRefProblem::kMetresMissing)},
     {"CommaLocaleRefusesAPoint", RoadTableForm::kIntersections, 1, Column::kX, "3800.5", kRoadNotNumber},
     {"CoordinateEmpty", RoadTableForm::kIntersections, 1, Column::kY, "", kCellEmpty},
     {"RadiusZero", RoadTableForm::kIntersections, 1, Column::kR, "0", kRoadNotPositive},
@@ -96,7 +96,9 @@ TEST(RoadTable, CellsThatTakeNoTextAndRowsThatStay) {
   RoadTable t(RoadTableForm::kIntersections, {});
   t.InsertRow(false, 1);
   const CellGrid& g = t.Grid(false);
-  EXPECT_FALSE(t.Editable(false, 1, g.ColumnOf(Column::kStation)));  // a JD has no station
+  EXPECT_TRUE(t.Editable(false, 1, g.ColumnOf(Column::kJdStation)));  // a JD's station is kept, and checked
+  EXPECT_FALSE(t.CellProblem(false, 1, g.ColumnOf(Column::kJdStation)));  // but not needed
+  EXPECT_FALSE(t.Editable(false, 0, g.ColumnOf(Column::kR)));  // BP has no curve
   EXPECT_FALSE(t.Editable(false, 2, g.ColumnOf(Column::kR)));        // nor has EP a radius
   EXPECT_FALSE(t.RemoveRow(false, 0));
   EXPECT_FALSE(t.RemoveRow(false, 2));

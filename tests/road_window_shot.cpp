@@ -1,4 +1,4 @@
-// road_window_shot FOLDER: pictures of the road window with a real road
+// road_window_shot FOLDER [WIDTHxHEIGHT]: pictures of the road window with a real road
 // (three curves, each an arc between spirals, and caps of a bridge on the
 // first), its three tabs one picture each, for looking at and for the
 // README. Not a test: run it on a display (Xvfb will do) and look.
@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QTabWidget>
 #include <cmath>
+#include <cstdio>
 #include <iostream>
 #include <sstream>
 
 #include "journal.h"
 #include "main_window.h"
+#include "plan_view.h"
 #include "qt_number_reader.h"
 #include "road_window.h"
 #include "script.h"
@@ -64,13 +66,24 @@ int main(int argc, char* argv[]) {
   window.RunBatch(batch);
   capset::RoadWindow& roads = window.Roads();
   roads.LoadJobRoad();
-  roads.resize(1340, 720);
+  // The window's size: as given, else what fits a 1366 × 768 screen.
+  int width = 1340, height = 720;
+  if (argc > 2) std::sscanf(argv[2], "%dx%d", &width, &height);
+  roads.resize(width, height);
   roads.show();
   for (int tab = 0; tab < roads.Tabs()->count(); ++tab) {
     roads.Tabs()->setCurrentIndex(tab);
     for (int round = 0; round < 8; ++round) QApplication::processEvents();
     const QString path = QDir(folder).filePath(QStringLiteral("road_window_%1.png").arg(tab));
     if (!roads.grab().save(path, "PNG")) std::cerr << "cannot write " << path.toStdString() << '\n';
+  }
+  // The plan zoomed in on the bridge: each cap's axis between its edges, named.
+  if (!roads.Plan()->Caps().empty()) {
+    const capset::PlanCapMark& cap = roads.Plan()->Caps()[roads.Plan()->Caps().size() / 2];
+    roads.Plan()->Mapping().ZoomAbout(roads.Plan()->Mapping().ToPixel(cap.centre), 12);
+    roads.Plan()->update();
+    for (int round = 0; round < 8; ++round) QApplication::processEvents();
+    roads.grab().save(QDir(folder).filePath(QStringLiteral("road_window_caps.png")), "PNG");
   }
   // The same road as its elements.
   roads.SwitchForm(capset::RoadTableForm::kElements);

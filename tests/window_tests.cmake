@@ -11,6 +11,7 @@ add_executable(window_tests
   qt_number_reader_test.cpp
   replay_test.cpp
   road_window_test.cpp
+  road_window_friends_test.cpp
   sketch_window_test.cpp
   station_table_window_test.cpp
   window_habits_test.cpp
