@@ -92,7 +92,7 @@ std::optional<std::string> Journal::Append(const QString& path, const std::strin
     if (headerPath_ != path) {
       headerPath_ = path;
       lastHeader_.clear();
-      if (file.seek(0)) {
+      if (!file.isSequential() && file.seek(0)) {
         const QByteArray whole = file.readAll();
         lastHeader_ = LastHeaderLine(std::string_view(whole.constData(), static_cast<std::size_t>(whole.size())));
       }

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "export_formats.h"
+#include "log_texts.h"
 #include "window_texts.h"
 
 namespace capset {

@@ -108,7 +108,7 @@ std::string CheckLine(const CheckResult& r) {
     fields.insert(fields.end(), {kUnknown, kUnknown});
   }
   if (const auto& c = r.cap) {
-    fields.insert(fields.end(), {CheckCapText(c->name, c->row), m(c->along), m(c->across), c->nearest, m(c->dX), m(c->dY),
+    fields.insert(fields.end(), {std::to_string(c->row), m(c->along), m(c->across), c->nearest, m(c->dX), m(c->dY),
                                  m(c->distance), c->over ? "over" : "ok"});
   } else {
     fields.insert(fields.end(), 7, kUnknown);

@@ -60,6 +60,6 @@ std::string HeaderBefore(std::string_view header, int width) {
   return CsvHeaderLine(width);
 }
 
-int DayFileWidth(int rowsWidth) { return std::max(rowsWidth, static_cast<int>(kFixedColumnCount)); }
+int DayFileWidth(int rowsWidth) { return std::max(rowsWidth, ColumnsFor(kDayFilePoints)); }
 
 }  // namespace capset

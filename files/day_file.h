@@ -34,9 +34,11 @@ std::string LastHeaderLine(std::string_view text);
 // their columns. The file's earlier lines are never touched.
 std::string HeaderBefore(std::string_view header, int width);
 
-// The width a day file's header names: every fixed column, so that a row
-// of either method joins a file without a header of its own, and the
-// points of the rows.
+// The width a day file's header names: every fixed column and those of
+// eight points along the axis (a bent's columns and more), or of as many as
+// the rows have, so that the rows of a day, of either method, go under one
+// header.
+inline constexpr int kDayFilePoints = 8;
 int DayFileWidth(int rowsWidth);
 
 }  // namespace capset

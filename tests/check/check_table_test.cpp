@@ -34,7 +34,7 @@ TEST(CheckLine, NamesWhatIsNotKnownWithADash) {
   beyond.status = WhereStatus::kAfterEnd;
   EXPECT_EQ(CheckLine(Result("M 1", {1, 2}, beyond, std::nullopt)), "CHECK\tM 1\t-\t-\t-\t-\t-\t-\t-\t-\t-\t-");
   EXPECT_EQ(CheckLine(Result("M", {1, 2}, OnRoad(1390.5, 2, -7.25), kNearC)),
-            "CHECK\tM\t1390.500000(2)\t-7.250000\t0# (3)\t0.000000\t1.250000\tC\t0.000000\t0.001200\t0.001200\tok");
+            "CHECK\tM\t1390.500000(2)\t-7.250000\t3\t0.000000\t1.250000\tC\t0.000000\t0.001200\t0.001200\tok");
 }
 
 TEST(CheckCells, ShowMillimetresAndTheResultInWords) {
