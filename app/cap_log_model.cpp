@@ -48,6 +48,8 @@ void CapLogModel::SetHeaderSize(int column, QSize size) {
 }
 
 QVariant CapLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  // The row numbers' header is hidden: its size is asked all the same.
+  if (role == Qt::SizeHintRole && orientation == Qt::Vertical && !headerSizes_.empty()) return headerSizes_[0];
   if (role == Qt::SizeHintRole && orientation == Qt::Horizontal && section >= 0 &&
       static_cast<std::size_t>(section) < headerSizes_.size() && headerSizes_[section].isValid()) {
     return headerSizes_[section];

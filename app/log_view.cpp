@@ -55,22 +55,32 @@ int CountedWidth(const QString& text, const QFontMetrics& metrics) {
 
 }  // namespace
 
-void LogView::SizeColumns(int first, int last) {
+void LogView::SizeTitles(int first, int last) {
   const QFontMetrics header(horizontalHeader()->font());
-  const QFontMetrics cells(font());
   const int padding = 2 * header.averageCharWidth() + 8;
   for (int column = first; column <= last; ++column) {
     const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    const int titleWidth = CountedWidth(title, header) + padding;
-    const int width = std::max(titleWidth, CountedWidth(QString::fromUtf8(TypicalContent(column)), cells) + padding);
-    model_->SetHeaderSize(column, QSize(titleWidth, header.height() + 8));
-    horizontalHeader()->resizeSection(column, width);
+    model_->SetHeaderSize(column, QSize(CountedWidth(title, header) + padding, header.height() + 8));
+  }
+}
+
+void LogView::SizeColumns(int first, int last) {
+  SizeTitles(first, last);
+  const QFontMetrics cells(font());
+  const int padding = 2 * cells.averageCharWidth() + 8;
+  for (int column = first; column <= last; ++column) {
+    const int content = CountedWidth(QString::fromUtf8(TypicalContent(column)), cells) + padding;
+    const QVariant title = model_->headerData(column, Qt::Horizontal, Qt::SizeHintRole);
+    horizontalHeader()->resizeSection(column, std::max(content, title.toSize().width()));
   }
 }
 
 LogView::LogView(CapLog& log, std::string sep, QWidget* parent)
     : QTableView(parent), log_(log), model_(new CapLogModel(log, std::move(sep), this)) {
   setObjectName("LogView");
+  // The header asks every title its size as soon as it has the model:
+  // the sizes are there first, so that it never shapes a title to find it.
+  SizeTitles(0, model_->columnCount() - 1);
   setModel(model_);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);

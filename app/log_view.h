@@ -41,6 +41,8 @@ class LogView : public QTableView {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The sizes the titles of columns first to last ask of the header.
+  void SizeTitles(int first, int last);
   // Gives columns first to last their widths and the header its size.
   void SizeColumns(int first, int last);
 

@@ -12,8 +12,9 @@
 //   --child  the window as it opens, the log hidden;
 //   --job    the whole job: Start answered, one cap computed, the log shown
 //            beside the form with its row, then the first paint;
-//   --bare   a bare Qt main window with the same menus and the same panel:
-//            a plain table of the log's headings and one row, no form.
+//   --bare   a bare Qt main window around the same form, with the same
+//            menus and the same panel: a plain table of the log's headings
+//            and one row, sized as Qt sizes a table by default.
 
 #include <benchmark/benchmark.h>
 #include <sys/wait.h>
@@ -34,6 +35,8 @@
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <sstream>
@@ -134,8 +137,12 @@ int RunBare(int argc, char* argv[], int fd) {
   menu(kComputeMenu, {kStartItem, kComputeItem, kBatchItem});
   menu(kViewMenu, {kLogItem});
   menu(kHelpMenu, {kUsageItem, kAboutItem});
-  auto* central = new QWidget;
-  central->setMinimumSize(800, 600);
+  AnsweringPrompt prompt;
+  QtNumberReader reader;
+  QtErrorReporter reporter;
+  auto* central = new QScrollArea;
+  auto* form = new Form1(prompt, reader, reporter);
+  central->setWidget(form);
   window.setCentralWidget(central);
   const RowTexts headings = RowHeadings(kFixedColumnCount);
   QStandardItemModel model(1, static_cast<int>(headings.size()));
@@ -148,9 +155,11 @@ int RunBare(int argc, char* argv[], int fd) {
   table->resizeColumnsToContents();
   auto* panel = new QDockWidget(QString::fromUtf8(kLogItem), &window);
   panel->setWidget(table);
-  window.addDockWidget(Qt::RightDockWidgetArea, panel);
+  window.addDockWidget(Qt::BottomDockWidgetArea, panel);
+  // As large as the program's window grows with its log: the screen's room.
+  window.resize(QGuiApplication::primaryScreen()->availableGeometry().size() - QSize(16, 48));
   FirstPaintSignal signal(fd);
-  central->installEventFilter(&signal);
+  form->installEventFilter(&signal);
   window.show();
   return app.exec();
 }
