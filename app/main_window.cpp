@@ -110,7 +110,6 @@ LogView* MainWindow::Log() {
   if (logView_ == nullptr) {
     logView_ = new LogView(form_->Session().Log(), separator_);
     // Columns are fitted to a sample of rows, so a long log fits them quickly.
-    logView_->horizontalHeader()->setResizeContentsPrecision(200);
     connect(logView_, &LogView::CapRowSelected, this, &MainWindow::ShowLogRow);
     connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { RowsArrived(first, last); });
@@ -127,6 +126,7 @@ LogView* MainWindow::Log() {
 // on the table hears of new rows itself, and they arrive through it.
 void MainWindow::RowsAdded(int first, int last) {
   if (roads_ != nullptr) roads_->ShowCaps();
+  if (check_ != nullptr) check_->InputChanged(CheckInput::kLog);
   if (logView_ != nullptr) return;
   Log();
   RowsArrived(first, last);
@@ -184,7 +184,6 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::RowsArrived(int first, int last) {
   if (!logPanel_->isVisible() && !logPlaced_) ShowLogPanel();
-  Log()->resizeColumnsToContents();
   // New rows come at the end; rows put back by an undo are shown where
   // they went.
   if (last == Log()->model()->rowCount() - 1) {
@@ -219,6 +218,9 @@ void MainWindow::CapComputed(const CapSolution&) {
 
 void MainWindow::StartCompleted() {
   resultsWanted_ = false;
+  // A completed Start makes a new job, and the road the check places its
+  // points on when the job has none of its own.
+  if (check_ != nullptr) check_->InputChanged(CheckInput::kRoad);
   UpdateTitle();
 }
 
@@ -264,7 +266,7 @@ StationTableWindow& MainWindow::StationTable() {
 CheckDialog& MainWindow::CheckPoints() {
   if (check_ == nullptr) {
     check_ = new CheckDialog(
-        Session(), *store_, reporter_, reader_,
+        Session(), *files_, *store_, reporter_, reader_,
         [this](const std::vector<CheckResult>& results, int current) { ShowCheckInSketch(results, current); }, this);
   }
   return *check_;

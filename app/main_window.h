@@ -155,7 +155,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void CapComputed(const CapSolution& solution) override;
   void StartCompleted() override;
   // The job's road is part of the job a save writes.
-  void RoadChanged() override { UpdateTitle(); }
+  void RoadChanged() override;
   void FitToScreen();
   // The first time the log panel shows: beside the form where the screen
   // has room for it, else below it in the room the form leaves with its

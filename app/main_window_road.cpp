@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "alignment_picker.h"
+#include "check_dialog.h"
 #include "landxml_read.h"
 #include "landxml_texts.h"
 #include "landxml_write.h"
@@ -91,8 +92,16 @@ void MainWindow::ExportRoad() {
   ExportRoadTo(path);
 }
 
+// The job's road is part of the job a save writes, and the road the check
+// placed its points on.
+void MainWindow::RoadChanged() {
+  if (check_ != nullptr) check_->InputChanged(CheckInput::kRoad);
+  UpdateTitle();
+}
+
 void MainWindow::RowsRemoved(int, int) {
   if (roads_ != nullptr) roads_->ShowCaps();
+  if (check_ != nullptr) check_->InputChanged(CheckInput::kLog);
 }
 
 RoadWindow& MainWindow::Roads() {

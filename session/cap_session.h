@@ -12,6 +12,7 @@
 #include "cap_job.h"
 #include "cap_log.h"
 #include "cap_solution.h"
+#include "check_run.h"
 #include "job_file_problem.h"
 #include "road.h"
 #include "road_input.h"
@@ -91,6 +92,10 @@ class CapSession {
   const Road* WorkingRoad() const;
   // Why the Start job makes no road, when it makes none.
   std::optional<RoadProblem> StartRoadProblem() const;
+
+  // The as-built check of `points` against the working road and the caps
+  // of the log as they stand (session_check.cpp).
+  CheckRun Check(const std::vector<MeasuredPoint>& points, double tolerance) const;
 
   // The user, for a question a file step must ask first.
   Prompt& Prompter() { return seam_.prompt; }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "as_built_check.h"
 #include "batch_input.h"
 #include "cap_session.h"
 #include "export_formats.h"
@@ -40,6 +41,10 @@ class SessionFiles {
   // Writes a station table (station_table_formats.h) to `path`, whole or
   // not at all; false, with a report, when it cannot be written.
   bool ExportTable(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows);
+
+  // Writes the as-built check's results as CSV to `path`, whole or not at
+  // all; false, with a report, when there are none or it cannot be written.
+  bool ExportCheck(const std::string& path, const std::vector<CheckResult>& results);
 
  private:
   CapSession& session_;
