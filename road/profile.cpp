@@ -96,7 +96,8 @@ ProfileBuild Profile::Build(const std::vector<PviRow>& rows) {
         c.radius = r.radius;
         break;
       case VerticalCurveKind::kLength:
-        if (omega == 0) return {std::nullopt, Problem(ProfileFault::kNoGradeChange, k + 1, ProfileField::kLength)};
+        if (omega < kProfileNoGradeChange)
+          return {std::nullopt, Problem(ProfileFault::kNoGradeChange, k + 1, ProfileField::kLength, omega)};
         c = VerticalCurve::Parabola(r.distance, r.elevation, i1, i2, r.length / 2, r.length / 2);
         c.radius = r.length / omega;
         break;
@@ -127,8 +128,8 @@ ProfileBuild Profile::Build(const std::vector<PviRow>& rows) {
     const int after = k + 1;
     if (!HasCurve(rows[after]) && c.evcDistance() > rows[after].distance + kProfileTouchTolerance) {
       const ProfileFault fault = after == n - 1 ? ProfileFault::kCurvePastEnd : ProfileFault::kCurvesOverlap;
-      return {std::nullopt, Problem(fault, k + 1, ProfileField::kNone, c.evcDistance() - rows[after].distance, 0,
-                                    after + 1)};
+      return {std::nullopt,
+              Problem(fault, k + 1, ProfileField::kNone, c.evcDistance() - rows[after].distance, 0, after + 1)};
     }
     p.curves_[k] = c;
   }
@@ -145,14 +146,13 @@ ProfileAnswer Profile::At(double d) const {
   if (d < startDistance() - kProfileTouchTolerance)
     return {std::nullopt, Problem(ProfileFault::kBeforeStart, 1, ProfileField::kDistance, d, startDistance())};
   if (d > endDistance() + kProfileTouchTolerance)
-    return {std::nullopt, Problem(ProfileFault::kAfterEnd, static_cast<int>(pvis_.size()), ProfileField::kDistance,
-                                  d, endDistance())};
+    return {std::nullopt, Problem(ProfileFault::kAfterEnd, static_cast<int>(pvis_.size()), ProfileField::kDistance, d,
+                                  endDistance())};
   d = std::clamp(d, startDistance(), endDistance());
-  const auto above = std::upper_bound(pvis_.begin(), pvis_.end(), d,
-                                      [](double v, const PviRow& r) { return v < r.distance; });
-  const std::size_t k =
-      std::min<std::size_t>(static_cast<std::size_t>(std::max<std::ptrdiff_t>(above - pvis_.begin() - 1, 0)),
-                            pvis_.size() - 2);
+  const auto above =
+      std::upper_bound(pvis_.begin(), pvis_.end(), d, [](double v, const PviRow& r) { return v < r.distance; });
+  const std::size_t k = std::min<std::size_t>(
+      static_cast<std::size_t>(std::max<std::ptrdiff_t>(above - pvis_.begin() - 1, 0)), pvis_.size() - 2);
   if (const auto& c = curves_[k]; c && d <= c->evcDistance()) return {{{c->Elevation(d), c->Grade(d)}}, std::nullopt};
   if (const auto& c = curves_[k + 1]; c && d >= c->bvcDistance())
     return {{{c->Elevation(d), c->Grade(d)}}, std::nullopt};

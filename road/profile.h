@@ -27,6 +27,10 @@ constexpr double kProfileGradeLimit = 1;
 // Two curves that overlap by less than this touch; a distance this close
 // outside an end is that end (a distance is often a sum of stations).
 constexpr double kProfileTouchTolerance = 1e-6;
+// Grades closer than this (rise per metre) do not change: a parabola by
+// length between them has no radius worth the name (R = L/|ω| would run to
+// infinity).
+constexpr double kProfileNoGradeChange = 1e-12;
 // A circle's stated arc length may differ from its own by this much.
 constexpr double kCircleLengthTolerance = 1e-3;
 

@@ -16,7 +16,7 @@ enum class ProfileFault {
   kCurvesOverlap,          // this curve overlaps the one at row `other` (`value`: by how much, m)
   kCurvePastEnd,           // this curve reaches past the end row `other` (`value`: by how much, m)
   kGradeTooSteep,          // the grade from row `other` to this row (`value`, rise per metre) beyond `limit`
-  kNoGradeChange,          // a parabola by length where both grades agree: it has no radius
+  kNoGradeChange,          // a parabola by length where both grades agree (`value`: |ω|): it has no radius
   kCircleLengthDisagrees,  // a circle's stated arc length (`value`) against its own (`limit`)
   kBeforeStart,            // a distance before the first row (`value`; `limit` the first distance)
   kAfterEnd,               // a distance after the last row (`value`; `limit` the last distance)

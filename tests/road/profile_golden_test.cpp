@@ -22,6 +22,8 @@ struct HeightRow {
   double grade;
 };
 
+void PrintTo(const HeightRow& row, std::ostream* os) { *os << row.name; }
+
 class Heights : public ::testing::TestWithParam<HeightRow> {};
 
 TEST_P(Heights, MatchTheExactValue) {
@@ -90,6 +92,8 @@ struct ElementsRow {
   std::optional<ProfilePlace> turningPoint;
   double arcLength = 0;  // circles
 };
+
+void PrintTo(const ElementsRow& row, std::ostream* os) { *os << row.name; }
 
 class Elements : public ::testing::TestWithParam<ElementsRow> {};
 

@@ -35,13 +35,21 @@ std::vector<PviRow> RandomProfile(std::mt19937& rng) {
     const double room = std::min(before, after) * (0.1 + 0.9 * unit(rng));
     if (omega < 1e-4) continue;
     switch (rng() % 5) {
-      case 0: break;
-      case 1: r.curve = VK::kRadius, r.radius = 2 * room / omega; break;
-      case 2: r.curve = VK::kLength, r.length = 2 * room; break;
-      case 3:
-        r.curve = VK::kAsymmetric, r.length = before * (0.1 + 0.9 * unit(rng)), r.length2 = after * (0.1 + 0.9 * unit(rng));
+      case 0:
         break;
-      case 4: r.curve = VK::kCircle, r.radius = room / CircleTangent(i1, i2, 1); break;
+      case 1:
+        r.curve = VK::kRadius, r.radius = 2 * room / omega;
+        break;
+      case 2:
+        r.curve = VK::kLength, r.length = 2 * room;
+        break;
+      case 3:
+        r.curve = VK::kAsymmetric, r.length = before * (0.1 + 0.9 * unit(rng)),
+        r.length2 = after * (0.1 + 0.9 * unit(rng));
+        break;
+      case 4:
+        r.curve = VK::kCircle, r.radius = room / CircleTangent(i1, i2, 1);
+        break;
     }
     if (r.radius > kProfileMaxCurve) r.curve = VK::kNone, r.radius = 0;
   }
@@ -93,7 +101,8 @@ TEST(ProfileProperties, RandomProfilesRunOnSmoothly) {
         for (const double side : {-0.5, 0.5}) {
           const double d = std::clamp(e.turningPoint->distance + side, e.bvc.distance, e.evc.distance);
           const double other = At(p, d).elevation;
-          EXPECT_TRUE(e.crest ? other <= e.turningPoint->elevation + 1e-12 : other >= e.turningPoint->elevation - 1e-12);
+          EXPECT_TRUE(e.crest ? other <= e.turningPoint->elevation + 1e-12
+                              : other >= e.turningPoint->elevation - 1e-12);
         }
       } else {
         // Without one the grade keeps its sign through the curve.
