@@ -76,6 +76,7 @@ ProfileBuild Profile::Build(const std::vector<PviRow>& rows) {
 
   Profile p;
   p.pvis_ = rows;
+  for (const PviRow& r : rows) p.distances_.push_back(r.distance);
   for (int k = 0; k + 1 < n; ++k) {
     const double i = (rows[k + 1].elevation - rows[k].elevation) / (rows[k + 1].distance - rows[k].distance);
     if (!(std::fabs(i) <= kProfileGradeLimit))
@@ -149,10 +150,9 @@ ProfileAnswer Profile::At(double d) const {
     return {std::nullopt, Problem(ProfileFault::kAfterEnd, static_cast<int>(pvis_.size()), ProfileField::kDistance, d,
                                   endDistance())};
   d = std::clamp(d, startDistance(), endDistance());
-  const auto above =
-      std::upper_bound(pvis_.begin(), pvis_.end(), d, [](double v, const PviRow& r) { return v < r.distance; });
+  const auto above = std::upper_bound(distances_.begin(), distances_.end(), d);
   const std::size_t k = std::min<std::size_t>(
-      static_cast<std::size_t>(std::max<std::ptrdiff_t>(above - pvis_.begin() - 1, 0)), pvis_.size() - 2);
+      static_cast<std::size_t>(std::max<std::ptrdiff_t>(above - distances_.begin() - 1, 0)), distances_.size() - 2);
   if (const auto& c = curves_[k]; c && d <= c->evcDistance()) return {{{c->Elevation(d), c->Grade(d)}}, std::nullopt};
   if (const auto& c = curves_[k + 1]; c && d >= c->bvcDistance())
     return {{{c->Elevation(d), c->Grade(d)}}, std::nullopt};

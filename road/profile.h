@@ -94,6 +94,7 @@ class Profile {
   ProfileHeight OnGrade(std::size_t segment, double distance) const;
 
   std::vector<PviRow> pvis_;
+  std::vector<double> distances_;                     // the rows' distances alone: a search stays in cache
   std::vector<double> grades_;                        // grades_[k]: from row k to row k + 1
   std::vector<std::optional<VerticalCurve>> curves_;  // one per row
 };
