@@ -13,8 +13,6 @@
 namespace capset {
 namespace {
 
-constexpr double kInfinity = kNoRadius;
-
 const std::vector<Column> kIntersectionColumns = {Column::kPoint, Column::kStation, Column::kX,  Column::kY,
                                                   Column::kR,     Column::kLs1,     Column::kLs2};
 const std::vector<Column> kElementColumns = {Column::kPoint, Column::kKind, Column::kStation, Column::kX, Column::kY,
@@ -417,7 +415,7 @@ std::variant<RoadInput, TableProblem> RoadTable::Input() const {
                         equations};
     for (std::size_t r = 1; r < rows.size(); ++r) {
       ElementSpec e{*KindOf(rows[r]), num(rows[r], Column::kLength)};
-      auto radius = [&](Column c) { return IsInfinity(cell(rows[r], c)) ? kInfinity : num(rows[r], c); };
+      auto radius = [&](Column c) { return IsInfinity(cell(rows[r], c)) ? kNoRadius : num(rows[r], c); };
       if (e.kind != ElementKind::kLine) {
         e.R1 = radius(Column::kR1);
         e.turn = *ReadTurn(cell(rows[r], Column::kTurn));
