@@ -55,12 +55,8 @@ bool MainWindow::ExportRoadTo(const QString& path) {
     reporter_.ReportInformation(kNoRoadToExport);
     return false;
   }
-  std::vector<StationEquation> equations;
-  if (Session().JobRoad() != nullptr && Session().RoadSource()) {
-    equations = std::visit([](const auto& in) { return in.equations; }, *Session().RoadSource());
-  }
   const QDateTime now = QDateTime::currentDateTime();
-  const std::string bytes = WriteLandXml(*road, equations, kRoadName, now.toString(Qt::ISODate).left(10).toStdString(),
+  const std::string bytes = WriteLandXml(*road, kRoadName, now.toString(Qt::ISODate).left(10).toStdString(),
                                          now.time().toString(QStringLiteral("HH:mm:ss")).toStdString());
   if (const auto failure = store_->WriteWhole(path.toStdString(), bytes)) {
     reporter_.ReportError(LandXmlUnwritableMessage(FileNameOf(path.toStdString()), failure->reason));

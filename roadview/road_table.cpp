@@ -15,8 +15,6 @@
 namespace capset {
 namespace {
 
-constexpr double kInfinity = kNoRadius;
-
 // In the order of paste_layout.h's JdColumn.
 const std::vector<Column> kIntersectionColumns = {Column::kPoint, Column::kJdStation, Column::kX,  Column::kY,
                                                   Column::kR,     Column::kLs1,     Column::kLs2};
@@ -481,7 +479,7 @@ std::variant<RoadInput, TableProblem> RoadTable::Input() const {
                         equations};
     for (std::size_t r = 1; r < rows.size(); ++r) {
       ElementSpec e{*KindOf(rows[r]), num(rows[r], Column::kLength)};
-      auto radius = [&](Column c) { return IsInfinity(cell(rows[r], c)) ? kInfinity : num(rows[r], c); };
+      auto radius = [&](Column c) { return IsInfinity(cell(rows[r], c)) ? kNoRadius : num(rows[r], c); };
       if (e.kind != ElementKind::kLine) {
         e.R1 = radius(Column::kR1);
         e.turn = *ReadTurn(cell(rows[r], Column::kTurn));

@@ -5,6 +5,8 @@
 // log's table) watches the session or its log.
 
 #include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
 #include "batch_input.h"
@@ -16,7 +18,9 @@
 #include "job_file_problem.h"
 #include "road.h"
 #include "road_input.h"
+#include "road_texts.h"
 #include "road_problem.h"
+#include "station_table.h"
 #include "typed_start.h"
 #include "seam.h"
 
@@ -92,6 +96,17 @@ class CapSession {
   const Road* WorkingRoad() const;
   // Why the Start job makes no road, when it makes none.
   std::optional<RoadProblem> StartRoadProblem() const;
+  // Why there is no working road, in the user's words: the Start job's
+  // problem, or that no road was given.
+  std::string NoRoadText() const;
+
+  // The 逐桩坐标表 of `request` on the working road; when there is no road,
+  // or the request cannot be met on it, why, in the user's words.
+  // `fromTyped` and `toTyped` are the stations as the user wrote them, for
+  // naming the one the road does not have.
+  std::variant<std::vector<StationTableRow>, std::string> MakeStationTable(const StationTableRequest& request,
+                                                                           const std::string& fromTyped,
+                                                                           const std::string& toTyped) const;
 
   // The as-built check of `points` against the working road and the caps
   // of the log as they stand (session_check.cpp).
@@ -143,5 +158,9 @@ class CapSession {
   void MakeStartRoad();
   std::vector<SessionObserver*> observers_;
 };
+
+// What a message about placing a station on `road` needs: its first and
+// last station and its equations.
+StationRange RangeOf(const Road& road);
 
 }  // namespace capset
