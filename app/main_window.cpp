@@ -364,6 +364,8 @@ void MainWindow::UpdateTitle() {
 }
 
 bool MainWindow::SaveJobTo(const QString& path) {
+  // The list as the dialog holds it now, typed but not yet run or closed.
+  if (batch_ != nullptr) Session().SetBatchList(batch_->Input());
   const QString absolute = QFileInfo(path).absoluteFilePath();
   if (!files_->SaveJob(absolute.toStdString())) return false;
   RememberRecentJob(path);

@@ -13,6 +13,8 @@
 #include "file_texts.h"
 #include "fixed_clock.h"
 #include "job_file.h"
+#include "memory_file_store.h"
+#include "session_files.h"
 #include "script_builder.h"
 #include "table.h"
 #include "transcript.h"
@@ -173,6 +175,59 @@ TEST(UnsavedWork, AJobWithoutStartReadsBackExactly) {
   EXPECT_EQ(opened.road, saved.road);
   EXPECT_EQ(opened.transcript.Box(3), "");
 }
+
+// The road window's 应用 over a job road with caps solved on it.
+struct ApplyRow {
+  const char* name;
+  bool solved;          // a cap solved on the job road is in the log
+  bool sameRoad;        // the table holds the job's road unchanged
+  const char* answer;   // to the question, when there is one
+  bool asked;
+  bool goesOn;
+};
+
+class ApplyingARoad : public ::testing::TestWithParam<ApplyRow> {};
+
+class NoBoxes : public BoxWriter {
+ public:
+  void WriteBox(int, const std::string&) override {}
+};
+
+TEST_P(ApplyingARoad, AsksOnlyOverSolvedCaps) {
+  const ApplyRow& row = GetParam();
+  std::istringstream answers(row.answer);
+  ScriptLines lines(answers);
+  CommandTable commands;
+  std::ostringstream out;
+  ScriptedPrompt prompt(lines, out, commands);
+  FixedNumberReader reader({});
+  PrintingReporter reporter(out);
+  NoBoxes boxes;
+  Seam seam{prompt, reader, reporter, boxes};
+  CapSession session(seam);
+  const RoadInput road = IntersectionRoadInput{1000, {3000, 4000}, {{{3800, 4300}, 600, 120, 100}, {{4600, 4200}, 400, 0, 0}}, {5500, 4900}, {}};
+  ASSERT_EQ(session.SetRoad(road), std::nullopt);
+  if (row.solved) {
+    BatchInput batch;
+    batch.DR = "7.5";
+    batch.skew = "90";
+    batch.design = "1200";
+    batch.stations = {"1200"};
+    ASSERT_TRUE(session.Batch(batch));
+  }
+  MemoryFileStore store;
+  SessionFiles files(session, store, reporter);
+  EXPECT_EQ(files.MayApplyRoad(row.sameRoad ? road : kFileRoad), row.goesOn);
+  EXPECT_EQ(out.str().find("PROMPT 新路线将替换") != std::string::npos, row.asked) << out.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ApplyingARoad,
+    ::testing::Values(ApplyRow{"NoCapsAsksNothing", false, false, "", false, true},
+                      ApplyRow{"TheSameRoadAsksNothing", true, true, "", false, true},
+                      ApplyRow{"AnotherRoadOverCapsGoesOnWhenTold", true, false, "换用新路线\n", true, true},
+                      ApplyRow{"AnotherRoadOverCapsCancelled", true, false, "@cancel\n", true, false}),
+    RowName<ApplyRow>);
 
 }  // namespace
 }  // namespace capset::testing

@@ -380,7 +380,7 @@ def file_cases():
          "@open {dir}/road.capjob\n不保存\n@at 1200\n@compute\n", "zh_CN", {}),
         ("job batch list alone saved", batch("dr 7.5", "station 1# 1050") + "@save {dir}/list.capjob\n"
          "@open {dir}/list.capjob\n", "zh_CN", {}),
-        ("job unsaved open cancelled", base + "@save {dir}/job.capjob\n" + zh(kzh="2000") +
+        ("job unsaved open cancelled", base + "@save {dir}/job.capjob\n" + zh(kzh="2000", kj="2050") +
          "@open {dir}/job.capjob\n@cancel\n@compute\n2050\n7.5\n0.0001\n", "zh_CN", {}),
         ("job unsaved open saved first", ROAD_POINTS + "@open {dir}/job.capjob\n保存\n{dir}/first\n@keypoints\n",
          "zh_CN", {"job.capjob": OLD_JOB}),

@@ -1,0 +1,110 @@
+// The window never loses a job: a road alone is saved with Ctrl+S, and
+// closing the window with unsaved work asks 保存 / 不保存 / 取消 in a
+// message box, the way the user answers it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "file_texts.h"
+#include "job_file.h"
+#include "main_window_fixture.h"
+#include "qt_prompt.h"
+#include "table.h"
+
+namespace capset {
+namespace {
+
+const RoadInput kRoad = IntersectionRoadInput{1000, {3000, 4000}, {{{3800, 4300}, 600, 120, 100}, {{4600, 4200}, 400, 0, 0}}, {5500, 4900}, {}};
+
+// What is in the job before the window is closed, what the user answers,
+// and what is left.
+struct CloseRow {
+  const char* name;
+  bool started;
+  bool road;
+  const char* answers;      // to the scripted prompt: the question's answer
+  const char* savePath;     // the file a 保存 is given; nullptr: the user cancels the file's choice
+  bool closes;
+  bool written;
+};
+
+class ClosingTheWindow : public MainWindowTest, public ::testing::WithParamInterface<CloseRow> {};
+
+TEST_P(ClosingTheWindow, AsksAboutUnsavedWorkFirst) {
+  const CloseRow& row = GetParam();
+  ShowAndActivate();
+  if (row.started) {
+    Answer(kStartAnswers);
+    window_.Action("StartAction")->trigger();
+  }
+  if (row.road) ASSERT_EQ(window_.Session().SetRoad(kRoad), std::nullopt);
+  const QString path = row.savePath == nullptr ? QString() : files_.filePath(QString::fromUtf8(row.savePath));
+  window_.SetSavePathAsker([&]() -> std::optional<QString> {
+    if (row.savePath == nullptr) return std::nullopt;
+    return path;
+  });
+  Answer(row.answers);
+  EXPECT_EQ(window_.close(), row.closes);
+  EXPECT_EQ(window_.isVisible(), !row.closes);
+  if (!path.isEmpty()) EXPECT_EQ(QFileInfo::exists(path), row.written) << path.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ClosingTheWindow,
+    ::testing::Values(CloseRow{"NothingTypedClosesAtOnce", false, false, "", nullptr, true, false},
+                      CloseRow{"StartedCancelledStaysOpen", true, false, "", nullptr, false, false},
+                      CloseRow{"StartedDiscardedCloses", true, false, "不保存\n", nullptr, true, false},
+                      CloseRow{"RoadSavedFirstThenCloses", false, true, "保存\n", "road.capjob", true, true},
+                      CloseRow{"RoadWhoseFileIsNotChosenStays", false, true, "保存\n", nullptr, false, false},
+                      CloseRow{"RoadWhoseSaveFailsStays", false, true, "保存\n", "no/such/folder/road.capjob", false,
+                               false}),
+    RowName<CloseRow>);
+
+TEST_F(MainWindowTest, ARoadAloneIsSavedWithCtrlSAndOpensAsItWas) {
+  ShowAndActivate();
+  ASSERT_EQ(window_.Session().SetRoad(kRoad), std::nullopt);
+  EXPECT_TRUE(window_.isWindowModified());
+  const QString path = files_.filePath("road.capjob");
+  window_.SetSavePathAsker([&]() -> std::optional<QString> { return path; });
+  window_.Action("SaveJobAction")->trigger();
+  EXPECT_TRUE(reporter_.information.empty());
+  EXPECT_FALSE(window_.isWindowModified());
+  const auto read = ReadJobFile(FileBytes(path).toStdString());
+  ASSERT_TRUE(std::holds_alternative<JobFile>(read));
+  EXPECT_EQ(std::get<JobFile>(read).road, kRoad);
+  EXPECT_TRUE(std::get<JobFile>(read).start.answers.empty());
+
+  // Another window opens it: the road, no Start, nothing to save.
+  MainWindow other(prompt_, reader_, reporter_, dataFolder_.filePath("capset"));
+  ASSERT_TRUE(other.OpenJobFrom(path));
+  EXPECT_EQ(other.Session().RoadSource(), kRoad);
+  EXPECT_FALSE(other.Session().TypedAnswers());
+  EXPECT_FALSE(other.isWindowModified());
+  EXPECT_TRUE(reporter_.messages.empty());
+}
+
+// The real message box: its buttons are the answers, 取消 among them.
+TEST_F(MainWindowTest, TheQuestionIsAMessageBoxWithSaveDiscardAndCancel) {
+  ShowAndActivate();
+  QtPrompt prompt;
+  prompt.SetParentWindow(&window_);
+  QStringList buttons;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    for (QAbstractButton* b : box->buttons()) buttons << b->text();
+    box->button(QMessageBox::Cancel)->click();
+  });
+  const std::optional<int> choice =
+      prompt.Choose(UnsavedJobQuestion(Discarding::kQuit, ""), {kSaveAnswer, kDiscardAnswer});
+  EXPECT_FALSE(choice);
+  EXPECT_TRUE(buttons.contains(QString::fromUtf8(kSaveAnswer)));
+  EXPECT_TRUE(buttons.contains(QString::fromUtf8(kDiscardAnswer)));
+  EXPECT_EQ(buttons.size(), 3);
+}
+
+}  // namespace
+}  // namespace capset
