@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseRow{"RoadWhoseFileIsNotChosenStays", false, true, "保存\n", nullptr, false, false},
                       CloseRow{"RoadWhoseSaveFailsStays", false, true, "保存\n", "no/such/folder/road.capjob", false,
                                false}),
-    RowName<CloseRow>);
+    testing::RowName<CloseRow>);
 
 TEST_F(MainWindowTest, ARoadAloneIsSavedWithCtrlSAndOpensAsItWas) {
   ShowAndActivate();
