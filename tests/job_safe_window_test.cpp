@@ -8,11 +8,16 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "dialogue_replay.h"
 #include "file_texts.h"
+#include "fixed_clock.h"
+#include "fresh_replay.h"
 #include "job_file.h"
+#include "landxml_format.h"
 #include "main_window_fixture.h"
 #include "qt_prompt.h"
 #include "table.h"
+#include "transcript.h"
 
 namespace capset {
 namespace {
@@ -104,6 +109,34 @@ TEST_F(MainWindowTest, TheQuestionIsAMessageBoxWithSaveDiscardAndCancel) {
   EXPECT_TRUE(buttons.contains(QString::fromUtf8(kSaveAnswer)));
   EXPECT_TRUE(buttons.contains(QString::fromUtf8(kDiscardAnswer)));
   EXPECT_EQ(buttons.size(), 3);
+}
+
+// A LandXML road over an unsaved road with caps solved on it: both of
+// cap_replay's targets ask the same questions and print the same lines.
+TEST(LandXmlOverUnsavedWork, BothTargetsAskAlike) {
+  const QTemporaryDir dir;
+  const std::string file = std::string(CAPSET_LANDXML_DATA) + "/two_curves.xml";
+  const std::string script =
+      "@road\nbp 1000 3000 4000\njd 3800 4300 600 120 100\njd 4600 4200 400 0\nep 5500 4900\n@end\n"
+      "@batch\ndr 7.5\nskew 90\ndesign 1200\nstation 1200\n@end\n"
+      "@landxml " + file + "\n@cancel\n@keypoints\n"
+      "@landxml " + file + "\n不保存\n@keypoints\n"
+      "@landxml " + file + "\n保存\n" + dir.filePath("saved").toStdString() + "\n@quit\n";
+  const std::string window = testing::FreshReplay(script);
+  std::istringstream in(script);
+  std::ostringstream out;
+  ScriptLines lines(in);
+  LandXmlFormat format;
+  DialogueReplay dialogue(lines, out, {}, testing::FixedClock(), &format);
+  PlayScript(lines, dialogue, out);
+  EXPECT_EQ(out.str(), window);
+  const testing::Transcript t = testing::ReadTranscript(window);
+  const std::vector<std::string> prompts = t.Events("PROMPT");
+  ASSERT_EQ(prompts.size(), 4u) << window;
+  EXPECT_NE(prompts[0].find("第 1 行"), std::string::npos) << prompts[0];
+  EXPECT_NE(prompts[0].find("仍保留计算时所用的路线"), std::string::npos) << prompts[0];
+  EXPECT_TRUE(QFileInfo::exists(dir.filePath("saved.capjob")));
+  EXPECT_TRUE(t.Events("MESSAGE").empty()) << window;
 }
 
 }  // namespace

@@ -63,12 +63,6 @@ Played Play(const std::string& script, const std::map<std::string, std::string>&
           target.Session().TypedAnswers().has_value()};
 }
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\n";
-  return text;
-}
-
 const std::string kStarted = Script().Start({});
 const std::string kOtherJob =
     R"({"format": "capset-job", "version": 2, "decimal": ".", "start": {"KZH": "2000", "X": "1", "Y": "2", )"
