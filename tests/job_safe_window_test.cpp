@@ -16,6 +16,7 @@
 #include "landxml_format.h"
 #include "main_window_fixture.h"
 #include "qt_prompt.h"
+#include "road_window.h"
 #include "table.h"
 #include "transcript.h"
 
@@ -109,6 +110,30 @@ TEST_F(MainWindowTest, TheQuestionIsAMessageBoxWithSaveDiscardAndCancel) {
   EXPECT_TRUE(buttons.contains(QString::fromUtf8(kSaveAnswer)));
   EXPECT_TRUE(buttons.contains(QString::fromUtf8(kDiscardAnswer)));
   EXPECT_EQ(buttons.size(), 3);
+}
+
+// 应用 in the road window over a job road whose caps are in the log asks
+// first; 取消 leaves the job's road as it was.
+TEST_F(MainWindowTest, ApplyOverSolvedCapsAsksFirst) {
+  ASSERT_EQ(window_.Session().SetRoad(kRoad), std::nullopt);
+  BatchInput batch;
+  batch.DR = "7.5";
+  batch.skew = "90";
+  batch.design = "1200";
+  batch.stations = {"1200"};
+  ASSERT_TRUE(window_.RunBatch(batch));
+  RoadWindow& roads = window_.Roads();
+  roads.LoadJobRoad();
+  const int x = roads.Table().Grid(false).ColumnOf(Column::kX);
+  ASSERT_TRUE(roads.Table().SetText(false, 1, x, "3810"));
+  Answer("");  // the question is cancelled
+  EXPECT_FALSE(roads.Apply());
+  EXPECT_EQ(window_.Session().RoadSource(), kRoad);
+  EXPECT_NE(prompts_.str().find("新路线将替换"), std::string::npos) << prompts_.str();
+  Answer(std::string(kReplaceRoadAnswer) + "\n");
+  EXPECT_TRUE(roads.Apply());
+  EXPECT_NE(window_.Session().RoadSource(), kRoad);
+  EXPECT_EQ(window_.Session().Log().Size(), 1);
 }
 
 // A LandXML road over an unsaved road with caps solved on it: both of

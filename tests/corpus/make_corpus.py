@@ -377,7 +377,7 @@ def file_cases():
          "@save {dir}/road.capjob\n" + ROAD_CHAINED + "@open {dir}/road.capjob\n不保存\n@keypoints\n"
          "@batch\ndr 7.5\nskew 90\ndesign 1200\nstation 3# 1200\n@end\n@save {dir}/road.capjob\n", "zh_CN", {}),
         ("job road alone opened over a Start", ROAD_POINTS + "@save {dir}/road.capjob\n" + computed +
-         "@open {dir}/road.capjob\n不保存\n@at 1200\n@compute\n", "zh_CN", {}),
+         "@open {dir}/road.capjob\n不保存\n@at 1200\n", "zh_CN", {}),
         ("job batch list alone saved", batch("dr 7.5", "station 1# 1050") + "@save {dir}/list.capjob\n"
          "@open {dir}/list.capjob\n", "zh_CN", {}),
         ("job unsaved open cancelled", base + "@save {dir}/job.capjob\n" + zh(kzh="2000", kj="2050") +
