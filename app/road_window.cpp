@@ -373,6 +373,7 @@ bool RoadWindow::Apply() {
     verdict_->setText(QString::fromUtf8(kRoadNotApplied) + QString::fromStdString(p->reason));
     return false;
   }
+  if (mayApply_ && !mayApply_(std::get<RoadInput>(input))) return false;
   if (const auto problem = session_.SetRoad(std::get<RoadInput>(input))) {
     verdict_->setText(QString::fromUtf8(kRoadNotApplied));
     return false;

@@ -72,6 +72,20 @@ class CapSession {
   // would refuse one of them, nothing changes and the field and the reason
   // come back.
   std::optional<JobFileProblem> OpenJob(const TypedStart& start);
+  // What OpenJob would refuse in `start`, without opening it: nothing
+  // changes, nothing shows.
+  std::optional<JobFileProblem> CheckJob(const TypedStart& start) const;
+
+  // A job opened without Start's answers (a road, a batch list): the
+  // window's job is empty again, every box blank, as when the program
+  // starts; the observers hear of it as of a Start.
+  void ClearStart();
+
+  // The batch list the job owns: the last list run or left in the batch
+  // dialog, or the list of the job last opened. A list of no station (or of
+  // one empty line) is no list.
+  const std::optional<BatchInput>& BatchList() const { return batchList_; }
+  void SetBatchList(const std::optional<BatchInput>& list);
 
   const CapJob& Job() const { return job_; }
   CapLog& Log() { return log_; }
@@ -150,6 +164,7 @@ class CapSession {
   std::optional<TypedStart> typed_;
   CapLog log_;
   std::vector<BatchRun> batchRuns_;
+  std::optional<BatchInput> batchList_;
   std::optional<RoadInput> roadInput_;
   std::optional<Road> road_;
   // The road of the Start job, made after each completed Start, and what it was made from.

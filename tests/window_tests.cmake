@@ -6,6 +6,7 @@ add_executable(window_tests
   check_window_test.cpp
   corpus_window_test.cpp
   form1_test.cpp
+  job_safe_window_test.cpp
   job_window_test.cpp
   main_window_test.cpp
   qt_number_reader_test.cpp
