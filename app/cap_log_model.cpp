@@ -1,9 +1,12 @@
 #include "cap_log_model.h"
 
+#include <algorithm>
+
 namespace capset {
 
 CapLogModel::CapLogModel(CapLog& log, std::string sep, QObject* parent)
     : QAbstractTableModel(parent), log_(log), sep_(std::move(sep)) {
+  for (const CapRecord& r : log_.Records()) points_ = std::max(points_, AxisPointCount(r));
   log_.AddObserver(this);
 }
 
@@ -11,7 +14,7 @@ CapLogModel::~CapLogModel() { log_.RemoveObserver(this); }
 
 int CapLogModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : log_.Size(); }
 
-int CapLogModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kRowColumnCount; }
+int CapLogModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnsFor(points_); }
 
 const RowTexts& CapLogModel::TextsOf(int row) const {
   if (const auto found = cache_.find(row); found != cache_.end()) return found->second;
@@ -22,13 +25,14 @@ const RowTexts& CapLogModel::TextsOf(int row) const {
 QVariant CapLogModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= log_.Size()) return {};
   switch (role) {
-    case Qt::DisplayRole:
-      return QString::fromStdString(TextsOf(index.row())[index.column()]);
+    case Qt::DisplayRole: {
+      const RowTexts& texts = TextsOf(index.row());
+      const auto column = static_cast<std::size_t>(index.column());
+      return column < texts.size() ? QString::fromStdString(texts[column]) : QString();
+    }
     case Qt::ToolTipRole:
-      // The long columns show whole in their tip.
-      if (index.column() == kStatusColumn || index.column() == kAxisPointsColumn) {
-        return QString::fromStdString(TextsOf(index.row())[index.column()]);
-      }
+      // The status column is the long one: it shows whole in its tip.
+      if (index.column() == kStatusColumn) return QString::fromStdString(TextsOf(index.row())[kStatusColumn]);
       return {};
     case Qt::TextAlignmentRole:
       return index.column() == kNumberColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
@@ -37,23 +41,62 @@ QVariant CapLogModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+void CapLogModel::SetHeaderSize(int column, QSize size) {
+  if (column < 0) return;
+  if (static_cast<std::size_t>(column) >= headerSizes_.size()) headerSizes_.resize(column + 1);
+  headerSizes_[column] = size;
+}
+
 QVariant CapLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= kRowColumnCount) {
+  // The row numbers' header is hidden: its size is asked all the same.
+  if (role == Qt::SizeHintRole && orientation == Qt::Vertical && !headerSizes_.empty()) return headerSizes_[0];
+  if (role == Qt::SizeHintRole && orientation == Qt::Horizontal && section >= 0 &&
+      static_cast<std::size_t>(section) < headerSizes_.size() && headerSizes_[section].isValid()) {
+    return headerSizes_[section];
+  }
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  return QString::fromStdString(RowHeadings()[section]);
+  if (section >= static_cast<int>(headings_.size())) {
+    headings_.clear();
+    for (const std::string& h : RowHeadings(columnCount())) headings_.push_back(QString::fromStdString(h));
+  }
+  return headings_[section];
+}
+
+void CapLogModel::FitColumns() {
+  int points = 0;
+  for (const CapRecord& r : log_.Records()) points = std::max(points, AxisPointCount(r));
+  if (points > points_) {
+    beginInsertColumns(QModelIndex(), ColumnsFor(points_), ColumnsFor(points) - 1);
+    points_ = points;
+    endInsertColumns();
+  } else if (points < points_) {
+    beginRemoveColumns(QModelIndex(), ColumnsFor(points), ColumnsFor(points_) - 1);
+    points_ = points;
+    endRemoveColumns();
+  }
 }
 
 void CapLogModel::RowsAboutToBeAdded(int first, int last) { beginInsertRows(QModelIndex(), first, last); }
 
-void CapLogModel::RowsAdded(int, int) { endInsertRows(); }
+void CapLogModel::RowsAdded(int first, int last) {
+  endInsertRows();
+  // New rows may have more points along the axis than any before.
+  int points = points_;
+  for (int row = first; row <= last; ++row) points = std::max(points, AxisPointCount(log_.At(row)));
+  if (points > points_) FitColumns();
+}
 
 void CapLogModel::RowsAboutToBeRemoved(int first, int last) {
   cache_.clear();
   beginRemoveRows(QModelIndex(), first, last);
 }
 
-void CapLogModel::RowsRemoved(int, int) { endRemoveRows(); }
+void CapLogModel::RowsRemoved(int, int) {
+  endRemoveRows();
+  FitColumns();
+}
 
 void CapLogModel::RowsAboutToBeRestored(int first, int last) {
   cache_.clear();

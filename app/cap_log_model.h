@@ -1,13 +1,16 @@
 #pragma once
-// The results log as a table: one row a record, the columns of log_row.h.
+// The results log as a table: one row a record, the columns of log_row.h,
+// with those of as many points along the axis as its rows have.
 // The model holds no texts of its own: a row is formatted when the view
 // first asks for one of its cells, and its texts are kept for the other
 // cells a while (a paint goes row by row, fitting the columns goes column
 // by column over the same rows).
 
 #include <QAbstractTableModel>
+#include <QSize>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "cap_log.h"
 #include "log_row.h"
@@ -28,6 +31,9 @@ class CapLogModel : public QAbstractTableModel, public LogObserver {
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
   const CapLog& Log() const { return log_; }
+  // The size a column's title asks of the header, given by the view that
+  // measured it, so that the header never shapes its titles to find it.
+  void SetHeaderSize(int column, QSize size);
   const std::string& DecimalSeparator() const { return sep_; }
 
  private:
@@ -38,6 +44,8 @@ class CapLogModel : public QAbstractTableModel, public LogObserver {
   void RowsAboutToBeRestored(int first, int last) override;
 
   const RowTexts& TextsOf(int row) const;
+  // The columns of as many points along the axis as the rows have, no more.
+  void FitColumns();
 
   CapLog& log_;
   std::string sep_;
@@ -45,6 +53,9 @@ class CapLogModel : public QAbstractTableModel, public LogObserver {
   // are removed or put back.
   static constexpr std::size_t kCachedRows = 512;
   mutable std::unordered_map<int, RowTexts> cache_;
+  int points_ = 0;  // the most points along the axis of any row
+  mutable std::vector<QString> headings_;
+  std::vector<QSize> headerSizes_;
 };
 
 }  // namespace capset

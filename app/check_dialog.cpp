@@ -80,10 +80,11 @@ QVariant CheckTableModel::headerData(int section, Qt::Orientation orientation, i
   return QString::fromStdString(CheckHeadings().at(section));
 }
 
-CheckDialog::CheckDialog(const CapSession& session, FileStore& store, ErrorReporter& reporter,
+CheckDialog::CheckDialog(const CapSession& session, SessionFiles& files, FileStore& store, ErrorReporter& reporter,
                          const NumberReader& reader, ShowInSketch show, QWidget* parent)
     : QDialog(parent),
       session_(session),
+      files_(files),
       store_(store),
       reporter_(reporter),
       reader_(reader),
@@ -154,6 +155,15 @@ CheckDialog::CheckDialog(const CapSession& session, FileStore& store, ErrorRepor
   layout->addLayout(controls);
   layout->addWidget(summary_);
   layout->addWidget(table_, 1);
+
+  connect(points_, &QPlainTextEdit::textChanged, this, [this] { InputChanged(CheckInput::kPoints); });
+  connect(tolerance_, &QLineEdit::textChanged, this, [this] { InputChanged(CheckInput::kTolerance); });
+}
+
+void CheckDialog::InputChanged(CheckInput changed) {
+  if (model_->Results().empty()) return;
+  model_->SetResults({});
+  summary_->setText(QString::fromStdString(CheckCleared(changed)));
 }
 
 bool CheckDialog::Check() {
@@ -169,15 +179,13 @@ bool CheckDialog::Check() {
     return false;
   }
   const double toleranceMm = std::get<double>(tolerance);
-  CheckRun run = RunCheck(session_.WorkingRoad(), session_.Log().Records(),
-                          std::get<std::vector<MeasuredPoint>>(read), toleranceMm / 1000);
+  CheckRun run = session_.Check(std::get<std::vector<MeasuredPoint>>(read), toleranceMm / 1000);
   if (!run.error.empty()) {
     reporter_.ReportError(run.error);
     return false;
   }
   if (!run.notice.empty()) reporter_.ReportNotice(run.notice);
-  summary_->setText(QString::fromStdString(CheckSummary(static_cast<int>(run.results.size()),
-                                                        OverCount(run.results), toleranceMm)));
+  summary_->setText(QString::fromStdString(SummaryOf(run.results, toleranceMm)));
   model_->SetResults(std::move(run.results));
   table_->resizeColumnsToContents();
   if (show_) show_(model_->Results(), 0);
@@ -222,15 +230,8 @@ bool CheckDialog::ReadFile(const QString& path) {
 }
 
 bool CheckDialog::ExportTo(const QString& path) {
-  if (model_->Results().empty()) {
-    reporter_.ReportInformation(kNothingChecked);
-    return false;
-  }
   const std::string shown = QDir::toNativeSeparators(path).toStdString();
-  if (const auto failure = store_.WriteWhole(path.toStdString(), CheckCsv(model_->Results()))) {
-    reporter_.ReportError(CheckExportFailed(shown, failure->reason));
-    return false;
-  }
+  if (!files_.ExportCheck(shown, model_->Results())) return false;
   summary_->setText(QString::fromStdString(CheckExported(static_cast<int>(model_->Results().size()), shown)));
   return true;
 }

@@ -14,8 +14,10 @@
 
 #include "as_built_check.h"
 #include "cap_session.h"
+#include "check_texts.h"
 #include "file_store.h"
 #include "seam.h"
+#include "session_files.h"
 
 class QLabel;
 class QLineEdit;
@@ -51,8 +53,8 @@ class CheckDialog : public QDialog {
   // `show` puts the point of row `current` in the sketch with the others of
   // its cap; it is called after each check and whenever another row is chosen.
   using ShowInSketch = std::function<void(const std::vector<CheckResult>& results, int current)>;
-  CheckDialog(const CapSession& session, FileStore& store, ErrorReporter& reporter, const NumberReader& reader,
-              ShowInSketch show, QWidget* parent = nullptr);
+  CheckDialog(const CapSession& session, SessionFiles& files, FileStore& store, ErrorReporter& reporter,
+              const NumberReader& reader, ShowInSketch show, QWidget* parent = nullptr);
 
   // 检核: true when the points were checked. Bad points, a bad tolerance,
   // no road: reported, and the table stays as it was.
@@ -64,6 +66,10 @@ class CheckDialog : public QDialog {
   bool ExportTo(const QString& path);
   // The chosen rows (all when none is chosen), tab-separated with headings.
   std::string CopyText() const;
+  // What the results rest on has changed (the points typed or read, the
+  // tolerance, the road, the caps of the log): results that no longer hold
+  // are cleared, and the summary says why, until 检核 is pressed again.
+  void InputChanged(CheckInput changed);
 
   QPlainTextEdit* PointsEdit() const { return points_; }
   QLineEdit* ToleranceEdit() const { return tolerance_; }
@@ -77,6 +83,7 @@ class CheckDialog : public QDialog {
   void Copy();
 
   const CapSession& session_;
+  SessionFiles& files_;
   FileStore& store_;
   ErrorReporter& reporter_;
   const NumberReader& reader_;

@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "app_title.h"
 #include "day_file.h"
+#include "log_row.h"
 #include "export_formats.h"
 #include "file_texts.h"
 
@@ -52,17 +54,21 @@ void Journal::RowsAboutToBeAdded(int, int) {
 
 void Journal::RowsAdded(int first, int last) {
   std::string rows;
-  for (int row = first; row <= last; ++row) rows += CsvLine(log_.At(row));
+  int width = 0;
+  for (int row = first; row <= last; ++row) {
+    rows += CsvLine(log_.At(row));
+    width = std::max(width, RowWidth(log_.At(row)));
+  }
   // The rows of one change are made at one time, so they share a day.
   const QString path = DayFilePath(log_.At(first).made);
-  const std::optional<std::string> failure = Append(path, rows);
+  const std::optional<std::string> failure = Append(path, rows, DayFileWidth(width));
   if (failure && !reported_) {
     reported_ = true;
     reporter_.ReportError(JournalFailedMessage(QDir::toNativeSeparators(path).toStdString(), *failure));
   }
 }
 
-std::optional<std::string> Journal::Append(const QString& path, const std::string& rows) {
+std::optional<std::string> Journal::Append(const QString& path, const std::string& rows, int width) {
   if (folder_.isEmpty() || !QDir().mkpath(folder_)) return std::string(kNoDataFolder);
   QFile file(path);
   // Unbuffered: a failed write leaves nothing waiting in a buffer, so the
@@ -71,19 +77,36 @@ std::optional<std::string> Journal::Append(const QString& path, const std::strin
     return file.errorString().toStdString();
   }
   const qint64 oldSize = file.size();
-  std::string bytes;
+  std::string bytes, header;
   if (oldSize == 0) {
-    bytes = std::string(kUtf8Bom) + CsvHeaderLine();
+    header = CsvHeaderLine(width);
+    bytes = std::string(kUtf8Bom) + header;
   } else {
     // A line cut short (the program killed as it wrote) gets its own end,
     // so the rows after it stay rows.
     char last = '\n';
     if (file.seek(oldSize - 1)) file.getChar(&last);
     if (last != '\n') bytes = "\r\n";
+    // The header the file's last rows stand under, read once a run (the
+    // file may have been begun by an earlier version of the program).
+    if (headerPath_ != path) {
+      headerPath_ = path;
+      lastHeader_.clear();
+      if (!file.isSequential() && file.seek(0)) {
+        const QByteArray whole = file.readAll();
+        lastHeader_ = LastHeaderLine(std::string_view(whole.constData(), static_cast<std::size_t>(whole.size())));
+      }
+    }
+    header = HeaderBefore(lastHeader_, width);
+    bytes += header;
   }
   bytes += rows;
   const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) == size) return std::nullopt;
+  if (file.write(bytes.data(), size) == size) {
+    headerPath_ = path;
+    if (!header.empty()) lastHeader_ = header.substr(0, header.size() - 2);
+    return std::nullopt;
+  }
   // What part of the rows got written goes again, so the file ends on a
   // whole row.
   const std::string reason = file.errorString().toStdString();

@@ -3,7 +3,9 @@
 // its day in the user's data folder, so that nothing computed is lost when
 // the program ends (End ends it at once) or the row is deleted from the log.
 // The format is that of an export; a new file starts with the byte-order
-// mark and the header. The rows of a day are numbered on from run to run:
+// mark and the header. Rows whose columns the file's last header does not
+// name (a file begun by an earlier layout, more points along the axis)
+// come after a header line of their own: the file is only ever appended to. The rows of a day are numbered on from run to run:
 // before its first row the log goes on from the last number in today's
 // file, so a number names one row of the day.
 //
@@ -40,12 +42,16 @@ class Journal : public LogObserver {
   // Rows put back by an undo are in the file already.
   void RowsAboutToBeRestored(int, int) override {}
   void RowsRestored(int, int) override {}
-  // Nothing on success; otherwise the reason.
-  std::optional<std::string> Append(const QString& path, const std::string& rows);
+  // Appends rows `width` columns wide, after a header that names them
+  // when the file's last one does not. Nothing on success; otherwise the reason.
+  std::optional<std::string> Append(const QString& path, const std::string& rows, int width);
 
   CapLog& log_;
   QString folder_;
   ErrorReporter& reporter_;
+  // The file whose last header is known, and that header.
+  QString headerPath_;
+  std::string lastHeader_;
   bool numbered_ = false;
   bool reported_ = false;
 };

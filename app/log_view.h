@@ -36,7 +36,16 @@ class LogView : public QTableView {
   void RowsDeleted(int count);
   void DeleteUndone();
 
+ protected:
+  // A new font (the window's, once the table is placed in it) sizes the columns anew.
+  void changeEvent(QEvent* event) override;
+
  private:
+  // The sizes the titles of columns first to last ask of the header.
+  void SizeTitles(int first, int last);
+  // Gives columns first to last their widths and the header its size.
+  void SizeColumns(int first, int last);
+
   CapLog& log_;
   CapLogModel* model_;
   QAction* undo_;

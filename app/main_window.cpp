@@ -88,7 +88,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
 
   journal_ = std::make_unique<Journal>(form_->Session().Log(), journalFolder, reporter);
   store_ = std::make_unique<QtFileStore>();
-  files_ = std::make_unique<SessionFiles>(form_->Session(), *store_, reporter);
+  files_ = std::make_unique<SessionFiles>(form_->Session(), *store_, reporter, separator_);
   BuildMenus();
   statusBar();
   UpdateTitle();
@@ -110,7 +110,6 @@ LogView* MainWindow::Log() {
   if (logView_ == nullptr) {
     logView_ = new LogView(form_->Session().Log(), separator_);
     // Columns are fitted to a sample of rows, so a long log fits them quickly.
-    logView_->horizontalHeader()->setResizeContentsPrecision(200);
     connect(logView_, &LogView::CapRowSelected, this, &MainWindow::ShowLogRow);
     connect(logView_->LogModel(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { RowsArrived(first, last); });
@@ -127,6 +126,7 @@ LogView* MainWindow::Log() {
 // on the table hears of new rows itself, and they arrive through it.
 void MainWindow::RowsAdded(int first, int last) {
   if (roads_ != nullptr) roads_->ShowCaps();
+  if (check_ != nullptr) check_->InputChanged(CheckInput::kLog);
   if (logView_ != nullptr) return;
   Log();
   RowsArrived(first, last);
@@ -146,7 +146,7 @@ void MainWindow::BuildMenus() {
   };
   QMenu* file = menu(kFileMenu);
   add(file, "OpenJobAction", kOpenJobItem, QKeySequence::Open, &MainWindow::OpenJob);
-  add(file, "SaveJobAction", kSaveJobItem, QKeySequence::Save, &MainWindow::SaveJob);
+  add(file, "SaveJobAction", kSaveJobItem, QKeySequence::Save, &MainWindow::SaveCurrentJob);
   add(file, "SaveJobAsAction", kSaveJobAsItem, QKeySequence::SaveAs, &MainWindow::SaveJobAs);
   QMenu* recent = file->addMenu(QString::fromUtf8(kRecentJobsMenu));
   recent->setObjectName("RecentJobsMenu");
@@ -184,7 +184,6 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::RowsArrived(int first, int last) {
   if (!logPanel_->isVisible() && !logPlaced_) ShowLogPanel();
-  Log()->resizeColumnsToContents();
   // New rows come at the end; rows put back by an undo are shown where
   // they went.
   if (last == Log()->model()->rowCount() - 1) {
@@ -219,14 +218,20 @@ void MainWindow::CapComputed(const CapSolution&) {
 
 void MainWindow::StartCompleted() {
   resultsWanted_ = false;
+  // A completed Start makes a new job, and the road the check places its
+  // points on when the job has none of its own.
+  if (check_ != nullptr) check_->InputChanged(CheckInput::kRoad);
   UpdateTitle();
 }
 
 BatchDialog& MainWindow::Batch() {
   if (batch_ == nullptr) {
     batch_ = new BatchDialog([this](const BatchInput& input) { return RunBatch(input); }, this);
-    // What is typed in the dialog is part of the job a save writes.
-    connect(batch_, &QDialog::finished, this, &MainWindow::UpdateTitle);
+    // What is typed in the dialog is the job's batch list, which a save writes.
+    connect(batch_, &QDialog::finished, this, [this] {
+      Session().SetBatchList(batch_->Input());
+      UpdateTitle();
+    });
   }
   return *batch_;
 }
@@ -264,7 +269,7 @@ StationTableWindow& MainWindow::StationTable() {
 CheckDialog& MainWindow::CheckPoints() {
   if (check_ == nullptr) {
     check_ = new CheckDialog(
-        Session(), *store_, reporter_, reader_,
+        Session(), *files_, *store_, reporter_, reader_,
         [this](const std::vector<CheckResult>& results, int current) { ShowCheckInSketch(results, current); }, this);
   }
   return *check_;
@@ -347,47 +352,38 @@ void MainWindow::OpenExport() {
   ExportTo(path, dat ? ExportFormat::kDat : ExportFormat::kCsv, Log()->SelectedRows());
 }
 
-std::optional<JobFile> MainWindow::CurrentJob() const {
-  const std::optional<TypedStart>& typed = Session().TypedAnswers();
-  if (!typed) return std::nullopt;
-  std::optional<BatchInput> batch;
-  if (batch_ != nullptr && !batch_->Input().stations.empty()) batch = batch_->Input();
-  return JobFile{*typed, batch, Session().RoadSource()};
-}
-
 void MainWindow::UpdateTitle() {
-  const std::optional<JobFile> job = CurrentJob();
   QString name;
   if (!jobPath_.isEmpty()) {
     name = QFileInfo(jobPath_).fileName();
-  } else if (job) {
+  } else if (files_->CurrentJob()) {
     name = QString::fromUtf8(kUnsavedJob);
   }
   setWindowFilePath(jobPath_);
   const QString app = QString::fromUtf8(kAppTitle);
   setWindowTitle(name.isEmpty() ? app : name + "[*]" + QString::fromUtf8(kTitleSeparator) + app);
-  setWindowModified(job && job != savedJob_);
+  setWindowModified(files_->Modified());
 }
 
 bool MainWindow::SaveJobTo(const QString& path) {
-  const std::optional<JobFile> job = CurrentJob();
-  if (!files_->SaveJob(path.toStdString(), job ? job->batch : std::nullopt)) return false;
+  // The list as the dialog holds it now, typed but not yet run or closed.
+  if (batch_ != nullptr) Session().SetBatchList(batch_->Input());
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  if (!files_->SaveJob(absolute.toStdString())) return false;
   RememberRecentJob(path);
-  jobPath_ = QFileInfo(path).absoluteFilePath();
-  savedJob_ = job;
+  jobPath_ = absolute;
   UpdateTitle();
   statusBar()->showMessage(QString::fromStdString(JobSavedText(Shown(jobPath_))));
   return true;
 }
 
 bool MainWindow::OpenJobFrom(const QString& path) {
-  const auto opened = files_->OpenJob(path.toStdString());
-  if (!opened) return false;
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  if (!files_->OpenJob(absolute.toStdString(), [this] { return SaveCurrentJob(); })) return false;
   RememberRecentJob(path);
   // The dialog holds the file's list, or none: a list typed for another job is not this job's.
-  Batch().SetInput(*opened ? **opened : BatchInput{});
-  jobPath_ = QFileInfo(path).absoluteFilePath();
-  savedJob_ = CurrentJob();
+  Batch().SetInput(Session().BatchList().value_or(BatchInput{}));
+  jobPath_ = absolute;
   UpdateTitle();
   return true;
 }
@@ -401,30 +397,32 @@ void MainWindow::OpenJob() {
 }
 
 // To the open job's file when there is one; otherwise as 另存为….
-void MainWindow::SaveJob() {
-  if (!Session().TypedAnswers()) {
+bool MainWindow::SaveCurrentJob() {
+  if (!files_->CurrentJob()) {
     reporter_.ReportInformation(kNothingToSave);
-    return;
+    return false;
   }
-  if (jobPath_.isEmpty()) {
-    SaveJobAs();
-  } else {
-    SaveJobTo(jobPath_);
-  }
+  return jobPath_.isEmpty() ? SaveJobAs() : SaveJobTo(jobPath_);
 }
 
-void MainWindow::SaveJobAs() {
-  if (!Session().TypedAnswers()) {
+bool MainWindow::SaveJobAs() {
+  if (!files_->CurrentJob()) {
     reporter_.ReportInformation(kNothingToSave);
-    return;
+    return false;
   }
-  const QString start = jobPath_.isEmpty() ? QDir(LastFolder()).filePath(QString::fromUtf8(kJobFileName)) : jobPath_;
-  QString path =
-      QFileDialog::getSaveFileName(this, QString::fromUtf8(kSaveJobTitle), start, QString::fromUtf8(kJobFilter));
-  if (path.isEmpty()) return;
-  RememberFolderOf(path);
+  QString path;
+  if (askSavePath_) {
+    const std::optional<QString> asked = askSavePath_();
+    if (!asked) return false;
+    path = asked->trimmed();
+  } else {
+    const QString start = jobPath_.isEmpty() ? QDir(LastFolder()).filePath(QString::fromUtf8(kJobFileName)) : jobPath_;
+    path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kSaveJobTitle), start, QString::fromUtf8(kJobFilter));
+    if (!path.isEmpty()) RememberFolderOf(path);
+  }
+  if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += ".capjob";
-  SaveJobTo(path);
+  return SaveJobTo(path);
 }
 
 void MainWindow::ListRecentJobs(QMenu* menu) {
@@ -455,6 +453,10 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!files_->MayDiscard(Discarding::kQuit, [this] { return SaveCurrentJob(); })) {
+    event->ignore();
+    return;
+  }
   SaveLayout();
   QMainWindow::closeEvent(event);
 }

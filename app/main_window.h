@@ -22,6 +22,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -97,16 +98,24 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // how many.
   QString ExportDialogTitle() const;
 
-  // The job (Start's answers and the batch list) to `path`, written whole or
-  // not at all; true when written. The file is the open job's from then on.
+  // The job (Start's answers, the batch list, the road) to `path`, written
+  // whole or not at all; true when written. The file is the open job's from
+  // then on.
   bool SaveJobTo(const QString& path);
   // The job in `path` becomes the window's, read exactly as if its answers
-  // had been typed; a file that is not a job is reported and changes nothing.
+  // had been typed; a file that is not a job is reported and changes
+  // nothing. Unsaved work is asked about first (保存 / 不保存 / 取消).
   bool OpenJobFrom(const QString& path);
+  // 保存作业: to the open job's file, else to one asked for; true when written.
+  bool SaveCurrentJob();
+  // Where 另存为… and a 保存 without a file ask for the file: a file dialog
+  // unless given another way (cap_replay asks in words). Nothing: cancelled.
+  void SetSavePathAsker(std::function<std::optional<QString>()> ask) { askSavePath_ = std::move(ask); }
   // The road of a LandXML file becomes the job's: alignment `name`, or the
   // file's only one; with several and no name, the user picks one when
   // `ask`, else the refusal lists them. A refusal names the file, the
-  // element and the reason, and leaves the road as it was.
+  // element and the reason, and leaves the road as it was. An unsaved road,
+  // or caps of the log solved on the road, are asked about first.
   bool ImportRoadFrom(const QString& path, const std::optional<std::string>& name, bool ask = true);
   // The job's road (or the Start job's) as LandXML, written whole or not at all.
   bool ExportRoadTo(const QString& path);
@@ -132,8 +141,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // point checked against it.
   void ShowCheckInSketch(const std::vector<CheckResult>& results, int current);
   void OpenJob();
-  void SaveJob();
-  void SaveJobAs();
+  bool SaveJobAs();
   void ListRecentJobs(QMenu* menu);
   void OpenExport();
   void ShowUsage();
@@ -142,8 +150,6 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void ExportRoad();
   void OpenRoadWindow();
   void ShowLogRow(int row);
-  // The job as it would be saved now; nothing before a Start.
-  std::optional<JobFile> CurrentJob() const;
   // The title: the job's file, and whether the job changed since it was
   // saved or opened.
   void UpdateTitle();
@@ -155,7 +161,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void CapComputed(const CapSolution& solution) override;
   void StartCompleted() override;
   // The job's road is part of the job a save writes.
-  void RoadChanged() override { UpdateTitle(); }
+  void RoadChanged() override;
   void FitToScreen();
   // The first time the log panel shows: beside the form where the screen
   // has room for it, else below it in the room the form leaves with its
@@ -187,7 +193,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   bool resultsWanted_ = false;
   QSettings* layout_ = nullptr;
   QString jobPath_;
-  std::optional<JobFile> savedJob_;
+  std::function<std::optional<QString>()> askSavePath_;
 };
 
 }  // namespace capset

@@ -283,7 +283,7 @@ void RoadWindow::LoadJobRoad() {
   } else if (source) {
     table_ = RoadTable::FromInput(*source, symbols_);
   } else if (const Road* road = session_.WorkingRoad()) {
-    table_ = RoadTable::FromInput(ElementForm(*road, {}), symbols_);
+    table_ = RoadTable::FromInput(ElementForm(*road), symbols_);
   } else {
     table_ = RoadTable(RoadTableForm::kIntersections, symbols_);
   }
@@ -305,11 +305,9 @@ bool RoadWindow::SwitchForm(RoadTableForm form) {
   const auto input = table_.Input();
   if (const auto* road = std::get_if<RoadInput>(&input)) {
     const Road built = *BuildRoad(*road).road;
-    const std::vector<StationEquation> equations = std::visit([](const auto& in) { return in.equations; }, *road);
-    const ElementRoadInput elements = ElementForm(built, equations);
     std::optional<RoadInput> other;
-    if (form == RoadTableForm::kElements) other = elements;
-    else if (auto table = IntersectionForm(elements)) other = *table;
+    if (form == RoadTableForm::kElements) other = ElementForm(built);
+    else if (auto table = IntersectionForm(built)) other = *table;
     if (other) {
       table_ = RoadTable::FromInput(*other, symbols_);
       ShowTables();
@@ -375,6 +373,7 @@ bool RoadWindow::Apply() {
     verdict_->setText(QString::fromUtf8(kRoadNotApplied) + QString::fromStdString(p->reason));
     return false;
   }
+  if (mayApply_ && !mayApply_(std::get<RoadInput>(input))) return false;
   if (const auto problem = session_.SetRoad(std::get<RoadInput>(input))) {
     verdict_->setText(QString::fromUtf8(kRoadNotApplied));
     return false;

@@ -6,6 +6,7 @@
 // job's road changes only at 应用.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -36,8 +37,11 @@ class RoadWindow : public QMainWindow, private SessionObserver {
   // job has none of its own; an empty table when there is neither).
   void LoadJobRoad();
   // The table's road becomes the job's; false (and why, beside the table)
-  // when it has a bad cell or makes no road.
+  // when it has a bad cell or makes no road, or `mayApply` says no.
   bool Apply();
+  // Asked before 应用 replaces the job's road (the main window asks the
+  // user when the log holds caps solved on it); true to go on.
+  void SetApplyCheck(std::function<bool(const RoadInput&)> mayApply) { mayApply_ = std::move(mayApply); }
   // Switches between the intersection-point and the element table, the
   // road carried over when it reads and the other table can hold it.
   bool SwitchForm(RoadTableForm form);
@@ -65,6 +69,7 @@ class RoadWindow : public QMainWindow, private SessionObserver {
 
   CapSession& session_;
   ErrorReporter& reporter_;
+  std::function<bool(const RoadInput&)> mayApply_;
   NumberSymbols symbols_;
   RoadTable table_;
   std::optional<Road> preview_;

@@ -118,18 +118,9 @@ void StationTableWindow::Make() {
                                   edges_->text().toStdString(), offsets_->text().toStdString()};
   const auto request = ReadStationTableFields(fields, reader_.Symbols());
   if (const auto* reason = std::get_if<std::string>(&request)) return Tell(*reason, true);
-  const Road* road = session_.WorkingRoad();
-  if (road == nullptr) return Tell(kNoRoad, true);
   const StationTableRequest& r = std::get<StationTableRequest>(request);
-  auto made = MakeStationTable(*road, r);
-  if (const auto* problem = std::get_if<StationTableProblem>(&made)) {
-    StationRange range{road->firstStation(), road->lastStation(), {}};
-    if (session_.JobRoad() == road && session_.RoadSource()) {
-      std::visit([&range](const auto& input) { range.equations = input.equations; }, *session_.RoadSource());
-    }
-    const std::string typed = (problem->fault == StationTableFault::kToNotPlaced ? fields.to : fields.from);
-    return Tell(StationTableProblemText(*problem, QString::fromStdString(typed).trimmed().toStdString(), range), true);
-  }
+  auto made = session_.MakeStationTable(r, from_->text().trimmed().toStdString(), to_->text().trimmed().toStdString());
+  if (const auto* why = std::get_if<std::string>(&made)) return Tell(*why, true);
   model_->SetRows(std::move(std::get<std::vector<StationTableRow>>(made)));
   view_->resizeColumnsToContents();
   copy_->setEnabled(true);

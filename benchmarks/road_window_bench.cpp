@@ -24,7 +24,7 @@ namespace {
 // 250 JDs: a straight and three curved elements each, 1,001 elements in all.
 QByteArray ThousandElements() {
   const Road road = *RoadFromIntersections(bench::JdTable(250)).road;
-  return QByteArray::fromStdString(WriteLandXml(road, {}, "bench"));
+  return QByteArray::fromStdString(WriteLandXml(road, "bench"));
 }
 
 void BM_ReadLandXml(benchmark::State& state) {

@@ -38,8 +38,9 @@ std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints
   for (const CapDesignPoints& cap : caps) {
     const Seen s = SeenFrom(cap, q);
     const double g = GapSquared(cap, s);
+    const double reach = cap.halfWidth + tolerance + kToleranceSlack;
     // The first of equally near caps keeps the point: the log's order.
-    if (g < bestGap) {
+    if (g < bestGap && g <= reach * reach) {
       best = &cap;
       bestSeen = s;
       bestGap = g;
@@ -56,7 +57,7 @@ std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints
     }
   }
   const double dX = q.X - nearest->point.X, dY = q.Y - nearest->point.Y, d = std::hypot(dX, dY);
-  return CapMatch{best->row, bestSeen.a, bestSeen.b, nearest->name, dX, dY, d, d > tolerance + kToleranceSlack};
+  return CapMatch{best->row, best->name, bestSeen.a, bestSeen.b, nearest->name, dX, dY, d, d > tolerance + kToleranceSlack};
 }
 
 std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesignPoints>& caps,
@@ -64,7 +65,9 @@ std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesi
   std::vector<CheckResult> results;
   results.reserve(points.size());
   for (const MeasuredPoint& m : points) {
-    results.push_back({m, road.Where(m.point), MatchCap(m.point, caps, tolerance)});
+    std::optional<CapMatch> cap = MatchCap(m.point, caps, tolerance);
+    const bool far = !caps.empty() && !cap;
+    results.push_back({m, road.Where(m.point), std::move(cap), far});
   }
   return results;
 }

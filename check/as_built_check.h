@@ -25,7 +25,8 @@ struct MeasuredPoint {
 
 // What the check finds against the nearest cap.
 struct CapMatch {
-  int row;       // the log row of the cap
+  int row;           // the log row of the cap
+  std::string name;  // the cap's own name, empty when it has none
   double along;  // a
   double across; // b
   std::string nearest;  // the design point nearest to q
@@ -37,7 +38,11 @@ struct CapMatch {
 struct CheckResult {
   MeasuredPoint measured;
   RoadFoot foot;  // the station and offset hold when foot.status is kOnRoad
-  std::optional<CapMatch> cap;  // nothing when the log has no placed cap
+  // Nothing when the log has no placed cap, or when the point lies farther
+  // from every cap than its half-width and the tolerance: a point of
+  // something else (a pier, a control point) is not a cap's point 14 m off.
+  std::optional<CapMatch> cap;
+  bool farFromCaps = false;  // the log has caps, and none is near the point
 };
 
 // The default tolerance: 10 mm, the staking tolerance of a cap's points.
@@ -48,7 +53,9 @@ inline constexpr double kDefaultCheckTolerance = 0.01;
 std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesignPoints>& caps,
                                      const std::vector<MeasuredPoint>& points, double tolerance);
 
-// The match of one point against the caps; nothing when there is none.
+// The match of one point against the caps: the cap whose axis between its
+// ends passes nearest among those it lies within reach of (its half-width
+// and the tolerance); nothing when there is none.
 std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints>& caps, double tolerance);
 
 }  // namespace capset

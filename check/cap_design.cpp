@@ -30,6 +30,7 @@ CapDesignPoints Spanned(CapDesignPoints design) {
     design.first = std::min(design.first, a);
     design.last = std::max(design.last, a);
   }
+  design.halfWidth = std::max({design.halfWidth, -design.first, design.last});
   return design;
 }
 
@@ -43,10 +44,17 @@ std::optional<PlanePoint> PointNamed(const std::vector<DesignPoint>& points, con
 }  // namespace
 
 std::optional<CapDesignPoints> DesignOf(const CapRecord& record) {
-  if (const ExactCap* exact = record.Exact()) return DesignOf(record.number, exact->cap);
+  if (const ExactCap* exact = record.Exact()) {
+    auto design = DesignOf(record.number, exact->cap);
+    if (design) {
+      design->name = record.name;
+      design->halfWidth = std::max({design->halfWidth, exact->leftHalfWidth, exact->rightHalfWidth});
+    }
+    return design;
+  }
   const CapSolution* s = record.Solution();
   if (s == nullptr) return std::nullopt;
-  CapDesignPoints design{record.number, s->centre, {0, 0}, 0, 0, {}};
+  CapDesignPoints design{record.number, record.name, s->centre, {0, 0}, 0, 0, {}, std::fabs(record.answers.DR)};
   for (auto& [name, point] : PointsOf(record)) design.points.push_back({name, point});
 
   // The window's formulas name the edges by the bend: the inner edge is the
@@ -74,7 +82,7 @@ std::vector<CapDesignPoints> DesignsOf(const std::vector<CapRecord>& records) {
 
 std::optional<CapDesignPoints> DesignOf(int row, const RoadCap& cap) {
   if (cap.fault != RoadCapFault::kNone) return std::nullopt;
-  CapDesignPoints design{row, cap.centre.point, Direction(cap.axisAzimuth), 0, 0, {{"C", cap.centre.point}}};
+  CapDesignPoints design{row, "", cap.centre.point, Direction(cap.axisAzimuth), 0, 0, {{"C", cap.centre.point}}};
   if (cap.left.problem == CapSideProblem::kNone) design.points.push_back({"L", cap.left.point.point});
   if (cap.right.problem == CapSideProblem::kNone) design.points.push_back({"R", cap.right.point.point});
   for (std::size_t i = 0; i < cap.points.size(); ++i) {

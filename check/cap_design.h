@@ -27,13 +27,20 @@ struct DesignPoint {
 };
 
 struct CapDesignPoints {
-  int row;  // the log row's number
+  int row;           // the log row's number
+  std::string name;  // the cap's own name ("0#"); empty when it has none
   PlanePoint centre;
   PlanePoint u;  // the axis direction, a unit vector (X, Y)
   // The axis runs from a = first to a = last between its outermost points
   // (its edges when both were found).
   double first, last;
   std::vector<DesignPoint> points;  // the centre first
+  // How far from the axis between its ends a measured point may lie and
+  // still be taken for a point of this cap: the half-width it was solved
+  // for, or the axis's reach from the centre where that is longer (a skew
+  // cap). A point farther from every cap than this plus the tolerance is
+  // no point of any cap.
+  double halfWidth = 0;
 };
 
 // The design of a log row; nothing for a row whose cap was not placed.

@@ -28,4 +28,12 @@ int OverCount(const std::vector<CheckResult>& results) {
   return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.cap && r.cap->over; }));
 }
 
+int FarCount(const std::vector<CheckResult>& results) {
+  return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.farFromCaps; }));
+}
+
+std::string SummaryOf(const std::vector<CheckResult>& results, double toleranceMm) {
+  return CheckSummary(static_cast<int>(results.size()), OverCount(results), toleranceMm, FarCount(results));
+}
+
 }  // namespace capset

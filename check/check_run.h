@@ -23,5 +23,9 @@ CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std
 
 // How many results are over the tolerance.
 int OverCount(const std::vector<CheckResult>& results);
+// How many results lie near no cap of the log.
+int FarCount(const std::vector<CheckResult>& results);
+// The summary of a check's results.
+std::string SummaryOf(const std::vector<CheckResult>& results, double toleranceMm);
 
 }  // namespace capset

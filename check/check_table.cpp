@@ -74,10 +74,11 @@ std::vector<std::string> CheckCells(const CheckResult& r, const std::string& sep
     cells.insert(cells.end(), {kCheckOffRoad, ""});
   }
   if (const auto& c = r.cap) {
-    cells.insert(cells.end(), {std::to_string(c->row), FixedText(c->along, 3, sep), FixedText(c->across, 3, sep),
+    cells.insert(cells.end(), {CheckCapText(c->name, c->row), FixedText(c->along, 3, sep), FixedText(c->across, 3, sep),
                                c->nearest, FixedText(c->dX * 1000, 1, sep), FixedText(c->dY * 1000, 1, sep),
                                FixedText(c->distance * 1000, 1, sep), c->over ? kCheckOver : kCheckOk});
   } else {
+    if (r.farFromCaps) cells.push_back(kCheckNoCapNear);
     cells.resize(CheckHeadings().size());
   }
   return cells;
@@ -110,7 +111,8 @@ std::string CheckLine(const CheckResult& r) {
     fields.insert(fields.end(), {std::to_string(c->row), m(c->along), m(c->across), c->nearest, m(c->dX), m(c->dY),
                                  m(c->distance), c->over ? "over" : "ok"});
   } else {
-    fields.insert(fields.end(), 8, kUnknown);
+    fields.insert(fields.end(), 7, kUnknown);
+    fields.push_back(r.farFromCaps ? "far" : kUnknown);
   }
   std::string line;
   AppendLine(line, fields, '\t', TsvField, "");

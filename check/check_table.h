@@ -22,9 +22,11 @@ std::string CheckTsv(const std::vector<CheckResult>& results, const std::string&
 // The CSV file: UTF-8 with its mark, "." for decimals, CR LF, as the log's export.
 std::string CheckCsv(const std::vector<CheckResult>& results);
 
-// "CHECK", then name, station, offset, row, along, across, nearest, dX, dY,
-// distance and ok|over, tab-separated, metres with 6 decimals; "-" for what
-// is not known (a station off the road, every field of the cap without one).
+// "CHECK", then name, station, offset, the cap's log row, along, across,
+// nearest, dX, dY, distance and ok|over, tab-separated,
+// metres with 6 decimals; "-" for what is not known (a station off the
+// road, every field of the cap without one), the last "far" for a point
+// near no cap of the log.
 std::string CheckLine(const CheckResult& result);
 
 // Metres with `decimals` decimals and `sep`; never "-0". Three decimals

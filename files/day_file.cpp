@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
+#include "export_formats.h"
+#include "log_row.h"
+
 namespace capset {
 namespace {
 
@@ -33,5 +36,30 @@ int LastRowNumber(std::string_view text, bool whole) {
   }
   return last;
 }
+
+std::string LastHeaderLine(std::string_view text) {
+  const std::string first = RowHeadings(1)[0] + ",";
+  std::string_view last;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    const std::size_t end = std::min(text.find('\n', from), text.size());
+    std::string_view line = text.substr(from, end - from);
+    if (line.starts_with(kUtf8Bom)) line.remove_prefix(std::string_view(kUtf8Bom).size());
+    if (line.starts_with(first)) last = line;
+    from = end + 1;
+  }
+  if (last.ends_with('\r')) last.remove_suffix(1);
+  return std::string(last);
+}
+
+std::string HeaderBefore(std::string_view header, int width) {
+  std::string ours = CsvHeaderLine(width);
+  ours.resize(ours.size() - 2);  // its CR LF
+  // The header names at least these columns, in this program's words.
+  if (header.starts_with(ours) && (header.size() == ours.size() || header[ours.size()] == ',')) return "";
+  return CsvHeaderLine(width);
+}
+
+int DayFileWidth(int rowsWidth) { return std::max(rowsWidth, ColumnsFor(kDayFilePoints)); }
 
 }  // namespace capset

@@ -33,16 +33,16 @@ void AppendTsvField(std::string& out, const std::string& text) {
   for (char c : text) out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
 }
 
-void AppendJoined(std::string& out, const RowTexts& texts, int width, char separator,
+void AppendJoined(std::string& out, const RowTexts& texts, char separator,
                   void (*append)(std::string&, const std::string&)) {
-  for (int c = 0; c < width; ++c) {
+  for (std::size_t c = 0; c < texts.size(); ++c) {
     if (c > 0) out += separator;
     append(out, texts[c]);
   }
 }
 
-void AppendCsvLine(std::string& out, const RowTexts& texts, int width) {
-  AppendJoined(out, texts, width, ',', AppendCsvField);
+void AppendCsvLine(std::string& out, const RowTexts& texts) {
+  AppendJoined(out, texts, ',', AppendCsvField);
   out += kFileLineEnd;
 }
 
@@ -156,30 +156,30 @@ std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& recor
 
 std::string CsvHeaderLine(int width) {
   std::string line;
-  AppendCsvLine(line, RowHeadings(), width);
+  AppendCsvLine(line, RowHeadings(width));
   return line;
 }
 
 std::string CsvLine(const CapRecord& record) {
   std::string line;
-  AppendCsvLine(line, RowTextsOf(record, "."), RowWidth(record));
+  AppendCsvLine(line, RowTextsOf(record, "."));
   return line;
 }
 
 std::string ExportText(ExportFormat format, const std::vector<const CapRecord*>& records) {
   if (format == ExportFormat::kDat) return DatText(records);
   std::string out = kUtf8Bom;
-  AppendCsvLine(out, RowHeadings(), RowsWidth(records));
-  for (const CapRecord* r : records) AppendCsvLine(out, RowTextsOf(*r, "."), RowWidth(*r));
+  AppendCsvLine(out, RowHeadings(RowsWidth(records)));
+  for (const CapRecord* r : records) AppendCsvLine(out, RowTextsOf(*r, "."));
   return out;
 }
 
 std::string TsvText(const std::vector<const CapRecord*>& records, const std::string& sep) {
   std::string out;
-  AppendJoined(out, RowHeadings(), RowsWidth(records), '\t', AppendTsvField);
+  AppendJoined(out, RowHeadings(RowsWidth(records)), '\t', AppendTsvField);
   out += '\n';
   for (const CapRecord* r : records) {
-    AppendJoined(out, RowTextsOf(*r, sep), RowWidth(*r), '\t', AppendTsvField);
+    AppendJoined(out, RowTextsOf(*r, sep), '\t', AppendTsvField);
     out += '\n';
   }
   return out;

@@ -37,10 +37,9 @@ enum class ExportFormat { kCsv, kDat };
 
 inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-// One CSV line, CR LF included. A header names the first `width` columns:
-// a file of window rows only needs the window's; the day file, which any
-// row may join, names them all. A row's line ends at its own width.
-std::string CsvHeaderLine(int width = kRowColumnCount);
+// One CSV line, CR LF included. A header names the first `width` columns
+// (RowsWidth of the rows under it). A row's line ends at its own width.
+std::string CsvHeaderLine(int width);
 std::string CsvLine(const CapRecord& record);
 
 // A whole file: the CSV with its mark and header, or the point file.

@@ -68,7 +68,9 @@ std::variant<TypedStart, Problem> ReadStart(const Fields& root, const std::map<s
   if (!decimal->is_string() || (*decimal != "." && *decimal != ",")) return root.At(keys::kDecimal, Fault::kBadDecimal);
   start.decimal = decimal->get<std::string>();
   const Json* section = root.Find(keys::kStart);
-  if (section == nullptr) return root.At(keys::kStart, Fault::kMissing);
+  // A job of a road (or a batch list) alone has no Start answers; whether
+  // the file holds anything else is the caller's to judge.
+  if (section == nullptr) return start;
   if (!section->is_object()) return root.At(keys::kStart, Fault::kNotAGroup);
   const Fields fields(*section, std::string(keys::kStart) + ".", lines);
 
@@ -158,9 +160,13 @@ std::string WriteJobFile(const JobFile& job) {
   file[keys::kFormat] = keys::kFormatName;
   file[keys::kVersion] = keys::kCurrentVersion;
   file[keys::kDecimal] = job.start.decimal;
-  nlohmann::ordered_json& start = file[keys::kStart] = nlohmann::ordered_json::object();
-  for (const char* key : start_fields::kInOrder) {
-    if (const auto it = job.start.answers.find(key); it != job.start.answers.end()) start[key] = it->second;
+  // A job not yet started (a road, a batch list) has no "start" at all:
+  // an empty one would read back as a Start with every answer missing.
+  if (!job.start.answers.empty()) {
+    nlohmann::ordered_json& start = file[keys::kStart] = nlohmann::ordered_json::object();
+    for (const char* key : start_fields::kInOrder) {
+      if (const auto it = job.start.answers.find(key); it != job.start.answers.end()) start[key] = it->second;
+    }
   }
   if (job.batch) {
     const BatchInput& b = *job.batch;
@@ -199,6 +205,8 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   auto start = ReadStart(root, json.keyLines);
   if (auto* p = std::get_if<Problem>(&start)) return *p;
   job.start = std::get<TypedStart>(start);
+  // A file of version 1 always held Start's answers.
+  if (job.start.answers.empty() && number < keys::kCurrentVersion) return root.At(keys::kStart, Fault::kMissing);
   if (root.Find(keys::kBatch) != nullptr) {
     auto batch = ReadBatch(root, json.keyLines, static_cast<int>(number));
     if (auto* p = std::get_if<Problem>(&batch)) return *p;
@@ -209,6 +217,10 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
     auto read = ReadRoadJson(*road, json.keyLines);
     if (auto* p = std::get_if<Problem>(&read)) return *p;
     job.road = std::get<RoadInput>(read);
+  }
+  // Without Start's answers a file must hold some work of its own.
+  if (job.start.answers.empty() && !job.batch && !job.road) {
+    return root.At(keys::kStart, Fault::kMissing);
   }
   job.fieldLines = json.keyLines;
   return job;

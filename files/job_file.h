@@ -17,6 +17,8 @@
 namespace capset {
 
 struct JobFile {
+  // No answers for a job that was never started: its decimal separator is
+  // then the one its batch list was typed with.
   TypedStart start;
   std::optional<BatchInput> batch;
   // The job's own road, when it has one (a file of version 2).

@@ -11,7 +11,9 @@
 //
 // The Start answers are kept as typed (T and B in their packed form),
 // with the decimal separator they were typed with; "batch" is there when
-// the job has a batch list. Version 1 had no method: its batches were all
+// the job has a batch list, "road" when it has a road of its own. A job
+// that was never started (a road typed or imported, a batch list) has no
+// "start"; a file needs at least one of the three. Version 1 had no method: its batches were all
 // computed by the window's formulas, their offsets counted towards the
 // outer edge, and they open so.
 

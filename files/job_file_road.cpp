@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "job_file_keys.h"
+#include "job_road_texts.h"
 #include "road_texts.h"
 
 namespace capset {
@@ -31,11 +32,7 @@ Ordered Equations(const std::vector<StationEquation>& equations) {
   return list;
 }
 
-// "JD3 的 R", "第 2 个线元的 kind": a blank only between Latin and Chinese.
-std::string Of(const std::string& where, const char* key) {
-  const bool latin = !where.empty() && static_cast<unsigned char>(where.back()) < 0x80;
-  return where + (latin ? " 的 " : "的 ") + key;
-}
+std::string Of(const std::string& where, const char* key) { return JobRoadField(where, key); }
 
 // A field of the wrong kind: the section it is in and what it should be.
 struct Refusal {
@@ -51,13 +48,13 @@ class Reader {
     const auto at = object.find(key);
     if (at != object.end() && at->is_number()) return at->get<double>();
     if (infinite && at != object.end() && at->is_string() && *at == "inf") return kNoRadius;
-    Fail(Of(where, key) + (at == object.end() ? " 缺少。" : infinite ? " 应为数值或“inf”。" : " 应为数值。"));
+    Fail(at == object.end() ? JobRoadMissing(Of(where, key)) : JobRoadNotANumber(Of(where, key), infinite));
     return 0;
   }
   PlanePoint Point(const Json& object, const char* key, const std::string& where) {
     const auto at = object.find(key);
     if (at == object.end() || !at->is_object()) {
-      Fail(Of(where, key) + " 应为一组坐标 {\"X\", \"Y\"}。");
+      Fail(JobRoadNotAPoint(Of(where, key)));
       return {0, 0};
     }
     return {Number(*at, "X", Of(where, key)), Number(*at, "Y", Of(where, key))};
@@ -66,7 +63,7 @@ class Reader {
     static const Json empty = Json::array();
     const auto at = road_.find(key);
     if (at == road_.end() || !at->is_array()) {
-      Fail(std::string("应为一列（") + key + "）。", std::string(keys::kRoad) + "." + key);
+      Fail(JobRoadNotAList(key), std::string(keys::kRoad) + "." + key);
       return empty;
     }
     return *at;
@@ -75,12 +72,12 @@ class Reader {
     const auto at = object.find(keys::kRoadTurn);
     if (at != object.end() && *at == "left") return TurnSide::kLeft;
     if (at != object.end() && *at == "right") return TurnSide::kRight;
-    Fail(Of(where, keys::kRoadTurn) + " 应为“left”或“right”。");
+    Fail(JobRoadBadTurn(Of(where, keys::kRoadTurn)));
     return TurnSide::kRight;
   }
   const Json* Object(const Json& item, const std::string& where) {
     if (item.is_object()) return &item;
-    Fail(where + " 应为一组字段。");
+    Fail(JobRoadNotAGroup(where));
     return nullptr;
   }
 
@@ -102,7 +99,7 @@ std::vector<StationEquation> ReadEquations(Reader& r) {
   r.Section(keys::kRoadEquations);
   const Json& list = r.List(keys::kRoadEquations);
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string where = "第 " + std::to_string(i + 1) + " 个断链";
+    const std::string where = JobRoadEquation(static_cast<int>(i) + 1);
     if (const Json* e = r.Object(list[i], where)) {
       equations.push_back({r.Number(*e, keys::kRoadBack, where), r.Number(*e, keys::kRoadAhead, where)});
     }
@@ -113,20 +110,20 @@ std::vector<StationEquation> ReadEquations(Reader& r) {
 IntersectionRoadInput ReadIntersections(Reader& r) {
   IntersectionRoadInput in{};
   r.Section(keys::kRoadStation);
-  in.station = r.Number(r.road(), keys::kRoadStation, "路线");
+  in.station = r.Number(r.road(), keys::kRoadStation, kJobRoadWhole);
   r.Section(keys::kRoadBp);
-  in.bp = r.Point(r.road(), keys::kRoadBp, "路线");
+  in.bp = r.Point(r.road(), keys::kRoadBp, kJobRoadWhole);
   r.Section(keys::kRoadJds);
   const Json& jds = r.List(keys::kRoadJds);
   for (std::size_t i = 0; i < jds.size(); ++i) {
-    const std::string where = "JD" + std::to_string(i + 1);
+    const std::string where = JobRoadJd(static_cast<int>(i) + 1);
     if (const Json* j = r.Object(jds[i], where)) {
       in.jds.push_back({{r.Number(*j, "X", where), r.Number(*j, "Y", where)}, r.Number(*j, "R", where),
                         r.Number(*j, "Ls1", where), r.Number(*j, "Ls2", where)});
     }
   }
   r.Section(keys::kRoadEp);
-  in.ep = r.Point(r.road(), keys::kRoadEp, "路线");
+  in.ep = r.Point(r.road(), keys::kRoadEp, kJobRoadWhole);
   in.equations = ReadEquations(r);
   return in;
 }
@@ -134,13 +131,13 @@ IntersectionRoadInput ReadIntersections(Reader& r) {
 ElementRoadInput ReadElements(Reader& r) {
   ElementRoadInput in{};
   r.Section(nullptr);
-  in.station = r.Number(r.road(), keys::kRoadStation, "路线");
-  in.start = {r.Number(r.road(), "X", "路线"), r.Number(r.road(), "Y", "路线")};
-  in.azimuth = r.Number(r.road(), keys::kRoadAzimuth, "路线");
+  in.station = r.Number(r.road(), keys::kRoadStation, kJobRoadWhole);
+  in.start = {r.Number(r.road(), "X", kJobRoadWhole), r.Number(r.road(), "Y", kJobRoadWhole)};
+  in.azimuth = r.Number(r.road(), keys::kRoadAzimuth, kJobRoadWhole);
   r.Section(keys::kRoadElements);
   const Json& list = r.List(keys::kRoadElements);
   for (std::size_t i = 0; i < list.size(); ++i) {
-    const std::string where = "第 " + std::to_string(i + 1) + " 个线元";
+    const std::string where = JobRoadElement(static_cast<int>(i) + 1);
     const Json* e = r.Object(list[i], where);
     if (!e) continue;
     ElementSpec element{ElementKind::kLine, r.Number(*e, "L", where)};
@@ -155,7 +152,7 @@ ElementRoadInput ReadElements(Reader& r) {
       element.R2 = r.Number(*e, "R2", where, true);
       element.turn = r.Turn(*e, where);
     } else if (kind == e->end() || *kind != keys::kRoadLine) {
-      r.Fail(Of(where, keys::kRoadKind) + " 应为“line”、“arc”或“spiral”。");
+      r.Fail(JobRoadBadKind(Of(where, keys::kRoadKind)));
     }
     if (e->contains(keys::kRoadFrom)) element.statedStart = r.Point(*e, keys::kRoadFrom, where);
     if (e->contains(keys::kRoadTo)) element.statedEnd = r.Point(*e, keys::kRoadTo, where);
@@ -225,11 +222,11 @@ nlohmann::ordered_json RoadJson(const RoadInput& road) {
 
 std::variant<RoadInput, JobFileProblem> ReadRoadJson(const nlohmann::json& value,
                                                     const std::map<std::string, int>& lines) {
-  if (!value.is_object()) return Problem(keys::kRoad, "应为一组字段。", lines);
+  if (!value.is_object()) return Problem(keys::kRoad, kJobRoadNotAGroup, lines);
   const auto form = value.find(keys::kRoadForm);
   const bool intersections = form != value.end() && *form == keys::kRoadIntersections;
   if (!intersections && !(form != value.end() && *form == keys::kRoadElementForm)) {
-    return Problem(keys::kRoad, "form 应为“intersections”（交点法）或“elements”（线元法）。", lines);
+    return Problem(keys::kRoad, kJobRoadBadForm, lines);
   }
   Reader reader(value);
   RoadInput road = intersections ? RoadInput(ReadIntersections(reader)) : RoadInput(ReadElements(reader));

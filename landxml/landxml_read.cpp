@@ -5,6 +5,8 @@
 
 #include "landxml_read.h"
 
+#include "landxml_texts.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
@@ -230,7 +232,7 @@ LandXmlAlignment Reader::ReadAlignment() {
   else if (std::get<0>(length)) alignment.length = *std::get<0>(length);
   if (const auto* p = std::get_if<LandXmlProblem>(&staStart)) problem = problem ? problem : *p;
   else if (std::get<0>(staStart)) alignment.staStart = *std::get<0>(staStart);
-  const LandXmlProblem noGeometry = Here(LandXmlFault::kMissing, "平面线形（CoordGeom）");
+  const LandXmlProblem noGeometry = Here(LandXmlFault::kMissing, kLandXmlGeometryPart);
 
   std::vector<FileElement> elements;
   std::vector<FileEquation> fileEquations;
@@ -304,8 +306,8 @@ std::optional<LandXmlProblem> Reader::ReadStaEquation(std::vector<FileEquation>&
   for (const auto* v : {&back, &ahead, &internal}) {
     if (const auto* p = std::get_if<LandXmlProblem>(v)) return *p;
   }
-  if (!std::get<0>(back)) return Here(LandXmlFault::kMissing, "属性 staBack");
-  if (!std::get<0>(ahead)) return Here(LandXmlFault::kMissing, "属性 staAhead");
+  if (!std::get<0>(back)) return Here(LandXmlFault::kMissing, kLandXmlStaBack);
+  if (!std::get<0>(ahead)) return Here(LandXmlFault::kMissing, kLandXmlStaAhead);
   equations.push_back({std::get<0>(internal).value_or(kNaN), {*std::get<0>(back), *std::get<0>(ahead)}});
   return std::nullopt;
 }
@@ -360,7 +362,7 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
     const QString rot = xml_.attributes().value(QLatin1String("rot")).toString();
     if (rot == QLatin1String("cw")) shape.turn = TurnSide::kRight;
     else if (rot == QLatin1String("ccw")) shape.turn = TurnSide::kLeft;
-    else if (rot.isEmpty()) return missing("转向（属性 rot）");
+    else if (rot.isEmpty()) return missing(kLandXmlRotPart);
     else return Here(LandXmlFault::kBadRot, rot.toStdString());
   }
   std::optional<PlanePoint> centre;
@@ -379,8 +381,8 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
     *slot = std::get<PlanePoint>(point);
   }
   if (xml_.hasError()) return StreamProblem();
-  if (!shape.statedStart) return missing("起点（Start）");
-  if (!shape.statedEnd) return missing("终点（End）");
+  if (!shape.statedStart) return missing(kLandXmlStartPart);
+  if (!shape.statedEnd) return missing(kLandXmlEndPart);
   const PlanePoint a = *shape.statedStart, b = *shape.statedEnd;
   switch (shape.kind) {
     case ElementKind::kLine:
@@ -389,7 +391,7 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
     case ElementKind::kArc: {
       if (std::get<0>(radius)) shape.R1 = *std::get<0>(radius);
       else if (centre) shape.R1 = std::hypot(a.X - centre->X, a.Y - centre->Y);
-      else return missing("半径（属性 radius）");
+      else return missing(kLandXmlRadiusPart);
       if (std::get<0>(length)) {
         shape.length = *std::get<0>(length);
       } else if (centre) {
@@ -399,14 +401,14 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
         if (sweep < 0) sweep += 2 * 3.14159265358979323846;
         shape.length = shape.R1 * sweep;
       } else {
-        return missing("长度（属性 length）");
+        return missing(kLandXmlLengthPart);
       }
       break;
     }
     case ElementKind::kSpiral:
-      if (!std::get<0>(length)) return missing("长度（属性 length）");
-      if (!std::get<0>(radiusStart)) return missing("起点半径（属性 radiusStart）");
-      if (!std::get<0>(radiusEnd)) return missing("终点半径（属性 radiusEnd）");
+      if (!std::get<0>(length)) return missing(kLandXmlLengthPart);
+      if (!std::get<0>(radiusStart)) return missing(kLandXmlRadiusStartPart);
+      if (!std::get<0>(radiusEnd)) return missing(kLandXmlRadiusEndPart);
       shape.length = *std::get<0>(length);
       shape.R1 = *std::get<0>(radiusStart);
       shape.R2 = *std::get<0>(radiusEnd);

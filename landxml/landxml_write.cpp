@@ -1,8 +1,5 @@
-// Writing a road as LandXML with the toolkit's stream writer.
-//
-// Notation
-//   κ0, κ1   signed curvature at an element's start and end (right +)
-//   a, b     poses at its start and end; t(θ) = (cos θ, sin θ)
+// Writing a road as LandXML with the toolkit's stream writer: the numbers
+// come laid out from the road (road_layout.h); here they are only put down.
 
 #include "landxml_write.h"
 
@@ -10,7 +7,6 @@
 #include <QXmlStreamWriter>
 #include <charconv>
 #include <cmath>
-#include <numbers>
 
 namespace capset {
 namespace {
@@ -23,74 +19,52 @@ QString Number(double value) {
   return QString::fromLatin1(digits, static_cast<int>(end - digits));
 }
 
-// A spiral's straight end: its curvature is nothing beside the other end's
-// (κ0 + c·L leaves a few 1e-19 where the sum should be 0).
-QString Radius(double curvature, double other) {
-  return std::fabs(curvature) <= 1e-9 * std::fabs(other) ? QStringLiteral("INF") : Number(1 / std::fabs(curvature));
-}
+QString Radius(double radius) { return std::isinf(radius) ? QStringLiteral("INF") : Number(radius); }
 
 void WritePoint(QXmlStreamWriter& xml, const char* name, PlanePoint p) {
   xml.writeTextElement(QLatin1String(name), Number(p.X) + QLatin1Char(' ') + Number(p.Y));
 }
 
-// Where the tangents at a and b meet, when they meet ahead of a and behind b.
-std::optional<PlanePoint> TangentsMeet(const RoadPose& a, const RoadPose& b) {
-  const double tax = std::cos(a.heading), tay = std::sin(a.heading);
-  const double tbx = std::cos(b.heading), tby = std::sin(b.heading);
-  const double det = tax * tby - tay * tbx;
-  if (std::fabs(det) < 1e-12) return std::nullopt;
-  const double dx = b.point.X - a.point.X, dy = b.point.Y - a.point.Y;
-  const double T1 = (dx * tby - dy * tbx) / det, T2 = (tax * dy - tay * dx) / det;
-  if (!(T1 > 0 && T2 > 0)) return std::nullopt;
-  return PlanePoint{a.point.X + T1 * tax, a.point.Y + T1 * tay};
-}
-
-void WriteElement(QXmlStreamWriter& xml, const Road& road, const RoadElement& e) {
-  const RoadPose a = road.PoseAt(e.start), b = road.PoseAt(e.start + e.length);
-  const double k = std::fabs(e.startCurvature) >= std::fabs(e.endCurvature) ? e.startCurvature : e.endCurvature;
-  const QString rot = k > 0 ? QStringLiteral("cw") : QStringLiteral("ccw");
+void WriteElement(QXmlStreamWriter& xml, const LaidElement& e) {
+  const QString rot = e.turn == TurnSide::kRight ? QStringLiteral("cw") : QStringLiteral("ccw");
   switch (e.kind) {
     case ElementKind::kLine:
       xml.writeStartElement(QStringLiteral("Line"));
       xml.writeAttribute(QStringLiteral("length"), Number(e.length));
-      WritePoint(xml, "Start", a.point);
-      WritePoint(xml, "End", b.point);
+      WritePoint(xml, "Start", e.start);
+      WritePoint(xml, "End", e.end);
       break;
-    case ElementKind::kArc: {
+    case ElementKind::kArc:
       xml.writeStartElement(QStringLiteral("Curve"));
       xml.writeAttribute(QStringLiteral("rot"), rot);
       xml.writeAttribute(QStringLiteral("crvType"), QStringLiteral("arc"));
-      xml.writeAttribute(QStringLiteral("radius"), Number(1 / std::fabs(k)));
+      xml.writeAttribute(QStringLiteral("radius"), Number(e.radius));
       xml.writeAttribute(QStringLiteral("length"), Number(e.length));
-      const double R = 1 / k;  // signed: the centre lies on the right for a right turn
-      WritePoint(xml, "Start", a.point);
-      WritePoint(xml, "Center", {a.point.X - R * std::sin(a.heading), a.point.Y + R * std::cos(a.heading)});
-      WritePoint(xml, "End", b.point);
-      if (auto pi = TangentsMeet(a, b)) WritePoint(xml, "PI", *pi);
+      WritePoint(xml, "Start", e.start);
+      WritePoint(xml, "Center", *e.centre);
+      WritePoint(xml, "End", e.end);
+      if (e.meeting) WritePoint(xml, "PI", *e.meeting);
       break;
-    }
-    case ElementKind::kSpiral: {
+    case ElementKind::kSpiral:
       xml.writeStartElement(QStringLiteral("Spiral"));
       xml.writeAttribute(QStringLiteral("length"), Number(e.length));
-      xml.writeAttribute(QStringLiteral("radiusStart"), Radius(e.startCurvature, e.endCurvature));
-      xml.writeAttribute(QStringLiteral("radiusEnd"), Radius(e.endCurvature, e.startCurvature));
+      xml.writeAttribute(QStringLiteral("radiusStart"), Radius(e.startRadius));
+      xml.writeAttribute(QStringLiteral("radiusEnd"), Radius(e.endRadius));
       xml.writeAttribute(QStringLiteral("rot"), rot);
       xml.writeAttribute(QStringLiteral("spiType"), QStringLiteral("clothoid"));
-      xml.writeAttribute(QStringLiteral("constant"),
-                         Number(std::sqrt(e.length / std::fabs(e.endCurvature - e.startCurvature))));
-      WritePoint(xml, "Start", a.point);
-      if (auto pi = TangentsMeet(a, b)) WritePoint(xml, "PI", *pi);
-      WritePoint(xml, "End", b.point);
+      xml.writeAttribute(QStringLiteral("constant"), Number(e.constant));
+      WritePoint(xml, "Start", e.start);
+      if (e.meeting) WritePoint(xml, "PI", *e.meeting);
+      WritePoint(xml, "End", e.end);
       break;
-    }
   }
   xml.writeEndElement();
 }
 
 }  // namespace
 
-std::string WriteLandXml(const Road& road, const std::vector<StationEquation>& equations, const std::string& name,
-                         const std::string& date, const std::string& time) {
+std::string WriteLandXml(const Road& road, const std::string& name, const std::string& date, const std::string& time) {
+  const RoadLayout layout = LayOut(road);
   QByteArray bytes;
   QXmlStreamWriter xml(&bytes);
   xml.setAutoFormatting(true);
@@ -112,24 +86,16 @@ std::string WriteLandXml(const Road& road, const std::vector<StationEquation>& e
   xml.writeStartElement(QStringLiteral("Alignments"));
   xml.writeStartElement(QStringLiteral("Alignment"));
   xml.writeAttribute(QStringLiteral("name"), QString::fromStdString(name));
-  xml.writeAttribute(QStringLiteral("length"), Number(road.length()));
-  xml.writeAttribute(QStringLiteral("staStart"), Number(road.firstStation()));
+  xml.writeAttribute(QStringLiteral("length"), Number(layout.length));
+  xml.writeAttribute(QStringLiteral("staStart"), Number(layout.firstStation));
   xml.writeStartElement(QStringLiteral("CoordGeom"));
-  for (const RoadElement& e : road.elements()) {
-    if (e.length > 0) WriteElement(xml, road, e);
-  }
+  for (const LaidElement& e : layout.elements) WriteElement(xml, e);
   xml.writeEndElement();
-  for (const StationEquation& q : equations) {
+  for (const LaidEquation& q : layout.equations) {
     xml.writeEmptyElement(QStringLiteral("StaEquation"));
-    // Where it stands, as a station without equations: the start's plus the distance.
-    const Placement at = road.Place({q.back});
-    const bool placed = at.status == PlaceStatus::kPlaced || (at.status == PlaceStatus::kTwice && !at.places.empty());
-    if (placed) {
-      const double distance = at.status == PlaceStatus::kPlaced ? at.distance : at.places.front();
-      xml.writeAttribute(QStringLiteral("staInternal"), Number(road.firstStation() + distance));
-    }
-    xml.writeAttribute(QStringLiteral("staBack"), Number(q.back));
-    xml.writeAttribute(QStringLiteral("staAhead"), Number(q.ahead));
+    if (q.internal) xml.writeAttribute(QStringLiteral("staInternal"), Number(*q.internal));
+    xml.writeAttribute(QStringLiteral("staBack"), Number(q.equation.back));
+    xml.writeAttribute(QStringLiteral("staAhead"), Number(q.equation.ahead));
   }
   xml.writeEndElement();  // Alignment
   xml.writeEndElement();  // Alignments

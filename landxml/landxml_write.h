@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "road.h"
+#include "road_layout.h"
 
 namespace capset {
 
-// `date` (YYYY-MM-DD) and `time` (HH:MM:SS) stamp the file as its schema
-// asks; left out when empty.
-std::string WriteLandXml(const Road& road, const std::vector<StationEquation>& equations, const std::string& name,
-                         const std::string& date = {}, const std::string& time = {});
+// The road with its station equations. `date` (YYYY-MM-DD) and `time`
+// (HH:MM:SS) stamp the file as its schema asks; left out when empty.
+std::string WriteLandXml(const Road& road, const std::string& name, const std::string& date = {},
+                         const std::string& time = {});
 
 }  // namespace capset

@@ -4,7 +4,6 @@
 
 #include "blanks.h"
 #include "block_lines.h"
-#include "check_run.h"
 #include "check_table.h"
 #include "check_texts.h"
 #include "measured_points.h"
@@ -92,8 +91,7 @@ void AddCheckCommands(CommandTable& table, ScriptContext& context) {
       out << "MESSAGE " << OneLine(CheckPointsRejected(block.problems, kMaxListedCheckProblems)) << '\n' << std::flush;
       return;
     }
-    const CheckRun run =
-        RunCheck(context.session.WorkingRoad(), context.session.Log().Records(), block.points, block.tolerance);
+    const CheckRun run = context.session.Check(block.points, block.tolerance);
     if (!run.error.empty()) {
       out << "MESSAGE " << OneLine(run.error) << '\n' << std::flush;
       return;

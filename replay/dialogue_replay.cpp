@@ -2,44 +2,53 @@
 
 #include <sstream>
 
+#include "blanks.h"
 #include "cap_warnings.h"
+#include "file_texts.h"
 
 namespace capset {
 
-DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols, Clock clock)
+DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols, Clock clock,
+                               RoadFileFormat* roadFormat)
     : out_(out),
       prompt_(lines, out, commands_),
       reader_(std::move(symbols)),
       reporter_(out),
       seam_{prompt_, reader_, reporter_, *this},
-      solverPrinter_(out) {
+      solverPrinter_(out),
+      roadFormat_(roadFormat) {
   if (clock) session_.Log().SetClock(std::move(clock));
   session_.AddObserver(&solverPrinter_);
   session_.AddObserver(this);
   actions_.start = [this] { session_.Start(); };
   actions_.compute = [this] { session_.Compute(); };
-  actions_.batch = [this](const BatchInput& input) {
-    batchInput_ = input;
-    session_.Batch(input);
-  };
-  actions_.save = [this](const std::string& path) {
-    // The dialog's list is one text: a list of one empty line is no list.
-    std::optional<BatchInput> batch;
-    if (batchInput_ && !(batchInput_->stations.empty() || batchInput_->stations == std::vector<std::string>{""})) {
-      batch = batchInput_;
-    }
-    files_.SaveJob(path, batch);
-  };
-  actions_.open = [this](const std::string& path) {
-    // The dialog then holds the file's list, or none.
-    if (const auto opened = files_.OpenJob(path)) batchInput_ = *opened;
-  };
+  actions_.batch = [this](const BatchInput& input) { session_.Batch(input); };
+  actions_.save = [this](const std::string& path) { files_.SaveJob(path); };
+  actions_.open = [this](const std::string& path) { files_.OpenJob(path, [this] { return SaveCurrentJob(); }); };
+  actions_.quit = [this] { return files_.MayDiscard(Discarding::kQuit, [this] { return SaveCurrentJob(); }); };
+  if (roadFormat_ != nullptr) {
+    actions_.importLandXml = [this](const std::string& path, const std::optional<std::string>& name) {
+      files_.ImportRoad(path, name, *roadFormat_, [this] { return SaveCurrentJob(); });
+    };
+    actions_.exportLandXml = [this](const std::string& path) { files_.ExportRoad(path, *roadFormat_); };
+  }
   actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
   actions_.exportTable = [this](const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
     files_.ExportTable(path, format, rows);
   };
   actions_.scene = [this]() -> const SketchScene* { return scene_ ? &*scene_ : nullptr; };
   AddScriptCommands(commands_, actions_, context_);
+}
+
+bool DialogueReplay::SaveCurrentJob() {
+  if (!files_.JobPath().empty()) return files_.SaveJob(files_.JobPath());
+  if (!files_.CurrentJob()) return files_.SaveJob("");  // says there is nothing to save
+  const std::optional<std::string> path = prompt_.Ask(kSaveJobPathPrompt);
+  if (!path || TrimBlanks(*path).empty()) return false;
+  std::string file(TrimBlanks(*path));
+  // A name without an ending takes the job file's, as the save dialog gives it.
+  if (FileNameOf(file).find('.') == std::string::npos) file += ".capjob";
+  return files_.SaveJob(file);
 }
 
 void DialogueReplay::CapComputed(const CapSolution& solution) {

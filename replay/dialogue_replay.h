@@ -24,7 +24,10 @@ namespace capset {
 class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObserver {
  public:
   // `clock` dates the rows; the system's clock when empty.
-  DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols, Clock clock = {});
+  // `roadFormat` reads and writes @landxml's files; without one the
+  // target does not run @landxml and @export landxml.
+  DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols, Clock clock = {},
+                 RoadFileFormat* roadFormat = nullptr);
 
   const CommandTable& Commands() const override { return commands_; }
   void PrintEnd(std::ostream& out) override;
@@ -39,6 +42,8 @@ class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObs
  private:
   void CapComputed(const CapSolution& solution) override;
   void StartCompleted() override;
+  // 保存作业: to the job's file, else to one asked for.
+  bool SaveCurrentJob();
 
   std::ostream& out_;
   CommandTable commands_;
@@ -49,10 +54,9 @@ class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObs
   CapSession session_{seam_};
   SolverPrinter solverPrinter_;
   MemoryFileStore store_;
-  SessionFiles files_{session_, store_, reporter_};
-  // What the batch dialog holds: the last batch run, or the list of the
-  // last job opened with one.
-  std::optional<BatchInput> batchInput_;
+  SessionFiles files_{session_, store_, reporter_, reader_.DecimalSeparator()};
+  // LandXML, when the target is given a format for it (the core has no XML reader).
+  RoadFileFormat* roadFormat_ = nullptr;
   // The cap the window's sketch shows.
   std::optional<SketchScene> scene_;
   std::array<std::string, kBoxCount> boxes_{};

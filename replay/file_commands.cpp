@@ -1,11 +1,11 @@
-// @save FILE, @open FILE, @export csv FILE, @export dat FILE.
+// @save FILE, @open FILE, @quit, @export csv FILE, @export dat FILE.
 
 #include "script.h"
 #include "script_commands.h"
 
 namespace capset {
 
-void AddFileCommands(CommandTable& table, const TargetActions& actions) {
+void AddFileCommands(CommandTable& table, const TargetActions& actions, std::ostream& out) {
   using enum CommandTable::Argument;
   auto path = [](const std::function<void(const std::string&)>& action) -> CommandTable::Handler {
     if (!action) return nullptr;
@@ -13,6 +13,17 @@ void AddFileCommands(CommandTable& table, const TargetActions& actions) {
   };
   table.Add(kSaveCommand, kRequired, path(actions.save));
   table.Add(kOpenCommand, kRequired, path(actions.open));
+  CommandTable::Handler quit;
+  if (actions.quit) {
+    // Once the program has ended nothing more is typed into it: the lines
+    // left are shown as not taken.
+    quit = [&actions, &out](const std::string&, ScriptLines& lines) {
+      if (!actions.quit()) return;
+      while (const std::optional<std::string> line = lines.Next()) out << "IGNORED " << *line << '\n';
+      out << std::flush;
+    };
+  }
+  table.Add(kQuitCommand, kNone, quit);
   for (const auto& [word, format] : {std::pair{"csv", ExportFormat::kCsv}, std::pair{"dat", ExportFormat::kDat}}) {
     CommandTable::Handler handler;
     if (actions.exportTo) {

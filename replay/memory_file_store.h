@@ -4,6 +4,7 @@
 // test puts files in first and reads them back after.
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "file_store.h"
@@ -19,11 +20,14 @@ class MemoryFileStore : public FileStore {
     return file->second.substr(0, most + 1);
   }
   std::optional<FileFailure> WriteWhole(const std::string& path, const std::string& bytes) override {
+    if (unwritable.contains(path)) return FileFailure{"Permission denied"};
     files[path] = bytes;
     return std::nullopt;
   }
 
   std::map<std::string, std::string> files;  // by path
+  // Paths a write is refused at, as a folder without the rights refuses it.
+  std::set<std::string> unwritable;
 };
 
 }  // namespace capset

@@ -106,7 +106,7 @@ class RoadCommands {
     const Road* road = Working();
     if (!road) return;
     const Road::StationPoint at = road->AtStation(std::get<StationRef>(station), offset);
-    if (!at.point) return Message(PlacementText(words[0], at.placement, Range(*road)));
+    if (!at.point) return Message(PlacementText(words[0], at.placement, RangeOf(*road)));
     const RoadPoint& p = *at.point;
     Print({"AT", words[0], words.size() == 2 ? words[1] : "0", Metres(p.point.X), Metres(p.point.Y),
            Azimuth(p.azimuth), KindWord(p.kind)});
@@ -192,12 +192,9 @@ class RoadCommands {
       if (!ReadNumberTo(words[i], "偏距", offset, kOffsetRange)) return std::nullopt;
       request.offsets.push_back(offset);
     }
-    const Road* road = Working();
-    if (!road) return std::nullopt;
-    auto made = MakeStationTable(*road, request);
-    if (const auto* problem = std::get_if<StationTableProblem>(&made)) {
-      const std::string& typed = problem->fault == StationTableFault::kToNotPlaced ? words[1] : words[0];
-      Message(StationTableProblemText(*problem, typed, Range(*road)));
+    auto made = context_.session.MakeStationTable(request, words[0], words[1]);
+    if (const auto* why = std::get_if<std::string>(&made)) {
+      Message(*why);
       return std::nullopt;
     }
     return std::move(std::get<std::vector<StationTableRow>>(made));
@@ -222,23 +219,8 @@ class RoadCommands {
   // The road the caps are solved on; when there is none, says so.
   const Road* Working() {
     const Road* road = context_.session.WorkingRoad();
-    if (!road) {
-      if (const std::optional<RoadProblem> problem = context_.session.StartRoadProblem()) {
-        Message(RoadProblemText(*problem));
-      } else {
-        Message(kNoRoad);
-      }
-    }
+    if (!road) Message(context_.session.NoRoadText());
     return road;
-  }
-
-  StationRange Range(const Road& road) const {
-    StationRange range{road.firstStation(), road.lastStation(), {}};
-    const CapSession& session = context_.session;
-    if (session.JobRoad() == &road && session.RoadSource()) {
-      std::visit([&range](const auto& input) { range.equations = input.equations; }, *session.RoadSource());
-    }
-    return range;
   }
 
   void Message(const std::string& text) { context_.out << "MESSAGE " << OneLine(text) << '\n' << std::flush; }

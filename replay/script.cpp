@@ -71,8 +71,7 @@ void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
 void PrintRows(const CapLog& log, const std::string& sep, std::ostream& out) {
   for (const CapRecord& record : log.Records()) {
     out << kRowTag;
-    const RowTexts texts = RowTextsOf(record, sep);
-    for (int c = 0; c < RowWidth(record); ++c) out << '\t' << texts[c];
+    for (const std::string& text : RowTextsOf(record, sep)) out << '\t' << text;
     out << '\n';
   }
 }

@@ -32,6 +32,8 @@
 //              writes all rows of the results log to FILE
 //   @save FILE saves the job as the menu's 保存作业… does
 //   @open FILE opens a job as the menu's 打开作业… does
+//   @quit      quits as the menu's 退出 does; once the program has ended,
+//              every line left prints as IGNORED
 //   any other  is typed at the next prompt exactly as it stands, blanks and
 //              all (an empty line is an empty answer), and confirmed with OK;
 //              a question with fixed answers (Prompt::Choose) is a prompt
@@ -81,6 +83,7 @@ inline constexpr char kEndLine[] = "@end";
 inline constexpr char kExportWord[] = "@export";
 inline constexpr char kSaveCommand[] = "@save";
 inline constexpr char kOpenCommand[] = "@open";
+inline constexpr char kQuitCommand[] = "@quit";
 inline constexpr char kShotCommand[] = "@shot";
 inline constexpr char kSceneCommand[] = "@scene";
 inline constexpr char kLandXmlCommand[] = "@landxml";

@@ -7,7 +7,7 @@ namespace capset {
 void AddScriptCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context) {
   AddStartCommands(table, actions);
   AddBatchCommands(table, actions, context.out);
-  AddFileCommands(table, actions);
+  AddFileCommands(table, actions, context.out);
   AddSketchCommands(table, actions, context.out);
   AddLandXmlCommands(table, actions);
   AddRoadCommands(table, actions, context);

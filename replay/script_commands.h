@@ -31,6 +31,9 @@ struct TargetActions {
   std::function<void(const BatchInput&)> batch;
   std::function<void(const std::string& path)> save;
   std::function<void(const std::string& path)> open;
+  // 退出 (Ctrl+Q, or the window closed): true when the program ends, after
+  // unsaved work was asked about.
+  std::function<bool()> quit;
   std::function<void(const std::string& path, ExportFormat format)> exportTo;
   // The sketch's scene as it stands; nothing while the band is empty.
   std::function<const SketchScene*()> scene;
@@ -59,7 +62,8 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
 // The concerns' rows.
 void AddStartCommands(CommandTable& table, const TargetActions& actions);     // @start, @compute, @cancel
 void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @batch … @end
-void AddFileCommands(CommandTable& table, const TargetActions& actions);      // @save, @open, @export csv|dat
+// @save, @open, @quit, @export csv|dat
+void AddFileCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);
 void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
 void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // @landxml, @export landxml
 // @road … @end, @road job, @at, @where, @keypoints, @curves, @table, @export table

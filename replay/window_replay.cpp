@@ -11,7 +11,9 @@
 #include <sstream>
 
 #include "batch_dialog.h"
+#include "blanks.h"
 #include "cap_session.h"
+#include "file_texts.h"
 #include "form1.h"
 #include "journal.h"
 #include "main_window.h"
@@ -53,6 +55,7 @@ class WindowTarget : public ScriptTarget {
     };
     actions_.save = [this](const std::string& path) { window_.SaveJobTo(QString::fromStdString(path)); };
     actions_.open = [this](const std::string& path) { window_.OpenJobFrom(QString::fromStdString(path)); };
+    actions_.quit = [this] { return window_.close(); };
     actions_.exportTo = [this](const std::string& path, ExportFormat format) {
       window_.ExportTo(QString::fromStdString(path), format);
     };
@@ -106,6 +109,12 @@ void Replay(std::istream& script, std::ostream& out, const ReplayOptions& option
   if (options.now) window.Session().Log().SetClock([now = *options.now] { return now; });
   SolverPrinter solverPrinter(out);
   window.Session().AddObserver(&solverPrinter);
+  // A save that needs a file asks for it in words, as the dialogue target does.
+  window.SetSavePathAsker([&prompt]() -> std::optional<QString> {
+    const std::optional<std::string> path = prompt.Ask(kSaveJobPathPrompt);
+    if (!path) return std::nullopt;
+    return QString::fromStdString(std::string(TrimBlanks(*path)));
+  });
   window.show();
   WindowTarget target(window, commands, out, reader);
   PlayScript(lines, target, out);

@@ -16,19 +16,7 @@
 namespace capset {
 namespace {
 
-static_assert(std::size(kRowHeadings) == kRowColumnCount);
-
-std::string AxisPointsText(const std::vector<AxisPoint>& points, const std::string& sep) {
-  std::vector<std::string> texts;
-  for (const AxisPoint& p : points) {
-    // One text after the other, so a fault is always that of the first.
-    const std::string offset = NumberText(p.offset, sep);
-    const std::string X = CoordinateText(p.point.X, sep);
-    const std::string Y = CoordinateText(p.point.Y, sep);
-    texts.push_back(AxisPointText(static_cast<int>(texts.size()) + 1, offset, X, Y));
-  }
-  return AxisPointsListText(texts);
-}
+static_assert(std::size(kRowHeadings) == kFixedColumnCount);
 
 // Three decimals, rounded as the boxes round them, with the user's separator.
 std::string FixedText(double value, const std::string& sep) {
@@ -37,15 +25,26 @@ std::string FixedText(double value, const std::string& sep) {
   return text;
 }
 
-std::string ExactAxisPointsText(const RoadCap& cap, const std::string& sep) {
-  std::vector<std::string> texts;
-  for (const RoadCapPoint& p : cap.points) {
-    std::string text = AxisPointText(static_cast<int>(texts.size()) + 1, NumberText(p.along, sep),
-                                     FixedText(p.point.X, sep), FixedText(p.point.Y, sep));
-    if (p.status == WhereStatus::kOnRoad) text += std::string(" ") + ElementName(p.kind);
-    texts.push_back(std::move(text));
+// A window row's points in the boxes' forms. One text after the other, so
+// a fault is always that of the first.
+void FillAxisPoints(const std::vector<AxisPoint>& points, const std::string& sep, RowTexts& t) {
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const int n = static_cast<int>(i) + 1;
+    t[AxisPointColumn(n, 0)] = NumberText(points[i].offset, sep);
+    t[AxisPointColumn(n, 1)] = CoordinateText(points[i].point.X, sep);
+    t[AxisPointColumn(n, 2)] = CoordinateText(points[i].point.Y, sep);
   }
-  return AxisPointsListText(texts);
+}
+
+void FillExactAxisPoints(const RoadCap& cap, const std::string& sep, RowTexts& t) {
+  for (std::size_t i = 0; i < cap.points.size(); ++i) {
+    const RoadCapPoint& p = cap.points[i];
+    const int n = static_cast<int>(i) + 1;
+    t[AxisPointColumn(n, 0)] = NumberText(p.along, sep);
+    t[AxisPointColumn(n, 1)] = FixedText(p.point.X, sep);
+    t[AxisPointColumn(n, 2)] = FixedText(p.point.Y, sep);
+    t[AxisPointColumn(n, 3)] = p.status == WhereStatus::kOnRoad ? ElementName(p.kind) : "";
+  }
 }
 
 std::string ExactStatusText(const ExactCap& e) {
@@ -66,10 +65,11 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   t[kDRColumn] = e.leftHalfWidth == e.rightHalfWidth
                      ? NumberText(e.leftHalfWidth, sep)
                      : "左 " + NumberText(e.leftHalfWidth, sep) + " 右 " + NumberText(e.rightHalfWidth, sep);
+  t[kPrecisionColumn] = kNoValue;
   t[kStatusColumn] = ExactStatusText(e);
   t[kMethodColumn] = kMethodExactName;
-  t[kLeftDRColumn] = NumberText(e.leftHalfWidth, sep);
-  t[kRightDRColumn] = NumberText(e.rightHalfWidth, sep);
+  t[kEdge1DRColumn] = NumberText(e.leftHalfWidth, sep);
+  t[kEdge2DRColumn] = NumberText(e.rightHalfWidth, sep);
   const ExactOrigin& o = e.origin;
   const bool job = o.road == CapRoad::kStartJob;
   t[kOriginColumn] = job ? SpiralEndName(o.end) : "道路起点";
@@ -77,11 +77,9 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   t[kOriginXColumn] = NumberText(o.point.X, sep);
   t[kOriginYColumn] = NumberText(o.point.Y, sep);
   t[kTColumn] = DmsText(o.azimuth, kHundredthsWhereNeeded, sep);
-  if (job) {
-    t[kRColumn] = NumberText(o.R, sep);
-    t[kA1Column] = NumberText(o.A1, sep);
-    t[kPColumn] = std::to_string(o.P);
-  }
+  t[kRColumn] = job ? NumberText(o.R, sep) : kNoValue;
+  t[kA1Column] = job ? NumberText(o.A1, sep) : kNoValue;
+  t[kPColumn] = job ? std::to_string(o.P) : kNoValue;
   if (!e.Placed()) {
     t[kCentreStationColumn] = RoadStationText({e.station});
     return;
@@ -93,10 +91,10 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   t[kCentreElementColumn] = ElementName(c.kind);
   t[kCentreXColumn] = FixedText(c.point.X, sep);
   t[kCentreYColumn] = FixedText(c.point.Y, sep);
-  t[kAxisPointsColumn] = ExactAxisPointsText(e.cap, sep);
+  FillExactAxisPoints(e.cap, sep, t);
   for (int side : {-1, 1}) {
-    const int first = side < 0 ? kLeftSideColumn : kRightSideColumn;
-    t[first] = BendSideName(side, e.outerSide);
+    const int first = side < 0 ? kEdge1Column : kEdge2Column;
+    t[first] = ExactEdgeSideText(side, BendSideName(side, e.outerSide));
     const RoadCapEdge& edge = e.Edge(side);
     if (edge.problem != CapSideProblem::kNone) continue;
     t[first + 1] = RoadStationText(edge.point.station);
@@ -109,8 +107,18 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
 
 }  // namespace
 
+int AxisPointColumn(int number, int part) { return kFixedColumnCount + (number - 1) * kAxisPointColumns + part; }
+
+int ColumnsFor(int points) { return kFixedColumnCount + points * kAxisPointColumns; }
+
+int AxisPointCount(const CapRecord& record) {
+  if (const ExactCap* e = record.Exact()) return e->Placed() ? static_cast<int>(e->cap.points.size()) : 0;
+  return record.Solution() != nullptr ? static_cast<int>(record.axisPoints.size()) : 0;
+}
+
 int RowWidth(const CapRecord& record) {
-  return record.Method() == CapMethod::kExact ? kRowColumnCount : kWindowColumnCount;
+  const int points = AxisPointCount(record);
+  return record.Method() == CapMethod::kExact || points > 0 ? ColumnsFor(points) : kWindowColumnCount;
 }
 
 int RowsWidth(const std::vector<const CapRecord*>& records) {
@@ -119,12 +127,12 @@ int RowsWidth(const std::vector<const CapRecord*>& records) {
   return width;
 }
 
-const RowTexts& RowHeadings() {
-  static const RowTexts headings = [] {
-    RowTexts h;
-    for (int c = 0; c < kRowColumnCount; ++c) h[c] = kRowHeadings[c];
-    return h;
-  }();
+RowTexts RowHeadings(int width) {
+  RowTexts headings(kRowHeadings, kRowHeadings + std::min(width, static_cast<int>(kFixedColumnCount)));
+  for (int c = kFixedColumnCount; c < width; ++c) {
+    headings.push_back(AxisPointHeading((c - kFixedColumnCount) / kAxisPointColumns + 1,
+                                        (c - kFixedColumnCount) % kAxisPointColumns));
+  }
   return headings;
 }
 
@@ -155,7 +163,7 @@ std::string RowStatusText(const CapRecord& record) {
 }
 
 RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
-  RowTexts t;
+  RowTexts t(RowWidth(r));
   t[kNumberColumn] = std::to_string(r.number);
   t[kNameColumn] = r.name;
   t[kSolverColumn] = SolverKindText(r.solver);
@@ -190,15 +198,17 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
   t[kPrecisionColumn] = std::move(boxes.precision);
   t[kCentreXColumn] = std::move(boxes.centreX);
   t[kCentreYColumn] = std::move(boxes.centreY);
+  t[kEdge1Column] = kOuterEdgeName;
   t[kOuterStationColumn] = std::move(boxes.outer.station);
   t[kOuterXColumn] = std::move(boxes.outer.X);
   t[kOuterYColumn] = std::move(boxes.outer.Y);
   t[kOuterLengthColumn] = std::move(boxes.outer.length);
+  t[kEdge2Column] = kInnerEdgeName;
   t[kInnerStationColumn] = std::move(boxes.inner.station);
   t[kInnerXColumn] = std::move(boxes.inner.X);
   t[kInnerYColumn] = std::move(boxes.inner.Y);
   t[kInnerLengthColumn] = std::move(boxes.inner.length);
-  t[kAxisPointsColumn] = AxisPointsText(r.axisPoints, sep);
+  FillAxisPoints(r.axisPoints, sep, t);
   return t;
 }
 

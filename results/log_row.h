@@ -5,9 +5,9 @@
 // the job it was computed from and when, so that two rows of two different
 // alignments can be told apart a week later.
 
-#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cap_record.h"
 
@@ -16,6 +16,9 @@ namespace capset {
 enum RowColumn : int {
   kNumberColumn,
   kNameColumn,
+  // Solved, or what is missing and why, then the warnings: near the front,
+  // where a batch's summary sends the reader.
+  kStatusColumn,
   kSolverColumn,         // the solver in the user's words: "ZH 端 斜交"
   kCurveColumn,          // spiral end and turn: "ZH 右偏"
   kCentreStationColumn,  // Text13
@@ -25,17 +28,28 @@ enum RowColumn : int {
   kPrecisionColumn,      // Text25
   kCentreXColumn,        // Text23
   kCentreYColumn,        // Text24
-  kOuterStationColumn,   // Text20
-  kOuterXColumn,         // Text14
-  kOuterYColumn,         // Text15
-  kOuterLengthColumn,    // Text16
-  kInnerStationColumn,   // Text21
-  kInnerXColumn,         // Text17
-  kInnerYColumn,         // Text18
-  kInnerLengthColumn,    // Text19
-  kAxisPointsColumn,
-  kStatusColumn,
-  kOriginColumn,         // the spiral end measured from: ZH or HZ
+  // The two edges, each in the same seven columns: which edge it is, its
+  // point with the station of its foot, its length from the centre, and (a
+  // row solved on the road) the element its foot lies on and the
+  // half-width it was solved for. A window row's first edge is the outer
+  // one (Text20, Text14, Text15, Text16), its second the inner (Text21,
+  // Text17, Text18, Text19); an exact row's are its left and right of
+  // increasing stations, each named for the bend where the row follows one.
+  kEdge1Column,
+  kEdge1StationColumn,
+  kEdge1XColumn,
+  kEdge1YColumn,
+  kEdge1LengthColumn,
+  kEdge1ElementColumn,
+  kEdge1DRColumn,
+  kEdge2Column,
+  kEdge2StationColumn,
+  kEdge2XColumn,
+  kEdge2YColumn,
+  kEdge2LengthColumn,
+  kEdge2ElementColumn,
+  kEdge2DRColumn,
+  kOriginColumn,         // the spiral end measured from: ZH or HZ; 道路起点 for a road of its own
   kOriginStationColumn,  // its station, as Text1 or Text2 shows it
   kOriginXColumn,        // its coordinates and the tangent azimuth there
   kOriginYColumn,
@@ -44,39 +58,39 @@ enum RowColumn : int {
   kA1Column,
   kPColumn,
   kTimeColumn,           // when the row was made: 2026-03-01 09:30:05
-  // A window row has the columns above; an exact row those below as well.
+  // A window row without points along its axis ends here.
   kWindowColumnCount,
   kMethodColumn = kWindowColumnCount,  // "精确"
   kCentreElementColumn,  // the element the centre lies on: 直线, 缓和曲线, 圆曲线
-  // The sides, left and right of increasing stations: each is the outer or
-  // the inner one where the row follows a bend, its edge point with the
-  // station of its foot, its length from the centre, the element its foot
-  // lies on, and the half-width it was solved for.
-  kLeftSideColumn,
-  kLeftStationColumn,
-  kLeftXColumn,
-  kLeftYColumn,
-  kLeftLengthColumn,
-  kLeftElementColumn,
-  kLeftDRColumn,
-  kRightSideColumn,
-  kRightStationColumn,
-  kRightXColumn,
-  kRightYColumn,
-  kRightLengthColumn,
-  kRightElementColumn,
-  kRightDRColumn,
-  kRowColumnCount
+  // Then the points along the axis, kAxisPointColumns each, as many as the
+  // row has: P1's distance along the axis from the centre, X, Y, element.
+  kFixedColumnCount
 };
 
-using RowTexts = std::array<std::string, kRowColumnCount>;
+// A window row's outer and inner edge in the columns of the first and second.
+inline constexpr int kOuterStationColumn = kEdge1StationColumn, kOuterXColumn = kEdge1XColumn,
+                     kOuterYColumn = kEdge1YColumn, kOuterLengthColumn = kEdge1LengthColumn;
+inline constexpr int kInnerStationColumn = kEdge2StationColumn, kInnerXColumn = kEdge2XColumn,
+                     kInnerYColumn = kEdge2YColumn, kInnerLengthColumn = kEdge2LengthColumn;
 
-// The column headings, in column order.
-const RowTexts& RowHeadings();
+// A row's texts, one a column, as many as the row fills (RowWidth).
+using RowTexts = std::vector<std::string>;
 
-// How many of the columns a row fills: a window row the window's, an exact
-// row all. Every text beyond it is empty, and a line of the row ends there,
-// so a window row reads as it always has.
+// The column headings of the first `width` columns, in column order: the
+// fixed ones, then those of as many points along the axis as fill it.
+RowTexts RowHeadings(int width);
+
+// The column of point `number` (from 1), its `part` (0 the distance along
+// the axis, 1 X, 2 Y, 3 the element).
+int AxisPointColumn(int number, int part);
+// How many points along the axis a row has.
+int AxisPointCount(const CapRecord& record);
+// The columns a log of rows with at most `points` points along the axis needs.
+int ColumnsFor(int points);
+
+// How many of the columns a row fills: a window row without points the
+// window's, any other row the fixed columns and those of its points. A
+// line of the row ends there.
 int RowWidth(const CapRecord& record);
 // The widest of the rows: how many headings a file of them needs.
 int RowsWidth(const std::vector<const CapRecord*>& records);

@@ -84,6 +84,8 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
     if (auto p = CheckRange(value, range, RoadPart::kBegin, 0, field)) return refuse(*p);
   }
   RoadAssembly assembly(RoadForm::kElements, in.start, {{0, 0}, in.azimuth * kRadians, 0});
+  const int count = static_cast<int>(in.elements.size());
+  assembly.Reserve(count, count + 1);  // S, a J between each two, E
   assembly.AddKeyPointHere(KeyPointKind::kS, 0);
   for (std::size_t i = 0; i < in.elements.size(); ++i) {
     const ElementSpec& e = in.elements[i];

@@ -101,11 +101,16 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
 
   // Relative to BP, where every digit serves the road.
   auto local = [&in](PlanePoint p) { return PlanePoint{p.X - in.bp.X, p.Y - in.bp.Y}; };
-  std::vector<PlanePoint> points{{0, 0}};
+  // Every vector is sized once: a table of a thousand JDs grown by doubling
+  // spends more on fresh pages than on its curves.
+  std::vector<PlanePoint> points;
+  points.reserve(n + 2);
+  points.push_back({0, 0});
   for (const IntersectionPoint& jd : in.jds) points.push_back(local(jd.point));
   points.push_back(local(in.ep));
 
   std::vector<Leg> legs;
+  legs.reserve(n + 1);
   for (int i = 0; i <= n; ++i) {
     const double dX = points[i + 1].X - points[i].X, dY = points[i + 1].Y - points[i].Y;
     const double D = std::hypot(dX, dY);
@@ -115,6 +120,7 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
   }
 
   std::vector<Curve> curves;
+  curves.reserve(n);
   for (int j = 1; j <= n; ++j) {
     const IntersectionPoint& jd = in.jds[j - 1];
     const double alpha = std::remainder(legs[j].heading - legs[j - 1].heading, 2 * std::numbers::pi);
@@ -137,6 +143,7 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
   }
 
   std::vector<double> straights;
+  straights.reserve(n + 1);
   for (int i = 0; i <= n; ++i) {
     const double before = i >= 1 ? curves[i - 1].T2 : 0, after = i < n ? curves[i].T1 : 0;
     const double g = legs[i].length - before - after;

@@ -16,28 +16,43 @@ PieceBox BoxOf(const RoadPiece& piece) {
           std::max(a.Y, b.Y) + stray};
 }
 
+namespace {
+
+// The nodes of the tree over n pieces, as Build splits them.
+int NodeCount(int n) { return n <= kPiecesPerLeaf ? 1 : 1 + NodeCount(n / 2) + NodeCount(n - n / 2); }
+
+}  // namespace
+
 PieceTree::PieceTree(const std::vector<RoadPiece>& pieces) {
-  std::vector<PieceBox> boxes;
-  boxes.reserve(pieces.size());
-  for (const RoadPiece& p : pieces) boxes.push_back(BoxOf(p));
-  nodes_.reserve(2 * pieces.size() / kPiecesPerLeaf + 2);
-  if (!pieces.empty()) Build(boxes, 0, static_cast<int>(pieces.size()));
+  nodes_.reserve(NodeCount(static_cast<int>(pieces.size())));
+  if (!pieces.empty()) Build(pieces, 0, static_cast<int>(pieces.size()));
 }
 
-int PieceTree::Build(const std::vector<PieceBox>& boxes, int first, int last) {
+// A leaf's box holds its pieces' boxes; a node's holds its children's, so
+// each piece's box is made once.
+int PieceTree::Build(const std::vector<RoadPiece>& pieces, int first, int last) {
   const int index = static_cast<int>(nodes_.size());
   nodes_.push_back({});
   Node node{HUGE_VAL, HUGE_VAL, -HUGE_VAL, -HUGE_VAL, first, last, -1, -1};
-  for (int i = first; i < last; ++i) {
-    node.minX = std::min(node.minX, boxes[i].minX);
-    node.minY = std::min(node.minY, boxes[i].minY);
-    node.maxX = std::max(node.maxX, boxes[i].maxX);
-    node.maxY = std::max(node.maxY, boxes[i].maxY);
-  }
+  auto hold = [&node](double minX, double minY, double maxX, double maxY) {
+    node.minX = std::min(node.minX, minX);
+    node.minY = std::min(node.minY, minY);
+    node.maxX = std::max(node.maxX, maxX);
+    node.maxY = std::max(node.maxY, maxY);
+  };
   if (last - first > kPiecesPerLeaf) {
     const int middle = first + (last - first) / 2;
-    node.left = Build(boxes, first, middle);
-    node.right = Build(boxes, middle, last);
+    node.left = Build(pieces, first, middle);
+    node.right = Build(pieces, middle, last);
+    for (const int child : {node.left, node.right}) {
+      const Node& c = nodes_[child];
+      hold(c.minX, c.minY, c.maxX, c.maxY);
+    }
+  } else {
+    for (int i = first; i < last; ++i) {
+      const PieceBox b = BoxOf(pieces[i]);
+      hold(b.minX, b.minY, b.maxX, b.maxY);
+    }
   }
   nodes_[index] = node;
   return index;

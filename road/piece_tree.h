@@ -40,7 +40,7 @@ class PieceTree {
     int first, last;  // pieces [first, last)
     int left, right;  // children, −1 for a leaf
   };
-  int Build(const std::vector<PieceBox>& boxes, int first, int last);
+  int Build(const std::vector<RoadPiece>& pieces, int first, int last);
   static double DistanceTo(const Node& node, PlanePoint q);
   std::vector<Node> nodes_;
 };

@@ -46,6 +46,9 @@ class Road {
   double firstStation() const { return chain_.firstStation(); }
   double lastStation() const { return chain_.lastStation(); }
   const StationChain& stations() const { return chain_; }
+  // The station equations (断链) the road was made with, in order along it;
+  // none for the Start job's road.
+  const std::vector<StationEquation>& equations() const { return chain_.equations(); }
 
   // The point at distance d and offset o, with the centreline's tangent and
   // curvature there; nothing beyond the road's ends (a distance within

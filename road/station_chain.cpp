@@ -30,7 +30,8 @@ std::optional<RoadProblem> StationChain::Check(double startStation, const std::v
 }
 
 StationChain::StationChain(double startStation, const std::vector<StationEquation>& equations, double length)
-    : length_(length) {
+    : links_(), equations_(equations), length_(length) {
+  links_.reserve(equations.size() + 1);
   links_.push_back({0, startStation, 0});
   for (const StationEquation& e : equations) {
     Link& last = links_.back();

@@ -43,11 +43,14 @@ class StationChain {
   };
   // The runs of stations between the equations, in order along the road.
   const std::vector<Link>& links() const { return links_; }
+  // The equations the chain was made with, in order along the road.
+  const std::vector<StationEquation>& equations() const { return equations_; }
 
  private:
   // Every distance where `value` exists, in order along the road.
   std::vector<double> PlacesOf(double value) const;
   std::vector<Link> links_;
+  std::vector<StationEquation> equations_;
   double length_ = 0;
 };
 

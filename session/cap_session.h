@@ -5,6 +5,8 @@
 // log's table) watches the session or its log.
 
 #include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
 #include "batch_input.h"
@@ -12,10 +14,13 @@
 #include "cap_job.h"
 #include "cap_log.h"
 #include "cap_solution.h"
+#include "check_run.h"
 #include "job_file_problem.h"
 #include "road.h"
 #include "road_input.h"
+#include "road_texts.h"
 #include "road_problem.h"
+#include "station_table.h"
 #include "typed_start.h"
 #include "seam.h"
 
@@ -67,6 +72,20 @@ class CapSession {
   // would refuse one of them, nothing changes and the field and the reason
   // come back.
   std::optional<JobFileProblem> OpenJob(const TypedStart& start);
+  // What OpenJob would refuse in `start`, without opening it: nothing
+  // changes, nothing shows.
+  std::optional<JobFileProblem> CheckJob(const TypedStart& start) const;
+
+  // A job opened without Start's answers (a road, a batch list): the
+  // window's job is empty again, every box blank, as when the program
+  // starts; the observers hear of it as of a Start.
+  void ClearStart();
+
+  // The batch list the job owns: the last list run or left in the batch
+  // dialog, or the list of the job last opened. A list of no station (or of
+  // one empty line) is no list.
+  const std::optional<BatchInput>& BatchList() const { return batchList_; }
+  void SetBatchList(const std::optional<BatchInput>& list);
 
   const CapJob& Job() const { return job_; }
   CapLog& Log() { return log_; }
@@ -91,6 +110,21 @@ class CapSession {
   const Road* WorkingRoad() const;
   // Why the Start job makes no road, when it makes none.
   std::optional<RoadProblem> StartRoadProblem() const;
+  // Why there is no working road, in the user's words: the Start job's
+  // problem, or that no road was given.
+  std::string NoRoadText() const;
+
+  // The 逐桩坐标表 of `request` on the working road; when there is no road,
+  // or the request cannot be met on it, why, in the user's words.
+  // `fromTyped` and `toTyped` are the stations as the user wrote them, for
+  // naming the one the road does not have.
+  std::variant<std::vector<StationTableRow>, std::string> MakeStationTable(const StationTableRequest& request,
+                                                                           const std::string& fromTyped,
+                                                                           const std::string& toTyped) const;
+
+  // The as-built check of `points` against the working road and the caps
+  // of the log as they stand (session_check.cpp).
+  CheckRun Check(const std::vector<MeasuredPoint>& points, double tolerance) const;
 
   // The user, for a question a file step must ask first.
   Prompt& Prompter() { return seam_.prompt; }
@@ -130,6 +164,7 @@ class CapSession {
   std::optional<TypedStart> typed_;
   CapLog log_;
   std::vector<BatchRun> batchRuns_;
+  std::optional<BatchInput> batchList_;
   std::optional<RoadInput> roadInput_;
   std::optional<Road> road_;
   // The road of the Start job, made after each completed Start, and what it was made from.
@@ -138,5 +173,9 @@ class CapSession {
   void MakeStartRoad();
   std::vector<SessionObserver*> observers_;
 };
+
+// What a message about placing a station on `road` needs: its first and
+// last station and its equations.
+StationRange RangeOf(const Road& road);
 
 }  // namespace capset

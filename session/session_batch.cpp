@@ -48,7 +48,13 @@ bool CapSession::AskAboutEarlierRun(const BatchInput& input, const BatchBasis& b
   return true;
 }
 
+void CapSession::SetBatchList(const std::optional<BatchInput>& list) {
+  const bool none = !list || list->stations.empty() || list->stations == std::vector<std::string>{""};
+  batchList_ = none ? std::nullopt : list;
+}
+
 bool CapSession::Batch(const BatchInput& input) {
+  SetBatchList(input);
   return input.method == CapMethod::kExact ? ExactBatch(input) : WindowBatch(input);
 }
 

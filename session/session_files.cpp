@@ -2,41 +2,65 @@
 
 #include "file_texts.h"
 #include "job_file.h"
+#include "landxml_texts.h"
 #include "log_row.h"
 #include "road_cap_texts.h"
 
 namespace capset {
 
-bool SessionFiles::SaveJob(const std::string& path, const std::optional<BatchInput>& batch) {
+std::optional<JobFile> SessionFiles::CurrentJob() const {
   const std::optional<TypedStart>& typed = session_.TypedAnswers();
-  if (!typed) {
+  if (!typed && !session_.BatchList() && !session_.RoadSource()) return std::nullopt;
+  return JobFile{typed ? *typed : TypedStart{decimal_, {}}, session_.BatchList(), session_.RoadSource()};
+}
+
+bool SessionFiles::Modified() const {
+  const std::optional<JobFile> job = CurrentJob();
+  return job && job != saved_;
+}
+
+bool SessionFiles::SaveJob(const std::string& path) {
+  const std::optional<JobFile> job = CurrentJob();
+  if (!job) {
     reporter_.ReportInformation(kNothingToSave);
     return false;
   }
-  if (const auto failure = store_.WriteWhole(path, WriteJobFile({*typed, batch, session_.RoadSource()}))) {
+  if (const auto failure = store_.WriteWhole(path, WriteJobFile(*job))) {
     reporter_.ReportError(JobUnwritableMessage(FileNameOf(path), failure->reason));
     return false;
   }
+  path_ = path;
+  saved_ = job;
   return true;
 }
 
-std::optional<std::optional<BatchInput>> SessionFiles::OpenJob(const std::string& path) {
+bool SessionFiles::OpenJob(const std::string& path, const SaveAction& save) {
   // One byte more than a job may have tells a file that is too big.
   const auto bytes = store_.Read(path, kJobFileMaxBytes);
   if (const auto* failure = std::get_if<FileFailure>(&bytes)) {
     reporter_.ReportError(JobUnreadableMessage(FileNameOf(path), failure->reason));
-    return std::nullopt;
+    return false;
   }
   const auto read = ReadJobFile(std::get<std::string>(bytes));
   if (const auto* problem = std::get_if<JobFileProblem>(&read)) {
     reporter_.ReportError(JobRefusedMessage(FileNameOf(path), *problem));
-    return std::nullopt;
+    return false;
   }
   const JobFile& job = std::get<JobFile>(read);
-  if (auto problem = session_.OpenJob(job.start)) {
-    problem->line = job.LineOf(problem->field);
-    reporter_.ReportError(JobRefusedMessage(FileNameOf(path), *problem));
-    return std::nullopt;
+  auto refuse = [&](JobFileProblem problem) {
+    problem.line = job.LineOf(problem.field);
+    reporter_.ReportError(JobRefusedMessage(FileNameOf(path), problem));
+    return false;
+  };
+  // Only a job that opens asks about the one it would replace.
+  if (!job.start.answers.empty()) {
+    if (auto problem = session_.CheckJob(job.start)) return refuse(*problem);
+  }
+  if (!MayDiscard(Discarding::kOpenJob, save)) return false;
+  if (job.start.answers.empty()) {
+    session_.ClearStart();
+  } else if (auto problem = session_.OpenJob(job.start)) {
+    return refuse(*problem);
   }
   // The road was made when the file was read, so it is set here without fail;
   // a job without one of its own solves on the road its Start implies.
@@ -45,7 +69,92 @@ std::optional<std::optional<BatchInput>> SessionFiles::OpenJob(const std::string
   } else if (session_.RoadSource()) {
     session_.ClearRoad();
   }
-  return job.batch;
+  session_.SetBatchList(job.batch);
+  path_ = path;
+  saved_ = CurrentJob();
+  return true;
+}
+
+bool SessionFiles::AskToSave(const std::string& question, const SaveAction& save) {
+  const std::optional<int> choice = session_.Prompter().Choose(question, {kSaveAnswer, kDiscardAnswer});
+  if (!choice) return false;
+  // A save that did not go through has said why; nothing is discarded.
+  return *choice == 1 || (save && save());
+}
+
+bool SessionFiles::MayDiscard(Discarding what, const SaveAction& save) {
+  if (!Modified()) return true;
+  return AskToSave(UnsavedJobQuestion(what, path_.empty() ? "" : FileNameOf(path_)), save);
+}
+
+std::vector<int> SessionFiles::RowsOnRoad() const {
+  std::vector<int> rows;
+  for (const CapRecord& r : session_.Log().Records()) {
+    if (r.Exact() != nullptr) rows.push_back(r.number);
+  }
+  return rows;
+}
+
+bool SessionFiles::MayReplaceRoad(const SaveAction& save) {
+  const std::vector<int> rows = RowsOnRoad();
+  const bool roadUnsaved = session_.RoadSource() && (!saved_ || saved_->road != session_.RoadSource());
+  if (roadUnsaved) {
+    return AskToSave(UnsavedJobQuestion(Discarding::kReplaceRoad, path_.empty() ? "" : FileNameOf(path_), rows), save);
+  }
+  if (rows.empty()) return true;
+  return session_.Prompter().Choose(ReplaceSolvedRoadQuestion(rows), {kReplaceRoadAnswer}).has_value();
+}
+
+bool SessionFiles::MayApplyRoad(const RoadInput& input) {
+  const std::optional<RoadInput>& road = session_.RoadSource();
+  if (!road || *road == input) return true;
+  const std::vector<int> rows = RowsOnRoad();
+  if (rows.empty()) return true;
+  return session_.Prompter().Choose(ReplaceSolvedRoadQuestion(rows), {kReplaceRoadAnswer}).has_value();
+}
+
+std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, const std::optional<std::string>& name,
+                                                    RoadFileFormat& format, const SaveAction& save,
+                                                    const AlignmentPick& pick) {
+  const std::string file = FileNameOf(path);
+  auto refuse = [this, &file](const LandXmlProblem& problem) {
+    reporter_.ReportError(LandXmlRefusedMessage(file, problem));
+    return std::nullopt;
+  };
+  if (const auto problem = format.Read(path)) return refuse(*problem);
+  const std::vector<RoadFileAlignment> alignments = format.Alignments();
+  std::variant<RoadInput, LandXmlProblem> chosen = LandXmlProblem{LandXmlFault::kNoAlignment};
+  std::string alignment = name.value_or("");
+  if (!name && pick && alignments.size() > 1) {
+    const std::optional<int> picked = pick(alignments);
+    if (!picked || *picked < 0 || *picked >= static_cast<int>(alignments.size())) return std::nullopt;
+    alignment = alignments[*picked].name;
+    chosen = format.RoadAt(*picked);
+  } else {
+    chosen = format.RoadNamed(name);
+    if (!name && alignments.size() == 1) alignment = alignments.front().name;
+  }
+  if (const auto* p = std::get_if<LandXmlProblem>(&chosen)) return refuse(*p);
+  // A file that gives a road asks about the road it would replace.
+  if (!MayReplaceRoad(save)) return std::nullopt;
+  if (const auto problem = session_.SetRoad(std::get<RoadInput>(chosen))) {
+    // The reader builds the road before it hands it over; this is a last guard.
+    return refuse({LandXmlFault::kRoad, "", 0, {}, {}, {}, 0, *problem});
+  }
+  return alignment;
+}
+
+bool SessionFiles::ExportRoad(const std::string& path, const RoadFileFormat& format) {
+  const Road* road = session_.WorkingRoad();
+  if (road == nullptr) {
+    reporter_.ReportInformation(kNoRoadToExport);
+    return false;
+  }
+  if (const auto failure = store_.WriteWhole(path, format.Write(*road))) {
+    reporter_.ReportError(LandXmlUnwritableMessage(FileNameOf(path), failure->reason));
+    return false;
+  }
+  return true;
 }
 
 std::optional<int> SessionFiles::Export(const std::string& path, ExportFormat format, const std::vector<int>& rows) {

@@ -67,7 +67,22 @@ class FileAnswers : public Prompt, public ErrorReporter {
   std::string current_;
 };
 
+// Boxes written by a Start that only checks a saved job's answers: nothing shows.
+class UnseenBoxes : public BoxWriter {
+ public:
+  void WriteBox(int, const std::string&) override {}
+};
+
 }  // namespace
+
+std::optional<JobFileProblem> CapSession::CheckJob(const TypedStart& start) const {
+  FileAnswers answers(start, seam_.reader.DecimalSeparator());
+  UnseenBoxes boxes;
+  Seam seam{answers, seam_.reader, answers, boxes};
+  CapJob scratch = job_;
+  if (Command1_Click(scratch, seam)) return std::nullopt;
+  return answers.problem ? *answers.problem : JobFileProblem{JobFileFault::kIncomplete, job_keys::kStart};
+}
 
 bool CapSession::RunStart(Prompt& prompt, ErrorReporter& reporter) {
   RecordingPrompt recording(prompt);
@@ -84,6 +99,15 @@ bool CapSession::RunStart(Prompt& prompt, ErrorReporter& reporter) {
   MakeStartRoad();
   for (SessionObserver* o : observers_) o->StartCompleted();
   return true;
+}
+
+void CapSession::ClearStart() {
+  job_ = CapJob{};
+  typed_.reset();
+  startRoad_ = RoadBuild{};
+  startRoadInput_ = JobRoadInput{};
+  mirror_.Restore(BoxMirror::Texts{});
+  for (SessionObserver* o : observers_) o->StartCompleted();
 }
 
 void CapSession::Start() { RunStart(seam_.prompt, seam_.reporter); }

@@ -1,10 +1,31 @@
-// The station table to a file.
+// The 逐桩坐标表: made on the road the caps are solved on, and written to a file.
 
 #include "file_texts.h"
+#include "road_texts.h"
 #include "session_files.h"
 #include "station_table_formats.h"
 
 namespace capset {
+
+StationRange RangeOf(const Road& road) { return {road.firstStation(), road.lastStation(), road.equations()}; }
+
+std::string CapSession::NoRoadText() const {
+  if (const std::optional<RoadProblem> problem = StartRoadProblem()) return RoadProblemText(*problem);
+  return kNoRoad;
+}
+
+std::variant<std::vector<StationTableRow>, std::string> CapSession::MakeStationTable(const StationTableRequest& request,
+                                                                                     const std::string& fromTyped,
+                                                                                     const std::string& toTyped) const {
+  const Road* road = WorkingRoad();
+  if (road == nullptr) return NoRoadText();
+  auto made = capset::MakeStationTable(*road, request);
+  if (const auto* problem = std::get_if<StationTableProblem>(&made)) {
+    const std::string& typed = problem->fault == StationTableFault::kToNotPlaced ? toTyped : fromTyped;
+    return StationTableProblemText(*problem, typed, RangeOf(*road));
+  }
+  return std::move(std::get<std::vector<StationTableRow>>(made));
+}
 
 bool SessionFiles::ExportTable(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
   if (const auto failure = store_.WriteWhole(path, StationTableText(format, rows))) {

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <QFileInfo>
+#include <functional>
 
 #include "check_dialog.h"
 #include "check_table.h"
@@ -57,7 +59,7 @@ TEST_F(CheckWindowTest, PastedPointsComeBackInTheTableAndTheSketch) {
   ASSERT_EQ(model.rowCount(), 2);
   EXPECT_EQ(model.index(0, 8).data().toString(), "C");
   EXPECT_EQ(model.index(1, 8).data().toString(), "I");
-  EXPECT_EQ(model.index(1, 5).data().toString(), "1");
+  EXPECT_EQ(model.index(1, 5).data().toString(), "(1)");  // the log's row 1, a cap without a name
   EXPECT_EQ(model.index(1, 11).data().toString(), "20.0");
   EXPECT_EQ(model.index(1, 12).data().toString().toStdString(), kCheckOver);
   EXPECT_FALSE(model.index(0, 0).data(Qt::ForegroundRole).isValid());
@@ -93,19 +95,22 @@ struct RefusedRow {
 
 class CheckWindowRefusal : public CheckWindowTest, public ::testing::WithParamInterface<RefusedRow> {};
 
-// A refusal says why and leaves the last check's table as it was.
-TEST_P(CheckWindowRefusal, SaysWhyAndKeepsTheTable) {
+// A refusal says why and changes nothing: the results of the points as
+// they were typed before went when the typing changed them.
+TEST_P(CheckWindowRefusal, SaysWhyAndChangesNothing) {
   const RefusedRow& row = GetParam();
   if (row.computed) {
     StartAndCompute(window_);
     Type(Staked());
     ASSERT_TRUE(Dialog().Check());
   }
-  const std::vector<CheckResult> before = Dialog().Model().Results();
   Type(row.points, row.tolerance);
+  const QString summary = Dialog().Summary()->text();
+  EXPECT_EQ(Dialog().Model().rowCount(), 0);
   EXPECT_FALSE(Dialog().Check());
   EXPECT_EQ(reporter_.messages, std::vector<std::string>{row.message});
-  EXPECT_EQ(Dialog().Model().Results().size(), before.size());
+  EXPECT_EQ(Dialog().Model().rowCount(), 0);
+  EXPECT_EQ(Dialog().Summary()->text(), summary);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,6 +123,55 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"BadLine", true, "M1 1 2\nM2 1 2 3 4 5", "10",
                    CheckPointsRejected({CheckLineProblem(2, "M2 1 2 3 4 5", kNotATypedPoint)}, 20)}),
     [](const ::testing::TestParamInfo<RefusedRow>& info) { return std::string(info.param.name); });
+
+// Results that no longer hold are not left standing: a change to what they
+// rest on clears the table and the summary says what changed, until 检核.
+struct ChangeRow {
+  const char* name;
+  std::function<void(CheckWindowTest&)> change;
+  CheckInput changed;
+};
+
+class CheckWindowChange : public CheckWindowTest, public ::testing::WithParamInterface<ChangeRow> {};
+
+TEST_P(CheckWindowChange, ClearsTheResultsUntilCheckedAgain) {
+  StartAndCompute(window_);
+  Type(Staked());
+  ASSERT_TRUE(Dialog().Check());
+  ASSERT_EQ(Dialog().Model().rowCount(), 2);
+  GetParam().change(*this);
+  EXPECT_EQ(Dialog().Model().rowCount(), 0);
+  EXPECT_EQ(Dialog().Summary()->text().toStdString(), CheckCleared(GetParam().changed));
+  // Nothing stale to copy or export.
+  EXPECT_FALSE(Dialog().ExportTo(files_.filePath("check.csv")));
+  EXPECT_FALSE(QFileInfo::exists(files_.filePath("check.csv")));
+  if (window_.Session().Log().Size() > 0 && window_.Session().WorkingRoad() != nullptr) {
+    Type(Staked());
+    ASSERT_TRUE(Dialog().Check());
+    EXPECT_EQ(Dialog().Model().rowCount(), 2);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Check, CheckWindowChange,
+    ::testing::Values(
+        ChangeRow{"PointsTyped",
+                  [](CheckWindowTest& t) { t.Dialog().PointsEdit()->appendPlainText("M9 1 2"); }, CheckInput::kPoints},
+        ChangeRow{"ToleranceTyped", [](CheckWindowTest& t) { t.Dialog().ToleranceEdit()->setText("5"); },
+                  CheckInput::kTolerance},
+        ChangeRow{"RowsDeleted", [](CheckWindowTest& t) { t.window_.Session().Log().Remove({0}); }, CheckInput::kLog},
+        ChangeRow{"RowAdded", [](CheckWindowTest& t) {
+                   t.Answer(kComputeAnswers);
+                   t.window_.Action("ComputeAction")->trigger();
+                   ASSERT_EQ(t.window_.Session().Log().Size(), 2);
+                 }, CheckInput::kLog},
+        ChangeRow{"NewRoad",
+                  [](CheckWindowTest& t) {
+                    ASSERT_FALSE(t.window_.Session().SetRoad(
+                        ElementRoadInput{0, {0, 0}, 0, {{ElementKind::kLine, 5000}}, {}}));
+                  },
+                  CheckInput::kRoad}),
+    [](const ::testing::TestParamInfo<ChangeRow>& info) { return std::string(info.param.name); });
 
 // The window's own point file read back: every point is its design point
 // to the file's millimetre, so none is over.

@@ -2,7 +2,8 @@
 # The day file over runs of cap_replay on one day: each run numbers its rows
 # on from the last row of the file, and the file holds every row once. A
 # day file that is damaged or not ours stops nothing: the rows are added
-# after what is there, numbered on from the highest number in it.
+# after what is there, under a header of their own, numbered on from the
+# highest number in it.
 #   day_file_runs.sh path/to/cap_replay
 set -eu
 replay=$1
@@ -17,8 +18,8 @@ run() {
   grep '^ROW' "$home/out.txt" | cut -f2 | tr '\n' ' '
 }
 
-# The first field of every line of the day file after its header.
-numbers() { tail -n +2 "$day" | cut -d, -f1 | tr -d '\r' | tr '\n' ' '; }
+# The first field of every line of the day file but its headers.
+numbers() { grep -v '序号,' "$day" | cut -d, -f1 | tr -d '\r' | tr '\n' ' '; }
 
 [ "$(run)" = "1 2 " ] || fail "first run: rows $(run)"
 [ "$(run)" = "3 4 " ] || fail "second run numbers its rows from 1 again"
@@ -30,9 +31,10 @@ grep -q '2026-03-01 09:30:00' "$day" || fail "rows carry no time"
 # Damaged: a last line cut short; then a file that is not a day file at all.
 printf '1,a row\r\n7,cut sh' > "$day"
 [ "$(run)" = "8 9 " ] || fail "after a cut line: rows $(run)"
-[ "$(numbers)" = "7 8 9 " ] || fail "after a cut line the day file holds: $(numbers)"
+[ "$(numbers)" = "1 7 8 9 " ] || fail "after a cut line the day file holds: $(numbers)"
+[ "$(sed -n 3p "$day" | cut -d, -f1-3)" = "序号,名称,状态" ] || fail "no header before the new rows"
 printf 'our pictures of the bridge\n' > "$day"
 [ "$(run)" = "1 2 " ] || fail "after a foreign file: rows $(run)"
-[ "$(tail -n +2 "$day" | cut -d, -f1 | tr -d '\r' | tr '\n' ' ')" = "1 2 " ] || fail "foreign file: rows not added"
+[ "$(tail -n +3 "$day" | cut -d, -f1 | tr -d '\r' | tr '\n' ' ')" = "1 2 " ] || fail "foreign file: rows not added"
 head -n 1 "$day" | grep -q 'our pictures of the bridge' || fail "the foreign file's own line was lost"
 echo "day file runs: ok"

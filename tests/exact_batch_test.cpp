@@ -83,14 +83,19 @@ TEST_P(ExactOnTheStraight, MatchesTheClosedFormAndTheRowSaysSo) {
 
   // The row: the sides by name, on the straight neither outer nor inner.
   const std::vector<std::string>& row = run.transcript.rows.at(0);
-  ASSERT_EQ(row.size(), std::size_t{kRowColumnCount});
+  // Its edges stand where a window row's do, its two points in their own columns.
+  ASSERT_EQ(row.size(), std::size_t(ColumnsFor(2)));
   EXPECT_EQ(row[kStatusColumn], kRowSolved);
   EXPECT_EQ(row[kCentreElementColumn], "直线");
-  EXPECT_EQ(row[kLeftSideColumn], "");
-  EXPECT_EQ(row[kRightElementColumn], "直线");
-  EXPECT_EQ(row[kRightXColumn], FixedCoordinateText(onAxis(r.right / std::sin(b)).X));
-  EXPECT_EQ(row[kLeftYColumn], FixedCoordinateText(onAxis(-r.left / std::sin(b)).Y));
-  EXPECT_EQ(row[kLeftLengthColumn], FixedCoordinateText(r.left / std::sin(b)));
+  EXPECT_EQ(row[kEdge1Column], "左侧");
+  EXPECT_EQ(row[kEdge2Column], "右侧");
+  EXPECT_EQ(row[kEdge2ElementColumn], "直线");
+  EXPECT_EQ(row[kEdge2XColumn], FixedCoordinateText(onAxis(r.right / std::sin(b)).X));
+  EXPECT_EQ(row[kEdge1YColumn], FixedCoordinateText(onAxis(-r.left / std::sin(b)).Y));
+  EXPECT_EQ(row[kEdge1LengthColumn], FixedCoordinateText(r.left / std::sin(b)));
+  EXPECT_EQ(row[AxisPointColumn(1, 1)], FixedCoordinateText(onAxis(-2).X));
+  EXPECT_EQ(row[AxisPointColumn(2, 2)], FixedCoordinateText(onAxis(3).Y));
+  EXPECT_EQ(row[AxisPointColumn(2, 3)], "直线");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,8 +154,8 @@ TEST_P(ExactOnTheArc, MeetsTheConcentricCircles) {
     EXPECT_EQ(e.cap.centre.kind, ElementKind::kArc);
     EXPECT_EQ(e.outerSide, -turn);
     const std::vector<std::string>& row = run.transcript.rows.at(i);
-    EXPECT_EQ(row[turn > 0 ? kLeftSideColumn : kRightSideColumn], "外侧");
-    EXPECT_EQ(row[turn > 0 ? kRightSideColumn : kLeftSideColumn], "内侧");
+    EXPECT_EQ(row[turn > 0 ? kEdge1Column : kEdge2Column], turn > 0 ? "左侧（外侧）" : "右侧（外侧）");
+    EXPECT_EQ(row[turn > 0 ? kEdge2Column : kEdge1Column], turn > 0 ? "右侧（内侧）" : "左侧（内侧）");
     EXPECT_EQ(row[kCurveColumn], turn > 0 ? "圆曲线 右偏" : "圆曲线 左偏");
   }
 }
@@ -216,7 +221,7 @@ TEST_P(ExactAcrossJoints, EveryEdgeIsTrueAndNamesItsOwnElement) {
       ASSERT_EQ(foot.status, WhereStatus::kOnRoad);
       EXPECT_NEAR(foot.offset, side > 0 ? 9 : -6.5, 1e-9);
       EXPECT_NEAR(foot.station.value, edge.point.station.value, 1e-9);
-      const std::string& element = run.transcript.rows[i][side > 0 ? kRightElementColumn : kLeftElementColumn];
+      const std::string& element = run.transcript.rows[i][side > 0 ? kEdge2ElementColumn : kEdge1ElementColumn];
       EXPECT_EQ(element, ElementName(edge.point.kind));
       crossed = crossed || edge.point.kind != e.cap.centre.kind;
     }
@@ -228,7 +233,7 @@ TEST_P(ExactAcrossJoints, EveryEdgeIsTrueAndNamesItsOwnElement) {
   if (GetParam().B != "60") return;
   const std::vector<std::string>& last = run.transcript.rows.back();
   EXPECT_EQ(last[kCentreElementColumn], "圆曲线");
-  EXPECT_EQ(last[kLeftElementColumn], "缓和曲线");
+  EXPECT_EQ(last[kEdge1ElementColumn], "缓和曲线");
 }
 
 INSTANTIATE_TEST_SUITE_P(Skews, ExactAcrossJoints,
@@ -329,10 +334,15 @@ TEST(ExactExport, NamesPointsBySide) {
   EXPECT_LE(Gap(window[1].second, exact[1].second), 1e-3);
   EXPECT_LE(Gap(window[2].second, exact[2].second), 1e-3);
   EXPECT_GT(Gap(window[3].second, exact[3].second), 5.9);
-  // A CSV of window rows only keeps the window's header.
-  const std::string windowOnly = ExportText(ExportFormat::kCsv, {&run.records[0]});
-  EXPECT_EQ(windowOnly.find("左侧"), std::string::npos);
-  EXPECT_NE(ExportText(ExportFormat::kCsv, {&run.records[0], &run.records[1]}).find("右侧线元"), std::string::npos);
+  // In one file both rows' edges stand in the same columns: the window's
+  // outer edge and the exact left one, the same point, side by side.
+  EXPECT_NE(ExportText(ExportFormat::kCsv, {&run.records[0], &run.records[1]}).find("边点一线元"), std::string::npos);
+  const RowTexts w = RowTextsOf(run.records[0], "."), e = RowTextsOf(run.records[1], ".");
+  EXPECT_EQ(w[kEdge1Column], "外侧");
+  EXPECT_TRUE(e[kEdge1Column].starts_with("左侧")) << e[kEdge1Column];
+  EXPECT_NEAR(std::stod(w[kEdge1XColumn]), std::stod(e[kEdge1XColumn]), 1.5e-3);
+  EXPECT_NEAR(std::stod(w[kEdge1YColumn]), std::stod(e[kEdge1YColumn]), 1.5e-3);
+  EXPECT_NEAR(std::stod(w[kEdge2XColumn]), std::stod(e[kEdge2XColumn]), 1.5e-3);
 }
 
 // Compute past the spiral's end keeps the window's boxes and tells the
@@ -385,6 +395,30 @@ TEST(ExactOnTheJobsRoad, NeedsNoStartAndCountsTheRoadInARepeat) {
   ASSERT_TRUE(session.Batch(batch));
   EXPECT_EQ(out.str().find("PROMPT", before), std::string::npos) << out.str().substr(before);
   EXPECT_EQ(session.Log().Size(), 4);
+}
+
+// A row solved on a road of its own has no spiral end, R, A1 or P of a
+// window job, and no precision: each shows a dash, never a 0 that reads as
+// a value. Its edges stand in the columns a window row's do.
+TEST(ExactOnARoad, RowShowsWhatTheRoadLacksAsADash) {
+  Script script;
+  script.Line("@road").Line("start 0 1000 2000 45").Line("line 500").Line(kEndLine);
+  script.Line(kBatchLine).Line("skew 90").Line("design 100").Line("dr 7.5").Line("station 1# 100").Line(kEndLine);
+  const DialogueRun run = RunDialogue(script);
+  ASSERT_EQ(run.transcript.rows.size(), 1u);
+  const std::vector<std::string>& row = run.transcript.rows[0];
+  EXPECT_EQ(row[kStatusColumn], kRowSolved);
+  EXPECT_EQ(row[kOriginColumn], "道路起点");
+  for (int column : {kRColumn, kA1Column, kPColumn, kPrecisionColumn}) EXPECT_EQ(row[column], "-") << column;
+  // Square on a straight running 45°: the left edge 7.5 m to the north-west.
+  const double h = 7.5 / std::sqrt(2.0);
+  const PlanePoint c{1000 + 100 / std::sqrt(2.0), 2000 + 100 / std::sqrt(2.0)};
+  EXPECT_EQ(row[kEdge1Column], "左侧");
+  EXPECT_EQ(row[kEdge1XColumn], FixedCoordinateText(c.X + h));
+  EXPECT_EQ(row[kEdge1YColumn], FixedCoordinateText(c.Y - h));
+  EXPECT_EQ(row[kEdge2XColumn], FixedCoordinateText(c.X - h));
+  EXPECT_EQ(row[kEdge2LengthColumn], FixedCoordinateText(7.5));
+  EXPECT_EQ(row.size(), std::size_t(kFixedColumnCount));
 }
 
 }  // namespace

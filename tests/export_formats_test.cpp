@@ -38,7 +38,12 @@ CapRecord WithInnerUnsolved(int row) {
 }
 
 // What every row of Records() ends with: the job and the time.
-constexpr char kContext[] = ",ZH,K 1+ 0,1000,2000,45°00′00″,0,100,1,2026-03-01 09:30:00\r\n";
+constexpr char kContext[] = ",ZH,K 1+ 0,1000,2000,45°00′00″,0,100,1,2026-03-01 09:30:00";
+// The window's result columns of Records()[0] and [1]: the status first,
+// then the boxes, each edge named, the columns of an exact row empty.
+constexpr char kSolvedBoxes[] =
+    "计算完成,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,"
+    "外侧,K 1+ 45.844,1037.077,2028.798,8.61,,,内侧,k 1+ 54.538,1030.54,2044.847,8.719,,";
 
 struct LineRow {
   const char* name;
@@ -58,30 +63,29 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ExportLines,
     ::testing::Values(
         LineRow{"ComputeRowNamedByItsNumber", Records()[0],
-                "1,,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
-                "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,,计算完成" + std::string(kContext),
+                "1,," + std::string(kSolvedBoxes) + kContext + "\r\n",
                 "K1+050-C,,2036.772,1033.829,0.000\r\nK1+050-O,,2028.798,1037.077,0.000\r\n"
                 "K1+050-I,,2044.847,1030.540,0.000\r\n"},
+        // Each point along the axis in columns of its own after the fixed
+        // ones (the method and the centre's element empty in a window row).
         LineRow{"NamedWithAxisPoints", Records()[1],
-                "2,3#,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
-                "1037.077,2028.798,8.61,k 1+ 54.538,1030.54,2044.847,8.719,"
-                "P1(-3.5) X 1032.508 Y 2040.013; P2(3.5) X 1035.149 Y 2033.53,计算完成" + std::string(kContext),
+                "2,3#," + std::string(kSolvedBoxes) + kContext + ",,,-3.5,1032.508,2040.013,,3.5,1035.149,2033.53,\r\n",
                 "3-C,,2036.772,1033.829,0.000\r\n3-O,,2028.798,1037.077,0.000\r\n3-I,,2044.847,1030.540,0.000\r\n"
                 "3-P1,,2040.013,1032.508,0.000\r\n3-P2,,2033.530,1035.149,0.000\r\n"},
         LineRow{"CommaAndQuotesQuoted", Records()[2],
-                "3,\"\"\"A,1\"\"\",ZH 端 斜交,ZH 右偏,K 1+ 60,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1039.749,2044.829,"
-                "K 1+ 55.345,1043.099,2036.606,8.879,k 1+ 65.195,1036.334,2053.213,9.053,"
-                "P1(-3.5) X 1038.429 Y 2048.07; P2(3.5) X 1041.07 Y 2041.587,计算完成" + std::string(kContext),
+                "3,\"\"\"A,1\"\"\",计算完成,ZH 端 斜交,ZH 右偏,K 1+ 60,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1039.749,"
+                "2044.829,外侧,K 1+ 55.345,1043.099,2036.606,8.879,,,内侧,k 1+ 65.195,1036.334,2053.213,9.053,," +
+                    std::string(kContext) + ",,,-3.5,1038.429,2048.07,,3.5,1041.07,2041.587,\r\n",
                 "A1-C,,2044.829,1039.749,0.000\r\nA1-O,,2036.606,1043.099,0.000\r\nA1-I,,2053.213,1036.334,0.000\r\n"
                 "A1-P1,,2048.070,1038.429,0.000\r\nA1-P2,,2041.587,1041.070,0.000\r\n"},
         LineRow{"UnsolvedSideWritesNoPoint", WithInnerUnsolved(0),
-                "1,,ZH 端 斜交,ZH 右偏,K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,K 1+ 45.844,"
-                "1037.077,2028.798,8.61,,,,,,内侧未收敛：迭代发散，未能达到要求的精度（盖梁与中线交角过小或过大）。" +
-                    std::string(kContext),
+                "1,,内侧未收敛：迭代发散，未能达到要求的精度（盖梁与中线交角过小或过大）。,ZH 端 斜交,ZH 右偏,"
+                "K 1+ 50,K 1+ 50,60°00′00″,  7.5,  0.0001(度),1033.829,2036.772,外侧,K 1+ 45.844,"
+                "1037.077,2028.798,8.61,,,内侧,,,,,," + std::string(kContext) + "\r\n",
                 "K1+050-C,,2036.772,1033.829,0.000\r\nK1+050-O,,2028.798,1037.077,0.000\r\n"},
         LineRow{"RefusedStationWritesNoPoint", Records()[4],
-                "5,,ZH 端 斜交,ZH 右偏,K 0+ 999,K 1+ 50,60°00′00″,  7.5,  0.0001(度),,,,,,,,,,,,"
-                "未计算：Kp 小于直缓点桩号，盖梁中心不在缓和曲线上。" + std::string(kContext),
+                "5,,未计算：Kp 小于直缓点桩号，盖梁中心不在缓和曲线上。,ZH 端 斜交,ZH 右偏,K 0+ 999,K 1+ 50,"
+                "60°00′00″,  7.5,  0.0001(度),,,,,,,,,,,,,,,," + std::string(kContext) + "\r\n",
                 ""}),
     RowName<LineRow>);
 
@@ -89,10 +93,12 @@ TEST(ExportText, CsvHasTheMarkAndTheChineseHeaderOnce) {
   const std::vector<const CapRecord*> rows = {&Records()[0], &Records()[1]};
   const std::string csv = ExportText(ExportFormat::kCsv, rows);
   EXPECT_EQ(csv, std::string("\xEF\xBB\xBF") +
-                     "序号,名称,解法,曲线,盖梁中桩桩号,设计中桩桩号 Kj,交角 B,DR,精度,中桩纵座标 X,中桩横座标 Y,"
-                     "外侧中桩桩号,外侧纵座标 X,外侧横座标 Y,外侧长度 L,内侧中桩桩号,内侧纵座标 X,内侧横座标 Y,"
-                     "内侧长度 L,轴线上的点,状态,起算点,起算点桩号,起算点纵座标 X,起算点横座标 Y,切线方位角 T,"
-                     "平曲线半径 R,缓和曲线要素 A1,P,计算时间\r\n" +
+                     "序号,名称,状态,解法,曲线,盖梁中桩桩号,设计中桩桩号 Kj,交角 B,DR,精度,中桩纵座标 X,中桩横座标 Y,"
+                     "边点一,边点一桩号,边点一纵座标 X,边点一横座标 Y,边点一长度 L,边点一线元,边点一半宽,"
+                     "边点二,边点二桩号,边点二纵座标 X,边点二横座标 Y,边点二长度 L,边点二线元,边点二半宽,"
+                     "起算点,起算点桩号,起算点纵座标 X,起算点横座标 Y,切线方位角 T,"
+                     "平曲线半径 R,缓和曲线要素 A1,P,计算时间,方法,中桩线元,"
+                     "P1 距中桩,P1 纵座标 X,P1 横座标 Y,P1 线元,P2 距中桩,P2 纵座标 X,P2 横座标 Y,P2 线元\r\n" +
                      CsvLine(Records()[0]) + CsvLine(Records()[1]));
 }
 
@@ -121,11 +127,11 @@ TEST(ExportText, PointNamesNameTheirCapAndNeverRepeat) {
 
 TEST(ExportText, ClipboardRowsUseTheTablesSeparator) {
   const std::string tsv = TsvText({&Records()[0]}, ",");
-  EXPECT_TRUE(tsv.starts_with("序号\t名称\t解法\t")) << tsv;
-  EXPECT_NE(tsv.find("\n1\t\tZH 端 斜交\tZH 右偏\tK 1+ 50\tK 1+ 50\t60°00′00″\t  7,5\t  0,0001(度)\t1033,829\t"),
+  EXPECT_TRUE(tsv.starts_with("序号\t名称\t状态\t解法\t")) << tsv;
+  EXPECT_NE(tsv.find("\n1\t\t计算完成\tZH 端 斜交\tZH 右偏\tK 1+ 50\tK 1+ 50\t60°00′00″\t  7,5\t  0,0001(度)\t1033,829\t"),
             std::string::npos)
       << tsv;
-  EXPECT_TRUE(tsv.ends_with("\t计算完成\tZH\tK 1+ 0\t1000\t2000\t45°00′00″\t0\t100\t1\t2026-03-01 09:30:00\n")) << tsv;
+  EXPECT_TRUE(tsv.ends_with("\t8,719\t\t\tZH\tK 1+ 0\t1000\t2000\t45°00′00″\t0\t100\t1\t2026-03-01 09:30:00\n")) << tsv;
 }
 
 CapRecord Named(std::string name) {

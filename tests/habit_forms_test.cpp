@@ -9,6 +9,8 @@
 
 #include "angle_text.h"
 #include "day_file.h"
+#include "export_formats.h"
+#include "log_row.h"
 #include "local_time.h"
 #include "station_reading.h"
 #include "table.h"
@@ -129,6 +131,54 @@ INSTANTIATE_TEST_SUITE_P(
         DayFileRow{"ForeignText", "pictures of the bridge\n-4,x\n+5,y\n 6,z\n7 ,w\n", true, 0},
         DayFileRow{"NumberTooLongToBeOurs", "1234567890,a\r\n", true, 0}),
     RowName<DayFileRow>);
+
+// The header the rows appended to a day file go under: none when the
+// file's last header names their columns as this program does, else one of
+// their own, so that no row stands under headings that are not its own.
+std::string Header(int width) {
+  const std::string line = CsvHeaderLine(width);
+  return line.substr(0, line.size() - 2);
+}
+
+struct HeaderRow {
+  const char* name;
+  std::string file;
+  int width;      // of the rows to append
+  bool written;   // a header goes before them
+};
+
+class DayFileHeader : public ::testing::TestWithParam<HeaderRow> {};
+
+TEST_P(DayFileHeader, NamesEveryColumnOfTheRowsBelowIt) {
+  const HeaderRow& r = GetParam();
+  const std::string before = HeaderBefore(LastHeaderLine(r.file), r.width);
+  EXPECT_EQ(before, r.written ? CsvHeaderLine(r.width) : "");
+}
+
+// A file of the layout before the status moved to the front: its header
+// starts 序号,名称,解法.
+const std::string kOldHeader = "\xEF\xBB\xBF序号,名称,解法,曲线,盖梁中桩桩号\r\n1,,ZH 端 斜交,ZH 右偏,K 1+ 50\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DayFileHeader,
+    ::testing::Values(
+        HeaderRow{"SameLayout", "\xEF\xBB\xBF" + Header(kFixedColumnCount) + "\r\n1,a\r\n", kFixedColumnCount, false},
+        HeaderRow{"WiderHeaderNamesFewerPoints", "\xEF\xBB\xBF" + Header(ColumnsFor(3)) + "\r\n1,a\r\n", ColumnsFor(2),
+                  false},
+        HeaderRow{"MorePointsThanNamed", "\xEF\xBB\xBF" + Header(ColumnsFor(1)) + "\r\n1,a\r\n", ColumnsFor(2), true},
+        HeaderRow{"LaterHeaderCounts",
+                  "\xEF\xBB\xBF" + Header(kFixedColumnCount) + "\r\n1,a\r\n" + Header(ColumnsFor(2)) + "\r\n2,b\r\n",
+                  ColumnsFor(2), false},
+        HeaderRow{"EarlierLayout", kOldHeader, kFixedColumnCount, true},
+        HeaderRow{"NoHeaderAtAll", "1,cut sh", kFixedColumnCount, true}),
+    RowName<HeaderRow>);
+
+TEST(DayFileHeader, LastHeaderLineIsFoundWithoutItsMarkAndLineEnd) {
+  EXPECT_EQ(LastHeaderLine(kOldHeader), "序号,名称,解法,曲线,盖梁中桩桩号");
+  EXPECT_EQ(LastHeaderLine("1,a\r\n"), "");
+  EXPECT_EQ(DayFileWidth(kWindowColumnCount), ColumnsFor(kDayFilePoints));
+  EXPECT_EQ(DayFileWidth(ColumnsFor(kDayFilePoints + 1)), ColumnsFor(kDayFilePoints + 1));
+}
 
 }  // namespace
 }  // namespace capset::testing

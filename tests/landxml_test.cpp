@@ -11,7 +11,6 @@
 #include <cmath>
 #include <string>
 
-#include "intersection_form.h"
 #include "landxml_read.h"
 #include "landxml_texts.h"
 #include "landxml_write.h"
@@ -118,9 +117,8 @@ class LandXmlRoundTrip : public ::testing::TestWithParam<RoundTripRow> {};
 
 TEST_P(LandXmlRoundTrip, GivesTheSameKeyPoints) {
   const RoundTripRow& row = GetParam();
-  const std::vector<StationEquation> equations = std::visit([](const auto& in) { return in.equations; }, row.input);
   const Road road = *BuildRoad(row.input).road;
-  const std::string xml = WriteLandXml(road, equations, "K 线");
+  const std::string xml = WriteLandXml(road, "K 线");
   // A straight end is INF, never the radius of a curvature that rounding left at 1e-19.
   EXPECT_EQ(xml.find("e+"), std::string::npos);
   RoadInput back;
@@ -246,49 +244,6 @@ const HostileRow kHostile[] = {
      LandXmlFault::kLengthMismatch, "length=“120”"},
 };
 INSTANTIATE_TEST_SUITE_P(Files, LandXmlHostile, ::testing::ValuesIn(kHostile), testing::RowName<HostileRow>);
-
-// Which element roads are a drawings' table, and that the table is the same road.
-struct TableFormRow {
-  std::string name;
-  std::vector<ElementSpec> elements;
-  bool table;
-};
-
-class IntersectionFormOf : public ::testing::TestWithParam<TableFormRow> {};
-
-TEST_P(IntersectionFormOf, IsFoundOnlyWhereTheTableMakesTheSameRoad) {
-  const ElementRoadInput in{100, {3.4e6, 5e5}, 61.5, GetParam().elements, {}};
-  const auto table = IntersectionForm(in);
-  ASSERT_EQ(table.has_value(), GetParam().table);
-  if (!table) return;
-  const Road a = *RoadFromElements(in).road, b = *RoadFromIntersections(*table).road;
-  EXPECT_NEAR(a.length(), b.length(), 1e-6);
-  for (double d = 0; d <= a.length(); d += 7.5) {
-    EXPECT_LT(Gap(a.PoseAt(d).point, b.PoseAt(d).point), 1e-6) << d;
-  }
-}
-
-using enum ElementKind;
-constexpr TurnSide kL = TurnSide::kLeft, kR = TurnSide::kRight;
-const TableFormRow kTableForms[] = {
-    {"SpiralsAndArcsBetweenStraights",
-     {{kLine, 80}, {kSpiral, 60, kNoRadius, 300, kR}, {kArc, 90, 300, kNoRadius, kR}, {kSpiral, 40, 300, kNoRadius, kR},
-      {kLine, 50}, {kArc, 70, 500, kNoRadius, kL}, {kLine, 30}},
-     true},
-    {"ReverseCurvesTouching",
-     {{kLine, 80}, {kSpiral, 60, kNoRadius, 300, kR}, {kArc, 90, 300, kNoRadius, kR}, {kSpiral, 60, 300, kNoRadius, kR},
-      {kSpiral, 50, kNoRadius, 250, kL}, {kArc, 40, 250, kNoRadius, kL}, {kSpiral, 50, 250, kNoRadius, kL}, {kLine, 30}},
-     true},
-    {"EndsAtAnArcsEndWithoutAnExitSpiral", {{kLine, 80}, {kSpiral, 60, kNoRadius, 300, kR}, {kArc, 90, 300, kNoRadius, kR}}, true},
-    {"EndsInsideAnEntrySpiral", {{kLine, 80}, {kSpiral, 60, kNoRadius, 300, kR}}, false},
-    {"EggCurve",
-     {{kLine, 80}, {kSpiral, 60, kNoRadius, 600, kR}, {kArc, 50, 600, kNoRadius, kR}, {kSpiral, 40, 600, 300, kR},
-      {kArc, 50, 300, kNoRadius, kR}, {kSpiral, 40, 300, kNoRadius, kR}, {kLine, 30}},
-     false},
-    {"ArcTurningMoreThanHalfACircle", {{kLine, 80}, {kArc, 700, 200, kNoRadius, kR}, {kLine, 30}}, false},
-    {"AStraightAlone", {{kLine, 80}}, false},
-};
-INSTANTIATE_TEST_SUITE_P(Roads, IntersectionFormOf, ::testing::ValuesIn(kTableForms), testing::RowName<TableFormRow>);
 
 TEST(LandXmlFiles, EquationsListedOutOfOrderGoInTheOrderTheirPlacesSay) {
   const std::string xml = kHead + "<Alignments><Alignment name=\"a\" staStart=\"1000\"><CoordGeom>" +

@@ -28,6 +28,7 @@
 
 #include "cap_session.h"
 #include "main_window_fixture.h"
+#include "day_file.h"
 #include "export_formats.h"
 #include "file_size_limit.h"
 #include "file_texts.h"
@@ -230,7 +231,7 @@ TEST_F(MainWindowTest, NothingToExportIsSaid) {
 TEST_F(MainWindowTest, DayFileGetsEveryRowAsItIsMade) {
   StartAndCompute(window_);
   ASSERT_TRUE(window_.RunBatch(kBatch));
-  std::string expected = kUtf8Bom + CsvHeaderLine();
+  std::string expected = kUtf8Bom + CsvHeaderLine(DayFileWidth(0));
   for (const CapRecord* r : Records({0, 1, 2, 3})) expected += CsvLine(*r);
   EXPECT_EQ(FileBytes(DayFile()).toStdString(), expected);
 
@@ -244,7 +245,25 @@ TEST_F(MainWindowTest, DayFileCutShortGetsItsLineEnded) {
   QDir().mkpath(window_.DayFile().Folder());
   WriteBytes(DayFile(), "1,cut sh");
   StartAndCompute(window_);
-  EXPECT_EQ(FileBytes(DayFile()).toStdString(), "1,cut sh\r\n" + CsvLine(window_.Session().Log().At(0)));
+  // A line without a header above it: the new row gets one of its own.
+  EXPECT_EQ(FileBytes(DayFile()).toStdString(),
+            "1,cut sh\r\n" + CsvHeaderLine(DayFileWidth(0)) + CsvLine(window_.Session().Log().At(0)));
+}
+
+// A day file begun by the layout before the status came to the front: its
+// rows stay as they were, and the new ones come after a header that names
+// their columns, so no row reads under another's headings.
+TEST_F(MainWindowTest, DayFileOfAnEarlierLayoutKeepsItsRowsAndGetsANewHeader) {
+  QDir().mkpath(window_.DayFile().Folder());
+  const std::string old = std::string(kUtf8Bom) + "序号,名称,解法,曲线\r\n4,,ZH 端 斜交,ZH 右偏\r\n";
+  WriteBytes(DayFile(), QByteArray::fromStdString(old));
+  StartAndCompute(window_);
+  ASSERT_TRUE(window_.RunBatch(kBatch));
+  // Numbered on from the old rows; one header for all the new rows.
+  EXPECT_EQ(window_.Session().Log().At(0).number, 5);
+  std::string expected = old + CsvHeaderLine(DayFileWidth(0));
+  for (const CapRecord* r : Records({0, 1, 2, 3})) expected += CsvLine(*r);
+  EXPECT_EQ(FileBytes(DayFile()).toStdString(), expected);
 }
 
 struct DayFileFailureRow {

@@ -50,6 +50,8 @@ TEST_F(RoadWindowTest, AFileReadWrittenAndReadAgainIsTheSameRoadAndAHostileOneCh
   ASSERT_EQ(first.size(), 12u);
   const QString written = files_.filePath("road.xml");
   ASSERT_TRUE(window_.ExportRoadTo(written));
+  // The imported road is in no job file yet: the import asks, and is told to go on.
+  Answer("不保存\n");
   ASSERT_TRUE(window_.ImportRoadFrom(written, std::nullopt));
   const auto again = JobKeyPoints();
   ASSERT_EQ(again.size(), first.size());
@@ -203,8 +205,8 @@ TEST(RoadFilesInReplay, ARoadWrittenAndReadBackPrintsTheSameKeyPoints) {
   const std::string two = (kData + "/two_alignments.xml").toStdString();
   const std::string out = testing::FreshReplay(
       "@road\nbp 1000 3000 4000\njd 3800 4300 600 120 100\njd 4600 4200 400 0\nep 5500 4900\nequation 1500 1510\n@end\n"
-      "@keypoints\n@export landxml " + xml + "\n@landxml " + xml + "\n@keypoints\n@landxml " + two + "\n@landxml " + two +
-      " A 匝道\n@keypoints\n");
+      "@keypoints\n@export landxml " + xml + "\n@landxml " + xml + "\n不保存\n@keypoints\n@landxml " + two + "\n@landxml " +
+      two + " A 匝道\n不保存\n@keypoints\n");
   std::vector<std::vector<std::string>> keys;
   std::vector<std::string> messages;
   std::istringstream lines(out);

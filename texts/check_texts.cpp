@@ -61,11 +61,28 @@ std::string CheckMarkLabel(const std::string& name, double distanceMm, bool over
   return name + " " + NumberText(tenths, ".") + " mm" + (over ? " " + std::string(kCheckOver) : "");
 }
 
-std::string CheckSummary(int points, int over, double toleranceMm) {
-  const std::string done =
-      "检核 " + std::to_string(points) + " 个点，限差 " + NumberText(toleranceMm, ".") + " mm：";
-  if (over == 0) return done + "全部合格。";
-  return done + std::to_string(over) + " 个超限（红色）。";
+std::string CheckCapText(const std::string& name, int row) {
+  const std::string number = "(" + std::to_string(row) + ")";
+  return name.empty() ? number : name + " " + number;
+}
+
+std::string CheckSummary(int points, int over, double toleranceMm, int far) {
+  std::string text = "检核 " + std::to_string(points) + " 个点，限差 " + NumberText(toleranceMm, ".") + " mm：";
+  if (far > 0) {
+    text += std::to_string(far) + " 个点" + kCheckNoCapNear + "，只给出桩号和偏距";
+    if (far == points) return text + "。";
+    text += "；";
+  }
+  if (over == 0) return text + (far == 0 ? "全部合格。" : "其余全部合格。");
+  return text + std::to_string(over) + " 个超限（红色）。";
+}
+
+std::string CheckCleared(CheckInput changed) {
+  const char* what = changed == CheckInput::kPoints      ? "实测点已改变"
+                     : changed == CheckInput::kTolerance ? "限差已改变"
+                     : changed == CheckInput::kRoad      ? "路线已改变"
+                                                         : "结果记录中的盖梁已改变";
+  return std::string(what) + "，上次的检核结果已清除：请再点“检核”。";
 }
 
 }  // namespace capset

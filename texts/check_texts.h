@@ -41,6 +41,11 @@ inline constexpr char kCheckNeedsCap[] =
 inline constexpr char kCheckOffRoad[] = "不在路线上";
 inline constexpr char kCheckOk[] = "合格";
 inline constexpr char kCheckOver[] = "超限";
+// A point farther from every cap than its half-width and the tolerance.
+inline constexpr char kCheckNoCapNear[] = "附近无盖梁";
+// The cap a point is checked against: its name and its log row, "0# (1)";
+// "(1)" for a cap without a name.
+std::string CheckCapText(const std::string& name, int row);
 
 // The table's headings, in column order (as_built_texts' columns).
 const std::vector<std::string>& CheckHeadings();
@@ -67,7 +72,11 @@ std::string CheckExported(int rows, const std::string& path);
 // A measured point in the sketch: its name and its deviation.
 std::string CheckMarkLabel(const std::string& name, double distanceMm, bool over);
 
-// After a check: how many points, how many over the tolerance.
-std::string CheckSummary(int points, int over, double toleranceMm);
+// After a check: how many points, how many over the tolerance, how many
+// near no cap.
+std::string CheckSummary(int points, int over, double toleranceMm, int far = 0);
+// The table and its summary cleared: what changed since the last 检核.
+enum class CheckInput { kPoints, kTolerance, kRoad, kLog };
+std::string CheckCleared(CheckInput changed);
 
 }  // namespace capset

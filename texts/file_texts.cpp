@@ -118,6 +118,30 @@ std::string ExportWhatText(int rows, bool chosen) {
   return (chosen ? "所选的 " : "全部 ") + std::to_string(rows) + " 行";
 }
 
+namespace {
+
+std::string RowsKeepTheirRoad(const std::vector<int>& rows) {
+  return "结果记录中" + RowListText(rows) + "的盖梁是在现有路线上计算的；换用新路线后这些行仍保留计算时所用的路线，不会按新路线重算。";
+}
+
+}  // namespace
+
+std::string UnsavedJobQuestion(Discarding what, const std::string& file, const std::vector<int>& rowsOnRoad) {
+  const std::string job = file.empty() ? std::string("当前作业") : "作业" + Quoted(file);
+  std::string text;
+  switch (what) {
+    case Discarding::kOpenJob: text = job + "有未保存的修改。打开另一个作业之前，要先保存吗？"; break;
+    case Discarding::kQuit: text = job + "有未保存的修改。退出之前，要先保存吗？"; break;
+    case Discarding::kReplaceRoad: text = job + "的路线还没有保存。换用新路线之前，要先保存作业吗？"; break;
+  }
+  if (!rowsOnRoad.empty()) text += "\n" + RowsKeepTheirRoad(rowsOnRoad);
+  return text + "\n选“不保存”将放弃这些修改。";
+}
+
+std::string ReplaceSolvedRoadQuestion(const std::vector<int>& rowsOnRoad) {
+  return "新路线将替换作业的现有路线。\n" + RowsKeepTheirRoad(rowsOnRoad);
+}
+
 std::string JobSavedText(const std::string& path) { return "作业已保存到 " + path; }
 
 std::string JournalFailedMessage(const std::string& path, const std::string& reason) {

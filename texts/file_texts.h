@@ -11,7 +11,23 @@ namespace capset {
 
 // Job files.
 inline constexpr char kNothingToSave[] =
-    "还没有可保存的作业：请先点击“开 始”输入数据，或打开一个作业文件。";
+    "还没有可保存的作业：请先点击“开 始”输入数据、输入或导入路线，或打开一个作业文件。";
+
+// Before unsaved work of the job would be lost: what is about to happen,
+// and the answers besides 取消 (Cancel), which leaves everything as it was.
+enum class Discarding { kOpenJob, kQuit, kReplaceRoad };
+// `file`: the job's file name, empty when it has none yet. `rowsOnRoad`:
+// rows of the log solved on the road an import replaces (empty: none).
+std::string UnsavedJobQuestion(Discarding what, const std::string& file, const std::vector<int>& rowsOnRoad = {});
+inline constexpr char kSaveAnswer[] = "保存";
+inline constexpr char kDiscardAnswer[] = "不保存";
+// A new road (imported, or applied in the road window) over one whose caps are in the log, when the road itself
+// is saved: the rows keep the road they were solved on.
+std::string ReplaceSolvedRoadQuestion(const std::vector<int>& rowsOnRoad);
+inline constexpr char kReplaceRoadAnswer[] = "换用新路线";
+// Where a job without a file is saved, when a question's 保存 needs one
+// and the user is asked in words rather than by a file dialog.
+inline constexpr char kSaveJobPathPrompt[] = "作业还没有文件。保存到（文件路径）：";
 // A file that is not a job this program can open, where and why, naming
 // the field as the window does; the job in the window stays.
 std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem);

@@ -16,6 +16,18 @@ inline constexpr char kNoRoadToExport[] = "还没有路线，没有可导出的�
 // The status bar after an import and an export.
 std::string RoadImportedText(const std::string& file, const std::string& alignment);
 std::string RoadExportedText(const std::string& file);
+// What a refused file lacks (LandXmlFault::kMissing's `value`), in the
+// window's words with the file's own name in brackets.
+inline constexpr char kLandXmlGeometryPart[] = "平面线形（CoordGeom）";
+inline constexpr char kLandXmlStaBack[] = "属性 staBack";
+inline constexpr char kLandXmlStaAhead[] = "属性 staAhead";
+inline constexpr char kLandXmlRotPart[] = "转向（属性 rot）";
+inline constexpr char kLandXmlStartPart[] = "起点（Start）";
+inline constexpr char kLandXmlEndPart[] = "终点（End）";
+inline constexpr char kLandXmlRadiusPart[] = "半径（属性 radius）";
+inline constexpr char kLandXmlLengthPart[] = "长度（属性 length）";
+inline constexpr char kLandXmlRadiusStartPart[] = "起点半径（属性 radiusStart）";
+inline constexpr char kLandXmlRadiusEndPart[] = "终点半径（属性 radiusEnd）";
 // An alignment without a name, as a list names it.
 inline constexpr char kUnnamedAlignment[] = "（无名称）";
 

@@ -42,14 +42,14 @@ std::string RowListText(const std::vector<int>& numbers) {
   return "第 " + text + " 行";
 }
 
-std::string AxisPointText(int number, const std::string& offset, const std::string& X, const std::string& Y) {
-  return "P" + std::to_string(number) + "(" + offset + ") X " + X + " Y " + Y;
+std::string AxisPointHeading(int number, int part) {
+  static constexpr const char* kParts[kAxisPointColumns] = {" 距中桩", " 纵座标 X", " 横座标 Y", " 线元"};
+  return "P" + std::to_string(number) + kParts[part];
 }
 
-std::string AxisPointsListText(const std::vector<std::string>& points) {
-  std::string text;
-  for (const std::string& point : points) text += (text.empty() ? "" : "; ") + point;
-  return text;
+std::string ExactEdgeSideText(int side, const char* bend) {
+  const std::string name = side < 0 ? "左侧" : "右侧";
+  return *bend == '\0' ? name : name + "（" + bend + "）";
 }
 
 std::string RefusedRowStatus(Refusal refusal) { return std::string("未计算：") + RefusalText(refusal); }

@@ -15,14 +15,29 @@ namespace capset {
 // The log's column headings, in column order; also the header of the CSV
 // files (an export and the day file).
 inline constexpr const char* kRowHeadings[] = {
-    "序号",         "名称",         "解法",         "曲线",         "盖梁中桩桩号", "设计中桩桩号 Kj", "交角 B",
-    "DR",           "精度",         "中桩纵座标 X", "中桩横座标 Y", "外侧中桩桩号", "外侧纵座标 X",    "外侧横座标 Y",
-    "外侧长度 L",   "内侧中桩桩号", "内侧纵座标 X", "内侧横座标 Y", "内侧长度 L",   "轴线上的点",      "状态",
-    "起算点",       "起算点桩号",   "起算点纵座标 X", "起算点横座标 Y", "切线方位角 T", "平曲线半径 R", "缓和曲线要素 A1",
-    "P",            "计算时间",     "方法",         "中桩线元",
-    "左侧为",       "左侧中桩桩号", "左侧纵座标 X", "左侧横座标 Y", "左侧长度 L",   "左侧线元",        "左幅 DR",
-    "右侧为",       "右侧中桩桩号", "右侧纵座标 X", "右侧横座标 Y", "右侧长度 L",   "右侧线元",        "右幅 DR",
+    "序号",           "名称",           "状态",             "解法",             "曲线",
+    "盖梁中桩桩号",   "设计中桩桩号 Kj", "交角 B",          "DR",               "精度",
+    "中桩纵座标 X",   "中桩横座标 Y",
+    "边点一",         "边点一桩号",     "边点一纵座标 X",   "边点一横座标 Y",   "边点一长度 L",
+    "边点一线元",     "边点一半宽",
+    "边点二",         "边点二桩号",     "边点二纵座标 X",   "边点二横座标 Y",   "边点二长度 L",
+    "边点二线元",     "边点二半宽",
+    "起算点",         "起算点桩号",     "起算点纵座标 X",   "起算点横座标 Y",   "切线方位角 T",
+    "平曲线半径 R",   "缓和曲线要素 A1", "P",               "计算时间",         "方法",
+    "中桩线元",
 };
+
+// What a row has no value for (R, A1 and P of a row solved on a road of
+// its own, the precision of an exact row): a dash, never a 0 that reads as
+// a value.
+inline constexpr char kNoValue[] = "-";
+
+// A window row's edges, as its boxes name them.
+inline constexpr char kOuterEdgeName[] = "外侧";
+inline constexpr char kInnerEdgeName[] = "内侧";
+// An edge of an exact row: its side of increasing stations, and which side
+// of the bend it is where the row follows one: "左侧（外侧）", "右侧".
+std::string ExactEdgeSideText(int side, const char* bend);
 
 // The solver of a row in the user's words: the spiral end it measures from
 // and whether the cap is skewed or square ("ZH 端 斜交", "ZH 端 正交"); the
@@ -47,9 +62,10 @@ inline constexpr char kRowsRestored[] = "已恢复删除的行。";
 // Rows by number, runs joined: "第 3–5、8 行".
 std::string RowListText(const std::vector<int>& numbers);
 
-// The axis points column: "P1(-3.5) X 1030.54 Y 2044.847; P2(3.5) X … Y …",
-// from the texts of each point's offset and coordinates.
-std::string AxisPointText(int number, const std::string& offset, const std::string& X, const std::string& Y);
-std::string AxisPointsListText(const std::vector<std::string>& points);
+// The headings of the point along the axis `number` (from 1): its
+// distance along the axis from the centre, X, Y and the element its foot
+// lies on (a row solved on the road).
+inline constexpr int kAxisPointColumns = 4;
+std::string AxisPointHeading(int number, int part);
 
 }  // namespace capset

@@ -137,6 +137,62 @@ TEST(NearestCap, IsTheOneWhoseAxisBetweenItsEdgesPassesNearest) {
   EXPECT_NEAR(beside->along, 1, 1e-12);     // towards the right-hand edge
 }
 
+// Two square caps on a straight running north: row 1 at station 50, 3 m a
+// side, row 2 at station 80, 7 m a side. A point is a cap's only within its
+// half-width and the tolerance (10 mm) of the axis between its edges; one
+// farther from both is no cap's point, and is not reported as a deviation
+// of metres.
+struct ReachRow {
+  const char* name;
+  PlanePoint q;
+  int row;  // 0: no cap
+  bool over;
+};
+
+class Reach : public ::testing::TestWithParam<ReachRow> {};
+
+TEST_P(Reach, GivesAPointOnlyToACapWithinItsHalfWidth) {
+  const ReachRow& r = GetParam();
+  const Road road = Made(RoadFromElements({0, {0, 0}, 0, {{ElementKind::kLine, 100}}, {}}));
+  std::vector<CapDesignPoints> caps{*DesignOf(1, SolveRoadCap(road, {{50}, 90, CapAxisMode::kOwn, {0}, 3, 3, {}})),
+                                    *DesignOf(2, SolveRoadCap(road, {{80}, 90, CapAxisMode::kOwn, {0}, 7, 7, {}}))};
+  caps[0].name = "0#";
+  const std::vector<CheckResult> results = CheckPoints(road, caps, {{"M", r.q}}, 0.01);
+  ASSERT_EQ(results.size(), 1u);
+  // Its station and offset are given whatever the cap.
+  EXPECT_EQ(results[0].foot.status, WhereStatus::kOnRoad);
+  EXPECT_NEAR(results[0].foot.station.value, r.q.X, 1e-9);
+  EXPECT_NEAR(results[0].foot.offset, r.q.Y, 1e-9);
+  EXPECT_EQ(results[0].farFromCaps, r.row == 0);
+  if (r.row == 0) {
+    EXPECT_FALSE(results[0].cap);
+    return;
+  }
+  ASSERT_TRUE(results[0].cap);
+  EXPECT_EQ(results[0].cap->row, r.row);
+  EXPECT_EQ(results[0].cap->name, r.row == 1 ? "0#" : "");
+  EXPECT_EQ(results[0].cap->over, r.over);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AsBuilt, Reach,
+    ::testing::Values(ReachRow{"TenCentimetresOffTheCentre", {50.1, 0}, 1, true},
+                      ReachRow{"OnTheAxisLineWithinTheHalfWidthPastTheEdge", {50, 5.9}, 1, true},
+                      ReachRow{"OnTheAxisLineJustPastReach", {50, 6.02}, 0, false},
+                      ReachRow{"FourteenMetresFromEveryCap", {64, 0}, 0, false},
+                      ReachRow{"EightMetresBeforeTheWiderCap", {72, 0}, 0, false},
+                      ReachRow{"WithinTheWiderCapsHalfWidth", {73.5, 1}, 2, true},
+                      ReachRow{"OnTheWiderCapsEdge", {80, -7}, 2, false}),
+    RowName<ReachRow>);
+
+TEST(Reach, NoCapInTheLogIsNotAPointFarFromCaps) {
+  const Road road = Made(RoadFromElements({0, {0, 0}, 0, {{ElementKind::kLine, 100}}, {}}));
+  const std::vector<CheckResult> results = CheckPoints(road, {}, {{"M", {64, 0}}}, 0.01);
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_FALSE(results[0].cap);
+  EXPECT_FALSE(results[0].farFromCaps);
+}
+
 // Property: across the bridge, every design point checked as measured comes
 // back as itself, 0 off, on its own cap and within any tolerance.
 TEST(DesignPoints, CheckedAsMeasuredComeBackAsThemselves) {

@@ -344,8 +344,9 @@ def file_cases():
     ]
     cases = [(name, opened_over_a_cap, "zh_CN", {"job.capjob": content}) for name, content in refused]
     cases += [
+        # The second Start is unsaved work: the open asks, and is told to discard it.
         ("job saved and opened", computed + "@save {dir}/job.capjob\n" + zh(kzh="2000", x="1", y="2") +
-         open_then_compute, "zh_CN", {}),
+         "@open {dir}/job.capjob\n不保存\n@compute\n1050\n7.5\n0.0001\n", "zh_CN", {}),
         ("job saved with its batch", base + batch("axis own", "dr 7.5", "precision 0.0001", "offsets -3.5 3.5",
                                                  "station 3# K1+040", "station \"引号\" \\ 1060") +
          "@save {dir}/job.capjob\n@open {dir}/job.capjob\n", "zh_CN", {}),
@@ -369,6 +370,33 @@ def file_cases():
          {"job.capjob": OLD_JOB}),
         ("job typed with commas", "@start\n1000,5\n1000\n2000,25\n45,3\n0\n100\n1050\n60\n1\n"
          "@save {dir}/job.capjob\n", "de_DE", {}),
+        # A job of a road and a batch list, never started, is saved and
+        # opened like any other; unsaved work is asked about before it is
+        # replaced or the program quits.
+        ("job road alone saved and opened", ROAD_POINTS + batch("dr 7.5", "station 3# 1200", "station 1300") +
+         "@save {dir}/road.capjob\n" + ROAD_CHAINED + "@open {dir}/road.capjob\n不保存\n@keypoints\n"
+         "@batch\ndr 7.5\nskew 90\ndesign 1200\nstation 3# 1200\n@end\n@save {dir}/road.capjob\n", "zh_CN", {}),
+        ("job road alone opened over a Start", ROAD_POINTS + "@save {dir}/road.capjob\n" + computed +
+         "@open {dir}/road.capjob\n不保存\n@at 1200\n", "zh_CN", {}),
+        ("job batch list alone saved", batch("dr 7.5", "station 1# 1050") + "@save {dir}/list.capjob\n"
+         "@open {dir}/list.capjob\n", "zh_CN", {}),
+        ("job unsaved open cancelled", base + "@save {dir}/job.capjob\n" + zh(kzh="2000", kj="2050") +
+         "@open {dir}/job.capjob\n@cancel\n@compute\n2050\n7.5\n0.0001\n", "zh_CN", {}),
+        ("job unsaved open saved first", ROAD_POINTS + "@open {dir}/job.capjob\n保存\n{dir}/first\n@keypoints\n",
+         "zh_CN", {"job.capjob": OLD_JOB}),
+        ("job unsaved open, save asked and cancelled", ROAD_POINTS + "@open {dir}/job.capjob\n保存\n@cancel\n"
+         "@keypoints\n", "zh_CN", {"job.capjob": OLD_JOB}),
+        ("job refused file asks nothing", base + "@open {dir}/job.capjob\n", "zh_CN",
+         {"job.capjob": field("P", b'"0.5x"')}),
+        ("job without any work refused", "@open {dir}/job.capjob\n", "zh_CN",
+         {"job.capjob": b'{"format": "capset-job", "version": 2, "decimal": "."}\n'}),
+        ("job of version 1 without Start refused", "@open {dir}/job.capjob\n", "zh_CN",
+         {"job.capjob": job_text(start=b'"batch": {"axis": "own", "DR": "7.5", "precision": "0.0001", '
+                                       b'"offsets": "", "stations": ["1050"]}')}),
+        ("job quit asks", base + "@quit\n@cancel\n@quit\n不保存\n@start\n", "zh_CN", {}),
+        ("job quit saves first", ROAD_POINTS + "@quit\n保存\n{dir}/quit.capjob\n@keypoints\n", "zh_CN", {}),
+        ("job quit saved asks nothing", base + "@save {dir}/job.capjob\n@quit\n@start\n", "zh_CN", {}),
+        ("job quit with nothing", "@quit\n", "zh_CN", {}),
         ("job typed in Arabic", "@start\n1000\u066b5\n1000\n2000\n45\n0\n100\n1050\n60\n1\n"
          "@save {dir}/job.capjob\n@open {dir}/job.capjob\n", "ar_EG", {}),
     ]
@@ -497,7 +525,7 @@ def road_command_cases():
         ("road table export", ROAD_CHAINED + "@export table csv {dir}/table.csv 1270 1320 10 -7.5 7.5\n"
          "@export table dat {dir}/table.dat 1270 1320 10 -7.5 7.5\n@export table xls {dir}/t.xls 1 2 3\n"),
         ("road saved and opened", zh(r="150") + ROAD_POINTS + "@save {dir}/road.capjob\n@road job\n@keypoints\n"
-         "@open {dir}/road.capjob\n@keypoints\n"),
+         "@open {dir}/road.capjob\n不保存\n@keypoints\n"),
     ]
     cases = [(n, s, "zh_CN", {}) for n, s in c]
     cases.append(("road comma", "@road\nbp 1000,5 3000 4000\njd 3800 4300 600,5 120 100\njd 4600 4200 400 0\n"

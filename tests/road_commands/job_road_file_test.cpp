@@ -149,11 +149,12 @@ std::string Script(const std::string& lines) {
   return "@start\n1000\n1000\n2000\n45\n150\n100\n1050\n60\n1\n" + lines;
 }
 
-// Through the session: @save writes the road, @open brings it back, and a
-// job whose road is refused changes nothing.
+// Through the session: @save writes the road, @open brings it back (the
+// road dropped since is unsaved work, and the open asks), and a job whose
+// road is refused changes nothing.
 TEST(JobFileRoad, SaveAndOpenCarryTheRoad) {
   std::istringstream in(Script("@road\nbp 1000 3000 4000\njd 3800 4300 600 120 100\njd 4600 4200 400 0\nep 5500 4900\n@end\n"
-                               "@save a.capjob\n@keypoints\n@road job\n@open a.capjob\n@keypoints\n"));
+                               "@save a.capjob\n@keypoints\n@road job\n@open a.capjob\n不保存\n@keypoints\n"));
   std::ostringstream out;
   ScriptLines lines(in);
   DialogueReplay target(lines, out, {});

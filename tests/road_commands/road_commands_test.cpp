@@ -211,7 +211,14 @@ INSTANTIATE_TEST_SUITE_P(
         ChainRow{"AtOffsetNotNumber", "@at 1200 x", "MESSAGE 偏距“x”不是数值"},
         ChainRow{"WhereOneNumber", "@where 5", "MESSAGE @where 的写法"},
         ChainRow{"RoadWithAStrayWord", "@road jobs\nbp 0 0 0\nep 10 10\n@end", "MESSAGE @road 的写法"},
-        ChainRow{"CurvesOfAnElementRoad", "@curves", "MESSAGE 这条路线不是按交点法输入的"}),
+        ChainRow{"CurvesOfAnElementRoad", "@curves", "MESSAGE 这条路线不是按交点法输入的"},
+        // The station table names the station as typed, and the equation it falls in.
+        ChainRow{"TableFromInTheGap", "@table K1+620 1700 10",
+                 "MESSAGE 桩号 K1+620 落在短链第 2 个断链（断前 K1+600.000 = 断后 K1+650.000）"},
+        ChainRow{"TableToInTheOverlapUnsaid", "@table 1100 1290 10",
+                 "MESSAGE 桩号 1290 在长链第 1 个断链（断前 K1+300.000 = 断后 K1+280.000）处出现 2 次"},
+        ChainRow{"TableToAfterEnd", "@table 1100 2031 10", "MESSAGE 桩号 2031 在路线终点 K2+030.000 之后"},
+        ChainRow{"ExportTableInTheGap", "@export table csv t.csv 1620 1700 10", "MESSAGE 桩号 1620 落在短链"}),
     testing::RowName<ChainRow>);
 
 TEST(RoadCommands, CommaLocaleReadsTheUsersDecimalAndAnswersWithDots) {
