@@ -71,7 +71,7 @@ void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
 void PrintRows(const CapLog& log, const std::string& sep, std::ostream& out) {
   for (const CapRecord& record : log.Records()) {
     out << kRowTag;
-    const RowTexts texts = RowTextsOf(record, sep);
+    const RowTexts texts = ShownRowTexts(record, sep);
     for (int c = 0; c < RowWidth(record); ++c) out << '\t' << texts[c];
     out << '\n';
   }
