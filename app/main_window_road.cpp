@@ -44,6 +44,11 @@ bool MainWindow::ImportRoadFrom(const QString& path, const std::optional<std::st
     // The reader builds the road before it hands it over; this is a last guard.
     return refuse({LandXmlFault::kRoad, "", 0, {}, {}, {}, 0, *problem});
   }
+  // A file in feet was converted as it was read; the user is told so, as
+  // a surveyor checks the unit of every file from outside.
+  if (landxml.metresPerUnit != 1) {
+    reporter_.ReportNotice(LandXmlUnitNotice(file, landxml.linearUnit, landxml.metresPerUnit == kUSSurveyFoot));
+  }
   statusBar()->showMessage(QString::fromStdString(RoadImportedText(QDir::toNativeSeparators(path).toStdString(), alignment)));
   return true;
 }

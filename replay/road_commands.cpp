@@ -6,8 +6,11 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "block_lines.h"
+#include "field_ranges.h"
+#include "range_texts.h"
 #include "road_lines.h"
 #include "road_texts.h"
 #include "script.h"
@@ -100,8 +103,9 @@ class RoadCommands {
     if (const auto* problem = std::get_if<StationRefProblem>(&station)) {
       return Message(RoadFieldText("K", words[0], StationRefProblemText(*problem)));
     }
+    if (!StationWithin(words[0], "K", std::get<StationRef>(station))) return;
     double offset = 0;
-    if (words.size() == 2 && !ReadNumberTo(words[1], "偏距", offset)) return;
+    if (words.size() == 2 && !ReadNumberTo(words[1], "偏距", offset, kOffsetRange)) return;
     const Road* road = Working();
     if (!road) return;
     const Road::StationPoint at = road->AtStation(std::get<StationRef>(station), offset);
@@ -177,11 +181,12 @@ class RoadCommands {
         return std::nullopt;
       }
       (i == 0 ? request.from : request.to) = std::get<StationRef>(station);
+      if (!StationWithin(words[i], i == 0 ? "FROM" : "TO", std::get<StationRef>(station))) return std::nullopt;
     }
     if (!ReadNumberTo(words[2], "STEP", request.step)) return std::nullopt;
     for (std::size_t i = 3; i < words.size(); ++i) {
       double offset = 0;
-      if (!ReadNumberTo(words[i], "偏距", offset)) return std::nullopt;
+      if (!ReadNumberTo(words[i], "偏距", offset, kOffsetRange)) return std::nullopt;
       request.offsets.push_back(offset);
     }
     const Road* road = Working();
@@ -195,14 +200,27 @@ class RoadCommands {
     return std::move(std::get<std::vector<StationTableRow>>(made));
   }
 
-  bool ReadNumberTo(const std::string& text, const char* field, double& value) {
+  // `range`, when given, is the one the field's value must lie in.
+  bool ReadNumberTo(const std::string& text, const char* field, double& value,
+                    std::optional<FieldRange> range = std::nullopt) {
     const ReadResult read = context_.reader.Read(text);
     if (read.status != ReadResult::Status::kNumber) {
       Message(RoadFieldText(field, text, read.status == ReadResult::Status::kNotNumber ? kRoadNotNumber : kRoadOutOfRange));
       return false;
     }
+    if (range && !Within(read.value, *range)) {
+      Message(RoadFieldText(field, text, RangeReason(*range)));
+      return false;
+    }
     value = read.value;
     return true;
+  }
+
+  // A station asked of the road lies in the stations' range, or is refused so.
+  bool StationWithin(const std::string& typed, const char* field, StationRef station) {
+    if (Within(station.value, kStationRange)) return true;
+    Message(RoadFieldText(field, typed, RangeReason(kStationRange)));
+    return false;
   }
 
   // The road the caps are solved on; when there is none, says so.

@@ -101,10 +101,10 @@ std::vector<double> ReadOffsets(const std::string& text, const NumberSymbols& sy
     from = to;
     const auto read = ReadField(token, symbols);
     if (const double* value = std::get_if<double>(&read)) {
-      if (Within(*value, kAxisOffsetRange)) {
+      if (Within(*value, kOffsetRange)) {
         offsets.push_back(*value);
       } else {
-        problems.push_back(BatchFieldProblem(kBatchOffsetsField, NotWithinReason(token, kAxisOffsetRange)));
+        problems.push_back(BatchFieldProblem(kBatchOffsetsField, NotWithinReason(token, kOffsetRange)));
       }
     } else {
       problems.push_back(BatchFieldProblem(kBatchOffsetsField, std::get<std::string>(read)));

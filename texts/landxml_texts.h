@@ -16,6 +16,8 @@ inline constexpr char kNoRoadToExport[] = "还没有路线，没有可导出的�
 // The status bar after an import and an export.
 std::string RoadImportedText(const std::string& file, const std::string& alignment);
 std::string RoadExportedText(const std::string& file);
+// A file in feet, read and converted to metres: it names the file and the unit.
+std::string LandXmlUnitNotice(const std::string& file, const std::string& unit, bool surveyFoot);
 // An alignment without a name, as a list names it.
 inline constexpr char kUnnamedAlignment[] = "（无名称）";
 

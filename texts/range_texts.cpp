@@ -22,8 +22,12 @@ std::string ValueText(double value) {
 
 }  // namespace
 
+std::string RangeReason(FieldRange range, const char* unit) {
+  return "超出范围：须在 " + BoundText(range.low) + " 至 " + BoundText(range.high) + " " + unit + " 之间。";
+}
+
 std::string NotWithinReason(const std::string& typed, FieldRange range, const char* unit) {
-  return Quoted(typed) + "超出范围：须在 " + BoundText(range.low) + " 至 " + BoundText(range.high) + " " + unit + " 之间。";
+  return Quoted(typed) + RangeReason(range, unit);
 }
 
 std::string NotWithinReason(double value, FieldRange range) { return NotWithinReason(ValueText(value), range); }

@@ -14,6 +14,10 @@ namespace capset {
 // `unit` is the unit the range and the value are given in.
 std::string NotWithinReason(const std::string& typed, FieldRange range, const char* unit = "m");
 
+// The reason alone, for a caller that quotes the value itself:
+// "超出范围：须在 0.001 至 10000 m 之间。"
+std::string RangeReason(FieldRange range, const char* unit = "m");
+
 // The same for a number that was not typed as text (a file's attribute
 // read, a value converted): the value is written as the program writes numbers.
 std::string NotWithinReason(double value, FieldRange range);
