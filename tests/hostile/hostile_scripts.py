@@ -164,8 +164,11 @@ class Maker:
         return "@where %s %s\n" % (self.num(self.r.uniform(-1e3, 4e6)), self.num(self.r.uniform(-1e3, 5e5)))
 
     def table(self):
-        step = self.r.choice([20.0, 5.0, 100.0, 0.001]) if self.r.random() > 0.05 else 1e-9
-        args = "%s %s %s" % (self.station(), self.station(), self.num(step))
+        step = self.r.choice([20.0, 5.0, 100.0, 0.01]) if self.r.random() > 0.05 else 1e-9
+        start = self.station()
+        # A fine step over a short stretch: many rows, not a run of minutes.
+        end = self.num(self.start_station + self.r.uniform(0, 20)) if step < 1 else self.station()
+        args = "%s %s %s" % (start, end, self.num(step))
         off = self.offsets(3)
         if self.r.random() < 0.3:
             fmt = self.r.choice(["csv", "dat"])
