@@ -19,7 +19,7 @@ int CapLogModel::columnCount(const QModelIndex& parent) const { return parent.is
 const RowTexts& CapLogModel::TextsOf(int row) const {
   if (const auto found = cache_.find(row); found != cache_.end()) return found->second;
   if (cache_.size() >= kCachedRows) cache_.clear();
-  return cache_.emplace(row, RowTextsOf(log_.At(row), sep_)).first->second;
+  return cache_.emplace(row, ShownRowTexts(log_.At(row), sep_)).first->second;
 }
 
 QVariant CapLogModel::data(const QModelIndex& index, int role) const {

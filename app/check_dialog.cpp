@@ -23,6 +23,7 @@
 #include "check_table.h"
 #include "check_texts.h"
 #include "look.h"
+#include "view_guard.h"
 #include "measured_points.h"
 #include "number_text.h"
 #include "recent_jobs.h"
@@ -44,7 +45,13 @@ void CheckTableModel::SetResults(std::vector<CheckResult> results) {
   cells_.reserve(results_.size());
   for (const CheckResult& r : results_) {
     std::vector<QString> row;
-    for (const std::string& cell : CheckCells(r, sep_)) row.push_back(QString::fromStdString(cell));
+    // A point whose numbers cannot be written keeps its name and says so.
+    if (!Guarded([&] { for (const std::string& cell : CheckCells(r, sep_)) row.push_back(QString::fromStdString(cell)); })) {
+      row.assign(CheckHeadings().size(), QString());
+      row.front() = QString::fromStdString(r.measured.name);
+      row.back() = QString::fromUtf8(kCheckNotShown);
+    }
+    row.resize(CheckHeadings().size());
     cells_.push_back(std::move(row));
   }
   endResetModel();
@@ -173,7 +180,7 @@ bool CheckDialog::Check() {
     reporter_.ReportError(CheckPointsRejected(*problems, kMaxListedCheckProblems));
     return false;
   }
-  const auto tolerance = ReadTolerance(tolerance_->text().toStdString(), symbols);
+  const auto tolerance = ReadTolerance(tolerance_->text().toStdString(), symbols, 0.001, "mm");
   if (const auto* reason = std::get_if<std::string>(&tolerance)) {
     reporter_.ReportError(*reason);
     return false;

@@ -10,6 +10,7 @@
 #include "look.h"
 #include "road_text.h"
 #include "road_texts.h"
+#include "view_guard.h"
 
 namespace capset {
 namespace {
@@ -54,7 +55,8 @@ PlanView::PlanView(QWidget* parent) : QWidget(parent) {
 void PlanView::SetRoad(const Road* road, bool fit) {
   road_ = road;
   scene_.reset();
-  if (road_ != nullptr) scene_ = MakePlanScene(*road_);
+  // A road whose plan cannot be made is not drawn; the window's messages say why.
+  if (road_ != nullptr && !Guarded([this] { scene_ = MakePlanScene(*road_); })) scene_.reset();
   if (fit || !fitted_) {
     Fit();
   } else {
@@ -89,6 +91,10 @@ void PlanView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   if (!scene_) return;
+  Guarded([&] { Paint(painter); });
+}
+
+void PlanView::Paint(QPainter& painter) {
   const PlaneBox view = mapping_.Visible();
   // The JD polygon under everything.
   if (scene_->polygon.size() >= 2) {

@@ -10,6 +10,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QPainter>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -45,6 +46,7 @@ class PlanView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void Paint(QPainter& painter);
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;

@@ -11,6 +11,7 @@
 
 #include "cap_warnings.h"
 #include "look.h"
+#include "view_guard.h"
 
 namespace capset {
 namespace {
@@ -111,6 +112,11 @@ void SketchView::Clear() {
 }
 
 void SketchView::MakeScene() {
+  // A cap whose scene cannot be made is not drawn; its row says why.
+  if (!Guarded([this] { MakeSceneUnguarded(); })) scene_.reset();
+}
+
+void SketchView::MakeSceneUnguarded() {
   if (width() <= 0 || height() <= 0) return;
   if (roadScene_) {
     scene_ = roadScene_({static_cast<double>(width()), static_cast<double>(height())});
@@ -137,6 +143,10 @@ QTransform SketchView::PlaneToPixels() const {
 void SketchView::paintEvent(QPaintEvent*) {
   if (!scene_) return;
   QPainter painter(this);
+  Guarded([&] { Paint(painter); });
+}
+
+void SketchView::Paint(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setClipRect(rect());
   painter.setFont(PlainFont(12));

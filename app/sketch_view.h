@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QTransform>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -46,6 +47,8 @@ class SketchView : public QWidget {
 
  private:
   void MakeScene();
+  void MakeSceneUnguarded();
+  void Paint(QPainter& painter);
 
   std::optional<CapSolution> solution_;
   // An exact cap: the scene is made from it and its road at the band's size.

@@ -4,6 +4,7 @@
 
 #include "road_texts.h"
 #include "station_table_formats.h"
+#include "view_guard.h"
 
 namespace capset {
 
@@ -32,8 +33,11 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
     return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
   }
   if (role != Qt::DisplayRole) return {};
-  const std::vector<std::string> fields = StationTableRowTexts(rows_.at(index.row()), sep_);
-  return QString::fromStdString(fields.at(index.column()));
+  // A row whose numbers cannot be written shows empty cells rather than
+  // ending the program.
+  QString text;
+  Guarded([&] { text = QString::fromStdString(StationTableRowTexts(rows_.at(index.row()), sep_).at(index.column())); });
+  return text;
 }
 
 QVariant StationTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -21,6 +21,7 @@
 #include "road_texts.h"
 #include "station_table_fields.h"
 #include "station_table_formats.h"
+#include "view_guard.h"
 #include "station_table_model.h"
 #include "window_texts.h"
 
@@ -129,7 +130,10 @@ void StationTableWindow::Make() {
 }
 
 void StationTableWindow::Copy() {
-  QApplication::clipboard()->setText(QString::fromStdString(StationTableTsv(model_->Rows(), reader_.DecimalSeparator())));
+  std::string text;
+  // Rows whose numbers cannot be written are not copied; the program goes on.
+  if (!Guarded([&] { text = StationTableTsv(model_->Rows(), reader_.DecimalSeparator()); })) return;
+  QApplication::clipboard()->setText(QString::fromStdString(text));
   Tell(StationTableCopiedText(model_->Rows().size()), false);
 }
 

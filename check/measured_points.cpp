@@ -5,6 +5,7 @@
 
 #include "blanks.h"
 #include "check_texts.h"
+#include "field_ranges.h"
 
 namespace capset {
 namespace {
@@ -124,6 +125,8 @@ PointsReading ReadLines(std::string_view text, const NumberSymbols& symbols, con
       refuse(kPointYNotNumber);
     } else if (f->H != nullptr && !f->H->empty() && !NumberIn(*f->H, symbols)) {
       refuse(kPointHNotNumber);
+    } else if (const auto beyond = PointBeyond(f->X, *X, f->Y, *Y)) {
+      refuse(beyond->c_str());
     } else {
       points.push_back({f->name, {*X, *Y}});
     }
@@ -165,10 +168,19 @@ PointsReading ReadPointFile(const std::string& bytes) {
   });
 }
 
-std::variant<double, std::string> ReadTolerance(const std::string& text, const NumberSymbols& symbols) {
-  const std::optional<double> value = NumberIn(std::string(TrimBlanks(text)), symbols);
+std::optional<std::string> PointBeyond(const std::string& typedX, double X, const std::string& typedY, double Y) {
+  if (!Within(X, kCoordinateRange)) return PointXBeyond(std::string(TrimBlanks(typedX)));
+  if (!Within(Y, kCoordinateRange)) return PointYBeyond(std::string(TrimBlanks(typedY)));
+  return std::nullopt;
+}
+
+std::variant<double, std::string> ReadTolerance(const std::string& text, const NumberSymbols& symbols,
+                                                double metresPerUnit, const char* unit) {
+  const std::string typed(TrimBlanks(text));
+  const std::optional<double> value = NumberIn(typed, symbols);
   if (!value) return std::string(kToleranceNotNumber);
   if (*value < 0) return std::string(kToleranceNegative);
+  if (!Within(*value * metresPerUnit, kToleranceRange)) return ToleranceBeyond(typed, metresPerUnit, unit);
   return *value;
 }
 

@@ -12,6 +12,7 @@
 // lines are skipped; line numbers count every line. A first line whose
 // coordinates are both words is a heading and is skipped.
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -33,8 +34,14 @@ using PointsReading = std::variant<std::vector<MeasuredPoint>, std::vector<std::
 PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symbols);
 PointsReading ReadPointFile(const std::string& bytes);
 
-// The tolerance as typed, in the unit the caller asks it in; a number of
-// 0 or more, or why not (kToleranceNotNumber, kToleranceNegative).
-std::variant<double, std::string> ReadTolerance(const std::string& text, const NumberSymbols& symbols);
+// Why a measured point's coordinates, read, are none a road can have
+// (field_ranges.h), or nothing. `typedX` and `typedY` are as typed.
+std::optional<std::string> PointBeyond(const std::string& typedX, double X, const std::string& typedY, double Y);
+
+// The tolerance as typed, in the unit the caller asks it in (`metresPerUnit`
+// metres each, named `unit`); a number of 0 or more within the tolerance's
+// range, or why not (kToleranceNotNumber, kToleranceNegative, the range).
+std::variant<double, std::string> ReadTolerance(const std::string& text, const NumberSymbols& symbols,
+                                                double metresPerUnit = 1, const char* unit = "m");
 
 }  // namespace capset

@@ -162,7 +162,7 @@ std::string CsvHeaderLine(int width) {
 
 std::string CsvLine(const CapRecord& record) {
   std::string line;
-  AppendCsvLine(line, RowTextsOf(record, "."));
+  AppendCsvLine(line, ShownRowTexts(record, "."));
   return line;
 }
 
@@ -170,7 +170,7 @@ std::string ExportText(ExportFormat format, const std::vector<const CapRecord*>&
   if (format == ExportFormat::kDat) return DatText(records);
   std::string out = kUtf8Bom;
   AppendCsvLine(out, RowHeadings(RowsWidth(records)));
-  for (const CapRecord* r : records) AppendCsvLine(out, RowTextsOf(*r, "."));
+  for (const CapRecord* r : records) AppendCsvLine(out, ShownRowTexts(*r, "."));
   return out;
 }
 
@@ -179,7 +179,7 @@ std::string TsvText(const std::vector<const CapRecord*>& records, const std::str
   AppendJoined(out, RowHeadings(RowsWidth(records)), '\t', AppendTsvField);
   out += '\n';
   for (const CapRecord* r : records) {
-    AppendJoined(out, RowTextsOf(*r, sep), '\t', AppendTsvField);
+    AppendJoined(out, ShownRowTexts(*r, sep), '\t', AppendTsvField);
     out += '\n';
   }
   return out;

@@ -29,6 +29,10 @@ std::variant<RoadInput, LandXmlProblem> LandXmlFormat::RoadAt(int index) const {
   return AlignmentRoad(file_.alignments.at(static_cast<std::size_t>(index)));
 }
 
+RoadFileUnit LandXmlFormat::Unit() const {
+  return {file_.linearUnit, file_.metresPerUnit, file_.metresPerUnit == kUSSurveyFoot};
+}
+
 std::string LandXmlFormat::Write(const Road& road) const {
   const QDateTime now = QDateTime::currentDateTime();
   return WriteLandXml(road, kRoadName, now.toString(Qt::ISODate).left(10).toStdString(),

@@ -14,6 +14,7 @@ class LandXmlFormat : public RoadFileFormat {
   std::variant<RoadInput, LandXmlProblem> RoadNamed(const std::optional<std::string>& name) const override;
   std::variant<RoadInput, LandXmlProblem> RoadAt(int index) const override;
   // Stamped with the local date and time of the writing.
+  RoadFileUnit Unit() const override;
   std::string Write(const Road& road) const override;
 
   // The file last read, for a window that shows its alignments.

@@ -14,8 +14,10 @@
 #include <cmath>
 #include <limits>
 
+#include "field_ranges.h"
 #include "file_texts.h"
 #include "intersection_form.h"
+#include "number_text.h"
 
 namespace capset {
 namespace {
@@ -87,13 +89,21 @@ class Reader {
   };
   std::optional<LandXmlProblem> ReadStaEquation(std::vector<FileEquation>& equations);
   std::variant<FileElement, LandXmlProblem> ReadElement();
-  // A number attribute: nothing when it is absent; `infinite` allows INF.
-  std::variant<std::optional<double>, LandXmlProblem> Number(const char* attribute, bool infinite = false) const;
+  // A length attribute in metres: nothing when it is absent; `infinite`
+  // allows INF; a value outside `range` (when one is given) is refused.
+  std::variant<std::optional<double>, LandXmlProblem> Number(const char* attribute, bool infinite = false,
+                                                             std::optional<FieldRange> range = std::nullopt,
+                                                             bool zero = false) const;
+  // A length or radius the element's points give, checked as a stated one is.
+  std::optional<LandXmlProblem> Beyond(const char* attribute, double metres, FieldRange range) const;
   std::variant<PlanePoint, LandXmlProblem> Point();
 
   BoundedRuns bounded_;
   QXmlStreamReader xml_;
   int elementCount_ = 0;
+  std::string linearUnit_ = "meter";
+  double metresPerUnit_ = 1;
+  bool alignmentRead_ = false;
 };
 
 LandXmlProblem Reader::StreamProblem() const {
@@ -108,7 +118,8 @@ LandXmlProblem Reader::StreamProblem() const {
   return {LandXmlFault::kNotWellFormed, "", xml_.lineNumber(), {}, why.toStdString()};
 }
 
-std::variant<std::optional<double>, LandXmlProblem> Reader::Number(const char* attribute, bool infinite) const {
+std::variant<std::optional<double>, LandXmlProblem> Reader::Number(const char* attribute, bool infinite,
+                                                                   std::optional<FieldRange> range, bool zero) const {
   const QXmlStreamAttributes attributes = xml_.attributes();
   if (!attributes.hasAttribute(QLatin1String(attribute))) return std::optional<double>{};
   const QString text = attributes.value(QLatin1String(attribute)).toString().trimmed();
@@ -120,7 +131,22 @@ std::variant<std::optional<double>, LandXmlProblem> Reader::Number(const char* a
     p.attribute = attribute;
     return p;
   }
-  return std::optional<double>{value};
+  const double metres = value * metresPerUnit_;
+  if (range && !Within(metres, *range) && !(zero && metres == 0)) {
+    LandXmlProblem p = Here(LandXmlFault::kOutOfRange, text.toStdString());
+    p.attribute = attribute;
+    p.range = *range;
+    return p;
+  }
+  return std::optional<double>{metres};
+}
+
+std::optional<LandXmlProblem> Reader::Beyond(const char* attribute, double metres, FieldRange range) const {
+  if (Within(metres, range)) return std::nullopt;
+  LandXmlProblem p = Here(LandXmlFault::kOutOfRange, NumberText(metres, "."));
+  p.attribute = attribute;
+  p.range = range;
+  return p;
 }
 
 std::variant<PlanePoint, LandXmlProblem> Reader::Point() {
@@ -142,7 +168,13 @@ std::variant<PlanePoint, LandXmlProblem> Reader::Point() {
     bad.value = text.simplified().left(60).toStdString();
     return bad;
   }
-  return PlanePoint{X, Y};
+  const PlanePoint metres{X * metresPerUnit_, Y * metresPerUnit_};
+  if (!Within(metres.X, kCoordinateRange) || !Within(metres.Y, kCoordinateRange)) {
+    bad.fault = LandXmlFault::kPointOutOfRange;
+    bad.value = text.simplified().left(60).toStdString();
+    return bad;
+  }
+  return metres;
 }
 
 std::variant<LandXmlFile, LandXmlProblem> Reader::Read() {
@@ -176,6 +208,8 @@ std::variant<LandXmlFile, LandXmlProblem> Reader::Read() {
   if (xml_.hasError()) return StreamProblem();
   if (!root) return LandXmlProblem{LandXmlFault::kNotWellFormed, "", xml_.lineNumber(), {}, "no root element"};
   if (units) return *units;
+  file.linearUnit = linearUnit_;
+  file.metresPerUnit = metresPerUnit_;
   return file;
 }
 
@@ -183,8 +217,19 @@ std::optional<LandXmlProblem> Reader::ReadUnits() {
   std::optional<LandXmlProblem> problem;
   while (xml_.readNextStartElement()) {
     const QString unit = xml_.attributes().value(QLatin1String("linearUnit")).toString();
-    if (xml_.name() == QLatin1String("Imperial") || (!unit.isEmpty() && unit != QLatin1String("meter"))) {
+    const bool imperial = xml_.name() == QLatin1String("Imperial");
+    double metresPerUnit = 0;
+    if (unit == QLatin1String("USSurveyFoot")) metresPerUnit = kUSSurveyFoot;
+    else if (unit == QLatin1String("foot")) metresPerUnit = kInternationalFoot;
+    else if (unit == QLatin1String("meter") || (unit.isEmpty() && !imperial)) metresPerUnit = 1;
+    if (metresPerUnit == 0) {
       problem = Here(LandXmlFault::kUnits, unit.isEmpty() ? xml_.name().toString().toStdString() : unit.toStdString());
+    } else if (metresPerUnit != 1 && alignmentRead_) {
+      // What was read before was taken in metres; it cannot be taken back.
+      problem = Here(LandXmlFault::kUnitsLate, unit.toStdString());
+    } else if (metresPerUnit != 1 || !unit.isEmpty()) {
+      linearUnit_ = unit.toStdString();
+      metresPerUnit_ = metresPerUnit;
     }
     xml_.skipCurrentElement();
   }
@@ -194,6 +239,7 @@ std::optional<LandXmlProblem> Reader::ReadUnits() {
 void Reader::ReadAlignments(LandXmlFile& file) {
   while (xml_.readNextStartElement()) {
     if (xml_.name() == QLatin1String("Alignment")) {
+      alignmentRead_ = true;
       file.alignments.push_back(ReadAlignment());
       ++elementCount_;
     } else {
@@ -227,7 +273,7 @@ LandXmlAlignment Reader::ReadAlignment() {
   std::optional<LandXmlProblem> problem;
   std::string lengthText = attributes.value(QLatin1String("length")).toString().toStdString();
   const auto length = Number("length");
-  const auto staStart = Number("staStart");
+  const auto staStart = Number("staStart", false, kStationRange);
   if (const auto* p = std::get_if<LandXmlProblem>(&length)) problem = *p;
   else if (std::get<0>(length)) alignment.length = *std::get<0>(length);
   if (const auto* p = std::get_if<LandXmlProblem>(&staStart)) problem = problem ? problem : *p;
@@ -299,9 +345,9 @@ LandXmlAlignment Reader::ReadAlignment() {
 }
 
 std::optional<LandXmlProblem> Reader::ReadStaEquation(std::vector<FileEquation>& equations) {
-  const auto back = Number("staBack");
-  const auto ahead = Number("staAhead");
-  const auto internal = Number("staInternal");
+  const auto back = Number("staBack", false, kStationRange);
+  const auto ahead = Number("staAhead", false, kStationRange);
+  const auto internal = Number("staInternal", false, kStationRange);
   xml_.skipCurrentElement();
   for (const auto* v : {&back, &ahead, &internal}) {
     if (const auto* p = std::get_if<LandXmlProblem>(v)) return *p;
@@ -351,10 +397,11 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
   } else {
     return Here(LandXmlFault::kUnknownElement, name.toStdString());
   }
-  const auto length = Number("length");
-  const auto radius = Number("radius");
-  const auto radiusStart = Number("radiusStart", true);
-  const auto radiusEnd = Number("radiusEnd", true);
+  // A length of 0 is a point where two elements meet and is skipped.
+  const auto length = Number("length", false, kLengthRange, true);
+  const auto radius = Number("radius", false, kRadiusRange);
+  const auto radiusStart = Number("radiusStart", true, kRadiusRange);
+  const auto radiusEnd = Number("radiusEnd", true, kRadiusRange);
   for (const auto* v : {&length, &radius, &radiusStart, &radiusEnd}) {
     if (const auto* p = std::get_if<LandXmlProblem>(v)) return *p;
   }
@@ -413,6 +460,13 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
       shape.R1 = *std::get<0>(radiusStart);
       shape.R2 = *std::get<0>(radiusEnd);
       break;
+  }
+  // A length or radius taken from the points is held to the same ranges.
+  if (shape.length != 0) {
+    if (auto p = Beyond("length", shape.length, kLengthRange)) return *p;
+  }
+  if (shape.kind == ElementKind::kArc) {
+    if (auto p = Beyond("radius", shape.R1, kRadiusRange)) return *p;
   }
   element.shape = shape;
   return element;

@@ -9,7 +9,9 @@
 // read, so no entity is ever expanded and no outside resource is ever
 // loaded. Every refusal names the element and its line.
 //
-// Points are "north east" (X north, Y east). Directions come from the
+// Points are "north east" (X north, Y east). Lengths are in metres, US
+// survey feet or international feet, as the file's Units say; every number
+// is checked against its field's range (field_ranges.h) once in metres. Directions come from the
 // coordinates, never from a `dir` attribute: the road's start direction is
 // that of the first element's chord turned back by the chord's angle in the
 // element's own frame, and each later element joins its predecessor in
@@ -37,8 +39,16 @@ struct LandXmlAlignment {
   std::variant<ElementRoadInput, LandXmlProblem> road;
 };
 
+// Lengths in a file in feet are read and converted to metres as they are
+// read, so that every rule after (joints to 1 mm, the ranges) holds in
+// metres whatever the file's unit.
+inline constexpr double kUSSurveyFoot = 1200.0 / 3937.0;  // metres
+inline constexpr double kInternationalFoot = 0.3048;      // metres
+
 struct LandXmlFile {
   std::vector<LandXmlAlignment> alignments;
+  std::string linearUnit = "meter";  // as the file names it
+  double metresPerUnit = 1;          // 1, kUSSurveyFoot or kInternationalFoot
 };
 
 // More elements than this in one file are refused: no road of a design

@@ -50,6 +50,8 @@ void ReadPointLine(const std::string& text, int line, const NumberSymbols& symbo
     block.problems.push_back(CheckLineProblem(line, shown, kPointXNotNumber));
   } else if (Y.status != ReadResult::Status::kNumber) {
     block.problems.push_back(CheckLineProblem(line, shown, kPointYNotNumber));
+  } else if (const auto beyond = PointBeyond(words[words.size() - 2], X.value, words.back(), Y.value)) {
+    block.problems.push_back(CheckLineProblem(line, shown, *beyond));
   } else {
     block.points.push_back({name, {X.value, Y.value}});
   }

@@ -6,8 +6,11 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "block_lines.h"
+#include "field_ranges.h"
+#include "range_texts.h"
 #include "road_lines.h"
 #include "road_ranges.h"
 #include "road_texts.h"
@@ -101,6 +104,7 @@ class RoadCommands {
     if (const auto* problem = std::get_if<StationRefProblem>(&station)) {
       return Message(RoadFieldText("K", words[0], StationRefProblemText(*problem)));
     }
+    if (!StationWithin(words[0], "K", std::get<StationRef>(station))) return;
     double offset = 0;
     if (words.size() == 2 && !ReadNumberTo(words[1], "偏距", offset, kOffsetRange)) return;
     const Road* road = Working();
@@ -185,6 +189,7 @@ class RoadCommands {
         return std::nullopt;
       }
       (i == 0 ? request.from : request.to) = std::get<StationRef>(station);
+      if (!StationWithin(words[i], i == 0 ? "FROM" : "TO", std::get<StationRef>(station))) return std::nullopt;
     }
     if (!ReadNumberTo(words[2], "STEP", request.step, kStepRange)) return std::nullopt;
     for (std::size_t i = 3; i < words.size(); ++i) {
@@ -214,6 +219,13 @@ class RoadCommands {
     }
     value = read.value;
     return true;
+  }
+
+  // A station asked of the road lies in the stations' range, or is refused so.
+  bool StationWithin(const std::string& typed, const char* field, StationRef station) {
+    if (Within(station.value, kStationRange)) return true;
+    Message(RoadFieldText(field, typed, RangeReason(kStationRange)));
+    return false;
   }
 
   // The road the caps are solved on; when there is none, says so.

@@ -71,7 +71,7 @@ void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
 void PrintRows(const CapLog& log, const std::string& sep, std::ostream& out) {
   for (const CapRecord& record : log.Records()) {
     out << kRowTag;
-    for (const std::string& text : RowTextsOf(record, sep)) out << '\t' << text;
+    for (const std::string& text : ShownRowTexts(record, sep)) out << '\t' << text;
     out << '\n';
   }
 }

@@ -7,6 +7,8 @@
 #include "answer_texts.h"
 #include "blanks.h"
 #include "batch_texts.h"
+#include "field_ranges.h"
+#include "range_texts.h"
 #include "angle_text.h"
 #include "refusals.h"
 #include "road_cap_texts.h"
@@ -25,12 +27,10 @@ std::string Normalized(const std::string& line) { return std::string(TrimBlanks(
 
 std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(text)); }
 
-// A station whose rounding or text would overflow is refused, as Start
-// refuses it.
-bool Showable(double station) { return !Round3Fault(station) && !StationFault(station, kCentreStationForm); }
-
-std::variant<StationEntry, std::string> Entry(std::string name, double station) {
-  if (!std::isfinite(station) || !Showable(station)) return std::string(kStationOutOfRange);
+// A station beyond any road's is refused with the range it must lie in;
+// one whose rounding or text would overflow is within that range by far.
+std::variant<StationEntry, std::string> Entry(std::string name, double station, const std::string& typed) {
+  if (!Within(station, kStationRange)) return NotWithinReason(typed, kStationRange);
   return StationEntry{std::move(name), station};
 }
 
@@ -38,7 +38,9 @@ std::variant<StationEntry, std::string> Entry(std::string name, double station) 
 std::variant<StationEntry, std::string> ReadKForm(const std::string& text, std::size_t k,
                                                   const NumberSymbols& symbols) {
   const auto read = ReadKStation(text.substr(k), symbols);
-  if (const double* station = std::get_if<double>(&read)) return Entry(Trimmed(text.substr(0, k)), *station);
+  if (const double* station = std::get_if<double>(&read)) {
+    return Entry(Trimmed(text.substr(0, k)), *station, text.substr(k));
+  }
   switch (std::get<KStationProblem>(read)) {
     case KStationProblem::kKmNegative: return std::string(kKmNegative);
     case KStationProblem::kKmNotWhole: return std::string(kKmNotWhole);
@@ -65,15 +67,17 @@ std::variant<double, std::string> ReadField(const std::string& text, const Numbe
 
 // DR and the precision are stored as 32-bit floats and checked as stored,
 // as the solvers' own questions do.
-template <typename Check>
+template <typename Check, typename Limit>
 std::optional<float> ReadFloatField(const std::string& text, const char* field, const NumberSymbols& symbols,
-                                    Check check, std::vector<std::string>& problems) {
+                                    Check check, Limit limit, std::vector<std::string>& problems) {
   const auto read = ReadField(text, symbols);
   std::string reason;
   if (const double* value = std::get_if<double>(&read)) {
     const float stored = static_cast<float>(*value);
     if (std::isinf(stored)) {
       reason = FloatRangeReason();
+    } else if (const std::optional<std::string> beyond = limit(stored)) {
+      reason = *beyond;
     } else if (const std::optional<Refusal> refusal = check(stored)) {
       reason = RefusalText(*refusal);
     } else {
@@ -97,7 +101,11 @@ std::vector<double> ReadOffsets(const std::string& text, const NumberSymbols& sy
     from = to;
     const auto read = ReadField(token, symbols);
     if (const double* value = std::get_if<double>(&read)) {
-      offsets.push_back(*value);
+      if (Within(*value, kOffsetRange)) {
+        offsets.push_back(*value);
+      } else {
+        problems.push_back(BatchFieldProblem(kBatchOffsetsField, NotWithinReason(token, kOffsetRange)));
+      }
     } else {
       problems.push_back(BatchFieldProblem(kBatchOffsetsField, std::get<std::string>(read)));
     }
@@ -121,7 +129,7 @@ std::variant<StationEntry, std::string> ReadStationLine(const std::string& line,
   const ReadResult read = ReadNumber(station, symbols);
   if (read.status == ReadResult::Status::kNotNumber) return std::string(kNotAStation);
   if (read.status == ReadResult::Status::kOutOfRange) return std::string(kStationOutOfRange);
-  return Entry(blank == std::string::npos ? "" : Trimmed(text.substr(0, blank)), read.value);
+  return Entry(blank == std::string::npos ? "" : Trimmed(text.substr(0, blank)), read.value, station);
 }
 
 namespace {
@@ -162,8 +170,9 @@ std::optional<double> ReadHalfWidth(const std::string& text, const char* field, 
                                     std::vector<std::string>& problems) {
   const auto read = ReadField(text, symbols);
   if (const double* value = std::get_if<double>(&read)) {
-    if (*value > 0 && std::isfinite(*value)) return *value;
-    problems.push_back(BatchFieldProblem(field, kHalfWidthNotPositive));
+    if (Within(*value, kHalfWidthRange)) return *value;
+    problems.push_back(BatchFieldProblem(field, *value > 0 ? NotWithinReason(Trimmed(text), kHalfWidthRange)
+                                                           : std::string(kHalfWidthNotPositive)));
   } else {
     problems.push_back(BatchFieldProblem(field, std::get<std::string>(read)));
   }
@@ -266,11 +275,18 @@ std::variant<ExactBatchPlan, std::vector<std::string>> CheckExactBatch(const Bat
 std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& input, Solver solver,
                                                                const NumberSymbols& symbols) {
   std::vector<std::string> problems;
+  // The window's own checks first, so its refusals read as Compute's; then
+  // the half-width's range, which a road bed never leaves.
+  const auto drBeyond = [&](float v) -> std::optional<std::string> {
+    if (!Within(v, kWindowDRRange)) return NotWithinReason(Trimmed(input.DR), kWindowDRRange);
+    return std::nullopt;
+  };
+  const auto noLimit = [](float) -> std::optional<std::string> { return std::nullopt; };
   const auto dr = ReadFloatField(input.DR, kBatchDRField, symbols, [&](float v) { return CheckDR(solver, v); },
-                                 problems);
+                                 drBeyond, problems);
   if (!IsBlank(input.rightDR)) problems.push_back(BatchFieldProblem(kBatchRightDRField, kWindowOneDR));
   const auto precision = ReadFloatField(input.precision, kBatchPrecisionField, symbols,
-                                        [&](float v) { return CheckPrecision(solver, v); }, problems);
+                                        [&](float v) { return CheckPrecision(solver, v); }, noLimit, problems);
   std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
   std::vector<BatchStation> stations = ReadStations(input, symbols, problems);
   if (!problems.empty()) return problems;

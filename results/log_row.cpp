@@ -212,9 +212,41 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
   return t;
 }
 
+RowTexts ShownRowTexts(const CapRecord& r, const std::string& sep) noexcept {
+  std::optional<ArithmeticFault> fault;
+  try {
+    return RowTextsOf(r, sep);
+  } catch (const ArithmeticFault& f) {
+    fault = f;
+  } catch (...) {
+    // Nothing else is raised by the text forms; a view must not end the
+    // program whatever it meets.
+    fault = ArithmeticFault{ErrorKind::kInvalidOperation, FaultPlace::kNumberText};
+  }
+  try {
+    RowTexts t(static_cast<std::size_t>(RowWidth(r)));
+    t[kNumberColumn] = std::to_string(r.number);
+    t[kNameColumn] = r.name;
+    t[kSolverColumn] = SolverKindText(r.solver);
+    t[kStatusColumn] = UnshownRowStatus(*fault);
+    t[kTimeColumn] = DateTimeText(r.made);
+    return t;
+  } catch (...) {
+    return RowTexts{};  // out of memory for a few short texts: an empty row
+  }
+}
+
 std::optional<ArithmeticFault> RowFault(const CapRecord& r) {
-  // An exact row's texts are made from finite numbers in forms that hold any.
-  if (r.Exact() != nullptr) return std::nullopt;
+  // An exact row's texts are made from numbers on a road whose ranges keep
+  // them far from overflow; still, a row is only kept when they can be made.
+  if (r.Exact() != nullptr) {
+    try {
+      (void)RowTextsOf(r, ".");
+      return std::nullopt;
+    } catch (const ArithmeticFault& fault) {
+      return fault;
+    }
+  }
   // The steps of RowTextsOf that can fault, in its order. B is finite (a
   // converted packed angle) and DR and the precision are checked floats.
   FirstFault first;

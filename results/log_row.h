@@ -97,6 +97,11 @@ int RowsWidth(const std::vector<const CapRecord*>& records);
 
 // `sep` is the decimal separator of the numbers; station texts always use ".".
 RowTexts RowTextsOf(const CapRecord& record, const std::string& sep);
+// RowTextsOf for everything that shows or writes rows (the log's table, its
+// copy, the files, the script's ROW lines): it never throws. A row whose
+// numbers cannot be written keeps its number and name, and its status says
+// why the rest is empty.
+RowTexts ShownRowTexts(const CapRecord& record, const std::string& sep) noexcept;
 // The fault RowTextsOf would raise (a number too large to show), or nothing.
 std::optional<ArithmeticFault> RowFault(const CapRecord& record);
 

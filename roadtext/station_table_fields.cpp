@@ -1,17 +1,24 @@
 #include "station_table_fields.h"
 
+#include <optional>
 #include <tuple>
 
 #include "blanks.h"
+#include "field_ranges.h"
+#include "range_texts.h"
 #include "road_texts.h"
 
 namespace capset {
 namespace {
 
-std::variant<double, std::string> Number(const std::string& typed, const char* field, const NumberSymbols& symbols) {
+std::variant<double, std::string> Number(const std::string& typed, const char* field, const NumberSymbols& symbols,
+                                         std::optional<FieldRange> range = std::nullopt) {
   const std::string text(TrimBlanks(typed));
   const ReadResult read = ReadNumber(text, symbols);
-  if (read.status == ReadResult::Status::kNumber) return read.value;
+  if (read.status == ReadResult::Status::kNumber) {
+    if (range && !Within(read.value, *range)) return RoadFieldText(field, text, RangeReason(*range));
+    return read.value;
+  }
   return RoadFieldText(field, text, read.status == ReadResult::Status::kNotNumber ? kRoadNotNumber : kRoadOutOfRange);
 }
 
@@ -44,6 +51,9 @@ std::variant<StationTableRequest, std::string> ReadStationTableFields(const Stat
       return RoadFieldText(name, std::string(TrimBlanks(*typed)), StationRefProblemText(*problem));
     }
     *target = std::get<StationRef>(read);
+    if (!Within(target->value, kStationRange)) {
+      return RoadFieldText(name, std::string(TrimBlanks(*typed)), RangeReason(kStationRange));
+    }
   }
   const auto step = Number(fields.step, kTableStepLabel, symbols);
   if (const auto* reason = std::get_if<std::string>(&step)) return *reason;
@@ -53,10 +63,13 @@ std::variant<StationTableRequest, std::string> ReadStationTableFields(const Stat
     if (const auto* reason = std::get_if<std::string>(&edge)) return *reason;
     const double w = std::get<double>(edge);
     if (!(w > 0)) return RoadFieldText(kTableEdgesLabel, std::string(TrimBlanks(fields.edges)), kRoadNotPositive);
+    if (!Within(w, kHalfWidthRange)) {
+      return RoadFieldText(kTableEdgesLabel, std::string(TrimBlanks(fields.edges)), RangeReason(kHalfWidthRange));
+    }
     request.offsets = {-w, w};
   }
   for (const std::string& part : Parts(fields.offsets, symbols)) {
-    const auto offset = Number(part, kTableOffsetsLabel, symbols);
+    const auto offset = Number(part, kTableOffsetsLabel, symbols, kOffsetRange);
     if (const auto* reason = std::get_if<std::string>(&offset)) return *reason;
     request.offsets.push_back(std::get<double>(offset));
   }

@@ -22,6 +22,14 @@ struct RoadFileAlignment {
   double staStart;  // 0 when the file does not state it
 };
 
+// The unit of length of the file last read: its name as the file writes it
+// and what one of it is in metres (1 for metres).
+struct RoadFileUnit {
+  std::string name;
+  double metresPerUnit = 1;
+  bool surveyFoot = false;  // the US survey foot, 1200/3937 m
+};
+
 class RoadFileFormat {
  public:
   virtual ~RoadFileFormat() = default;
@@ -37,6 +45,8 @@ class RoadFileFormat {
   virtual std::variant<RoadInput, LandXmlProblem> RoadNamed(const std::optional<std::string>& name) const = 0;
   // The road of the alignment at `index` of Alignments().
   virtual std::variant<RoadInput, LandXmlProblem> RoadAt(int index) const = 0;
+  // The unit the file's lengths were given in; they are read as metres.
+  virtual RoadFileUnit Unit() const { return {}; }
   // The road as the file's bytes, its station equations with it.
   virtual std::string Write(const Road& road) const = 0;
 };

@@ -141,6 +141,11 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
     // The reader builds the road before it hands it over; this is a last guard.
     return refuse({LandXmlFault::kRoad, "", 0, {}, {}, {}, 0, *problem});
   }
+  // A file in feet was converted as it was read; the user is told so, as a
+  // surveyor checks the unit of every file from outside.
+  if (const RoadFileUnit unit = format.Unit(); unit.metresPerUnit != 1) {
+    reporter_.ReportNotice(LandXmlUnitNotice(file, unit.name, unit.surveyFoot));
+  }
   return alignment;
 }
 

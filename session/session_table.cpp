@@ -28,7 +28,16 @@ std::variant<std::vector<StationTableRow>, std::string> CapSession::MakeStationT
 }
 
 bool SessionFiles::ExportTable(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
-  if (const auto failure = store_.WriteWhole(path, StationTableText(format, rows))) {
+  // A row whose numbers cannot be written fails the file, which is then not
+  // written at all, rather than the program.
+  std::string text;
+  try {
+    text = StationTableText(format, rows);
+  } catch (const ArithmeticFault& fault) {
+    reporter_.ReportError(ExportFailedMessage(path, UnwritableNumberReason(fault)));
+    return false;
+  }
+  if (const auto failure = store_.WriteWhole(path, text)) {
     reporter_.ReportError(ExportFailedMessage(path, failure->reason));
     return false;
   }

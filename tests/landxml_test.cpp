@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QStringEncoder>
 #include <cmath>
+#include <cstdio>
+#include <numbers>
 #include <string>
 
 #include "landxml_read.h"
@@ -222,9 +224,38 @@ const HostileRow kHostile[] = {
          Alignment("a", kLines + "<Line length=\"50\"><Start>1100 2000.005</Start><End>1150 2000.005</End></Line>\n") +
          "</Alignments></LandXML>",
      LandXmlFault::kRoad, "第 5 行，元素 <Line>：线元的起点与前面线元推算的位置相差 5 毫米"},
-    {"LengthsInFeet", kHead + "<Units><Imperial linearUnit=\"USSurveyFoot\"/></Units><Alignments>" + Alignment("a", kLines) +
+    {"LengthsInFurlongs", kHead + "<Units><Imperial linearUnit=\"furlong\"/></Units><Alignments>" + Alignment("a", kLines) +
                           "</Alignments></LandXML>",
-     LandXmlFault::kUnits, "长度单位是“USSurveyFoot”"},
+     LandXmlFault::kUnits, "长度单位是“furlong”"},
+    {"ImperialWithoutAUnit", kHead + "<Units><Imperial/></Units><Alignments>" + Alignment("a", kLines) +
+                                 "</Alignments></LandXML>",
+     LandXmlFault::kUnits, "长度单位是“Imperial”"},
+    {"FeetDeclaredAfterAnAlignmentReadInMetres",
+     kHead + "<Alignments>" + Alignment("a", kLines) + "</Alignments><Units><Imperial linearUnit=\"foot\"/></Units></LandXML>",
+     LandXmlFault::kUnitsLate, "单位（Units）须写在路线之前"},
+    {"CoordinateOfAnotherPlanet",
+     kHead + "<Alignments>" + Alignment("a", "<Line><Start>1e160 0</Start><End>1e160 100</End></Line>") + "</Alignments></LandXML>",
+     LandXmlFault::kPointOutOfRange, "点“1e160 0”超出范围：须在 -100000000 至 100000000 m 之间"},
+    {"CoordinateInFeetBeyondOnceInMetres",
+     kHead + "<Units><Imperial linearUnit=\"foot\"/></Units><Alignments>" +
+         Alignment("a", "<Line><Start>4e8 0</Start><End>4e8 100</End></Line>") + "</Alignments></LandXML>",
+     LandXmlFault::kPointOutOfRange, "点“4e8 0”超出范围"},
+    {"RadiusOf1e308",
+     kHead + "<Alignments>" + Alignment("a", "<Curve rot=\"cw\" radius=\"1e308\" length=\"10\"><Start>0 0</Start><End>10 0</End></Curve>") +
+         "</Alignments></LandXML>",
+     LandXmlFault::kOutOfRange, "属性 radius 的值“1e308”超出范围：须在 0.001 至 1000000 m 之间"},
+    {"SubnormalSpiralLength",
+     kHead + "<Alignments>" +
+         Alignment("a", "<Spiral length=\"1e-320\" radiusStart=\"INF\" radiusEnd=\"300\" rot=\"cw\" spiType=\"clothoid\">"
+                        "<Start>0 0</Start><End>0 0</End></Spiral>") +
+         "</Alignments></LandXML>",
+     LandXmlFault::kOutOfRange, "属性 length 的值“1e-320”超出范围"},
+    {"LineLongerThanAnyRoadFromItsPoints",
+     kHead + "<Alignments>" + Alignment("a", "<Line><Start>0 0</Start><End>5e7 0</End></Line>") + "</Alignments></LandXML>",
+     LandXmlFault::kOutOfRange, "属性 length 的值“50000000”超出范围"},
+    {"StartStationBeyond",
+     kHead + "<Alignments><Alignment name=\"a\" staStart=\"-2e8\"><CoordGeom>" + kLines + "</CoordGeom></Alignment></Alignments></LandXML>",
+     LandXmlFault::kOutOfRange, "属性 staStart 的值“-2e8”超出范围"},
     {"AnElementTheRoadHasNot",
      kHead + "<Alignments>" + Alignment("a", "<IrregularLine><Start>0 0</Start></IrregularLine>") + "</Alignments></LandXML>",
      LandXmlFault::kUnknownElement, "元素 <IrregularLine>"},
@@ -244,6 +275,79 @@ const HostileRow kHostile[] = {
      LandXmlFault::kLengthMismatch, "length=“120”"},
 };
 INSTANTIATE_TEST_SUITE_P(Files, LandXmlHostile, ::testing::ValuesIn(kHostile), testing::RowName<HostileRow>);
+
+// A straight of 100 m from (1000, 2000) at 30°, then an arc of R 300 to
+// the right over 150 m, from station 1000, written in the file's unit
+// (`metresPerUnit` metres each). `jointOff` moves the arc's start east by
+// that many of the file's units.
+std::string LineAndArc(const std::string& units, double metresPerUnit, double jointOff = 0) {
+  const double a = 30 * std::numbers::pi / 180, R = 300, L = 150;
+  const PlanePoint p0{1000, 2000}, p1{p0.X + 100 * std::cos(a), p0.Y + 100 * std::sin(a)};
+  const PlanePoint c{p1.X + R * std::cos(a + std::numbers::pi / 2), p1.Y + R * std::sin(a + std::numbers::pi / 2)};
+  const double from = std::atan2(p1.Y - c.Y, p1.X - c.X) + L / R;
+  const PlanePoint p2{c.X + R * std::cos(from), c.Y + R * std::sin(from)};
+  auto n = [&](double metres) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.9f", metres / metresPerUnit);
+    return std::string(text);
+  };
+  auto pt = [&](PlanePoint p, double east = 0) { return n(p.X) + " " + n(p.Y + east * metresPerUnit); };
+  return kHead + units + "<Alignments><Alignment name=\"a\" staStart=\"" + n(1000) + "\"><CoordGeom>\n" +
+         "<Line length=\"" + n(100) + "\"><Start>" + pt(p0) + "</Start><End>" + pt(p1) + "</End></Line>\n" +
+         "<Curve rot=\"cw\" radius=\"" + n(R) + "\" length=\"" + n(L) + "\"><Start>" + pt(p1, jointOff) +
+         "</Start><Center>" + pt(c) + "</Center><End>" + pt(p2) + "</End></Curve>\n</CoordGeom></Alignment></Alignments></LandXML>";
+}
+
+struct UnitRow {
+  const char* name;
+  std::string units;  // the Units element as the file writes it
+  double metresPerUnit;
+  std::string linearUnit;  // as the file read says
+};
+
+class LandXmlUnits : public ::testing::TestWithParam<UnitRow> {};
+
+// Whatever the unit, the road read is the one in metres: every key point
+// within a micrometre of the arc's closed form and of the metric file's.
+TEST_P(LandXmlUnits, AreReadAsTheSameRoadInMetres) {
+  const UnitRow& row = GetParam();
+  const auto metric = ReadText(LineAndArc("<Units><Metric linearUnit=\"meter\"/></Units>", 1));
+  const auto read = ReadText(LineAndArc(row.units, row.metresPerUnit));
+  ASSERT_TRUE(std::holds_alternative<LandXmlFile>(read)) << LandXmlRefusedMessage("f", std::get<LandXmlProblem>(read));
+  EXPECT_EQ(std::get<LandXmlFile>(read).linearUnit, row.linearUnit);
+  EXPECT_EQ(std::get<LandXmlFile>(read).metresPerUnit, row.metresPerUnit);
+  const Road expected = RoadOf(metric, std::nullopt), road = RoadOf(read, std::nullopt);
+  ASSERT_EQ(road.keyPoints().size(), expected.keyPoints().size());
+  for (std::size_t i = 0; i < road.keyPoints().size(); ++i) {
+    const KeyPoint &k = road.keyPoints()[i], &e = expected.keyPoints()[i];
+    EXPECT_NEAR(k.station.value, e.station.value, 1e-6) << i;
+    EXPECT_LT(Gap(k.point, e.point), 1e-6) << i;
+  }
+  // The arc's end by its closed form: 150 m of R 300 turn the tangent 28.6479°.
+  EXPECT_NEAR(road.lastStation(), 1250, 1e-6);
+  EXPECT_NEAR(road.keyPoints().back().azimuth, 30 + 150.0 / 300 * 180 / std::numbers::pi, 1e-9);
+}
+
+const UnitRow kUnits[] = {
+    {"Metres", "<Units><Metric linearUnit=\"meter\"/></Units>", 1, "meter"},
+    {"NoUnitsAtAllAreMetres", "", 1, "meter"},
+    {"USSurveyFeet", "<Units><Imperial linearUnit=\"USSurveyFoot\"/></Units>", 1200.0 / 3937.0, "USSurveyFoot"},
+    {"InternationalFeet", "<Units><Imperial linearUnit=\"foot\"/></Units>", 0.3048, "foot"},
+};
+INSTANTIATE_TEST_SUITE_P(Files, LandXmlUnits, ::testing::ValuesIn(kUnits), testing::RowName<UnitRow>);
+
+// A joint is judged to 1 mm in metres, not in the file's unit: 0.0030 ft
+// (0.91 mm) off is a joint, 0.0036 ft (1.10 mm) is not.
+TEST(LandXmlUnits, JointsAreJudgedToTheMillimetreInMetres) {
+  const std::string feet = "<Units><Imperial linearUnit=\"foot\"/></Units>";
+  const auto near = ReadText(LineAndArc(feet, 0.3048, 0.0030));
+  RoadOf(near, std::nullopt);
+  const auto off = ReadText(LineAndArc(feet, 0.3048, 0.0036));
+  ASSERT_TRUE(std::holds_alternative<LandXmlFile>(off));
+  const auto chosen = ChooseAlignment(std::get<LandXmlFile>(off), std::nullopt);
+  ASSERT_TRUE(std::holds_alternative<LandXmlProblem>(chosen));
+  EXPECT_EQ(std::get<LandXmlProblem>(chosen).fault, LandXmlFault::kRoad);
+}
 
 TEST(LandXmlFiles, EquationsListedOutOfOrderGoInTheOrderTheirPlacesSay) {
   const std::string xml = kHead + "<Alignments><Alignment name=\"a\" staStart=\"1000\"><CoordGeom>" +

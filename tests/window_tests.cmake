@@ -17,6 +17,7 @@ add_executable(window_tests
   station_table_window_test.cpp
   window_habits_test.cpp
   exact_window_test.cpp
+  unshown_row_window_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
 target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt"

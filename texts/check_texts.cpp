@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "field_ranges.h"
 #include "marks.h"
 #include "number_text.h"
+#include "range_texts.h"
 
 namespace capset {
 namespace {
@@ -15,6 +17,15 @@ std::string Listed(std::string message, const std::vector<std::string>& problems
 }
 
 }  // namespace
+
+std::string PointXBeyond(const std::string& typed) { return "X（纵坐标）" + NotWithinReason(typed, kCoordinateRange); }
+
+std::string PointYBeyond(const std::string& typed) { return "Y（横坐标）" + NotWithinReason(typed, kCoordinateRange); }
+
+std::string ToleranceBeyond(const std::string& typed, double metresPerUnit, const char* unit) {
+  const FieldRange inUnit{kToleranceRange.low / metresPerUnit, kToleranceRange.high / metresPerUnit};
+  return "限差" + NotWithinReason(typed, inUnit, unit);
+}
 
 std::string CheckLineProblem(int line, const std::string& text, const std::string& reason) {
   return "第 " + std::to_string(line) + " 行" + Quoted(text) + "：" + reason;

@@ -17,6 +17,9 @@ inline constexpr char kPointNameNotUtf8[] = "点名不是 UTF-8 文字，请将�
 inline constexpr char kPointXNotNumber[] = "X（纵坐标）不是数值。";
 inline constexpr char kPointYNotNumber[] = "Y（横坐标）不是数值。";
 inline constexpr char kPointHNotNumber[] = "H（高程）不是数值。";
+// A coordinate read that no point of a road can have: "X（纵坐标）“1e160”超出范围：…"
+std::string PointXBeyond(const std::string& typed);
+std::string PointYBeyond(const std::string& typed);
 
 // "第 3 行“M1 1033.8x 2036.772”：" and the reason.
 std::string CheckLineProblem(int line, const std::string& text, const std::string& reason);
@@ -30,6 +33,8 @@ inline constexpr char kNoCheckPoints[] = "没有实测点：每行输入一个�
 std::string NoPointsInFile(const std::string& file);
 inline constexpr char kToleranceNotNumber[] = "限差不是数值。";
 inline constexpr char kToleranceNegative[] = "限差不能为负数。";
+// "限差“1e300”超出范围：须在 0 至 10000000 mm 之间。"
+std::string ToleranceBeyond(const std::string& typed, double metresPerUnit, const char* unit);
 
 // What to do first.
 inline constexpr char kCheckNeedsRoad[] =
@@ -40,6 +45,8 @@ inline constexpr char kCheckNeedsCap[] =
 // The measured point's place, worded for the table.
 inline constexpr char kCheckOffRoad[] = "不在路线上";
 inline constexpr char kCheckOk[] = "合格";
+// A point whose numbers cannot be written in the table.
+inline constexpr char kCheckNotShown[] = "数值无法显示";
 inline constexpr char kCheckOver[] = "超限";
 // A point farther from every cap than its half-width and the tolerance.
 inline constexpr char kCheckNoCapNear[] = "附近无盖梁";

@@ -3,10 +3,15 @@
 #include <utility>
 
 #include "answer_texts.h"
+#include "fault_texts.h"
 #include "log_texts.h"
 #include "marks.h"
 
 namespace capset {
+
+std::string UnwritableNumberReason(const ArithmeticFault& fault) {
+  return std::string("表中有无法写出的数值（") + ErrorKindName(fault.kind) + "：" + FaultPlaceName(fault.where) + "时出错），文件没有写出。";
+}
 namespace {
 
 // The fields of a job file in the words of the window's captions and

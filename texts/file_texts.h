@@ -4,10 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "fault.h"
 #include "job_file_problem.h"
 #include "shared_label.h"
 
 namespace capset {
+
+// Why a file was not written: a number in it cannot be written
+// ("溢出：写出数值时出错"), never "inf" or "nan" in the file.
+std::string UnwritableNumberReason(const ArithmeticFault& fault);
 
 // Job files.
 inline constexpr char kNothingToSave[] =

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "field_ranges.h"
 #include "road_problem.h"
 
 namespace capset {
@@ -17,7 +18,8 @@ enum class LandXmlFault {
   kDtd,              // a document type declaration: nothing of it is read
   kEntity,           // an entity declared or referred to: never expanded
   kNotLandXml,       // the root element is another (`value`)
-  kUnits,            // lengths in a unit other than metres (`value`)
+  kUnits,            // lengths in a unit this program does not know (`value`)
+  kUnitsLate,        // a unit other than metres declared after an alignment read in metres (`value`)
   kNoAlignment,      // no Alignment at all
   kChooseAlignment,  // several alignments and none named: `names`
   kNoSuchAlignment,  // no alignment of the name asked (`value`): `names`
@@ -27,6 +29,8 @@ enum class LandXmlFault {
   kMissing,          // an attribute or child element that must be there: `value` names it
   kBadNumber,        // an attribute that is not a number: `attribute`, `value` as written
   kBadPoint,         // a point that is not "north east": `value` as written
+  kOutOfRange,       // a number beyond its field's range: `attribute`, `value` as written, `range`
+  kPointOutOfRange,  // a point beyond the coordinates' range: `value` as written
   kPointReference,   // a point given by reference to a CgPoint (`value`)
   kBadRot,           // rot other than cw or ccw: `value`
   kLengthMismatch,   // the alignment's length differs from its elements' sum: `number` the sum
@@ -44,6 +48,7 @@ struct LandXmlProblem {
   std::vector<std::string> names = {};
   double number = 0;
   std::optional<RoadProblem> road = std::nullopt;
+  FieldRange range = {};  // of kOutOfRange, in metres
 };
 
 }  // namespace capset

@@ -4,6 +4,7 @@
 
 #include "marks.h"
 #include "number_text.h"
+#include "range_texts.h"
 #include "road_texts.h"
 
 namespace capset {
@@ -62,7 +63,10 @@ std::string Reason(const LandXmlProblem& p) {
     case LandXmlFault::kDtd: return "文件带有文档类型声明（DTD）。为安全起见，本程序不读带 DTD 的文件。";
     case LandXmlFault::kEntity: return "文件声明或引用了实体。为安全起见，本程序不展开实体，也不读取文件之外的内容。";
     case LandXmlFault::kNotLandXml: return "根元素是" + Quoted(p.value) + "，不是 LandXML 文件。";
-    case LandXmlFault::kUnits: return "长度单位是" + Quoted(p.value) + "，本程序只读以米为单位的文件。";
+    case LandXmlFault::kUnits:
+      return "长度单位是" + Quoted(p.value) + "，本程序只读以米、美国测量英尺（USSurveyFoot）或国际英尺（foot）为单位的文件。";
+    case LandXmlFault::kUnitsLate:
+      return "长度单位" + Quoted(p.value) + "写在路线之后，此前的路线已按米读入；单位（Units）须写在路线之前。";
     case LandXmlFault::kNoAlignment: return "文件中没有路线（Alignment）。";
     case LandXmlFault::kChooseAlignment: return "文件中有多条路线，请指明读哪一条：" + NamesText(p.names) + "。";
     case LandXmlFault::kNoSuchAlignment:
@@ -74,6 +78,8 @@ std::string Reason(const LandXmlProblem& p) {
     case LandXmlFault::kMissing: return "缺少" + p.value + "。";
     case LandXmlFault::kBadNumber: return "属性 " + p.attribute + " 的值" + Quoted(p.value) + "不是数值。";
     case LandXmlFault::kBadPoint: return "点" + Quoted(p.value) + "不是“北坐标 东坐标”两个数值。";
+    case LandXmlFault::kOutOfRange: return "属性 " + p.attribute + " 的值" + NotWithinReason(p.value, p.range);
+    case LandXmlFault::kPointOutOfRange: return "点" + NotWithinReason(p.value, kCoordinateRange);
     case LandXmlFault::kPointReference: return "点以引用（pntRef=" + Quoted(p.value) + "）给出，本程序只读直接写出坐标的点。";
     case LandXmlFault::kBadRot: return "转向 rot 的值" + Quoted(p.value) + "应为 cw（右转）或 ccw（左转）。";
     case LandXmlFault::kLengthMismatch:
@@ -105,5 +111,11 @@ std::string RoadImportedText(const std::string& file, const std::string& alignme
 }
 
 std::string RoadExportedText(const std::string& file) { return "路线已导出到 " + file; }
+
+std::string LandXmlUnitNotice(const std::string& file, const std::string& unit, bool surveyFoot) {
+  const char* which = surveyFoot ? "美国测量英尺，1 英尺 = 1200/3937 m" : "国际英尺，1 英尺 = 0.3048 m";
+  return "路线文件" + Quoted(file) + "的长度单位是" + Quoted(unit) + "（" + which +
+         "），坐标、长度、半径和桩号均已换算为米读入。";
+}
 
 }  // namespace capset

@@ -28,6 +28,8 @@ inline constexpr char kLandXmlRadiusPart[] = "半径（属性 radius）";
 inline constexpr char kLandXmlLengthPart[] = "长度（属性 length）";
 inline constexpr char kLandXmlRadiusStartPart[] = "起点半径（属性 radiusStart）";
 inline constexpr char kLandXmlRadiusEndPart[] = "终点半径（属性 radiusEnd）";
+// A file in feet, read and converted to metres: it names the file and the unit.
+std::string LandXmlUnitNotice(const std::string& file, const std::string& unit, bool surveyFoot);
 // An alignment without a name, as a list names it.
 inline constexpr char kUnnamedAlignment[] = "（无名称）";
 

@@ -58,6 +58,10 @@ std::string StationBeforeZHRowStatus(const std::string& station, const std::stri
   return "未计算：桩号 " + station + " 小于直缓点桩号 " + zh + "，盖梁不在缓和曲线上。";
 }
 
+std::string UnshownRowStatus(const ArithmeticFault& fault) {
+  return std::string(ErrorKindName(fault.kind)) + "：" + FaultPlaceName(fault.where) + "时出错，本行的数值无法显示。";
+}
+
 std::string FaultRowStatus(const ArithmeticFault& fault) {
   return std::string(ErrorKindName(fault.kind)) + "：计算" + FaultPlaceName(fault.where) + "时出错，未得到结果。";
 }

@@ -54,6 +54,9 @@ std::string RefusedRowStatus(Refusal refusal);
 // A square cap's own station before ZH: both stations as the window shows them.
 std::string StationBeforeZHRowStatus(const std::string& station, const std::string& zh);
 std::string FaultRowStatus(const ArithmeticFault& fault);
+// A row kept in the log whose numbers cannot be written as texts: the row
+// stays, says so, and the view goes on.
+std::string UnshownRowStatus(const ArithmeticFault& fault);
 
 // The status bar after rows are deleted, and after they are put back.
 std::string RowsDeletedText(int rows);

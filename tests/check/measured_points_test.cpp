@@ -81,7 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderRow{"FileBadCoordinateAndHeight", Form::kFile, "A,,1,2,0\nB,,1,x,0\nC,,1,2,h\n", {},
                   {CheckLineProblem(2, "B,,1,x,0", kPointXNotNumber), CheckLineProblem(3, "C,,1,2,h", kPointHNotNumber)}},
         ReaderRow{"FileTypedLinesAreNotAFile", Form::kFile, "M1 1 2\n", {},
-                  {CheckLineProblem(1, "M1 1 2", kNotAFilePoint)}}),
+                  {CheckLineProblem(1, "M1 1 2", kNotAFilePoint)}},
+        ReaderRow{"FileEastBeyondTheRange", Form::kFile, "A,,1e160,2,0\nB,,-100000000,100000000,0\n", {},
+                  {CheckLineProblem(1, "A,,1e160,2,0", PointYBeyond("1e160"))}},
+        ReaderRow{"FileAtTheRangesCorner", Form::kFile, "B,,-100000000,100000000,0\n", {{"B", {1e8, -1e8}}}, {}},
+        ReaderRow{"TypedNorthBeyondTheRange", Form::kTyped, "M1 -1e9 2\nM2 4.9e-324 1\n", {},
+                  {CheckLineProblem(1, "M1 -1e9 2", PointXBeyond("-1e9"))}}),
     RowName<ReaderRow>);
 
 struct ToleranceRow {
@@ -99,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ToleranceRow{"Default", "10", 10.0}, ToleranceRow{"Zero", " 0 ", 0.0},
                       ToleranceRow{"Negative", "-1", std::string(kToleranceNegative)},
                       ToleranceRow{"Word", "ten", std::string(kToleranceNotNumber)},
-                      ToleranceRow{"Empty", "", std::string(kToleranceNotNumber)}),
+                      ToleranceRow{"Empty", "", std::string(kToleranceNotNumber)},
+                      ToleranceRow{"AtTheEndOfTheRange", "10000", 10000.0},
+                      ToleranceRow{"BeyondTheRange", "1e308", ToleranceBeyond("1e308", 1, "m")}),
     RowName<ToleranceRow>);
 
 }  // namespace

@@ -264,7 +264,7 @@ def batch_cases():
          batch("dr 6", "precision 0.001", "station 12050", "station 11990")),
         ("batch stations off the spiral", base + batch("dr 7.5", "precision 0.0001", "station 999",
                                                        "station 1003", "station 1050")),
-        ("batch fault and warnings", zh(r="150") + batch("dr 7.5", "precision 0.0001", "station 1e30",
+        ("batch fault and warnings", zh(r="150") + batch("dr 7.5", "precision 0.0001", "station 1e8",
                                                          "station 1060", "station 1080", "station 1180")),
         ("batch unsolved sides", zh(b="15") + batch("dr 7.5", "precision 0.0001", "station 1050",
                                                     "station 1003")),

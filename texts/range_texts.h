@@ -1,0 +1,25 @@
+#pragma once
+// A number read in a field that lies outside the range the field can have
+// (field_ranges.h): the value as typed, then the range with its unit, so
+// the user sees at once which digit went wrong. The caller puts the field's
+// name before it, as its other refusals do.
+
+#include <string>
+
+#include "field_ranges.h"
+
+namespace capset {
+
+// "“1e160”超出范围：须在 -100000000 至 100000000 m 之间。"
+// `unit` is the unit the range and the value are given in.
+std::string NotWithinReason(const std::string& typed, FieldRange range, const char* unit = "m");
+
+// The reason alone, for a caller that quotes the value itself:
+// "超出范围：须在 0.001 至 10000 m 之间。"
+std::string RangeReason(FieldRange range, const char* unit = "m");
+
+// The same for a number that was not typed as text (a file's attribute
+// read, a value converted): the value is written as the program writes numbers.
+std::string NotWithinReason(double value, FieldRange range);
+
+}  // namespace capset
