@@ -26,6 +26,7 @@
 #include "measured_points.h"
 #include "number_text.h"
 #include "recent_jobs.h"
+#include "teardown.h"
 #include "window_texts.h"
 
 namespace capset {
@@ -155,6 +156,9 @@ CheckDialog::CheckDialog(const CapSession& session, FileStore& store, ErrorRepor
   layout->addWidget(summary_);
   layout->addWidget(table_, 1);
 }
+
+// A row chosen as the table goes would call show_ after it is gone.
+CheckDialog::~CheckDialog() { TearDownViewsFirst(this); }
 
 bool CheckDialog::Check() {
   const NumberSymbols symbols = reader_.Symbols();

@@ -25,6 +25,7 @@
 #include "road_summary.h"
 #include "road_table_model.h"
 #include "road_window_texts.h"
+#include "teardown.h"
 
 namespace capset {
 namespace {
@@ -222,7 +223,12 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   LoadJobRoad();
 }
 
-RoadWindow::~RoadWindow() = default;
+// The views, their delegates and the models read table_; the window goes
+// from the session's watchers, which may outlive it.
+RoadWindow::~RoadWindow() {
+  session_.RemoveObserver(this);
+  TearDownViewsFirst(this);
+}
 
 int RoadWindow::CurrentRow(QTableView* view) const {
   const QModelIndex at = view->currentIndex();
