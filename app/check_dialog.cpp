@@ -27,6 +27,7 @@
 #include "measured_points.h"
 #include "number_text.h"
 #include "recent_jobs.h"
+#include "teardown.h"
 #include "window_texts.h"
 
 namespace capset {
@@ -172,6 +173,9 @@ void CheckDialog::InputChanged(CheckInput changed) {
   model_->SetResults({});
   summary_->setText(QString::fromStdString(CheckCleared(changed)));
 }
+
+// A row chosen as the table goes would call show_ after it is gone.
+CheckDialog::~CheckDialog() { TearDownViewsFirst(this); }
 
 bool CheckDialog::Check() {
   const NumberSymbols symbols = reader_.Symbols();

@@ -55,6 +55,7 @@ class CheckDialog : public QDialog {
   using ShowInSketch = std::function<void(const std::vector<CheckResult>& results, int current)>;
   CheckDialog(const CapSession& session, SessionFiles& files, FileStore& store, ErrorReporter& reporter,
               const NumberReader& reader, ShowInSketch show, QWidget* parent = nullptr);
+  ~CheckDialog() override;
 
   // 检核: true when the points were checked. Bad points, a bad tolerance,
   // no road: reported, and the table stays as it was.

@@ -103,6 +103,14 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
 // file, a member, goes before the children too.)
 MainWindow::~MainWindow() {
   form_->Session().Log().RemoveObserver(this);
+  form_->Session().RemoveObserver(this);
+  // So do the windows and dialogs that read the session, the file store or
+  // call back into this window: each tears its own views down first.
+  delete roads_;
+  delete check_;
+  delete stationTable_;
+  delete batch_;
+  delete help_;
   delete logPanel_;
 }
 

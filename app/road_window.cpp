@@ -30,6 +30,7 @@
 #include "road_table_model.h"
 #include "road_paste_texts.h"
 #include "road_window_texts.h"
+#include "teardown.h"
 
 namespace capset {
 namespace {
@@ -253,7 +254,12 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   split->setSizes({share, width() - share});
 }
 
-RoadWindow::~RoadWindow() = default;
+// The views, their delegates and the models read table_; the window goes
+// from the session's watchers, which may outlive it.
+RoadWindow::~RoadWindow() {
+  session_.RemoveObserver(this);
+  TearDownViewsFirst(this);
+}
 
 int RoadWindow::CurrentRow(QTableView* view) const {
   const QModelIndex at = view->currentIndex();

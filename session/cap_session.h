@@ -48,6 +48,7 @@ class CapSession {
 
   // Observers are not owned; each must outlive the session or be removed.
   void AddObserver(SessionObserver* observer) { observers_.push_back(observer); }
+  void RemoveObserver(SessionObserver* observer) { std::erase(observers_, observer); }
 
   // A Start counts only when it completes: a Start cancelled half-way puts
   // back every job field and every box as they were before it, so no later

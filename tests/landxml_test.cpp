@@ -434,6 +434,10 @@ long MaxResidentKilobytes() {
 }
 
 TEST(LandXmlFiles, TerrainOfOverAHundredMegabytesIsPassedOverInBoundedMemory) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "AddressSanitizer holds freed memory in quarantine and maps shadow memory beside it, so the "
+                  "peak resident size no longer measures what the reader keeps; the Release build measures it";
+#endif
   const long before = MaxResidentKilobytes();
   TerrainDevice device(120);
   const auto read = ReadLandXml(device);

@@ -2,4 +2,4 @@
 add_executable(landxml_tests landxml_test.cpp)
 target_link_libraries(landxml_tests PRIVATE capset_landxml GTest::gtest_main)
 target_compile_definitions(landxml_tests PRIVATE CAPSET_LANDXML_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data/landxml")
-gtest_discover_tests(landxml_tests)
+capset_tests(landxml_tests)

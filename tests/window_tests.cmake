@@ -18,10 +18,12 @@ add_executable(window_tests
   window_habits_test.cpp
   exact_window_test.cpp
   unshown_row_window_test.cpp
+  window_teardown_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
 target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt"
   CAPSET_LANDXML_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data/landxml")
+sanitize_settings(window_tests)
 gtest_discover_tests(window_tests
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
   DISCOVERY_MODE PRE_TEST
