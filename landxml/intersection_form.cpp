@@ -84,7 +84,6 @@ std::optional<IntersectionRoadInput> IntersectionForm(const ElementRoadInput& in
   }
   if (table.jds.empty()) return std::nullopt;
   const RoadBuild again = RoadFromIntersections(table);
-  if (again.road && getenv("DBG_IF")) fprintf(stderr, "same %d\n", SameRoad(road, *again.road));
   if (!again.road || !SameRoad(road, *again.road)) return std::nullopt;
   return table;
 }

@@ -11,13 +11,12 @@
 #include <tuple>
 #include <utility>
 
+#include "angles.h"
 #include "road_assembly.h"
 #include "road_build.h"
 
 namespace capset {
 namespace {
-
-constexpr double kRadians = std::numbers::pi / 180;
 
 struct Curvatures {
   double k0, c;
@@ -78,7 +77,7 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
                                      std::pair{in.start.Y, RoadField::kY}, std::pair{in.azimuth, RoadField::kAzimuth}}) {
     if (!std::isfinite(value)) return refuse({RoadFault::kNotFinite, RoadPart::kBegin, 0, field, value});
   }
-  RoadAssembly assembly(RoadForm::kElements, in.start, {{0, 0}, in.azimuth * kRadians, 0});
+  RoadAssembly assembly(RoadForm::kElements, in.start, {{0, 0}, ToRadians(in.azimuth), 0});
   assembly.AddKeyPointHere(KeyPointKind::kS, 0);
   for (std::size_t i = 0; i < in.elements.size(); ++i) {
     const ElementSpec& e = in.elements[i];
@@ -93,7 +92,7 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
     const Curvatures k = CurvaturesOf(e);
     const double turn = std::fabs(e.length * (k.k0 + k.c * e.length / 2));
     if (turn >= 2 * std::numbers::pi)
-      return refuse({RoadFault::kFullTurn, RoadPart::kElement, index, RoadField::kLength, turn / kRadians, 360});
+      return refuse({RoadFault::kFullTurn, RoadPart::kElement, index, RoadField::kLength, ToDegrees(turn), 360});
     if (assembly.elementCount() > 0) assembly.AddKeyPointHere(KeyPointKind::kJ, assembly.elementCount());
     assembly.Append(e.kind, k.k0, k.c, e.length);
     if (auto p = CheckJoint(assembly, e.statedEnd, RoadField::kEndX, index)) return refuse(*p);

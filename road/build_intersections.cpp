@@ -25,14 +25,13 @@
 #include <numbers>
 #include <vector>
 
+#include "angles.h"
 #include "curve_step.h"
 #include "road_assembly.h"
 #include "road_build.h"
 
 namespace capset {
 namespace {
-
-constexpr double kDegrees = 180 / std::numbers::pi;
 
 // Legs in line, or turned back on themselves, within this: 1e-9 rad is
 // far below the 0.1″ (5e-7 rad) an angle of a table is given to, and above
@@ -111,9 +110,9 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
     const IntersectionPoint& jd = in.jds[j - 1];
     const double alpha = std::remainder(legs[j].heading - legs[j - 1].heading, 2 * std::numbers::pi);
     const double a = std::fabs(alpha);
-    if (a < kMinTurn) return refuse({RoadFault::kNoTurn, RoadPart::kJd, j, RoadField::kNone, alpha * kDegrees});
+    if (a < kMinTurn) return refuse({RoadFault::kNoTurn, RoadPart::kJd, j, RoadField::kNone, ToDegrees(alpha)});
     if (std::numbers::pi - a < kMinTurn)
-      return refuse({RoadFault::kReversal, RoadPart::kJd, j, RoadField::kNone, alpha * kDegrees});
+      return refuse({RoadFault::kReversal, RoadPart::kJd, j, RoadField::kNone, ToDegrees(alpha)});
     Curve c{alpha > 0 ? 1.0 : -1.0, a, ShiftOf(jd.R, jd.Ls1), ShiftOf(jd.R, jd.Ls2), 0, 0, 0, 0};
     const double rest = a - c.s1.beta - c.s2.beta;
     if (rest < -kMinTurn)
@@ -187,7 +186,7 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
       assembly.AddKeyPoint(keys[i].kind, j, keys[i].distance, keys[i].pose);
     }
     const double E = std::hypot(qz.point.X - at.X, qz.point.Y - at.Y);
-    assembly.AddCurve({j, jd.point, c.side * c.a * kDegrees, jd.R, jd.Ls1, jd.Ls2, c.T1, c.T2, c.L, c.Ly, E,
+    assembly.AddCurve({j, jd.point, ToDegrees(c.side * c.a), jd.R, jd.Ls1, jd.Ls2, c.T1, c.T2, c.L, c.Ly, E,
                        c.T1 + c.T2 - c.L, c.s1.p, c.s1.q, c.s2.p, c.s2.q, 0, zh});
   }
   assembly.AddKeyPointHere(KeyPointKind::kEP, 0);
