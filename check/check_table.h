@@ -27,8 +27,5 @@ std::string CheckCsv(const std::vector<CheckResult>& results);
 // is not known (a station off the road, every field of the cap without one).
 std::string CheckLine(const CheckResult& result);
 
-// Metres with `decimals` decimals and `sep`; never "-0". Three decimals
-// are rounded as the boxes round them (Round3).
-std::string FixedText(double value, int decimals, const std::string& sep);
 
 }  // namespace capset

@@ -21,10 +21,6 @@ std::string RoadFieldName(RoadField field);
 // The whole reason, e.g. "JD3 与 JD4 的切线长之和 512.300 m 大于两交点间距 498.000 m，曲线重叠。"
 std::string RoadProblemText(const RoadProblem& problem);
 
-// A station in the drawings' K form to the millimetre, "K1+390.000";
-// with its occurrence in a 长链 overlap, "K1+390.000(2)".
-std::string KStationText(double station);
-std::string KStationText(StationRef station);
 
 // Why a typed station is none: "不是桩号。桩号写作 1390、K1+390，长链中重复的桩号写作 K1+390(2)。"
 std::string StationRefProblemText(StationRefProblem problem);
