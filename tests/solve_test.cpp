@@ -2,10 +2,12 @@
 // alone would hide them.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 
 #include "cap_solve.h"
 #include "refusals.h"
+#include "window_exact.h"
 #include "table.h"
 
 namespace capset::testing {
@@ -130,6 +132,58 @@ INSTANTIATE_TEST_SUITE_P(
                       SideRow{"PrecisionBeyondTheArithmetic", Solver::kCmd1, kZH, {1050, 7.5f, 1e-40f}, SideStatus::kBoundReached,
                               SideStatus::kBoundReached}),
     RowName<SideRow>);
+
+
+// T a hair east of north and a hair west of it, for each solver: the range
+// tests fold the azimuths across north, and the cap must stay where the
+// exact road of the same job puts it (the series near the spiral's start
+// leave it by far less than a millimetre).
+struct NorthRow {
+  const char* name;
+  Solver solver;
+  double T;
+};
+
+class AcrossNorth : public ::testing::TestWithParam<NorthRow> {};
+
+double Gap(PlanePoint a, PlanePoint b) { return std::hypot(a.X - b.X, a.Y - b.Y); }
+
+TEST_P(AcrossNorth, EveryPointWhereTheExactRoadPutsIt) {
+  const NorthRow& row = GetParam();
+  const bool hz = row.solver == Solver::kCmd3 || row.solver == Solver::kCmd4;
+  const bool square = row.solver == Solver::kCmd5;
+  const int16_t P = (row.solver == Solver::kCmd2 || row.solver == Solver::kCmd4) ? -1 : 1;
+  const CapDesign design = hz ? CapDesign{12500, 1000, 2000, row.T, 0, 200, 60, 12450, kRho, kPi, P}
+                              : CapDesign{1000, 1000, 2000, row.T, 0, 100, square ? 90.0 : 60.0, 1050, kRho, kPi, P};
+  const CapAnswers answers{square ? 0 : design.Kj, 7.5f, 0.0001f};
+  const CapSolution s = SolveCap(row.solver, design, answers);
+  ASSERT_EQ(s.inner.status, SideStatus::kSolved);
+  ASSERT_EQ(s.outer.status, SideStatus::kSolved);
+  const auto exact = ExactCapOf(s);
+  ASSERT_TRUE(exact.has_value());
+  ASSERT_EQ(exact->cap.fault, RoadCapFault::kNone);
+  const RoadCapEdge& outer = exact->outerSide > 0 ? exact->cap.right : exact->cap.left;
+  const RoadCapEdge& inner = exact->outerSide > 0 ? exact->cap.left : exact->cap.right;
+  EXPECT_LT(Gap(s.centre, exact->cap.centre.point), 1e-4);
+  EXPECT_LT(Gap(s.outer.point, outer.point.point), 1e-3);
+  EXPECT_LT(Gap(s.inner.point, inner.point.point), 1e-3);
+  // The two axis directions are opposite, whatever turns the range tests
+  // left on them (Cmd3 folds only below 0: its axis may stand past 360).
+  EXPECT_NEAR(std::fabs(std::remainder(s.innerAxis - s.outerAxis, 360)), 180, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AcrossNorth,
+                         ::testing::Values(NorthRow{"ZHRightEastOfNorth", Solver::kCmd1, 0.00001},
+                                           NorthRow{"ZHRightWestOfNorth", Solver::kCmd1, 359.99999},
+                                           NorthRow{"ZHLeftEastOfNorth", Solver::kCmd2, 0.00001},
+                                           NorthRow{"ZHLeftWestOfNorth", Solver::kCmd2, 359.99999},
+                                           NorthRow{"HZRightEastOfNorth", Solver::kCmd3, 0.00001},
+                                           NorthRow{"HZRightWestOfNorth", Solver::kCmd3, 359.99999},
+                                           NorthRow{"HZLeftEastOfNorth", Solver::kCmd4, 0.00001},
+                                           NorthRow{"HZLeftWestOfNorth", Solver::kCmd4, 359.99999},
+                                           NorthRow{"SquareEastOfNorth", Solver::kCmd5, 0.00001},
+                                           NorthRow{"SquareWestOfNorth", Solver::kCmd5, 359.99999}),
+                         RowName<NorthRow>);
 
 }  // namespace
 }  // namespace capset::testing
