@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "angles.h"
@@ -133,7 +134,9 @@ void PlanView::paintEvent(QPaintEvent*) {
       const QPointF foot = at - normal * (half + 4);
       const double w = painter.fontMetrics().horizontalAdvance(label);
       const double x = foot.x() - (normal.x() > 0 ? w : 0) - (std::fabs(normal.x()) < 0.3 ? w / 2 : 0);
-      painter.drawText(QPointF(x, foot.y() + 4 - normal.y() * 6), label);
+      // Kept inside the view, so the first and last stations read whole.
+      const double inside = std::clamp(x, 2.0, std::max(2.0, width() - w - 2));
+      painter.drawText(QPointF(inside, foot.y() + 4 - normal.y() * 6), label);
     }
   }
   // Key points.
