@@ -11,6 +11,7 @@
 #include "app_title.h"
 #include "landxml_texts.h"
 #include "road_texts.h"
+#include "station_text.h"
 
 namespace capset {
 
@@ -31,7 +32,7 @@ AlignmentPicker::AlignmentPicker(const LandXmlFile& file, QWidget* parent) : QDi
     if (std::holds_alternative<LandXmlProblem>(a.road)) name += QString::fromUtf8(kAlignmentRefused);
     table_->setItem(row, 0, new QTableWidgetItem(name));
     table_->setItem(row, 1, new QTableWidgetItem(std::isnan(a.length) ? QString() : QString::number(a.length, 'f', 3)));
-    table_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(KStationText(a.staStart))));
+    table_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(RoadStationText(a.staStart))));
   }
   table_->resizeColumnsToContents();
   table_->horizontalHeader()->setStretchLastSection(true);

@@ -5,12 +5,15 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
+#include "angles.h"
 #include "look.h"
-#include "road_text.h"
+#include "number_text.h"
 #include "road_texts.h"
 #include "view_guard.h"
+#include "station_text.h"
 
 namespace capset {
 namespace {
@@ -125,7 +128,7 @@ void PlanView::Paint(QPainter& painter) {
   for (const PlanTick& t : scene_->ticks) {
     const QPointF at = P(mapping_, t.point);
     if (at.x() < -50 || at.y() < -50 || at.x() > width() + 50 || at.y() > height() + 50) continue;
-    const double a = t.azimuth * M_PI / 180;
+    const double a = ToRadians(t.azimuth);
     // The right normal (−sin θ, cos θ) in (X, Y) is (cos θ, sin θ) on the screen's (x, −y).
     const QPointF normal(std::cos(a), std::sin(a));
     const double half = t.kilometre ? 9 : 5;
@@ -137,7 +140,9 @@ void PlanView::Paint(QPainter& painter) {
       const QPointF foot = at - normal * (half + 4);
       const double w = painter.fontMetrics().horizontalAdvance(label);
       const double x = foot.x() - (normal.x() > 0 ? w : 0) - (std::fabs(normal.x()) < 0.3 ? w / 2 : 0);
-      painter.drawText(QPointF(x, foot.y() + 4 - normal.y() * 6), label);
+      // Kept inside the view, so the first and last stations read whole.
+      const double inside = std::clamp(x, 2.0, std::max(2.0, width() - w - 2));
+      painter.drawText(QPointF(inside, foot.y() + 4 - normal.y() * 6), label);
     }
   }
   // Key points.
@@ -231,12 +236,12 @@ void PlanView::keyPressEvent(QKeyEvent* event) {
 QString PlanView::PositionText(QPoint pixel) const {
   if (road_ == nullptr) return {};
   const PlanePoint p = mapping_.ToPlane({static_cast<double>(pixel.x()), static_cast<double>(pixel.y())});
-  const QString xy = QStringLiteral("X %1  Y %2").arg(p.X, 0, 'f', 3).arg(p.Y, 0, 'f', 3);
+  const QString xy = QString::fromStdString("X " + FixedText(p.X, 3) + "  Y " + FixedText(p.Y, 3));
   const RoadFoot foot = road_->Where(p);
   if (foot.status != WhereStatus::kOnRoad) return xy + QStringLiteral("    ") + QString::fromStdString(WhereText(foot, road_->length()));
   const QString side = foot.offset < 0 ? QStringLiteral("左") : QStringLiteral("右");
-  return xy + QStringLiteral("    ") + QString::fromStdString(KStationText(foot.station)) +
-         QStringLiteral("  偏距 %1 %2").arg(side).arg(std::fabs(foot.offset), 0, 'f', 3);
+  return xy + QStringLiteral("    ") + QString::fromStdString(RoadStationText(foot.station)) +
+         QStringLiteral("  偏距 %1 %2").arg(side, QString::fromStdString(FixedText(std::fabs(foot.offset), 3)));
 }
 
 }  // namespace capset

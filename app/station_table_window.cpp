@@ -23,6 +23,7 @@
 #include "station_table_formats.h"
 #include "view_guard.h"
 #include "station_table_model.h"
+#include "station_text.h"
 #include "window_texts.h"
 
 namespace capset {
@@ -100,10 +101,10 @@ void StationTableWindow::showEvent(QShowEvent* event) {
   if (road == nullptr) return;
   // To the millimetre inside the road, so both ends are stations it has.
   if (from_->text().isEmpty()) {
-    from_->setText(QString::fromStdString(KStationText(std::ceil(road->firstStation() * 1000) / 1000)));
+    from_->setText(QString::fromStdString(RoadStationText(std::ceil(road->firstStation() * 1000) / 1000)));
   }
   if (to_->text().isEmpty()) {
-    to_->setText(QString::fromStdString(KStationText(std::floor(road->lastStation() * 1000) / 1000)));
+    to_->setText(QString::fromStdString(RoadStationText(std::floor(road->lastStation() * 1000) / 1000)));
   }
 }
 

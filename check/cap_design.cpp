@@ -4,13 +4,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "angles.h"
 #include "export_formats.h"
 
 namespace capset {
 namespace {
 
 PlanePoint Direction(double azimuthDegrees) {
-  const double t = azimuthDegrees * (std::numbers::pi / 180);
+  const double t = ToRadians(azimuthDegrees);
   return {std::cos(t), std::sin(t)};
 }
 

@@ -29,8 +29,5 @@ std::string CheckCsv(const std::vector<CheckResult>& results);
 // near no cap of the log.
 std::string CheckLine(const CheckResult& result);
 
-// Metres with `decimals` decimals and `sep`; never "-0". Three decimals
-// are rounded as the boxes round them (Round3).
-std::string FixedText(double value, int decimals, const std::string& sep);
 
 }  // namespace capset

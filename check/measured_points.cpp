@@ -50,22 +50,6 @@ std::vector<std::string> Split(std::string_view line, char separator) {
   }
 }
 
-std::vector<std::string> SplitAtBlanks(std::string_view line) {
-  std::vector<std::string> fields;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    if (const std::size_t blank = BlankAt(line.substr(i))) {
-      i += blank;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < line.size() && BlankAt(line.substr(end)) == 0) ++end;
-    fields.emplace_back(line.substr(i, end - i));
-    i = end;
-  }
-  return fields;
-}
-
 std::optional<double> NumberIn(const std::string& text, const NumberSymbols& symbols) {
   const ReadResult r = ReadNumber(text, symbols);
   if (r.status != ReadResult::Status::kNumber) return std::nullopt;
@@ -148,7 +132,7 @@ PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symb
     } else if (commaSeparates && line.find(',') != std::string_view::npos) {
       fields = Split(line, ',');
     } else {
-      fields = SplitAtBlanks(line);
+      fields = Words(line);
     }
     // A height after the coordinates is taken and not used.
     if (fields.size() != 3 && fields.size() != 4) return std::optional<PointFields>();

@@ -5,54 +5,16 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "delimited_lines.h"
 #include "log_row.h"
-#include "number_text.h"
+#include "station_text.h"
 
 namespace capset {
 namespace {
 
-constexpr char kFileLineEnd[] = "\r\n";
-
-bool NeedsQuotes(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
-
-void AppendCsvField(std::string& out, const std::string& text) {
-  if (std::ranges::none_of(text, NeedsQuotes)) {
-    out += text;
-    return;
-  }
-  out += '"';
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-}
-
-// A tab or a line break inside a text would split the pasted row.
-void AppendTsvField(std::string& out, const std::string& text) {
-  for (char c : text) out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
-}
-
-void AppendJoined(std::string& out, const RowTexts& texts, char separator,
-                  void (*append)(std::string&, const std::string&)) {
-  for (std::size_t c = 0; c < texts.size(); ++c) {
-    if (c > 0) out += separator;
-    append(out, texts[c]);
-  }
-}
-
-void AppendCsvLine(std::string& out, const RowTexts& texts) {
-  AppendJoined(out, texts, ',', AppendCsvField);
-  out += kFileLineEnd;
-}
-
 bool IsLabelChar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
          c == '.';
-}
-
-void AddPoint(std::string& out, const std::string& name, PlanePoint p) {
-  out += name + "," + "," + FixedCoordinateText(p.Y) + "," + FixedCoordinateText(p.X) + ",0.000" + kFileLineEnd;
 }
 
 // The label each placed cap's points take in the file: its own, or with the
@@ -84,26 +46,12 @@ std::string DatText(const std::vector<const CapRecord*>& records) {
   for (std::size_t n = 0; n < records.size(); ++n) {
     const CapRecord* r = records[n];
     if (!r->Placed()) continue;
-    for (const auto& [role, point] : PointsOf(*r)) AddPoint(out, labels[n] + "-" + role, point);
+    for (const auto& [role, point] : PointsOf(*r)) out += DatLine(labels[n] + "-" + role, "", point);
   }
   return out;
 }
 
 }  // namespace
-
-std::string StationLabel(double station) {
-  // Whole millimetres, so that metres that round to 1000 carry into the
-  // kilometre: 1999.9996 is K2+000.
-  if (!(std::fabs(station) < 1e15)) return "K" + NumberText(station, ".");
-  const long long mm = std::llround(std::fabs(station) * 1000);
-  std::string metres = std::to_string(mm % 1000000 / 1000);
-  metres.insert(0, 3 - metres.size(), '0');
-  std::string fraction = std::to_string(mm % 1000);
-  fraction.insert(0, 3 - fraction.size(), '0');
-  fraction.erase(fraction.find_last_not_of('0') + 1);
-  return std::string(station < 0 && mm != 0 ? "-" : "") + "K" + std::to_string(mm / 1000000) + "+" + metres +
-         (fraction.empty() ? "" : "." + fraction);
-}
 
 std::string CapLabel(const CapRecord& record) {
   std::string label;
@@ -155,33 +103,22 @@ std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& recor
 }
 
 std::string CsvHeaderLine(int width) {
-  std::string line;
-  AppendCsvLine(line, RowHeadings(width));
-  return line;
+  return CsvRecord(RowHeadings(width));
 }
 
-std::string CsvLine(const CapRecord& record) {
-  std::string line;
-  AppendCsvLine(line, ShownRowTexts(record, "."));
-  return line;
-}
+std::string CsvLine(const CapRecord& record) { return CsvRecord(ShownRowTexts(record, ".")); }
 
 std::string ExportText(ExportFormat format, const std::vector<const CapRecord*>& records) {
   if (format == ExportFormat::kDat) return DatText(records);
   std::string out = kUtf8Bom;
-  AppendCsvLine(out, RowHeadings(RowsWidth(records)));
-  for (const CapRecord* r : records) AppendCsvLine(out, ShownRowTexts(*r, "."));
+  out += CsvRecord(RowHeadings(RowsWidth(records)));
+  for (const CapRecord* r : records) out += CsvRecord(ShownRowTexts(*r, "."));
   return out;
 }
 
 std::string TsvText(const std::vector<const CapRecord*>& records, const std::string& sep) {
-  std::string out;
-  AppendJoined(out, RowHeadings(RowsWidth(records)), '\t', AppendTsvField);
-  out += '\n';
-  for (const CapRecord* r : records) {
-    AppendJoined(out, ShownRowTexts(*r, sep), '\t', AppendTsvField);
-    out += '\n';
-  }
+  std::string out = TsvRow(RowHeadings(RowsWidth(records))) + '\n';
+  for (const CapRecord* r : records) out += TsvRow(ShownRowTexts(*r, sep)) + '\n';
   return out;
 }
 

@@ -28,14 +28,13 @@
 #include <vector>
 
 #include "cap_record.h"
+#include "delimited_lines.h"
 #include "log_row.h"
 #include "shared_label.h"
 
 namespace capset {
 
 enum class ExportFormat { kCsv, kDat };
-
-inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
 // One CSV line, CR LF included. A header names the first `width` columns
 // (RowsWidth of the rows under it). A row's line ends at its own width.
@@ -54,9 +53,6 @@ std::string TsvText(const std::vector<const CapRecord*>& records, const std::str
 // (StationLabel) when the name is empty or not ASCII. A name never keeps a
 // "+", so a label from a station never equals one from a name.
 std::string CapLabel(const CapRecord& record);
-// "K1+050", "K12+345.678", "K1+060.5": the station to the millimetre, the
-// metres in three digits, no blanks.
-std::string StationLabel(double station);
 
 // The points a placed cap gives the file, each with its role ("C", "O",
 // "I", "P1", … for a window row; "C", "L", "R", "P1", … for an exact row):

@@ -1,29 +1,19 @@
 #include "station_table_formats.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "angle_text.h"
+#include "delimited_lines.h"
+#include "number_text.h"
 #include "road_texts.h"
+#include "station_text.h"
 
 namespace capset {
 namespace {
 
-std::string Fixed(double value, int decimals, const std::string& sep = ".") {
-  if (value == 0) value = 0;
-  char text[400];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  std::string out = text;
-  if (out.find_first_not_of("-0.") == std::string::npos && out[0] == '-') out.erase(0, 1);
-  if (sep != ".") {
-    if (const std::size_t dot = out.find('.'); dot != std::string::npos) out.replace(dot, 1, sep);
-  }
-  return out;
-}
-
 // 7.5 → "7.5", 3 → "3", 2.125 → "2.125": to the millimetre, no trailing zeros.
 std::string ShortMetres(double value) {
-  std::string text = Fixed(value, 3);
+  std::string text = FixedText(value, 3);
   text.erase(text.find_last_not_of('0') + 1);
   if (text.back() == '.') text.pop_back();
   return text;
@@ -35,16 +25,7 @@ std::string Side(const StationTableRow& row) {
 }
 
 std::string StationShown(const StationTableRow& row) {
-  return KStationText(row.station);
-}
-
-std::string Joined(const std::vector<std::string>& fields, char between) {
-  std::string line;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) line += between;
-    line += fields[i];
-  }
-  return line;
+  return RoadStationText(row.station);
 }
 
 }  // namespace
@@ -52,10 +33,10 @@ std::string Joined(const std::vector<std::string>& fields, char between) {
 std::vector<std::string> StationTableRowTexts(const StationTableRow& row, const std::string& sep) {
   return {StationTablePointName(row),
           StationShown(row),
-          Fixed(row.offset, 3, sep),
-          Fixed(row.point.point.X, 4, sep),
-          Fixed(row.point.point.Y, 4, sep),
-          DmsText(row.point.azimuth, kTenthsOfASecond, sep),
+          FixedText(row.offset, 3, sep),
+          FixedText(row.point.point.X, 4, sep),
+          FixedText(row.point.point.Y, 4, sep),
+          AzimuthText(row.point.azimuth, sep),
           row.key};
 }
 
@@ -69,20 +50,18 @@ std::string StationTableText(ExportFormat format, const std::vector<StationTable
   std::string out;
   if (format == ExportFormat::kCsv) {
     out = kUtf8Bom;
-    out += Joined({std::begin(kStationTableHeadings), std::end(kStationTableHeadings)}, ',') + "\r\n";
-    for (const StationTableRow& row : rows) out += Joined(StationTableRowTexts(row, "."), ',') + "\r\n";
+    out += CsvRecord(std::vector<std::string>(std::begin(kStationTableHeadings), std::end(kStationTableHeadings)));
+    for (const StationTableRow& row : rows) out += CsvRecord(StationTableRowTexts(row, "."));
     return out;
   }
-  for (const StationTableRow& row : rows) {
-    out += StationTablePointName(row) + "," + row.key + "," + Fixed(row.point.point.Y, 3) + "," +
-           Fixed(row.point.point.X, 3) + ",0.000\r\n";
-  }
+  for (const StationTableRow& row : rows) out += DatLine(StationTablePointName(row), row.key, row.point.point);
   return out;
 }
 
 std::string StationTableTsv(const std::vector<StationTableRow>& rows, const std::string& sep) {
-  std::string out = Joined({std::begin(kStationTableHeadings), std::end(kStationTableHeadings)}, '\t') + "\n";
-  for (const StationTableRow& row : rows) out += Joined(StationTableRowTexts(row, sep), '\t') + "\n";
+  std::string out =
+      TsvRow(std::vector<std::string>(std::begin(kStationTableHeadings), std::end(kStationTableHeadings))) + "\n";
+  for (const StationTableRow& row : rows) out += TsvRow(StationTableRowTexts(row, sep)) + "\n";
   return out;
 }
 

@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
+#include "angles.h"
 #include "field_ranges.h"
 #include "file_texts.h"
 #include "intersection_form.h"
@@ -23,7 +25,6 @@ namespace capset {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kDegrees = 180 / 3.14159265358979323846;
 
 // What an element of CoordGeom says, before it joins the chain.
 struct FileElement {
@@ -261,9 +262,7 @@ std::optional<double> StartAzimuth(const ElementSpec& first) {
   const PlanePoint end = frame.road->PoseAt(frame.road->length()).point;
   const double inFrame = std::atan2(end.Y, end.X);
   const double chord = std::atan2(first.statedEnd->Y - first.statedStart->Y, first.statedEnd->X - first.statedStart->X);
-  double azimuth = (chord - inFrame) * kDegrees;
-  azimuth = std::fmod(azimuth, 360.0);
-  return azimuth < 0 ? azimuth + 360 : azimuth;
+  return WrappedAzimuth(ToDegrees(chord - inFrame));
 }
 
 LandXmlAlignment Reader::ReadAlignment() {
@@ -445,7 +444,7 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
         // The angle swept from Start to End about the centre, in the turn's sense.
         const double side = shape.turn == TurnSide::kRight ? 1 : -1;
         double sweep = side * (std::atan2(b.Y - centre->Y, b.X - centre->X) - std::atan2(a.Y - centre->Y, a.X - centre->X));
-        if (sweep < 0) sweep += 2 * 3.14159265358979323846;
+        if (sweep < 0) sweep += 2 * std::numbers::pi;
         shape.length = shape.R1 * sweep;
       } else {
         return missing(kLandXmlLengthPart);

@@ -26,17 +26,7 @@ struct CheckBlock {
 // "point M 1 1033.829 2036.772": the last two words are X and Y, the name
 // is what stands before them.
 void ReadPointLine(const std::string& text, int line, const NumberSymbols& symbols, CheckBlock& block) {
-  std::vector<std::string> words;
-  for (std::size_t i = 0; i < text.size();) {
-    if (const std::size_t blank = BlankAt(std::string_view(text).substr(i))) {
-      i += blank;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < text.size() && BlankAt(std::string_view(text).substr(end)) == 0) ++end;
-    words.push_back(text.substr(i, end - i));
-    i = end;
-  }
+  const std::vector<std::string> words = Words(text);
   const std::string shown = text.empty() ? kPointWord : std::string(kPointWord) + " " + text;
   if (words.size() < 3) {
     block.problems.push_back(CheckLineProblem(line, shown, kNotATypedPoint));

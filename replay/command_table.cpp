@@ -2,31 +2,16 @@
 
 #include <algorithm>
 
+#include "blanks.h"
+
 namespace capset {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// The first word of `text` and the rest after it, both without blanks
-// around them.
-std::pair<std::string, std::string> SplitWord(const std::string& text) {
-  const auto from = std::find_if_not(text.begin(), text.end(), IsBlank);
-  const auto to = std::find_if(from, text.end(), IsBlank);
-  auto rest = std::find_if_not(to, text.end(), IsBlank);
-  auto end = text.end();
-  while (end != rest && IsBlank(*(end - 1))) --end;
-  return {std::string(from, to), std::string(rest, end)};
-}
-
-}  // namespace
-
 std::string CommandWord(const std::string& line) {
-  if (line.empty() || IsBlank(line[0])) return "";
-  return SplitWord(line).first;
+  if (line.empty() || BlankAt(line) != 0) return "";
+  return FirstWord(line).first;
 }
 
 void CommandTable::Add(const std::string& words, Argument argument, Handler handler) {
-  auto [first, second] = SplitWord(words);
+  auto [first, second] = FirstWord(words);
   Row row{std::move(first), std::move(second), argument, std::move(handler)};
   const auto same = std::ranges::find_if(rows_, [&](const Row& r) { return r.first == row.first && r.second == row.second; });
   if (same != rows_.end()) {
@@ -43,8 +28,8 @@ bool CommandTable::IsCommandLine(const std::string& line) const {
 
 bool CommandTable::Run(const std::string& line, ScriptLines& lines) const {
   if (!IsCommandLine(line)) return false;
-  const auto [first, rest] = SplitWord(line);
-  const auto [second, afterSecond] = SplitWord(rest);
+  const auto [first, rest] = FirstWord(line);
+  const auto [second, afterSecond] = FirstWord(rest);
   // A row of two words first, then the one-word row.
   const Row* row = nullptr;
   std::string argument;

@@ -7,18 +7,6 @@
 #include "script_commands.h"
 
 namespace capset {
-namespace {
-
-// Where the first blank of `text` stands; npos when it has none.
-std::size_t FirstBlank(std::string_view text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (BlankAt(text.substr(i)) > 0) return i;
-  }
-  return std::string_view::npos;
-}
-
-}  // namespace
-
 void AddLandXmlCommands(CommandTable& table, const TargetActions& actions) {
   using enum CommandTable::Argument;
   CommandTable::Handler import;
@@ -26,13 +14,8 @@ void AddLandXmlCommands(CommandTable& table, const TargetActions& actions) {
     // The file is the first word; the alignment's name is the rest of the
     // line, blanks inside it included.
     import = [&actions](const std::string& argument, ScriptLines&) {
-      const std::size_t blank = FirstBlank(argument);
-      if (blank == std::string::npos) {
-        actions.importLandXml(argument, std::nullopt);
-        return;
-      }
-      const std::string name(TrimBlanks(std::string_view(argument).substr(blank)));
-      actions.importLandXml(argument.substr(0, blank), name.empty() ? std::nullopt : std::optional<std::string>(name));
+      const auto [file, name] = FirstWord(argument);
+      actions.importLandXml(file, name.empty() ? std::nullopt : std::optional<std::string>(name));
     };
   }
   table.Add(kLandXmlCommand, kRequired, import);

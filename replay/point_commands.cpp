@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "export_formats.h"
+#include "number_text.h"
 #include "script.h"
 #include "script_commands.h"
 
@@ -14,13 +15,7 @@ namespace {
 constexpr char kPointsCommand[] = "@points";
 constexpr char kPointTag[] = "PT";
 
-std::string Metres(double value) {
-  // A rounding of zero is 0, not "-0.000000".
-  if (std::fabs(value) < 5e-7) value = 0;
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.6f", value);
-  return buffer;
-}
+std::string Metres(double value) { return FixedText(value, 6); }
 
 }  // namespace
 

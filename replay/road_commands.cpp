@@ -8,9 +8,12 @@
 #include <memory>
 #include <optional>
 
+#include "angle_text.h"
+#include "blanks.h"
 #include "block_lines.h"
 #include "field_ranges.h"
 #include "range_texts.h"
+#include "number_text.h"
 #include "road_lines.h"
 #include "road_ranges.h"
 #include "road_texts.h"
@@ -21,22 +24,9 @@
 namespace capset {
 namespace {
 
-std::string Fixed(double value, int decimals) {
-  if (value == 0) value = 0;  // no "-0.000000"
-  char text[400];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  std::string out = text;
-  if (out.find_first_not_of("-0.") == std::string::npos && out[0] == '-') out.erase(0, 1);
-  return out;
-}
+std::string Metres(double value) { return FixedText(value, 6); }
 
-std::string Metres(double value) { return Fixed(value, 6); }
-
-// An azimuth that rounds up to 360 is north, 0.
-std::string Azimuth(double degrees) {
-  std::string text = Fixed(degrees, 9);
-  return text == "360.000000000" ? "0.000000000" : text;
-}
+std::string Azimuth(double degrees) { return DecimalAzimuthText(degrees, 9); }
 
 std::string StationField(StationRef station) {
   std::string text = Metres(station.value);
@@ -51,17 +41,6 @@ const char* KindWord(ElementKind kind) {
     case ElementKind::kSpiral: return "spiral";
   }
   return "";
-}
-
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  std::size_t at = 0;
-  while ((at = text.find_first_not_of(" \t", at)) != std::string::npos) {
-    const std::size_t end = text.find_first_of(" \t", at);
-    words.push_back(text.substr(at, end - at));
-    at = end;
-  }
-  return words;
 }
 
 class RoadCommands {
@@ -149,7 +128,7 @@ class RoadCommands {
     if (!road) return;
     if (road->form() != RoadForm::kIntersections) return Message(kNoCurveTable);
     for (const CurveElements& c : road->curves()) {
-      Print({"CURVE", "JD" + std::to_string(c.jd), Fixed(c.turn, 9), Metres(c.T1), Metres(c.T2), Metres(c.L),
+      Print({"CURVE", "JD" + std::to_string(c.jd), FixedText(c.turn, 9), Metres(c.T1), Metres(c.T2), Metres(c.L),
              Metres(c.Ly), Metres(c.E), Metres(c.J), Metres(c.p1), Metres(c.q1), Metres(c.p2), Metres(c.q2)});
     }
   }

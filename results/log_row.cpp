@@ -18,13 +18,6 @@ namespace {
 
 static_assert(std::size(kRowHeadings) == kFixedColumnCount);
 
-// Three decimals, rounded as the boxes round them, with the user's separator.
-std::string FixedText(double value, const std::string& sep) {
-  std::string text = FixedCoordinateText(value);
-  if (const std::size_t dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, sep);
-  return text;
-}
-
 // A window row's points in the boxes' forms. One text after the other, so
 // a fault is always that of the first.
 void FillAxisPoints(const std::vector<AxisPoint>& points, const std::string& sep, RowTexts& t) {
@@ -41,8 +34,8 @@ void FillExactAxisPoints(const RoadCap& cap, const std::string& sep, RowTexts& t
     const RoadCapPoint& p = cap.points[i];
     const int n = static_cast<int>(i) + 1;
     t[AxisPointColumn(n, 0)] = NumberText(p.along, sep);
-    t[AxisPointColumn(n, 1)] = FixedText(p.point.X, sep);
-    t[AxisPointColumn(n, 2)] = FixedText(p.point.Y, sep);
+    t[AxisPointColumn(n, 1)] = FixedText(p.point.X, 3, sep);
+    t[AxisPointColumn(n, 2)] = FixedText(p.point.Y, 3, sep);
     t[AxisPointColumn(n, 3)] = p.status == WhereStatus::kOnRoad ? ElementName(p.kind) : "";
   }
 }
@@ -73,10 +66,10 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   const ExactOrigin& o = e.origin;
   const bool job = o.road == CapRoad::kStartJob;
   t[kOriginColumn] = job ? SpiralEndName(o.end) : "道路起点";
-  t[kOriginStationColumn] = FootStationText(o.station);
+  t[kOriginStationColumn] = RoadStationText(o.station);
   t[kOriginXColumn] = NumberText(o.point.X, sep);
   t[kOriginYColumn] = NumberText(o.point.Y, sep);
-  t[kTColumn] = DmsText(o.azimuth, kHundredthsWhereNeeded, sep);
+  t[kTColumn] = AzimuthText(o.azimuth, sep);
   t[kRColumn] = job ? NumberText(o.R, sep) : kNoValue;
   t[kA1Column] = job ? NumberText(o.A1, sep) : kNoValue;
   t[kPColumn] = job ? std::to_string(o.P) : kNoValue;
@@ -89,8 +82,8 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   const char* turn = c.curvature > 0 ? " 右偏" : c.curvature < 0 ? " 左偏" : "";
   t[kCurveColumn] = std::string(ElementName(c.kind)) + turn;
   t[kCentreElementColumn] = ElementName(c.kind);
-  t[kCentreXColumn] = FixedText(c.point.X, sep);
-  t[kCentreYColumn] = FixedText(c.point.Y, sep);
+  t[kCentreXColumn] = FixedText(c.point.X, 3, sep);
+  t[kCentreYColumn] = FixedText(c.point.Y, 3, sep);
   FillExactAxisPoints(e.cap, sep, t);
   for (int side : {-1, 1}) {
     const int first = side < 0 ? kEdge1Column : kEdge2Column;
@@ -98,9 +91,9 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
     const RoadCapEdge& edge = e.Edge(side);
     if (edge.problem != CapSideProblem::kNone) continue;
     t[first + 1] = RoadStationText(edge.point.station);
-    t[first + 2] = FixedText(edge.point.point.X, sep);
-    t[first + 3] = FixedText(edge.point.point.Y, sep);
-    t[first + 4] = FixedText(std::fabs(edge.point.along), sep);
+    t[first + 2] = FixedText(edge.point.point.X, 3, sep);
+    t[first + 3] = FixedText(edge.point.point.Y, 3, sep);
+    t[first + 4] = FixedText(std::fabs(edge.point.along), 3, sep);
     t[first + 5] = ElementName(edge.point.kind);
   }
 }
@@ -154,7 +147,7 @@ std::string RowStatusText(const CapRecord& record) {
     // A square cap of a batch stands at the station typed for it: that is
     // the station to name, not the design station of the job.
     if (*refusal == Refusal::kKjBeforeZH && record.solver == Solver::kCmd5) {
-      return StationBeforeZHRowStatus(CentreStationText(record.design.Kj), FootStationText(record.design.origin));
+      return StationBeforeZHRowStatus(RoadStationText(record.design.Kj), RoadStationText(record.design.origin));
     }
     return RefusedRowStatus(*refusal);
   }
@@ -172,10 +165,10 @@ RowTexts RowTextsOf(const CapRecord& r, const std::string& sep) {
   t[kBColumn] = DmsText(r.design.B, kHundredthsWhereNeeded, sep);
   t[kStatusColumn] = RowStatusText(r);
   t[kOriginColumn] = SpiralEndName(EndOf(r.solver));
-  t[kOriginStationColumn] = FootStationText(r.design.origin);
+  t[kOriginStationColumn] = RoadStationText(r.design.origin);
   t[kOriginXColumn] = NumberText(r.design.X, sep);
   t[kOriginYColumn] = NumberText(r.design.Y, sep);
-  t[kTColumn] = DmsText(r.design.T, kHundredthsWhereNeeded, sep);
+  t[kTColumn] = AzimuthText(r.design.T, sep);
   t[kRColumn] = NumberText(r.design.R, sep);
   t[kA1Column] = NumberText(r.design.A1, sep);
   t[kPColumn] = std::to_string(r.design.P);

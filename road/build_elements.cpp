@@ -11,14 +11,13 @@
 #include <tuple>
 #include <utility>
 
+#include "angles.h"
 #include "road_assembly.h"
 #include "road_build.h"
 #include "road_ranges.h"
 
 namespace capset {
 namespace {
-
-constexpr double kRadians = std::numbers::pi / 180;
 
 struct Curvatures {
   double k0, c;
@@ -83,7 +82,7 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
         std::tuple{in.start.Y, RoadField::kY, kCoordinateRange}, std::tuple{in.azimuth, RoadField::kAzimuth, kAzimuthRange}}) {
     if (auto p = CheckRange(value, range, RoadPart::kBegin, 0, field)) return refuse(*p);
   }
-  RoadAssembly assembly(RoadForm::kElements, in.start, {{0, 0}, in.azimuth * kRadians, 0});
+  RoadAssembly assembly(RoadForm::kElements, in.start, {{0, 0}, ToRadians(in.azimuth), 0});
   const int count = static_cast<int>(in.elements.size());
   assembly.Reserve(count, count + 1);  // S, a J between each two, E
   assembly.AddKeyPointHere(KeyPointKind::kS, 0);
@@ -100,7 +99,7 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
     const Curvatures k = CurvaturesOf(e);
     const double turn = std::fabs(e.length * (k.k0 + k.c * e.length / 2));
     if (turn >= 2 * std::numbers::pi)
-      return refuse({RoadFault::kFullTurn, RoadPart::kElement, index, RoadField::kLength, turn / kRadians, 360});
+      return refuse({RoadFault::kFullTurn, RoadPart::kElement, index, RoadField::kLength, ToDegrees(turn), 360});
     if (assembly.elementCount() > 0) assembly.AddKeyPointHere(KeyPointKind::kJ, assembly.elementCount());
     assembly.Append(e.kind, k.k0, k.c, e.length);
     if (auto p = CheckJoint(assembly, e.statedEnd, RoadField::kEndX, index)) return refuse(*p);

@@ -26,6 +26,7 @@
 #include <tuple>
 #include <vector>
 
+#include "angles.h"
 #include "curve_step.h"
 #include "road_assembly.h"
 #include "road_build.h"
@@ -33,8 +34,6 @@
 
 namespace capset {
 namespace {
-
-constexpr double kDegrees = 180 / std::numbers::pi;
 
 // Legs in line, or turned back on themselves, within this: 1e-9 rad is
 // far below the 0.1″ (5e-7 rad) an angle of a table is given to, and above
@@ -125,9 +124,9 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
     const IntersectionPoint& jd = in.jds[j - 1];
     const double alpha = std::remainder(legs[j].heading - legs[j - 1].heading, 2 * std::numbers::pi);
     const double a = std::fabs(alpha);
-    if (a < kMinTurn) return refuse({RoadFault::kNoTurn, RoadPart::kJd, j, RoadField::kNone, alpha * kDegrees});
+    if (a < kMinTurn) return refuse({RoadFault::kNoTurn, RoadPart::kJd, j, RoadField::kNone, ToDegrees(alpha)});
     if (std::numbers::pi - a < kMinTurn)
-      return refuse({RoadFault::kReversal, RoadPart::kJd, j, RoadField::kNone, alpha * kDegrees});
+      return refuse({RoadFault::kReversal, RoadPart::kJd, j, RoadField::kNone, ToDegrees(alpha)});
     // The spirals' turns first, before either is laid: Ls/2R may be some
     // 5e8 rad within the fields' ranges, and the turn the JD makes is below π.
     const double rest = a - jd.Ls1 / (2 * jd.R) - jd.Ls2 / (2 * jd.R);
@@ -204,7 +203,7 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
       assembly.AddKeyPoint(keys[i].kind, j, keys[i].distance, keys[i].pose);
     }
     const double E = std::hypot(qz.point.X - at.X, qz.point.Y - at.Y);
-    assembly.AddCurve({j, jd.point, c.side * c.a * kDegrees, jd.R, jd.Ls1, jd.Ls2, c.T1, c.T2, c.L, c.Ly, E,
+    assembly.AddCurve({j, jd.point, ToDegrees(c.side * c.a), jd.R, jd.Ls1, jd.Ls2, c.T1, c.T2, c.L, c.Ly, E,
                        c.T1 + c.T2 - c.L, c.s1.p, c.s1.q, c.s2.p, c.s2.q, 0, zh});
   }
   assembly.AddKeyPointHere(KeyPointKind::kEP, 0);

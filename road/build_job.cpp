@@ -22,14 +22,13 @@
 #include <numbers>
 #include <tuple>
 
+#include "angles.h"
 #include "road_assembly.h"
 #include "road_build.h"
 #include "road_ranges.h"
 
 namespace capset {
 namespace {
-
-constexpr double kRadians = std::numbers::pi / 180;
 
 // The forward start pose of a curve of rate c and length L that ends at
 // `end` with curvature kEnd: the curve walked back from its end is the
@@ -74,13 +73,13 @@ RoadBuild RoadFromJob(const JobRoadInput& in) {
     Ls = A2 / in.R;
     const double beta = Ls / (2 * in.R);
     if (beta >= 2 * std::numbers::pi)
-      return refuse({RoadFault::kFullTurn, RoadPart::kJob, 0, RoadField::kA1, beta / kRadians, 360});
+      return refuse({RoadFault::kFullTurn, RoadPart::kJob, 0, RoadField::kA1, ToDegrees(beta), 360});
     if (beta < kJobCurveTurn) La = in.R * (kJobCurveTurn - beta);
     kArc = s / in.R;
   } else {
     Ls = std::sqrt(2 * kJobCurveTurn * A2);  // Ls²/(2·A1²) = kJobCurveTurn
   }
-  const double theta = in.T * kRadians;
+  const double theta = ToRadians(in.T);
 
   if (in.end == JobEnd::kZH) {
     // Relative to the job's point.

@@ -30,17 +30,6 @@ RoadPose PoseOnPiece(const RoadPiece& piece, double h) {
   return {{piece.begin.point.X + s.dX, piece.begin.point.Y + s.dY}, s.heading, s.curvature};
 }
 
-double AzimuthOf(double heading) {
-  constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
-  double degrees = heading * kDegreesPerRadian;
-  if (degrees >= 0 && degrees < 360) return degrees;
-  degrees = std::fmod(degrees, 360.0);
-  if (degrees < 0) degrees += 360;
-  // −1e-17 + 360 rounds to 360 itself.
-  if (degrees >= 360) degrees -= 360;
-  return degrees;
-}
-
 double HeadingNear(double heading, double near) {
   constexpr double kTurn = 2 * std::numbers::pi;
   return heading + kTurn * std::round((near - heading) / kTurn);

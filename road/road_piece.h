@@ -14,6 +14,8 @@
 
 #include <vector>
 
+#include "angles.h"
+
 #include "road_types.h"
 
 namespace capset {
@@ -62,9 +64,6 @@ inline double CurvatureOnPiece(const RoadPiece& p, double h) { return p.begin.cu
 
 // The pose after `length` along a curve of start curvature κ0 and rate c.
 RoadPose Advance(const RoadPose& from, double c, double length);
-
-// Degrees in [0, 360) of an unwrapped heading.
-double AzimuthOf(double heading);
 
 // The heading of `azimuth` degrees, moved by whole turns to lie within π of `near`.
 double HeadingNear(double heading, double near);

@@ -12,20 +12,6 @@
 namespace capset {
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
-  std::vector<std::string> words;
-  const std::string text = BlanksAsSpaces(line);
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const std::size_t from = text.find_first_not_of(' ', at);
-    if (from == std::string::npos) break;
-    const std::size_t to = text.find(' ', from);
-    words.push_back(text.substr(from, to - from));
-    at = to == std::string::npos ? text.size() : to;
-  }
-  return words;
-}
-
 bool IsInf(const std::string& text) {
   std::string lower;
   for (char c : text) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);

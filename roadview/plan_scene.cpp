@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "road_texts.h"
+#include "station_text.h"
 
 namespace capset {
 namespace {
@@ -66,8 +67,8 @@ PlanScene MakePlanScene(const Road& road) {
     for (const double distance : places) {
       const RoadPose pose = road.PoseAt(distance);
       const bool km = std::fmod(std::fabs(std::round(v)), 1000.0) == 0;
-      const std::string label = KStationText(std::round(v));  // "K12+300.000": the label drops the millimetres
-      scene.ticks.push_back({pose.point, AzimuthOf(pose.heading), km, label.substr(0, label.find('.'))});
+      const std::string label = StationLabel(std::round(v));  // "K12+300": a tick stands on a whole metre
+      scene.ticks.push_back({pose.point, AzimuthOf(pose.heading), km, label});
     }
   }
   scene.box = RoadBox(road);

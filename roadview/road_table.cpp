@@ -59,19 +59,6 @@ std::string Shortest(double value, const NumberSymbols& symbols) {
   return text;
 }
 
-// Decimal degrees as packed D.MMSS, seconds to a millionth.
-std::string Packed(double degrees, const NumberSymbols& symbols) {
-  const long long micro = std::llround(std::fabs(degrees) * 3600e6);
-  const long long d = micro / 3600000000LL, m = micro / 60000000LL % 60, s = micro % 60000000LL;
-  std::string text = (degrees < 0 ? "-" : "") + std::to_string(d) + symbols.decimal;
-  char rest[32];
-  std::snprintf(rest, sizeof rest, "%02lld%08lld", m, s);
-  text += rest;
-  while (text.back() == '0') text.pop_back();
-  if (text.ends_with(symbols.decimal)) text.resize(text.size() - symbols.decimal.size());
-  return text;
-}
-
 }  // namespace
 
 int CellGrid::ColumnOf(Column c) const {
@@ -128,7 +115,7 @@ RoadTable RoadTable::FromInput(const RoadInput& input, NumberSymbols symbols) {
     put(start, Column::kStation, text(in.station));
     put(start, Column::kX, text(in.start.X));
     put(start, Column::kY, text(in.start.Y));
-    put(start, Column::kAzimuth, Packed(in.azimuth, t.symbols_));
+    put(start, Column::kAzimuth, PackedAngleText(in.azimuth, t.symbols_.decimal));
     rows.push_back(start);
     for (const ElementSpec& e : in.elements) {
       TableRow row{RowKind::kElement, std::vector<std::string>(n)};

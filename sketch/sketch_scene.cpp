@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "angle_wrap.h"
+#include "angles.h"
 #include "fault.h"
 #include "number_text.h"
 #include "road_cap_texts.h"
@@ -233,9 +233,9 @@ SketchScene MakeRoadSketch(const Road& road, const RoadCap& cap, double leftW, d
   if (cap.fault != RoadCapFault::kNone) return scene;
   SceneBuilder add(scene);
   const PlanePoint c = cap.centre.point;
-  const double psi = cap.axisAzimuth * std::numbers::pi / 180;
+  const double psi = ToRadians(cap.axisAzimuth);
   // A side not solved is drawn dashed to where a straight road would put it.
-  const double sinSkew = std::fabs(std::sin(cap.skewAtCentre * std::numbers::pi / 180));
+  const double sinSkew = std::fabs(std::sin(ToRadians(cap.skewAtCentre)));
   auto end = [&](const RoadCapEdge& edge, double along) {
     if (edge.problem == CapSideProblem::kNone) return edge.point.point;
     return PlanePoint{c.X + along * std::cos(psi), c.Y + along * std::sin(psi)};

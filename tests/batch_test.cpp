@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {Notice(BatchSummaryMessage(1, 0))}, {RefusedRowStatus(Refusal::kKpAfterHZ)}},
         OutcomeRow{"SquareCapBeforeZH", Script().Start(kSquareJob).Batch(Stations({"11990", "12050"})),
                    {Notice(BatchSummaryMessage(2, 1))},
-                   {"未计算：桩号 K 11+ 990 小于直缓点桩号 K 12+ 0，盖梁不在缓和曲线上。", kRowSolved}},
+                   {"未计算：桩号 K11+990.000 小于直缓点桩号 K12+000.000，盖梁不在缓和曲线上。", kRowSolved}},
         OutcomeRow{"SideNotSolved", Script().Start({.B = "15"}).Batch(Stations({"1050"})),
                    {Notice(BatchSummaryMessage(1, 0))}, {"内侧" + kDiverged}},
         // Stations are held to ±1e8 m, so the series overflows only with a

@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, ExactRowIsDrawnOnTheTrueRoad) {
   view->selectionModel()->setCurrentIndex(view->model()->index(1, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
   SketchView* sketch = window_.Form().Sketch();
-  EXPECT_EQ(sketch->Caption(), "结果记录第 2 行：2#  K 1+ 90");
+  EXPECT_EQ(sketch->Caption(), "结果记录第 2 行：2#  K1+090.000");
   ASSERT_TRUE(sketch->Scene());
   std::vector<std::string> points, lines;
   for (const SceneElement& e : sketch->Scene()->elements) {

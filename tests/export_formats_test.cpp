@@ -13,6 +13,7 @@
 #include "number_text.h"
 #include "log_row.h"
 #include "script_builder.h"
+#include "station_text.h"
 #include "table.h"
 #include "worked_cases.h"
 
@@ -38,7 +39,7 @@ CapRecord WithInnerUnsolved(int row) {
 }
 
 // What every row of Records() ends with: the job and the time.
-constexpr char kContext[] = ",ZH,K 1+ 0,1000,2000,45°00′00″,0,100,1,2026-03-01 09:30:00";
+constexpr char kContext[] = ",ZH,K1+000.000,1000,2000,45°00′00.0″,0,100,1,2026-03-01 09:30:00";
 // The window's result columns of Records()[0] and [1]: the status first,
 // then the boxes, each edge named, the columns of an exact row empty.
 constexpr char kSolvedBoxes[] =
@@ -131,7 +132,7 @@ TEST(ExportText, ClipboardRowsUseTheTablesSeparator) {
   EXPECT_NE(tsv.find("\n1\t\t计算完成\tZH 端 斜交\tZH 右偏\tK 1+ 50\tK 1+ 50\t60°00′00″\t  7,5\t  0,0001(度)\t1033,829\t"),
             std::string::npos)
       << tsv;
-  EXPECT_TRUE(tsv.ends_with("\t8,719\t\t\tZH\tK 1+ 0\t1000\t2000\t45°00′00″\t0\t100\t1\t2026-03-01 09:30:00\n")) << tsv;
+  EXPECT_TRUE(tsv.ends_with("\t8,719\t\t\tZH\tK1+000.000\t1000\t2000\t45°00′00,0″\t0\t100\t1\t2026-03-01 09:30:00\n")) << tsv;
 }
 
 CapRecord Named(std::string name) {
@@ -155,6 +156,16 @@ TEST_P(FixedTexts, Exact) { EXPECT_EQ(GetParam().text, GetParam().expected); }
 INSTANTIATE_TEST_SUITE_P(
     Rows, FixedTexts,
     ::testing::Values(TextRow{"CoordinateThreeDecimals", FixedCoordinateText(1030.54), "1030.540"},
+                      TextRow{"CsvFieldPlain", CsvField("K1+050.000"), "K1+050.000"},
+                      TextRow{"CsvFieldComma", CsvField("a,b"), "\"a,b\""},
+                      TextRow{"CsvFieldQuoteDoubled", CsvField("3\"#"), "\"3\"\"#\""},
+                      TextRow{"CsvFieldLineBreak", CsvField("a\nb"), "\"a\nb\""},
+                      TextRow{"CsvFieldCarriageReturn", CsvField("a\rb"), "\"a\rb\""},
+                      TextRow{"CsvRecordEndsCrLf", CsvRecord(std::vector<std::string>{"1", "", "x,y"}), "1,,\"x,y\"\r\n"},
+                      TextRow{"TsvRowBlanksItsBreaks", TsvRow(std::vector<std::string>{"a\tb", "c\nd"}), "a b\tc d"},
+                      TextRow{"DatLineEastFirst", DatLine("K1+020-C", "ZH", {1033.8295, 2036.7724}),
+                              "K1+020-C,ZH,2036.772,1033.830,0.000\r\n"},
+                      TextRow{"DatLineHalfMillimetreAsTheBoxes", DatLine("P", "", {0.0005, -0.0005}), "P,,0.000,0.000,0.000\r\n"},
                       TextRow{"StationWholeMetres", StationLabel(1050), "K1+050"},
                       TextRow{"StationMillimetres", StationLabel(12345.678), "K12+345.678"},
                       TextRow{"StationTrailingZerosDropped", StationLabel(1060.5), "K1+060.5"},

@@ -40,9 +40,9 @@ TEST(RoadTable, ThePastedTableGivesTheCurveElementsOfAnIndependentComputation) {
   // α −27.681061568°, T1 207.393200575, T2 198.641084286, L 399.875398890, Ly 179.875398890, J 6.158885970;
   // α 45°, T 165.685424949, L = Ly 314.159265359, J 17.211584539.
   ASSERT_EQ(curves.rows.size(), 2u);
-  EXPECT_EQ(curves.rows[0], (std::vector<std::string>{"JD1", "27.4052 左", "600.000", "120.000", "100.000", "207.393",
+  EXPECT_EQ(curves.rows[0], (std::vector<std::string>{"JD1", "27°40′51.8″ 左", "600.000", "120.000", "100.000", "207.393",
                                                       "198.641", "399.875", "179.875", curves.rows[0][9], "6.159"}));
-  EXPECT_EQ(curves.rows[1], (std::vector<std::string>{"JD2", "45.0000 右", "400.000", "0.000", "0.000", "165.685",
+  EXPECT_EQ(curves.rows[1], (std::vector<std::string>{"JD2", "45°00′00.0″ 右", "400.000", "0.000", "0.000", "165.685",
                                                       "165.685", "314.159", "314.159", curves.rows[1][9], "17.212"}));
   const TextTable keys = KeyPointTable(road);
   std::vector<std::string> names;

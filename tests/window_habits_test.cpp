@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, SketchSaysWhichRowItShows) {
   LogView* view = window_.Log();
   view->selectionModel()->setCurrentIndex(view->model()->index(1, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  EXPECT_EQ(window_.Form().Sketch()->Caption(), "结果记录第 2 行：2#  K 1+ 50");
+  EXPECT_EQ(window_.Form().Sketch()->Caption(), "结果记录第 2 行：2#  K1+050.000");
   Answer(kComputeAnswers);
   window_.Action("ComputeAction")->trigger();
   EXPECT_TRUE(window_.Form().Sketch()->Caption().isEmpty());

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "angles.h"
 #include "number_text.h"
 
 namespace capset {
@@ -55,6 +56,34 @@ std::string DmsText(double degrees, DmsForm form, const std::string& sep) {
     text += sep + digits;
   }
   return text + "″";
+}
+
+std::string AzimuthText(double degrees, const std::string& sep) {
+  if (!std::isfinite(degrees)) return NumberText(degrees, sep) + "°";
+  const std::string text = DmsText(WrappedAzimuth(degrees), kTenthsOfASecond, sep);
+  // Only a value a hair below 360 rounds up to it.
+  return text.starts_with("360°") ? DmsText(0, kTenthsOfASecond, sep) : text;
+}
+
+std::string DecimalAzimuthText(double degrees, int decimals) {
+  const std::string text = FixedText(std::isfinite(degrees) ? WrappedAzimuth(degrees) : degrees, decimals);
+  return text == FixedText(360, decimals) ? FixedText(0, decimals) : text;
+}
+
+std::string TurnText(double degrees, const std::string& sep) {
+  return DmsText(std::fabs(degrees), kTenthsOfASecond, sep) + (degrees < 0 ? " 左" : " 右");
+}
+
+std::string PackedAngleText(double degrees, const std::string& sep) {
+  const long long micro = std::llround(std::fabs(degrees) * 3600e6);
+  const long long d = micro / 3600000000LL, m = micro / 60000000LL % 60, s = micro % 60000000LL;
+  std::string digits = std::to_string(m);
+  digits.insert(0, 2 - digits.size(), '0');
+  std::string seconds = std::to_string(s);
+  seconds.insert(0, 8 - seconds.size(), '0');
+  digits += seconds;
+  digits.erase(digits.find_last_not_of('0') + 1);
+  return (degrees < 0 && micro != 0 ? "-" : "") + std::to_string(d) + (digits.empty() ? "" : sep + digits);
 }
 
 }  // namespace capset

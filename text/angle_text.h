@@ -44,4 +44,20 @@ inline constexpr DmsForm kHundredthsWhereNeeded{2, true};
 // is meant, and the number is shown as it is, with "°".
 std::string DmsText(double degrees, DmsForm form, const std::string& sep);
 
+// An azimuth as every view and file outside the window's boxes shows it:
+// brought into [0, 360), then degrees, minutes and seconds to a tenth, with
+// their marks: 289°06′33.0″. A value that rounds to 360° is north, 0°00′00.0″.
+std::string AzimuthText(double degrees, const std::string& sep = ".");
+// An azimuth in decimal degrees with `decimals` decimals, for programs:
+// 289.109166667; a value that rounds to 360 is 0.000000000.
+std::string DecimalAzimuthText(double degrees, int decimals);
+// A turn (deflection) of the road, right positive, in the azimuth's form with
+// its side: 15°03′08.0″ 右, 15°03′08.0″ 左.
+std::string TurnText(double degrees, const std::string& sep = ".");
+
+// Decimal degrees as a packed D.MMSS that reads back as the same angle:
+// seconds to a millionth, trailing zeros dropped, `sep` as the decimal
+// separator: 45.5 gives 45.3, 30.2583333333333 gives 30.153.
+std::string PackedAngleText(double degrees, const std::string& sep);
+
 }  // namespace capset

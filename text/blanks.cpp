@@ -52,4 +52,26 @@ std::string BlanksAsSpaces(std::string_view text) {
   return out;
 }
 
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  for (std::size_t n; !text.empty();) {
+    if ((n = BlankAt(text)) != 0) {
+      text.remove_prefix(n);
+      continue;
+    }
+    std::size_t end = 0;
+    while (end < text.size() && BlankAt(text.substr(end)) == 0) ++end;
+    words.emplace_back(text.substr(0, end));
+    text.remove_prefix(end);
+  }
+  return words;
+}
+
+std::pair<std::string, std::string> FirstWord(std::string_view text) {
+  text = TrimBlanks(text);
+  std::size_t end = 0;
+  while (end < text.size() && BlankAt(text.substr(end)) == 0) ++end;
+  return {std::string(text.substr(0, end)), std::string(TrimBlanks(text.substr(end)))};
+}
+
 }  // namespace capset

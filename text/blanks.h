@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace capset {
 
@@ -22,5 +24,14 @@ bool IsBlank(std::string_view text);
 // The text with every blank written as one ASCII space: "3#\u3000K1+020"
 // becomes "3# K1+020".
 std::string BlanksAsSpaces(std::string_view text);
+
+// The words of `text`, in order: what stands between blanks. The one word
+// splitter of every reader (script lines, road lines, measured points).
+std::vector<std::string> Words(std::string_view text);
+
+// The first word of `text` and the rest after the blanks that end it, the
+// rest without blanks at its end: " @export  csv a b " gives "@export" and
+// "csv a b". Both empty for a blank text.
+std::pair<std::string, std::string> FirstWord(std::string_view text);
 
 }  // namespace capset

@@ -62,12 +62,22 @@ std::string SignedText(double value) {
   return (value < 0 ? "-" : " ") + MagnitudeText(std::fabs(value), kDoubleDigits, ".", false);
 }
 
-std::string FixedCoordinateText(double value) {
-  double rounded = Round3(value);
+std::string FixedText(double value, int decimals, const std::string& sep) {
+  Finite(value, FaultPlace::kNumberText);
+  if (!(std::fabs(value) < 1e15)) return NumberText(value, sep);
+  double scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  double rounded = std::nearbyint(value * scale) / scale;
   if (rounded == 0) rounded = 0;  // no "-0.000"
-  char buffer[400];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 3);
-  return std::string(buffer, written.ptr);
+  char buffer[64];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
+  std::string text(buffer, written.ptr);
+  if (sep != ".") {
+    if (const std::size_t dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, sep);
+  }
+  return text;
 }
+
+std::string FixedCoordinateText(double value) { return FixedText(value, 3); }
 
 }  // namespace capset

@@ -27,8 +27,16 @@ std::string EchoText(double value, const std::string& sep);
 // digits of the magnitude with "." and without a "0" before it (" .5").
 std::string SignedText(double value);
 
-// A coordinate with exactly three decimals and ".", rounded as the boxes
-// round it: 2036.772, 1030.540; never "-0.000". For files read by programs.
+// A number with exactly `decimals` decimals (0 … 9) and the separator `sep`:
+// the one fixed-decimal form of every view, message and file outside the
+// window's boxes. It rounds as the boxes round (Round3's rule: the product
+// with 10^decimals taken as a double, an exact half to the even neighbour),
+// so a point reads the same digits in the window, its log and every file:
+// X = 0.0005 is 0.000 wherever it is written. Never "-0.000". Beyond 1E15
+// the number is written in the general form.
+std::string FixedText(double value, int decimals, const std::string& sep = ".");
+// A coordinate with exactly three decimals and ".": 2036.772, 1030.540.
+// For files read by programs.
 std::string FixedCoordinateText(double value);
 
 }  // namespace capset

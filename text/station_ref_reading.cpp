@@ -43,9 +43,13 @@ std::variant<StationRef, StationRefProblem> ReadStationRef(const std::string& ty
     text = std::string(TrimBlanks(text.substr(0, open)));
     if (text.empty()) return StationRefProblem::kEmpty;
   }
+  // A station before zero is written with its minus before the K, as every
+  // view shows it: -K0+020 is 20 m back.
+  const bool back = text.size() > 1 && text[0] == '-' && (text[1] == 'K' || text[1] == 'k');
+  if (back) text.erase(0, 1);
   if ((text[0] == 'K' || text[0] == 'k') && text.find('+') != std::string::npos) {
     const auto read = ReadKStation(text, symbols);
-    if (const double* station = std::get_if<double>(&read)) return StationRef{*station, occurrence};
+    if (const double* station = std::get_if<double>(&read)) return StationRef{back ? -*station : *station, occurrence};
     return FromKForm(std::get<KStationProblem>(read));
   }
   const ReadResult read = ReadNumber(text, symbols);

@@ -55,19 +55,6 @@ const char* BendSideName(int side, int outerSide) {
   return side == outerSide ? "外侧" : "内侧";
 }
 
-std::string RoadStationText(StationRef station) {
-  const double s = station.value;
-  if (!std::isfinite(s) || std::fabs(s) >= 1e15) return "K" + NumberText(s, ".");
-  // Whole millimetres, so metres that round to 1000 carry into the kilometre.
-  const long long mm = std::llround(std::fabs(s) * 1000);
-  std::string metres = std::to_string(mm % 1000000 / 1000);
-  metres.insert(0, 3 - metres.size(), '0');
-  std::string fraction = std::to_string(mm % 1000);
-  fraction.insert(0, 3 - fraction.size(), '0');
-  return std::string(s < 0 && mm != 0 ? "-" : "") + "K" + std::to_string(mm / 1000000) + "+" + metres + "." +
-         fraction + (station.occurrence == 2 ? "(2)" : "");
-}
-
 std::string CapSideProblemText(int side, CapSideProblem problem) {
   const std::string name = std::string(SideName(side)) + "未求得：";
   switch (problem) {

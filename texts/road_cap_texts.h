@@ -27,10 +27,6 @@ std::string RoadSketchAxisAzimuth(double azimuth);
 inline constexpr char kMethodExactName[] = "精确";
 inline constexpr char kMethodWindowName[] = "按窗口公式";
 
-// A station of the road to the millimetre, the kilometre carried:
-// "K35+020.000"; "(2)" after a station that a 长链 holds twice, for its
-// second place.
-std::string RoadStationText(StationRef station);
 
 // Why a side of an exact cap has no edge point: "左侧未求得：…".
 std::string CapSideProblemText(int side, CapSideProblem problem);

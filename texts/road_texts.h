@@ -29,8 +29,8 @@ inline constexpr char kRoadNoNumber[] = "（无法表示的数值）";
 // allowed: "超出了 0.001 至 1000000 m 的范围（0 为不设缓和曲线）。"
 std::string RoadRangeText(const NumberRange& range, RoadField field);
 
-// A station in the drawings' K form to the millimetre, "K1+390.000";
-// with its occurrence in a 长链 overlap, "K1+390.000(2)".
+// A station of a sentence in the one road form (RoadStationText), or the
+// words that say there is no number: never "nan" or "inf".
 std::string KStationText(double station);
 std::string KStationText(StationRef station);
 

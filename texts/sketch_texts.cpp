@@ -12,7 +12,7 @@
 namespace capset {
 
 std::string SketchRowCaption(int number, const std::string& name, double station) {
-  return "结果记录第 " + std::to_string(number) + " 行：" + (name.empty() ? "" : name + "  ") + CentreStationText(station);
+  return "结果记录第 " + std::to_string(number) + " 行：" + (name.empty() ? "" : name + "  ") + RoadStationText(station);
 }
 
 std::string SketchEndAndTurn(const CapSolution& s) {
@@ -20,7 +20,7 @@ std::string SketchEndAndTurn(const CapSolution& s) {
 }
 
 std::string SketchAxisAzimuth(double azimuth) {
-  return "横轴方位角(中→外) " + DmsText(azimuth, kTenthsOfASecond, ".");
+  return "横轴方位角(中→外) " + AzimuthText(azimuth);
 }
 
 std::string SketchCapLength(const CapSolution& s) {
@@ -31,7 +31,7 @@ std::string SketchCapLength(const CapSolution& s) {
 }
 
 std::string SketchParallelAxis(double Kj) {
-  return "横轴方向取自设计桩号 Kj " + CentreStationText(Kj) + "（各盖梁互相平行）";
+  return "横轴方向取自设计桩号 Kj " + RoadStationText(Kj) + "（各盖梁互相平行）";
 }
 
 std::string SketchToOrigin(SpiralEnd end, double distance) {

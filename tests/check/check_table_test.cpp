@@ -39,7 +39,7 @@ TEST(CheckLine, NamesWhatIsNotKnownWithADash) {
 
 TEST(CheckCells, ShowMillimetresAndTheResultInWords) {
   const std::vector<std::string> cells = CheckCells(Result("M", {1033.8294, 2036.7725}, OnRoad(1050.0004, 0, 0), kNearC), ",");
-  EXPECT_EQ(cells, (std::vector<std::string>{"M", "1033,829", "2036,772", "K 1+ 50", "0,000", "0# (3)", "0,000", "1,250",
+  EXPECT_EQ(cells, (std::vector<std::string>{"M", "1033,829", "2036,772", "K1+050.000", "0,000", "0# (3)", "0,000", "1,250",
                                              "C", "0,0", "1,2", "1,2", kCheckOk}));
   RoadFoot off{};
   off.status = WhereStatus::kOffRoad;

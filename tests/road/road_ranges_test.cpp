@@ -220,7 +220,7 @@ TEST(RoadSentences, NeverHoldNanOrInf) {
     }
     EXPECT_FALSE(Unprintable(KStationText(v))) << KStationText(v);
   }
-  EXPECT_EQ(KStationText(-20), "K-1+980.000");
+  EXPECT_EQ(KStationText(-20), "-K0+020.000");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "road_texts.h"
 #include "station_ref_reading.h"
+#include "station_text.h"
 #include "table.h"
 
 namespace capset {
@@ -47,6 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefRow{"k_form", "K1+390", kDot, 1390, 0, {}},
                       RefRow{"k_form_comma_metres", "K1+390,5", kComma, 1390.5, 0, {}},
                       RefRow{"k_form_second_place", "K1+390(2)", kDot, 1390, 2, {}},
+                      RefRow{"k_form_before_zero", "-K0+020.000", kDot, -20, 0, {}},
+                      RefRow{"k_form_before_zero_over_a_kilometre", "-K1+020.250(2)", kDot, -1020.25, 2, {}},
                       RefRow{"metres_second_place_with_blanks", " 1390 ( 2 ) ", kDot, 1390, 2, {}},
                       RefRow{"lower_k_first_place", "k1+390.5(1)", kDot, 1390.5, 1, {}},
                       RefRow{"empty", "  ", kDot, 0, 0, StationRefProblem::kEmpty},
@@ -62,11 +65,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::RowName<RefRow>);
 
 TEST(RoadTexts, KFormIsTheDrawingsToTheMillimetre) {
-  EXPECT_EQ(KStationText(1390), "K1+390.000");
-  EXPECT_EQ(KStationText(StationRef{1390.0004, 2}), "K1+390.000(2)");
-  EXPECT_EQ(KStationText(35020.12), "K35+020.120");
+  EXPECT_EQ(RoadStationText(1390), "K1+390.000");
+  EXPECT_EQ(RoadStationText(StationRef{1390.0004, 2}), "K1+390.000(2)");
+  EXPECT_EQ(RoadStationText(35020.12), "K35+020.120");
   // 999.9996 rounds into the next kilometre rather than showing 1000.000 metres.
-  EXPECT_EQ(KStationText(1999.9996), "K2+000.000");
+  EXPECT_EQ(RoadStationText(1999.9996), "K2+000.000");
 }
 
 TEST(RoadTexts, OverlapNamesBothJdsAndBothNumbers) {

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <random>
 
-#include "angle_wrap.h"
+#include "angles.h"
+
 #include "table.h"
 
 namespace capset::testing {
