@@ -16,6 +16,14 @@
 namespace capset {
 namespace {
 
+// A number of the log to the millimetre, as every file writes it. Beyond
+// 1e15 m a double holds no millimetre: the row cannot be shown, and its
+// status says so (ShownRowTexts), as for the window's own rows.
+std::string LogFixed(double value, int decimals, const std::string& sep) {
+  if (!(std::fabs(value) < 1e15)) throw ArithmeticFault{ErrorKind::kOverflow, FaultPlace::kNumberText};
+  return FixedText(value, decimals, sep);
+}
+
 static_assert(std::size(kRowHeadings) == kFixedColumnCount);
 
 // A window row's points in the boxes' forms. One text after the other, so
@@ -34,8 +42,8 @@ void FillExactAxisPoints(const RoadCap& cap, const std::string& sep, RowTexts& t
     const RoadCapPoint& p = cap.points[i];
     const int n = static_cast<int>(i) + 1;
     t[AxisPointColumn(n, 0)] = NumberText(p.along, sep);
-    t[AxisPointColumn(n, 1)] = FixedText(p.point.X, 3, sep);
-    t[AxisPointColumn(n, 2)] = FixedText(p.point.Y, 3, sep);
+    t[AxisPointColumn(n, 1)] = LogFixed(p.point.X, 3, sep);
+    t[AxisPointColumn(n, 2)] = LogFixed(p.point.Y, 3, sep);
     t[AxisPointColumn(n, 3)] = p.status == WhereStatus::kOnRoad ? ElementName(p.kind) : "";
   }
 }
@@ -82,8 +90,8 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   const char* turn = c.curvature > 0 ? " 右偏" : c.curvature < 0 ? " 左偏" : "";
   t[kCurveColumn] = std::string(ElementName(c.kind)) + turn;
   t[kCentreElementColumn] = ElementName(c.kind);
-  t[kCentreXColumn] = FixedText(c.point.X, 3, sep);
-  t[kCentreYColumn] = FixedText(c.point.Y, 3, sep);
+  t[kCentreXColumn] = LogFixed(c.point.X, 3, sep);
+  t[kCentreYColumn] = LogFixed(c.point.Y, 3, sep);
   FillExactAxisPoints(e.cap, sep, t);
   for (int side : {-1, 1}) {
     const int first = side < 0 ? kEdge1Column : kEdge2Column;
@@ -91,9 +99,9 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
     const RoadCapEdge& edge = e.Edge(side);
     if (edge.problem != CapSideProblem::kNone) continue;
     t[first + 1] = RoadStationText(edge.point.station);
-    t[first + 2] = FixedText(edge.point.point.X, 3, sep);
-    t[first + 3] = FixedText(edge.point.point.Y, 3, sep);
-    t[first + 4] = FixedText(std::fabs(edge.point.along), 3, sep);
+    t[first + 2] = LogFixed(edge.point.point.X, 3, sep);
+    t[first + 3] = LogFixed(edge.point.point.Y, 3, sep);
+    t[first + 4] = LogFixed(std::fabs(edge.point.along), 3, sep);
     t[first + 5] = ElementName(edge.point.kind);
   }
 }

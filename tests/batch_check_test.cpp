@@ -79,10 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
         StationRow{"Word", "abc", kPoint, "", 0, kNotAStation},
         StationRow{"CommaInAPointLocale", "12400,5", kPoint, "", 0, kNotAStation},
         StationRow{"BeyondADouble", "1e400", kPoint, "", 0, kStationOutOfRange},
-        StationRow{"TextWouldOverflow", "1.7e308", kPoint, "", 0, "“1.7e308”超出范围：须在 -100000000 至 100000000 m 之间。"},
+        StationRow{"TextWouldOverflow", "1.7e308", kPoint, "", 0, "“1.7e308”超出了 -100000000 至 100000000 m 的范围。"},
         StationRow{"AtTheEndOfTheRange", "-100000000", kPoint, "", -1e8, nullptr},
         StationRow{"JustBeyondTheRange", "K100000+000.001", kPoint, "", 0,
-                   "“K100000+000.001”超出范围：须在 -100000000 至 100000000 m 之间。"},
+                   "“K100000+000.001”超出了 -100000000 至 100000000 m 的范围。"},
         StationRow{"KilometresBeyondADouble", "K" + std::string(320, '9') + "+0", kPoint, "", 0,
                    kStationOutOfRange}),
     RowName<StationRow>);

@@ -46,7 +46,9 @@ TEST_P(ClosingTheWindow, AsksAboutUnsavedWorkFirst) {
     Answer(kStartAnswers);
     window_.Action("StartAction")->trigger();
   }
-  if (row.road) ASSERT_EQ(window_.Session().SetRoad(kRoad), std::nullopt);
+  if (row.road) {
+    ASSERT_EQ(window_.Session().SetRoad(kRoad), std::nullopt);
+  }
   const QString path = row.savePath == nullptr ? QString() : files_.filePath(QString::fromUtf8(row.savePath));
   window_.SetSavePathAsker([&]() -> std::optional<QString> {
     if (row.savePath == nullptr) return std::nullopt;
@@ -55,7 +57,9 @@ TEST_P(ClosingTheWindow, AsksAboutUnsavedWorkFirst) {
   Answer(row.answers);
   EXPECT_EQ(window_.close(), row.closes);
   EXPECT_EQ(window_.isVisible(), !row.closes);
-  if (!path.isEmpty()) EXPECT_EQ(QFileInfo::exists(path), row.written) << path.toStdString();
+  if (!path.isEmpty()) {
+    EXPECT_EQ(QFileInfo::exists(path), row.written) << path.toStdString();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

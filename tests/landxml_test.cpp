@@ -235,27 +235,27 @@ const HostileRow kHostile[] = {
      LandXmlFault::kUnitsLate, "单位（Units）须写在路线之前"},
     {"CoordinateOfAnotherPlanet",
      kHead + "<Alignments>" + Alignment("a", "<Line><Start>1e160 0</Start><End>1e160 100</End></Line>") + "</Alignments></LandXML>",
-     LandXmlFault::kPointOutOfRange, "点“1e160 0”超出范围：须在 -100000000 至 100000000 m 之间"},
+     LandXmlFault::kPointOutOfRange, "点“1e160 0”超出了 -100000000 至 100000000 m 的范围"},
     {"CoordinateInFeetBeyondOnceInMetres",
      kHead + "<Units><Imperial linearUnit=\"foot\"/></Units><Alignments>" +
          Alignment("a", "<Line><Start>4e8 0</Start><End>4e8 100</End></Line>") + "</Alignments></LandXML>",
-     LandXmlFault::kPointOutOfRange, "点“4e8 0”超出范围"},
+     LandXmlFault::kPointOutOfRange, "点“4e8 0”超出了"},
     {"RadiusOf1e308",
      kHead + "<Alignments>" + Alignment("a", "<Curve rot=\"cw\" radius=\"1e308\" length=\"10\"><Start>0 0</Start><End>10 0</End></Curve>") +
          "</Alignments></LandXML>",
-     LandXmlFault::kOutOfRange, "属性 radius 的值“1e308”超出范围：须在 0.001 至 1000000 m 之间"},
+     LandXmlFault::kOutOfRange, "属性 radius 的值“1e308”超出了 0.001 至 1000000 m 的范围"},
     {"SubnormalSpiralLength",
      kHead + "<Alignments>" +
          Alignment("a", "<Spiral length=\"1e-320\" radiusStart=\"INF\" radiusEnd=\"300\" rot=\"cw\" spiType=\"clothoid\">"
                         "<Start>0 0</Start><End>0 0</End></Spiral>") +
          "</Alignments></LandXML>",
-     LandXmlFault::kOutOfRange, "属性 length 的值“1e-320”超出范围"},
+     LandXmlFault::kOutOfRange, "属性 length 的值“1e-320”超出了"},
     {"LineLongerThanAnyRoadFromItsPoints",
      kHead + "<Alignments>" + Alignment("a", "<Line><Start>0 0</Start><End>5e7 0</End></Line>") + "</Alignments></LandXML>",
-     LandXmlFault::kOutOfRange, "属性 length 的值“50000000”超出范围"},
+     LandXmlFault::kOutOfRange, "属性 length 的值“50000000”超出了"},
     {"StartStationBeyond",
      kHead + "<Alignments><Alignment name=\"a\" staStart=\"-2e8\"><CoordGeom>" + kLines + "</CoordGeom></Alignment></Alignments></LandXML>",
-     LandXmlFault::kOutOfRange, "属性 staStart 的值“-2e8”超出范围"},
+     LandXmlFault::kOutOfRange, "属性 staStart 的值“-2e8”超出了"},
     {"AnElementTheRoadHasNot",
      kHead + "<Alignments>" + Alignment("a", "<IrregularLine><Start>0 0</Start></IrregularLine>") + "</Alignments></LandXML>",
      LandXmlFault::kUnknownElement, "元素 <IrregularLine>"},

@@ -171,6 +171,8 @@ TEST_F(MainWindowTest, ARoadWindowGoesFromTheSessionsWatchersAndLeavesTheJobsRoa
   ASSERT_NE(window_.Session().JobRoad(), nullptr);
   EXPECT_EQ(window_.Session().JobRoad()->length(), length);
   // A new road and a Start reach only the watchers that are still there.
+  // The road in the window is in no job file: the import asks, and is told to go on.
+  Answer("不保存\n");
   ASSERT_TRUE(window_.ImportRoadFrom(kData + "/two_curves.xml", std::nullopt));
   Answer(kStartAnswers);
   window_.Action("StartAction")->trigger();

@@ -33,7 +33,7 @@ inline constexpr char kNoCheckPoints[] = "没有实测点：每行输入一个�
 std::string NoPointsInFile(const std::string& file);
 inline constexpr char kToleranceNotNumber[] = "限差不是数值。";
 inline constexpr char kToleranceNegative[] = "限差不能为负数。";
-// "限差“1e300”超出范围：须在 0 至 10000000 mm 之间。"
+// "限差“1e300”超出了 0 至 10000000 mm 的范围。"
 std::string ToleranceBeyond(const std::string& typed, double metresPerUnit, const char* unit);
 
 // What to do first.

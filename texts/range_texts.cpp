@@ -23,7 +23,8 @@ std::string ValueText(double value) {
 }  // namespace
 
 std::string RangeReason(FieldRange range, const char* unit) {
-  return "超出范围：须在 " + BoundText(range.low) + " 至 " + BoundText(range.high) + " " + unit + " 之间。";
+  // The road's refusals say it the same way (RoadRangeText).
+  return "超出了 " + BoundText(range.low) + " 至 " + BoundText(range.high) + " " + unit + " 的范围。";
 }
 
 std::string NotWithinReason(const std::string& typed, FieldRange range, const char* unit) {

@@ -10,12 +10,12 @@
 
 namespace capset {
 
-// "“1e160”超出范围：须在 -100000000 至 100000000 m 之间。"
+// "“1e160”超出了 -100000000 至 100000000 m 的范围。"
 // `unit` is the unit the range and the value are given in.
 std::string NotWithinReason(const std::string& typed, FieldRange range, const char* unit = "m");
 
 // The reason alone, for a caller that quotes the value itself:
-// "超出范围：须在 0.001 至 10000 m 之间。"
+// "超出了 0.001 至 10000 m 的范围。"
 std::string RangeReason(FieldRange range, const char* unit = "m");
 
 // The same for a number that was not typed as text (a file's attribute

@@ -125,10 +125,10 @@ std::string RoadProblemText(const RoadProblem& p) {
       return part + " 的缓和曲线过长：圆曲线长 Ly = " + Metres(p.value) +
              " m 小于 0，转角容不下两段缓和曲线。";
     case RoadFault::kEquationOrder:
-      return part + " 的断前桩号 " + RoadStationText(p.value) + " 不在前一段桩号的起点 " + RoadStationText(p.limit) +
+      return part + " 的断前桩号 " + KStationText(p.value) + " 不在前一段桩号的起点 " + KStationText(p.limit) +
              " 之后，断链须按路线顺序输入。";
     case RoadFault::kEquationBeyondEnd:
-      return part + " 的断前桩号 " + RoadStationText(p.value) + " 超出了路线终点 " + RoadStationText(p.limit) + "。";
+      return part + " 的断前桩号 " + KStationText(p.value) + " 超出了路线终点 " + KStationText(p.limit) + "。";
     case RoadFault::kNoTurnSign: return "作业的偏向 P 为 0，曲线不向任何一侧偏转，无法得出路线。";
     case RoadFault::kParameterZero: return "作业的缓和曲线参数 A1 为 0，无法得出路线。";
   }
@@ -163,12 +163,14 @@ std::string RoadZeroLengthText(const NumberRange& range) {
 
 std::string KStationText(double station) {
   if (!std::isfinite(station)) return kRoadNoNumber;
+  if (!(std::fabs(station) < kMostFixed)) return "K" + RoadValueText(station);
   return RoadStationText(station);
 }
 
 std::string KStationText(StationRef station) {
-  if (!std::isfinite(station.value)) return kRoadNoNumber;
-  return RoadStationText(station);
+  std::string text = KStationText(station.value);
+  if (station.occurrence > 0) text += "(" + std::to_string(station.occurrence) + ")";
+  return text;
 }
 
 std::string StationRefProblemText(StationRefProblem problem) {
@@ -193,14 +195,14 @@ std::string PlacementText(const std::string& typed, const Placement& p, const St
   const StationEquation* e = p.equation >= 1 && p.equation <= static_cast<int>(range.equations.size())
                                  ? &range.equations[p.equation - 1]
                                  : nullptr;
-  const std::string equation = e ? "第 " + std::to_string(p.equation) + " 个断链（断前 " + RoadStationText(e->back) +
-                                       " = 断后 " + RoadStationText(e->ahead) + "）"
+  const std::string equation = e ? "第 " + std::to_string(p.equation) + " 个断链（断前 " + KStationText(e->back) +
+                                       " = 断后 " + KStationText(e->ahead) + "）"
                                  : "断链";
   switch (p.status) {
     case PlaceStatus::kPlaced: return "";
     case PlaceStatus::kBeforeStart:
-      return "桩号 " + typed + " 在路线起点 " + RoadStationText(range.first) + " 之前。";
-    case PlaceStatus::kAfterEnd: return "桩号 " + typed + " 在路线终点 " + RoadStationText(range.last) + " 之后。";
+      return "桩号 " + typed + " 在路线起点 " + KStationText(range.first) + " 之前。";
+    case PlaceStatus::kAfterEnd: return "桩号 " + typed + " 在路线终点 " + KStationText(range.last) + " 之后。";
     case PlaceStatus::kInGap:
       return "桩号 " + typed + " 落在短链" + equation + "跳过的桩号中，路线上没有这个桩号。";
     case PlaceStatus::kTwice: {
@@ -264,7 +266,7 @@ std::string StationTableProblemText(const StationTableProblem& problem, const st
 }
 
 std::string StationTableSummary(std::size_t rows, StationRef from, StationRef to) {
-  return "共 " + std::to_string(rows) + " 行，" + RoadStationText(from) + " 至 " + RoadStationText(to);
+  return "共 " + std::to_string(rows) + " 行，" + KStationText(from) + " 至 " + KStationText(to);
 }
 
 std::string StationTableCopiedText(std::size_t rows) {
