@@ -12,6 +12,7 @@
 #include "look.h"
 #include "number_text.h"
 #include "road_texts.h"
+#include "road_window_texts.h"
 #include "view_guard.h"
 #include "station_text.h"
 
@@ -239,9 +240,9 @@ QString PlanView::PositionText(QPoint pixel) const {
   const QString xy = QString::fromStdString("X " + FixedText(p.X, 3) + "  Y " + FixedText(p.Y, 3));
   const RoadFoot foot = road_->Where(p);
   if (foot.status != WhereStatus::kOnRoad) return xy + QStringLiteral("    ") + QString::fromStdString(WhereText(foot, road_->length()));
-  const QString side = foot.offset < 0 ? QStringLiteral("左") : QStringLiteral("右");
+  const QString side = QString::fromUtf8(foot.offset < 0 ? kLeftSide : kRightSide);
   return xy + QStringLiteral("    ") + QString::fromStdString(RoadStationText(foot.station)) +
-         QStringLiteral("  偏距 %1 %2").arg(side, QString::fromStdString(FixedText(std::fabs(foot.offset), 3)));
+         QStringLiteral("  %1 %2 %3").arg(QString::fromUtf8(kOffsetWord), side, QString::fromStdString(FixedText(std::fabs(foot.offset), 3)));
 }
 
 }  // namespace capset

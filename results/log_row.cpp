@@ -60,12 +60,12 @@ std::string ExactStatusText(const ExactCap& e) {
 
 void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   t[kCurveColumn].clear();
-  t[kSolverColumn] = std::string(kMethodExactName) + (e.B == 90 ? " 正交" : " 斜交");
+  t[kSolverColumn] = std::string(kMethodExactName) + (e.B == 90 ? kSquareCapWord : kSkewCapWord);
   t[kKjColumn] = RoadStationText({e.design});
   t[kBColumn] = DmsText(e.B, kHundredthsWhereNeeded, sep);
   t[kDRColumn] = e.leftHalfWidth == e.rightHalfWidth
                      ? NumberText(e.leftHalfWidth, sep)
-                     : "左 " + NumberText(e.leftHalfWidth, sep) + " 右 " + NumberText(e.rightHalfWidth, sep);
+                     : kLeftHalfWidthWord + NumberText(e.leftHalfWidth, sep) + kRightHalfWidthWord + NumberText(e.rightHalfWidth, sep);
   t[kPrecisionColumn] = kNoValue;
   t[kStatusColumn] = ExactStatusText(e);
   t[kMethodColumn] = kMethodExactName;
@@ -73,7 +73,7 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   t[kEdge2DRColumn] = NumberText(e.rightHalfWidth, sep);
   const ExactOrigin& o = e.origin;
   const bool job = o.road == CapRoad::kStartJob;
-  t[kOriginColumn] = job ? SpiralEndName(o.end) : "道路起点";
+  t[kOriginColumn] = job ? SpiralEndName(o.end) : kRoadStartName;
   t[kOriginStationColumn] = RoadStationText(o.station);
   t[kOriginXColumn] = NumberText(o.point.X, sep);
   t[kOriginYColumn] = NumberText(o.point.Y, sep);
@@ -87,7 +87,7 @@ void FillExactRow(const ExactCap& e, const std::string& sep, RowTexts& t) {
   }
   const RoadCapPoint& c = e.cap.centre;
   t[kCentreStationColumn] = RoadStationText(c.station);
-  const char* turn = c.curvature > 0 ? " 右偏" : c.curvature < 0 ? " 左偏" : "";
+  const char* turn = c.curvature > 0 ? kTurnsRightWord : c.curvature < 0 ? kTurnsLeftWord : "";
   t[kCurveColumn] = std::string(ElementName(c.kind)) + turn;
   t[kCentreElementColumn] = ElementName(c.kind);
   t[kCentreXColumn] = LogFixed(c.point.X, 3, sep);

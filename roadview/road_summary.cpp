@@ -5,12 +5,13 @@
 #include "angle_text.h"
 #include "number_text.h"
 #include "road_texts.h"
+#include "road_window_texts.h"
 #include "station_text.h"
 
 namespace capset {
 
 TextTable CurveTable(const Road& road) {
-  TextTable t{{"交点", "转角 α", "R", "Ls1", "Ls2", "T1", "T2", "L", "Ly", "E", "J"}, {}};
+  TextTable t{{kJdHeader, kTurnAngleHeader, "R", "Ls1", "Ls2", "T1", "T2", "L", "Ly", "E", "J"}, {}};
   for (const CurveElements& c : road.curves()) {
     auto m = [](double metres) { return FixedText(metres, 3); };
     t.rows.push_back({"JD" + std::to_string(c.jd), TurnText(c.turn), m(c.R), m(c.Ls1), m(c.Ls2), m(c.T1), m(c.T2), m(c.L),
@@ -20,7 +21,7 @@ TextTable CurveTable(const Road& road) {
 }
 
 TextTable KeyPointTable(const Road& road) {
-  TextTable t{{"点", "桩号", "X", "Y", "方位角"}, {}};
+  TextTable t{{kPointHeader, kStationHeader, "X", "Y", kAzimuthHeader}, {}};
   for (const KeyPoint& k : road.keyPoints()) {
     t.rows.push_back({KeyPointName(k), RoadStationText(k.station), FixedText(k.point.X, 3), FixedText(k.point.Y, 3),
                       AzimuthText(k.azimuth)});

@@ -139,22 +139,22 @@ RoadTable RoadTable::FromInput(const RoadInput& input, NumberSymbols symbols) {
 
 std::string RoadTable::Header(Column column) {
   switch (column) {
-    case Column::kPoint: return "点";
-    case Column::kKind: return "类型";
-    case Column::kStation: return "桩号";
-    case Column::kJdStation: return "交点桩号";
-    case Column::kX: return "X (北)";
-    case Column::kY: return "Y (东)";
-    case Column::kAzimuth: return "方位角";
+    case Column::kPoint: return kPointHeader;
+    case Column::kKind: return kKindHeader;
+    case Column::kStation: return kStationHeader;
+    case Column::kJdStation: return kJdStationHeader;
+    case Column::kX: return kNorthHeader;
+    case Column::kY: return kEastHeader;
+    case Column::kAzimuth: return kAzimuthHeader;
     case Column::kR: return "R";
     case Column::kLs1: return "Ls1";
     case Column::kLs2: return "Ls2";
-    case Column::kLength: return "长度";
+    case Column::kLength: return kLengthHeader;
     case Column::kR1: return "R1";
     case Column::kR2: return "R2";
-    case Column::kTurn: return "转向";
-    case Column::kBack: return "断前桩号";
-    case Column::kAhead: return "断后桩号";
+    case Column::kTurn: return kTurnHeader;
+    case Column::kBack: return kBackHeader;
+    case Column::kAhead: return kAheadHeader;
   }
   return "";
 }

@@ -21,9 +21,9 @@ namespace {
 std::optional<std::string> WhyNoStartRoad(const std::optional<RoadProblem>& problem) {
   if (!problem) return std::nullopt;
   switch (problem->fault) {
-    case RoadFault::kNoTurnSign: return std::string("P = 0，曲线不知向哪一侧偏转");
-    case RoadFault::kParameterZero: return std::string("A1 = 0");
-    default: return std::string("缓和曲线的数据不能构成道路");
+    case RoadFault::kNoTurnSign: return std::string(kStartRoadNoTurnSign);
+    case RoadFault::kParameterZero: return std::string(kStartRoadParameterZero);
+    default: return std::string(kStartRoadNotARoad);
   }
 }
 

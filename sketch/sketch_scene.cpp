@@ -289,7 +289,7 @@ SketchScene MakeRoadSketch(const Road& road, const RoadCap& cap, double leftW, d
   const double scale = RoundLength(vp.width * view.mpp / 6);
   add.Add(SceneKind::kPolyline, SceneStyle::kScale, SketchScaleLength(scale),
           {view.Pixel(16, vp.height - 12), view.Pixel(16 + scale / view.mpp, vp.height - 12)});
-  const std::vector<std::string> notes{std::string(kMethodExactName) + "：中桩在" + ElementName(cap.centre.kind) + "上",
+  const std::vector<std::string> notes{ExactSketchCentreNote(ElementName(cap.centre.kind)),
                                        RoadSketchAxisAzimuth(cap.axisAzimuth)};
   for (std::size_t i = 0; i < notes.size(); ++i) {
     add.Add(SceneKind::kText, SceneStyle::kNote, notes[i], {view.Pixel(36, 6 + kSketchLinePixels * i)});

@@ -12,6 +12,7 @@
 #include "angles.h"
 #include "blanks.h"
 #include "number_text.h"
+#include "road_texts.h"
 #include "station_text.h"
 #include "table.h"
 

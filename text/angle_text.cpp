@@ -70,9 +70,6 @@ std::string DecimalAzimuthText(double degrees, int decimals) {
   return text == FixedText(360, decimals) ? FixedText(0, decimals) : text;
 }
 
-std::string TurnText(double degrees, const std::string& sep) {
-  return DmsText(std::fabs(degrees), kTenthsOfASecond, sep) + (degrees < 0 ? " 左" : " 右");
-}
 
 std::string PackedAngleText(double degrees, const std::string& sep) {
   const long long micro = std::llround(std::fabs(degrees) * 3600e6);

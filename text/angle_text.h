@@ -51,9 +51,6 @@ std::string AzimuthText(double degrees, const std::string& sep = ".");
 // An azimuth in decimal degrees with `decimals` decimals, for programs:
 // 289.109166667; a value that rounds to 360 is 0.000000000.
 std::string DecimalAzimuthText(double degrees, int decimals);
-// A turn (deflection) of the road, right positive, in the azimuth's form with
-// its side: 15°03′08.0″ 右, 15°03′08.0″ 左.
-std::string TurnText(double degrees, const std::string& sep = ".");
 
 // Decimal degrees as a packed D.MMSS that reads back as the same angle:
 // seconds to a millionth, trailing zeros dropped, `sep` as the decimal

@@ -126,4 +126,8 @@ std::optional<std::string> ExactBesideWindowText(const CapSolution& s, const Roa
   return text;
 }
 
+std::string ExactSketchCentreNote(const char* element) {
+  return std::string(kMethodExactName) + "：中桩在" + element + "上";
+}
+
 }  // namespace capset

@@ -25,6 +25,23 @@ std::string RoadSketchAxisAzimuth(double azimuth);
 
 // The method as the batch dialog names it.
 inline constexpr char kMethodExactName[] = "精确";
+// An exact row's solver column: the method, then square or skewed.
+inline constexpr char kSquareCapWord[] = " 正交";
+inline constexpr char kSkewCapWord[] = " 斜交";
+// An exact row's half-widths when its sides differ: "左 7.5 右 9".
+inline constexpr char kLeftHalfWidthWord[] = "左 ";
+inline constexpr char kRightHalfWidthWord[] = " 右 ";
+// Where an exact row on the job's own road is measured from.
+inline constexpr char kRoadStartName[] = "道路起点";
+// The turn of the element a centre lies on.
+inline constexpr char kTurnsRightWord[] = " 右偏";
+inline constexpr char kTurnsLeftWord[] = " 左偏";
+// Why the Start job makes no road, in a few words.
+inline constexpr char kStartRoadNoTurnSign[] = "P = 0，曲线不知向哪一侧偏转";
+inline constexpr char kStartRoadParameterZero[] = "A1 = 0";
+inline constexpr char kStartRoadNotARoad[] = "缓和曲线的数据不能构成道路";
+// The exact sketch's note on the element the centre lies on.
+std::string ExactSketchCentreNote(const char* element);
 inline constexpr char kMethodWindowName[] = "按窗口公式";
 
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "angle_text.h"
 #include "number_text.h"
 #include "station_text.h"
 
@@ -287,6 +288,10 @@ std::string WhereText(const RoadFoot& foot, double length) {
       return "点不在路线上：它在最近一段曲线的圆心处或圆心以外，没有桩号和偏距。";
   }
   return "";
+}
+
+std::string TurnText(double degrees, const std::string& sep) {
+  return DmsText(std::fabs(degrees), kTenthsOfASecond, sep) + (degrees < 0 ? " 左" : " 右");
 }
 
 }  // namespace capset

@@ -131,4 +131,8 @@ inline constexpr char kNoStartJobRoad[] = "还没有作业：请先点击“开 
 // @curves on a road that is not from intersection points.
 inline constexpr char kNoCurveTable[] = "这条路线不是按交点法输入的，没有曲线要素表。";
 
+// A turn (deflection) of the road, right positive, in the azimuth's form with
+// its side: 15°03′08.0″ 右, 15°03′08.0″ 左.
+std::string TurnText(double degrees, const std::string& sep = ".");
+
 }  // namespace capset

@@ -21,6 +21,26 @@ inline constexpr char kAlignmentLengthHeader[] = "长度（米）";
 inline constexpr char kAlignmentStartHeader[] = "起点桩号";
 inline constexpr char kAlignmentRefused[] = "（不能读入）";
 
+// The road window's table headings.
+inline constexpr char kPointHeader[] = "点";
+inline constexpr char kKindHeader[] = "类型";
+inline constexpr char kStationHeader[] = "桩号";
+inline constexpr char kJdStationHeader[] = "交点桩号";
+inline constexpr char kNorthHeader[] = "X (北)";
+inline constexpr char kEastHeader[] = "Y (东)";
+inline constexpr char kAzimuthHeader[] = "方位角";
+inline constexpr char kLengthHeader[] = "长度";
+inline constexpr char kTurnHeader[] = "转向";
+inline constexpr char kBackHeader[] = "断前桩号";
+inline constexpr char kAheadHeader[] = "断后桩号";
+// The curve table's first two headings and the key point table's.
+inline constexpr char kJdHeader[] = "交点";
+inline constexpr char kTurnAngleHeader[] = "转角 α";
+// The plan's status line: a point's side of the centreline and its offset.
+inline constexpr char kLeftSide[] = "左";
+inline constexpr char kRightSide[] = "右";
+inline constexpr char kOffsetWord[] = "偏距";
+
 }  // namespace capset
 
 namespace capset {
