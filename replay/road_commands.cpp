@@ -17,6 +17,7 @@
 #include "road_lines.h"
 #include "road_ranges.h"
 #include "road_texts.h"
+#include "road_window_texts.h"
 #include "script.h"
 #include "script_commands.h"
 #include "station_table.h"
@@ -85,7 +86,7 @@ class RoadCommands {
     }
     if (!StationWithin(words[0], "K", std::get<StationRef>(station))) return;
     double offset = 0;
-    if (words.size() == 2 && !ReadNumberTo(words[1], "偏距", offset, kOffsetRange)) return;
+    if (words.size() == 2 && !ReadNumberTo(words[1], kOffsetWord, offset, kOffsetRange)) return;
     const Road* road = Working();
     if (!road) return;
     const Road::StationPoint at = road->AtStation(std::get<StationRef>(station), offset);
@@ -173,7 +174,7 @@ class RoadCommands {
     if (!ReadNumberTo(words[2], "STEP", request.step, kStepRange)) return std::nullopt;
     for (std::size_t i = 3; i < words.size(); ++i) {
       double offset = 0;
-      if (!ReadNumberTo(words[i], "偏距", offset, kOffsetRange)) return std::nullopt;
+      if (!ReadNumberTo(words[i], kOffsetWord, offset, kOffsetRange)) return std::nullopt;
       request.offsets.push_back(offset);
     }
     auto made = context_.session.MakeStationTable(request, words[0], words[1]);
