@@ -1,5 +1,6 @@
 #include "range_texts.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "marks.h"
@@ -7,10 +8,6 @@
 
 namespace capset {
 namespace {
-
-// A bound as the program writes numbers: 100000000, 0.001. Bounds are
-// finite by construction.
-std::string BoundText(double bound) { return NumberText(bound, "."); }
 
 // A value that may be anything a file held: a non-finite one is named in
 // words, never as "inf" or "nan" in a sentence.
@@ -22,9 +19,18 @@ std::string ValueText(double value) {
 
 }  // namespace
 
+std::string RangeBoundText(double bound) {
+  char digits[64];
+  const auto end = std::to_chars(digits, digits + sizeof digits, bound, std::chars_format::fixed).ptr;
+  return std::string(digits, end);
+}
+
+std::string BeyondRangeText(FieldRange range, const std::string& unit) {
+  return "超出了 " + RangeBoundText(range.low) + " 至 " + RangeBoundText(range.high) + unit + " 的范围";
+}
+
 std::string RangeReason(FieldRange range, const char* unit) {
-  // The road's refusals say it the same way (RoadRangeText).
-  return "超出了 " + BoundText(range.low) + " 至 " + BoundText(range.high) + " " + unit + " 的范围。";
+  return BeyondRangeText(range, std::string(" ") + unit) + "。";
 }
 
 std::string NotWithinReason(const std::string& typed, FieldRange range, const char* unit) {

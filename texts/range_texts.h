@@ -10,6 +10,14 @@
 
 namespace capset {
 
+// A bound of a range, whole or with its decimals and no trailing zeros:
+// 0.001, 100000000.
+std::string RangeBoundText(double bound);
+// The one way a range is put into a sentence, without its full stop:
+// "超出了 0.001 至 10000 m 的范围". `unit` stands right after the upper
+// bound, its blank included (" m", "°").
+std::string BeyondRangeText(FieldRange range, const std::string& unit);
+
 // "“1e160”超出了 -100000000 至 100000000 m 的范围。"
 // `unit` is the unit the range and the value are given in.
 std::string NotWithinReason(const std::string& typed, FieldRange range, const char* unit = "m");

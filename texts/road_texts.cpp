@@ -6,6 +6,7 @@
 
 #include "angle_text.h"
 #include "number_text.h"
+#include "range_texts.h"
 #include "station_text.h"
 
 namespace capset {
@@ -29,12 +30,6 @@ std::string Metres(double value) { return Fixed(value, 3); }
 
 std::string Degrees(double value) { return Fixed(value, 6); }
 
-// A bound of a range, whole or with its decimals and no trailing zeros: 0.001, 100000000.
-std::string Bound(double value) {
-  char digits[64];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
-  return std::string(digits, end);
-}
 
 std::string Unit(RoadField field) { return field == RoadField::kAzimuth ? "°" : " m"; }
 
@@ -146,7 +141,7 @@ std::string RoadValueText(double value) {
 }
 
 std::string RoadRangeText(const NumberRange& range, RoadField field) {
-  std::string text = "超出了 " + Bound(range.low) + " 至 " + Bound(range.high) + Unit(field) + " 的范围";
+  std::string text = BeyondRangeText(range, Unit(field));
   if (range.zero) {
     switch (field) {
       case RoadField::kLs1: case RoadField::kLs2: text += "（0 为不设缓和曲线）"; break;
@@ -158,7 +153,7 @@ std::string RoadRangeText(const NumberRange& range, RoadField field) {
 }
 
 std::string RoadZeroLengthText(const NumberRange& range) {
-  return "须大于 0：长度为 0 的线元不占路线，请删去这一行；线元长度在 " + Bound(range.low) + " 至 " + Bound(range.high) +
+  return "须大于 0：长度为 0 的线元不占路线，请删去这一行；线元长度在 " + RangeBoundText(range.low) + " 至 " + RangeBoundText(range.high) +
          " m 之间。";
 }
 
