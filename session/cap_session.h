@@ -17,6 +17,7 @@
 #include "check_run.h"
 #include "job_file_problem.h"
 #include "road.h"
+#include "road_heights.h"
 #include "road_input.h"
 #include "road_texts.h"
 #include "road_problem.h"
@@ -38,6 +39,9 @@ class SessionObserver {
   virtual void StartCompleted() {}
   // The job's road was set or cleared.
   virtual void RoadChanged() {}
+  // The profile or the cross-section was set or cleared, or the road they
+  // stand on changed.
+  virtual void HeightsChanged() {}
 };
 
 class CapSession {
@@ -115,6 +119,21 @@ class CapSession {
   // problem, or that no road was given.
   std::string NoRoadText() const;
 
+  // Heights (session_heights.cpp). The profile and the cross-section are
+  // kept as typed and made into heights on the working road; when that road
+  // changes they are made again. A good input replaces the one before and
+  // the observers hear of it; a bad one changes nothing and comes back.
+  std::optional<HeightsProblem> SetProfile(const ProfileInput& input);
+  void ClearProfile();
+  std::optional<HeightsProblem> SetCrossSection(const CrossSectionInput& input);
+  const std::optional<ProfileInput>& ProfileSource() const { return profileInput_; }
+  // The normal crown of 2 % about the centreline until a section is set.
+  const CrossSectionInput& CrossSectionSource() const { return sectionInput_; }
+  // The heights of the job; nothing without a profile, or while the
+  // profile does not fit the working road (HeightsProblemNow says why).
+  const RoadHeights* Heights() const { return heights_ ? &*heights_ : nullptr; }
+  const std::optional<HeightsProblem>& HeightsProblemNow() const { return heightsProblem_; }
+
   // The 逐桩坐标表 of `request` on the working road; when there is no road,
   // or the request cannot be met on it, why, in the user's words.
   // `fromTyped` and `toTyped` are the stations as the user wrote them, for
@@ -172,6 +191,12 @@ class CapSession {
   RoadBuild startRoad_;
   JobRoadInput startRoadInput_{};
   void MakeStartRoad();
+  std::optional<ProfileInput> profileInput_;
+  CrossSectionInput sectionInput_;
+  std::optional<RoadHeights> heights_;
+  std::optional<HeightsProblem> heightsProblem_;
+  // Makes the heights again from the inputs on the working road, and tells the observers.
+  void RemakeHeights();
   std::vector<SessionObserver*> observers_;
 };
 

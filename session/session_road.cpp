@@ -10,6 +10,7 @@ std::optional<RoadProblem> CapSession::SetRoad(const RoadInput& input) {
   roadInput_ = input;
   road_ = std::move(*built.road);
   for (SessionObserver* o : observers_) o->RoadChanged();
+  RemakeHeights();
   return std::nullopt;
 }
 
@@ -17,6 +18,7 @@ void CapSession::ClearRoad() {
   roadInput_.reset();
   road_.reset();
   for (SessionObserver* o : observers_) o->RoadChanged();
+  RemakeHeights();
 }
 
 void CapSession::MakeStartRoad() {
@@ -26,6 +28,8 @@ void CapSession::MakeStartRoad() {
                            job_.T, job_.R, job_.A1, job_.P};
   startRoadInput_ = input;
   startRoad_ = RoadFromJob(input);
+  // The Start job's road is the working road when the job has none of its own.
+  if (!road_) RemakeHeights();
 }
 
 const Road* CapSession::WorkingRoad() const {

@@ -108,6 +108,7 @@ void CapSession::ClearStart() {
   startRoadInput_ = JobRoadInput{};
   mirror_.Restore(BoxMirror::Texts{});
   for (SessionObserver* o : observers_) o->StartCompleted();
+  if (!road_) RemakeHeights();
 }
 
 void CapSession::Start() { RunStart(seam_.prompt, seam_.reporter); }
