@@ -73,7 +73,9 @@ std::string OverlapText(const ProfileProblem& p, const ProfileInput* profile) {
   return here + " 的竖曲线与" + there + " 的竖曲线重叠 " + Metres(p.value) + "：相邻竖曲线至多相接。";
 }
 
-std::string TableRowName(HeightsTable table, int row) {
+}  // namespace
+
+std::string HeightsRowName(HeightsTable table, int row) {
   const std::string n = std::to_string(row);
   switch (table) {
     case HeightsTable::kProfile: return "第 " + n + " 行变坡点";
@@ -82,6 +84,8 @@ std::string TableRowName(HeightsTable table, int row) {
   }
   return "";
 }
+
+namespace {
 
 std::string SectionFieldName(CrossSectionField field) {
   switch (field) {
@@ -107,7 +111,7 @@ bool InPercent(CrossSectionField field) {
 std::string SectionWhere(const CrossSectionProblem& p) {
   if (p.row == 0) return "横断面";
   const bool slope = p.field == CrossSectionField::kLeftSlope || p.field == CrossSectionField::kRightSlope;
-  return TableRowName(slope ? HeightsTable::kSlopes : HeightsTable::kTransitions, p.row);
+  return HeightsRowName(slope ? HeightsTable::kSlopes : HeightsTable::kTransitions, p.row);
 }
 
 std::string Value(double value, CrossSectionField field) {
@@ -117,7 +121,7 @@ std::string Value(double value, CrossSectionField field) {
 }  // namespace
 
 std::string PviName(int row, const ProfileInput* profile) {
-  std::string name = TableRowName(HeightsTable::kProfile, row);
+  std::string name = HeightsRowName(HeightsTable::kProfile, row);
   if (const PviInput* r = RowOf(row, profile)) name += " " + KStationText(r->station);
   return name;
 }
@@ -161,7 +165,7 @@ std::string ProfileProblemText(const ProfileProblem& p, const ProfileInput* prof
 std::string CrossSectionProblemText(const CrossSectionProblem& p) {
   const std::string where = SectionWhere(p);
   const std::string field = Of(where, SectionFieldName(p.field));
-  const std::string other = TableRowName(p.fault == CrossSectionFault::kSlopesNotIncreasing ? HeightsTable::kSlopes
+  const std::string other = HeightsRowName(p.fault == CrossSectionFault::kSlopesNotIncreasing ? HeightsTable::kSlopes
                                                                                             : HeightsTable::kTransitions,
                                          p.other);
   switch (p.fault) {
@@ -185,14 +189,14 @@ std::string CrossSectionProblemText(const CrossSectionProblem& p) {
 }
 
 std::string HeightsStationProblemText(const HeightsStationProblem& p, const StationRange* road) {
-  const std::string row = TableRowName(p.table, p.row);
+  const std::string row = HeightsRowName(p.table, p.row);
   const std::string typed = KStationText(p.station);
   if (!road) return row + "：桩号 " + typed + " 不在路线上。";
   return row + "：" + PlacementText(typed, p.placement, *road);
 }
 
 std::string HeightsJdProblemText(const HeightsJdProblem& p) {
-  return TableRowName(HeightsTable::kTransitions, p.row) + "按 JD" + std::to_string(p.jd) +
+  return HeightsRowName(HeightsTable::kTransitions, p.row) + "按 JD" + std::to_string(p.jd) +
          " 给出，路线上没有这个交点（只有按交点法输入的路线才有 JD）。";
 }
 
@@ -223,6 +227,10 @@ std::string ProfileLineMessage(int line, const std::string& text, const std::str
 std::string SectionLineMessage(int line, const std::string& text, const std::string& reason) {
   if (line <= 0) return "横断面：" + reason;
   return "横断面第 " + std::to_string(line) + " 行“" + text + "”：" + reason;
+}
+
+std::string JobHeightsBadWord(const std::string& field, const std::string& words) {
+  return field + " 应为" + words + "。";
 }
 
 std::string SectionLineTwiceText(const std::string& word, int firstLine) {
