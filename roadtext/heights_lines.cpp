@@ -249,7 +249,10 @@ int LineAt(const std::vector<int>& lines, int row) {
 }  // namespace
 
 int LineOf(const ProfileLines& read, const HeightsProblem& problem) {
-  if (const auto* p = std::get_if<ProfileProblem>(&problem)) return LineAt(read.rowLines, p->row);
+  if (const auto* p = std::get_if<ProfileProblem>(&problem)) {
+    // Too few rows is the block's fault, its `row` a count.
+    return p->fault == ProfileFault::kTooFewRows ? 0 : LineAt(read.rowLines, p->row);
+  }
   if (const auto* p = std::get_if<HeightsStationProblem>(&problem)) {
     if (p->table == HeightsTable::kProfile) return LineAt(read.rowLines, p->row);
   }
