@@ -16,6 +16,7 @@
 #include "road_window_texts.h"
 #include "script.h"
 #include "script_commands.h"
+#include "table_stations.h"
 
 namespace capset {
 namespace {
@@ -91,9 +92,13 @@ class HeightsCommands {
     if (!heights) return;
     double distance = station.value;
     if (const class Road* road = Road()) {
-      const Placement placement = road->Place(station);
-      if (placement.status != PlaceStatus::kPlaced) return Message(PlacementText(words[0], placement, Range()));
-      distance = placement.distance;
+      // Placed as the profile's own rows are, so a station beyond the road
+      // is told by the profile's ends.
+      const auto along = TableDistance(*road, station);
+      if (const auto* placement = std::get_if<Placement>(&along)) {
+        return Message(PlacementText(words[0], *placement, Range()));
+      }
+      distance = std::get<double>(along);
     }
     const auto at = heights->At(distance, offset);
     if (const auto* problem = std::get_if<ProfileProblem>(&at)) {

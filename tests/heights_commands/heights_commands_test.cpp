@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         ZRow{"LeftOffsetAsTyped", "@z K5+010 -3.750", "Z\tK5+010\t-3.750\t425.380000\t1.500000\t-2.000000\t-2.000000"},
         ZRow{"BeforeTheProfile", "@z 4700", "MESSAGE 桩号 4700 在纵断面起点 K4+800.000 之前，没有设计高程。"},
         ZRow{"AfterTheProfile", "@z K5+300.001", "MESSAGE 桩号 K5+300.001 在纵断面终点 K5+300.000 之后，没有设计高程。"},
-        ZRow{"BeyondTheRoad", "@z 6500", "MESSAGE 桩号 6500 在路线终点 K6+000.000 之后。"},
+        ZRow{"BeyondTheRoadAndTheProfile", "@z 6500", "MESSAGE 桩号 6500 在纵断面终点 K5+300.000 之后，没有设计高程。"},
         ZRow{"NotAStation", "@z K5+1010", "MESSAGE K“K5+1010”加号后的米数须小于 1000。"},
         ZRow{"OffsetNotANumber", "@z 5000 left", "MESSAGE 偏距“left”不是数值。"},
         ZRow{"OffsetOutOfRange", "@z 5000 20000", "MESSAGE 偏距“20000”超出了 -10000 至 10000 m 的范围。"},
