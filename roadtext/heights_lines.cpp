@@ -271,8 +271,8 @@ int LineOf(const SectionLines& read, const HeightsProblem& problem) {
       default: break;
     }
     if (p->fault == CrossSectionFault::kSlopesNotIncreasing) return LineAt(read.slopeLines, p->row);
-    if (p->fault == CrossSectionFault::kTransitionsAndSlopes) return 0;
-    // A station of a slope row, or anything of a transition.
+    if (p->fault == CrossSectionFault::kTransitionsAndSlopes || p->row == 0) return 0;
+    // A station of a slope row when the section is a table of slopes; else a transition's.
     if (p->field == CrossSectionField::kStation && read.transitionLines.empty()) return LineAt(read.slopeLines, p->row);
     return LineAt(read.transitionLines, p->row);
   }

@@ -108,9 +108,12 @@ bool InPercent(CrossSectionField field) {
 }
 
 // Whose field it is: the section's own numbers, a transition's, a slope row's.
-std::string SectionWhere(const CrossSectionProblem& p) {
-  if (p.row == 0) return "横断面";
-  const bool slope = p.field == CrossSectionField::kLeftSlope || p.field == CrossSectionField::kRightSlope;
+std::string SectionWhere(const CrossSectionProblem& p, const CrossSectionInput* section) {
+  if (p.row == 0) return kSectionWhole;
+  const bool slopeTable = section && section->transitions.empty() && !section->slopes.empty();
+  const bool slope = p.field == CrossSectionField::kLeftSlope || p.field == CrossSectionField::kRightSlope ||
+                     p.fault == CrossSectionFault::kSlopesNotIncreasing ||
+                     (p.field == CrossSectionField::kStation && slopeTable);
   return HeightsRowName(slope ? HeightsTable::kSlopes : HeightsTable::kTransitions, p.row);
 }
 
@@ -162,8 +165,8 @@ std::string ProfileProblemText(const ProfileProblem& p, const ProfileInput* prof
   return pvi;
 }
 
-std::string CrossSectionProblemText(const CrossSectionProblem& p) {
-  const std::string where = SectionWhere(p);
+std::string CrossSectionProblemText(const CrossSectionProblem& p, const CrossSectionInput* section) {
+  const std::string where = SectionWhere(p, section);
   const std::string field = Of(where, SectionFieldName(p.field));
   const std::string other = HeightsRowName(p.fault == CrossSectionFault::kSlopesNotIncreasing ? HeightsTable::kSlopes
                                                                                             : HeightsTable::kTransitions,
@@ -202,7 +205,7 @@ std::string HeightsJdProblemText(const HeightsJdProblem& p) {
 
 std::string HeightsProblemText(const HeightsProblem& problem, const HeightsWords& words) {
   if (const auto* p = std::get_if<ProfileProblem>(&problem)) return ProfileProblemText(*p, words.profile);
-  if (const auto* p = std::get_if<CrossSectionProblem>(&problem)) return CrossSectionProblemText(*p);
+  if (const auto* p = std::get_if<CrossSectionProblem>(&problem)) return CrossSectionProblemText(*p, words.section);
   if (const auto* p = std::get_if<HeightsStationProblem>(&problem)) return HeightsStationProblemText(*p, words.road);
   return HeightsJdProblemText(std::get<HeightsJdProblem>(problem));
 }

@@ -30,7 +30,9 @@ std::string HeightsRowName(HeightsTable table, int row);
 // The whole reason, e.g. "第 3 行变坡点 K5+030.000 的竖曲线与第 2 行变坡点
 // K4+900.000 的竖曲线重叠 12.500 m：相邻竖曲线至多相接。"
 std::string ProfileProblemText(const ProfileProblem& problem, const ProfileInput* profile = nullptr);
-std::string CrossSectionProblemText(const CrossSectionProblem& problem);
+// A transition's or a slope row's station is named by the table the
+// section uses, when it is given.
+std::string CrossSectionProblemText(const CrossSectionProblem& problem, const CrossSectionInput* section = nullptr);
 // A station of the profile or the section that the road does not place:
 // the row, then the road's own sentence (before its start, in a gap, twice).
 std::string HeightsStationProblemText(const HeightsStationProblem& problem, const StationRange* road);
