@@ -51,6 +51,7 @@ std::variant<SuperTransition, HeightsProblem> OverJd(const SuperInput& in, int r
   const auto refuse = [&](HeightsJdReason reason) -> HeightsProblem { return HeightsJdProblem{row, in.jd, reason}; };
   if (road == nullptr) return refuse(HeightsJdReason::kNoRoad);
   const std::vector<CurveElements>& curves = road->curves();
+  if (curves.empty()) return refuse(HeightsJdReason::kRoadHasNoJds);
   if (in.jd < 1 || in.jd > static_cast<int>(curves.size()) || curves[in.jd - 1].jd != in.jd)
     return refuse(HeightsJdReason::kNoSuchJd);
   const CurveElements& curve = curves[in.jd - 1];
