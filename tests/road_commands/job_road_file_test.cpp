@@ -217,6 +217,20 @@ TEST(JobFileRoad, SaveAndOpenCarryTheRoad) {
   EXPECT_EQ(std::get<IntersectionRoadInput>(*target.Session().RoadSource()).jds.size(), 2u);
 }
 
+// The road's commands carry no printed stations, but a job opened with them
+// keeps them: @save writes them back as they came.
+TEST(JobFileRoad, OpenAndSaveKeepThePrintedStations) {
+  const std::string saved = WriteJobFile({BaseStart(), std::nullopt, RoadInput(WithPrintedStations())});
+  std::istringstream in("@open a.capjob\n@save b.capjob\n");
+  std::ostringstream out;
+  ScriptLines lines(in);
+  DialogueReplay target(lines, out, {});
+  target.Files().files["a.capjob"] = saved;
+  PlayScript(lines, target, out);
+  EXPECT_EQ(out.str().find("MESSAGE"), std::string::npos) << out.str();
+  EXPECT_EQ(target.Files().files["b.capjob"], saved);
+}
+
 TEST(JobFileRoad, ABadRoadOpensNothing) {
   std::string bad = WriteJobFile({BaseStart(), std::nullopt, RoadInput(kPoints)});
   const std::size_t at = bad.find("816.926");
