@@ -261,6 +261,18 @@ TEST(HeightsCommands, HeightsAreRemadeWhenTheRoadChanges) {
   EXPECT_EQ(lines[3], lines[0]);
 }
 
+// A section set while the profile does not fit the road is kept, and holds
+// once the road fits again; a bad one is still refused.
+TEST(HeightsCommands, ASectionWaitsWithTheProfile) {
+  const auto lines = Lines(std::string(kStraightRoad) + kTextbook +
+                           "@road\nstart K4+000 0 0 0\nline 2000\nequation 5000 5100\n@end\n"
+                           "@xsec\ncrown 1.5\n@end\n@xsec\ncrown 25\n@end\n" + kStraightRoad + "@z 5080 3\n");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("横断面第 1 行“crown 25”：横断面的路拱横坡为 25.000%，超出了 0 至 20% 的范围。"), std::string::npos)
+      << lines[0];
+  EXPECT_EQ(lines[1], "Z\t5080\t3\t425.235000\t-2.000000\t-1.500000\t-1.500000");
+}
+
 // A station equation moves every profile row after it: the same typed
 // profile gives the heights of its stations, not of its distances.
 TEST(HeightsCommands, AShortChainMovesTheRowsAfterIt) {
