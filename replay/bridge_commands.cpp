@@ -92,7 +92,10 @@ class BridgeCommands {
       for (std::size_t k = 0; k < solution.bents.size(); ++k) {
         const BentSolution& bent = solution.bents[k];
         if (bent.fault != RoadCapFault::kNone) {
-          Message(BentNotSolvedText(bridge->name, bent.bent, bent.fault, bent.placement, KStationText(bent.station)));
+          const Bent& typed = bridge->bents[k];
+          const StationRef station = bent.fault == RoadCapFault::kDesignNotPlaced ? typed.design : typed.station;
+          Message(BentNotSolvedText(bridge->name, bent.bent, bent.fault, bent.placement, KStationText(station),
+                                    RangeOf(*session.WorkingRoad())));
           continue;
         }
         if (bent.axisReversed) {

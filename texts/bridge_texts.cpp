@@ -78,21 +78,27 @@ std::string BridgeProblemText(const BridgeProblem& p, const std::optional<Statio
 
 std::string TemplateLineMessage(const std::string& name, const BridgeLineProblem& p,
                                 const std::optional<StationRange>& range) {
-  const std::string where = "模板" + Quoted(name);
+  const std::string where = name.empty() ? "模板" : "模板" + Quoted(name);
   if (p.line <= 0) return where + "：" + BridgeProblemText(p.problem, range);
   return where + "第 " + std::to_string(p.line) + " 行" + Quoted(p.text) + "：" + BridgeProblemText(p.problem, range);
 }
 
 std::string BridgeLineMessage(const std::string& name, const BridgeLineProblem& p,
                               const std::optional<StationRange>& range) {
-  const std::string where = "桥" + Quoted(name);
+  const std::string where = name.empty() ? "桥" : "桥" + Quoted(name);
   if (p.line <= 0) return where + "：" + BridgeProblemText(p.problem, range);
   return where + "第 " + std::to_string(p.line) + " 行" + Quoted(p.text) + "：" + BridgeProblemText(p.problem, range);
 }
 
 std::string BentNotSolvedText(const std::string& bridge, const std::string& bent, RoadCapFault fault,
-                              const Placement& placement, const std::string& station) {
-  return "桥" + Quoted(bridge) + "墩台 " + bent + "：" + RoadCapFaultText(fault, placement, station);
+                              const Placement& placement, const std::string& station, const StationRange& range) {
+  const std::string where = "桥" + Quoted(bridge) + "墩台 " + bent + "：未计算：";
+  switch (fault) {
+    case RoadCapFault::kCentreNotPlaced: return where + PlacementText(station, placement, range);
+    case RoadCapFault::kDesignNotPlaced:
+      return where + "axis parallel 的设计桩号：" + PlacementText(station, placement, range);
+    default: return "桥" + Quoted(bridge) + "墩台 " + bent + "：" + RoadCapFaultText(fault, placement, station);
+  }
 }
 
 std::string BentAxisReversedText(const std::string& bridge, const std::string& bent) {

@@ -23,9 +23,11 @@ std::string TemplateLineMessage(const std::string& name, const BridgeLineProblem
 std::string BridgeLineMessage(const std::string& name, const BridgeLineProblem& problem,
                               const std::optional<StationRange>& range = std::nullopt);
 
-// A bent whose points cannot be given: "桥“B1”墩台 3：" and why.
+// A bent whose points cannot be given: "桥“B1”墩台 3：未计算：" and why;
+// `station` is the station the placement is of (the bent's, or its design
+// station's), as KStationText writes it.
 std::string BentNotSolvedText(const std::string& bridge, const std::string& bent, RoadCapFault fault,
-                              const Placement& placement, const std::string& station);
+                              const Placement& placement, const std::string& station, const StationRange& range);
 std::string BentAxisReversedText(const std::string& bridge, const std::string& bent);
 // An edge of a bent's cap that does not meet its road-bed edge: "桥“B1”墩台 3：左侧未求得：…".
 std::string BentEdgeText(const std::string& bridge, const std::string& bent, int side, CapSideProblem problem);
