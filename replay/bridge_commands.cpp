@@ -102,7 +102,10 @@ class BridgeCommands {
           Message(BentAxisReversedText(bridge->name, bent.bent));
           continue;
         }
-        for (const auto& [side, problem] : bent.edges) Message(BentEdgeText(bridge->name, bent.bent, side, problem));
+        // A side not solved is a notice, as in the batch: the bent's other points stand.
+        for (const auto& [side, problem] : bent.edges) {
+          context_.out << "NOTICE " << OneLine(BentEdgeText(bridge->name, bent.bent, side, problem)) << '\n';
+        }
         for (const BridgePoint& p : bent.points) Print(bridge->name, p, heights);
       }
     }

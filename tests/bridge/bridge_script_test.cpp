@@ -202,7 +202,7 @@ TEST(BridgeScript, SaysWhichEdgeTheAxisCannotMeet) {
       "@bridge B1\nbent 1 1150 dr 6 45 template two-columns\n@end\n@bridgepoints\n");
   const auto reports = t.Reports();
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_TRUE(reports[0].starts_with("MESSAGE 桥“B1”墩台 1：右侧未求得：")) << reports[0];
+  EXPECT_TRUE(reports[0].starts_with("NOTICE 桥“B1”墩台 1：右侧未求得：")) << reports[0];
   std::vector<std::string> names;
   for (const auto& f : Tagged(t, "SP")) names.push_back(f[2]);
   EXPECT_EQ(names, (std::vector<std::string>{"C", "L", "C1", "C2", "Z1", "Z2"}));
