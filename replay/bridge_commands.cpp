@@ -39,7 +39,7 @@ class BridgeCommands {
   void Template(const std::string& name, ScriptLines& lines) {
     const std::vector<std::string> typed = BlockLines(lines);
     if (const std::optional<BridgeFault> fault = BlockNameFault(name)) {
-      return Message(TemplateLineMessage(name, {0, "", {*fault, kTemplateCommand, name}}));
+      return Message(TemplateLineMessage(Shown(name, *fault), {0, "", {*fault, kTemplateCommand, name}}));
     }
     CapSession& session = context_.session;
     const auto read = ReadTemplateLines(name, typed, context_.reader.Symbols(), session.TemplateFinder());
@@ -55,7 +55,7 @@ class BridgeCommands {
   void Bridge(const std::string& name, ScriptLines& lines) {
     const std::vector<std::string> typed = BlockLines(lines);
     if (const std::optional<BridgeFault> fault = BlockNameFault(name)) {
-      return Message(BridgeLineMessage(name, {0, "", {*fault, kBridgeCommand, name}}));
+      return Message(BridgeLineMessage(Shown(name, *fault), {0, "", {*fault, kBridgeCommand, name}}));
     }
     CapSession& session = context_.session;
     const auto read = ReadBridgeLines(name, typed, context_.reader.Symbols());
@@ -123,6 +123,11 @@ class BridgeCommands {
     std::vector<std::string> typed;
     while (std::optional<std::string> line = NextBlockLine(lines, table_)) typed.push_back(std::move(*line));
     return typed;
+  }
+
+  // A name that is not text is not shown back.
+  static std::string Shown(const std::string& name, BridgeFault fault) {
+    return fault == BridgeFault::kWordNotText ? "" : name;
   }
 
   static BridgeLineProblem& WithText(BridgeLineProblem& p, const std::vector<std::string>& typed) {

@@ -40,7 +40,8 @@ std::string BridgeProblemText(const BridgeProblem& p, const std::optional<Statio
       return "名称" + Quoted(p.typed) + "超过 " + std::to_string(kMostNameBytes) + " 个字符。";
     case BridgeFault::kNameReserved:
       return "点名" + Quoted(p.typed) + "留给墩台自身的中桩（C）和左右边点（L、R），请换一个点名。";
-    case BridgeFault::kWordNotText: return "名称" + Quoted(p.typed) + "不是可显示的 UTF-8 文字。";
+    // Not quoted: bytes that are not text are not shown back.
+    case BridgeFault::kWordNotText: return "名称须为可显示的 UTF-8 文字，不含控制字符。";
     case BridgeFault::kNotNumber: return Field(p) + "不是数值。";
     case BridgeFault::kOutOfRange: return p.field + NotWithinReason(p.typed, p.range);
     case BridgeFault::kCountNotWhole:
