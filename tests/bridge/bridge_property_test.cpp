@@ -129,6 +129,31 @@ TEST_P(PileGridOnTheRoad, StandsOnTheExactBatchsCap) {
   EXPECT_EQ(solution_.bents[0].axisAzimuth, exact.axisAzimuth);
 }
 
+// With a profile over a crest and the normal crown, each point's height is
+// the deck at its own foot (found anew here) less its own depth, and a
+// skewed bent's piles do not share the centre's.
+TEST_P(PileGridOnTheRoad, TakesEachHeightAtItsOwnFoot) {
+  const ProfileInput profile{{{{road_.firstStation()}, 100},
+                              {road_.StationAt(road_.length() / 2), 104.5, VerticalCurveKind::kRadius, 8000},
+                              {{road_.lastStation()}, 97}}};
+  const RoadHeightsBuild built = BuildHeights(profile, {}, &road_);
+  ASSERT_TRUE(built.heights.has_value());
+  const BridgeSolution s = SolveBridge(bridge_, Only(tmpl_), road_, &*built.heights);
+  ASSERT_TRUE(s.bents[0].Solved());
+  const double centre = *s.bents[0].points[0].height;
+  int apart = 0;
+  for (const BridgePoint& p : s.bents[0].points) {
+    ASSERT_TRUE(p.height.has_value()) << p.point;
+    const RoadFoot foot = road_.Where(p.xy);
+    const auto deck = built.heights->At(foot.distance, foot.offset);
+    ASSERT_TRUE(std::holds_alternative<PointHeight>(deck)) << p.point;
+    const double depth = p.point == "S1" ? 2.25 : 1.6;
+    EXPECT_NEAR(*p.height, std::get<PointHeight>(deck).elevation - depth, 1e-9) << p.point;
+    apart += std::fabs(*p.height - centre) > 1e-3;
+  }
+  EXPECT_GT(apart, 10);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Bents, PileGridOnTheRoad,
     ::testing::Values(BentRow{"ArcSkew60", ArcRoad, 1450, 0, 60, CapAxisMode::kOwn, 0},
