@@ -197,7 +197,7 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   const Json* version = root.Find(keys::kVersion);
   if (version == nullptr || !version->is_number()) return root.At(keys::kVersion, Fault::kNoVersion);
   const double number = version->get<double>();
-  if (number != keys::kCurrentVersion && number != keys::kWindowBatchVersion) {
+  if (number != keys::kCurrentVersion && number != keys::kRoadVersion && number != keys::kWindowBatchVersion) {
     return root.At(keys::kVersion, Fault::kUnknownVersion);
   }
 
@@ -206,15 +206,15 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   if (auto* p = std::get_if<Problem>(&start)) return *p;
   job.start = std::get<TypedStart>(start);
   // A file of version 1 always held Start's answers.
-  if (job.start.answers.empty() && number < keys::kCurrentVersion) return root.At(keys::kStart, Fault::kMissing);
+  if (job.start.answers.empty() && number < keys::kRoadVersion) return root.At(keys::kStart, Fault::kMissing);
   if (root.Find(keys::kBatch) != nullptr) {
     auto batch = ReadBatch(root, json.keyLines, static_cast<int>(number));
     if (auto* p = std::get_if<Problem>(&batch)) return *p;
     job.batch = std::get<BatchInput>(batch);
   }
   // A file of version 1 has no road; a key of that name there is not one of its fields.
-  if (const Json* road = root.Find(keys::kRoad); road != nullptr && number >= keys::kCurrentVersion) {
-    auto read = ReadRoadJson(*road, json.keyLines);
+  if (const Json* road = root.Find(keys::kRoad); road != nullptr && number >= keys::kRoadVersion) {
+    auto read = ReadRoadJson(*road, json.keyLines, number >= keys::kCurrentVersion);
     if (auto* p = std::get_if<Problem>(&read)) return *p;
     job.road = std::get<RoadInput>(read);
   }

@@ -2,7 +2,7 @@
 // The keys of the job file (.capjob), in one place. A job file is a small
 // JSON object:
 //
-//   {"format": "capset-job", "version": 2, "decimal": ".",
+//   {"format": "capset-job", "version": 3, "decimal": ".",
 //    "start": {"KZH": "1000", "X": "1000", "Y": "2000", "T": "45.3015", "R": "0",
 //              "A1": "100", "Kj": "1050", "B": "60", "P": "1"},
 //    "batch": {"method": "exact", "axis": "parallel", "DR": "6.25", "rightDR": "9.5",
@@ -22,7 +22,8 @@ namespace capset::job_keys {
 inline constexpr char kFormat[] = "format";
 inline constexpr char kFormatName[] = "capset-job";
 inline constexpr char kVersion[] = "version";
-inline constexpr int kCurrentVersion = 2;
+inline constexpr int kCurrentVersion = 3;
+inline constexpr int kRoadVersion = 2;         // the first with a road of the job's own
 inline constexpr int kWindowBatchVersion = 1;  // read still: every batch by the window's formulas
 inline constexpr char kDecimal[] = "decimal";
 
@@ -44,7 +45,9 @@ inline constexpr char kRightDR[] = "rightDR";
 inline constexpr char kSkew[] = "skew";
 inline constexpr char kDesign[] = "design";
 
-// The job's own road (version 2 on), as job_file_road.h shows it.
+// The job's own road (version 2 on), as job_file_road.h shows it. From
+// version 3 a JD and EP may hold "station", their station as the drawings
+// print it; a version 2 file has none and opens as it always did.
 inline constexpr char kRoad[] = "road";
 inline constexpr char kRoadForm[] = "form";
 inline constexpr char kRoadIntersections[] = "intersections";
