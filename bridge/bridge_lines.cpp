@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <unordered_map>
 
 #include "angle_text.h"
 #include "blanks.h"
@@ -233,8 +234,8 @@ std::variant<SubstructureTemplate, std::vector<BridgeLineProblem>> ReadTemplateL
     const TemplateLookup& templates) {
   SubstructureTemplate tmpl{name, {}};
   std::vector<BridgeLineProblem> problems;
-  // Items that came by a copy line and may still be replaced, by index.
-  std::vector<bool> copied;
+  // Items that came by a copy line and may still be replaced: name → index.
+  std::unordered_map<std::string, std::size_t> copied;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int line = static_cast<int>(i) + 1;
     const std::vector<std::string> w = Words(lines[i]);
@@ -252,8 +253,8 @@ std::variant<SubstructureTemplate, std::vector<BridgeLineProblem>> ReadTemplateL
       }
       for (TemplateItem item : from->items) {
         item.line = line;
+        copied.insert_or_assign(item.name, tmpl.items.size());
         tmpl.items.push_back(std::move(item));
-        copied.push_back(true);
       }
       continue;
     }
@@ -264,14 +265,11 @@ std::variant<SubstructureTemplate, std::vector<BridgeLineProblem>> ReadTemplateL
     std::optional<TemplateItem> item = ReadItem(w, fields);
     if (!item) continue;
     item->line = line;
-    std::size_t k = 0;
-    while (k < tmpl.items.size() && !(copied[k] && tmpl.items[k].name == item->name)) ++k;
-    if (k < tmpl.items.size()) {
-      tmpl.items[k] = std::move(*item);
-      copied[k] = false;
+    if (const auto at = copied.find(item->name); at != copied.end()) {
+      tmpl.items[at->second] = std::move(*item);
+      copied.erase(at);
     } else {
       tmpl.items.push_back(std::move(*item));
-      copied.push_back(false);
     }
   }
   if (problems.empty()) problems = CheckTemplatePoints(tmpl);
