@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "answer_fields.h"
 #include "blanks.h"
 #include "block_lines.h"
 #include "bridge_lines.h"
@@ -24,13 +25,7 @@ constexpr char kTemplatesCommand[] = "@templates";
 constexpr char kPointTag[] = "SP";
 constexpr char kTemplateTag[] = "TEMPLATE";
 
-std::string Metres(double value) { return FixedText(value, 6); }
-
-std::string StationField(StationRef station) {
-  std::string text = Metres(station.value);
-  if (station.occurrence > 0) text += "(" + std::to_string(station.occurrence) + ")";
-  return text;
-}
+std::string Metres(double value) { return MetresField(value); }
 
 class BridgeCommands {
  public:

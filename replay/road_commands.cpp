@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "angle_text.h"
+#include "answer_fields.h"
 #include "blanks.h"
 #include "block_lines.h"
 #include "field_ranges.h"
@@ -25,15 +26,9 @@
 namespace capset {
 namespace {
 
-std::string Metres(double value) { return FixedText(value, 6); }
+std::string Metres(double value) { return MetresField(value); }
 
 std::string Azimuth(double degrees) { return DecimalAzimuthText(degrees, 9); }
-
-std::string StationField(StationRef station) {
-  std::string text = Metres(station.value);
-  if (station.occurrence > 0) text += "(" + std::to_string(station.occurrence) + ")";
-  return text;
-}
 
 const char* KindWord(ElementKind kind) {
   switch (kind) {

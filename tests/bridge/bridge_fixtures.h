@@ -23,27 +23,19 @@ inline Road ArcRoad() {
 
 // A straight of 200 m, a clothoid of 300 m from a straight end to R 300,
 // then that arc, all turning left: the spiral holds stations 1200 … 1500.
-inline Road SpiralRoad() {
+inline Road SpiralRoad(std::vector<StationEquation> equations = {}) {
   return Made(RoadFromElements({1000,
                                 {kX0, kY0},
                                 212.25,
                                 {{ElementKind::kLine, 200},
                                  {ElementKind::kSpiral, 300, kNoRadius, 300, TurnSide::kLeft},
                                  {ElementKind::kArc, 300, 300, kNoRadius, TurnSide::kLeft}},
-                                {}}));
+                                std::move(equations)}));
 }
 
 // The same road with a 长链 at 1400: back 1400 = ahead 1380, so the stations
 // 1380 … 1400 are there twice.
-inline Road SpiralRoadWithEquation() {
-  return Made(RoadFromElements({1000,
-                                {kX0, kY0},
-                                212.25,
-                                {{ElementKind::kLine, 200},
-                                 {ElementKind::kSpiral, 300, kNoRadius, 300, TurnSide::kLeft},
-                                 {ElementKind::kArc, 300, 300, kNoRadius, TurnSide::kLeft}},
-                                {{1400, 1380}}}));
-}
+inline Road SpiralRoadWithEquation() { return SpiralRoad({{1400, 1380}}); }
 
 inline TemplateItem Grid(const char* name, int rows, int cols, double du, double dv, double u0 = 0, double v0 = 0) {
   TemplateItem item{TemplateItem::Kind::kGrid, name, u0, v0, rows, cols, du, dv};

@@ -158,13 +158,13 @@ INSTANTIATE_TEST_SUITE_P(
     Bents, PileGridOnTheRoad,
     ::testing::Values(BentRow{"ArcSkew60", ArcRoad, 1450, 0, 60, CapAxisMode::kOwn, 0},
                       BentRow{"ArcSkew125Parallel", ArcRoad, 1520, 0, 125, CapAxisMode::kParallel, 1480},
-                      BentRow{"SpiralSkew70", SpiralRoad, 1330, 0, 70, CapAxisMode::kOwn, 0},
-                      BentRow{"SpiralSkew110Parallel", SpiralRoad, 1380, 0, 110, CapAxisMode::kParallel, 1350},
+                      BentRow{"SpiralSkew70", [] { return SpiralRoad(); }, 1330, 0, 70, CapAxisMode::kOwn, 0},
+                      BentRow{"SpiralSkew110Parallel", [] { return SpiralRoad(); }, 1380, 0, 110, CapAxisMode::kParallel, 1350},
                       // The grid's 10 m reach over the joint of the straight and the arc.
                       BentRow{"AcrossLineArcJoint", ArcRoad, 1301.5, 0, 55, CapAxisMode::kOwn, 0},
-                      BentRow{"AcrossSpiralArcJoint", SpiralRoad, 1498, 0, 80, CapAxisMode::kOwn, 0},
+                      BentRow{"AcrossSpiralArcJoint", [] { return SpiralRoad(); }, 1498, 0, 80, CapAxisMode::kOwn, 0},
                       BentRow{"SecondPlaceOfALongChain", SpiralRoadWithEquation, 1390, 2, 65, CapAxisMode::kOwn, 0},
-                      BentRow{"Square", SpiralRoad, 1420, 0, 90, CapAxisMode::kOwn, 0}),
+                      BentRow{"Square", [] { return SpiralRoad(); }, 1420, 0, 90, CapAxisMode::kOwn, 0}),
     RowName<BentRow>);
 
 // A bent in a 长链 stands where its occurrence says, and its points say

@@ -15,21 +15,11 @@
 namespace capset::testing {
 namespace {
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  for (std::size_t from = 0;;) {
-    const std::size_t tab = line.find('\t', from);
-    fields.push_back(line.substr(from, tab - from));
-    if (tab == std::string::npos) return fields;
-    from = tab + 1;
-  }
-}
-
 // The lines of one tag ("SP", "PT", "TEMPLATE"), split into fields after the tag.
 std::vector<std::vector<std::string>> Tagged(const Transcript& t, const std::string& tag) {
   std::vector<std::vector<std::string>> out;
   for (const std::string& e : t.events)
-    if (e.starts_with(tag + "\t")) out.push_back(Fields(e.substr(tag.size() + 1)));
+    if (e.starts_with(tag + "\t")) out.push_back(TabFields(e.substr(tag.size() + 1)));
   return out;
 }
 
