@@ -14,6 +14,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddPointCommands(table, context);
   AddCheckCommands(table, context);
   AddHeightsCommands(table, context);
+  AddBridgeCommands(table, context);
 }
 
 void AddStartCommands(CommandTable& table, const TargetActions& actions) {

@@ -11,6 +11,7 @@
 
 #include "batch_input.h"
 #include "box_mirror.h"
+#include "bridge_solve.h"
 #include "cap_job.h"
 #include "cap_log.h"
 #include "cap_solution.h"
@@ -211,6 +212,29 @@ class CapSession {
   // Makes the heights again from the inputs on the working road, and tells the observers.
   void RemakeHeights();
   std::vector<SessionObserver*> observers_;
+
+  // Bridges (session_bridge.cpp).
+ public:
+  // Substructure templates and bridges of bents, kept as typed. A bridge's
+  // points are solved on the working road with the job's heights each time
+  // they are asked, so none stands on an older road or profile. A good
+  // template or bridge replaces the one of its name, or comes after the
+  // others; a bad one changes nothing and its problems come back. A ready
+  // template keeps its name: a template of that name is refused.
+  std::vector<BridgeLineProblem> SetTemplate(const SubstructureTemplate& tmpl);
+  std::vector<BridgeLineProblem> SetBridge(const Bridge& bridge);
+  const std::vector<SubstructureTemplate>& Templates() const { return templates_; }
+  const std::vector<Bridge>& Bridges() const { return bridges_; }
+  const Bridge* FindBridge(const std::string& name) const;
+  // The user's template of this name, else the ready one; null when none.
+  const SubstructureTemplate* FindTemplate(const std::string& name) const;
+  TemplateLookup TemplateFinder() const;
+  // Every point of the bridge on the working road; nothing without one.
+  std::optional<BridgeSolution> SolveBridgeNow(const Bridge& bridge) const;
+
+ private:
+  std::vector<SubstructureTemplate> templates_;
+  std::vector<Bridge> bridges_;
 };
 
 // What a message about placing a station on `road` needs: its first and

@@ -13,6 +13,17 @@
 
 namespace capset::testing {
 
+// The tab-separated fields of an answer line.
+inline std::vector<std::string> TabFields(const std::string& line) {
+  std::vector<std::string> fields;
+  for (std::size_t from = 0;;) {
+    const std::size_t tab = line.find('\t', from);
+    fields.push_back(line.substr(from, tab - from));
+    if (tab == std::string::npos) return fields;
+    from = tab + 1;
+  }
+}
+
 struct Transcript {
   std::vector<std::string> events;  // every line before the boxes
   std::map<int, std::string> boxes;  // Text number → text

@@ -16,21 +16,11 @@
 namespace capset::testing {
 namespace {
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  for (std::size_t from = 0;;) {
-    const std::size_t tab = line.find('\t', from);
-    fields.push_back(line.substr(from, tab - from));
-    if (tab == std::string::npos) return fields;
-    from = tab + 1;
-  }
-}
-
 // The CHECK lines' fields after the tag.
 std::vector<std::vector<std::string>> Checks(const DialogueRun& run) {
   std::vector<std::vector<std::string>> checks;
   for (const std::string& e : run.transcript.events) {
-    if (e.starts_with("CHECK\t")) checks.push_back(Fields(e.substr(6)));
+    if (e.starts_with("CHECK\t")) checks.push_back(TabFields(e.substr(6)));
   }
   return checks;
 }

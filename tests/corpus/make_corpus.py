@@ -622,6 +622,33 @@ def road_cap_cases():
     return cases
 
 
+def bridge_cases():
+    """Bridges: templates typed, copied and refused, bents on a curve with
+    their piles, columns and corners, a bridge typed before its road, bents
+    in a 长链 and off the road, and the comma locale."""
+    pier = ("@template pier\ngrid Z 2 3 3 2.5\ncorners T 8.4 5.4 1.5\npoint S1 -2 0.6 0.3\n@end\n")
+    bents = ("@bridge B1\nbent 0 K1+020 template abutment-start\nbent 1 1200 skew 60.3015 dr 6.5 8 depth 1.6 "
+             "template pier\nbent 2 1230 skew 60.3015 axis parallel 1200 dr 7.5 template two-columns\n"
+             "bent 3 K1+260 dr 7.5 template pile-cap-2x3\n@end\n")
+    c = [
+        ("bridge on a curve", ROAD_POINTS + pier + bents + "@bridgepoints\n@templates\n"),
+        ("bridge refused blocks keep it", ROAD_POINTS + pier + bents +
+         "@template pier\ngrid Z 0 3 3 2.5\npoint C 0 0\npoint Z-1 1 1\n@end\n@template two-columns\npoint A 0 0\n@end\n"
+         "@bridge B1\nbent 1 1200 skew 200\nbent 1 1230\nbent 4 9000\nbent 5 1300 template none\nwall 1\n@end\n"
+         "@bridge B1\nbent 1 1200\nbent 1 1230\nbent 4 9000\nbent 5 1300 template none\n@end\n"
+         "@bridgepoints B1\n@bridgepoints B2\n"),
+        ("bridge copied template", ROAD_POINTS + "@template mine\ncopy pile-cap-2x3\ngrid Z 3 3 2.8 2.8\n"
+         "point C1 0 0 2.5\n@end\n@bridge B\nbent 1 1400 skew 75 template mine\n@end\n@bridgepoints\n"),
+        ("bridge before its road", "@bridgepoints\n@bridge B\nbent 1 1290(2) dr 6\nbent 2 1700\n@end\n"
+         "@bridgepoints\n" + ROAD_CHAINED + "@bridgepoints\n"),
+    ]
+    cases = [(n, s, "zh_CN", {}) for n, s in c]
+    cases.append(("bridge comma", ROAD_POINTS + "@template pier\ngrid Z 2 2 2,5 3,5 0,5 -0,25 1,75\n@end\n"
+                  "@bridge B\nbent 1 1200,5 skew 60,3 dr 6,5 7,25 depth 0,8 template pier\n@end\n@bridgepoints\n",
+                  "de_DE", {}))
+    return cases
+
+
 def window_method_cases(cases):
     """Every case with a batch, its batches by the window's formulas: the
     texts those batches gave before batches computed on the road."""
@@ -676,7 +703,7 @@ def all_cases():
     batched = (batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
                habit_cases())
     return (plain + batched + window_method_cases(batched) + road_command_cases() + road_cap_cases() +
-            check_command_cases() + heights_cases())
+            check_command_cases() + heights_cases() + bridge_cases())
 
 
 def escaped(data):

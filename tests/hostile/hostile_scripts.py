@@ -213,6 +213,53 @@ class Maker:
         lines.append("@end")
         return "\n".join(lines) + "\n"
 
+    def template(self):
+        r = self.r
+        lines = ["@template " + r.choice(["pier", "pier", "two-columns", "t2"])]
+        if r.random() < 0.3:
+            lines.append("copy " + r.choice(["pile-cap-2x3", "pier", "three-columns"]))
+        for i in range(r.choice([1, 2, 3])):
+            kind = r.choice(["point", "grid", "corners"])
+            name = r.choice(["Z", "C", "S", "T", "Z1", "W"]) + str(i)
+            depth = " " + self.num(r.choice([1.5, 0.3])) if r.random() < 0.4 else ""
+            if kind == "point":
+                lines.append("point %s %s %s%s" % (name, self.num(r.uniform(-8, 8)), self.num(r.uniform(-3, 3)), depth))
+            elif kind == "corners":
+                lines.append("corners %s %s %s%s" % (name, self.num(r.uniform(1, 20)), self.num(r.uniform(1, 8)), depth))
+            else:
+                rows = self.num(r.choice([1, 2, 3]) if r.random() > 0.02 else r.choice([100, 1000]))
+                cols = self.num(r.choice([1, 2, 4, 6]) if r.random() > 0.02 else 100)
+                centre = " %s %s" % (self.num(r.uniform(-2, 2)), self.num(r.uniform(-2, 2))) if r.random() < 0.4 else ""
+                lines.append("grid %s %s %s %s %s%s%s" % (name, rows, cols, self.num(r.choice([2.5, 3.0, 1.8])),
+                                                        self.num(r.choice([2.5, 3.2])), centre, depth))
+        lines.append("@end")
+        return "\n".join(lines) + "\n"
+
+    def bridge(self):
+        r = self.r
+        lines = ["@bridge " + r.choice(["B1", "B1", "桥2"])]
+        n = r.choice([1, 2, 3, 5]) if r.random() > 0.02 else r.choice([1000, 1001])
+        for i in range(n):
+            # Mostly on the road, so that the bridge is kept and its points solved.
+            at = self.num(self.start_station + r.uniform(0, self.road_length)) if r.random() < 0.9 else self.station()
+            line = "bent %d %s" % (i, at)
+            if r.random() < 0.6:
+                line += " skew " + self.packed(r.choice([90.0, 60.0, 45.5, 120.0, 179.0]))
+            if r.random() < 0.3:
+                design = self.num(self.start_station + r.uniform(0, self.road_length))
+                line += " axis " + (r.choice(["own", "parallel " + design]))
+            if r.random() < 0.6:
+                line += " dr " + self.num(r.choice([7.5, 6.25])) + (" " + self.num(9.5) if r.random() < 0.5 else "")
+            if r.random() < 0.4:
+                line += " depth " + self.num(r.choice([1.6, 0.0, 2.4]))
+            if r.random() < 0.7:
+                # Mostly a ready one: a template of the script's own may not be there yet.
+                line += " template " + r.choices(["two-columns", "pile-cap-2x3", "abutment-end", "pier", "t2"],
+                                                 weights=[5, 5, 3, 2, 1])[0]
+            lines.append(line)
+        lines.append("@end")
+        return "\n".join(lines) + "\n"
+
     def files_round_trip(self):
         r = self.r
         which = r.random()
@@ -291,8 +338,8 @@ class Maker:
         return r.choices(
             [self.jd_road, self.element_road, lambda: "@road job\n", self.start, self.at, self.where,
              lambda: "@keypoints\n", lambda: "@curves\n", self.table, self.batch, lambda: "@points\n",
-             self.check, self.files_round_trip],
-            weights=[8, 6, 2, 4, 8, 6, 3, 3, 4, 8, 3, 5, 5])[0]()
+             self.check, self.files_round_trip, self.template, self.bridge, lambda: "@bridgepoints\n"],
+            weights=[8, 6, 2, 4, 8, 6, 3, 3, 4, 8, 3, 5, 5, 3, 4, 4])[0]()
 
 
 def make_script(seed):

@@ -1,0 +1,59 @@
+// The session's bridges: templates and bridges kept as typed, checked
+// against the templates and the working road when set, solved when asked.
+
+#include <algorithm>
+
+#include "cap_session.h"
+#include "ready_templates.h"
+
+namespace capset {
+namespace {
+
+// Replaces the element of the same name, or adds it at the end.
+template <typename T>
+void Keep(std::vector<T>& kept, const T& given) {
+  const auto at = std::find_if(kept.begin(), kept.end(), [&](const T& k) { return k.name == given.name; });
+  if (at != kept.end()) {
+    *at = given;
+  } else {
+    kept.push_back(given);
+  }
+}
+
+}  // namespace
+
+std::vector<BridgeLineProblem> CapSession::SetTemplate(const SubstructureTemplate& tmpl) {
+  if (FindReadyTemplate(tmpl.name) != nullptr) return {{0, "", {BridgeFault::kReadyName, "", tmpl.name}}};
+  std::vector<BridgeLineProblem> problems = CheckTemplatePoints(tmpl);
+  if (problems.empty()) Keep(templates_, tmpl);
+  return problems;
+}
+
+std::vector<BridgeLineProblem> CapSession::SetBridge(const Bridge& bridge) {
+  std::vector<BridgeLineProblem> problems = CheckBridge(bridge, TemplateFinder(), WorkingRoad());
+  if (problems.empty()) Keep(bridges_, bridge);
+  return problems;
+}
+
+const Bridge* CapSession::FindBridge(const std::string& name) const {
+  const auto at = std::find_if(bridges_.begin(), bridges_.end(), [&](const Bridge& b) { return b.name == name; });
+  return at != bridges_.end() ? &*at : nullptr;
+}
+
+const SubstructureTemplate* CapSession::FindTemplate(const std::string& name) const {
+  const auto at =
+      std::find_if(templates_.begin(), templates_.end(), [&](const SubstructureTemplate& t) { return t.name == name; });
+  return at != templates_.end() ? &*at : FindReadyTemplate(name);
+}
+
+TemplateLookup CapSession::TemplateFinder() const {
+  return [this](const std::string& name) { return FindTemplate(name); };
+}
+
+std::optional<BridgeSolution> CapSession::SolveBridgeNow(const Bridge& bridge) const {
+  const Road* road = WorkingRoad();
+  if (road == nullptr) return std::nullopt;
+  return SolveBridge(bridge, TemplateFinder(), *road, Heights());
+}
+
+}  // namespace capset
