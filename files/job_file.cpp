@@ -1,5 +1,6 @@
 #include "job_file.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "job_file_keys.h"
@@ -122,8 +123,10 @@ std::variant<BatchInput, Problem> ReadBatch(const Fields& root, const std::map<s
     batch.method = method == nullptr || *method == keys::kMethodWindow ? CapMethod::kWindow : CapMethod::kExact;
     // Blank when left out: the other half-width, and the Start job's B and Kj.
     for (auto [key, target] : {std::pair{keys::kRightDR, &batch.rightDR}, std::pair{keys::kSkew, &batch.skew},
-                               std::pair{keys::kDesign, &batch.design}}) {
+                               std::pair{keys::kDesign, &batch.design}, std::pair{keys::kDepth, &batch.depth}}) {
       if (fields.Find(key) == nullptr) continue;
+      // A file before heights has no depth; a key of that name there is not one of its fields.
+      if (key == keys::kDepth && version < keys::kDepthVersion) continue;
       auto text = fields.TextOf(key);
       if (auto* p = std::get_if<Problem>(&text)) return *p;
       *target = std::get<std::string>(text);
@@ -158,7 +161,10 @@ std::string WriteJobFile(const JobFile& job) {
   // written as U+FFFD rather than not at all.
   nlohmann::ordered_json file;
   file[keys::kFormat] = keys::kFormatName;
-  file[keys::kVersion] = keys::kCurrentVersion;
+  // A job whose batch has a depth needs a reader that knows it; any other
+  // is written as before, so an older program still opens it.
+  const bool depth = job.batch && !job.batch->depth.empty();
+  file[keys::kVersion] = depth ? std::max(keys::kCurrentVersion, keys::kDepthVersion) : keys::kCurrentVersion;
   file[keys::kDecimal] = job.start.decimal;
   // A job not yet started (a road, a batch list) has no "start" at all:
   // an empty one would read back as a Start with every answer missing.
@@ -177,6 +183,7 @@ std::string WriteJobFile(const JobFile& job) {
     batch[keys::kRightDR] = b.rightDR;
     batch[keys::kSkew] = b.skew;
     batch[keys::kDesign] = b.design;
+    if (!b.depth.empty()) batch[keys::kDepth] = b.depth;
     batch[keys::kPrecision] = b.precision;
     batch[keys::kOffsets] = b.offsets;
     batch[keys::kStations] = b.stations;
@@ -197,7 +204,7 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   const Json* version = root.Find(keys::kVersion);
   if (version == nullptr || !version->is_number()) return root.At(keys::kVersion, Fault::kNoVersion);
   const double number = version->get<double>();
-  if (number != keys::kCurrentVersion && number != keys::kWindowBatchVersion) {
+  if (number != keys::kCurrentVersion && number != keys::kWindowBatchVersion && number != keys::kDepthVersion) {
     return root.At(keys::kVersion, Fault::kUnknownVersion);
   }
 

@@ -48,6 +48,7 @@ struct BatchPlan {
   float precision;
   std::vector<double> offsets;
   std::vector<BatchStation> stations;
+  double depth = 0;  // below the deck, metres
 };
 
 // Every field and line checked for `solver`; the problems in the order of
@@ -73,6 +74,7 @@ struct ExactBatchPlan {
   double left, right;
   std::vector<double> offsets;  // + towards the right-hand edge
   std::vector<BatchStation> stations;
+  double depth = 0;  // below the deck, metres
 };
 
 // What an exact batch takes from the Start job when its field is blank;

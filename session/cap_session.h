@@ -197,6 +197,9 @@ class CapSession {
   std::optional<HeightsProblem> heightsProblem_;
   // Makes the heights again from the inputs on the working road, and tells the observers.
   void RemakeHeights();
+  // Gives each row the heights of its points, `depth` below the deck, when
+  // the job has heights; rows keep them as made (session_heights.cpp).
+  void TakeHeights(std::vector<CapRecord>& records, double depth) const;
   std::vector<SessionObserver*> observers_;
 };
 

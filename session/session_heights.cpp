@@ -38,6 +38,13 @@ std::optional<HeightsProblem> CapSession::SetCrossSection(const CrossSectionInpu
   return std::nullopt;
 }
 
+void CapSession::TakeHeights(std::vector<CapRecord>& records, double depth) const {
+  const Road* road = WorkingRoad();
+  if (!heights_) return;
+  if (road == nullptr) return;
+  for (CapRecord& record : records) record.heights = HeightsOfRow(record, *heights_, *road, depth);
+}
+
 void CapSession::RemakeHeights() {
   if (!profileInput_) return;
   RoadHeightsBuild built = BuildHeights(*profileInput_, sectionInput_, WorkingRoad());
