@@ -115,21 +115,28 @@ std::vector<double> ReadOffsets(const std::string& text, const NumberSymbols& sy
   return offsets;
 }
 
-// The depth below the deck: blank is 0; a negative one would set the cap
-// above the deck, which is a sign typed wrong, not a bridge.
+// The depth as read, or nothing with its problem added.
 double ReadDepth(const std::string& text, const NumberSymbols& symbols, std::vector<std::string>& problems) {
-  if (IsBlank(text)) return 0;
-  const auto read = ReadField(Trimmed(text), symbols);
-  if (const double* value = std::get_if<double>(&read)) {
-    if (Within(*value, kDepthRange)) return *value;
-    problems.push_back(BatchFieldProblem(kBatchDepthField, NotWithinReason(Trimmed(text), kDepthRange)));
-  } else {
-    problems.push_back(BatchFieldProblem(kBatchDepthField, std::get<std::string>(read)));
-  }
+  const auto read = ReadDepthField(text, symbols);
+  if (const double* value = std::get_if<double>(&read)) return *value;
+  problems.push_back(BatchFieldProblem(kBatchDepthField, std::get<std::string>(read)));
   return 0;
 }
 
 }  // namespace
+
+std::variant<double, std::string> ReadDepthField(const std::string& text, const NumberSymbols& symbols) {
+  // Blank is 0; a negative depth would set the cap above the deck, which is
+  // a sign typed wrong, not a bridge.
+  if (IsBlank(text)) return 0.0;
+  const std::string typed = Trimmed(text);
+  const auto read = ReadField(typed, symbols);
+  if (const double* value = std::get_if<double>(&read)) {
+    if (Within(*value, kDepthRange)) return *value;
+    return NotWithinReason(typed, kDepthRange);
+  }
+  return std::get<std::string>(read);
+}
 
 std::variant<StationEntry, std::string> ReadStationLine(const std::string& line, const NumberSymbols& symbols) {
   const std::string text = Normalized(line);

@@ -37,6 +37,11 @@ struct StationEntry {
 // One line of the list: the entry, or why it is not one (texts.h words).
 std::variant<StationEntry, std::string> ReadStationLine(const std::string& line, const NumberSymbols& symbols);
 
+// The batch's depth below the deck as typed (blank: 0), or why it is not
+// one (without the field's name), for the dialog's check as it is typed and
+// for the batch's own.
+std::variant<double, std::string> ReadDepthField(const std::string& text, const NumberSymbols& symbols);
+
 struct BatchStation {
   int line;  // from 1, counting blank lines
   StationEntry entry;
