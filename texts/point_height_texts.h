@@ -21,7 +21,7 @@ inline constexpr char kEdge2HeightHeading[] = "边点二高程 H";
 std::string AxisPointHeightHeading(int number);
 
 // The station table's column of the finished surface's elevation.
-inline constexpr char kStationTableHeightHeading[] = "高程 H";
+inline constexpr char kStationTableHeightHeading[] = "高程 H(m)";
 
 // The as-built check: measured minus design height and its own verdict.
 inline constexpr char kCheckHeightHeading[] = "ΔH (mm)";
