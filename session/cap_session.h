@@ -144,7 +144,9 @@ class CapSession {
 
   // The as-built check of `points` against the working road and the caps
   // of the log as they stand (session_check.cpp).
-  CheckRun Check(const std::vector<MeasuredPoint>& points, double tolerance) const;
+  // A point measured with a height is checked in height too, against `heightTolerance`.
+  CheckRun Check(const std::vector<MeasuredPoint>& points, double tolerance,
+                 double heightTolerance = kDefaultHeightTolerance) const;
 
   // The user, for a question a file step must ask first.
   Prompt& Prompter() { return seam_.prompt; }

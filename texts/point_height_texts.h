@@ -23,16 +23,22 @@ std::string AxisPointHeightHeading(int number);
 // The station table's column of the finished surface's elevation.
 inline constexpr char kStationTableHeightHeading[] = "高程 H(m)";
 
-// The as-built check: measured minus design height and its own verdict.
-inline constexpr char kCheckHeightHeading[] = "ΔH (mm)";
-inline constexpr char kCheckHeightVerdictHeading[] = "高程";
+// The as-built check: the measured height, measured minus design height
+// and its own verdict, in columns after the plan's when a point carries a
+// height; the plan's verdict then says it is the plan's.
 inline constexpr char kCheckMeasuredHeightHeading[] = "实测 H";
-inline constexpr char kHeightToleranceLabel[] = "高程限差 (m)";
-inline constexpr char kHeightToleranceField[] = "高程限差";
-inline constexpr char kHeightWithin[] = "合格";
+inline constexpr char kCheckDesignHeightHeading[] = "设计 H";
+inline constexpr char kCheckHeightHeading[] = "ΔH (mm)";
+inline constexpr char kCheckHeightVerdictHeading[] = "高程结果";
+inline constexpr char kCheckPlanVerdictHeading[] = "平面结果";
+inline constexpr char kHeightToleranceLabel[] = "高程限差 (mm)";
+inline constexpr char kDefaultHeightToleranceMm[] = "10";
 inline constexpr char kHeightOver[] = "高程超限";
 inline constexpr char kPlanOver[] = "平面超限";
-// The check's summary: how many points are over in plan and how many in height.
-std::string CheckHeightSummary(int planOver, int heightOver, int heightsChecked);
+// A point measured with a height whose design point has none (its row was
+// made without a profile, or it lies off the profile).
+inline constexpr char kNoDesignHeight[] = "无设计高程";
+// The sentence after the check's summary when points were measured with heights.
+std::string CheckHeightSummary(int measured, int checked, int over, double toleranceMm);
 
 }  // namespace capset
