@@ -101,3 +101,30 @@ for kp in (180, 200, 230):
         print("%d %-2s X %s Y %s station %s offset %s H %s" % (
             kp, name, mp.nstr(q[0], 15), mp.nstr(q[1], 15), mp.nstr(s, 15), mp.nstr(o, 12),
             mp.nstr(mp.mpf(h.numerator) / h.denominator, 15)))
+
+
+# The station table's H: the finished surface (no depth) at K0+080 (in the
+# transition, TS 60 → FS 100: the outer, left side turns from −2 % to +4 %
+# linearly; the inner, right side keeps −2 % until the outer reaches +2 %),
+# at K0+150 (before BVC), K0+200 (the PVI) and K0+250 (after EVC), at full
+# superelevation, on the centreline and 6 m either side.
+def slopes(d):
+    """(left, right) cross slopes in percent, from the transition's definition."""
+    if d <= 60:
+        return F(-2), F(-2)
+    if d < 100:
+        outer = F(-2) + (F(4) - F(-2)) * (d - 60) / (100 - 60)
+        return outer, (F(-2) if outer < 2 else -outer)
+    return F(4), F(-4)
+
+
+def surface(d, o):
+    left, right = slopes(F(d))
+    slope = left if o < 0 else right
+    return profile(F(d)) + slope / 100 * abs(F(o))
+
+
+for d in (80, 150, 200, 250):
+    for o in (0, -6, 6):
+        h = surface(d, o)
+        print("table %d %+d H %s" % (d, o, mp.nstr(mp.mpf(h.numerator) / h.denominator, 15)))
