@@ -248,3 +248,52 @@ TEST(StationTableHeights, OffTheProfileADashAndWithoutOneNoColumn) {
 
 }  // namespace
 }  // namespace capset::testing
+
+namespace capset::testing {
+namespace {
+
+struct WindowRowsRow {
+  const char* name;
+  const char* rows;  // what makes the rows after Start and the profile
+  double depth;
+};
+
+class WindowRowHeights : public ::testing::TestWithParam<WindowRowsRow> {};
+
+// A row of the window's formulas (a Compute, a batch by them) takes each
+// point's height at its foot on the working road: every PT height is the
+// @z of its own station and offset, less the depth.
+TEST_P(WindowRowHeights, EachPointIsTheSurfaceAtItsFoot) {
+  const WindowRowsRow& row = GetParam();
+  const std::string job = "@start\n1000\n1000\n2000\n45\n0\n100\n1050\n60\n1\n"
+                          "@profile\npvi 900 100\npvi 1030 103 2000\npvi 1200 101\n@end\n"
+                          "@xsec\ncrown 1.5\n@end\n" + std::string(row.rows) + "@points\n";
+  const auto points = Tagged(RunDialogue(job), "PT");
+  ASSERT_GE(points.size(), 3u);
+  std::string asks = job;
+  for (const auto& pt : points) {
+    ASSERT_EQ(pt.size(), 7u);
+    asks += "@z " + pt[4] + " " + pt[5] + "\n";
+  }
+  const auto z = Tagged(RunDialogue(asks), "Z");
+  ASSERT_EQ(z.size(), points.size());
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    SCOPED_TRACE(points[i][1]);
+    EXPECT_NEAR(Number(points[i][6]), Number(z[i][2]) - row.depth, 1.1e-6);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WindowRowHeights,
+    ::testing::Values(WindowRowsRow{"Compute", "@compute\n1050\n7.5\n0.0001\n", 0},
+                      WindowRowsRow{"WindowBatch",
+                                    "@batch\nmethod window\ndr 7.5\nprecision 0.0001\noffsets -2 2\ndepth 0.8\n"
+                                    "station 1# 1040\nstation 2# 1060\n@end\n",
+                                    0.8},
+                      WindowRowsRow{"ExactBatchOnTheStartRoad",
+                                    "@batch\ndr 6.25 9.5\noffsets 3\ndepth 2\nstation 1# 1020\nstation 2# 1045\n@end\n",
+                                    2}),
+    RowName<WindowRowsRow>);
+
+}  // namespace
+}  // namespace capset::testing
