@@ -76,20 +76,19 @@ CheckBlock ReadCheckBlock(ScriptLines& lines, const CommandTable& commands, cons
   while (std::optional<std::string> line = NextBlockLine(lines, commands)) {
     ++number;
     std::string value;
+    // A tolerance in plan or in height: kept when read, else the line's problem.
+    const auto take = [&](double& target) {
+      const auto tolerance = ReadTolerance(value, symbols);
+      if (const double* read = std::get_if<double>(&tolerance)) {
+        target = *read;
+      } else {
+        block.problems.push_back(CheckLineProblem(number, *line, std::get<std::string>(tolerance)));
+      }
+    };
     if (TakeField(*line, kHeightToleranceWord, value)) {
-      const auto tolerance = ReadTolerance(value, symbols);
-      if (const double* value = std::get_if<double>(&tolerance)) {
-        block.heightTolerance = *value;
-      } else {
-        block.problems.push_back(CheckLineProblem(number, *line, std::get<std::string>(tolerance)));
-      }
+      take(block.heightTolerance);
     } else if (TakeField(*line, kToleranceWord, value)) {
-      const auto tolerance = ReadTolerance(value, symbols);
-      if (const double* value = std::get_if<double>(&tolerance)) {
-        block.tolerance = *value;
-      } else {
-        block.problems.push_back(CheckLineProblem(number, *line, std::get<std::string>(tolerance)));
-      }
+      take(block.tolerance);
     } else if (TakeField(*line, kPointWord, value)) {
       ReadPointLine(value, number, symbols, block);
     } else {

@@ -2,9 +2,11 @@
 // checked as typed, the log's H columns coming and going with rows that
 // carry heights, the day file's header for them, the station table's H
 // column and the check dialog's height columns.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 
 #include "batch_dialog.h"
 #include "check_dialog.h"

@@ -59,6 +59,17 @@ inline Transcript ReadTranscript(const std::string& output) {
   return t;
 }
 
+// A tab-separated line's fields.
+inline std::vector<std::string> TabFields(const std::string& line) {
+  std::vector<std::string> fields;
+  for (std::size_t from = 0;;) {
+    const std::size_t tab = line.find('\t', from);
+    fields.push_back(line.substr(from, tab - from));
+    if (tab == std::string::npos) return fields;
+    from = tab + 1;
+  }
+}
+
 // A report as the transcript prints it: an error, or a notice.
 inline std::string Error(const std::string& text) { return "MESSAGE " + OneLine(text); }
 inline std::string Notice(const std::string& text) { return "NOTICE " + OneLine(text); }

@@ -29,16 +29,6 @@ const char kJob[] =
 constexpr double kCX = 1152.39616832901, kCY = 2095.36030018958, kCH = 101.995833333333;
 constexpr double kLX = 1153.49778439621, kLY = 2088.53405314312, kLH = 102.194031142208;
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  for (std::size_t from = 0;;) {
-    const std::size_t tab = line.find('\t', from);
-    fields.push_back(line.substr(from, tab - from));
-    if (tab == std::string::npos) return fields;
-    from = tab + 1;
-  }
-}
-
 std::string Point(double X, double Y, double H) {
   char line[160];
   std::snprintf(line, sizeof line, "point M %.9f %.9f %.9f", X, Y, H);
@@ -63,7 +53,7 @@ TEST_P(HeightCheck, PlanAndHeightJudgedApart) {
   const DialogueRun run = RunDialogue(job + "@check\n" + row.lines + "\n@end\n");
   std::vector<std::vector<std::string>> checks;
   for (const std::string& e : run.transcript.events) {
-    if (e.starts_with("CHECK\t")) checks.push_back(Fields(e.substr(6)));
+    if (e.starts_with("CHECK\t")) checks.push_back(TabFields(e.substr(6)));
   }
   ASSERT_EQ(checks.size(), 1u) << ::testing::PrintToString(run.transcript.events);
   const std::vector<std::string>& c = checks[0];

@@ -27,21 +27,11 @@ const char kBridge[] =
     "@batch\naxis own\nskew 60\ndr 6 6\noffsets -3 3\ndepth 1.5\nstation 1# 180\nstation 2# 200\n"
     "station 3# K0+230\n@end\n@points\n";
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  for (std::size_t from = 0;;) {
-    const std::size_t tab = line.find('\t', from);
-    fields.push_back(line.substr(from, tab - from));
-    if (tab == std::string::npos) return fields;
-    from = tab + 1;
-  }
-}
-
 // The lines of one tag, each as its fields after the tag.
 std::vector<std::vector<std::string>> Tagged(const DialogueRun& run, const std::string& tag) {
   std::vector<std::vector<std::string>> lines;
   for (const std::string& e : run.transcript.events) {
-    if (e.starts_with(tag + "\t")) lines.push_back(Fields(e.substr(tag.size() + 1)));
+    if (e.starts_with(tag + "\t")) lines.push_back(TabFields(e.substr(tag.size() + 1)));
   }
   return lines;
 }
