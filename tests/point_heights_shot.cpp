@@ -82,6 +82,11 @@ int main(int argc, char* argv[]) {
   window.resize(1366, 740);
   window.show();
   Save(window, folder, "log_heights.png");
+  // The log scrolled to the centre's and the first edge's X, Y and H.
+  capset::LogView* log = window.Log();
+  log->resize(900, 300);
+  log->scrollTo(log->model()->index(0, 16), QAbstractItemView::PositionAtCenter);
+  Save(*log, folder, "log_heights_columns.png");
 
   capset::StationTableWindow& table = window.StationTable();
   table.show();
