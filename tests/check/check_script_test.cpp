@@ -16,15 +16,7 @@
 namespace capset::testing {
 namespace {
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  for (std::size_t from = 0;;) {
-    const std::size_t tab = line.find('\t', from);
-    fields.push_back(line.substr(from, tab - from));
-    if (tab == std::string::npos) return fields;
-    from = tab + 1;
-  }
-}
+std::vector<std::string> Fields(const std::string& line) { return TabFields(line); }
 
 // The CHECK lines' fields after the tag.
 std::vector<std::vector<std::string>> Checks(const DialogueRun& run) {
