@@ -11,11 +11,13 @@
 #include <QVBoxLayout>
 
 #include "app_title.h"
+#include "batch_check.h"
+#include "point_height_texts.h"
 #include "window_texts.h"
 
 namespace capset {
 
-BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* parent)
+BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, NumberSymbols symbols, QWidget* parent)
     : QDialog(parent),
       run_(std::move(run)),
       exact_(new QRadioButton(QString::fromUtf8(kExactMethod))),
@@ -28,6 +30,8 @@ BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* pa
       design_(new QLineEdit),
       precision_(new QLineEdit),
       offsets_(new QLineEdit),
+      depth_(new QLineEdit),
+      symbols_(std::move(symbols)),
       stations_(new QPlainTextEdit) {
   setObjectName("BatchDialog");
   setWindowTitle(WindowTitle(kBatchTitle));
@@ -67,6 +71,11 @@ BatchDialog::BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* pa
   offsetsLabel->setWordWrap(true);
   form->addRow(offsetsLabel);
   form->addRow(offsets_);
+  depth_->setObjectName("BatchDepth");
+  depth_->setPlaceholderText(QStringLiteral("0"));
+  depth_->setToolTip(QString::fromUtf8(kBatchDepthTip));
+  connect(depth_, &QLineEdit::textChanged, this, &BatchDialog::CheckDepth);
+  form->addRow(QString::fromUtf8(kBatchDepthLabel), depth_);
   auto* stationsLabel =
       new QLabel(QString::fromUtf8(kStationsLabel));
   stationsLabel->setWordWrap(true);
@@ -98,6 +107,13 @@ void BatchDialog::SetDefaults(const std::optional<std::string>& B, const std::op
 
 void BatchDialog::MethodChanged() { precision_->setEnabled(window_->isChecked()); }
 
+void BatchDialog::CheckDepth() {
+  const auto read = ReadDepthField(depth_->text().toStdString(), symbols_);
+  const std::string* problem = std::get_if<std::string>(&read);
+  depth_->setStyleSheet(problem ? QStringLiteral("background: rgb(255, 205, 205)") : QString());
+  depth_->setToolTip(QString::fromUtf8(problem ? problem->c_str() : kBatchDepthTip));
+}
+
 BatchInput BatchDialog::Input() const {
   BatchInput input;
   input.method = window_->isChecked() ? CapMethod::kWindow : CapMethod::kExact;
@@ -108,6 +124,7 @@ BatchInput BatchDialog::Input() const {
   input.DR = DR_->text().toStdString();
   input.precision = precision_->text().toStdString();
   input.offsets = offsets_->text().toStdString();
+  input.depth = depth_->text().toStdString();
   const QString list = stations_->toPlainText();
   // An empty list is no lines, not one empty line.
   if (!list.isEmpty()) {
@@ -125,6 +142,7 @@ void BatchDialog::SetInput(const BatchInput& input) {
   DR_->setText(QString::fromStdString(input.DR));
   precision_->setText(QString::fromStdString(input.precision));
   offsets_->setText(QString::fromStdString(input.offsets));
+  depth_->setText(QString::fromStdString(input.depth));
   QStringList lines;
   for (const std::string& line : input.stations) lines << QString::fromStdString(line);
   stations_->setPlainText(lines.join(QLatin1Char('\n')));

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "batch_input.h"
+#include "number_rules.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,7 +28,8 @@ class BatchDialog : public QDialog {
 
  public:
   // `run` runs the batch and tells whether it ran.
-  BatchDialog(std::function<bool(const BatchInput&)> run, QWidget* parent = nullptr);
+  // `symbols`: the user's number rules, for checking the depth as it is typed.
+  BatchDialog(std::function<bool(const BatchInput&)> run, NumberSymbols symbols = {}, QWidget* parent = nullptr);
 
   BatchInput Input() const;
   void SetInput(const BatchInput& input);
@@ -40,6 +42,8 @@ class BatchDialog : public QDialog {
   void Ok();
   // The precision is the window's formulas' alone.
   void MethodChanged();
+  // The depth turns red with its reason as a tip while it cannot be read.
+  void CheckDepth();
 
   std::function<bool(const BatchInput&)> run_;
   QRadioButton* exact_;
@@ -52,6 +56,8 @@ class BatchDialog : public QDialog {
   QLineEdit* design_;
   QLineEdit* precision_;
   QLineEdit* offsets_;
+  QLineEdit* depth_;
+  NumberSymbols symbols_;
   QPlainTextEdit* stations_;
   QPushButton* ok_;
 };

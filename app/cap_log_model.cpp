@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
+#include "height_columns.h"
+
 namespace capset {
 
 CapLogModel::CapLogModel(CapLog& log, std::string sep, QObject* parent)
     : QAbstractTableModel(parent), log_(log), sep_(std::move(sep)) {
-  for (const CapRecord& r : log_.Records()) points_ = std::max(points_, AxisPointCount(r));
+  for (const CapRecord& r : log_.Records()) {
+    points_ = std::max(points_, AxisPointCount(r));
+    heights_ = heights_ || r.heights.has_value();
+  }
   log_.AddObserver(this);
 }
 
@@ -14,12 +19,18 @@ CapLogModel::~CapLogModel() { log_.RemoveObserver(this); }
 
 int CapLogModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : log_.Size(); }
 
-int CapLogModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnsFor(points_); }
+int CapLogModel::Columns(int points) const {
+  return heights_ ? WidthWithHeights(ColumnsFor(points)) : ColumnsFor(points);
+}
+
+int CapLogModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Columns(points_); }
+
+int CapLogModel::OwnColumnOf(int column) const { return heights_ ? OwnColumn(column) : column; }
 
 const RowTexts& CapLogModel::TextsOf(int row) const {
   if (const auto found = cache_.find(row); found != cache_.end()) return found->second;
   if (cache_.size() >= kCachedRows) cache_.clear();
-  return cache_.emplace(row, ShownRowTexts(log_.At(row), sep_)).first->second;
+  return cache_.emplace(row, LogRowTexts(log_.At(row), sep_, heights_)).first->second;
 }
 
 QVariant CapLogModel::data(const QModelIndex& index, int role) const {
@@ -59,20 +70,35 @@ QVariant CapLogModel::headerData(int section, Qt::Orientation orientation, int r
   }
   if (section >= static_cast<int>(headings_.size())) {
     headings_.clear();
-    for (const std::string& h : RowHeadings(columnCount())) headings_.push_back(QString::fromStdString(h));
+    for (const std::string& h : LogHeadings(ColumnsFor(points_), heights_)) headings_.push_back(QString::fromStdString(h));
   }
   return headings_[section];
 }
 
 void CapLogModel::FitColumns() {
   int points = 0;
-  for (const CapRecord& r : log_.Records()) points = std::max(points, AxisPointCount(r));
+  bool heights = false;
+  for (const CapRecord& r : log_.Records()) {
+    points = std::max(points, AxisPointCount(r));
+    heights = heights || r.heights.has_value();
+  }
+  if (heights != heights_) {
+    // The H columns come or go among the others: every column moves.
+    beginResetModel();
+    heights_ = heights;
+    points_ = points;
+    cache_.clear();
+    headings_.clear();
+    headerSizes_.clear();
+    endResetModel();
+    return;
+  }
   if (points > points_) {
-    beginInsertColumns(QModelIndex(), ColumnsFor(points_), ColumnsFor(points) - 1);
+    beginInsertColumns(QModelIndex(), Columns(points_), Columns(points) - 1);
     points_ = points;
     endInsertColumns();
   } else if (points < points_) {
-    beginRemoveColumns(QModelIndex(), ColumnsFor(points), ColumnsFor(points_) - 1);
+    beginRemoveColumns(QModelIndex(), Columns(points), Columns(points_) - 1);
     points_ = points;
     endRemoveColumns();
   }
@@ -84,8 +110,12 @@ void CapLogModel::RowsAdded(int first, int last) {
   endInsertRows();
   // New rows may have more points along the axis than any before.
   int points = points_;
-  for (int row = first; row <= last; ++row) points = std::max(points, AxisPointCount(log_.At(row)));
-  if (points > points_) FitColumns();
+  bool heights = heights_;
+  for (int row = first; row <= last; ++row) {
+    points = std::max(points, AxisPointCount(log_.At(row)));
+    heights = heights || log_.At(row).heights.has_value();
+  }
+  if (points > points_ || heights != heights_) FitColumns();
 }
 
 void CapLogModel::RowsAboutToBeRemoved(int first, int last) {

@@ -35,6 +35,9 @@ class CapLogModel : public QAbstractTableModel, public LogObserver {
   // measured it, so that the header never shapes its titles to find it.
   void SetHeaderSize(int column, QSize size);
   const std::string& DecimalSeparator() const { return sep_; }
+  // The row's own column (RowColumn) a column of the table shows, or -1 for
+  // an H column.
+  int OwnColumnOf(int column) const;
 
  private:
   void RowsAboutToBeAdded(int first, int last) override;
@@ -54,6 +57,8 @@ class CapLogModel : public QAbstractTableModel, public LogObserver {
   static constexpr std::size_t kCachedRows = 512;
   mutable std::unordered_map<int, RowTexts> cache_;
   int points_ = 0;  // the most points along the axis of any row
+  bool heights_ = false;  // a row carries heights: every row shows the H columns
+  int Columns(int points) const;
   mutable std::vector<QString> headings_;
   std::vector<QSize> headerSizes_;
 };

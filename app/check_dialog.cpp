@@ -26,6 +26,7 @@
 #include "view_guard.h"
 #include "measured_points.h"
 #include "number_text.h"
+#include "point_height_texts.h"
 #include "recent_jobs.h"
 #include "teardown.h"
 #include "window_texts.h"
@@ -42,17 +43,21 @@ constexpr int kMaxPointFileMegabytes = 16;
 void CheckTableModel::SetResults(std::vector<CheckResult> results) {
   beginResetModel();
   results_ = std::move(results);
+  heights_ = AnyMeasuredHeight(results_);
+  headings_ = CheckHeadingsFor(heights_);
   cells_.clear();
   cells_.reserve(results_.size());
   for (const CheckResult& r : results_) {
     std::vector<QString> row;
     // A point whose numbers cannot be written keeps its name and says so.
-    if (!Guarded([&] { for (const std::string& cell : CheckCells(r, sep_)) row.push_back(QString::fromStdString(cell)); })) {
-      row.assign(CheckHeadings().size(), QString());
+    if (!Guarded([&] {
+          for (const std::string& cell : CheckCells(r, sep_, heights_)) row.push_back(QString::fromStdString(cell));
+        })) {
+      row.assign(headings_.size(), QString());
       row.front() = QString::fromStdString(r.measured.name);
       row.back() = QString::fromUtf8(kCheckNotShown);
     }
-    row.resize(CheckHeadings().size());
+    row.resize(headings_.size());
     cells_.push_back(std::move(row));
   }
   endResetModel();
@@ -63,7 +68,7 @@ int CheckTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CheckTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(CheckHeadings().size());
+  return parent.isValid() ? 0 : static_cast<int>(headings_.size());
 }
 
 QVariant CheckTableModel::data(const QModelIndex& index, int role) const {
@@ -72,11 +77,12 @@ QVariant CheckTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: return cells_.at(index.row()).at(index.column());
     case Qt::ForegroundRole:
-      if (r.cap && r.cap->over) return kCheckOverColour;
+      // Over in plan or in height: the verdict cells say which.
+      if (r.cap && (r.cap->over || (r.cap->dH && r.cap->heightOver))) return kCheckOverColour;
       return {};
     case Qt::TextAlignmentRole:
       // Names and words to the left, numbers to the right.
-      if (index.column() == 0 || index.column() == 8 || index.column() == 12) return {};
+      if (index.column() == 0 || index.column() == 8 || index.column() == 12 || index.column() == 16) return {};
       return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default: return {};
   }
@@ -85,7 +91,8 @@ QVariant CheckTableModel::data(const QModelIndex& index, int role) const {
 QVariant CheckTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return section + 1;
-  return QString::fromStdString(CheckHeadings().at(section));
+  if (section < 0 || section >= static_cast<int>(headings_.size())) return {};
+  return QString::fromStdString(headings_.at(static_cast<std::size_t>(section)));
 }
 
 CheckDialog::CheckDialog(const CapSession& session, SessionFiles& files, FileStore& store, ErrorReporter& reporter,
@@ -99,6 +106,7 @@ CheckDialog::CheckDialog(const CapSession& session, SessionFiles& files, FileSto
       show_(std::move(show)),
       points_(new QPlainTextEdit),
       tolerance_(new QLineEdit(QString::fromUtf8(kCheckDefaultToleranceMm))),
+      heightTolerance_(new QLineEdit(QString::fromUtf8(kDefaultHeightToleranceMm))),
       table_(new QTableView),
       model_(new CheckTableModel(reader.DecimalSeparator(), this)),
       summary_(new QLabel) {
@@ -112,6 +120,8 @@ CheckDialog::CheckDialog(const CapSession& session, SessionFiles& files, FileSto
   points_->setMinimumHeight(120);
   tolerance_->setObjectName("CheckTolerance");
   tolerance_->setMaximumWidth(90);
+  heightTolerance_->setObjectName("CheckHeightTolerance");
+  heightTolerance_->setMaximumWidth(90);
 
   auto* readFile = new QPushButton(QString::fromUtf8(kCheckReadFile));
   readFile->setObjectName("CheckReadFile");
@@ -150,6 +160,8 @@ CheckDialog::CheckDialog(const CapSession& session, SessionFiles& files, FileSto
   controls->addSpacing(16);
   controls->addWidget(new QLabel(QString::fromUtf8(kCheckToleranceLabel)));
   controls->addWidget(tolerance_);
+  controls->addWidget(new QLabel(QString::fromUtf8(kHeightToleranceLabel)));
+  controls->addWidget(heightTolerance_);
   controls->addWidget(run);
   controls->addStretch(1);
   controls->addWidget(copy);
@@ -166,6 +178,7 @@ CheckDialog::CheckDialog(const CapSession& session, SessionFiles& files, FileSto
 
   connect(points_, &QPlainTextEdit::textChanged, this, [this] { InputChanged(CheckInput::kPoints); });
   connect(tolerance_, &QLineEdit::textChanged, this, [this] { InputChanged(CheckInput::kTolerance); });
+  connect(heightTolerance_, &QLineEdit::textChanged, this, [this] { InputChanged(CheckInput::kTolerance); });
 }
 
 void CheckDialog::InputChanged(CheckInput changed) {
@@ -190,13 +203,19 @@ bool CheckDialog::Check() {
     return false;
   }
   const double toleranceMm = std::get<double>(tolerance);
-  CheckRun run = session_.Check(std::get<std::vector<MeasuredPoint>>(read), toleranceMm / 1000);
+  const auto heightTolerance = ReadTolerance(heightTolerance_->text().toStdString(), symbols, 0.001, "mm");
+  if (const auto* reason = std::get_if<std::string>(&heightTolerance)) {
+    reporter_.ReportError(std::string(kHeightToleranceLabel) + "：" + *reason);
+    return false;
+  }
+  const double heightToleranceMm = std::get<double>(heightTolerance);
+  CheckRun run = session_.Check(std::get<std::vector<MeasuredPoint>>(read), toleranceMm / 1000, heightToleranceMm / 1000);
   if (!run.error.empty()) {
     reporter_.ReportError(run.error);
     return false;
   }
   if (!run.notice.empty()) reporter_.ReportNotice(run.notice);
-  summary_->setText(QString::fromStdString(SummaryOf(run.results, toleranceMm)));
+  summary_->setText(QString::fromStdString(SummaryOf(run.results, toleranceMm, heightToleranceMm)));
   model_->SetResults(std::move(run.results));
   table_->resizeColumnsToContents();
   if (show_) show_(model_->Results(), 0);
@@ -233,8 +252,11 @@ bool CheckDialog::ReadFile(const QString& path) {
   for (const MeasuredPoint& p : points) {
     QString name = QString::fromStdString(p.name);
     name.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    lines << name + "\t" + QString::fromStdString(NumberText(p.point.X, sep)) + "\t" +
-                 QString::fromStdString(NumberText(p.point.Y, sep));
+    QString line = name + "\t" + QString::fromStdString(NumberText(p.point.X, sep)) + "\t" +
+                   QString::fromStdString(NumberText(p.point.Y, sep));
+    // The measured height goes with its point, to be checked too.
+    if (p.H) line += "\t" + QString::fromStdString(NumberText(*p.H, sep));
+    lines << line;
   }
   points_->setPlainText(lines.join(QLatin1Char('\n')));
   return true;

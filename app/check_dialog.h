@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "as_built_check.h"
+#include "check_table.h"
 #include "cap_session.h"
 #include "check_texts.h"
 #include "file_store.h"
@@ -43,6 +44,8 @@ class CheckTableModel : public QAbstractTableModel {
  private:
   std::string sep_;
   std::vector<CheckResult> results_;
+  bool heights_ = false;  // a point carries a measured height: the height columns show
+  std::vector<std::string> headings_ = CheckHeadingsFor(false);
   std::vector<std::vector<QString>> cells_;
 };
 
@@ -74,6 +77,7 @@ class CheckDialog : public QDialog {
 
   QPlainTextEdit* PointsEdit() const { return points_; }
   QLineEdit* ToleranceEdit() const { return tolerance_; }
+  QLineEdit* HeightToleranceEdit() const { return heightTolerance_; }
   QTableView* Table() const { return table_; }
   QLabel* Summary() const { return summary_; }
   const CheckTableModel& Model() const { return *model_; }
@@ -91,6 +95,7 @@ class CheckDialog : public QDialog {
   ShowInSketch show_;
   QPlainTextEdit* points_;
   QLineEdit* tolerance_;
+  QLineEdit* heightTolerance_;
   QTableView* table_;
   CheckTableModel* model_;
   QLabel* summary_;

@@ -59,16 +59,18 @@ void Journal::RowsAdded(int first, int last) {
     rows += CsvLine(log_.At(row));
     width = std::max(width, RowWidth(log_.At(row)));
   }
-  // The rows of one change are made at one time, so they share a day.
+  // The rows of one change are made at one time, so they share a day, and
+  // with one profile or none, so they all carry heights or none do.
   const QString path = DayFilePath(log_.At(first).made);
-  const std::optional<std::string> failure = Append(path, rows, DayFileWidth(width));
+  const bool heights = log_.At(first).heights.has_value();
+  const std::optional<std::string> failure = Append(path, rows, DayFileWidth(width), heights);
   if (failure && !reported_) {
     reported_ = true;
     reporter_.ReportError(JournalFailedMessage(QDir::toNativeSeparators(path).toStdString(), *failure));
   }
 }
 
-std::optional<std::string> Journal::Append(const QString& path, const std::string& rows, int width) {
+std::optional<std::string> Journal::Append(const QString& path, const std::string& rows, int width, bool heights) {
   if (folder_.isEmpty() || !QDir().mkpath(folder_)) return std::string(kNoDataFolder);
   QFile file(path);
   // Unbuffered: a failed write leaves nothing waiting in a buffer, so the
@@ -79,7 +81,7 @@ std::optional<std::string> Journal::Append(const QString& path, const std::strin
   const qint64 oldSize = file.size();
   std::string bytes, header;
   if (oldSize == 0) {
-    header = CsvHeaderLine(width);
+    header = CsvHeaderLine(width, heights);
     bytes = std::string(kUtf8Bom) + header;
   } else {
     // A line cut short (the program killed as it wrote) gets its own end,
@@ -97,7 +99,7 @@ std::optional<std::string> Journal::Append(const QString& path, const std::strin
         lastHeader_ = LastHeaderLine(std::string_view(whole.constData(), static_cast<std::size_t>(whole.size())));
       }
     }
-    header = HeaderBefore(lastHeader_, width);
+    header = HeaderBefore(lastHeader_, width, heights);
     bytes += header;
   }
   bytes += rows;

@@ -42,9 +42,10 @@ class Journal : public LogObserver {
   // Rows put back by an undo are in the file already.
   void RowsAboutToBeRestored(int, int) override {}
   void RowsRestored(int, int) override {}
-  // Appends rows `width` columns wide, after a header that names them
-  // when the file's last one does not. Nothing on success; otherwise the reason.
-  std::optional<std::string> Append(const QString& path, const std::string& rows, int width);
+  // Appends rows `width` columns wide (with their H columns when
+  // `heights`), after a header that names them when the file's last one
+  // does not. Nothing on success; otherwise the reason.
+  std::optional<std::string> Append(const QString& path, const std::string& rows, int width, bool heights);
 
   CapLog& log_;
   QString folder_;

@@ -234,7 +234,7 @@ void MainWindow::StartCompleted() {
 
 BatchDialog& MainWindow::Batch() {
   if (batch_ == nullptr) {
-    batch_ = new BatchDialog([this](const BatchInput& input) { return RunBatch(input); }, this);
+    batch_ = new BatchDialog([this](const BatchInput& input) { return RunBatch(input); }, reader_.Symbols(), this);
     // What is typed in the dialog is the job's batch list, which a save writes.
     connect(batch_, &QDialog::finished, this, [this] {
       Session().SetBatchList(batch_->Input());

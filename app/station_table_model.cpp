@@ -21,15 +21,18 @@ int StationTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
+bool StationTableModel::WithHeights() const { return !rows_.empty() && rows_.front().withHeight; }
+
 int StationTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(std::size(kStationTableHeadings));
+  return parent.isValid() ? 0 : static_cast<int>(StationTableHeadings(WithHeights()).size());
 }
 
 QVariant StationTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role == Qt::TextAlignmentRole) {
     // Numbers line up on the right, names and stations read from the left.
-    const bool number = index.column() >= 2 && index.column() <= 4;
+    const int last = WithHeights() ? kStationTableHeightColumn : kStationTableHeightColumn - 1;
+    const bool number = index.column() >= 2 && index.column() <= last;
     return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
   }
   if (role != Qt::DisplayRole) return {};
@@ -43,7 +46,9 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
 QVariant StationTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return section + 1;
-  return QString::fromUtf8(kStationTableHeadings[section]);
+  const std::vector<std::string> headings = StationTableHeadings(WithHeights());
+  if (section < 0 || section >= static_cast<int>(headings.size())) return {};
+  return QString::fromStdString(headings[static_cast<std::size_t>(section)]);
 }
 
 }  // namespace capset

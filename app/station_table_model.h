@@ -1,6 +1,7 @@
 #pragma once
 // The 逐桩坐标表 as a table: one row a point, the columns of the files
-// (kStationTableHeadings), numbers with the user's separator.
+// (StationTableHeadings: with H after Y when the rows carry heights),
+// numbers with the user's separator.
 
 #include <QAbstractTableModel>
 #include <string>
@@ -18,6 +19,8 @@ class StationTableModel : public QAbstractTableModel {
 
   void SetRows(std::vector<StationTableRow> rows);
   const std::vector<StationTableRow>& Rows() const { return rows_; }
+  // The rows carry heights: the table has its H column.
+  bool WithHeights() const;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -17,8 +17,9 @@ namespace {
 constexpr FieldRange kSpacingRange{0, kMostOffset, false};
 // A rectangle's sides.
 constexpr FieldRange kSideRange{kLeastLength, kMostOffset, false};
-// Below the deck surface; a point above it (a negative depth) is allowed.
-constexpr FieldRange kDepthRange = kOffsetRange;
+// A template point below the deck surface; one above it (a negative depth)
+// is allowed. A bent's depth is the batch's: deck to cap top.
+constexpr FieldRange kPointDepthRange = kOffsetRange;
 constexpr std::size_t kMostBlockNameBytes = 64;
 
 // Whether `text` is well-formed UTF-8 without control characters.
@@ -213,7 +214,7 @@ std::optional<TemplateItem> ReadItem(const std::vector<std::string>& w, LineFiel
   }
   if (depthAt < n) {
     double depth = 0;
-    take(fields.Number("DEPTH", w[depthAt], kDepthRange), depth);
+    take(fields.Number("DEPTH", w[depthAt], kPointDepthRange), depth);
     item.depth = depth;
   }
   if (!good) return std::nullopt;

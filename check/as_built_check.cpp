@@ -60,12 +60,30 @@ std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints
   return CapMatch{best->row, best->name, bestSeen.a, bestSeen.b, nearest->name, dX, dY, d, d > tolerance + kToleranceSlack};
 }
 
+// The height of the design point `name` of the cap of log row `row`, when it has one.
+std::optional<double> DesignHeight(const std::vector<CapDesignPoints>& caps, int row, const std::string& name) {
+  for (const CapDesignPoints& cap : caps) {
+    if (cap.row != row) continue;
+    for (const DesignPoint& p : cap.points) {
+      if (p.name == name) return p.height;
+    }
+  }
+  return std::nullopt;
+}
+
 std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesignPoints>& caps,
-                                     const std::vector<MeasuredPoint>& points, double tolerance) {
+                                     const std::vector<MeasuredPoint>& points, double tolerance,
+                                     double heightTolerance) {
   std::vector<CheckResult> results;
   results.reserve(points.size());
   for (const MeasuredPoint& m : points) {
     std::optional<CapMatch> cap = MatchCap(m.point, caps, tolerance);
+    if (cap && m.H) {
+      if (const std::optional<double> design = DesignHeight(caps, cap->row, cap->nearest)) {
+        cap->dH = *m.H - *design;
+        cap->heightOver = std::fabs(*cap->dH) > heightTolerance + kToleranceSlack;
+      }
+    }
     const bool far = !caps.empty() && !cap;
     results.push_back({m, road.Where(m.point), std::move(cap), far});
   }

@@ -10,6 +10,7 @@
 //   g      q's distance from the axis between its ends, [first, last]: the
 //          cap whose g is least is the one the point belongs to
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ namespace capset {
 struct MeasuredPoint {
   std::string name;
   PlanePoint point;
+  std::optional<double> H = std::nullopt;  // the measured height, when the crew gave one
 };
 
 // What the check finds against the nearest cap.
@@ -33,6 +35,12 @@ struct CapMatch {
   double dX, dY;        // q minus that point
   double distance;
   bool over;            // distance beyond the tolerance
+  // The measured height less the design height of that nearest point: when
+  // the point was measured with a height and the design point has one (its
+  // row was made with a profile). Judged apart from the plan: a cap top set
+  // right in plan but 30 mm low is over by height only.
+  std::optional<double> dH = std::nullopt;
+  bool heightOver = false;  // |dH| beyond the height tolerance
 };
 
 struct CheckResult {
@@ -47,11 +55,14 @@ struct CheckResult {
 
 // The default tolerance: 10 mm, the staking tolerance of a cap's points.
 inline constexpr double kDefaultCheckTolerance = 0.01;
+// The default height tolerance: 10 mm, as the cap top's elevation is set.
+inline constexpr double kDefaultHeightTolerance = 0.01;
 
 // One result per measured point, in their order. A tolerance below 0 is the
 // caller's to refuse.
 std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesignPoints>& caps,
-                                     const std::vector<MeasuredPoint>& points, double tolerance);
+                                     const std::vector<MeasuredPoint>& points, double tolerance,
+                                     double heightTolerance = kDefaultHeightTolerance);
 
 // The match of one point against the caps: the cap whose axis between its
 // ends passes nearest among those it lies within reach of (its half-width

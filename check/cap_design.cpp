@@ -44,7 +44,33 @@ std::optional<PlanePoint> PointNamed(const std::vector<DesignPoint>& points, con
 
 }  // namespace
 
+// The design of a row's points in plan.
+std::optional<CapDesignPoints> DesignWithoutHeights(const CapRecord& record);
+
+namespace {
+
+// Each design point takes the height its row keeps for the point of that name.
+CapDesignPoints WithHeights(CapDesignPoints design, const CapRecord& record) {
+  if (!record.heights) return design;
+  const auto points = PointsOf(record);
+  const auto heights = PointHeightsOf(record);
+  for (DesignPoint& p : design.points) {
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      if (points[i].first == p.name) p.height = heights[i];
+    }
+  }
+  return design;
+}
+
+}  // namespace
+
 std::optional<CapDesignPoints> DesignOf(const CapRecord& record) {
+  auto design = DesignWithoutHeights(record);
+  if (!design) return design;
+  return WithHeights(std::move(*design), record);
+}
+
+std::optional<CapDesignPoints> DesignWithoutHeights(const CapRecord& record) {
   if (const ExactCap* exact = record.Exact()) {
     auto design = DesignOf(record.number, exact->cap);
     if (design) {

@@ -24,6 +24,7 @@ namespace capset {
 struct DesignPoint {
   std::string name;  // "C", "L", "R", "P1", …; "O", "I" for a row of the window's formulas
   PlanePoint point;
+  std::optional<double> height = std::nullopt;  // as its row was made with it; nothing without a profile
 };
 
 struct CapDesignPoints {

@@ -4,22 +4,24 @@
 #include <cmath>
 
 #include "check_texts.h"
+#include "point_height_texts.h"
 
 namespace capset {
 
 CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std::vector<MeasuredPoint>& points,
-                  double tolerance) {
+                  double tolerance, double heightTolerance) {
   CheckRun run;
   if (road == nullptr) {
     run.error = kCheckNeedsRoad;
   } else if (points.empty()) {
     run.error = kNoCheckPoints;
-  } else if (!(tolerance >= 0) || !std::isfinite(tolerance)) {
+  } else if (!(tolerance >= 0) || !std::isfinite(tolerance) || !(heightTolerance >= 0) ||
+             !std::isfinite(heightTolerance)) {
     run.error = kToleranceNegative;
   } else {
     const std::vector<CapDesignPoints> caps = DesignsOf(log);
     if (caps.empty()) run.notice = kCheckNeedsCap;
-    run.results = CheckPoints(*road, caps, points, tolerance);
+    run.results = CheckPoints(*road, caps, points, tolerance, heightTolerance);
   }
   return run;
 }
@@ -32,8 +34,24 @@ int FarCount(const std::vector<CheckResult>& results) {
   return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.farFromCaps; }));
 }
 
-std::string SummaryOf(const std::vector<CheckResult>& results, double toleranceMm) {
-  return CheckSummary(static_cast<int>(results.size()), OverCount(results), toleranceMm, FarCount(results));
+int MeasuredHeightCount(const std::vector<CheckResult>& results) {
+  return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.measured.H.has_value(); }));
+}
+
+int HeightCheckedCount(const std::vector<CheckResult>& results) {
+  return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.cap && r.cap->dH; }));
+}
+
+int HeightOverCount(const std::vector<CheckResult>& results) {
+  return static_cast<int>(
+      std::ranges::count_if(results, [](const CheckResult& r) { return r.cap && r.cap->dH && r.cap->heightOver; }));
+}
+
+std::string SummaryOf(const std::vector<CheckResult>& results, double toleranceMm, double heightToleranceMm) {
+  std::string text = CheckSummary(static_cast<int>(results.size()), OverCount(results), toleranceMm, FarCount(results));
+  const int measured = MeasuredHeightCount(results);
+  if (measured == 0) return text;
+  return text + CheckHeightSummary(measured, HeightCheckedCount(results), HeightOverCount(results), heightToleranceMm);
 }
 
 }  // namespace capset

@@ -19,13 +19,20 @@ struct CheckRun {
 
 // `road` is the road the caps stand on; nothing when there is none yet.
 CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std::vector<MeasuredPoint>& points,
-                  double tolerance);
+                  double tolerance, double heightTolerance = kDefaultHeightTolerance);
 
 // How many results are over the tolerance.
 int OverCount(const std::vector<CheckResult>& results);
 // How many results lie near no cap of the log.
 int FarCount(const std::vector<CheckResult>& results);
-// The summary of a check's results.
-std::string SummaryOf(const std::vector<CheckResult>& results, double toleranceMm);
+// How many results were measured with a height, how many of them have a
+// ΔH (a design height to compare with), and how many of those are over.
+int MeasuredHeightCount(const std::vector<CheckResult>& results);
+int HeightCheckedCount(const std::vector<CheckResult>& results);
+int HeightOverCount(const std::vector<CheckResult>& results);
+// The summary of a check's results; with a sentence of its own for the
+// heights when any point was measured with one.
+std::string SummaryOf(const std::vector<CheckResult>& results, double toleranceMm,
+                      double heightToleranceMm = kDefaultHeightTolerance * 1000);
 
 }  // namespace capset

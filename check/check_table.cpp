@@ -5,6 +5,7 @@
 #include "check_texts.h"
 #include "delimited_lines.h"
 #include "number_text.h"
+#include "point_height_texts.h"
 #include "station_text.h"
 
 namespace capset {
@@ -15,9 +16,46 @@ constexpr char kUnknown[] = "-";
 
 bool OnRoad(const CheckResult& r) { return r.foot.status == WhereStatus::kOnRoad; }
 
+// The cells of the plan: point, station, cap, deviations and verdict.
+std::vector<std::string> PlanCells(const CheckResult& r, const std::string& sep);
+
 }  // namespace
 
-std::vector<std::string> CheckCells(const CheckResult& r, const std::string& sep) {
+bool AnyMeasuredHeight(const std::vector<CheckResult>& results) {
+  for (const CheckResult& r : results) {
+    if (r.measured.H) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> CheckHeadingsFor(bool heights) {
+  std::vector<std::string> headings = CheckHeadings();
+  if (!heights) return headings;
+  headings.back() = kCheckPlanVerdictHeading;
+  headings.insert(headings.end(), {kCheckMeasuredHeightHeading, kCheckDesignHeightHeading, kCheckHeightHeading,
+                                   kCheckHeightVerdictHeading});
+  return headings;
+}
+
+std::vector<std::string> CheckCells(const CheckResult& r, const std::string& sep, bool heights) {
+  std::vector<std::string> cells = PlanCells(r, sep);
+  if (!heights) return cells;
+  if (r.cap && r.cap->over) cells.back() = kPlanOver;
+  cells.push_back(r.measured.H ? FixedText(*r.measured.H, 3, sep) : "");
+  if (r.cap && r.cap->dH) {
+    cells.push_back(FixedText(*r.measured.H - *r.cap->dH, 3, sep));
+    cells.push_back(FixedText(*r.cap->dH * 1000, 1, sep));
+    cells.push_back(r.cap->heightOver ? kHeightOver : kCheckOk);
+  } else {
+    // Measured with a height, but the nearest design point has none.
+    cells.insert(cells.end(), {"", "", r.measured.H && r.cap ? kNoDesignHeight : ""});
+  }
+  return cells;
+}
+
+namespace {
+
+std::vector<std::string> PlanCells(const CheckResult& r, const std::string& sep) {
   std::vector<std::string> cells{r.measured.name, FixedText(r.measured.point.X, 3, sep),
                                  FixedText(r.measured.point.Y, 3, sep)};
   if (OnRoad(r)) {
@@ -37,16 +75,20 @@ std::vector<std::string> CheckCells(const CheckResult& r, const std::string& sep
   return cells;
 }
 
+}  // namespace
+
 std::string CheckTsv(const std::vector<CheckResult>& results, const std::string& sep) {
+  const bool heights = AnyMeasuredHeight(results);
   std::string out;
-  out += TsvRow(CheckHeadings()) + "\n";
-  for (const CheckResult& r : results) out += TsvRow(CheckCells(r, sep)) + "\n";
+  out += TsvRow(CheckHeadingsFor(heights)) + "\n";
+  for (const CheckResult& r : results) out += TsvRow(CheckCells(r, sep, heights)) + "\n";
   return out;
 }
 
 std::string CheckCsv(const std::vector<CheckResult>& results) {
-  std::string out = kUtf8Bom + CsvRecord(CheckHeadings());
-  for (const CheckResult& r : results) out += CsvRecord(CheckCells(r, "."));
+  const bool heights = AnyMeasuredHeight(results);
+  std::string out = kUtf8Bom + CsvRecord(CheckHeadingsFor(heights));
+  for (const CheckResult& r : results) out += CsvRecord(CheckCells(r, ".", heights));
   return out;
 }
 
@@ -66,6 +108,13 @@ std::string CheckLine(const CheckResult& r) {
   } else {
     fields.insert(fields.end(), 7, kUnknown);
     fields.push_back(r.farFromCaps ? "far" : kUnknown);
+  }
+  if (r.measured.H) {
+    if (r.cap && r.cap->dH) {
+      fields.insert(fields.end(), {m(*r.cap->dH), r.cap->heightOver ? "over" : "ok"});
+    } else {
+      fields.insert(fields.end(), 2, kUnknown);
+    }
   }
   return TsvRow(fields);
 }

@@ -15,7 +15,14 @@ namespace capset {
 // deviations in millimetres to a tenth. `sep` is the user's decimal
 // separator; stations always use ".". A point off the road has no station
 // and offset, and with no cap the cells of the cap are empty.
-std::vector<std::string> CheckCells(const CheckResult& result, const std::string& sep);
+// With `heights` (any point of the check measured with a height), the plan's
+// verdict reads 平面超限 and four cells follow: the measured H, the design
+// H and ΔH (mm) of the nearest design point, and the height's own verdict.
+std::vector<std::string> CheckCells(const CheckResult& result, const std::string& sep, bool heights = false);
+// The headings of CheckCells' columns.
+std::vector<std::string> CheckHeadingsFor(bool heights);
+// True when any point was measured with a height.
+bool AnyMeasuredHeight(const std::vector<CheckResult>& results);
 
 // Tab-separated with a heading line, for a spreadsheet.
 std::string CheckTsv(const std::vector<CheckResult>& results, const std::string& sep);
@@ -26,7 +33,9 @@ std::string CheckCsv(const std::vector<CheckResult>& results);
 // nearest, dX, dY, distance and ok|over, tab-separated,
 // metres with 6 decimals; "-" for what is not known (a station off the
 // road, every field of the cap without one), the last "far" for a point
-// near no cap of the log.
+// near no cap of the log. A point measured with a height adds ΔH in metres
+// and ok|over against the height tolerance ("-" "-" where there is no
+// design height to compare with).
 std::string CheckLine(const CheckResult& result);
 
 

@@ -6,6 +6,7 @@
 #include "blanks.h"
 #include "check_texts.h"
 #include "field_ranges.h"
+#include "range_texts.h"
 
 namespace capset {
 namespace {
@@ -76,7 +77,7 @@ std::vector<std::string_view> LinesOf(std::string_view text) {
 // A point's fields in the order they stand on the line.
 struct PointFields {
   std::string name, X, Y;
-  const std::string* H = nullptr;  // a height: read only to tell a point file from another file
+  const std::string* H = nullptr;  // the measured height; empty or absent: none
 };
 
 // One reading for both forms: the same words for the same faults.
@@ -112,7 +113,13 @@ PointsReading ReadLines(std::string_view text, const NumberSymbols& symbols, con
     } else if (const auto beyond = PointBeyond(f->X, *X, f->Y, *Y)) {
       refuse(beyond->c_str());
     } else {
-      points.push_back({f->name, {*X, *Y}});
+      std::optional<double> H;
+      if (f->H != nullptr && !IsBlank(*f->H)) H = NumberIn(*f->H, symbols);
+      if (H && !Within(*H, kCoordinateRange)) {
+        problems.push_back(CheckLineProblem(number, shown, NotWithinReason(std::string(TrimBlanks(*f->H)), kCoordinateRange)));
+        continue;
+      }
+      points.push_back({f->name, {*X, *Y}, H});
     }
   }
   if (!problems.empty()) return problems;
@@ -134,7 +141,7 @@ PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symb
     } else {
       fields = Words(line);
     }
-    // A height after the coordinates is taken and not used.
+    // A height after the coordinates is the measured height.
     if (fields.size() != 3 && fields.size() != 4) return std::optional<PointFields>();
     PointFields f{fields[0], fields[1], fields[2]};
     if (fields.size() == 4) f.H = &fields[3];

@@ -52,12 +52,12 @@ std::string LastHeaderLine(std::string_view text) {
   return std::string(last);
 }
 
-std::string HeaderBefore(std::string_view header, int width) {
-  std::string ours = CsvHeaderLine(width);
+std::string HeaderBefore(std::string_view header, int width, bool heights) {
+  std::string ours = CsvHeaderLine(width, heights);
   ours.resize(ours.size() - 2);  // its CR LF
   // The header names at least these columns, in this program's words.
   if (header.starts_with(ours) && (header.size() == ours.size() || header[ours.size()] == ',')) return "";
-  return CsvHeaderLine(width);
+  return CsvHeaderLine(width, heights);
 }
 
 int DayFileWidth(int rowsWidth) { return std::max(rowsWidth, ColumnsFor(kDayFilePoints)); }

@@ -31,8 +31,10 @@ std::string LastHeaderLine(std::string_view text);
 // their columns as this program does; otherwise a header line of its own,
 // so that rows of a file begun by an earlier layout, or with more points
 // along the axis than the header names, still stand under the headings of
-// their columns. The file's earlier lines are never touched.
-std::string HeaderBefore(std::string_view header, int width);
+// their columns. Rows with heights (`heights`) stand under a header naming
+// their H columns, rows without under one that does not. The file's
+// earlier lines are never touched.
+std::string HeaderBefore(std::string_view header, int width, bool heights = false);
 
 // The width a day file's header names: every fixed column and those of
 // eight points along the axis (a bent's columns and more), or of as many as

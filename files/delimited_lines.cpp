@@ -33,8 +33,12 @@ std::string TsvRow(std::span<const std::string> fields) {
 }
 
 std::string DatLine(std::string_view name, std::string_view code, PlanePoint point) {
+  return DatLine(name, code, point, 0.0);
+}
+
+std::string DatLine(std::string_view name, std::string_view code, PlanePoint point, std::optional<double> height) {
   return std::string(name) + "," + std::string(code) + "," + FixedCoordinateText(point.Y) + "," +
-         FixedCoordinateText(point.X) + ",0.000" + kFileLineEnd;
+         FixedCoordinateText(point.X) + "," + (height ? FixedCoordinateText(*height) : std::string()) + kFileLineEnd;
 }
 
 }  // namespace capset

@@ -4,6 +4,7 @@
 // log's export, the day files, the station table and the check's export
 // quote and end their lines alike.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,5 +33,8 @@ std::string TsvRow(std::span<const std::string> fields);
 // A point file line, "name,code,Y,X,H" east first, metres to the
 // millimetre as the boxes round them, no height (0.000), CR LF.
 std::string DatLine(std::string_view name, std::string_view code, PlanePoint point);
+// The same with the point's height to the millimetre, or H left empty where
+// the point has none (off the profile): never a 0 read as a height.
+std::string DatLine(std::string_view name, std::string_view code, PlanePoint point, std::optional<double> height);
 
 }  // namespace capset

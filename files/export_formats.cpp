@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "delimited_lines.h"
+#include "height_columns.h"
 #include "log_row.h"
 #include "station_text.h"
 
@@ -46,7 +47,15 @@ std::string DatText(const std::vector<const CapRecord*>& records) {
   for (std::size_t n = 0; n < records.size(); ++n) {
     const CapRecord* r = records[n];
     if (!r->Placed()) continue;
-    for (const auto& [role, point] : PointsOf(*r)) out += DatLine(labels[n] + "-" + role, "", point);
+    const auto points = PointsOf(*r);
+    const auto heights = PointHeightsOf(*r);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const auto& [role, point] = points[i];
+      // A row made without a profile keeps the file's 0.000 as before; a
+      // point of a row with heights that has none (off the profile) is left
+      // empty, never a 0 the instrument would take for a height.
+      out += DatLine(labels[n] + "-" + role, "", point, r->heights ? heights[i] : std::optional(0.0));
+    }
   }
   return out;
 }
@@ -85,6 +94,26 @@ std::vector<std::pair<std::string, PlanePoint>> PointsOf(const CapRecord& record
   return points;
 }
 
+std::vector<std::optional<double>> PointHeightsOf(const CapRecord& record) {
+  std::vector<std::optional<double>> heights;
+  if (!record.Placed()) return heights;
+  const RowHeights none;
+  const RowHeights& h = record.heights ? *record.heights : none;
+  heights.push_back(h.centre);
+  const auto axis = [&h](std::size_t i) { return i < h.axis.size() ? h.axis[i] : std::nullopt; };
+  if (const ExactCap* e = record.Exact()) {
+    if (e->cap.left.problem == CapSideProblem::kNone) heights.push_back(h.edge1);
+    if (e->cap.right.problem == CapSideProblem::kNone) heights.push_back(h.edge2);
+    for (std::size_t i = 0; i < e->cap.points.size(); ++i) heights.push_back(axis(i));
+    return heights;
+  }
+  const CapSolution* s = record.Solution();
+  if (s->outer.status == SideStatus::kSolved) heights.push_back(h.edge1);
+  if (s->inner.status == SideStatus::kSolved) heights.push_back(h.edge2);
+  for (std::size_t i = 0; i < record.axisPoints.size(); ++i) heights.push_back(axis(i));
+  return heights;
+}
+
 std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& records) {
   std::vector<SharedLabel> shared;
   std::unordered_map<std::string, std::size_t> at;
@@ -102,23 +131,25 @@ std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& recor
   return shared;
 }
 
-std::string CsvHeaderLine(int width) {
-  return CsvRecord(RowHeadings(width));
-}
+std::string CsvHeaderLine(int width, bool heights) { return CsvRecord(LogHeadings(width, heights)); }
 
-std::string CsvLine(const CapRecord& record) { return CsvRecord(ShownRowTexts(record, ".")); }
+std::string CsvLine(const CapRecord& record) {
+  return CsvRecord(LogRowTexts(record, ".", record.heights.has_value()));
+}
 
 std::string ExportText(ExportFormat format, const std::vector<const CapRecord*>& records) {
   if (format == ExportFormat::kDat) return DatText(records);
+  const bool heights = AnyRowHeights(records);
   std::string out = kUtf8Bom;
-  out += CsvRecord(RowHeadings(RowsWidth(records)));
-  for (const CapRecord* r : records) out += CsvRecord(ShownRowTexts(*r, "."));
+  out += CsvRecord(LogHeadings(RowsWidth(records), heights));
+  for (const CapRecord* r : records) out += CsvRecord(LogRowTexts(*r, ".", heights));
   return out;
 }
 
 std::string TsvText(const std::vector<const CapRecord*>& records, const std::string& sep) {
-  std::string out = TsvRow(RowHeadings(RowsWidth(records))) + '\n';
-  for (const CapRecord* r : records) out += TsvRow(ShownRowTexts(*r, sep)) + '\n';
+  const bool heights = AnyRowHeights(records);
+  std::string out = TsvRow(LogHeadings(RowsWidth(records), heights)) + '\n';
+  for (const CapRecord* r : records) out += TsvRow(LogRowTexts(*r, sep, heights)) + '\n';
   return out;
 }
 

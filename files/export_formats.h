@@ -17,12 +17,15 @@
 // give one point name. A surveyor calls a point up by its name:
 // a cap's label comes from its own name, or from its station when it has
 // none, never from where its row stands in the log; caps that share a label
-// are named apart only after the user has been told (SharedLabels). The code is left empty and H is 0.000 (no heights
-// are known). Coordinates have exactly three decimals, rounded as the boxes
+// are named apart only after the user has been told (SharedLabels). The code is left empty. H is the
+// point's height as the row was made with it (3 decimals); a row made
+// without a profile writes 0.000 as always, and a point of a row with
+// heights whose foot lies off the profile leaves H empty. Coordinates have exactly three decimals, rounded as the boxes
 // round them: an instrument file is read by a program, and a fixed width
 // shows a missing digit at a glance. An edge that was not solved, and a cap
 // that was not placed, write no point.
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,8 +40,10 @@ namespace capset {
 enum class ExportFormat { kCsv, kDat };
 
 // One CSV line, CR LF included. A header names the first `width` columns
-// (RowsWidth of the rows under it). A row's line ends at its own width.
-std::string CsvHeaderLine(int width);
+// (RowsWidth of the rows under it), with the H columns among them when
+// `heights`. A row's line ends at its own width, with the H columns when
+// the row carries heights.
+std::string CsvHeaderLine(int width, bool heights = false);
 std::string CsvLine(const CapRecord& record);
 
 // A whole file: the CSV with its mark and header, or the point file.
@@ -58,6 +63,10 @@ std::string CapLabel(const CapRecord& record);
 // "I", "P1", … for a window row; "C", "L", "R", "P1", … for an exact row):
 // a side that was not solved gives none.
 std::vector<std::pair<std::string, PlanePoint>> PointsOf(const CapRecord& record);
+
+// The heights of PointsOf's points, in its order: nothing for a point
+// without one (and for every point of a row made without a profile).
+std::vector<std::optional<double>> PointHeightsOf(const CapRecord& record);
 
 // A label that two or more placed caps of an export share, with their row
 // numbers. In the point file each of them takes its row number after the

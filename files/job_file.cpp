@@ -123,8 +123,10 @@ std::variant<BatchInput, Problem> ReadBatch(const Fields& root, const std::map<s
     batch.method = method == nullptr || *method == keys::kMethodWindow ? CapMethod::kWindow : CapMethod::kExact;
     // Blank when left out: the other half-width, and the Start job's B and Kj.
     for (auto [key, target] : {std::pair{keys::kRightDR, &batch.rightDR}, std::pair{keys::kSkew, &batch.skew},
-                               std::pair{keys::kDesign, &batch.design}}) {
+                               std::pair{keys::kDesign, &batch.design}, std::pair{keys::kDepth, &batch.depth}}) {
       if (fields.Find(key) == nullptr) continue;
+      // A file before heights has no depth; a key of that name there is not one of its fields.
+      if (key == keys::kDepth && version < keys::kHeightsVersion) continue;
       auto text = fields.TextOf(key);
       if (auto* p = std::get_if<Problem>(&text)) return *p;
       *target = std::get<std::string>(text);
@@ -178,6 +180,7 @@ std::string WriteJobFile(const JobFile& job) {
     batch[keys::kRightDR] = b.rightDR;
     batch[keys::kSkew] = b.skew;
     batch[keys::kDesign] = b.design;
+    if (!b.depth.empty()) batch[keys::kDepth] = b.depth;
     batch[keys::kPrecision] = b.precision;
     batch[keys::kOffsets] = b.offsets;
     batch[keys::kStations] = b.stations;

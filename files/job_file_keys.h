@@ -44,6 +44,8 @@ inline constexpr char kMethodWindow[] = "window";
 inline constexpr char kRightDR[] = "rightDR";
 inline constexpr char kSkew[] = "skew";
 inline constexpr char kDesign[] = "design";
+// The batch's depth below the deck (version 3 on), as typed; left out when blank.
+inline constexpr char kDepth[] = "depth";
 
 // The job's own road (version 2 on), as job_file_road.h shows it. From
 // version 3 a JD and EP may hold "station", their station as the drawings

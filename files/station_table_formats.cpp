@@ -4,7 +4,9 @@
 
 #include "angle_text.h"
 #include "delimited_lines.h"
+#include "log_texts.h"
 #include "number_text.h"
+#include "point_height_texts.h"
 #include "road_texts.h"
 #include "station_text.h"
 
@@ -31,13 +33,21 @@ std::string StationShown(const StationTableRow& row) {
 }  // namespace
 
 std::vector<std::string> StationTableRowTexts(const StationTableRow& row, const std::string& sep) {
-  return {StationTablePointName(row),
-          StationShown(row),
-          FixedText(row.offset, 3, sep),
-          FixedText(row.point.point.X, 4, sep),
-          FixedText(row.point.point.Y, 4, sep),
-          AzimuthText(row.point.azimuth, sep),
-          row.key};
+  std::vector<std::string> texts{StationTablePointName(row),        StationShown(row),
+                                 FixedText(row.offset, 3, sep),     FixedText(row.point.point.X, 4, sep),
+                                 FixedText(row.point.point.Y, 4, sep), AzimuthText(row.point.azimuth, sep),
+                                 row.key};
+  if (row.withHeight) {
+    texts.insert(texts.begin() + kStationTableHeightColumn,
+                 row.height ? FixedText(*row.height, 4, sep) : std::string(kNoValue));
+  }
+  return texts;
+}
+
+std::vector<std::string> StationTableHeadings(bool heights) {
+  std::vector<std::string> headings(std::begin(kStationTableHeadings), std::end(kStationTableHeadings));
+  if (heights) headings.insert(headings.begin() + kStationTableHeightColumn, kStationTableHeightHeading);
+  return headings;
 }
 
 std::string StationTablePointName(const StationTableRow& row) {
@@ -50,17 +60,18 @@ std::string StationTableText(ExportFormat format, const std::vector<StationTable
   std::string out;
   if (format == ExportFormat::kCsv) {
     out = kUtf8Bom;
-    out += CsvRecord(std::vector<std::string>(std::begin(kStationTableHeadings), std::end(kStationTableHeadings)));
+    out += CsvRecord(StationTableHeadings(!rows.empty() && rows.front().withHeight));
     for (const StationTableRow& row : rows) out += CsvRecord(StationTableRowTexts(row, "."));
     return out;
   }
-  for (const StationTableRow& row : rows) out += DatLine(StationTablePointName(row), row.key, row.point.point);
+  for (const StationTableRow& row : rows) {
+    out += DatLine(StationTablePointName(row), row.key, row.point.point, row.withHeight ? row.height : 0.0);
+  }
   return out;
 }
 
 std::string StationTableTsv(const std::vector<StationTableRow>& rows, const std::string& sep) {
-  std::string out =
-      TsvRow(std::vector<std::string>(std::begin(kStationTableHeadings), std::end(kStationTableHeadings))) + "\n";
+  std::string out = TsvRow(StationTableHeadings(!rows.empty() && rows.front().withHeight)) + "\n";
   for (const StationTableRow& row : rows) out += TsvRow(StationTableRowTexts(row, sep)) + "\n";
   return out;
 }

@@ -47,6 +47,8 @@ BatchInput ReadBatchBlock(ScriptLines& lines, const CommandTable& commands, std:
       input.precision = value;
     } else if (TakeField(*line, "offsets", value)) {
       input.offsets = value;
+    } else if (TakeField(*line, "depth", value)) {
+      input.depth = value;
     } else if (TakeField(*line, "station", value)) {
       input.stations.push_back(value);
     } else {

@@ -6,6 +6,8 @@
 #include "block_lines.h"
 #include "check_table.h"
 #include "check_texts.h"
+#include "field_ranges.h"
+#include "range_texts.h"
 #include "measured_points.h"
 #include "script.h"
 #include "script_commands.h"
@@ -15,22 +17,38 @@ namespace {
 
 constexpr char kCheckLine[] = "@check";
 constexpr char kToleranceWord[] = "tolerance";
+constexpr char kHeightToleranceWord[] = "htolerance";
 constexpr char kPointWord[] = "point";
 
 struct CheckBlock {
   double tolerance = kDefaultCheckTolerance;
+  double heightTolerance = kDefaultHeightTolerance;
   std::vector<MeasuredPoint> points;
   std::vector<std::string> problems;
 };
 
 // "point M 1 1033.829 2036.772": the last two words are X and Y, the name
-// is what stands before them.
+// is what stands before them. "point M1 1033.829 2036.772 412.305": when
+// the last three words after a name are numbers, they are X, Y and the
+// measured height H.
 void ReadPointLine(const std::string& text, int line, const NumberSymbols& symbols, CheckBlock& block) {
-  const std::vector<std::string> words = Words(text);
+  std::vector<std::string> words = Words(text);
   const std::string shown = text.empty() ? kPointWord : std::string(kPointWord) + " " + text;
   if (words.size() < 3) {
     block.problems.push_back(CheckLineProblem(line, shown, kNotATypedPoint));
     return;
+  }
+  std::optional<double> H;
+  std::string typedH;
+  if (words.size() >= 4) {
+    const auto number = [&](std::size_t from_end) {
+      return ReadNumber(words[words.size() - from_end], symbols).status == ReadResult::Status::kNumber;
+    };
+    if (number(1) && number(2) && number(3)) {
+      H = ReadNumber(words.back(), symbols).value;
+      typedH = words.back();
+      words.pop_back();
+    }
   }
   std::string name = words[0];
   for (std::size_t w = 1; w + 2 < words.size(); ++w) name += " " + words[w];
@@ -42,8 +60,10 @@ void ReadPointLine(const std::string& text, int line, const NumberSymbols& symbo
     block.problems.push_back(CheckLineProblem(line, shown, kPointYNotNumber));
   } else if (const auto beyond = PointBeyond(words[words.size() - 2], X.value, words.back(), Y.value)) {
     block.problems.push_back(CheckLineProblem(line, shown, *beyond));
+  } else if (H && !Within(*H, kCoordinateRange)) {
+    block.problems.push_back(CheckLineProblem(line, shown, NotWithinReason(typedH, kCoordinateRange)));
   } else {
-    block.points.push_back({name, {X.value, Y.value}});
+    block.points.push_back({name, {X.value, Y.value}, H});
   }
 }
 
@@ -56,13 +76,19 @@ CheckBlock ReadCheckBlock(ScriptLines& lines, const CommandTable& commands, cons
   while (std::optional<std::string> line = NextBlockLine(lines, commands)) {
     ++number;
     std::string value;
-    if (TakeField(*line, kToleranceWord, value)) {
+    // A tolerance in plan or in height: kept when read, else the line's problem.
+    const auto take = [&](double& target) {
       const auto tolerance = ReadTolerance(value, symbols);
-      if (const double* value = std::get_if<double>(&tolerance)) {
-        block.tolerance = *value;
+      if (const double* read = std::get_if<double>(&tolerance)) {
+        target = *read;
       } else {
         block.problems.push_back(CheckLineProblem(number, *line, std::get<std::string>(tolerance)));
       }
+    };
+    if (TakeField(*line, kHeightToleranceWord, value)) {
+      take(block.heightTolerance);
+    } else if (TakeField(*line, kToleranceWord, value)) {
+      take(block.tolerance);
     } else if (TakeField(*line, kPointWord, value)) {
       ReadPointLine(value, number, symbols, block);
     } else {
@@ -83,7 +109,7 @@ void AddCheckCommands(CommandTable& table, ScriptContext& context) {
       out << "MESSAGE " << OneLine(CheckPointsRejected(block.problems, kMaxListedCheckProblems)) << '\n' << std::flush;
       return;
     }
-    const CheckRun run = context.session.Check(block.points, block.tolerance);
+    const CheckRun run = context.session.Check(block.points, block.tolerance, block.heightTolerance);
     if (!run.error.empty()) {
       out << "MESSAGE " << OneLine(run.error) << '\n' << std::flush;
       return;

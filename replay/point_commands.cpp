@@ -23,8 +23,14 @@ void AddPointCommands(CommandTable& table, ScriptContext& context) {
   using enum CommandTable::Argument;
   table.Add(kPointsCommand, kNone, [&context](const std::string&, ScriptLines&) {
     const Road* road = context.session.WorkingRoad();
+    // A job with a profile gives every point its height, as the row was
+    // made with it; without one the lines read as they always have.
+    const bool heights = context.session.ProfileSource().has_value();
     for (const CapRecord& record : context.session.Log().Records()) {
-      for (const auto& [name, point] : PointsOf(record)) {
+      const auto points = PointsOf(record);
+      const auto pointHeights = PointHeightsOf(record);
+      for (std::size_t i = 0; i < points.size(); ++i) {
+        const auto& [name, point] = points[i];
         context.out << kPointTag << '\t' << record.number << '\t' << name << '\t' << Metres(point.X) << '\t'
                     << Metres(point.Y);
         // A point with no foot on the road (beyond an end, or at a centre
@@ -36,6 +42,7 @@ void AddPointCommands(CommandTable& table, ScriptContext& context) {
         } else {
           context.out << "\t-\t-";
         }
+        if (heights) context.out << '\t' << (pointHeights[i] ? Metres(*pointHeights[i]) : std::string("-"));
         context.out << '\n';
       }
     }

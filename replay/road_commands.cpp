@@ -133,8 +133,11 @@ class RoadCommands {
     const auto rows = TableRows(Words(argument), kTableUsage);
     if (!rows) return;
     for (const StationTableRow& row : *rows) {
-      Print({"TABLE", StationField(row.station), Metres(row.offset), Metres(row.point.point.X),
-             Metres(row.point.point.Y), Azimuth(row.point.azimuth)});
+      std::vector<std::string> fields{"TABLE", StationField(row.station), Metres(row.offset),
+                                      Metres(row.point.point.X), Metres(row.point.point.Y), Azimuth(row.point.azimuth)};
+      // The finished surface, when the job has a profile: "-" off it.
+      if (row.withHeight) fields.push_back(row.height ? Metres(*row.height) : std::string("-"));
+      Print(fields);
     }
   }
 

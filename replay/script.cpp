@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "height_columns.h"
+
 #include "boxes.h"
 #include "log_row.h"
 #include "solver_texts.h"
@@ -69,9 +71,12 @@ void PlayScript(ScriptLines& lines, ScriptTarget& target, std::ostream& out) {
 }
 
 void PrintRows(const CapLog& log, const std::string& sep, std::ostream& out) {
+  // As the log's table shows them: with every point's H once a row carries heights.
+  bool heights = false;
+  for (const CapRecord& record : log.Records()) heights = heights || record.heights.has_value();
   for (const CapRecord& record : log.Records()) {
     out << kRowTag;
-    for (const std::string& text : ShownRowTexts(record, sep)) out << '\t' << text;
+    for (const std::string& text : LogRowTexts(record, sep, heights)) out << '\t' << text;
     out << '\n';
   }
 }

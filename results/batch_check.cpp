@@ -8,6 +8,7 @@
 #include "blanks.h"
 #include "batch_texts.h"
 #include "field_ranges.h"
+#include "point_height_texts.h"
 #include "range_texts.h"
 #include "angle_text.h"
 #include "refusals.h"
@@ -114,7 +115,28 @@ std::vector<double> ReadOffsets(const std::string& text, const NumberSymbols& sy
   return offsets;
 }
 
+// The depth as read, or nothing with its problem added.
+double ReadDepth(const std::string& text, const NumberSymbols& symbols, std::vector<std::string>& problems) {
+  const auto read = ReadDepthField(text, symbols);
+  if (const double* value = std::get_if<double>(&read)) return *value;
+  problems.push_back(BatchFieldProblem(kBatchDepthField, std::get<std::string>(read)));
+  return 0;
+}
+
 }  // namespace
+
+std::variant<double, std::string> ReadDepthField(const std::string& text, const NumberSymbols& symbols) {
+  // Blank is 0; a negative depth would set the cap above the deck, which is
+  // a sign typed wrong, not a bridge.
+  if (IsBlank(text)) return 0.0;
+  const std::string typed = Trimmed(text);
+  const auto read = ReadField(typed, symbols);
+  if (const double* value = std::get_if<double>(&read)) {
+    if (Within(*value, kDepthRange)) return *value;
+    return NotWithinReason(typed, kDepthRange);
+  }
+  return std::get<std::string>(read);
+}
 
 std::variant<StationEntry, std::string> ReadStationLine(const std::string& line, const NumberSymbols& symbols) {
   const std::string text = Normalized(line);
@@ -231,6 +253,7 @@ std::variant<ExactBatchPlan, std::vector<std::string>> CheckExactBatch(const Bat
     right = ReadHalfWidth(input.rightDR, kBatchRightDRField, symbols, problems);
   }
   std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
+  const double depth = ReadDepth(input.depth, symbols, problems);
   std::vector<std::string> overrideProblems;
   const BatchOverrides given = ReadBatchOverrides(input, symbols, overrideProblems);
   // A field typed and read, or blank (the Start job's value then); a field
@@ -269,7 +292,7 @@ std::variant<ExactBatchPlan, std::vector<std::string>> CheckExactBatch(const Bat
   std::vector<BatchStation> stations = ReadStations(input, symbols, problems);
   if (!problems.empty() || !haveB || !left || !right || (parallel && !haveKj)) return problems;
   const CapAxisMode axis = parallel ? CapAxisMode::kParallel : CapAxisMode::kOwn;
-  return ExactBatchPlan{axis, B, Kj, left.value(), right.value(), std::move(offsets), std::move(stations)};
+  return ExactBatchPlan{axis, B, Kj, left.value(), right.value(), std::move(offsets), std::move(stations), depth};
 }
 
 std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& input, Solver solver,
@@ -288,9 +311,10 @@ std::variant<BatchPlan, std::vector<std::string>> CheckBatch(const BatchInput& i
   const auto precision = ReadFloatField(input.precision, kBatchPrecisionField, symbols,
                                         [&](float v) { return CheckPrecision(solver, v); }, noLimit, problems);
   std::vector<double> offsets = ReadOffsets(input.offsets, symbols, problems);
+  const double depth = ReadDepth(input.depth, symbols, problems);
   std::vector<BatchStation> stations = ReadStations(input, symbols, problems);
   if (!problems.empty()) return problems;
-  return BatchPlan{input.axis, *dr, *precision, std::move(offsets), std::move(stations)};
+  return BatchPlan{input.axis, *dr, *precision, std::move(offsets), std::move(stations), depth};
 }
 
 }  // namespace capset

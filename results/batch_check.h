@@ -37,6 +37,11 @@ struct StationEntry {
 // One line of the list: the entry, or why it is not one (texts.h words).
 std::variant<StationEntry, std::string> ReadStationLine(const std::string& line, const NumberSymbols& symbols);
 
+// The batch's depth below the deck as typed (blank: 0), or why it is not
+// one (without the field's name), for the dialog's check as it is typed and
+// for the batch's own.
+std::variant<double, std::string> ReadDepthField(const std::string& text, const NumberSymbols& symbols);
+
 struct BatchStation {
   int line;  // from 1, counting blank lines
   StationEntry entry;
@@ -48,6 +53,7 @@ struct BatchPlan {
   float precision;
   std::vector<double> offsets;
   std::vector<BatchStation> stations;
+  double depth = 0;  // below the deck, metres
 };
 
 // Every field and line checked for `solver`; the problems in the order of
@@ -73,6 +79,7 @@ struct ExactBatchPlan {
   double left, right;
   std::vector<double> offsets;  // + towards the right-hand edge
   std::vector<BatchStation> stations;
+  double depth = 0;  // below the deck, metres
 };
 
 // What an exact batch takes from the Start job when its field is blank;

@@ -27,6 +27,9 @@ struct BatchInput {
   std::string rightDR = {};  // the right half-width (右幅); empty: the same as DR
   std::string skew = {};     // B, packed D.MMSS; empty: the Start job's
   std::string design = {};   // the design station Kj of the parallel axis; empty: the Start job's
+  // 桥面至盖梁顶: metres below the deck surface the cap's points are set at
+  // (their heights are the deck's less this); empty: 0.
+  std::string depth = {};
 
   bool operator==(const BatchInput&) const = default;
 };

@@ -16,6 +16,7 @@
 #include "local_time.h"
 #include "refusals.h"
 #include "road_cap.h"
+#include "row_heights.h"
 
 namespace capset {
 
@@ -87,6 +88,9 @@ struct CapRecord {
   // What must be known about the numbers (a cap beyond the spiral's end, a
   // series off the exact clothoid), checked once when the row is made.
   CapWarnings warnings;
+  // Its points' heights, taken when it was made; nothing when the job had no
+  // profile then (the row reads as it always has).
+  std::optional<RowHeights> heights = std::nullopt;
 
   // A window row's solution; nothing for an exact row or a cap not placed.
   const CapSolution* Solution() const { return std::get_if<CapSolution>(&outcome); }

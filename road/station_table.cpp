@@ -95,4 +95,13 @@ std::variant<std::vector<StationTableRow>, StationTableProblem> MakeStationTable
   return rows;
 }
 
+void AddTableHeights(std::vector<StationTableRow>& rows, const RoadHeights& heights) {
+  for (StationTableRow& row : rows) {
+    row.withHeight = true;
+    const auto at = heights.At(row.distance, row.offset);
+    const PointHeight* h = std::get_if<PointHeight>(&at);
+    row.height = h != nullptr && std::isfinite(h->elevation) ? std::optional(h->elevation) : std::nullopt;
+  }
+}
+
 }  // namespace capset

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "road.h"
+#include "road_heights.h"
 
 namespace capset {
 
@@ -35,6 +36,10 @@ struct StationTableRow {
   RoadPoint point;
   // The key point at this station ("ZH1"), or empty.
   std::string key;
+  // The finished surface's elevation here, when the table was made with
+  // heights (withHeight): nothing where the station lies outside the profile.
+  bool withHeight = false;
+  std::optional<double> height = std::nullopt;
 };
 
 enum class StationTableFault {
@@ -57,5 +62,8 @@ constexpr std::size_t kMostTableRows = 1'000'000;
 
 std::variant<std::vector<StationTableRow>, StationTableProblem> MakeStationTable(const Road& road,
                                                                                 const StationTableRequest& request);
+
+// Gives every row its elevation from `heights` (made on the same road).
+void AddTableHeights(std::vector<StationTableRow>& rows, const RoadHeights& heights);
 
 }  // namespace capset

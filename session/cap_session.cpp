@@ -14,7 +14,9 @@ void CapSession::Compute() {
   }
   const std::optional<CapSolution> solution = Command2_Click(choice, job_, seam_);
   if (!solution) return;
-  log_.Add({RecordOf(*solution)});
+  std::vector<CapRecord> rows{RecordOf(*solution)};
+  TakeHeights(rows, 0);
+  log_.Add(std::move(rows));
   for (SessionObserver* o : observers_) o->CapComputed(*solution);
 }
 

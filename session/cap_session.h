@@ -155,7 +155,9 @@ class CapSession {
 
   // The as-built check of `points` against the working road and the caps
   // of the log as they stand (session_check.cpp).
-  CheckRun Check(const std::vector<MeasuredPoint>& points, double tolerance) const;
+  // A point measured with a height is checked in height too, against `heightTolerance`.
+  CheckRun Check(const std::vector<MeasuredPoint>& points, double tolerance,
+                 double heightTolerance = kDefaultHeightTolerance) const;
 
   // The user, for a question a file step must ask first.
   Prompt& Prompter() { return seam_.prompt; }
@@ -211,6 +213,9 @@ class CapSession {
   std::optional<HeightsProblem> heightsProblem_;
   // Makes the heights again from the inputs on the working road, and tells the observers.
   void RemakeHeights();
+  // Gives each row the heights of its points, `depth` below the deck, when
+  // the job has heights; rows keep them as made (session_heights.cpp).
+  void TakeHeights(std::vector<CapRecord>& records, double depth) const;
   std::vector<SessionObserver*> observers_;
 
   // Bridges (session_bridge.cpp).

@@ -92,7 +92,10 @@ bool CapSession::WindowBatch(const BatchInput& input) {
   }
   const BatchBasis basis{*solver, design, {}, {}};
   if (!AskAboutEarlierRun(input, basis)) return false;
-  AddBatchRows(input, basis, SolveBatch(std::get<BatchPlan>(checked), *solver, design));
+  const BatchPlan& plan = std::get<BatchPlan>(checked);
+  std::vector<CapRecord> records = SolveBatch(plan, *solver, design);
+  TakeHeights(records, plan.depth);
+  AddBatchRows(input, basis, std::move(records));
   return true;
 }
 
@@ -127,7 +130,10 @@ bool CapSession::ExactBatch(const BatchInput& input) {
     basis.design.Kj = job_.Kj;
   }
   if (!AskAboutEarlierRun(input, basis)) return false;
-  AddBatchRows(input, basis, SolveExactBatch(std::get<ExactBatchPlan>(checked), *road, origin));
+  const ExactBatchPlan& plan = std::get<ExactBatchPlan>(checked);
+  std::vector<CapRecord> records = SolveExactBatch(plan, *road, origin);
+  TakeHeights(records, plan.depth);
+  AddBatchRows(input, basis, std::move(records));
   return true;
 }
 

@@ -7,8 +7,8 @@
 
 namespace capset {
 
-CheckRun CapSession::Check(const std::vector<MeasuredPoint>& points, double tolerance) const {
-  return RunCheck(WorkingRoad(), log_.Records(), points, tolerance);
+CheckRun CapSession::Check(const std::vector<MeasuredPoint>& points, double tolerance, double heightTolerance) const {
+  return RunCheck(WorkingRoad(), log_.Records(), points, tolerance, heightTolerance);
 }
 
 bool SessionFiles::ExportCheck(const std::string& path, const std::vector<CheckResult>& results) {

@@ -91,6 +91,13 @@ std::optional<JobFileProblem> CapSession::CheckHeights(const std::optional<Typed
   return JobFileProblem{JobFileFault::kBadHeights, ofProfile ? job_keys::kProfile : job_keys::kSection, 0, reason};
 }
 
+void CapSession::TakeHeights(std::vector<CapRecord>& records, double depth) const {
+  const Road* road = WorkingRoad();
+  if (!heights_) return;
+  if (road == nullptr) return;
+  for (CapRecord& record : records) record.heights = HeightsOfRow(record, *heights_, *road, depth);
+}
+
 void CapSession::RemakeHeights() {
   if (!profileInput_) return;
   RoadHeightsBuild built = BuildHeights(*profileInput_, sectionInput_, WorkingRoad());

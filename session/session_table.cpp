@@ -24,7 +24,9 @@ std::variant<std::vector<StationTableRow>, std::string> CapSession::MakeStationT
     const std::string& typed = problem->fault == StationTableFault::kToNotPlaced ? toTyped : fromTyped;
     return StationTableProblemText(*problem, typed, RangeOf(*road));
   }
-  return std::move(std::get<std::vector<StationTableRow>>(made));
+  auto& rows = std::get<std::vector<StationTableRow>>(made);
+  if (heights_) AddTableHeights(rows, *heights_);
+  return std::move(rows);
 }
 
 bool SessionFiles::ExportTable(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {

@@ -55,14 +55,7 @@ inline Transcript ReadTranscript(const std::string& output) {
         line.find_first_not_of("0123456789", 4) == eq) {
       t.boxes[std::stoi(line.substr(4, eq - 4))] = line.substr(eq + 1);
     } else if (line.starts_with("ROW\t")) {
-      std::vector<std::string> texts;
-      for (std::size_t from = 4;;) {
-        const std::size_t tab = line.find('\t', from);
-        texts.push_back(line.substr(from, tab - from));
-        if (tab == std::string::npos) break;
-        from = tab + 1;
-      }
-      t.rows.push_back(std::move(texts));
+      t.rows.push_back(TabFields(line.substr(4)));
     } else {
       t.events.push_back(line);
     }

@@ -19,6 +19,7 @@ add_executable(window_tests
   exact_window_test.cpp
   unshown_row_window_test.cpp
   window_teardown_test.cpp
+  heights_window_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
 target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt"
@@ -72,3 +73,6 @@ endforeach()
 # Pictures of the road window with a real road, for looking at (not a test).
 add_executable(road_window_shot road_window_shot.cpp)
 target_link_libraries(road_window_shot PRIVATE capset_replay)
+# Pictures of the windows that show heights where points are given.
+add_executable(point_heights_shot point_heights_shot.cpp)
+target_link_libraries(point_heights_shot PRIVATE capset_replay)

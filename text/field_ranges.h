@@ -15,7 +15,9 @@
 //                              (the window's DR: within ±1e4 m, its sign kept)
 //   offsets from the centreline
 //   and along a cap axis       ±1e4 m, as the half-widths
-//   a check's tolerance        0 … 1e4 m
+//   a check's tolerance        0 … 1e4 m (in plan and in height)
+//   a batch's depth below      0 … 100 m: pavement, beam, bearing and pad
+//   the deck                   of the tallest girder are a few metres
 
 #include "road_ranges.h"
 
@@ -31,6 +33,7 @@ inline constexpr FieldRange kHalfWidthRange{kLeastLength, kMostOffset};
 // The window's formulas take DR with its sign, as Compute does.
 inline constexpr FieldRange kWindowDRRange{-kMostOffset, kMostOffset};
 inline constexpr FieldRange kToleranceRange{0, kMostOffset};
+inline constexpr FieldRange kDepthRange{0, 100};
 
 // True when `value` lies in the range; never for a NaN.
 inline bool Within(double value, const FieldRange& range) { return InRange(value, range); }

@@ -161,7 +161,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "桥“B1”第 1 行“bent 1 1100 dr 0”：dr“0”超出了 0.001 至 10000 m 的范围。"},
         RefusalRow{"BridgeDepthFar", "@bridge B1",
                    {"bent 1 1100 depth 1e5"},
-                   "桥“B1”第 1 行“bent 1 1100 depth 1e5”：depth“1e5”超出了 -10000 至 10000 m 的范围。"},
+                   "桥“B1”第 1 行“bent 1 1100 depth 1e5”：depth“1e5”超出了 0 至 100 m 的范围。"},
+        // A bent's depth is the batch's, deck to cap top: never above the deck.
+        RefusalRow{"BridgeDepthAboveTheDeck", "@bridge B1",
+                   {"bent 1 1100 depth -1.5"},
+                   "桥“B1”第 1 行“bent 1 1100 depth -1.5”：depth“-1.5”超出了 0 至 100 m 的范围。"},
         RefusalRow{"BridgeBentOffRoad", "@bridge B1",
                    {"bent 1 1600"},
                    "桥“B1”第 1 行“bent 1 1600”：桩号 K1+600.000 在路线终点 K1+500.000 之后。"},
