@@ -2,6 +2,7 @@
 
 #include "file_texts.h"
 #include "job_file.h"
+#include "landxml_profile_texts.h"
 #include "landxml_texts.h"
 #include "log_row.h"
 #include "road_cap_texts.h"
@@ -125,14 +126,20 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
   const std::vector<RoadFileAlignment> alignments = format.Alignments();
   std::variant<RoadInput, LandXmlProblem> chosen = LandXmlProblem{LandXmlFault::kNoAlignment};
   std::string alignment = name.value_or("");
+  int index = 0;
   if (!name && pick && alignments.size() > 1) {
     const std::optional<int> picked = pick(alignments);
     if (!picked || *picked < 0 || *picked >= static_cast<int>(alignments.size())) return std::nullopt;
     alignment = alignments[*picked].name;
+    index = *picked;
     chosen = format.RoadAt(*picked);
   } else {
     chosen = format.RoadNamed(name);
     if (!name && alignments.size() == 1) alignment = alignments.front().name;
+    // A name the file gives twice refused the road; found once, it is the one.
+    for (std::size_t i = 0; name && i < alignments.size(); ++i) {
+      if (alignments[i].name == *name) index = static_cast<int>(i);
+    }
   }
   if (const auto* p = std::get_if<LandXmlProblem>(&chosen)) return refuse(*p);
   // A file that gives a road asks about the road it would replace.
@@ -146,6 +153,7 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
   if (const RoadFileUnit unit = format.Unit(); unit.metresPerUnit != 1) {
     reporter_.ReportNotice(LandXmlUnitNotice(file, unit.name, unit.surveyFoot));
   }
+  ImportProfile(file, format, index);
   return alignment;
 }
 
@@ -155,9 +163,14 @@ bool SessionFiles::ExportRoad(const std::string& path, const RoadFileFormat& for
     reporter_.ReportInformation(kNoRoadToExport);
     return false;
   }
-  if (const auto failure = store_.WriteWhole(path, format.Write(*road))) {
+  std::string unwritten;
+  const std::vector<RoadFilePvi> profile = ProfileToWrite(unwritten);
+  if (const auto failure = store_.WriteWhole(path, format.Write(*road, profile))) {
     reporter_.ReportError(LandXmlUnwritableMessage(FileNameOf(path), failure->reason));
     return false;
+  }
+  if (session_.ProfileSource() && profile.empty()) {
+    reporter_.ReportNotice(LandXmlProfileNotWrittenNotice(FileNameOf(path), unwritten));
   }
   return true;
 }

@@ -89,11 +89,16 @@ std::string Reason(const LandXmlProblem& p) {
       return "一段文字（或一个属性值）超过 " + std::to_string(static_cast<long long>(p.number) >> 20) +
              " MB，不像路线文件；为免耗尽内存，没有读下去。";
     case LandXmlFault::kRoad: return p.road ? RoadReason(*p.road) : "这些线元不能组成路线。";
+    case LandXmlFault::kUnknownProfileElement:
+      return "纵断面只有变坡点（PVI）和竖曲线（ParaCurve、UnsymParaCurve、CircCurve），没有这种元素。";
+    case LandXmlFault::kBadPvi: return "变坡点" + Quoted(p.value) + "不是“桩号 高程”两个数值。";
   }
   return "无法读取。";
 }
 
 }  // namespace
+
+std::string LandXmlReasonText(const LandXmlProblem& problem) { return Reason(problem); }
 
 std::string LandXmlRefusedMessage(const std::string& file, const LandXmlProblem& problem) {
   std::string where;

@@ -1,0 +1,105 @@
+// A road file's profile: read with the road it stands on, written with it.
+
+#include "heights_texts.h"
+#include "landxml_profile_texts.h"
+#include "landxml_texts.h"
+#include "session_files.h"
+
+namespace capset {
+namespace {
+
+// The element of the file that holds row `row` (from 1), or the profile
+// itself when no row is named.
+ProfileFilePlace PlaceOf(const RoadFileProfile& profile, int row) {
+  if (row < 1 || row > static_cast<int>(profile.rows.size())) return {"ProfAlign", profile.line, 0};
+  const RoadFileProfileRow& r = profile.rows[static_cast<std::size_t>(row) - 1];
+  return {r.element, r.line, row};
+}
+
+// The elements a problem of the rows names: its row, and the other curve of an overlap.
+std::vector<ProfileFilePlace> PlacesOf(const RoadFileProfile& profile, const HeightsProblem& problem) {
+  if (const auto* p = std::get_if<ProfileProblem>(&problem)) {
+    std::vector<ProfileFilePlace> places{PlaceOf(profile, p->row)};
+    if (p->fault == ProfileFault::kCurvesOverlap) places.insert(places.begin(), PlaceOf(profile, p->other));
+    return places;
+  }
+  if (const auto* p = std::get_if<HeightsStationProblem>(&problem)) return {PlaceOf(profile, p->row)};
+  return {PlaceOf(profile, 0)};
+}
+
+}  // namespace
+
+std::vector<RoadFilePvi> FilePvis(const ProfileInput& input, const Profile& profile) {
+  std::vector<RoadFilePvi> rows;
+  rows.reserve(input.rows.size());
+  for (const PviInput& in : input.rows) rows.push_back({in.station.value, in.elevation});
+  // A parabola by its radius goes by its length, which the file's schema
+  // knows; a circle with its arc length, which the reader checks.
+  for (const VerticalCurveElements& c : profile.Curves()) {
+    const PviInput& in = input.rows.at(static_cast<std::size_t>(c.row) - 1);
+    RoadFilePvi& out = rows[static_cast<std::size_t>(c.row) - 1];
+    out.curve = in.curve == VerticalCurveKind::kRadius ? VerticalCurveKind::kLength : in.curve;
+    switch (in.curve) {
+      case VerticalCurveKind::kRadius: out.length = c.length; break;
+      case VerticalCurveKind::kLength: out.length = in.length; break;
+      case VerticalCurveKind::kAsymmetric:
+        out.length = in.length;
+        out.length2 = in.length2;
+        break;
+      case VerticalCurveKind::kCircle:
+        out.radius = in.radius;
+        out.length = c.arcLength;
+        break;
+      case VerticalCurveKind::kNone: break;
+    }
+  }
+  return rows;
+}
+
+void SessionFiles::ImportProfile(const std::string& file, const RoadFileFormat& format, int index) {
+  const Road* road = session_.JobRoad();
+  const std::optional<RoadFileProfile> profile = road ? format.ProfileAt(index, *road) : std::nullopt;
+  const bool had = session_.ProfileSource().has_value();
+  const StationRange range = road ? RangeOf(*road) : StationRange{};
+  if (!profile) {
+    // A plan without a profile is the common file; a profile typed from the
+    // drawings stays with the job, its stations now on the new road.
+    if (!had) return;
+    std::string problem;
+    if (const auto& now = session_.HeightsProblemNow()) {
+      problem = HeightsProblemText(*now, {&*session_.ProfileSource(), &session_.CrossSectionSource(), &range});
+    }
+    reporter_.ReportNotice(LandXmlProfileKeptNotice(file, problem));
+    return;
+  }
+  if (!profile->others.empty()) reporter_.ReportNotice(LandXmlOtherProfilesNotice(file, profile->name, profile->others));
+  if (const auto* p = std::get_if<LandXmlProblem>(&profile->read)) {
+    const ProfileFilePlace where{p->element, p->line, 0};
+    reporter_.ReportError(LandXmlProfileRefusedMessage(file, profile->name, {where}, LandXmlReasonText(*p), had));
+    return;
+  }
+  const ProfileInput& input = std::get<ProfileInput>(profile->read);
+  const std::optional<ProfileInput> before = session_.ProfileSource();
+  if (const auto problem = session_.SetProfile(input)) {
+    const std::string reason = HeightsProblemText(*problem, {&input, &session_.CrossSectionSource(), &range});
+    reporter_.ReportError(LandXmlProfileRefusedMessage(file, profile->name, PlacesOf(*profile, *problem), reason, had));
+    return;
+  }
+  if (before && *before != input) {
+    reporter_.ReportNotice(LandXmlProfileReplacedNotice(file, profile->name, static_cast<int>(input.rows.size())));
+  }
+}
+
+std::vector<RoadFilePvi> SessionFiles::ProfileToWrite(std::string& unwritten) const {
+  const std::optional<ProfileInput>& input = session_.ProfileSource();
+  if (!input) return {};
+  if (const RoadHeights* heights = session_.Heights()) return FilePvis(*input, heights->profile());
+  const Road* road = session_.WorkingRoad();
+  const StationRange range = road ? RangeOf(*road) : StationRange{};
+  if (const auto& problem = session_.HeightsProblemNow()) {
+    unwritten = HeightsProblemText(*problem, {&*input, &session_.CrossSectionSource(), road ? &range : nullptr});
+  }
+  return {};
+}
+
+}  // namespace capset
