@@ -10,6 +10,7 @@
 // asked when the road it stands on is known.
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,6 +18,13 @@
 #include "landxml_texts.h"
 
 namespace capset {
+namespace {
+
+// A curve's stated lengths and a circle's radius; a ParaCurve of length 0
+// alone is something (a plain grade break).
+constexpr FieldRange kCurveRange{kLeastLength, kMostLength};
+
+}  // namespace
 
 void Reader::ReadProfile(std::optional<RoadFileProfile>& profile) {
   while (xml_.readNextStartElement()) {
@@ -36,7 +44,9 @@ void Reader::ReadProfile(std::optional<RoadFileProfile>& profile) {
 }
 
 RoadFileProfile Reader::ReadProfAlign() {
-  RoadFileProfile profile{xml_.attributes().value(QLatin1String("name")).toString().toStdString(), xml_.lineNumber()};
+  RoadFileProfile profile;
+  profile.name = xml_.attributes().value(QLatin1String("name")).toString().toStdString();
+  profile.line = xml_.lineNumber();
   ProfileInput input;
   std::optional<LandXmlProblem> problem;
   while (xml_.readNextStartElement()) {
@@ -84,15 +94,15 @@ std::variant<PviInput, LandXmlProblem> Reader::ReadPvi() {
     row.curve = length == 0.0 ? VerticalCurveKind::kNone : VerticalCurveKind::kLength;
     row.length = length.value_or(0);
   } else if (name == QLatin1String("UnsymParaCurve")) {
-    problem = attribute("lengthIn", length, kLengthRange, kLandXmlLengthInPart);
-    if (!problem) problem = attribute("lengthOut", length2, kLengthRange, kLandXmlLengthOutPart);
+    problem = attribute("lengthIn", length, kCurveRange, kLandXmlLengthInPart);
+    if (!problem) problem = attribute("lengthOut", length2, kCurveRange, kLandXmlLengthOutPart);
     row.curve = VerticalCurveKind::kAsymmetric;
     row.length = length.value_or(0);
     row.length2 = length2.value_or(0);
   } else if (name == QLatin1String("CircCurve")) {
     // The radius makes the circle; the stated arc length is checked against it.
-    problem = attribute("radius", radius, kRadiusRange, kLandXmlRadiusPart);
-    if (!problem) problem = attribute("length", length, kLengthRange, kLandXmlLengthPart);
+    problem = attribute("radius", radius, kCurveRange, kLandXmlRadiusPart);
+    if (!problem) problem = attribute("length", length, kCurveRange, kLandXmlLengthPart);
     row.curve = VerticalCurveKind::kCircle;
     row.radius = radius.value_or(0);
     row.length = length.value_or(0);
@@ -124,25 +134,36 @@ RoadFileProfile PlacedProfile(const RoadFileProfile& profile, const Road& road) 
   auto* input = std::get_if<ProfileInput>(&placed.read);
   if (input == nullptr) return placed;
   // A file cannot say which place of a 长链 a station means; the rows run
-  // along the road, so a station means its one place after the row before.
-  // Where more than one remains, it stays unsaid and the profile is refused
-  // for it, naming the row.
+  // along the road, which often leaves only one. Each row takes its
+  // earliest place after the row before and, from the other end, its
+  // latest before the row after: every order of places that runs along the
+  // road lies between the two, so where they agree the place is certain.
+  // Where they differ it stays unsaid, and the profile is refused for it.
+  const std::size_t n = input->rows.size();
+  std::vector<std::vector<double>> places(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    const Placement at = road.Place(input->rows[k].station);
+    if (at.status == PlaceStatus::kPlaced) places[k] = {at.distance};
+    else if (at.status == PlaceStatus::kTwice) places[k] = at.places;
+    else return placed;  // refused for its own fault
+  }
+  std::vector<std::size_t> earliest(n), latest(n);
   double before = -std::numeric_limits<double>::infinity();
-  for (PviInput& row : input->rows) {
-    const Placement at = road.Place(row.station);
-    if (at.status == PlaceStatus::kPlaced) {
-      before = at.distance;
-      continue;
-    }
-    if (at.status != PlaceStatus::kTwice) break;
-    int after = 0, first = 0;
-    for (std::size_t k = 0; k < at.places.size(); ++k) {
-      if (at.places[k] <= before) continue;
-      if (++after == 1) first = static_cast<int>(k) + 1;
-    }
-    if (after != 1) break;
-    row.station.occurrence = first;
-    before = at.places[first - 1];
+  for (std::size_t k = 0; k < n; ++k) {
+    const auto it = std::upper_bound(places[k].begin(), places[k].end(), before);
+    if (it == places[k].end()) return placed;  // no order runs along the road
+    earliest[k] = static_cast<std::size_t>(it - places[k].begin());
+    before = *it;
+  }
+  double after = std::numeric_limits<double>::infinity();
+  for (std::size_t k = n; k-- > 0;) {
+    const auto it = std::lower_bound(places[k].begin(), places[k].end(), after);
+    if (it == places[k].begin()) return placed;
+    latest[k] = static_cast<std::size_t>(it - places[k].begin()) - 1;
+    after = places[k][latest[k]];
+  }
+  for (std::size_t k = 0; k < n; ++k) {
+    if (places[k].size() > 1 && earliest[k] == latest[k]) input->rows[k].station.occurrence = static_cast<int>(earliest[k]) + 1;
   }
   return placed;
 }

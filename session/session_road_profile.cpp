@@ -1,5 +1,8 @@
 // A road file's profile: read with the road it stands on, written with it.
 
+#include <algorithm>
+#include <cmath>
+
 #include "heights_texts.h"
 #include "landxml_profile_texts.h"
 #include "landxml_texts.h"
@@ -27,6 +30,20 @@ std::vector<ProfileFilePlace> PlacesOf(const RoadFileProfile& profile, const Hei
   return {PlaceOf(profile, 0)};
 }
 
+// Row by row, stations with the place they name.
+bool SameRows(const ProfileInput& a, const ProfileInput& b) {
+  return std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(), [](const PviInput& x, const PviInput& y) {
+    return x.station.value == y.station.value && x.station.occurrence == y.station.occurrence &&
+           x.elevation == y.elevation && x.curve == y.curve && x.radius == y.radius && x.length == y.length &&
+           x.length2 == y.length2;
+  });
+}
+
+// A length the file gets from the arithmetic (R·|ω|, R·Δ), to the
+// nanometre: the file shows 180 where the doubles hold 180.00000000000023,
+// and reads back within a nanometre of the same curve.
+double Nanometres(double metres) { return std::round(metres * 1e9) / 1e9; }
+
 }  // namespace
 
 std::vector<RoadFilePvi> FilePvis(const ProfileInput& input, const Profile& profile) {
@@ -40,7 +57,7 @@ std::vector<RoadFilePvi> FilePvis(const ProfileInput& input, const Profile& prof
     RoadFilePvi& out = rows[static_cast<std::size_t>(c.row) - 1];
     out.curve = in.curve == VerticalCurveKind::kRadius ? VerticalCurveKind::kLength : in.curve;
     switch (in.curve) {
-      case VerticalCurveKind::kRadius: out.length = c.length; break;
+      case VerticalCurveKind::kRadius: out.length = Nanometres(c.length); break;
       case VerticalCurveKind::kLength: out.length = in.length; break;
       case VerticalCurveKind::kAsymmetric:
         out.length = in.length;
@@ -48,7 +65,7 @@ std::vector<RoadFilePvi> FilePvis(const ProfileInput& input, const Profile& prof
         break;
       case VerticalCurveKind::kCircle:
         out.radius = in.radius;
-        out.length = c.arcLength;
+        out.length = Nanometres(c.arcLength);
         break;
       case VerticalCurveKind::kNone: break;
     }
@@ -85,7 +102,7 @@ void SessionFiles::ImportProfile(const std::string& file, const RoadFileFormat& 
     reporter_.ReportError(LandXmlProfileRefusedMessage(file, profile->name, PlacesOf(*profile, *problem), reason, had));
     return;
   }
-  if (before && *before != input) {
+  if (before && !SameRows(*before, input)) {
     reporter_.ReportNotice(LandXmlProfileReplacedNotice(file, profile->name, static_cast<int>(input.rows.size())));
   }
 }
