@@ -22,6 +22,7 @@ ProfileFilePlace PlaceOf(const RoadFileProfile& profile, int row) {
 // The elements a problem of the rows names: its row, and the other curve of an overlap.
 std::vector<ProfileFilePlace> PlacesOf(const RoadFileProfile& profile, const HeightsProblem& problem) {
   if (const auto* p = std::get_if<ProfileProblem>(&problem)) {
+    if (p->fault == ProfileFault::kTooFewRows) return {PlaceOf(profile, 0)};
     std::vector<ProfileFilePlace> places{PlaceOf(profile, p->row)};
     if (p->fault == ProfileFault::kCurvesOverlap) places.insert(places.begin(), PlaceOf(profile, p->other));
     return places;
@@ -91,7 +92,9 @@ void SessionFiles::ImportProfile(const std::string& file, const RoadFileFormat& 
   }
   if (!profile->others.empty()) reporter_.ReportNotice(LandXmlOtherProfilesNotice(file, profile->name, profile->others));
   if (const auto* p = std::get_if<LandXmlProblem>(&profile->read)) {
-    const ProfileFilePlace where{p->element, p->line, 0};
+    // A row the file gets wrong is the one after those read.
+    const bool row = p->fault != LandXmlFault::kUnknownProfileElement && p->fault != LandXmlFault::kTooManyElements;
+    const ProfileFilePlace where{p->element, p->line, row ? static_cast<int>(profile->rows.size()) + 1 : 0};
     reporter_.ReportError(LandXmlProfileRefusedMessage(file, profile->name, {where}, LandXmlReasonText(*p), had));
     return;
   }
