@@ -247,6 +247,36 @@ const ElementRow kElements[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Elements, LandXmlProfileElement, ::testing::ValuesIn(kElements), testing::RowName<ElementRow>);
 
+// A profile that breaks the file itself refuses the whole file, as the plan does.
+struct HostileProfileRow {
+  std::string name;
+  std::string xml;
+  LandXmlFault fault;
+};
+
+class HostileProfile : public ::testing::TestWithParam<HostileProfileRow> {};
+
+TEST_P(HostileProfile, RefusesTheFile) {
+  const auto read = ReadText(GetParam().xml);
+  ASSERT_TRUE(std::holds_alternative<LandXmlProblem>(read));
+  EXPECT_EQ(std::get<LandXmlProblem>(read).fault, GetParam().fault);
+}
+
+std::string ManyPvis(int n) {
+  std::string rows;
+  rows.reserve(static_cast<std::size_t>(n) * 24);
+  for (int k = 0; k < n; ++k) rows += "<PVI>" + std::to_string(5000 + k) + " 1</PVI>";
+  return PlanWith("", "<ProfAlign>" + rows + "</ProfAlign>");
+}
+
+const HostileProfileRow kHostileProfiles[] = {
+    {"CutShortInsideAPvi", PlanWith("", "<ProfAlign><PVI>5000 1</PVI><PVI>5100 ~").substr(0, PlanWith("", "<ProfAlign><PVI>5000 1</PVI><PVI>5100 ~").find('~')),
+     LandXmlFault::kCutShort},
+    {"AnEntityInAPvi", PlanWith("", "<ProfAlign><PVI>5000 &h;</PVI></ProfAlign>"), LandXmlFault::kEntity},
+    {"MorePvisThanARoadHolds", ManyPvis(kMostLandXmlElements + 1), LandXmlFault::kTooManyElements},
+};
+INSTANTIATE_TEST_SUITE_P(Files, HostileProfile, ::testing::ValuesIn(kHostileProfiles), testing::RowName<HostileProfileRow>);
+
 TEST(LandXmlProfileRead, TheFirstProfAlignIsReadTheOthersNamedAParabolaOfLengthZeroABreak) {
   const auto read = ReadText(PlanWith("", "<ProfSurf><PntList2D>5000 1 5600 2</PntList2D></ProfSurf>"
                                           "<ProfAlign name=\"设计\"><PVI>5000 10</PVI><ParaCurve length=\"0\">5300 13</ParaCurve>"
