@@ -118,6 +118,7 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
                                                     RoadFileFormat& format, const SaveAction& save,
                                                     const AlignmentPick& pick) {
   const std::string file = FileNameOf(path);
+  importedProfile_.reset();
   auto refuse = [this, &file](const LandXmlProblem& problem) {
     reporter_.ReportError(LandXmlRefusedMessage(file, problem));
     return std::nullopt;

@@ -91,6 +91,9 @@ class SessionFiles {
   using AlignmentPick = std::function<std::optional<int>(const std::vector<RoadFileAlignment>&)>;
   std::optional<std::string> ImportRoad(const std::string& path, const std::optional<std::string>& name,
                                         RoadFileFormat& format, const SaveAction& save, const AlignmentPick& pick = {});
+  // The name of the profile the last import read with its road; nothing
+  // when it read none.
+  const std::optional<std::string>& ImportedProfile() const { return importedProfile_; }
   // The working road (the job's, else the Start job's) written by `format`
   // to `path`, whole or not at all, with the job's profile when it fits the
   // road (a notice says when it does not); false, with a report, when
@@ -126,6 +129,7 @@ class SessionFiles {
   ErrorReporter& reporter_;
   std::string decimal_;
   std::string path_;
+  std::optional<std::string> importedProfile_;
   // The job as its file holds it, since the last save or open.
   std::optional<JobFile> saved_;
 };

@@ -105,6 +105,7 @@ void SessionFiles::ImportProfile(const std::string& file, const RoadFileFormat& 
     reporter_.ReportError(LandXmlProfileRefusedMessage(file, profile->name, PlacesOf(*profile, *problem), reason, had));
     return;
   }
+  importedProfile_ = profile->name;
   if (before && !SameRows(*before, input)) {
     reporter_.ReportNotice(LandXmlProfileReplacedNotice(file, profile->name, static_cast<int>(input.rows.size())));
   }

@@ -7,12 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "fresh_replay.h"
+#include "main_window_fixture.h"
 #include "table.h"
 
 namespace capset {
@@ -231,6 +233,26 @@ TEST(FileProfile, AProfileOffTheRoadIsNotWrittenAndTheUserIsTold) {
   QFile file(QString::fromStdString(xml));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_FALSE(file.readAll().contains("Profile"));
+}
+
+// In the window: the status line says the profile came with the road; a
+// file without one keeps the job's, and the user is told.
+class FileProfileWindow : public MainWindowTest {};
+
+TEST_F(FileProfileWindow, TheStatusLineSaysTheProfileCameWithTheRoad) {
+  ASSERT_TRUE(window_.ImportRoadFrom(QString::fromStdString(kData + "/profile_metres.xml"), std::nullopt));
+  EXPECT_TRUE(window_.statusBar()->currentMessage().endsWith(QStringLiteral("及其纵断面“设计线”")))
+      << window_.statusBar()->currentMessage().toStdString();
+  ASSERT_TRUE(window_.Session().ProfileSource().has_value());
+  EXPECT_EQ(window_.Session().ProfileSource()->rows.size(), 6u);
+  ASSERT_NE(window_.Session().Heights(), nullptr);
+  Answer("不保存\n");
+  ASSERT_TRUE(window_.ImportRoadFrom(QString::fromStdString(kData + "/two_curves.xml"), std::nullopt));
+  EXPECT_FALSE(window_.statusBar()->currentMessage().contains(QStringLiteral("纵断面")));
+  ASSERT_EQ(reporter_.notices.size(), 1u);
+  EXPECT_NE(reporter_.notices[0].find("作业原有的纵断面保留"), std::string::npos);
+  EXPECT_NE(reporter_.notices[0].find("但它与新路线不符"), std::string::npos);  // K4+800… on a road from K12+000
+  EXPECT_EQ(window_.Session().ProfileSource()->rows.size(), 6u);
 }
 
 }  // namespace

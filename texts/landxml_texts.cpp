@@ -111,8 +111,11 @@ std::string LandXmlUnwritableMessage(const std::string& file, const std::string&
   return "无法导出路线文件" + Quoted(file) + "：" + reason + "\n原有的文件没有改变。";
 }
 
-std::string RoadImportedText(const std::string& file, const std::string& alignment) {
-  return "已从 " + file + " 读入路线" + Quoted(alignment.empty() ? kUnnamedAlignment : alignment);
+std::string RoadImportedText(const std::string& file, const std::string& alignment,
+                             const std::optional<std::string>& profile) {
+  std::string text = "已从 " + file + " 读入路线" + Quoted(alignment.empty() ? kUnnamedAlignment : alignment);
+  if (profile) text += "及其纵断面" + (profile->empty() ? std::string() : Quoted(*profile));
+  return text;
 }
 
 std::string RoadExportedText(const std::string& file) { return "路线已导出到 " + file; }

@@ -1,6 +1,7 @@
 #pragma once
 // What the road's files say: a LandXML file read or refused, a road written.
 
+#include <optional>
 #include <string>
 
 #include "landxml_problem.h"
@@ -16,7 +17,9 @@ std::string LandXmlReasonText(const LandXmlProblem& problem);
 std::string LandXmlUnwritableMessage(const std::string& file, const std::string& reason);
 inline constexpr char kNoRoadToExport[] = "还没有路线，没有可导出的内容：请先输入路线或导入路线文件。";
 // The status bar after an import and an export.
-std::string RoadImportedText(const std::string& file, const std::string& alignment);
+// `profile`: the name of the profile read with the road, when one was.
+std::string RoadImportedText(const std::string& file, const std::string& alignment,
+                             const std::optional<std::string>& profile = std::nullopt);
 std::string RoadExportedText(const std::string& file);
 // What a refused file lacks (LandXmlFault::kMissing's `value`), in the
 // window's words with the file's own name in brackets.
