@@ -44,6 +44,10 @@ constexpr std::pair<const char*, const char*> kFieldWords[] = {
     {"road.ep", "路线终点 EP"},
     {"road.elements", "路线的线元"},
     {"road.equations", "路线的断链"},
+    {"profile", "纵断面"},
+    {"section", "横断面"},
+    {"section.super", "横断面的超高过渡段"},
+    {"section.slopes", "横断面的超高表"},
 };
 
 std::string FaultText(const JobFileProblem& p) {
@@ -70,6 +74,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kOutOfRange: return OutOfRangeReason(p.text);
     case JobFileFault::kRefusedByStart: return p.text;
     case JobFileFault::kBadRoad: return p.text;
+    case JobFileFault::kBadHeights: return p.text;
     case JobFileFault::kIncomplete: break;
   }
   return "作业不完整。";

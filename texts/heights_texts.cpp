@@ -73,7 +73,9 @@ std::string OverlapText(const ProfileProblem& p, const ProfileInput* profile) {
   return here + " 的竖曲线与" + there + " 的竖曲线重叠 " + Metres(p.value) + "：相邻竖曲线至多相接。";
 }
 
-std::string TableRowName(HeightsTable table, int row) {
+}  // namespace
+
+std::string HeightsRowName(HeightsTable table, int row) {
   const std::string n = std::to_string(row);
   switch (table) {
     case HeightsTable::kProfile: return "第 " + n + " 行变坡点";
@@ -82,6 +84,8 @@ std::string TableRowName(HeightsTable table, int row) {
   }
   return "";
 }
+
+namespace {
 
 std::string SectionFieldName(CrossSectionField field) {
   switch (field) {
@@ -104,10 +108,13 @@ bool InPercent(CrossSectionField field) {
 }
 
 // Whose field it is: the section's own numbers, a transition's, a slope row's.
-std::string SectionWhere(const CrossSectionProblem& p) {
-  if (p.row == 0) return "横断面";
-  const bool slope = p.field == CrossSectionField::kLeftSlope || p.field == CrossSectionField::kRightSlope;
-  return TableRowName(slope ? HeightsTable::kSlopes : HeightsTable::kTransitions, p.row);
+std::string SectionWhere(const CrossSectionProblem& p, const CrossSectionInput* section) {
+  if (p.row == 0) return kSectionWhole;
+  const bool slopeTable = section && section->transitions.empty() && !section->slopes.empty();
+  const bool slope = p.field == CrossSectionField::kLeftSlope || p.field == CrossSectionField::kRightSlope ||
+                     p.fault == CrossSectionFault::kSlopesNotIncreasing ||
+                     (p.field == CrossSectionField::kStation && slopeTable);
+  return HeightsRowName(slope ? HeightsTable::kSlopes : HeightsTable::kTransitions, p.row);
 }
 
 std::string Value(double value, CrossSectionField field) {
@@ -117,7 +124,7 @@ std::string Value(double value, CrossSectionField field) {
 }  // namespace
 
 std::string PviName(int row, const ProfileInput* profile) {
-  std::string name = TableRowName(HeightsTable::kProfile, row);
+  std::string name = HeightsRowName(HeightsTable::kProfile, row);
   if (const PviInput* r = RowOf(row, profile)) name += " " + KStationText(r->station);
   return name;
 }
@@ -158,10 +165,10 @@ std::string ProfileProblemText(const ProfileProblem& p, const ProfileInput* prof
   return pvi;
 }
 
-std::string CrossSectionProblemText(const CrossSectionProblem& p) {
-  const std::string where = SectionWhere(p);
+std::string CrossSectionProblemText(const CrossSectionProblem& p, const CrossSectionInput* section) {
+  const std::string where = SectionWhere(p, section);
   const std::string field = Of(where, SectionFieldName(p.field));
-  const std::string other = TableRowName(p.fault == CrossSectionFault::kSlopesNotIncreasing ? HeightsTable::kSlopes
+  const std::string other = HeightsRowName(p.fault == CrossSectionFault::kSlopesNotIncreasing ? HeightsTable::kSlopes
                                                                                             : HeightsTable::kTransitions,
                                          p.other);
   switch (p.fault) {
@@ -185,20 +192,20 @@ std::string CrossSectionProblemText(const CrossSectionProblem& p) {
 }
 
 std::string HeightsStationProblemText(const HeightsStationProblem& p, const StationRange* road) {
-  const std::string row = TableRowName(p.table, p.row);
+  const std::string row = HeightsRowName(p.table, p.row);
   const std::string typed = KStationText(p.station);
   if (!road) return row + "：桩号 " + typed + " 不在路线上。";
   return row + "：" + PlacementText(typed, p.placement, *road);
 }
 
 std::string HeightsJdProblemText(const HeightsJdProblem& p) {
-  return TableRowName(HeightsTable::kTransitions, p.row) + "按 JD" + std::to_string(p.jd) +
+  return HeightsRowName(HeightsTable::kTransitions, p.row) + "按 JD" + std::to_string(p.jd) +
          " 给出，路线上没有这个交点（只有按交点法输入的路线才有 JD）。";
 }
 
 std::string HeightsProblemText(const HeightsProblem& problem, const HeightsWords& words) {
   if (const auto* p = std::get_if<ProfileProblem>(&problem)) return ProfileProblemText(*p, words.profile);
-  if (const auto* p = std::get_if<CrossSectionProblem>(&problem)) return CrossSectionProblemText(*p);
+  if (const auto* p = std::get_if<CrossSectionProblem>(&problem)) return CrossSectionProblemText(*p, words.section);
   if (const auto* p = std::get_if<HeightsStationProblem>(&problem)) return HeightsStationProblemText(*p, words.road);
   return HeightsJdProblemText(std::get<HeightsJdProblem>(problem));
 }
@@ -223,6 +230,10 @@ std::string ProfileLineMessage(int line, const std::string& text, const std::str
 std::string SectionLineMessage(int line, const std::string& text, const std::string& reason) {
   if (line <= 0) return "横断面：" + reason;
   return "横断面第 " + std::to_string(line) + " 行“" + text + "”：" + reason;
+}
+
+std::string JobHeightsBadWord(const std::string& field, const std::string& words) {
+  return field + " 应为" + words + "。";
 }
 
 std::string SectionLineTwiceText(const std::string& word, int firstLine) {
