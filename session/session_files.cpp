@@ -103,11 +103,14 @@ std::vector<int> SessionFiles::RowsOnRoad() const {
   return rows;
 }
 
-bool SessionFiles::MayReplaceRoad(const SaveAction& save) {
+bool SessionFiles::MayReplaceRoad(const SaveAction& save, bool profileToo) {
   const std::vector<int> rows = RowsOnRoad();
   const bool roadUnsaved = session_.RoadSource() && (!saved_ || saved_->road != session_.RoadSource());
-  if (roadUnsaved) {
-    return AskToSave(UnsavedJobQuestion(Discarding::kReplaceRoad, path_.empty() ? "" : FileNameOf(path_), rows), save);
+  const bool profileUnsaved =
+      profileToo && session_.ProfileSource() && (!saved_ || saved_->profile != session_.ProfileSource());
+  if (roadUnsaved || profileUnsaved) {
+    const Discarding what = roadUnsaved ? Discarding::kReplaceRoad : Discarding::kReplaceProfile;
+    return AskToSave(UnsavedJobQuestion(what, path_.empty() ? "" : FileNameOf(path_), rows), save);
   }
   if (rows.empty()) return true;
   return session_.Prompter().Choose(ReplaceSolvedRoadQuestion(rows), {kReplaceRoadAnswer}).has_value();
@@ -150,8 +153,12 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
     }
   }
   if (const auto* p = std::get_if<LandXmlProblem>(&chosen)) return refuse(*p);
+  // The file's profile, placed on the road it comes with, is known before
+  // anything changes: a profile typed and not saved is asked about too.
+  const RoadBuild built = BuildRoad(std::get<RoadInput>(chosen));
+  const std::optional<RoadFileProfile> profile = built.road ? format.ProfileAt(index, *built.road) : std::nullopt;
   // A file that gives a road asks about the road it would replace.
-  if (!MayReplaceRoad(save)) return std::nullopt;
+  if (!MayReplaceRoad(save, built.road && ReplacesProfile(profile, *built.road))) return std::nullopt;
   if (const auto problem = session_.SetRoad(std::get<RoadInput>(chosen))) {
     // The reader builds the road before it hands it over; this is a last guard.
     return refuse({LandXmlFault::kRoad, "", 0, {}, {}, {}, 0, *problem});
@@ -161,7 +168,7 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
   if (const RoadFileUnit unit = format.Unit(); unit.metresPerUnit != 1) {
     reporter_.ReportNotice(LandXmlUnitNotice(file, unit.name, unit.surveyFoot));
   }
-  ImportProfile(file, format, index);
+  ImportProfile(file, profile);
   return alignment;
 }
 

@@ -72,7 +72,9 @@ class SessionFiles {
   // when the road is not in the job's file, else, when the log holds caps
   // solved on a road, whether to go on; either question says that those
   // rows keep the road they were solved on.
-  bool MayReplaceRoad(const SaveAction& save);
+  // `profileToo`: the job's profile is replaced with it; it is asked about
+  // as the road is when it is not saved.
+  bool MayReplaceRoad(const SaveAction& save, bool profileToo = false);
 
   // Before the road window's table replaces the job's own road: when the
   // log holds caps solved on a road, asks whether to go on, saying that
@@ -117,9 +119,11 @@ class SessionFiles {
   // The numbers of the log's rows solved exactly on a road.
   std::vector<int> RowsOnRoad() const;
   bool AskToSave(const std::string& question, const SaveAction& save);
-  // The profile of the file's alignment at `index`, after its road was set
+  // True when `profile` would replace the job's with another (it reads and
+  // lies on `road`), and the file's profile after its road was set
   // (session_road_profile.cpp).
-  void ImportProfile(const std::string& file, const RoadFileFormat& format, int index);
+  bool ReplacesProfile(const std::optional<RoadFileProfile>& profile, const Road& road) const;
+  void ImportProfile(const std::string& file, const std::optional<RoadFileProfile>& profile);
   // The job's profile as the file writes it; none when the job has none, or
   // when it does not fit the working road (`unwritten` then says why).
   std::vector<RoadFilePvi> ProfileToWrite(std::string& unwritten) const;

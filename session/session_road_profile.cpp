@@ -1,6 +1,5 @@
 // A road file's profile: read with the road it stands on, written with it.
 
-#include <algorithm>
 #include <cmath>
 
 #include "heights_texts.h"
@@ -29,15 +28,6 @@ std::vector<ProfileFilePlace> PlacesOf(const RoadFileProfile& profile, const Hei
   }
   if (const auto* p = std::get_if<HeightsStationProblem>(&problem)) return {PlaceOf(profile, p->row)};
   return {PlaceOf(profile, 0)};
-}
-
-// Row by row, stations with the place they name.
-bool SameRows(const ProfileInput& a, const ProfileInput& b) {
-  return std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(), [](const PviInput& x, const PviInput& y) {
-    return x.station.value == y.station.value && x.station.occurrence == y.station.occurrence &&
-           x.elevation == y.elevation && x.curve == y.curve && x.radius == y.radius && x.length == y.length &&
-           x.length2 == y.length2;
-  });
 }
 
 // A length the file gets from the arithmetic (R·|ω|, R·Δ), to the
@@ -74,9 +64,14 @@ std::vector<RoadFilePvi> FilePvis(const ProfileInput& input, const Profile& prof
   return rows;
 }
 
-void SessionFiles::ImportProfile(const std::string& file, const RoadFileFormat& format, int index) {
+bool SessionFiles::ReplacesProfile(const std::optional<RoadFileProfile>& profile, const Road& road) const {
+  const ProfileInput* input = profile ? std::get_if<ProfileInput>(&profile->read) : nullptr;
+  if (input == nullptr || !session_.ProfileSource() || *session_.ProfileSource() == *input) return false;
+  return BuildHeights(*input, session_.CrossSectionSource(), &road).heights.has_value();
+}
+
+void SessionFiles::ImportProfile(const std::string& file, const std::optional<RoadFileProfile>& profile) {
   const Road* road = session_.JobRoad();
-  const std::optional<RoadFileProfile> profile = road ? format.ProfileAt(index, *road) : std::nullopt;
   const bool had = session_.ProfileSource().has_value();
   const StationRange range = road ? RangeOf(*road) : StationRange{};
   if (!profile) {
@@ -106,7 +101,7 @@ void SessionFiles::ImportProfile(const std::string& file, const RoadFileFormat& 
     return;
   }
   importedProfile_ = profile->name;
-  if (before && !SameRows(*before, input)) {
+  if (before && *before != input) {
     reporter_.ReportNotice(LandXmlProfileReplacedNotice(file, profile->name, static_cast<int>(input.rows.size())));
   }
 }

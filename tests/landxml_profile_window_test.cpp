@@ -151,9 +151,9 @@ TEST(FileProfile, AFileInFeetSaysSoAndGivesMetres) {
 // What becomes of the job's own profile, as the user is told.
 struct JobProfileRow {
   std::string name;
-  std::string script;  // FILE stands for the file imported
+  std::string script;  // FILE stands for the file imported, DIR for a folder of the test's own
   std::string file;
-  std::vector<std::string> lines;  // MESSAGE, NOTICE and Z lines, each a part of one, in order
+  std::vector<std::string> lines;  // MESSAGE, NOTICE, PROMPT and Z lines, each a part of one, in order
 };
 
 class JobProfileOnImport : public ::testing::TestWithParam<JobProfileRow> {};
@@ -168,11 +168,14 @@ TEST_P(JobProfileOnImport, IsAsTheUserIsTold) {
   }
   std::string script = row.script;
   for (std::size_t at; (at = script.find("FILE")) != std::string::npos;) script.replace(at, 4, file);
+  for (std::size_t at; (at = script.find("DIR")) != std::string::npos;) script.replace(at, 3, dir.path().toStdString());
   const std::string out = testing::FreshReplay(script);
   std::vector<std::string> said;
   std::istringstream in(out);
   for (std::string line; std::getline(in, line);) {
-    if (line.starts_with("MESSAGE ") || line.starts_with("NOTICE ") || line.starts_with("Z\t")) said.push_back(line);
+    for (const char* tag : {"MESSAGE ", "NOTICE ", "PROMPT ", "Z\t"}) {
+      if (line.starts_with(tag)) said.push_back(line);
+    }
   }
   ASSERT_EQ(said.size(), row.lines.size()) << out;
   for (std::size_t i = 0; i < said.size(); ++i) EXPECT_NE(said[i].find(row.lines[i]), std::string::npos) << said[i];
@@ -186,14 +189,23 @@ const JobProfileRow kJobProfiles[] = {
      {"NOTICE 路线文件“two_curves.xml”中没有纵断面，作业原有的纵断面保留", "Z\t12100\t\t101.000000"}},
     {"AKeptOneOffTheNewRoadSaysWhy", "@profile\npvi 0 100\npvi 600 106\n@end\n@landxml FILE\n@z 12100\n",
      kData + "/two_curves.xml", {"但它与新路线不符", "MESSAGE "}},
-    {"TheFilesReplacesTheJobsAndSaysSo", kTyped + "@landxml FILE\n@z K5+010\n", kData + "/profile_metres.xml",
-     {"NOTICE 作业原有的纵断面已换为路线文件“profile_metres.xml”中的纵断面“设计线”（6 个变坡点）", "Z\tK5+010\t\t425.455000"}},
+    {"TheFilesReplacesTheJobsAndSaysSo", kTyped + "@landxml FILE\n不保存\n@z K5+010\n", kData + "/profile_metres.xml",
+     {"PROMPT 当前作业的纵断面还没有保存", "NOTICE 作业原有的纵断面已换为路线文件“profile_metres.xml”中的纵断面“设计线”（6 个变坡点）", "Z\tK5+010\t\t425.455000"}},
     {"ARefusedOneLeavesTheJobsAsItWas", kTypedOnFileRoad + "@landxml FILE\n@z 5300\n",
      RoadFile("<PVI>5000 10</PVI>\n<PVI>5600 x</PVI>\n"), {"作业原有的纵断面没有改变", "Z\t5300\t\t23.000000"}},
     {"OfSeveralTheFirstIsReadTheOthersNamed", "@landxml FILE\n@z 5300\n",
      RoadFile("<PVI>5000 10</PVI>\n<PVI>5600 16</PVI>\n</ProfAlign>\n<ProfAlign name=\"比较线\">\n<PVI>5000 1</PVI>\n"),
      {"NOTICE 路线文件“p.xml”中这条路线有 2 个设计纵断面（ProfAlign）：读入的是第一个“设计”，没有读入“比较线”", "Z\t5300\t\t13.000000"}},
     {"NoProfileAnywhereSaysNothing", "@landxml FILE\n@z 12100\n", kData + "/two_curves.xml", {"MESSAGE 还没有纵断面"}},
+    {"AnUnsavedProfileItWouldReplaceIsAskedAbout", kTypedOnFileRoad + "@landxml FILE\n@cancel\n@z 5300\n",
+     RoadFile("<PVI>5000 10</PVI>\n<PVI>5600 16</PVI>\n"),
+     {"PROMPT 当前作业的纵断面还没有保存。换用路线文件中的纵断面之前，要先保存作业吗？", "Z\t5300\t\t23.000000"}},
+    {"ToldNotToSaveItIsReplaced", kTypedOnFileRoad + "@landxml FILE\n不保存\n@z 5300\n",
+     RoadFile("<PVI>5000 10</PVI>\n<PVI>5600 16</PVI>\n"), {"PROMPT ", "NOTICE 作业原有的纵断面已换为", "Z\t5300\t\t13.000000"}},
+    {"ASavedProfileIsNotAskedAbout", kTypedOnFileRoad + "@save DIR/j.capjob\n@landxml FILE\n@z 5300\n",
+     RoadFile("<PVI>5000 10</PVI>\n<PVI>5600 16</PVI>\n"), {"NOTICE 作业原有的纵断面已换为", "Z\t5300\t\t13.000000"}},
+    {"AProfileThatWouldBeRefusedIsNotAskedAbout", kTypedOnFileRoad + "@landxml FILE\n@z 5300\n",
+     RoadFile("<PVI>5000 10</PVI>\n<PVI>5700 16</PVI>\n"), {"作业原有的纵断面没有改变", "Z\t5300\t\t23.000000"}},
 };
 INSTANTIATE_TEST_SUITE_P(Scripts, JobProfileOnImport, ::testing::ValuesIn(kJobProfiles), testing::RowName<JobProfileRow>);
 
