@@ -653,13 +653,13 @@ def heights_cases():
          "@profile\npvi 4800 416.18\npvi 5030 42x.68\nvpi 1 2\npvi 5300 1 length\n@end\n"
          "@profile\npvi 4000 100\npvi 5000 120 2000\npvi 5100 110 2000\npvi 6000 100\n@end\n"
          "@profile\npvi 4800 0\npvi 4801 2\n@end\n@profile\npvi 4800 1 -3\npvi 4900 2\n@end\n"
-         "@profile\npvi 3900 1\npvi 4900 2\n@end\n@profile\n@end\n"
+         "@profile\npvi 4800 1\npvi 6000(2) 2\n@end\n@profile\n@end\n"
          "@xsec\ncrown 2%\nwidth 7.5\ncrown 3\nsuper J3 4\nsuper 5000 5050 5100 5150 6 up\nfoo\n@end\n@z K5+010 3\n"),
         ("heights long chain", "@road\nstart K4+000 0 0 0\nline 2000\nequation 5100 5050\n@end\n"
          "@profile\npvi K4+800 100\npvi K5+080 103.2 1000\npvi K5+200 104.5\n@end\n"
          "@profile\npvi K4+800 100\npvi K5+080(2) 103.2 1000\npvi K5+200 104.5\n@end\n@vcurves\n"
          "@z K5+070(1)\n@z K5+070(2) 2\n@z K5+070\n@z K5+070(3)\n"),
-        ("heights road changed", ROAD_STRAIGHT + TEXTBOOK + "@road\nstart K4+000 0 0 0\nline 1200\n@end\n"
+        ("heights road changed", ROAD_STRAIGHT + TEXTBOOK + "@road\nstart K4+000 0 0 0\nline 2000\nequation 5000 5100\n@end\n"
          "@z K5+010\n@vcurves\n" + ROAD_STRAIGHT + "@z K5+010\n"),
         ("heights saved and opened", ROAD_STRAIGHT + TEXTBOOK + "@xsec\ncrown 1.5\nwidth 6.25 9.5\ndesign -6.25\n@end\n"
          "@save {dir}/heights.capjob\n@profile\npvi 4000 1\npvi 6000 2\n@end\n@open {dir}/heights.capjob\n不保存\n"

@@ -171,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"GradeTooSteep", "pvi 4800 0\npvi 4801 2", "第 1 行变坡点 K4+800.000 至第 2 行变坡点 K4+801.000 的纵坡为 200.000%"},
         RefusalRow{"OneRow", "pvi 4800 416.18", "纵断面：纵断面至少要有两个变坡点（起点和终点），这里有 1 个。"},
         RefusalRow{"Empty", "", "纵断面：纵断面为空"},
-        RefusalRow{"StationOffTheRoad", "pvi 3900 416.18\npvi 5300 416.88",
-                   "第 1 行“pvi 3900 416.18”：第 1 行变坡点：桩号 K3+900.000 在路线起点 K4+000.000 之前。"}),
+        RefusalRow{"StationTheRoadHasNot", "pvi 4800 416.18\npvi 6000(2) 416.88",
+                   "第 2 行“pvi 6000(2) 416.88”：第 2 行变坡点：桩号 K6+000.000(2) 在路线上只出现 1 次。"}),
     testing::RowName<RefusalRow>);
 
 class SectionRefusals : public ::testing::TestWithParam<RefusalRow> {};
@@ -229,16 +229,17 @@ TEST(HeightsCommands, AProfileAcrossALongChainNamesItsPlace) {
 }
 
 // The profile stands on the working road: a road that no longer holds it
-// leaves it kept but without heights, and @z says why; the road it fits
-// brings the heights back.
+// (a 短链 that skips its 变坡点) leaves it kept but without heights, and @z
+// says why; the road it fits brings the heights back.
 TEST(HeightsCommands, HeightsAreRemadeWhenTheRoadChanges) {
   const auto lines = Lines(std::string(kStraightRoad) + kTextbook + "@z K5+010\n" +
-                           "@road\nstart K4+000 0 0 0\nline 1200\n@end\n@z K5+010\n@vcurves\n" + kStraightRoad +
-                           "@z K5+010\n");
+                           "@road\nstart K4+000 0 0 0\nline 2000\nequation 5000 5100\n@end\n@z K5+010\n@vcurves\n" +
+                           kStraightRoad + "@z K5+010\n");
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0], "Z\tK5+010\t\t425.455000\t1.500000\t-2.000000\t-2.000000");
   EXPECT_EQ(lines[1],
-            "MESSAGE 纵断面与现在的路线不符，没有设计高程：第 3 行变坡点：桩号 K5+300.000 在路线终点 K5+200.000 之后。");
+            "MESSAGE 纵断面与现在的路线不符，没有设计高程：第 2 行变坡点：桩号 K5+030.000 落在短链第 1 个断链"
+            "（断前 K5+000.000 = 断后 K5+100.000）跳过的桩号中，路线上没有这个桩号。");
   EXPECT_EQ(lines[2], lines[1]);
   EXPECT_EQ(lines[3], lines[0]);
 }

@@ -175,12 +175,13 @@ TEST(HeightsJobFile, AProfileThatDoesNotFitOpensNothing) {
   JobFile bad{NoStart(), std::nullopt, RoadInput(ElementRoadInput{4000, {0, 0}, 0, {{ElementKind::kLine, 2000}}, {}})};
   bad.profile = ProfileInput{{{{4100}, 100}, {{4200}, 101, VerticalCurveKind::kRadius, 90000}, {{4300}, 100}}};
   JobFile off = bad;
-  off.profile = ProfileInput{{{{3900}, 100}, {{4300}, 101}}};
+  off.road = RoadInput(ElementRoadInput{4000, {0, 0}, 0, {{ElementKind::kLine, 2000}}, {{4250, 4350}}});
+  off.profile = ProfileInput{{{{4100}, 100}, {{4300}, 101}}};
   const Played p = Play(std::string(kLongChainRoad) + kProfile + "@open bad.capjob\n@open off.capjob\n@z K5+070(2)\n",
                         {{"bad.capjob", WriteJobFile(bad)}, {"off.capjob", WriteJobFile(off)}});
   EXPECT_NE(p.out.find("MESSAGE 无法打开作业文件“bad.capjob”：第 "), std::string::npos) << p.out;
   EXPECT_NE(p.out.find("纵断面：第 2 行变坡点 K4+200.000 的竖曲线越过了纵断面的起点"), std::string::npos) << p.out;
-  EXPECT_NE(p.out.find("纵断面：第 1 行变坡点：桩号 K3+900.000 在路线起点 K4+000.000 之前。"), std::string::npos) << p.out;
+  EXPECT_NE(p.out.find("纵断面：第 2 行变坡点：桩号 K4+300.000 落在短链"), std::string::npos) << p.out;
   EXPECT_NE(p.out.find("Z\tK5+070(2)\t\t103.103030"), std::string::npos) << p.out;
   ASSERT_TRUE(p.profile);
   EXPECT_EQ(p.profile->rows.size(), 3u);
