@@ -30,6 +30,21 @@ std::vector<ProfileFilePlace> PlacesOf(const RoadFileProfile& profile, const Hei
   return {PlaceOf(profile, 0)};
 }
 
+// A file's profile belongs to its alignment, within that road's stations: a
+// 变坡点 off them says the file's stations are not the road's (running
+// distances written for stations, another unit), and heights taken from it
+// would be shifted without a word. A table typed from the drawings may run
+// past the ends of a road typed for a bridge; a file may not, either way.
+std::optional<HeightsProblem> OffItsRoad(const ProfileInput& input, const Road& road) {
+  for (std::size_t k = 0; k < input.rows.size(); ++k) {
+    const Placement at = road.Place(input.rows[k].station);
+    if (at.status == PlaceStatus::kBeforeStart || at.status == PlaceStatus::kAfterEnd) {
+      return HeightsStationProblem{HeightsTable::kProfile, static_cast<int>(k) + 1, input.rows[k].station, at};
+    }
+  }
+  return std::nullopt;
+}
+
 // A length the file gets from the arithmetic (R·|ω|, R·Δ), to the
 // nanometre: the file shows 180 where the doubles hold 180.00000000000023,
 // and reads back within a nanometre of the same curve.
@@ -67,6 +82,7 @@ std::vector<RoadFilePvi> FilePvis(const ProfileInput& input, const Profile& prof
 bool SessionFiles::ReplacesProfile(const std::optional<RoadFileProfile>& profile, const Road& road) const {
   const ProfileInput* input = profile ? std::get_if<ProfileInput>(&profile->read) : nullptr;
   if (input == nullptr || !session_.ProfileSource() || *session_.ProfileSource() == *input) return false;
+  if (OffItsRoad(*input, road)) return false;
   return BuildHeights(*input, session_.CrossSectionSource(), &road).heights.has_value();
 }
 
@@ -95,8 +111,14 @@ void SessionFiles::ImportProfile(const std::string& file, const std::optional<Ro
   }
   const ProfileInput& input = std::get<ProfileInput>(profile->read);
   const std::optional<ProfileInput> before = session_.ProfileSource();
+  const HeightsWords words{&input, &session_.CrossSectionSource(), &range};
+  if (const auto off = road ? OffItsRoad(input, *road) : std::nullopt) {
+    const std::string reason = HeightsProblemText(*off, words) + kFileProfileOffItsRoad;
+    reporter_.ReportError(LandXmlProfileRefusedMessage(file, profile->name, PlacesOf(*profile, *off), reason, had));
+    return;
+  }
   if (const auto problem = session_.SetProfile(input)) {
-    const std::string reason = HeightsProblemText(*problem, {&input, &session_.CrossSectionSource(), &range});
+    const std::string reason = HeightsProblemText(*problem, words);
     reporter_.ReportError(LandXmlProfileRefusedMessage(file, profile->name, PlacesOf(*profile, *problem), reason, had));
     return;
   }
@@ -109,12 +131,16 @@ void SessionFiles::ImportProfile(const std::string& file, const std::optional<Ro
 std::vector<RoadFilePvi> SessionFiles::ProfileToWrite(std::string& unwritten) const {
   const std::optional<ProfileInput>& input = session_.ProfileSource();
   if (!input) return {};
-  if (const RoadHeights* heights = session_.Heights()) return FilePvis(*input, heights->profile());
   const Road* road = session_.WorkingRoad();
   const StationRange range = road ? RangeOf(*road) : StationRange{};
-  if (const auto& problem = session_.HeightsProblemNow()) {
-    unwritten = HeightsProblemText(*problem, {&*input, &session_.CrossSectionSource(), road ? &range : nullptr});
+  const HeightsWords words{&*input, &session_.CrossSectionSource(), road ? &range : nullptr};
+  // What is written reads back: a profile running past the road's ends would not.
+  if (const auto off = road ? OffItsRoad(*input, *road) : std::nullopt) {
+    unwritten = HeightsProblemText(*off, words) + kFileProfileOffItsRoad;
+    return {};
   }
+  if (const RoadHeights* heights = session_.Heights()) return FilePvis(*input, heights->profile());
+  if (const auto& problem = session_.HeightsProblemNow()) unwritten = HeightsProblemText(*problem, words);
   return {};
 }
 

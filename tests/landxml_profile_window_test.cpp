@@ -84,7 +84,7 @@ const RefusedRow kRefused[] = {
               "<ParaCurve length=\"200\">5350 12</ParaCurve>\n<PVI>5600 15</PVI>\n"),
      {"元素 <ParaCurve>（文件第 8 行，纵断面第 2 行变坡点）与元素 <ParaCurve>（文件第 9 行，纵断面第 3 行变坡点）", "重叠"}},
     {"StationBeforeTheRoad", RoadFile("<PVI>4990 10</PVI>\n<PVI>5600 15</PVI>\n"),
-     {"元素 <PVI>（文件第 7 行，纵断面第 1 行变坡点）", "K4+990", "起点"}},
+     {"元素 <PVI>（文件第 7 行，纵断面第 1 行变坡点）", "K4+990", "起点", "须在它所属路线的桩号范围之内"}},
     {"StationAfterTheRoad", RoadFile("<PVI>5000 10</PVI>\n<PVI>5600.5 15</PVI>\n"),
      {"元素 <PVI>（文件第 8 行，纵断面第 2 行变坡点）", "K5+600.500"}},
     {"StationInTheGapOfAShortChain",
@@ -241,7 +241,10 @@ TEST(FileProfile, AProfileOffTheRoadIsNotWrittenAndTheUserIsTold) {
       "@road\nbp 0 3000 4000\nep 2700 4000\n@end\n@export landxml " + xml + "\n");
   const std::vector<std::string> notices = LinesStarting(out, "NOTICE ");
   ASSERT_EQ(notices.size(), 1u) << out;
-  EXPECT_NE(notices[0].find("路线已导出到“r.xml”，但没有写入纵断面：它与路线不符。"), std::string::npos) << notices[0];
+  EXPECT_NE(notices[0].find("路线已导出到“r.xml”，但没有写入纵断面：第 1 行变坡点：桩号 K1+000.000 在路线终点 K0+300.000 之后。"),
+            std::string::npos)
+      << notices[0];
+  EXPECT_NE(notices[0].find("须在它所属路线的桩号范围之内"), std::string::npos) << notices[0];
   QFile file(QString::fromStdString(xml));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_FALSE(file.readAll().contains("Profile"));

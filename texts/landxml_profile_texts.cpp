@@ -48,7 +48,7 @@ std::string LandXmlProfileReplacedNotice(const std::string& file, const std::str
 }
 
 std::string LandXmlProfileNotWrittenNotice(const std::string& file, const std::string& reason) {
-  return "路线已导出到" + Quoted(file) + "，但没有写入纵断面：它与路线不符。" + reason;
+  return "路线已导出到" + Quoted(file) + "，但没有写入纵断面：" + (reason.empty() ? std::string("它与路线不符。") : reason);
 }
 
 }  // namespace capset

@@ -31,6 +31,10 @@ std::string LandXmlOtherProfilesNotice(const std::string& file, const std::strin
 std::string LandXmlProfileKeptNotice(const std::string& file, const std::string& problem);
 // The job's profile was replaced by the file's, of `rows` 变坡点.
 std::string LandXmlProfileReplacedNotice(const std::string& file, const std::string& profile, int rows);
+// Why a file's profile must lie within its road's stations, after the
+// sentence that names the 变坡点 off them.
+inline constexpr char kFileProfileOffItsRoad[] =
+    "路线文件中的纵断面须在它所属路线的桩号范围之内，否则文件的桩号与路线的桩号不是一回事，高程会整段错位。";
 // The road was written without the job's profile, which does not fit it.
 std::string LandXmlProfileNotWrittenNotice(const std::string& file, const std::string& reason);
 
