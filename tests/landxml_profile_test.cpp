@@ -13,6 +13,7 @@
 #include <string>
 
 #include "landxml_read.h"
+#include "landxml_text.h"
 #include "landxml_texts.h"
 #include "landxml_write.h"
 #include "session_files.h"
@@ -24,12 +25,7 @@ namespace {
 using VK = VerticalCurveKind;
 const std::string kData = CAPSET_LANDXML_DATA;
 
-std::variant<LandXmlFile, LandXmlProblem> ReadText(const std::string& text) {
-  QByteArray bytes = QByteArray::fromStdString(text);
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  return ReadLandXml(buffer);
-}
+using testing::ReadText;
 
 // A file's only alignment: its road and its profile placed on it.
 struct FileRoad {
