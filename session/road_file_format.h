@@ -62,6 +62,12 @@ struct RoadFilePvi {
   double radius = 0;   // kCircle
 };
 
+// The rows of a profile read from a file, each station that a 长链 holds
+// twice said where the order of the rows along `road` leaves it only one
+// place; a station either place would suit stays unsaid (and the profile
+// is refused for it). A file cannot say which place it means.
+ProfileInput PlacedByOrder(ProfileInput input, const Road& road);
+
 class RoadFileFormat {
  public:
   virtual ~RoadFileFormat() = default;

@@ -139,7 +139,21 @@ std::vector<RoadFilePvi> SessionFiles::ProfileToWrite(std::string& unwritten) co
     unwritten = HeightsProblemText(*off, words) + kFileProfileOffItsRoad;
     return {};
   }
-  if (const RoadHeights* heights = session_.Heights()) return FilePvis(*input, heights->profile());
+  if (const RoadHeights* heights = session_.Heights()) {
+    // A station in a 长链 is written as its number alone; it must read back
+    // at the same place, which the order of the rows has to leave it.
+    ProfileInput asWritten = *input;
+    for (PviInput& row : asWritten.rows) row.station.occurrence = 0;
+    asWritten = PlacedByOrder(std::move(asWritten), *road);
+    for (std::size_t k = 0; k < input->rows.size(); ++k) {
+      const Placement typed = road->Place(input->rows[k].station), read = road->Place(asWritten.rows[k].station);
+      if (read.status != PlaceStatus::kPlaced || read.distance != typed.distance) {
+        unwritten = LandXmlStationUnsaidText(PviName(static_cast<int>(k) + 1, &*input));
+        return {};
+      }
+    }
+    return FilePvis(*input, heights->profile());
+  }
   if (const auto& problem = session_.HeightsProblemNow()) unwritten = HeightsProblemText(*problem, words);
   return {};
 }

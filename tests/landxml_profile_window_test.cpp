@@ -233,6 +233,43 @@ TEST(FileProfile, WrittenAndReadBackTheSame) {
   EXPECT_NE(text.find("<CircCurve length=\"143.141982836\" radius=\"4000\">1600 107</CircCurve>"), std::string::npos);
 }
 
+// A 变坡点 in a 长链 (K1+490 … K1+500 twice) is written as its number
+// alone: written when the order of the rows leaves it one place, which it
+// reads back at; otherwise left out, and the user is told which row.
+struct LongChainExportRow {
+  std::string name;
+  std::string rows;
+  std::string ask;   // a station to ask before and after
+  std::string told;  // a part of the notice; empty: the profile is written
+};
+
+class LongChainExport : public ::testing::TestWithParam<LongChainExportRow> {};
+
+TEST_P(LongChainExport, WritesWhatReadsBackTheSame) {
+  const LongChainExportRow& row = GetParam();
+  QTemporaryDir dir;
+  const std::string xml = dir.filePath("r.xml").toStdString();
+  const std::string out = testing::FreshReplay("@road\nbp 1000 3000 4000\nep 2000 4000\nequation 1500 1490\n@end\n@profile\n" +
+                                               row.rows + "@end\n@z " + row.ask + "\n@export landxml " + xml + "\n@landxml " +
+                                               xml + "\n不保存\n@z " + row.ask + "\n");
+  const std::vector<std::string> notices = LinesStarting(out, "NOTICE "), z = LinesStarting(out, "Z\t");
+  ASSERT_EQ(z.size(), 2u) << out;
+  EXPECT_EQ(z[0], z[1]);
+  if (row.told.empty()) {
+    EXPECT_TRUE(notices.empty()) << out;  // read back row for row as typed, places and all: nothing replaced
+  } else {
+    ASSERT_FALSE(notices.empty()) << out;
+    EXPECT_NE(notices[0].find(row.told), std::string::npos) << notices[0];
+  }
+}
+
+const LongChainExportRow kLongChainExports[] = {
+    {"OrderLeavesOnePlace", "pvi 1000 100\npvi 1495(1) 103\npvi 1492(2) 104\npvi 1800 101\n", "1492(2)", ""},
+    {"EitherPlaceWouldDo", "pvi 1000 100\npvi 1495(2) 103\npvi 1800 101\n", "1495(2)",
+     "第 2 行变坡点 K1+495.000(2) 在长链范围内"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, LongChainExport, ::testing::ValuesIn(kLongChainExports), testing::RowName<LongChainExportRow>);
+
 TEST(FileProfile, AProfileOffTheRoadIsNotWrittenAndTheUserIsTold) {
   QTemporaryDir dir;
   const std::string xml = dir.filePath("r.xml").toStdString();

@@ -47,6 +47,12 @@ std::string LandXmlProfileReplacedNotice(const std::string& file, const std::str
          " 个变坡点）。";
 }
 
+std::string LandXmlStationUnsaidText(const std::string& pvi) {
+  // A blank where the station's Latin meets the Chinese after it.
+  const bool latin = !pvi.empty() && static_cast<unsigned char>(pvi.back()) < 0x80;
+  return pvi + (latin ? " " : "") + "在长链范围内，这个桩号在路线上有两处；LandXML 文件只写桩号，而按变坡点的先后次序也定不出是哪一处，读回时会无法确定。";
+}
+
 std::string LandXmlProfileNotWrittenNotice(const std::string& file, const std::string& reason) {
   return "路线已导出到" + Quoted(file) + "，但没有写入纵断面：" + (reason.empty() ? std::string("它与路线不符。") : reason);
 }

@@ -35,6 +35,9 @@ std::string LandXmlProfileReplacedNotice(const std::string& file, const std::str
 // sentence that names the 变坡点 off them.
 inline constexpr char kFileProfileOffItsRoad[] =
     "路线文件中的纵断面须在它所属路线的桩号范围之内，否则文件的桩号与路线的桩号不是一回事，高程会整段错位。";
+// Why a profile is not written: the 变坡点 `pvi` (its name) lies in a 长链,
+// and the file, which writes a station's number alone, could not say where.
+std::string LandXmlStationUnsaidText(const std::string& pvi);
 // The road was written without the job's profile, which does not fit it.
 std::string LandXmlProfileNotWrittenNotice(const std::string& file, const std::string& reason);
 
