@@ -217,7 +217,7 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   }
   // A file of version 1 has no road; a key of that name there is not one of its fields.
   if (const Json* road = root.Find(keys::kRoad); road != nullptr && number >= keys::kRoadVersion) {
-    auto read = ReadRoadJson(*road, json.keyLines);
+    auto read = ReadRoadJson(*road, json.keyLines, number >= keys::kCurrentVersion);
     if (auto* p = std::get_if<Problem>(&read)) return *p;
     job.road = std::get<RoadInput>(read);
   }

@@ -45,7 +45,9 @@ inline constexpr char kRightDR[] = "rightDR";
 inline constexpr char kSkew[] = "skew";
 inline constexpr char kDesign[] = "design";
 
-// The job's own road (version 2 on), as job_file_road.h shows it.
+// The job's own road (version 2 on), as job_file_road.h shows it. From
+// version 3 a JD and EP may hold "station", their station as the drawings
+// print it; a version 2 file has none and opens as it always did.
 inline constexpr char kRoad[] = "road";
 inline constexpr char kRoadForm[] = "form";
 inline constexpr char kRoadIntersections[] = "intersections";

@@ -61,7 +61,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kTooDeep: return "嵌套层次过深，不是作业文件。";
     case JobFileFault::kNotAJob: return "不是作业文件。";
     case JobFileFault::kNoVersion: return "缺少版本号。";
-    case JobFileFault::kUnknownVersion: return "未知的版本（本程序读第 1 版和第 2 版）。";
+    case JobFileFault::kUnknownVersion: return "未知的版本（本程序读第 1 至第 3 版）。";
     case JobFileFault::kMissing: return "缺少这个字段。";
     case JobFileFault::kNotText: return "应为数值文字。";
     case JobFileFault::kNotAGroup: return "应为一组字段。";

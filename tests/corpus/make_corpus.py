@@ -317,7 +317,7 @@ def file_cases():
         ("job refused cut short", job_text()[:70]),
         ("job refused another programs JSON", b'{"name": "bridge"}\n'),
         ("job refused not an object", b"[1, 2]\n"),
-        ("job refused unknown version", job_text(head=b'"format": "capset-job", "version": 3, "decimal": "."')),
+        ("job refused unknown version", job_text(head=b'"format": "capset-job", "version": 4, "decimal": "."')),
         ("job refused version as text", job_text(head=b'"format": "capset-job", "version": "1", "decimal": "."')),
         ("job refused strange decimal", job_text(head=b'"format": "capset-job", "version": 1, "decimal": "x"')),
         ("job refused missing start", b'{"format": "capset-job", "version": 1, "decimal": "."}\n'),
