@@ -105,7 +105,10 @@ std::variant<PviInput, LandXmlProblem> Reader::ReadPvi() {
     row.radius = radius.value_or(0);
     row.length = length.value_or(0);
   } else {
-    return Here(LandXmlFault::kUnknownProfileElement, name.toStdString());
+    // Passed over whole, so that what follows the profile is read where it stands.
+    const LandXmlProblem unknown = Here(LandXmlFault::kUnknownProfileElement, name.toStdString());
+    xml_.skipCurrentElement();
+    return unknown;
   }
   if (problem) {
     xml_.skipCurrentElement();

@@ -287,6 +287,24 @@ TEST(LandXmlProfileRead, TheFirstProfAlignIsReadTheOthersNamedAParabolaOfLengthZ
   EXPECT_EQ(HeightsOf(f).profile().At(150).height->elevation, 11.5);
 }
 
+// A profile refused for any of its elements leaves the rest of the file
+// read where it stands: an equation after it still makes the road.
+TEST(LandXmlProfileRead, WhatFollowsARefusedProfileIsStillRead) {
+  for (const std::string bad : {"<Spiral length=\"60\"><Start>1 2</Start>5100 10</Spiral>", "<PVI>5100 x<b/></PVI>",
+                                "<ParaCurve length=\"y\"><b>1</b>5100 10</ParaCurve>"}) {
+    const auto read = ReadText("<?xml version=\"1.0\"?>\n<LandXML version=\"1.2\"><Alignments>\n"
+                               "<Alignment name=\"A\" staStart=\"5000\" length=\"600\">\n"
+                               "<CoordGeom><Line length=\"600\"><Start>0 0</Start><End>600 0</End></Line></CoordGeom>\n"
+                               "<Profile><ProfAlign name=\"d\"><PVI>5000 1</PVI>" + bad + "<PVI>5600 2</PVI></ProfAlign></Profile>\n"
+                               "<StaEquation staBack=\"5200\" staAhead=\"5210\"/>\n</Alignment></Alignments></LandXML>\n");
+    ASSERT_TRUE(std::holds_alternative<LandXmlFile>(read)) << bad;
+    const LandXmlAlignment& a = std::get<LandXmlFile>(read).alignments.front();
+    ASSERT_TRUE(a.profile && std::holds_alternative<LandXmlProblem>(a.profile->read)) << bad;
+    ASSERT_TRUE(std::holds_alternative<ElementRoadInput>(a.road)) << bad;
+    EXPECT_EQ(std::get<ElementRoadInput>(a.road).equations.size(), 1u) << bad;
+  }
+}
+
 TEST(LandXmlProfileRead, AnAlignmentWithoutProfileHasNone) {
   const auto read = ReadLandXmlFile(QString::fromStdString(kData + "/two_curves.xml"));
   ASSERT_TRUE(std::holds_alternative<LandXmlFile>(read));

@@ -143,6 +143,7 @@ TEST(FileProfile, AFileInFeetSaysSoAndGivesMetres) {
   const std::vector<std::string> notices = LinesStarting(out, "NOTICE ");
   ASSERT_EQ(notices.size(), 1u) << out;
   EXPECT_NE(notices[0].find("USSurveyFoot"), std::string::npos);
+  EXPECT_NE(notices[0].find("纵断面的高程"), std::string::npos);
   const std::vector<std::string> z = LinesStarting(out, "Z\t");
   ASSERT_EQ(z.size(), 1u) << out;
   EXPECT_NE(z[0].find("\t157.962916\t0.250000\t"), std::string::npos) << z[0];

@@ -123,7 +123,7 @@ std::string RoadExportedText(const std::string& file) { return "路线已导出�
 std::string LandXmlUnitNotice(const std::string& file, const std::string& unit, bool surveyFoot) {
   const char* which = surveyFoot ? "美国测量英尺，1 英尺 = 1200/3937 m" : "国际英尺，1 英尺 = 0.3048 m";
   return "路线文件" + Quoted(file) + "的长度单位是" + Quoted(unit) + "（" + which +
-         "），坐标、长度、半径和桩号均已换算为米读入。";
+         "），坐标、长度、半径、桩号和纵断面的高程均已换算为米读入。";
 }
 
 }  // namespace capset
