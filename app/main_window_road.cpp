@@ -31,7 +31,8 @@ bool MainWindow::ImportRoadFrom(const QString& path, const std::optional<std::st
   const std::optional<std::string> alignment =
       files_->ImportRoad(path.toStdString(), name, format, [this] { return SaveCurrentJob(); }, pick);
   if (!alignment) return false;
-  statusBar()->showMessage(QString::fromStdString(RoadImportedText(QDir::toNativeSeparators(path).toStdString(), *alignment)));
+  statusBar()->showMessage(QString::fromStdString(RoadImportedText(QDir::toNativeSeparators(path).toStdString(), *alignment,
+                                                                       files_->ImportedProfile())));
   return true;
 }
 

@@ -33,10 +33,16 @@ RoadFileUnit LandXmlFormat::Unit() const {
   return {file_.linearUnit, file_.metresPerUnit, file_.metresPerUnit == kUSSurveyFoot};
 }
 
-std::string LandXmlFormat::Write(const Road& road) const {
+std::optional<RoadFileProfile> LandXmlFormat::ProfileAt(int index, const Road& road) const {
+  const LandXmlAlignment& alignment = file_.alignments.at(static_cast<std::size_t>(index));
+  if (!alignment.profile) return std::nullopt;
+  return PlacedProfile(*alignment.profile, road);
+}
+
+std::string LandXmlFormat::Write(const Road& road, const std::vector<RoadFilePvi>& profile) const {
   const QDateTime now = QDateTime::currentDateTime();
   return WriteLandXml(road, kRoadName, now.toString(Qt::ISODate).left(10).toStdString(),
-                      now.time().toString(QStringLiteral("HH:mm:ss")).toStdString());
+                      now.time().toString(QStringLiteral("HH:mm:ss")).toStdString(), profile);
 }
 
 }  // namespace capset

@@ -15,7 +15,8 @@ class LandXmlFormat : public RoadFileFormat {
   std::variant<RoadInput, LandXmlProblem> RoadAt(int index) const override;
   // Stamped with the local date and time of the writing.
   RoadFileUnit Unit() const override;
-  std::string Write(const Road& road) const override;
+  std::optional<RoadFileProfile> ProfileAt(int index, const Road& road) const override;
+  std::string Write(const Road& road, const std::vector<RoadFilePvi>& profile) const override;
 
   // The file last read, for a window that shows its alignments.
   const LandXmlFile& File() const { return file_; }

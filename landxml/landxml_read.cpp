@@ -5,6 +5,7 @@
 
 #include "landxml_read.h"
 
+#include "landxml_reader.h"
 #include "landxml_texts.h"
 
 #include <QFile>
@@ -26,86 +27,8 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// What an element of CoordGeom says, before it joins the chain.
-struct FileElement {
-  ElementSpec shape;
-  long long line;
-};
+}  // namespace
 
-// The reader holds a run of text whole until the markup after it: a file
-// of one text of gigabytes would hold gigabytes. This device hands on the
-// file's bytes and ends it early at a run without "<" longer than any a
-// road file has (terrain comes as many short elements, not as one text).
-class BoundedRuns : public QIODevice {
- public:
-  explicit BoundedRuns(QIODevice& source) : source_(source) { open(ReadOnly); }
-  bool isSequential() const override { return true; }
-  bool cut() const { return cut_; }
-
- protected:
-  qint64 readData(char* data, qint64 most) override {
-    if (cut_) return -1;
-    const qint64 n = source_.read(data, most);
-    if (n <= 0) return n;
-    for (qint64 i = 0; i < n; ++i) {
-      run_ = data[i] == '<' ? 0 : run_ + 1;
-      if (run_ > kLongestLandXmlRun) {
-        cut_ = true;
-        return i;
-      }
-    }
-    return n;
-  }
-  qint64 writeData(const char*, qint64) override { return -1; }
-  // Sequential: more may come while the source has it.
-  qint64 bytesAvailable() const override { return QIODevice::bytesAvailable() + (cut_ ? 0 : source_.bytesAvailable()); }
-  bool atEnd() const override { return cut_ || source_.atEnd(); }
-
- private:
-  QIODevice& source_;
-  qint64 run_ = 0;
-  bool cut_ = false;
-};
-
-class Reader {
- public:
-  explicit Reader(QIODevice& device) : bounded_(device), xml_(&bounded_) {}
-
-  std::variant<LandXmlFile, LandXmlProblem> Read();
-
- private:
-  LandXmlProblem Here(LandXmlFault fault, std::string value = {}) const {
-    return {fault, xml_.name().toString().toStdString(), xml_.lineNumber(), {}, std::move(value)};
-  }
-  // The reader's own error, or a declaration met on the way.
-  LandXmlProblem StreamProblem() const;
-  std::optional<LandXmlProblem> ReadUnits();
-  void ReadAlignments(LandXmlFile& file);
-  LandXmlAlignment ReadAlignment();
-  std::optional<LandXmlProblem> ReadCoordGeom(std::vector<FileElement>& elements);
-  // An equation and where the file says it stands (staInternal; NaN when it does not).
-  struct FileEquation {
-    double internal;
-    StationEquation equation;
-  };
-  std::optional<LandXmlProblem> ReadStaEquation(std::vector<FileEquation>& equations);
-  std::variant<FileElement, LandXmlProblem> ReadElement();
-  // A length attribute in metres: nothing when it is absent; `infinite`
-  // allows INF; a value outside `range` (when one is given) is refused.
-  std::variant<std::optional<double>, LandXmlProblem> Number(const char* attribute, bool infinite = false,
-                                                             std::optional<FieldRange> range = std::nullopt,
-                                                             bool zero = false) const;
-  // A length or radius the element's points give, checked as a stated one is.
-  std::optional<LandXmlProblem> Beyond(const char* attribute, double metres, FieldRange range) const;
-  std::variant<PlanePoint, LandXmlProblem> Point();
-
-  BoundedRuns bounded_;
-  QXmlStreamReader xml_;
-  int elementCount_ = 0;
-  std::string linearUnit_ = "meter";
-  double metresPerUnit_ = 1;
-  bool alignmentRead_ = false;
-};
 
 LandXmlProblem Reader::StreamProblem() const {
   if (bounded_.cut()) return {LandXmlFault::kTextTooLong, "", xml_.lineNumber(), {}, {}, {}, double(kLongestLandXmlRun)};
@@ -250,6 +173,8 @@ void Reader::ReadAlignments(LandXmlFile& file) {
   }
 }
 
+namespace {
+
 // The start direction from the first element's chord: the chord's azimuth
 // less the chord's angle in the element's own frame (0 on a straight).
 std::optional<double> StartAzimuth(const ElementSpec& first) {
@@ -264,6 +189,8 @@ std::optional<double> StartAzimuth(const ElementSpec& first) {
   const double chord = std::atan2(first.statedEnd->Y - first.statedStart->Y, first.statedEnd->X - first.statedStart->X);
   return WrappedAzimuth(ToDegrees(chord - inFrame));
 }
+
+}  // namespace
 
 LandXmlAlignment Reader::ReadAlignment() {
   const QXmlStreamAttributes attributes = xml_.attributes();
@@ -290,8 +217,10 @@ LandXmlAlignment Reader::ReadAlignment() {
       problem = ReadCoordGeom(elements);
     } else if (xml_.name() == QLatin1String("StaEquation")) {
       problem = ReadStaEquation(fileEquations);
+    } else if (xml_.name() == QLatin1String("Profile")) {
+      ReadProfile(alignment.profile);
     } else {
-      xml_.skipCurrentElement();  // profiles, cross sections, cant: not the plan
+      xml_.skipCurrentElement();  // cross sections, cant: not the plan
     }
   }
   if (xml_.hasError()) problem = StreamProblem();
@@ -470,8 +399,6 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
   element.shape = shape;
   return element;
 }
-
-}  // namespace
 
 std::variant<LandXmlFile, LandXmlProblem> ReadLandXml(QIODevice& device) { return Reader(device).Read(); }
 

@@ -3,8 +3,9 @@
 //
 // A file from outside is hostile until read. It is streamed, never loaded
 // whole: everything that is not an alignment (terrain surfaces of hundreds
-// of megabytes, point groups, profiles) is passed over element by element,
-// so memory stays bounded whatever the file's size. A document type
+// of megabytes, point groups, ground profiles) is passed over element by element,
+// so memory stays bounded whatever the file's size. An alignment's design
+// profile (Profile/ProfAlign) is read with it. A document type
 // declaration is refused where it stands, before anything after it is
 // read, so no entity is ever expanded and no outside resource is ever
 // loaded. Every refusal names the element and its line.
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "landxml_problem.h"
+#include "road_file_format.h"
 #include "road_input.h"
 
 namespace capset {
@@ -37,6 +39,9 @@ struct LandXmlAlignment {
   double staStart;  // 0 when the file does not state it
   long long line;
   std::variant<ElementRoadInput, LandXmlProblem> road;
+  // Its first design profile (ProfAlign), when it has one: a profile the
+  // file gets wrong does not take the road with it.
+  std::optional<RoadFileProfile> profile = std::nullopt;
 };
 
 // Lengths in a file in feet are read and converted to metres as they are
@@ -69,5 +74,9 @@ std::variant<LandXmlFile, LandXmlProblem> ReadLandXmlFile(const QString& path);
 std::variant<RoadInput, LandXmlProblem> ChooseAlignment(const LandXmlFile& file, const std::optional<std::string>& name);
 // The road of one alignment, as above.
 std::variant<RoadInput, LandXmlProblem> AlignmentRoad(const LandXmlAlignment& alignment);
+
+// A profile read from a file, each station that a 长链 holds twice said
+// where the order of the rows along `road` leaves only one place for it.
+RoadFileProfile PlacedProfile(const RoadFileProfile& profile, const Road& road);
 
 }  // namespace capset

@@ -61,9 +61,44 @@ void WriteElement(QXmlStreamWriter& xml, const LaidElement& e) {
   xml.writeEndElement();
 }
 
+// The profile's rows, named as the alignment: the schema's elements, each
+// "station elevation".
+void WriteProfile(QXmlStreamWriter& xml, const std::string& name, const std::vector<RoadFilePvi>& profile) {
+  xml.writeStartElement(QStringLiteral("Profile"));
+  xml.writeStartElement(QStringLiteral("ProfAlign"));
+  xml.writeAttribute(QStringLiteral("name"), QString::fromStdString(name));
+  for (const RoadFilePvi& p : profile) {
+    const QString at = Number(p.station) + QLatin1Char(' ') + Number(p.elevation);
+    switch (p.curve) {
+      case VerticalCurveKind::kLength:
+        xml.writeStartElement(QStringLiteral("ParaCurve"));
+        xml.writeAttribute(QStringLiteral("length"), Number(p.length));
+        break;
+      case VerticalCurveKind::kAsymmetric:
+        xml.writeStartElement(QStringLiteral("UnsymParaCurve"));
+        xml.writeAttribute(QStringLiteral("lengthIn"), Number(p.length));
+        xml.writeAttribute(QStringLiteral("lengthOut"), Number(p.length2));
+        break;
+      case VerticalCurveKind::kCircle:
+        xml.writeStartElement(QStringLiteral("CircCurve"));
+        xml.writeAttribute(QStringLiteral("length"), Number(p.length));
+        xml.writeAttribute(QStringLiteral("radius"), Number(p.radius));
+        break;
+      default:
+        xml.writeStartElement(QStringLiteral("PVI"));
+        break;
+    }
+    xml.writeCharacters(at);
+    xml.writeEndElement();
+  }
+  xml.writeEndElement();  // ProfAlign
+  xml.writeEndElement();  // Profile
+}
+
 }  // namespace
 
-std::string WriteLandXml(const Road& road, const std::string& name, const std::string& date, const std::string& time) {
+std::string WriteLandXml(const Road& road, const std::string& name, const std::string& date, const std::string& time,
+                         const std::vector<RoadFilePvi>& profile) {
   const RoadLayout layout = LayOut(road);
   QByteArray bytes;
   QXmlStreamWriter xml(&bytes);
@@ -97,6 +132,7 @@ std::string WriteLandXml(const Road& road, const std::string& name, const std::s
     xml.writeAttribute(QStringLiteral("staBack"), Number(q.equation.back));
     xml.writeAttribute(QStringLiteral("staAhead"), Number(q.equation.ahead));
   }
+  if (!profile.empty()) WriteProfile(xml, name, profile);
   xml.writeEndElement();  // Alignment
   xml.writeEndElement();  // Alignments
   xml.writeEndElement();  // LandXML

@@ -11,6 +11,7 @@
 
 #include "landxml_problem.h"
 #include "road.h"
+#include "road_heights.h"
 #include "road_input.h"
 
 namespace capset {
@@ -30,6 +31,43 @@ struct RoadFileUnit {
   bool surveyFoot = false;  // the US survey foot, 1200/3937 m
 };
 
+// Where one row (变坡点) of a file's profile stands in the file.
+struct RoadFileProfileRow {
+  std::string element;  // "PVI", "ParaCurve", "UnsymParaCurve", "CircCurve"
+  long long line;
+};
+
+// The profile (纵断面) a file gives with an alignment: its rows with the
+// stations as the file prints them (the alignment's own stations, in
+// metres), or why the file's profile cannot be read; where each row stands,
+// so a refusal names the element; and the names of the file's further
+// profiles of the same alignment, which are not read.
+struct RoadFileProfile {
+  std::string name;  // as the file names it; may be empty
+  long long line = 0;
+  std::variant<ProfileInput, LandXmlProblem> read = ProfileInput{};
+  std::vector<RoadFileProfileRow> rows;  // one per row of the input read
+  std::vector<std::string> others;
+};
+
+// One 变坡点 as a file writes it: the station as printed and the curve in
+// the file's own terms. A parabola, by its radius or its length, is written
+// by its length.
+struct RoadFilePvi {
+  double station;
+  double elevation;
+  VerticalCurveKind curve = VerticalCurveKind::kNone;  // kNone, kLength, kAsymmetric or kCircle
+  double length = 0;   // kLength: L; kAsymmetric: L before the PVI; kCircle: the arc length
+  double length2 = 0;  // kAsymmetric: L after the PVI
+  double radius = 0;   // kCircle
+};
+
+// The rows of a profile read from a file, each station that a 长链 holds
+// twice said where the order of the rows along `road` leaves it only one
+// place; a station either place would suit stays unsaid (and the profile
+// is refused for it). A file cannot say which place it means.
+ProfileInput PlacedByOrder(ProfileInput input, const Road& road);
+
 class RoadFileFormat {
  public:
   virtual ~RoadFileFormat() = default;
@@ -47,8 +85,13 @@ class RoadFileFormat {
   virtual std::variant<RoadInput, LandXmlProblem> RoadAt(int index) const = 0;
   // The unit the file's lengths were given in; they are read as metres.
   virtual RoadFileUnit Unit() const { return {}; }
-  // The road as the file's bytes, its station equations with it.
-  virtual std::string Write(const Road& road) const = 0;
+  // The profile of the alignment at `index` of Alignments(), its stations
+  // placed on `road` (that alignment's road) where the file cannot say
+  // which of two places a station means; nothing when the file gives none.
+  virtual std::optional<RoadFileProfile> ProfileAt(int /*index*/, const Road& /*road*/) const { return std::nullopt; }
+  // The road as the file's bytes, its station equations with it, and the
+  // profile when it has rows.
+  virtual std::string Write(const Road& road, const std::vector<RoadFilePvi>& profile) const = 0;
 };
 
 }  // namespace capset

@@ -2,6 +2,7 @@
 
 #include "file_texts.h"
 #include "job_file.h"
+#include "landxml_profile_texts.h"
 #include "landxml_texts.h"
 #include "log_row.h"
 #include "road_cap_texts.h"
@@ -102,11 +103,14 @@ std::vector<int> SessionFiles::RowsOnRoad() const {
   return rows;
 }
 
-bool SessionFiles::MayReplaceRoad(const SaveAction& save) {
+bool SessionFiles::MayReplaceRoad(const SaveAction& save, bool profileToo) {
   const std::vector<int> rows = RowsOnRoad();
   const bool roadUnsaved = session_.RoadSource() && (!saved_ || saved_->road != session_.RoadSource());
-  if (roadUnsaved) {
-    return AskToSave(UnsavedJobQuestion(Discarding::kReplaceRoad, path_.empty() ? "" : FileNameOf(path_), rows), save);
+  const bool profileUnsaved =
+      profileToo && session_.ProfileSource() && (!saved_ || saved_->profile != session_.ProfileSource());
+  if (roadUnsaved || profileUnsaved) {
+    const Discarding what = roadUnsaved ? Discarding::kReplaceRoad : Discarding::kReplaceProfile;
+    return AskToSave(UnsavedJobQuestion(what, path_.empty() ? "" : FileNameOf(path_), rows), save);
   }
   if (rows.empty()) return true;
   return session_.Prompter().Choose(ReplaceSolvedRoadQuestion(rows), {kReplaceRoadAnswer}).has_value();
@@ -124,6 +128,7 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
                                                     RoadFileFormat& format, const SaveAction& save,
                                                     const AlignmentPick& pick) {
   const std::string file = FileNameOf(path);
+  importedProfile_.reset();
   auto refuse = [this, &file](const LandXmlProblem& problem) {
     reporter_.ReportError(LandXmlRefusedMessage(file, problem));
     return std::nullopt;
@@ -132,18 +137,28 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
   const std::vector<RoadFileAlignment> alignments = format.Alignments();
   std::variant<RoadInput, LandXmlProblem> chosen = LandXmlProblem{LandXmlFault::kNoAlignment};
   std::string alignment = name.value_or("");
+  int index = 0;
   if (!name && pick && alignments.size() > 1) {
     const std::optional<int> picked = pick(alignments);
     if (!picked || *picked < 0 || *picked >= static_cast<int>(alignments.size())) return std::nullopt;
     alignment = alignments[*picked].name;
+    index = *picked;
     chosen = format.RoadAt(*picked);
   } else {
     chosen = format.RoadNamed(name);
     if (!name && alignments.size() == 1) alignment = alignments.front().name;
+    // A name the file gives twice refused the road; found once, it is the one.
+    for (std::size_t i = 0; name && i < alignments.size(); ++i) {
+      if (alignments[i].name == *name) index = static_cast<int>(i);
+    }
   }
   if (const auto* p = std::get_if<LandXmlProblem>(&chosen)) return refuse(*p);
+  // The file's profile, placed on the road it comes with, is known before
+  // anything changes: a profile typed and not saved is asked about too.
+  const RoadBuild built = BuildRoad(std::get<RoadInput>(chosen));
+  const std::optional<RoadFileProfile> profile = built.road ? format.ProfileAt(index, *built.road) : std::nullopt;
   // A file that gives a road asks about the road it would replace.
-  if (!MayReplaceRoad(save)) return std::nullopt;
+  if (!MayReplaceRoad(save, built.road && ReplacesProfile(profile, *built.road))) return std::nullopt;
   if (const auto problem = session_.SetRoad(std::get<RoadInput>(chosen))) {
     // The reader builds the road before it hands it over; this is a last guard.
     return refuse({LandXmlFault::kRoad, "", 0, {}, {}, {}, 0, *problem});
@@ -153,6 +168,7 @@ std::optional<std::string> SessionFiles::ImportRoad(const std::string& path, con
   if (const RoadFileUnit unit = format.Unit(); unit.metresPerUnit != 1) {
     reporter_.ReportNotice(LandXmlUnitNotice(file, unit.name, unit.surveyFoot));
   }
+  ImportProfile(file, profile);
   return alignment;
 }
 
@@ -162,9 +178,14 @@ bool SessionFiles::ExportRoad(const std::string& path, const RoadFileFormat& for
     reporter_.ReportInformation(kNoRoadToExport);
     return false;
   }
-  if (const auto failure = store_.WriteWhole(path, format.Write(*road))) {
+  std::string unwritten;
+  const std::vector<RoadFilePvi> profile = ProfileToWrite(unwritten);
+  if (const auto failure = store_.WriteWhole(path, format.Write(*road, profile))) {
     reporter_.ReportError(LandXmlUnwritableMessage(FileNameOf(path), failure->reason));
     return false;
+  }
+  if (session_.ProfileSource() && profile.empty()) {
+    reporter_.ReportNotice(LandXmlProfileNotWrittenNotice(FileNameOf(path), unwritten));
   }
   return true;
 }

@@ -26,6 +26,10 @@
 
 namespace capset {
 
+// The job's profile as a road file writes it: stations as typed, each
+// curve in the file's terms, its lengths from `profile` (made from `input`).
+std::vector<RoadFilePvi> FilePvis(const ProfileInput& input, const Profile& profile);
+
 class SessionFiles {
  public:
   // `decimal`: the separator the user's locale types numbers with, kept
@@ -68,7 +72,9 @@ class SessionFiles {
   // when the road is not in the job's file, else, when the log holds caps
   // solved on a road, whether to go on; either question says that those
   // rows keep the road they were solved on.
-  bool MayReplaceRoad(const SaveAction& save);
+  // `profileToo`: the job's profile is replaced with it; it is asked about
+  // as the road is when it is not saved.
+  bool MayReplaceRoad(const SaveAction& save, bool profileToo = false);
 
   // Before the road window's table replaces the job's own road: when the
   // log holds caps solved on a road, asks whether to go on, saying that
@@ -78,14 +84,22 @@ class SessionFiles {
   // A road file's alignment as the job's road: the one named, the file's
   // only one, or (several, none named) the one `pick` chooses from the
   // list (nothing: no import); without `pick` the refusal lists them.
-  // MayReplaceRoad asks first. The alignment's name when the road was
-  // imported; nothing otherwise, with a report when the file refused.
+  // MayReplaceRoad asks first. The alignment's profile comes with it and
+  // replaces the job's; a profile the file gets wrong, or that does not lie
+  // on the road, is refused on its own (the road still comes in, the job's
+  // profile stays) with a report naming the element. A file without a
+  // profile keeps the job's, with a notice. The alignment's name when the
+  // road was imported; nothing otherwise, with a report when the file refused.
   using AlignmentPick = std::function<std::optional<int>(const std::vector<RoadFileAlignment>&)>;
   std::optional<std::string> ImportRoad(const std::string& path, const std::optional<std::string>& name,
                                         RoadFileFormat& format, const SaveAction& save, const AlignmentPick& pick = {});
+  // The name of the profile the last import read with its road; nothing
+  // when it read none.
+  const std::optional<std::string>& ImportedProfile() const { return importedProfile_; }
   // The working road (the job's, else the Start job's) written by `format`
-  // to `path`, whole or not at all; false, with a report, when there is no
-  // road or the file cannot be written.
+  // to `path`, whole or not at all, with the job's profile when it fits the
+  // road (a notice says when it does not); false, with a report, when
+  // there is no road or the file cannot be written.
   bool ExportRoad(const std::string& path, const RoadFileFormat& format);
 
   // Writes the log's rows (all when `rows` is empty) to `path`; how many
@@ -105,12 +119,21 @@ class SessionFiles {
   // The numbers of the log's rows solved exactly on a road.
   std::vector<int> RowsOnRoad() const;
   bool AskToSave(const std::string& question, const SaveAction& save);
+  // True when `profile` would replace the job's with another (it reads and
+  // lies on `road`), and the file's profile after its road was set
+  // (session_road_profile.cpp).
+  bool ReplacesProfile(const std::optional<RoadFileProfile>& profile, const Road& road) const;
+  void ImportProfile(const std::string& file, const std::optional<RoadFileProfile>& profile);
+  // The job's profile as the file writes it; none when the job has none, or
+  // when it does not fit the working road (`unwritten` then says why).
+  std::vector<RoadFilePvi> ProfileToWrite(std::string& unwritten) const;
 
   CapSession& session_;
   FileStore& store_;
   ErrorReporter& reporter_;
   std::string decimal_;
   std::string path_;
+  std::optional<std::string> importedProfile_;
   // The job as its file holds it, since the last save or open.
   std::optional<JobFile> saved_;
 };

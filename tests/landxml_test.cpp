@@ -14,6 +14,7 @@
 #include <string>
 
 #include "landxml_read.h"
+#include "landxml_text.h"
 #include "landxml_texts.h"
 #include "landxml_write.h"
 #include "table.h"
@@ -23,12 +24,7 @@ namespace {
 
 const std::string kData = CAPSET_LANDXML_DATA;
 
-std::variant<LandXmlFile, LandXmlProblem> ReadText(const std::string& text) {
-  QByteArray bytes = QByteArray::fromStdString(text);
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  return ReadLandXml(buffer);
-}
+using testing::ReadText;
 
 // The file's alignment `name` as the road it makes, or the test fails.
 Road RoadOf(const std::variant<LandXmlFile, LandXmlProblem>& read, std::optional<std::string> name, RoadInput* input = nullptr) {

@@ -39,7 +39,7 @@ class FakeRoadFile : public RoadFileFormat {
     return kFileRoad;
   }
   std::variant<RoadInput, LandXmlProblem> RoadAt(int) const override { return kFileRoad; }
-  std::string Write(const Road&) const override { return "<LandXML/>\n"; }
+  std::string Write(const Road&, const std::vector<RoadFilePvi>&) const override { return "<LandXML/>\n"; }
 };
 
 struct Played {

@@ -143,6 +143,9 @@ std::string UnsavedJobQuestion(Discarding what, const std::string& file, const s
     case Discarding::kOpenJob: text = job + "有未保存的修改。打开另一个作业之前，要先保存吗？"; break;
     case Discarding::kQuit: text = job + "有未保存的修改。退出之前，要先保存吗？"; break;
     case Discarding::kReplaceRoad: text = job + "的路线还没有保存。换用新路线之前，要先保存作业吗？"; break;
+    case Discarding::kReplaceProfile:
+      text = job + "的纵断面还没有保存。换用路线文件中的纵断面之前，要先保存作业吗？";
+      break;
   }
   if (!rowsOnRoad.empty()) text += "\n" + RowsKeepTheirRoad(rowsOnRoad);
   return text + "\n选“不保存”将放弃这些修改。";

@@ -20,7 +20,7 @@ inline constexpr char kNothingToSave[] =
 
 // Before unsaved work of the job would be lost: what is about to happen,
 // and the answers besides 取消 (Cancel), which leaves everything as it was.
-enum class Discarding { kOpenJob, kQuit, kReplaceRoad };
+enum class Discarding { kOpenJob, kQuit, kReplaceRoad, kReplaceProfile };
 // `file`: the job's file name, empty when it has none yet. `rowsOnRoad`:
 // rows of the log solved on the road an import replaces (empty: none).
 std::string UnsavedJobQuestion(Discarding what, const std::string& file, const std::vector<int>& rowsOnRoad = {});

@@ -37,6 +37,8 @@ enum class LandXmlFault {
   kTooManyElements,  // more elements than a road of this program holds
   kTextTooLong,      // a run of text or an attribute longer than the reader holds (`number`: the most, bytes)
   kRoad,             // the elements make no road: `road`
+  kUnknownProfileElement,  // an element of a ProfAlign that a profile does not have (`value`)
+  kBadPvi,                 // a 变坡点 whose text is not "station elevation": `value` as written
 };
 
 struct LandXmlProblem {

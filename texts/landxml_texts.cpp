@@ -89,11 +89,16 @@ std::string Reason(const LandXmlProblem& p) {
       return "一段文字（或一个属性值）超过 " + std::to_string(static_cast<long long>(p.number) >> 20) +
              " MB，不像路线文件；为免耗尽内存，没有读下去。";
     case LandXmlFault::kRoad: return p.road ? RoadReason(*p.road) : "这些线元不能组成路线。";
+    case LandXmlFault::kUnknownProfileElement:
+      return "纵断面只有变坡点（PVI）和竖曲线（ParaCurve、UnsymParaCurve、CircCurve），没有这种元素。";
+    case LandXmlFault::kBadPvi: return "变坡点" + Quoted(p.value) + "不是“桩号 高程”两个数值。";
   }
   return "无法读取。";
 }
 
 }  // namespace
+
+std::string LandXmlReasonText(const LandXmlProblem& problem) { return Reason(problem); }
 
 std::string LandXmlRefusedMessage(const std::string& file, const LandXmlProblem& problem) {
   std::string where;
@@ -106,8 +111,11 @@ std::string LandXmlUnwritableMessage(const std::string& file, const std::string&
   return "无法导出路线文件" + Quoted(file) + "：" + reason + "\n原有的文件没有改变。";
 }
 
-std::string RoadImportedText(const std::string& file, const std::string& alignment) {
-  return "已从 " + file + " 读入路线" + Quoted(alignment.empty() ? kUnnamedAlignment : alignment);
+std::string RoadImportedText(const std::string& file, const std::string& alignment,
+                             const std::optional<std::string>& profile) {
+  std::string text = "已从 " + file + " 读入路线" + Quoted(alignment.empty() ? kUnnamedAlignment : alignment);
+  if (profile) text += "及其纵断面" + (profile->empty() ? std::string() : Quoted(*profile));
+  return text;
 }
 
 std::string RoadExportedText(const std::string& file) { return "路线已导出到 " + file; }
@@ -115,7 +123,7 @@ std::string RoadExportedText(const std::string& file) { return "路线已导出�
 std::string LandXmlUnitNotice(const std::string& file, const std::string& unit, bool surveyFoot) {
   const char* which = surveyFoot ? "美国测量英尺，1 英尺 = 1200/3937 m" : "国际英尺，1 英尺 = 0.3048 m";
   return "路线文件" + Quoted(file) + "的长度单位是" + Quoted(unit) + "（" + which +
-         "），坐标、长度、半径和桩号均已换算为米读入。";
+         "），坐标、长度、半径、桩号和纵断面的高程均已换算为米读入。";
 }
 
 }  // namespace capset

@@ -70,7 +70,7 @@ def alignment_xml(name, sta, laid, digits, equations=()):
     body = '\n      '.join(element_xml(e, digits) for e in laid)
     eqs = ''.join('\n    <StaEquation staBack="%s" staAhead="%s"/>' % q for q in equations)
     return ('  <Alignment name="%s" length="%s" staStart="%s">\n    <CoordGeom>\n      %s\n    </CoordGeom>%s\n'
-            '    <Profile name="p"><ProfAlign name="pa"><PVI>0 100</PVI></ProfAlign></Profile>\n  </Alignment>\n'
+            '    <Profile name="p"><ProfSurf name="ground"><PntList2D>0 100 50 101</PntList2D></ProfSurf></Profile>\n  </Alignment>\n'
             % (name, num(total, digits), sta, body, eqs))
 
 
