@@ -1,0 +1,267 @@
+#include "profile_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "heights_window_texts.h"
+#include "look.h"
+#include "number_text.h"
+#include "profile_summary.h"
+#include "view_guard.h"
+
+namespace capset {
+namespace {
+
+const QColor kDesignColour{20, 60, 170};
+const QColor kTangentColour{150, 150, 150};
+const QColor kPviColour{190, 30, 30};
+const QColor kGridColour{232, 232, 232};
+const QColor kKeyColour{120, 0, 140};
+const QColor kBentColour{0, 120, 0};
+const QColor kInk{40, 40, 40};
+
+// The margins the axes' labels take, px.
+constexpr double kLeft = 74, kRight = 16, kTop = 40, kBottom = 64;
+
+// A round step (1, 2, 5 × 10ⁿ) of at least `least`.
+double RoundStep(double least) {
+  const double p = std::pow(10.0, std::floor(std::log10(least)));
+  for (const double m : {1.0, 2.0, 5.0, 10.0}) {
+    if (m * p >= least) return m * p;
+  }
+  return 10 * p;
+}
+
+}  // namespace
+
+ProfileView::ProfileView(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setMinimumSize(300, 200);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  setPalette(palette);
+}
+
+void ProfileView::SetProfile(const Profile* profile, const Road* road, const std::vector<PlanCapMark>& caps, bool fit) {
+  profile_ = profile;
+  road_ = road;
+  scene_.reset();
+  // A profile whose picture cannot be made is not drawn; the page says why.
+  if (profile_ != nullptr && !Guarded([&] { scene_ = MakeProfileScene(*profile_, road_, caps); })) scene_.reset();
+  if (fit || !fitted_) {
+    Fit();
+  } else {
+    update();
+  }
+}
+
+void ProfileView::Fit() {
+  mapping_.SetView(width(), height());
+  if (scene_) mapping_.Fit(*scene_, kLeft + 10, kRight + 10, kTop + 40, kBottom + 10);
+  fitted_ = scene_.has_value() && isVisible();
+  update();
+}
+
+void ProfileView::resizeEvent(QResizeEvent*) {
+  mapping_.SetView(width(), height());
+  if (!fitted_) Fit();
+}
+
+void ProfileView::showEvent(QShowEvent*) {
+  if (!fitted_) Fit();
+}
+
+void ProfileView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!scene_) return;
+  Guarded([&] { Paint(painter); });
+}
+
+void ProfileView::PaintGrid(QPainter& painter) {
+  // Elevations: a line every round step of at least 28 px, labelled on the left.
+  const double step = RoundStep(28 / (mapping_.scale() * mapping_.ratio()));
+  const double low = mapping_.Elevation(height() - kBottom), high = mapping_.Elevation(kTop);
+  painter.setFont(PlainFont(11));
+  const int decimals = step >= 1 ? 0 : step >= 0.1 ? 1 : 2;
+  for (double h = std::ceil(low / step) * step; h <= high; h += step) {
+    const double y = mapping_.Y(h);
+    painter.setPen(QPen(kGridColour, 1));
+    painter.drawLine(QPointF(kLeft, y), QPointF(width() - kRight, y));
+    painter.setPen(kInk);
+    const QString label = QString::fromStdString(FixedText(h, decimals));
+    painter.drawText(QRectF(2, y - 9, kLeft - 8, 18), Qt::AlignRight | Qt::AlignVCenter, label);
+  }
+  // Station ticks: every 100 m, or only whole kilometres when they crowd.
+  const bool every = 100 * mapping_.scale() >= 80;
+  for (std::size_t i = 0; i < scene_->ticks.size(); ++i) {
+    const ProfileMark& t = scene_->ticks[i];
+    const bool km = scene_->kilometre[i];
+    const double x = mapping_.X(t.distance);
+    if (x < kLeft || x > width() - kRight) continue;
+    if (!every && !km && 100 * mapping_.scale() < 6) continue;
+    painter.setPen(QPen(km ? QColor(205, 205, 205) : kGridColour, 1));
+    painter.drawLine(QPointF(x, kTop), QPointF(x, height() - kBottom));
+    if (every || (km && 1000 * mapping_.scale() >= 80)) {
+      painter.setPen(kInk);
+      painter.drawText(QRectF(x - 50, height() - kBottom + 2, 100, 16), Qt::AlignCenter, QString::fromStdString(t.label));
+    }
+  }
+}
+
+void ProfileView::PaintBottom(QPainter& painter) {
+  // The road's key points under the station labels, where they keep clear of each other.
+  painter.setFont(PlainFont(11));
+  double lastRight = -1e9;
+  const double y = height() - kBottom + 20;
+  for (const ProfileMark& k : scene_->keys) {
+    const double x = mapping_.X(k.distance);
+    if (x < kLeft || x > width() - kRight) continue;
+    painter.setPen(QPen(kKeyColour, 1));
+    painter.drawLine(QPointF(x, height() - kBottom), QPointF(x, y));
+    const QString label = QString::fromStdString(k.label);
+    const double w = painter.fontMetrics().horizontalAdvance(label);
+    if (x - w / 2 > lastRight + 4) {
+      painter.drawText(QRectF(x - w / 2 - 2, y, w + 4, 16), Qt::AlignCenter, label);
+      lastRight = x + w / 2;
+    }
+  }
+}
+
+void ProfileView::Paint(QPainter& painter) {
+  PaintGrid(painter);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const double left = mapping_.Distance(kLeft - 20), right = mapping_.Distance(width() - kRight + 20);
+  painter.setClipRect(QRectF(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom));
+  // The grade lines through the PVIs, under the design line.
+  painter.setPen(QPen(kTangentColour, 1, Qt::DashLine));
+  QPolygonF tangents;
+  for (const ProfilePoint& p : scene_->tangents) tangents << QPointF(mapping_.X(p.distance), mapping_.Y(p.elevation));
+  painter.drawPolyline(tangents);
+  // The design line, only the part in view.
+  const auto& line = scene_->line;
+  auto from = std::lower_bound(line.begin(), line.end(), left, [](const ProfilePoint& p, double d) { return p.distance < d; });
+  auto to = std::upper_bound(line.begin(), line.end(), right, [](double d, const ProfilePoint& p) { return d < p.distance; });
+  if (from != line.begin()) --from;
+  if (to != line.end()) ++to;
+  QPolygonF design;
+  design.reserve(static_cast<int>(to - from));
+  for (auto p = from; p != to; ++p) design << QPointF(mapping_.X(p->distance), mapping_.Y(p->elevation));
+  painter.setPen(QPen(kDesignColour, 2));
+  painter.drawPolyline(design);
+  // Each stretch's grade above its middle, where the stretch has room for it.
+  painter.setFont(PlainFont(11));
+  painter.setPen(kInk);
+  for (std::size_t i = 0; i < scene_->grades.size(); ++i) {
+    const ProfilePoint& a = scene_->tangents[i];
+    const ProfilePoint& b = scene_->tangents[i + 1];
+    const double xa = mapping_.X(a.distance), xb = mapping_.X(b.distance);
+    const QString label = QString::fromStdString(scene_->grades[i].label);
+    if (xb < kLeft || xa > width() || xb - xa < painter.fontMetrics().horizontalAdvance(label) + 60) continue;
+    const ProfileMark& g = scene_->grades[i];
+    const QPointF at(mapping_.X(g.distance), mapping_.Y(g.elevation));
+    painter.save();
+    painter.translate(at);
+    painter.rotate(std::atan2(mapping_.Y(b.elevation) - mapping_.Y(a.elevation), xb - xa) * 180 / M_PI);
+    painter.drawText(QRectF(-150, -20, 300, 16), Qt::AlignCenter, label);
+    painter.restore();
+  }
+  // The PVIs, named with their station and elevation where they keep clear of each other.
+  double lastRight = -1e9;
+  for (std::size_t i = 0; i < scene_->pvis.size(); ++i) {
+    const ProfileMark& p = scene_->pvis[i];
+    const QPointF at(mapping_.X(p.distance), mapping_.Y(p.elevation));
+    if (at.x() < kLeft - 10 || at.x() > width() + 10) continue;
+    painter.setPen(QPen(kPviColour, 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(at, 4, 4);
+    painter.setBrush(Qt::NoBrush);
+    const QString name = QString::fromUtf8(kPviHeader) + QString::fromStdString(p.label);
+    const QString where = QString::fromStdString(scene_->pviStations[i] + "  " + FixedText(p.elevation, 3));
+    const double w = std::max(painter.fontMetrics().horizontalAdvance(name), painter.fontMetrics().horizontalAdvance(where));
+    if (at.x() - w / 2 > lastRight + 6) {
+      const double top = std::max(kTop + 2.0, at.y() - 44);
+      painter.drawText(QRectF(at.x() - w / 2 - 2, top, w + 4, 16), Qt::AlignCenter, name);
+      painter.drawText(QRectF(at.x() - w / 2 - 2, top + 16, w + 4, 16), Qt::AlignCenter, where);
+      lastRight = at.x() + w / 2;
+    }
+  }
+  // The bents of the log, on the design line.
+  double lastBent = -1e9;
+  for (const ProfileMark& b : scene_->bents) {
+    const QPointF at(mapping_.X(b.distance), mapping_.Y(b.elevation));
+    if (at.x() < kLeft - 10 || at.x() > width() + 10) continue;
+    painter.setPen(QPen(kBentColour, 2));
+    painter.drawLine(at, at + QPointF(0, 26));
+    painter.drawLine(at + QPointF(-5, 26), at + QPointF(5, 26));
+    const QString label = QString::fromStdString(b.label);
+    if (at.x() > lastBent + painter.fontMetrics().horizontalAdvance(label) + 6) {
+      painter.drawText(at + QPointF(-painter.fontMetrics().horizontalAdvance(label) / 2.0, 42), label);
+      lastBent = at.x();
+    }
+  }
+  painter.setClipping(false);
+  PaintBottom(painter);
+  // The frame and the exaggeration.
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(kInk, 1));
+  painter.drawRect(QRectF(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom));
+  painter.setFont(PlainFont(12));
+  painter.drawText(QRectF(kLeft, 4, width() - kLeft - kRight, kTop - 8), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(ExaggerationText(mapping_.ratio())));
+}
+
+void ProfileView::wheelEvent(QWheelEvent* event) {
+  mapping_.ZoomAbout(event->position().x(), event->position().y(), std::pow(1.25, event->angleDelta().y() / 120.0));
+  update();
+  event->accept();
+}
+
+void ProfileView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) dragFrom_ = event->position().toPoint();
+}
+
+void ProfileView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (dragFrom_) {
+    mapping_.Pan(at.x() - dragFrom_->x(), at.y() - dragFrom_->y());
+    dragFrom_ = at;
+    update();
+  }
+  emit PositionChanged(PositionText(at));
+}
+
+void ProfileView::mouseReleaseEvent(QMouseEvent*) { dragFrom_.reset(); }
+
+void ProfileView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F || event->key() == Qt::Key_Home) {
+    Fit();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+QString ProfileView::PositionText(QPoint pixel) const {
+  if (profile_ == nullptr) return {};
+  QString text;
+  Guarded([&] {
+    const double d = mapping_.Distance(pixel.x());
+    const bool onRoad = road_ == nullptr || (d >= 0 && d <= road_->length());
+    const std::string station = onRoad ? DistanceStationText(d, road_) : FixedText(d, 3) + " m";
+    const ProfileAnswer a = profile_->At(d);
+    if (!a.height) {
+      text = QString::fromStdString(ProfileOutsideText(station));
+      return;
+    }
+    text = QString::fromStdString(
+        ProfilePositionText(station, a.height->elevation, a.height->grade * 100, mapping_.Elevation(pixel.y())));
+  });
+  return text;
+}
+
+}  // namespace capset
