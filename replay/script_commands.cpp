@@ -13,6 +13,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddRoadCommands(table, actions, context);
   AddPointCommands(table, context);
   AddCheckCommands(table, context);
+  AddHeightsCommands(table, context);
 }
 
 void AddStartCommands(CommandTable& table, const TargetActions& actions) {

@@ -70,6 +70,8 @@ void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // 
 void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
 void AddPointCommands(CommandTable& table, ScriptContext& context);  // @points
 void AddCheckCommands(CommandTable& table, ScriptContext& context);  // @check … @end
+// @profile … @end, @xsec … @end, @z, @vcurves
+void AddHeightsCommands(CommandTable& table, ScriptContext& context);
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block
