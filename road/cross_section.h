@@ -26,7 +26,7 @@ enum class SuperAxis { kCentre, kInnerEdge, kOuterEdge };
 // A transition from the normal crown at TS to full e at FS, held to FE, back
 // to the normal crown at TE; `inner` is the side towards the curve's centre.
 struct SuperTransition {
-  double ts, fs, fe, te;  // distances along the road, ts ≤ fs ≤ fe ≤ te
+  double ts, fs, fe, te;  // distances along the road, ts < fs ≤ fe < te
   double e;               // percent
   SectionSide inner;
   SuperAxis axis = SuperAxis::kCentre;
@@ -43,16 +43,26 @@ struct CrossSectionSpec {
   double crown = 2;                        // ig, percent
   double leftWidth = 0, rightWidth = 0;    // the road bed's half-widths, metres (0: not given)
   double design = 0;                       // the design line's offset
-  std::vector<SuperTransition> transitions;
+  std::vector<SuperTransition> transitions;  // in any order along the road; none may overlap another
   std::vector<CrossSlopeRow> slopes;       // either transitions or slopes, not both
 };
+
+// The ranges a section's numbers must lie in. Cross slopes (the crown, e and
+// a table's slopes) beyond 20 % describe no road bed; a half-width or a
+// design offset beyond 100 m no single carriageway.
+constexpr double kCrossSlopeLimit = 20;
+constexpr double kHalfWidthLimit = 100;
+constexpr double kSectionDistanceLimit = 1e8;  // as a profile's distances
+// Two transitions that overlap by less than this touch (a distance is often
+// a sum of stations); a distance this close outside a table's rows is its end.
+constexpr double kSectionTouchTolerance = 1e-6;
 
 enum class CrossSectionFault {
   kNotFinite,              // `field` names the number
   kOutOfRange,             // `value` beyond `limit`
   kWidthsNeeded,           // a transition about an edge, without half-widths
-  kTransitionOrder,        // a transition's TS, FS, FE, TE not in order
-  kTransitionsOverlap,     // transition `row` overlaps transition `other`
+  kTransitionOrder,        // a transition's stations not TS < FS ≤ FE < TE: `value` at or before `limit`
+  kTransitionsOverlap,     // transition `row` overlaps transition `other` (`value`: by how much, m)
   kSuperBelowCrown,        // e (`value`) below the crown (`limit`)
   kSlopesNotIncreasing,    // a slope row at or before the row before it (`other`)
   kTransitionsAndSlopes,   // both forms given
@@ -86,13 +96,21 @@ class CrossSection {
   SectionAt At(double distance) const;
   // The elevation of the point at offset `offset` above the profile's
   // elevation at the same distance (the design line's elevation in the
-  // normal section).
+  // normal section). A point beyond a half-width continues that side's slope.
   double RiseAt(double distance, double offset) const;
+  // The same from a section already found at that distance.
+  double RiseIn(const SectionAt& section, double offset) const;
 
   const CrossSectionSpec& spec() const { return spec_; }
 
  private:
+  SectionAt Normal() const { return {-spec_.crown, -spec_.crown, 0}; }
+  SectionAt Turned(const SuperTransition& t, double phase) const;
+  SectionAt FromTable(double distance) const;
+
   CrossSectionSpec spec_;
+  std::vector<SuperTransition> byStation_;  // the transitions sorted by TS
+  std::vector<double> starts_;              // their TS alone, for the search
 };
 
 struct CrossSectionBuild {

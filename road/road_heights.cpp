@@ -1,5 +1,7 @@
 #include "road_heights.h"
 
+#include <utility>
+
 #include "road.h"
 
 namespace capset {
@@ -7,8 +9,8 @@ namespace capset {
 std::variant<PointHeight, ProfileProblem> RoadHeights::At(double distance, double offset) const {
   const ProfileAnswer answer = profile_.At(distance);
   if (!answer.height) return *answer.problem;
-  return PointHeight{answer.height->elevation + section_.RiseAt(distance, offset), answer.height->grade,
-                     section_.At(distance)};
+  const SectionAt section = section_.At(distance);
+  return PointHeight{answer.height->elevation + section_.RiseIn(section, offset), answer.height->grade, section};
 }
 
 namespace {
@@ -19,6 +21,72 @@ std::variant<double, Placement> DistanceOf(StationRef station, const Road* road)
   const Placement placement = road->Place(station);
   if (placement.status != PlaceStatus::kPlaced) return placement;
   return placement.distance;
+}
+
+// A transition over JDn: ZH→HY and YH→HZ of the road's curve at that JD,
+// the inner side the side it turns to.
+std::variant<SuperTransition, HeightsProblem> OverJd(const SuperInput& in, int row, const Road* road) {
+  const auto refuse = [&](HeightsJdReason reason) -> HeightsProblem { return HeightsJdProblem{row, in.jd, reason}; };
+  if (road == nullptr) return refuse(HeightsJdReason::kNoRoad);
+  const std::vector<CurveElements>& curves = road->curves();
+  if (in.jd < 1 || in.jd > static_cast<int>(curves.size()) || curves[in.jd - 1].jd != in.jd)
+    return refuse(HeightsJdReason::kNoSuchJd);
+  const CurveElements& curve = curves[in.jd - 1];
+  if (!(curve.Ls1 > 0)) return refuse(HeightsJdReason::kNoSpiralIn);
+  if (!(curve.Ls2 > 0)) return refuse(HeightsJdReason::kNoSpiralOut);
+  SuperTransition t{0, 0, 0, 0, in.e, curve.turn > 0 ? SectionSide::kRight : SectionSide::kLeft, in.axis};
+  int found = 0;
+  for (const KeyPoint& key : road->keyPoints()) {
+    if (key.number != in.jd) continue;
+    double* at = key.kind == KeyPointKind::kZH   ? &t.ts
+                 : key.kind == KeyPointKind::kHY ? &t.fs
+                 : key.kind == KeyPointKind::kYH ? &t.fe
+                 : key.kind == KeyPointKind::kHZ ? &t.te
+                                                 : nullptr;
+    if (at == nullptr) continue;
+    *at = key.distance;
+    ++found;
+  }
+  if (found != 4) return refuse(HeightsJdReason::kNoSuchJd);
+  return t;
+}
+
+// The section as typed, its stations made distances.
+std::variant<CrossSection, HeightsProblem> SectionFrom(const CrossSectionInput& in, const Road* road) {
+  CrossSectionSpec spec;
+  spec.crown = in.crown;
+  spec.leftWidth = in.leftWidth;
+  spec.rightWidth = in.rightWidth;
+  spec.design = in.design;
+  for (std::size_t k = 0; k < in.transitions.size(); ++k) {
+    const SuperInput& s = in.transitions[k];
+    const int row = static_cast<int>(k) + 1;
+    if (s.jd != 0) {
+      auto t = OverJd(s, row, road);
+      if (auto* problem = std::get_if<HeightsProblem>(&t)) return *problem;
+      spec.transitions.push_back(std::get<SuperTransition>(t));
+      continue;
+    }
+    SuperTransition t{0, 0, 0, 0, s.e, s.inner, s.axis};
+    const std::pair<StationRef, double*> stations[] = {{s.ts, &t.ts}, {s.fs, &t.fs}, {s.fe, &t.fe}, {s.te, &t.te}};
+    for (const auto& [station, at] : stations) {
+      const auto distance = DistanceOf(station, road);
+      if (const auto* placement = std::get_if<Placement>(&distance))
+        return HeightsStationProblem{HeightsTable::kTransitions, row, station, *placement};
+      *at = std::get<double>(distance);
+    }
+    spec.transitions.push_back(t);
+  }
+  for (std::size_t k = 0; k < in.slopes.size(); ++k) {
+    const SlopeInput& s = in.slopes[k];
+    const auto distance = DistanceOf(s.station, road);
+    if (const auto* placement = std::get_if<Placement>(&distance))
+      return HeightsStationProblem{HeightsTable::kSlopes, static_cast<int>(k) + 1, s.station, *placement};
+    spec.slopes.push_back({std::get<double>(distance), s.left, s.right});
+  }
+  CrossSectionBuild built = CrossSection::Build(spec);
+  if (!built.section) return *built.problem;
+  return std::move(*built.section);
 }
 
 }  // namespace
@@ -35,17 +103,14 @@ RoadHeightsBuild BuildHeights(const ProfileInput& input, const CrossSectionInput
   }
   ProfileBuild profile = Profile::Build(rows);
   if (!profile.profile) return {std::nullopt, *profile.problem};
-  CrossSectionSpec spec;
-  spec.crown = sectionInput.crown;
-  spec.leftWidth = sectionInput.leftWidth;
-  spec.rightWidth = sectionInput.rightWidth;
-  spec.design = sectionInput.design;
-  CrossSectionBuild section = CrossSection::Build(spec);
-  if (!section.section) return {std::nullopt, *section.problem};
-  return {RoadHeights(std::move(*profile.profile), std::move(*section.section)), std::nullopt};
+  auto section = SectionFrom(sectionInput, road);
+  if (auto* problem = std::get_if<HeightsProblem>(&section)) return {std::nullopt, *problem};
+  return {RoadHeights(std::move(*profile.profile), std::move(std::get<CrossSection>(section))), std::nullopt};
 }
 
-std::optional<HeightsProblem> CheckCrossSection(const CrossSectionInput& /*section*/, const Road* /*road*/) {
+std::optional<HeightsProblem> CheckCrossSection(const CrossSectionInput& section, const Road* road) {
+  auto built = SectionFrom(section, road);
+  if (auto* problem = std::get_if<HeightsProblem>(&built)) return *problem;
   return std::nullopt;
 }
 
