@@ -184,11 +184,13 @@ void ProfileView::Paint(QPainter& painter) {
     const QString name = QString::fromUtf8(kPviHeader) + QString::fromStdString(p.label);
     const QString where = QString::fromStdString(scene_->pviStations[i] + "  " + FixedText(p.elevation, 3));
     const double w = std::max(painter.fontMetrics().horizontalAdvance(name), painter.fontMetrics().horizontalAdvance(where));
-    if (at.x() - w / 2 > lastRight + 6) {
+    // Kept inside the frame, so the first and last PVIs read whole.
+    const double x = std::clamp(at.x() - w / 2, kLeft + 2, std::max(kLeft + 2, width() - kRight - w - 2));
+    if (x > lastRight + 6) {
       const double top = std::max(kTop + 2.0, at.y() - 44);
-      painter.drawText(QRectF(at.x() - w / 2 - 2, top, w + 4, 16), Qt::AlignCenter, name);
-      painter.drawText(QRectF(at.x() - w / 2 - 2, top + 16, w + 4, 16), Qt::AlignCenter, where);
-      lastRight = at.x() + w / 2;
+      painter.drawText(QRectF(x - 2, top, w + 4, 16), Qt::AlignCenter, name);
+      painter.drawText(QRectF(x - 2, top + 16, w + 4, 16), Qt::AlignCenter, where);
+      lastRight = x + w;
     }
   }
   // The bents of the log, on the design line.

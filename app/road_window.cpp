@@ -25,6 +25,9 @@
 #include "intersection_form.h"
 #include "look.h"
 #include "plan_view.h"
+#include "profile_page.h"
+#include "section_page.h"
+#include "heights_window_texts.h"
 #include "road_cell_delegate.h"
 #include "road_summary.h"
 #include "road_table_model.h"
@@ -134,7 +137,17 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   split->addWidget(tabs_);
   split->setStretchFactor(0, 4);
   split->setStretchFactor(1, 5);
-  setCentralWidget(split);
+  pages_ = new QTabWidget;
+  pages_->addTab(split, QString::fromUtf8(kPlanPage));
+  auto say = [this](const QString& text) { statusBar()->showMessage(text); };
+  profile_ = new ProfilePage(session_, say);
+  section_ = new SectionPage(session_, say);
+  pages_->addTab(profile_, QString::fromUtf8(kProfilePage));
+  pages_->addTab(section_, QString::fromUtf8(kSectionPage));
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
+    statusBar()->showMessage(QString::fromUtf8(page == 1 ? kProfileHint : page == 0 ? kPlanHint : ""));
+  });
+  setCentralWidget(pages_);
   statusBar()->showMessage(QString::fromUtf8(kPlanHint));
   resize(1340, 700);
 
@@ -299,7 +312,10 @@ void RoadWindow::Recompute(bool fit) {
   ShowCaps();
 }
 
-void RoadWindow::ShowCaps() { plan_->SetCaps(PlanCapsOf(session_.Log())); }
+void RoadWindow::ShowCaps() {
+  plan_->SetCaps(PlanCapsOf(session_.Log()));
+  if (profile_ != nullptr) profile_->ShowCaps();
+}
 
 bool RoadWindow::Apply() {
   const auto input = table_.Input();
@@ -322,6 +338,17 @@ bool RoadWindow::Apply() {
 // table follows it unless the user has typed in it.
 void RoadWindow::RoadChanged() {
   if (!table_.Edited()) LoadJobRoad();
+  HeightsChanged();
+}
+
+// A Start makes the working road again when the job has none of its own.
+void RoadWindow::StartCompleted() { HeightsChanged(); }
+
+// The profile's and the section's stations stand on the working road: a new
+// road, a new profile or section, and the pages are made again.
+void RoadWindow::HeightsChanged() {
+  profile_->Refresh();
+  section_->Refresh();
 }
 
 }  // namespace capset

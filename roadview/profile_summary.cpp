@@ -11,14 +11,15 @@ std::string DistanceStationText(double distance, const Road* road) {
   return RoadStationText(road->StationAt(distance));
 }
 
-TextTable VerticalCurveTable(const Profile& profile, const Road* road) {
+TextTable VerticalCurveTable(const Profile* profile, const Road* road) {
   TextTable t{{kVcNumberHeader, kVcPviHeader, kVcElevationHeader, kVcGrade1Header, kVcGrade2Header, kVcOmegaHeader,
                kVcShapeHeader, "R", "L", "T", "E", kVcBvcHeader, kVcBvcElevationHeader, kVcEvcHeader,
                kVcEvcElevationHeader, kVcTurnHeader, kVcTurnElevationHeader},
               {}};
   auto m = [](double metres) { return FixedText(metres, 3); };
   auto percent = [](double grade) { return FixedText(grade * 100, 3); };
-  for (const VerticalCurveElements& c : profile.Curves()) {
+  if (profile == nullptr) return t;
+  for (const VerticalCurveElements& c : profile->Curves()) {
     std::string radius = c.radius ? m(*c.radius) : "-";
     if (c.kind == VerticalCurveKind::kCircle) radius += kCircleMark;
     std::string length = m(c.length);

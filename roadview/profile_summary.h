@@ -16,6 +16,7 @@ namespace capset {
 // A distance along the road as its station prints: K5+030.000 (K1+390.000(2) in a 长链).
 std::string DistanceStationText(double distance, const Road* road);
 
-TextTable VerticalCurveTable(const Profile& profile, const Road* road);
+// The headings alone without a profile.
+TextTable VerticalCurveTable(const Profile* profile, const Road* road);
 
 }  // namespace capset

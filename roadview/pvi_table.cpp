@@ -1,6 +1,7 @@
 #include "pvi_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "blanks.h"
 #include "heights_window_texts.h"
@@ -49,6 +50,27 @@ bool IsZeroOrBlank(const std::string& text, const NumberSymbols& symbols) {
 
 }  // namespace
 
+std::string StationCellText(StationRef station, const NumberSymbols& symbols) {
+  // A station to the millimetre as the drawings print it; any other as its exact number.
+  if (std::fabs(station.value) < 1e7) {
+    const std::string k = station.occurrence != 0 ? RoadStationText(station) : RoadStationText(station.value);
+    const auto back = ReadStationRef(k, symbols);
+    if (const auto* s = std::get_if<StationRef>(&back); s && s->value == station.value) return k;
+  }
+  std::string text = ShortestText(station.value, symbols);
+  if (station.occurrence != 0) text += "(" + std::to_string(station.occurrence) + ")";
+  return text;
+}
+
+bool SameStation(StationRef a, StationRef b) { return a.value == b.value && a.occurrence == b.occurrence; }
+
+bool SameProfile(const ProfileInput& a, const ProfileInput& b) {
+  return std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(), [](const PviInput& p, const PviInput& q) {
+    return SameStation(p.station, q.station) && p.elevation == q.elevation && p.curve == q.curve && p.radius == q.radius &&
+           p.length == q.length && p.length2 == q.length2;
+  });
+}
+
 std::optional<VerticalCurveKind> ReadCurveKind(const std::string& text) {
   const std::string t = Trim(text);
   if (t.empty() || t == kCurveByRadius || t == "r" || t == "radius" || t == "半径") return VerticalCurveKind::kRadius;
@@ -66,8 +88,7 @@ PviTable PviTable::FromInput(const ProfileInput& input, NumberSymbols symbols) {
   rows.clear();
   for (const PviInput& in : input.rows) {
     std::vector<std::string> row(kPviColumns);
-    row[kPviStation] = ShortestText(in.station.value, t.Symbols());
-    if (in.station.occurrence != 0) row[kPviStation] += "(" + std::to_string(in.station.occurrence) + ")";
+    row[kPviStation] = StationCellText(in.station, t.Symbols());
     row[kPviElevation] = ShortestText(in.elevation, t.Symbols());
     row[kPviKind] = KindWord(in.curve);
     auto put = [&](int column, double v) { row[column] = v == 0 ? "" : ShortestText(v, t.Symbols()); };

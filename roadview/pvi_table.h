@@ -47,6 +47,13 @@ class PviTable : public HeightsGrid {
   bool Uses(VerticalCurveKind kind, int column) const;
 };
 
+// A station as a cell shows it: K5+030.000 when it is whole millimetres
+// (K1+390.000(2) in a 长链), else its exact number, so it reads back the same.
+std::string StationCellText(StationRef station, const NumberSymbols& symbols);
+
+// Whether two profiles are the same as typed (stations with their places).
+bool SameProfile(const ProfileInput& a, const ProfileInput& b);
+
 // The curve kind a word names: R (or blank) by radius, 长度, 非对称, 圆曲线
 // and their script words (radius, length, lengths, circle).
 std::optional<VerticalCurveKind> ReadCurveKind(const std::string& text);

@@ -7,6 +7,7 @@
 #include "heights_window_texts.h"
 #include "road_ranges.h"
 #include "road_texts.h"
+#include "pvi_table.h"
 #include "road_window_texts.h"
 #include "station_ref_reading.h"
 
@@ -55,12 +56,6 @@ std::optional<int> ReadJd(const std::string& text) {
   return n >= 1 ? std::optional<int>(n) : std::nullopt;
 }
 
-std::string StationCellText(StationRef s, const NumberSymbols& symbols) {
-  std::string text = ShortestText(s.value, symbols);
-  if (s.occurrence != 0) text += "(" + std::to_string(s.occurrence) + ")";
-  return text;
-}
-
 const char* AxisWord(SuperAxis axis) {
   switch (axis) {
     case SuperAxis::kCentre: return kAxisCentre;
@@ -102,7 +97,7 @@ std::string TransitionGrid::WidestText(int column) const {
     case kTrE: return "-99.999";
     case kTrInner: return kInnerSideHeader;
     case kTrAxis: return kAxisOuter;
-    default: return "K99+999.999(2)";
+    default: return "K99+999.999";
   }
 }
 
@@ -224,12 +219,26 @@ void SlopeGrid::Load(const std::vector<SlopeInput>& slopes) {
   }
 }
 
+bool SameSection(const CrossSectionInput& a, const CrossSectionInput& b) {
+  auto same = [](StationRef p, StationRef q) { return p.value == q.value && p.occurrence == q.occurrence; };
+  return a.crown == b.crown && a.leftWidth == b.leftWidth && a.rightWidth == b.rightWidth && a.design == b.design &&
+         std::equal(a.transitions.begin(), a.transitions.end(), b.transitions.begin(), b.transitions.end(),
+                    [&](const SuperInput& p, const SuperInput& q) {
+                      return p.jd == q.jd && same(p.ts, q.ts) && same(p.fs, q.fs) && same(p.fe, q.fe) &&
+                             same(p.te, q.te) && p.e == q.e && p.inner == q.inner && p.axis == q.axis;
+                    }) &&
+         std::equal(a.slopes.begin(), a.slopes.end(), b.slopes.begin(), b.slopes.end(),
+                    [&](const SlopeInput& p, const SlopeInput& q) {
+                      return same(p.station, q.station) && p.left == q.left && p.right == q.right;
+                    });
+}
+
 std::string SectionFieldLabel(SectionField field) {
   switch (field) {
     case SectionField::kCrown: return kCrownLabel;
     case SectionField::kLeftWidth: return kLeftWidthLabel;
     case SectionField::kRightWidth: return kRightWidthLabel;
-    case SectionField::kDesign: return kDesignLabel;
+    case SectionField::kDesign: return kDesignLineLabel;
   }
   return "";
 }

@@ -78,6 +78,9 @@ class SectionForm {
   SlopeGrid slopes_;
 };
 
+// Whether two sections are the same as typed.
+bool SameSection(const CrossSectionInput& a, const CrossSectionInput& b);
+
 // The label of a field, for its sentence: "路拱横坡 ig（%）".
 std::string SectionFieldLabel(SectionField field);
 

@@ -7,8 +7,6 @@
 
 #include <string>
 
-#include "road_heights.h"
-#include "road_texts.h"
 
 namespace capset {
 
@@ -110,7 +108,7 @@ inline constexpr char kAsymmetricMark[] = "（非对称）";
 inline constexpr char kCrownLabel[] = "路拱横坡 ig（%）：";
 inline constexpr char kLeftWidthLabel[] = "左半幅宽（m）：";
 inline constexpr char kRightWidthLabel[] = "右半幅宽（m）：";
-inline constexpr char kDesignLabel[] = "设计高程位置（距中线 m，左负右正）：";
+inline constexpr char kDesignLineLabel[] = "设计高程位置（距中线 m，左负右正）：";
 inline constexpr char kSuperFormLabel[] = "超高：";
 inline constexpr char kSuperByTransitions[] = "超高过渡段";
 inline constexpr char kSuperBySlopes[] = "超高表（逐桩横坡）";
@@ -149,9 +147,5 @@ std::string SectionCaption(const std::string& station);
 std::string SectionCellWhere(const char* table, int row, const std::string& header);
 inline constexpr char kTransitionsTable[] = "超高过渡段";
 inline constexpr char kSlopesTable[] = "超高表";
-
-// Why heights cannot be made, in the user's words, naming the row and the table.
-// `range` is the road's, for a station it does not place (null without a road).
-std::string WindowHeightsProblemText(const HeightsProblem& problem, const StationRange* range);
 
 }  // namespace capset
