@@ -6,6 +6,7 @@
 #include "blanks.h"
 #include "heights_window_texts.h"
 #include "paste_layout.h"
+#include "road_paste_texts.h"
 #include "road_ranges.h"
 
 namespace capset {
@@ -80,11 +81,11 @@ int HeightsGrid::Paste(int row, int column, const std::string& text) {
     }
   }
   edited_ = true;
-  std::string columns;
+  std::vector<std::string> columns;
   for (int c = column; c < ColumnCount() && c - column < static_cast<int>(lines.front().size()); ++c) {
-    columns += (columns.empty() ? "" : "、") + headers_[c];
+    columns.push_back(headers_[c]);
   }
-  pasteNote_ = PvisPastedNote(static_cast<int>(lines.size()), row + 1, columns);
+  pasteNote_ = PasteTakenText(static_cast<int>(lines.size()), columns, 0);
   return static_cast<int>(lines.size());
 }
 

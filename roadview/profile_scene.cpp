@@ -99,7 +99,9 @@ void ProfileMapping::Fit(const ProfileScene& scene, double left, double right, d
   const double across = std::max(w_ - left - right, 10.0), up = std::max(h_ - top - bottom, 10.0);
   const double length = std::max(scene.maxDistance - scene.minDistance, 1e-3);
   const double rise = std::max(scene.maxElevation - scene.minElevation, 1e-3);
-  s_ = across / length;
+  // Across the width, unless the rise would not fit the height even at
+  // ratio 1 (a short, steep stretch): then the height sets the scale.
+  s_ = std::min(across / length, up / rise);
   // The largest round ratio at which the rise still fits the height.
   k_ = kFitRatios[0];
   for (const double r : kFitRatios) {

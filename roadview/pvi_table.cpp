@@ -7,6 +7,7 @@
 #include "heights_window_texts.h"
 #include "paste_layout.h"
 #include "profile.h"
+#include "road_paste_texts.h"
 #include "road_texts.h"
 #include "station_ref_reading.h"
 #include "station_text.h"
@@ -252,9 +253,10 @@ int PviTable::Paste(int row, int column, const std::string& text) {
     SetPasteNote(kPasteNothing);
     return 0;
   }
-  // Names: a first field that is no station, or a column of whole numbers
-  // counting on by one before a station and an elevation.
-  bool named = std::all_of(lines.begin(), lines.end(), [&](const auto& l) { return l.size() >= 3 && !station(l[0]); });
+  // Names: a first field that is no station on some line (起点, BP, 变坡点1,
+  // with 1, 2 … between), or a column of whole numbers counting on by one
+  // before a station and an elevation.
+  bool named = std::any_of(lines.begin(), lines.end(), [&](const auto& l) { return !station(l[0]); });
   if (!named && lines.size() >= 2) {
     bool counting = true;
     for (std::size_t i = 0; i < lines.size() && counting; ++i) {
@@ -316,12 +318,12 @@ int PviTable::Paste(int row, int column, const std::string& text) {
     for (int c = 1; c < kPviColumns; ++c) rows[r][c] = cells[i][c];
   }
   MarkEdited();
-  std::string columns = std::string(kPviStationHeader) + "、" + kPviElevationHeader;
+  std::vector<std::string> columns = {kPviStationHeader, kPviElevationHeader};
   const bool curves = std::any_of(cells.begin(), cells.end(), [](const auto& c) {
     return !c[kPviKind].empty() || !c[kPviRadius].empty() || !c[kPviLength].empty();
   });
-  if (curves) columns += std::string("、") + kPviCurveHeader;
-  SetPasteNote(PvisPastedNote(static_cast<int>(cells.size()), at + 1, columns));
+  if (curves) columns.push_back(kPviCurveHeader);
+  SetPasteNote(PasteTakenText(static_cast<int>(cells.size()), columns, static_cast<int>(first)));
   return static_cast<int>(cells.size());
 }
 

@@ -31,10 +31,6 @@ std::string PviCellWhere(int row, const std::string& header) {
   return "第 " + std::to_string(row) + " 行 " + header + "：";
 }
 
-std::string PvisPastedNote(int rows, int firstRow, const std::string& columns) {
-  return "粘贴了 " + std::to_string(rows) + " 行（自第 " + std::to_string(firstRow) + " 行起），列：" + columns + "。";
-}
-
 std::string PviPasteTooManyText(int line, int numbers) {
   return "粘贴的第 " + std::to_string(line) + " 行有 " + std::to_string(numbers) +
          " 个数值，不知放入哪些列：变坡点的行写作 桩号 高程 [R]，或 桩号 高程 竖曲线 数值…，没有粘贴。";

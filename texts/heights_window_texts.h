@@ -75,8 +75,7 @@ std::string ProfileOutsideText(const std::string& station);
 inline constexpr char kProfileOutside[] = "纵断面外";
 // A row of the 变坡点 table named in a sentence: "第 3 行（变坡点）桩号：" .
 std::string PviCellWhere(int row, const std::string& header);
-// A paste: how many rows went into which columns, or why nothing was taken.
-std::string PvisPastedNote(int rows, int firstRow, const std::string& columns);
+// A paste that took nothing, and why.
 inline constexpr char kPasteNothing[] = "剪贴板中没有可粘贴的内容。";
 // "第 2 行有 6 个数值，不知放入哪些列：变坡点的行为 桩号 高程 [R]，或 桩号 高程 竖曲线 数值…"
 std::string PviPasteTooManyText(int line, int numbers);
