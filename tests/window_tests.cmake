@@ -13,6 +13,7 @@ add_executable(window_tests
   replay_test.cpp
   road_window_test.cpp
   road_window_friends_test.cpp
+  heights_window_test.cpp
   sketch_window_test.cpp
   station_table_window_test.cpp
   window_habits_test.cpp
