@@ -139,10 +139,15 @@ void ProfileView::Paint(QPainter& painter) {
   const double left = mapping_.Distance(kLeft - 20), right = mapping_.Distance(width() - kRight + 20);
   painter.setClipRect(QRectF(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom));
   // The grade lines through the PVIs, under the design line.
+  // Only the stretches in view: a dash pattern is laid along the whole
+  // length of what is drawn, off the screen too.
   painter.setPen(QPen(kTangentColour, 1, Qt::DashLine));
-  QPolygonF tangents;
-  for (const ProfilePoint& p : scene_->tangents) tangents << QPointF(mapping_.X(p.distance), mapping_.Y(p.elevation));
-  painter.drawPolyline(tangents);
+  const auto& pvis = scene_->tangents;
+  for (std::size_t i = 0; i + 1 < pvis.size(); ++i) {
+    if (pvis[i + 1].distance < left || pvis[i].distance > right) continue;
+    painter.drawLine(QPointF(mapping_.X(pvis[i].distance), mapping_.Y(pvis[i].elevation)),
+                     QPointF(mapping_.X(pvis[i + 1].distance), mapping_.Y(pvis[i + 1].elevation)));
+  }
   // The design line, only the part in view.
   const auto& line = scene_->line;
   auto from = std::lower_bound(line.begin(), line.end(), left, [](const ProfilePoint& p, double d) { return p.distance < d; });
@@ -151,7 +156,15 @@ void ProfileView::Paint(QPainter& painter) {
   if (to != line.end()) ++to;
   QPolygonF design;
   design.reserve(static_cast<int>(to - from));
-  for (auto p = from; p != to; ++p) design << QPointF(mapping_.X(p->distance), mapping_.Y(p->elevation));
+  // A point within half a pixel of the last one drawn adds nothing: a whole
+  // road's samples come down to about one a pixel.
+  double lastX = -1e300;
+  for (auto p = from; p != to; ++p) {
+    const double x = mapping_.X(p->distance);
+    if (x - lastX < 0.5 && p + 1 != to) continue;
+    design << QPointF(x, mapping_.Y(p->elevation));
+    lastX = x;
+  }
   painter.setPen(QPen(kDesignColour, 2));
   painter.drawPolyline(design);
   // Each stretch's grade above its middle, where the stretch has room for it.

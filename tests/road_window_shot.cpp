@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
   }
   // The heights pages: a profile over the whole road and a superelevation over JD1.
   {
-    const double first = built.firstStation(), last = built.lastStation();
+    const double first = built.firstStation(), last = std::floor(built.lastStation());
     using capset::PviInput;
     using capset::VerticalCurveKind;
     capset::ProfileInput profile{{PviInput{{first}, 100.0},
