@@ -23,12 +23,6 @@
 namespace capset {
 namespace {
 
-QPushButton* Button(const char* text, QLayout* layout) {
-  auto* button = new QPushButton(QString::fromUtf8(text));
-  layout->addWidget(button);
-  return button;
-}
-
 // Why the profile does not stand, its rows counted as the table shows
 // them: where blank rows lie between, a row's number is the table's and the
 // sentence names no station of the profile's own count.
@@ -65,20 +59,11 @@ ProfilePage::ProfilePage(CapSession& session, std::function<void(const QString&)
   model_ = new HeightsGridModel(&table_, this);
   view_ = HeightsTableView(model_, left);
   column->addWidget(view_, 1);
-  auto* rowButtons = new QHBoxLayout;
-  QPushButton* insert = Button(kPviInsertButton, rowButtons);
-  QPushButton* remove = Button(kPviRemoveButton, rowButtons);
-  QPushButton* paste = Button(kPviPasteButton, rowButtons);
-  rowButtons->addStretch();
-  column->addLayout(rowButtons);
-  verdict_ = new QLabel;
-  verdict_->setWordWrap(true);
-  column->addWidget(verdict_);
-  auto* ending = new QHBoxLayout;
-  ending->addStretch();
-  QPushButton* clear = Button(kProfileClearButton, ending);
-  QPushButton* apply = Button(kHeightsApplyButton, ending);
-  column->addLayout(ending);
+  const auto rows = ButtonRow(column, {kPviInsertButton, kPviRemoveButton, kPviPasteButton});
+  QPushButton *insert = rows[0], *remove = rows[1], *paste = rows[2];
+  verdict_ = VerdictLine(column);
+  const auto ending = ButtonRow(column, {kProfileClearButton, kHeightsApplyButton}, true);
+  QPushButton *clear = ending[0], *apply = ending[1];
   top->addWidget(left);
   profileView_ = new ProfileView;
   top->addWidget(profileView_);
@@ -100,7 +85,10 @@ ProfilePage::ProfilePage(CapSession& session, std::function<void(const QString&)
   for (int c = 0; c < model_->columnCount(); ++c) wanted += view_->horizontalHeader()->sectionSize(c);
   top->setSizes({wanted + 30, 700});
 
-  connect(model_, &HeightsGridModel::Edited, this, [this] { Recompute(false); });
+  connect(model_, &HeightsGridModel::Edited, this, [this] {
+    typed_ = true;
+    Recompute(false);
+  });
   connect(insert, &QPushButton::clicked, this, [this] {
     const QModelIndex at = view_->currentIndex();
     model_->InsertAt(at.isValid() ? at.row() + 1 : model_->rowCount());
@@ -134,11 +122,12 @@ void ProfilePage::LoadJobProfile() {
     table_ = source ? PviTable::FromInput(*source, LocaleSymbols()) : PviTable(LocaleSymbols());
     model_->SetGrid(&table_);
   }
+  typed_ = false;
   Recompute(true);
 }
 
 void ProfilePage::Refresh() {
-  if (!table_.Edited()) {
+  if (!typed_) {
     LoadJobProfile();
   } else {
     Recompute(false);
@@ -209,6 +198,7 @@ bool ProfilePage::Apply() {
                true);
     return false;
   }
+  typed_ = false;
   SetVerdict(QString::fromUtf8(kProfileApplied), false);
   say_(QString::fromUtf8(kProfileApplied));
   return true;

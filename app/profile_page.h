@@ -33,7 +33,7 @@ class ProfilePage : public QWidget {
   // is the same profile).
   void LoadJobProfile();
   // The road, the heights or the log changed: the preview is made again;
-  // a table not typed in follows the job's profile.
+  // a table holding nothing unapplied follows the job's profile.
   void Refresh();
   // The table's profile becomes the job's; false (and why, beside the table) when it does not stand.
   bool Apply();
@@ -58,6 +58,9 @@ class ProfilePage : public QWidget {
   std::function<void(const QString&)> say_;
   PviTable table_;
   std::optional<RoadHeights> preview_;
+  // A cell typed since the job's profile was loaded or applied: the table
+  // then stays as the user left it when the job's profile changes.
+  bool typed_ = false;
   HeightsGridModel* model_;
   QTableView* view_;
   QTableWidget* curves_;

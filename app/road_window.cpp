@@ -39,12 +39,6 @@
 namespace capset {
 namespace {
 
-QPushButton* Button(const char* text, QLayout* layout) {
-  auto* button = new QPushButton(QString::fromUtf8(text));
-  layout->addWidget(button);
-  return button;
-}
-
 // Every column as wide as the widest text its field holds, from the font's
 // metrics alone: whole coordinates and stations whatever the rows hold, and
 // no pass over the rows. The last column takes what width is left.
@@ -95,11 +89,11 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   UniformRows(mainView_);
   column->addWidget(mainView_, 3);
   auto* rowButtons = new QHBoxLayout;
-  QPushButton* insert = Button(kInsertRowButton, rowButtons);
-  QPushButton* remove = Button(kRemoveRowButton, rowButtons);
-  QPushButton* up = Button(kRowUpButton, rowButtons);
-  QPushButton* down = Button(kRowDownButton, rowButtons);
-  QPushButton* paste = Button(kPasteButton, rowButtons);
+  QPushButton* insert = AddButton(kInsertRowButton, rowButtons);
+  QPushButton* remove = AddButton(kRemoveRowButton, rowButtons);
+  QPushButton* up = AddButton(kRowUpButton, rowButtons);
+  QPushButton* down = AddButton(kRowDownButton, rowButtons);
+  QPushButton* paste = AddButton(kPasteButton, rowButtons);
   rowButtons->addStretch();
   column->addLayout(rowButtons);
 
@@ -112,8 +106,8 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   equationView_->setMaximumHeight(96);
   column->addWidget(equationView_, 1);
   auto* equationButtons = new QHBoxLayout;
-  QPushButton* addEquation = Button(kAddEquationButton, equationButtons);
-  QPushButton* removeEquation = Button(kRemoveEquationButton, equationButtons);
+  QPushButton* addEquation = AddButton(kAddEquationButton, equationButtons);
+  QPushButton* removeEquation = AddButton(kRemoveEquationButton, equationButtons);
   equationButtons->addStretch();
   column->addLayout(equationButtons);
 
@@ -122,8 +116,8 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   column->addWidget(verdict_);
   auto* ending = new QHBoxLayout;
   ending->addStretch();
-  apply_ = Button(kApplyButton, ending);
-  QPushButton* close = Button(kCloseButton, ending);
+  apply_ = AddButton(kApplyButton, ending);
+  QPushButton* close = AddButton(kCloseButton, ending);
   column->addLayout(ending);
   split->addWidget(left);
 

@@ -27,12 +27,6 @@
 namespace capset {
 namespace {
 
-QPushButton* Button(const char* text, QLayout* layout) {
-  auto* button = new QPushButton(QString::fromUtf8(text));
-  layout->addWidget(button);
-  return button;
-}
-
 // A level profile over the whole road (or any distance without one), so a
 // section can be made and drawn before the job has a profile.
 ProfileInput LevelProfile(const Road* road) {
@@ -75,19 +69,10 @@ SectionPage::SectionPage(CapSession& session, std::function<void(const QString&)
   tables_->addTab(transitionView_, QString::fromUtf8(kSuperByTransitions));
   tables_->addTab(slopeView_, QString::fromUtf8(kSuperBySlopes));
   column->addWidget(tables_, 1);
-  auto* rowButtons = new QHBoxLayout;
-  QPushButton* add = Button(kAddRowButton, rowButtons);
-  QPushButton* remove = Button(kPviRemoveButton, rowButtons);
-  QPushButton* paste = Button(kPviPasteButton, rowButtons);
-  rowButtons->addStretch();
-  column->addLayout(rowButtons);
-  verdict_ = new QLabel;
-  verdict_->setWordWrap(true);
-  column->addWidget(verdict_);
-  auto* ending = new QHBoxLayout;
-  ending->addStretch();
-  QPushButton* apply = Button(kHeightsApplyButton, ending);
-  column->addLayout(ending);
+  const auto rows = ButtonRow(column, {kAddRowButton, kPviRemoveButton, kPviPasteButton});
+  QPushButton *add = rows[0], *remove = rows[1], *paste = rows[2];
+  verdict_ = VerdictLine(column);
+  QPushButton* apply = ButtonRow(column, {kHeightsApplyButton}, true)[0];
   split->addWidget(left);
   auto* right = new QWidget;
   auto* rightColumn = new QVBoxLayout(right);
@@ -263,6 +248,7 @@ bool SectionPage::Apply() {
     SetVerdict(QString::fromUtf8(kSectionNotApplied) + QString::fromStdString(HeightsProblemText(*problem, words)), true);
     return false;
   }
+  typed_ = false;
   SetVerdict(QString::fromUtf8(kSectionApplied), false);
   say_(QString::fromUtf8(kSectionApplied));
   return true;

@@ -82,7 +82,7 @@ void SectionView::paintEvent(QPaintEvent*) {
       painter.drawText(QRectF(x, a.y() + 46, w, 18), Qt::AlignCenter, text);
     };
     label(p.leftEdge, kLeftEdgeWord, p.leftGiven, Qt::AlignLeft, -4);
-    label(p.centre, kCentreWord, true, Qt::AlignHCenter, 0);
+    label(p.centre, kCentreWord, true, Qt::AlignLeft, 6);  // beside the centreline, not across it
     label(p.rightEdge, kRightEdgeWord, p.rightGiven, Qt::AlignRight, 4);
     // The design line: a triangle on its point, named.
     const QPointF d = at(p.design);

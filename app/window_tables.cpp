@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QLocale>
 #include <QShortcut>
 #include <QTableView>
@@ -85,6 +88,29 @@ void Fill(QTableWidget* widget, const TextTable& table) {
     needs.push_back(std::max(cell, head.horizontalAdvance(headers[c])) + kCellPadding);
   }
   ColumnSpread::On(widget)->SetNeeds(std::move(needs));
+}
+
+QPushButton* AddButton(const char* text, QLayout* layout) {
+  auto* button = new QPushButton(QString::fromUtf8(text));
+  layout->addWidget(button);
+  return button;
+}
+
+std::vector<QPushButton*> ButtonRow(QBoxLayout* column, std::initializer_list<const char*> texts, bool right) {
+  auto* row = new QHBoxLayout;
+  if (right) row->addStretch();
+  std::vector<QPushButton*> buttons;
+  for (const char* text : texts) buttons.push_back(AddButton(text, row));
+  if (!right) row->addStretch();
+  column->addLayout(row);
+  return buttons;
+}
+
+QLabel* VerdictLine(QBoxLayout* column) {
+  auto* label = new QLabel;
+  label->setWordWrap(true);
+  column->addWidget(label);
+  return label;
 }
 
 }  // namespace capset

@@ -129,6 +129,34 @@ TEST_F(HeightsWindowTest, ABadCellIsRedWithItsReasonAndApplyRefusesIt) {
   EXPECT_TRUE(editor->toolTip().isEmpty());
 }
 
+struct FollowRow {
+  std::string name;
+  bool applyFirst;     // 应用 before the job's profile changes elsewhere
+  bool typeAfter;      // a cell typed after, not applied
+  bool follows;        // the table then shows the job's new profile
+};
+
+class HeightsWindowFollows : public HeightsWindowTest, public ::testing::WithParamInterface<FollowRow> {};
+
+// A profile set elsewhere (a script, a job opened): the table follows it
+// unless it holds typing not yet applied.
+TEST_P(HeightsWindowFollows, TheJobsProfileSetElsewhere) {
+  PasteTextbook();
+  if (GetParam().applyFirst) ASSERT_TRUE(Profile().Apply());
+  if (GetParam().typeAfter) Type(1, kPviElevation, "428");
+  ASSERT_FALSE(window_.Session().SetProfile(ProfileInput{{PviInput{{0}, 10}, PviInput{{900}, 19}}}));
+  EXPECT_EQ(Profile().Table().Text(0, kPviStation) == "K0+000.000", GetParam().follows) << Profile().Table().Text(0, kPviStation);
+  if (GetParam().follows) {
+    EXPECT_EQ(Profile().Verdict()->text().toStdString(), std::string(kProfileIsJobs) + kProfileNoRoad);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, HeightsWindowFollows,
+                         ::testing::Values(FollowRow{"AppliedTable", true, false, true},
+                                           FollowRow{"TypedNotApplied", false, false, false},
+                                           FollowRow{"TypedAfterApplying", true, true, false}),
+                         [](const auto& info) { return info.param.name; });
+
 TEST_F(HeightsWindowTest, CurvesThatOverlapAreRefusedNamingBothRows) {
   QApplication::clipboard()->setText(QStringLiteral("0\t100\n300\t106\t4000\n400\t104\t4000\n700\t110\n"));
   Button(&Profile(), kPviPasteButton)->click();
