@@ -167,25 +167,15 @@ void ProfileView::Paint(QPainter& painter) {
   }
   painter.setPen(QPen(kDesignColour, 2));
   painter.drawPolyline(design);
-  // Each stretch's grade above its middle, where the stretch has room for it.
+  // The PVIs, named with their station and elevation: above a crest and
+  // the ends, below a sag, so the name keeps clear of the curve; a name
+  // that would run into one already drawn is left out.
   painter.setFont(PlainFont(11));
-  painter.setPen(kInk);
-  for (std::size_t i = 0; i < scene_->grades.size(); ++i) {
-    const ProfilePoint& a = scene_->tangents[i];
-    const ProfilePoint& b = scene_->tangents[i + 1];
-    const double xa = mapping_.X(a.distance), xb = mapping_.X(b.distance);
-    const QString label = QString::fromStdString(scene_->grades[i].label);
-    if (xb < kLeft || xa > width() || xb - xa < painter.fontMetrics().horizontalAdvance(label) + 60) continue;
-    const ProfileMark& g = scene_->grades[i];
-    const QPointF at(mapping_.X(g.distance), mapping_.Y(g.elevation));
-    painter.save();
-    painter.translate(at);
-    painter.rotate(std::atan2(mapping_.Y(b.elevation) - mapping_.Y(a.elevation), xb - xa) * 180 / M_PI);
-    painter.drawText(QRectF(-150, -20, 300, 16), Qt::AlignCenter, label);
-    painter.restore();
-  }
-  // The PVIs, named with their station and elevation where they keep clear of each other.
-  double lastRight = -1e9;
+  std::vector<QRectF> taken;
+  auto clear = [&taken](const QRectF& r) {
+    return std::none_of(taken.begin(), taken.end(), [&](const QRectF& t) { return t.intersects(r); });
+  };
+  const auto& marks = scene_->tangents;
   for (std::size_t i = 0; i < scene_->pvis.size(); ++i) {
     const ProfileMark& p = scene_->pvis[i];
     const QPointF at(mapping_.X(p.distance), mapping_.Y(p.elevation));
@@ -196,15 +186,44 @@ void ProfileView::Paint(QPainter& painter) {
     painter.setBrush(Qt::NoBrush);
     const QString name = QString::fromUtf8(kPviHeader) + QString::fromStdString(p.label);
     const QString where = QString::fromStdString(scene_->pviStations[i] + "  " + FixedText(p.elevation, 3));
-    const double w = std::max(painter.fontMetrics().horizontalAdvance(name), painter.fontMetrics().horizontalAdvance(where));
+    const double w = std::max(painter.fontMetrics().horizontalAdvance(name), painter.fontMetrics().horizontalAdvance(where)) + 4;
+    bool sag = false;
+    if (i > 0 && i + 1 < marks.size()) {
+      const double t = (marks[i].distance - marks[i - 1].distance) / (marks[i + 1].distance - marks[i - 1].distance);
+      sag = marks[i].elevation < marks[i - 1].elevation + t * (marks[i + 1].elevation - marks[i - 1].elevation);
+    }
     // Kept inside the frame, so the first and last PVIs read whole.
     const double x = std::clamp(at.x() - w / 2, kLeft + 2, std::max(kLeft + 2, width() - kRight - w - 2));
-    if (x > lastRight + 6) {
-      const double top = std::max(kTop + 2.0, at.y() - 44);
-      painter.drawText(QRectF(x - 2, top, w + 4, 16), Qt::AlignCenter, name);
-      painter.drawText(QRectF(x - 2, top + 16, w + 4, 16), Qt::AlignCenter, where);
-      lastRight = x + w;
-    }
+    const double y = std::clamp(sag ? at.y() + 10 : at.y() - 44, kTop + 2, std::max(kTop + 2, height() - kBottom - 36));
+    const QRectF box(x, y, w, 32);
+    if (!clear(box)) continue;
+    painter.drawText(QRectF(x, y, w, 16), Qt::AlignCenter, name);
+    painter.drawText(QRectF(x, y + 16, w, 16), Qt::AlignCenter, where);
+    taken.push_back(box);
+  }
+  // Each stretch's grade along its middle, where the stretch has room for it
+  // and no PVI's name stands there.
+  painter.setPen(kInk);
+  for (std::size_t i = 0; i < scene_->grades.size(); ++i) {
+    const ProfilePoint& a = marks[i];
+    const ProfilePoint& b = marks[i + 1];
+    const double xa = mapping_.X(a.distance), xb = mapping_.X(b.distance);
+    const QString label = QString::fromStdString(scene_->grades[i].label);
+    const double w = painter.fontMetrics().horizontalAdvance(label);
+    if (xb < kLeft || xa > width() || xb - xa < w + 60) continue;
+    const ProfileMark& g = scene_->grades[i];
+    const QPointF at(mapping_.X(g.distance), mapping_.Y(g.elevation));
+    const double angle = std::atan2(mapping_.Y(b.elevation) - mapping_.Y(a.elevation), xb - xa);
+    // The label's extent on the screen, turned with the line.
+    const double half = w / 2 * std::fabs(std::cos(angle)) + 20, rise = w / 2 * std::fabs(std::sin(angle)) + 20;
+    const QRectF box(at.x() - half, at.y() - rise - 10, 2 * half, 2 * rise);
+    if (!clear(box)) continue;
+    painter.save();
+    painter.translate(at);
+    painter.rotate(angle * 180 / M_PI);
+    painter.drawText(QRectF(-150, -20, 300, 16), Qt::AlignCenter, label);
+    painter.restore();
+    taken.push_back(box);
   }
   // The bents of the log, on the design line.
   double lastBent = -1e9;
