@@ -16,6 +16,8 @@
 
 #include "heights_window_texts.h"
 #include "profile_scene.h"
+#include "road_input.h"
+#include "station_ticks.h"
 #include "profile_summary.h"
 #include "pvi_table.h"
 #include "road_paste_texts.h"
@@ -436,6 +438,156 @@ TEST(SectionPictures, TheEdgesAndTheCentreAtAStation) {
   EXPECT_FALSE(bare.leftGiven);
   EXPECT_EQ(bare.rightEdge.offset, kNominalHalfWidth);
   EXPECT_NEAR(bare.rightEdge.rise - bare.centre.rise, -0.02 * kNominalHalfWidth, 1e-12);
+}
+
+
+// ---- Properties over random profiles.
+
+// A random profile as typed: 3 to 12 PVIs 300 to 600 m apart, grades within
+// ±6 %, every kind of curve, each reaching at most 0.45 of the stretches
+// beside it so that none reaches its neighbour's.
+ProfileInput RandomProfile(std::mt19937_64& random) {
+  std::uniform_real_distribution<double> unit(0, 1);
+  const int n = 3 + static_cast<int>(unit(random) * 10);
+  ProfileInput in;
+  double station = std::round(unit(random) * 1e5) / 100, elevation = 100 + unit(random) * 900;
+  for (int i = 0; i < n; ++i) {
+    in.rows.push_back({{station, i == 1 && unit(random) < 0.2 ? 2 : 0}, std::round(elevation * 1000) / 1000});
+    const double step = 300 + std::round(unit(random) * 300000) / 1000;
+    station += step;
+    elevation += step * (unit(random) * 0.12 - 0.06);
+  }
+  for (int i = 1; i + 1 < n; ++i) {
+    PviInput& row = in.rows[i];
+    const PviInput &a = in.rows[i - 1], &b = in.rows[i + 1];
+    const double before = row.station.value - a.station.value, after = b.station.value - row.station.value;
+    const double omega = std::fabs((b.elevation - row.elevation) / after - (row.elevation - a.elevation) / before);
+    const double room = 0.9 * std::min(before, after);  // the most L of a symmetric curve
+    const double share = 0.2 + 0.8 * unit(random);
+    // A radius within the curves' range: near-equal grades take a plain break.
+    const double radius = std::min(std::floor(share * room / std::max(omega, 1e-9)), 9e5);
+    switch (static_cast<int>(unit(random) * 5)) {
+      case 1: row.curve = VerticalCurveKind::kRadius; row.radius = radius; break;
+      case 2:
+        if (omega < 1e-6) break;  // a length between equal grades has no radius
+        row.curve = VerticalCurveKind::kLength;
+        row.length = std::min(std::floor(share * room), std::floor(9e5 * omega));
+        break;
+      case 3:
+        row.curve = VerticalCurveKind::kAsymmetric;
+        row.length = std::floor(share * 0.45 * before);
+        row.length2 = std::floor(share * 0.45 * after);
+        break;
+      case 4: row.curve = VerticalCurveKind::kCircle; row.radius = radius; break;
+      default: break;
+    }
+  }
+  return in;
+}
+
+TEST(PviTableProperty, AProfileShownReadsBackTheSame) {
+  std::mt19937_64 random(2025);
+  for (int i = 0; i < 400; ++i) {
+    const ProfileInput in = RandomProfile(random);
+    const PviTable table = PviTable::FromInput(in, {});
+    const auto back = table.Input();
+    ASSERT_TRUE(std::holds_alternative<ProfileInput>(back)) << std::get<GridProblem>(back).reason;
+    EXPECT_TRUE(SameProfile(std::get<ProfileInput>(back), in)) << i;
+    // Copied out as a spreadsheet copies the cells and pasted into an empty table: the same profile.
+    std::string text;
+    for (int r = 0; r < table.RowCount(); ++r) {
+      for (int c = 1; c < table.ColumnCount(); ++c) text += table.Text(r, c) + (c + 1 < table.ColumnCount() ? "\t" : "\n");
+    }
+    PviTable pasted({});
+    ASSERT_EQ(pasted.Paste(0, 1, text), table.RowCount()) << pasted.PasteNote() << "\n" << text;
+    const auto again = pasted.Input();
+    ASSERT_TRUE(std::holds_alternative<ProfileInput>(again)) << std::get<GridProblem>(again).reason << "\n" << text;
+    EXPECT_TRUE(SameProfile(std::get<ProfileInput>(again), in)) << text;
+  }
+}
+
+// Every printed curve agrees with the drawings' formulas computed apart:
+// i1 and i2 from the PVIs, L = R·|ω| (a parabola by radius), T = L/2,
+// E = T²/2R, BVC = PVI − T; a design line through each PVI's neighbours.
+TEST(VerticalCurveProperty, PrintedElementsAgreeWithTheFormulas) {
+  std::mt19937_64 random(31);
+  auto number = [](const std::string& text) { return std::stod(text); };
+  for (int i = 0; i < 300; ++i) {
+    ProfileInput in = RandomProfile(random);
+    for (PviInput& row : in.rows) row.station.occurrence = 0;
+    const RoadHeightsBuild built = BuildHeights(in, {}, nullptr);
+    ASSERT_TRUE(built.heights) << i;
+    const TextTable t = VerticalCurveTable(&built.heights->profile(), nullptr);
+    std::size_t printed = 0;
+    for (std::size_t k = 1; k + 1 < in.rows.size(); ++k) {
+      const PviInput& p = in.rows[k];
+      if (p.curve == VerticalCurveKind::kNone) continue;
+      ASSERT_LT(printed, t.rows.size());
+      const auto& row = t.rows[printed++];
+      const PviInput &a = in.rows[k - 1], &b = in.rows[k + 1];
+      const double i1 = (p.elevation - a.elevation) / (p.station.value - a.station.value);
+      const double i2 = (b.elevation - p.elevation) / (b.station.value - p.station.value);
+      EXPECT_EQ(row[0], std::to_string(k + 1));
+      EXPECT_NEAR(number(row[3]), i1 * 100, 0.0006);
+      EXPECT_NEAR(number(row[4]), i2 * 100, 0.0006);
+      EXPECT_EQ(row[6], i2 < i1 ? kCrestWord : kSagWord);
+      if (p.curve == VerticalCurveKind::kRadius) {
+        const double L = p.radius * std::fabs(i2 - i1), T = L / 2;
+        EXPECT_NEAR(number(row[8]), L, 0.0006);
+        EXPECT_NEAR(number(row[9]), T, 0.0006);
+        EXPECT_NEAR(number(row[10]), T * T / (2 * p.radius), 0.0006);
+        const auto bvc = ReadStationRef(row[11], {});
+        ASSERT_TRUE(std::holds_alternative<StationRef>(bvc)) << row[11];
+        EXPECT_NEAR(std::get<StationRef>(bvc).value, p.station.value - T, 0.0006);
+        EXPECT_NEAR(number(row[12]), p.elevation - i1 * T, 0.0006);
+      }
+    }
+    EXPECT_EQ(printed, t.rows.size());
+  }
+}
+
+// ---- The profile's picture.
+
+TEST(ProfileSceneProperty, TheDesignLineFollowsTheProfileAndTicksStandOnTheirStations) {
+  // A straight kilometre with a 长链: stations 500 to 600 exist twice.
+  const Road road = *BuildRoad(IntersectionRoadInput{0, {0, 0}, {}, {1000, 0}, {{600, 500}}}).road;
+  const ProfileInput in{{PviInput{{0}, 100}, PviInput{{550, 2}, 104, VerticalCurveKind::kRadius, 5000},
+                         PviInput{{900}, 101}}};
+  const RoadHeightsBuild built = BuildHeights(in, {}, &road);
+  ASSERT_TRUE(built.heights);
+  const Profile& profile = built.heights->profile();
+  // X north: the road runs up the X axis.
+  const std::vector<PlanCapMark> caps = {{{300, 2}, {}, {}, "1#"}, {{650, -3}, {}, {}, "2#"}, {{2000, 0}, {}, {}, "off"}};
+  const ProfileScene scene = MakeProfileScene(profile, &road, caps);
+  ASSERT_GE(scene.line.size(), 4u);
+  EXPECT_EQ(scene.line.front().distance, 0);
+  EXPECT_EQ(scene.line.back().distance, 1000);
+  for (std::size_t k = 0; k < scene.line.size(); ++k) {
+    if (k > 0) EXPECT_LE(scene.line[k - 1].distance, scene.line[k].distance);
+    EXPECT_NEAR(scene.line[k].elevation, profile.At(scene.line[k].distance).height->elevation, 1e-9);
+  }
+  EXPECT_EQ(scene.pviStations[1], "K0+550.000(2)");
+  // Each tick at its station; the stations of the 长链 twice.
+  int fiveHundreds = 0;
+  // A tick stands where its station is placed (at the equation, the back
+  // station and the ahead one share a distance).
+  auto placedAt = [&road](double station, double distance) {
+    const Placement p = road.Place({station});
+    if (p.status == PlaceStatus::kPlaced) return std::fabs(p.distance - distance) < 1e-9;
+    return std::any_of(p.places.begin(), p.places.end(), [&](double d) { return std::fabs(d - distance) < 1e-9; });
+  };
+  for (const ProfileMark& t : scene.ticks) {
+    const double station = std::stod(t.label.substr(1, t.label.find('+') - 1)) * 1000 + std::stod(t.label.substr(t.label.find('+') + 1));
+    EXPECT_TRUE(placedAt(station, t.distance)) << t.label << " at " << t.distance;
+    fiveHundreds += t.label == "K0+500";
+  }
+  EXPECT_EQ(fiveHundreds, 2);
+  for (const StationTick& t : StationTicks(road, 100)) EXPECT_TRUE(placedAt(t.station, t.distance)) << t.station;
+  // The bents on the road, at their feet, on the design line; one off the road is left out.
+  ASSERT_EQ(scene.bents.size(), 2u);
+  EXPECT_NEAR(scene.bents[1].distance, 650, 1e-9);
+  EXPECT_NEAR(scene.bents[1].elevation, profile.At(650).height->elevation, 1e-9);
+  EXPECT_EQ(scene.bents[0].label, "1#");
 }
 
 }  // namespace

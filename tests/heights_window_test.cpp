@@ -247,5 +247,41 @@ TEST_F(HeightsWindowTest, TheSectionAppliedAndDrawnAtAStation) {
   EXPECT_FALSE(page.Section()->Picture());
 }
 
+
+// The drawings' table of cross slopes typed, applied, and the section drawn
+// between two of its rows: both slopes run linearly with the station. At
+// K4+950, halfway from K4+900 (−2, −2) to K5+000 (−2, +4): left −2 %, right
+// +1 %; the centre on the textbook crest, 10 m past BVC: 423.680 − 10²/4000.
+TEST_F(HeightsWindowTest, TheTableOfSlopesTypedAppliedAndDrawnBetweenItsRows) {
+  PasteTextbook();
+  ASSERT_TRUE(Profile().Apply());
+  SectionPage& page = Section();
+  page.Tables()->setCurrentIndex(1);
+  HeightsGridModel& slopes = *page.SlopeModel();
+  const std::vector<std::vector<std::string>> rows = {{"K4+900", "-2", "-2"}, {"K5+000", "-2", "4"}};
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    if (static_cast<int>(r) >= slopes.rowCount()) ASSERT_TRUE(slopes.InsertAt(slopes.rowCount()));
+    for (int c = 0; c < 3; ++c) {
+      ASSERT_TRUE(slopes.setData(slopes.index(static_cast<int>(r), c + 1), QString::fromStdString(rows[r][c]), Qt::EditRole));
+    }
+  }
+  ASSERT_TRUE(page.Apply()) << page.Verdict()->text().toStdString();
+  ASSERT_EQ(window_.Session().CrossSectionSource().slopes.size(), 2u);
+  page.ShowAt(QStringLiteral("4950"));
+  const auto& picture = page.Section()->Picture();
+  ASSERT_TRUE(picture);
+  EXPECT_NEAR(picture->left, -2, 1e-12);
+  EXPECT_NEAR(picture->right, 1, 1e-12);
+  EXPECT_NEAR(*picture->centre.elevation, 423.655, 1e-9);
+  EXPECT_FALSE(picture->leftGiven);
+  // A transition typed as well: one form or the other, and 应用 says so.
+  page.Tables()->setCurrentIndex(0);
+  ASSERT_TRUE(page.TransitionModel()->setData(page.TransitionModel()->index(0, kTrJd), QStringLiteral("JD1"), Qt::EditRole));
+  ASSERT_TRUE(page.TransitionModel()->setData(page.TransitionModel()->index(0, kTrE), QStringLiteral("4"), Qt::EditRole));
+  EXPECT_FALSE(page.Apply());
+  EXPECT_EQ(page.Verdict()->text().toStdString(), std::string(kSectionNotApplied) + kSectionBothForms);
+  EXPECT_TRUE(window_.Session().CrossSectionSource().transitions.empty());
+}
+
 }  // namespace
 }  // namespace capset
