@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "job_file_heights.h"
 #include "job_file_keys.h"
 #include "job_file_road.h"
 #include "number_rules.h"
@@ -182,6 +183,8 @@ std::string WriteJobFile(const JobFile& job) {
     batch[keys::kStations] = b.stations;
   }
   if (job.road) file[keys::kRoad] = RoadJson(*job.road);
+  if (job.profile) file[keys::kProfile] = ProfileJson(*job.profile);
+  if (job.section != CrossSectionInput{}) file[keys::kSection] = SectionJson(job.section);
   return file.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
@@ -197,7 +200,7 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   const Json* version = root.Find(keys::kVersion);
   if (version == nullptr || !version->is_number()) return root.At(keys::kVersion, Fault::kNoVersion);
   const double number = version->get<double>();
-  if (number != keys::kCurrentVersion && number != keys::kWindowBatchVersion) {
+  if (number != keys::kCurrentVersion && number != keys::kRoadVersion && number != keys::kWindowBatchVersion) {
     return root.At(keys::kVersion, Fault::kUnknownVersion);
   }
 
@@ -206,20 +209,33 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
   if (auto* p = std::get_if<Problem>(&start)) return *p;
   job.start = std::get<TypedStart>(start);
   // A file of version 1 always held Start's answers.
-  if (job.start.answers.empty() && number < keys::kCurrentVersion) return root.At(keys::kStart, Fault::kMissing);
+  if (job.start.answers.empty() && number < keys::kRoadVersion) return root.At(keys::kStart, Fault::kMissing);
   if (root.Find(keys::kBatch) != nullptr) {
     auto batch = ReadBatch(root, json.keyLines, static_cast<int>(number));
     if (auto* p = std::get_if<Problem>(&batch)) return *p;
     job.batch = std::get<BatchInput>(batch);
   }
   // A file of version 1 has no road; a key of that name there is not one of its fields.
-  if (const Json* road = root.Find(keys::kRoad); road != nullptr && number >= keys::kCurrentVersion) {
-    auto read = ReadRoadJson(*road, json.keyLines);
+  if (const Json* road = root.Find(keys::kRoad); road != nullptr && number >= keys::kRoadVersion) {
+    auto read = ReadRoadJson(*road, json.keyLines, number >= keys::kCurrentVersion);
     if (auto* p = std::get_if<Problem>(&read)) return *p;
     job.road = std::get<RoadInput>(read);
   }
+  // Files before version 3 have no heights; keys of these names there are not theirs.
+  if (number >= keys::kHeightsVersion) {
+    if (const Json* profile = root.Find(keys::kProfile)) {
+      auto read = ReadProfileJson(*profile, json.keyLines);
+      if (auto* p = std::get_if<Problem>(&read)) return *p;
+      job.profile = std::get<ProfileInput>(read);
+    }
+    if (const Json* section = root.Find(keys::kSection)) {
+      auto read = ReadSectionJson(*section, json.keyLines);
+      if (auto* p = std::get_if<Problem>(&read)) return *p;
+      job.section = std::get<CrossSectionInput>(read);
+    }
+  }
   // Without Start's answers a file must hold some work of its own.
-  if (job.start.answers.empty() && !job.batch && !job.road) {
+  if (job.start.answers.empty() && !job.batch && !job.road && !job.profile && job.section == CrossSectionInput{}) {
     return root.At(keys::kStart, Fault::kMissing);
   }
   job.fieldLines = json.keyLines;

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "batch_input.h"
+#include "road_heights.h"
 #include "road_input.h"
 #include "job_file_problem.h"
 #include "typed_start.h"
@@ -23,12 +24,17 @@ struct JobFile {
   std::optional<BatchInput> batch;
   // The job's own road, when it has one (a file of version 2).
   std::optional<RoadInput> road = std::nullopt;
+  // The profile and the cross-section as typed (a file of version 3); the
+  // normal crown when the file gives no section.
+  std::optional<ProfileInput> profile = std::nullopt;
+  CrossSectionInput section = {};
   // Where each field stood in the file read ("start.KZH" → its line), so a
   // field that Start refuses later can be found; not part of the job.
   std::map<std::string, int> fieldLines = {};
 
   bool operator==(const JobFile& other) const {
-    return start == other.start && batch == other.batch && road == other.road;
+    return start == other.start && batch == other.batch && road == other.road && profile == other.profile &&
+           section == other.section;
   }
   int LineOf(const std::string& field) const {
     const auto at = fieldLines.find(field);

@@ -2,7 +2,7 @@
 // The keys of the job file (.capjob), in one place. A job file is a small
 // JSON object:
 //
-//   {"format": "capset-job", "version": 2, "decimal": ".",
+//   {"format": "capset-job", "version": 3, "decimal": ".",
 //    "start": {"KZH": "1000", "X": "1000", "Y": "2000", "T": "45.3015", "R": "0",
 //              "A1": "100", "Kj": "1050", "B": "60", "P": "1"},
 //    "batch": {"method": "exact", "axis": "parallel", "DR": "6.25", "rightDR": "9.5",
@@ -22,7 +22,8 @@ namespace capset::job_keys {
 inline constexpr char kFormat[] = "format";
 inline constexpr char kFormatName[] = "capset-job";
 inline constexpr char kVersion[] = "version";
-inline constexpr int kCurrentVersion = 2;
+inline constexpr int kCurrentVersion = 3;
+inline constexpr int kRoadVersion = 2;         // the first with a road of the job's own
 inline constexpr int kWindowBatchVersion = 1;  // read still: every batch by the window's formulas
 inline constexpr char kDecimal[] = "decimal";
 
@@ -44,7 +45,9 @@ inline constexpr char kRightDR[] = "rightDR";
 inline constexpr char kSkew[] = "skew";
 inline constexpr char kDesign[] = "design";
 
-// The job's own road (version 2 on), as job_file_road.h shows it.
+// The job's own road (version 2 on), as job_file_road.h shows it. From
+// version 3 a JD and EP may hold "station", their station as the drawings
+// print it; a version 2 file has none and opens as it always did.
 inline constexpr char kRoad[] = "road";
 inline constexpr char kRoadForm[] = "form";
 inline constexpr char kRoadIntersections[] = "intersections";
@@ -65,5 +68,35 @@ inline constexpr char kRoadTo[] = "to";
 inline constexpr char kRoadEquations[] = "equations";
 inline constexpr char kRoadBack[] = "back";
 inline constexpr char kRoadAhead[] = "ahead";
+
+// The job's profile and cross-section (version 3 on), as job_file_heights.h
+// shows them. A station in a 长链 carries its place beside it, under its
+// key and this suffix ("stationOccurrence": 2).
+inline constexpr int kHeightsVersion = 3;
+inline constexpr char kProfile[] = "profile";
+inline constexpr char kProfileStation[] = "station";
+inline constexpr char kOccurrenceSuffix[] = "Occurrence";
+inline constexpr char kProfileElevation[] = "H";
+inline constexpr char kProfileCurve[] = "curve";
+inline constexpr char kCurveRadius[] = "radius";
+inline constexpr char kCurveLength[] = "length";
+inline constexpr char kCurveLengths[] = "lengths";
+inline constexpr char kCurveCircle[] = "circle";
+inline constexpr char kSection[] = "section";
+inline constexpr char kSectionCrown[] = "crown";
+inline constexpr char kSectionLeft[] = "left";
+inline constexpr char kSectionRight[] = "right";
+inline constexpr char kSectionDesign[] = "design";
+inline constexpr char kSectionSuper[] = "super";
+inline constexpr char kSectionJd[] = "jd";
+inline constexpr char kSectionE[] = "e";
+inline constexpr char kSectionInner[] = "inner";
+inline constexpr char kSectionAxis[] = "axis";
+inline constexpr char kAxisCentre[] = "centre";
+inline constexpr char kAxisInner[] = "inner";
+inline constexpr char kAxisOuter[] = "outer";
+inline constexpr char kSideLeft[] = "left";
+inline constexpr char kSideRight[] = "right";
+inline constexpr char kSectionSlopes[] = "slopes";
 
 }  // namespace capset::job_keys

@@ -42,7 +42,7 @@ struct Refusal {
 
 class Reader {
  public:
-  explicit Reader(const Json& road) : road_(road) {}
+  Reader(const Json& road, bool printedStations) : road_(road), printedStations_(printedStations) {}
 
   double Number(const Json& object, const char* key, const std::string& where, bool infinite = false) {
     const auto at = object.find(key);
@@ -50,6 +50,11 @@ class Reader {
     if (infinite && at != object.end() && at->is_string() && *at == "inf") return kNoRadius;
     Fail(at == object.end() ? JobRoadMissing(Of(where, key)) : JobRoadNotANumber(Of(where, key), infinite));
     return 0;
+  }
+  // A printed station: left out when not given; when there, a number like any other.
+  std::optional<double> Printed(const Json& object, const char* key, const std::string& where) {
+    if (!printedStations_ || !object.contains(key)) return std::nullopt;
+    return Number(object, key, where);
   }
   PlanePoint Point(const Json& object, const char* key, const std::string& where) {
     const auto at = object.find(key);
@@ -90,6 +95,7 @@ class Reader {
 
  private:
   const Json& road_;
+  bool printedStations_;
   std::string section_ = keys::kRoad;
   std::optional<Refusal> refusal_;
 };
@@ -119,11 +125,15 @@ IntersectionRoadInput ReadIntersections(Reader& r) {
     const std::string where = JobRoadJd(static_cast<int>(i) + 1);
     if (const Json* j = r.Object(jds[i], where)) {
       in.jds.push_back({{r.Number(*j, "X", where), r.Number(*j, "Y", where)}, r.Number(*j, "R", where),
-                        r.Number(*j, "Ls1", where), r.Number(*j, "Ls2", where)});
+                        r.Number(*j, "Ls1", where), r.Number(*j, "Ls2", where),
+                        r.Printed(*j, keys::kRoadStation, where)});
     }
   }
   r.Section(keys::kRoadEp);
   in.ep = r.Point(r.road(), keys::kRoadEp, kJobRoadWhole);
+  if (const auto ep = r.road().find(keys::kRoadEp); ep != r.road().end() && ep->is_object()) {
+    in.epStation = r.Printed(*ep, keys::kRoadStation, Of(kJobRoadWhole, keys::kRoadEp));
+  }
   in.equations = ReadEquations(r);
   return in;
 }
@@ -191,9 +201,12 @@ nlohmann::ordered_json RoadJson(const RoadInput& road) {
     out[keys::kRoadBp] = Point(in->bp);
     Ordered& jds = out[keys::kRoadJds] = Ordered::array();
     for (const IntersectionPoint& j : in->jds) {
-      jds.push_back({{"X", j.point.X}, {"Y", j.point.Y}, {"R", j.R}, {"Ls1", j.Ls1}, {"Ls2", j.Ls2}});
+      Ordered jd{{"X", j.point.X}, {"Y", j.point.Y}, {"R", j.R}, {"Ls1", j.Ls1}, {"Ls2", j.Ls2}};
+      if (j.station) jd[keys::kRoadStation] = *j.station;
+      jds.push_back(std::move(jd));
     }
     out[keys::kRoadEp] = Point(in->ep);
+    if (in->epStation) out[keys::kRoadEp][keys::kRoadStation] = *in->epStation;
     out[keys::kRoadEquations] = Equations(in->equations);
     return out;
   }
@@ -221,14 +234,14 @@ nlohmann::ordered_json RoadJson(const RoadInput& road) {
 }
 
 std::variant<RoadInput, JobFileProblem> ReadRoadJson(const nlohmann::json& value,
-                                                    const std::map<std::string, int>& lines) {
+                                                    const std::map<std::string, int>& lines, bool printedStations) {
   if (!value.is_object()) return Problem(keys::kRoad, kJobRoadNotAGroup, lines);
   const auto form = value.find(keys::kRoadForm);
   const bool intersections = form != value.end() && *form == keys::kRoadIntersections;
   if (!intersections && !(form != value.end() && *form == keys::kRoadElementForm)) {
     return Problem(keys::kRoad, kJobRoadBadForm, lines);
   }
-  Reader reader(value);
+  Reader reader(value, printedStations);
   RoadInput road = intersections ? RoadInput(ReadIntersections(reader)) : RoadInput(ReadElements(reader));
   if (const auto& refusal = reader.refusal()) return Problem(refusal->section, refusal->reason, lines);
   // The road is made now, so a job whose road cannot be made opens not at all.

@@ -5,17 +5,18 @@
 #include <memory>
 #include <optional>
 
+#include "answer_lines.h"
 #include "block_lines.h"
 #include "blanks.h"
 #include "field_ranges.h"
 #include "heights_lines.h"
 #include "heights_texts.h"
-#include "number_text.h"
 #include "range_texts.h"
 #include "road.h"
 #include "road_window_texts.h"
 #include "script.h"
 #include "script_commands.h"
+#include "table_stations.h"
 
 namespace capset {
 namespace {
@@ -25,13 +26,8 @@ constexpr char kSectionCommand[] = "@xsec";
 constexpr char kZCommand[] = "@z";
 constexpr char kVcurvesCommand[] = "@vcurves";
 
-std::string Fixed6(double value) { return FixedText(value, 6); }
-
-std::string StationField(StationRef station) {
-  std::string text = Fixed6(station.value);
-  if (station.occurrence > 0) text += "(" + std::to_string(station.occurrence) + ")";
-  return text;
-}
+// Metres and percents alike to 6 decimals.
+std::string Fixed6(double value) { return MetresField(value); }
 
 class HeightsCommands {
  public:
@@ -91,9 +87,13 @@ class HeightsCommands {
     if (!heights) return;
     double distance = station.value;
     if (const class Road* road = Road()) {
-      const Placement placement = road->Place(station);
-      if (placement.status != PlaceStatus::kPlaced) return Message(PlacementText(words[0], placement, Range()));
-      distance = placement.distance;
+      // Placed as the profile's own rows are, so a station beyond the road
+      // is told by the profile's ends.
+      const auto along = TableDistance(*road, station);
+      if (const auto* placement = std::get_if<Placement>(&along)) {
+        return Message(PlacementText(words[0], *placement, Range()));
+      }
+      distance = std::get<double>(along);
     }
     const auto at = heights->At(distance, offset);
     if (const auto* problem = std::get_if<ProfileProblem>(&at)) {
@@ -162,14 +162,7 @@ class HeightsCommands {
 
   void Message(const std::string& text) { context_.out << "MESSAGE " << OneLine(text) << '\n' << std::flush; }
 
-  void Print(const std::vector<std::string>& fields) {
-    std::string line;
-    for (const std::string& f : fields) {
-      if (!line.empty()) line += '\t';
-      line += f;
-    }
-    context_.out << line << '\n' << std::flush;
-  }
+  void Print(const std::vector<std::string>& fields) { PrintFields(context_.out, fields); }
 
   const CommandTable& table_;
   ScriptContext& context_;

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "angle_text.h"
+#include "answer_lines.h"
 #include "blanks.h"
 #include "block_lines.h"
 #include "field_ranges.h"
@@ -25,15 +26,9 @@
 namespace capset {
 namespace {
 
-std::string Metres(double value) { return FixedText(value, 6); }
+std::string Metres(double value) { return MetresField(value); }
 
 std::string Azimuth(double degrees) { return DecimalAzimuthText(degrees, 9); }
-
-std::string StationField(StationRef station) {
-  std::string text = Metres(station.value);
-  if (station.occurrence > 0) text += "(" + std::to_string(station.occurrence) + ")";
-  return text;
-}
 
 const char* KindWord(ElementKind kind) {
   switch (kind) {
@@ -217,14 +212,7 @@ class RoadCommands {
 
   void Message(const std::string& text) { context_.out << "MESSAGE " << OneLine(text) << '\n' << std::flush; }
 
-  void Print(const std::vector<std::string>& fields) {
-    std::string line;
-    for (const std::string& f : fields) {
-      if (!line.empty()) line += '\t';
-      line += f;
-    }
-    context_.out << line << '\n' << std::flush;
-  }
+  void Print(const std::vector<std::string>& fields) { PrintFields(context_.out, fields); }
 
   const CommandTable& table_;
   ScriptContext& context_;

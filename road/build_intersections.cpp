@@ -94,9 +94,16 @@ RoadBuild RoadFromIntersections(const IntersectionRoadInput& in) {
           std::tuple{jd.Ls2, RoadField::kLs2, kLengthRange}}) {
       if (auto p = CheckRange(value, range, RoadPart::kJd, j, field)) return refuse(*p);
     }
+    // A printed station lays nothing, but it is shown and saved as a station.
+    if (jd.station) {
+      if (auto p = CheckRange(*jd.station, kCoordinateRange, RoadPart::kJd, j, RoadField::kStation)) return refuse(*p);
+    }
   }
   if (auto p = CheckRange(in.ep.X, kCoordinateRange, RoadPart::kEnd, n + 1, RoadField::kX)) return refuse(*p);
   if (auto p = CheckRange(in.ep.Y, kCoordinateRange, RoadPart::kEnd, n + 1, RoadField::kY)) return refuse(*p);
+  if (in.epStation) {
+    if (auto p = CheckRange(*in.epStation, kCoordinateRange, RoadPart::kEnd, n + 1, RoadField::kStation)) return refuse(*p);
+  }
 
   // Relative to BP, where every digit serves the road.
   auto local = [&in](PlanePoint p) { return PlanePoint{p.X - in.bp.X, p.Y - in.bp.Y}; };

@@ -45,6 +45,9 @@ struct IntersectionPoint {
   double R;
   double Ls1;
   double Ls2;
+  // The JD's station as the drawings print it, when given: kept and checked
+  // against the chain, never used to lay the road.
+  std::optional<double> station = std::nullopt;
   bool operator==(const IntersectionPoint&) const = default;
 };
 
@@ -54,6 +57,7 @@ struct IntersectionRoadInput {
   std::vector<IntersectionPoint> jds;
   PlanePoint ep;
   std::vector<StationEquation> equations;
+  std::optional<double> epStation = std::nullopt;  // EP's printed station, as a JD's
   bool operator==(const IntersectionRoadInput&) const = default;
 };
 

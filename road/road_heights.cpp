@@ -1,5 +1,8 @@
 #include "road_heights.h"
 
+#include <array>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 #include "road.h"
@@ -23,32 +26,42 @@ std::variant<double, Placement> DistanceOf(StationRef station, const Road* road)
   return placement.distance;
 }
 
+// The key stations of every JD of a road, ZH, HY, YH and HZ in that order
+// (NaN where the curve has none), gathered in one pass over its key points.
+using JdStations = std::array<double, 4>;
+std::vector<JdStations> KeyStationsByJd(const Road& road) {
+  constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  std::vector<JdStations> out(road.curves().size(), JdStations{kNone, kNone, kNone, kNone});
+  for (const KeyPoint& key : road.keyPoints()) {
+    if (key.number < 1 || key.number > static_cast<int>(out.size())) continue;
+    const int at = key.kind == KeyPointKind::kZH   ? 0
+                   : key.kind == KeyPointKind::kHY ? 1
+                   : key.kind == KeyPointKind::kYH ? 2
+                   : key.kind == KeyPointKind::kHZ ? 3
+                                                   : -1;
+    if (at >= 0) out[key.number - 1][at] = key.distance;
+  }
+  return out;
+}
+
 // A transition over JDn: ZH→HY and YH→HZ of the road's curve at that JD,
-// the inner side the side it turns to.
-std::variant<SuperTransition, HeightsProblem> OverJd(const SuperInput& in, int row, const Road* road) {
+// the inner side the side it turns to. `keys` is KeyStationsByJd(*road).
+std::variant<SuperTransition, HeightsProblem> OverJd(const SuperInput& in, int row, const Road* road,
+                                                     const std::vector<JdStations>& keys) {
   const auto refuse = [&](HeightsJdReason reason) -> HeightsProblem { return HeightsJdProblem{row, in.jd, reason}; };
   if (road == nullptr) return refuse(HeightsJdReason::kNoRoad);
   const std::vector<CurveElements>& curves = road->curves();
+  if (curves.empty()) return refuse(HeightsJdReason::kRoadHasNoJds);
   if (in.jd < 1 || in.jd > static_cast<int>(curves.size()) || curves[in.jd - 1].jd != in.jd)
     return refuse(HeightsJdReason::kNoSuchJd);
   const CurveElements& curve = curves[in.jd - 1];
   if (!(curve.Ls1 > 0)) return refuse(HeightsJdReason::kNoSpiralIn);
   if (!(curve.Ls2 > 0)) return refuse(HeightsJdReason::kNoSpiralOut);
-  SuperTransition t{0, 0, 0, 0, in.e, curve.turn > 0 ? SectionSide::kRight : SectionSide::kLeft, in.axis};
-  int found = 0;
-  for (const KeyPoint& key : road->keyPoints()) {
-    if (key.number != in.jd) continue;
-    double* at = key.kind == KeyPointKind::kZH   ? &t.ts
-                 : key.kind == KeyPointKind::kHY ? &t.fs
-                 : key.kind == KeyPointKind::kYH ? &t.fe
-                 : key.kind == KeyPointKind::kHZ ? &t.te
-                                                 : nullptr;
-    if (at == nullptr) continue;
-    *at = key.distance;
-    ++found;
-  }
-  if (found != 4) return refuse(HeightsJdReason::kNoSuchJd);
-  return t;
+  const JdStations& k = keys[in.jd - 1];
+  for (double d : k)
+    if (std::isnan(d)) return refuse(HeightsJdReason::kNoSuchJd);
+  return SuperTransition{k[0], k[1], k[2], k[3], in.e, curve.turn > 0 ? SectionSide::kRight : SectionSide::kLeft,
+                         in.axis};
 }
 
 // The section as typed, its stations made distances.
@@ -58,11 +71,18 @@ std::variant<CrossSection, HeightsProblem> SectionFrom(const CrossSectionInput& 
   spec.leftWidth = in.leftWidth;
   spec.rightWidth = in.rightWidth;
   spec.design = in.design;
+  std::vector<JdStations> keys;
+  if (road != nullptr)
+    for (const SuperInput& s : in.transitions)
+      if (s.jd != 0) {
+        keys = KeyStationsByJd(*road);
+        break;
+      }
   for (std::size_t k = 0; k < in.transitions.size(); ++k) {
     const SuperInput& s = in.transitions[k];
     const int row = static_cast<int>(k) + 1;
     if (s.jd != 0) {
-      auto t = OverJd(s, row, road);
+      auto t = OverJd(s, row, road, keys);
       if (auto* problem = std::get_if<HeightsProblem>(&t)) return *problem;
       spec.transitions.push_back(std::get<SuperTransition>(t));
       continue;

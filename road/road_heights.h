@@ -68,11 +68,12 @@ struct HeightsStationProblem {
   StationRef station;
   Placement placement;
 };
-// Why a transition over a JD has no stations: no road to take them from,
-// no such JD, or a side of the curve without a spiral to carry the change of
-// slope (a plain arc would tilt the road bed at a single station: give that
-// transition by its four stations, set out on the tangent as the drawings do).
-enum class HeightsJdReason { kNoSuchJd, kNoRoad, kNoSpiralIn, kNoSpiralOut };
+// Why a transition over a JD has no stations: no road to take them from, a
+// road given by its elements (it has no JDs), no such JD, or a side of the
+// curve without a spiral to carry the change of slope (a plain arc would
+// tilt the road bed at a single station: give that transition by its four
+// stations, set out on the tangent as the drawings do).
+enum class HeightsJdReason { kNoSuchJd, kNoRoad, kRoadHasNoJds, kNoSpiralIn, kNoSpiralOut };
 struct HeightsJdProblem {
   int row;  // the transition, from 1
   int jd;

@@ -28,6 +28,7 @@ enum class ElementKind { kLine, kArc, kSpiral };
 struct StationRef {
   double value;
   int occurrence = 0;
+  bool operator==(const StationRef&) const = default;
 };
 
 // A station equation (断链): the road reaches `back` in the stations before

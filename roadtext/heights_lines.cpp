@@ -249,7 +249,10 @@ int LineAt(const std::vector<int>& lines, int row) {
 }  // namespace
 
 int LineOf(const ProfileLines& read, const HeightsProblem& problem) {
-  if (const auto* p = std::get_if<ProfileProblem>(&problem)) return LineAt(read.rowLines, p->row);
+  if (const auto* p = std::get_if<ProfileProblem>(&problem)) {
+    // Too few rows is the block's fault, its `row` a count.
+    return p->fault == ProfileFault::kTooFewRows ? 0 : LineAt(read.rowLines, p->row);
+  }
   if (const auto* p = std::get_if<HeightsStationProblem>(&problem)) {
     if (p->table == HeightsTable::kProfile) return LineAt(read.rowLines, p->row);
   }
@@ -268,8 +271,8 @@ int LineOf(const SectionLines& read, const HeightsProblem& problem) {
       default: break;
     }
     if (p->fault == CrossSectionFault::kSlopesNotIncreasing) return LineAt(read.slopeLines, p->row);
-    if (p->fault == CrossSectionFault::kTransitionsAndSlopes) return 0;
-    // A station of a slope row, or anything of a transition.
+    if (p->fault == CrossSectionFault::kTransitionsAndSlopes || p->row == 0) return 0;
+    // A station of a slope row when the section is a table of slopes; else a transition's.
     if (p->field == CrossSectionField::kStation && read.transitionLines.empty()) return LineAt(read.slopeLines, p->row);
     return LineAt(read.transitionLines, p->row);
   }

@@ -97,6 +97,7 @@ RoadTable RoadTable::FromInput(const RoadInput& input, NumberSymbols symbols) {
     rows.push_back(bp);
     for (const IntersectionPoint& jd : in.jds) {
       TableRow row{RowKind::kJD, std::vector<std::string>(n)};
+      if (jd.station) put(row, Column::kJdStation, text(*jd.station));
       put(row, Column::kX, text(jd.point.X));
       put(row, Column::kY, text(jd.point.Y));
       put(row, Column::kR, text(jd.R));
@@ -105,6 +106,7 @@ RoadTable RoadTable::FromInput(const RoadInput& input, NumberSymbols symbols) {
       rows.push_back(row);
     }
     TableRow ep{RowKind::kEP, std::vector<std::string>(n)};
+    if (in.epStation) put(ep, Column::kJdStation, text(*in.epStation));
     put(ep, Column::kX, text(in.ep.X));
     put(ep, Column::kY, text(in.ep.Y));
     rows.push_back(ep);
@@ -434,6 +436,11 @@ std::variant<RoadInput, TableProblem> RoadTable::Input() const {
     return IsBlank(text) ? 0.0 : std::get<double>(Read(row, c, text));
   };
   auto num = [&](const TableRow& row, Column c) { return value(main_, row, c); };
+  // A JD's or EP's printed station: kept when typed, nothing when blank.
+  auto printed = [&](const TableRow& row) -> std::optional<double> {
+    if (IsBlank(row.cells[main_.ColumnOf(Column::kJdStation)])) return std::nullopt;
+    return num(row, Column::kJdStation);
+  };
   std::vector<StationEquation> equations;
   for (const TableRow& q : equations_.rows()) {
     equations.push_back({value(equations_, q, Column::kBack), value(equations_, q, Column::kAhead)});
@@ -445,12 +452,13 @@ std::variant<RoadInput, TableProblem> RoadTable::Input() const {
                              {num(rows.front(), Column::kX), num(rows.front(), Column::kY)},
                              {},
                              {num(rows.back(), Column::kX), num(rows.back(), Column::kY)},
-                             equations};
+                             equations,
+                             printed(rows.back())};
     for (std::size_t r = 1; r + 1 < rows.size(); ++r) {
       const double Ls1 = num(rows[r], Column::kLs1);
       const bool sameLs = IsBlank(rows[r].cells[main_.ColumnOf(Column::kLs2)]);
       in.jds.push_back({{num(rows[r], Column::kX), num(rows[r], Column::kY)}, num(rows[r], Column::kR), Ls1,
-                        sameLs ? Ls1 : num(rows[r], Column::kLs2)});
+                        sameLs ? Ls1 : num(rows[r], Column::kLs2), printed(rows[r])});
     }
     input = in;
   } else {

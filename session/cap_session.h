@@ -133,6 +133,16 @@ class CapSession {
   // profile does not fit the working road (HeightsProblemNow says why).
   const RoadHeights* Heights() const { return heights_ ? &*heights_ : nullptr; }
   const std::optional<HeightsProblem>& HeightsProblemNow() const { return heightsProblem_; }
+  // The profile (or none) and the section together, as a job file gives
+  // them: both are set, or neither.
+  std::optional<HeightsProblem> SetHeights(const std::optional<ProfileInput>& profile, const CrossSectionInput& section);
+  // What SetHeights would refuse in a job about to be opened with these
+  // Start answers (none: no Start) and this road of its own (none: the
+  // road its Start implies), in the job file's terms; nothing changes.
+  std::optional<JobFileProblem> CheckHeights(const std::optional<TypedStart>& start,
+                                             const std::optional<RoadInput>& road,
+                                             const std::optional<ProfileInput>& profile,
+                                             const CrossSectionInput& section) const;
 
   // The 逐桩坐标表 of `request` on the working road; when there is no road,
   // or the request cannot be met on it, why, in the user's words.
@@ -169,6 +179,9 @@ class CapSession {
   };
 
   bool RunStart(Prompt& prompt, ErrorReporter& reporter);
+  // Start's chain run on a copy of the job with `start`'s answers: the job
+  // it makes, or why it stops.
+  std::variant<CapJob, JobFileProblem> StartedJob(const TypedStart& start) const;
   // When rows that these entries made for this job are still in the log,
   // asks whether to replace them (they are removed) or to add the new rows
   // beside them; false when the user cancels.
@@ -203,5 +216,7 @@ class CapSession {
 // What a message about placing a station on `road` needs: its first and
 // last station and its equations.
 StationRange RangeOf(const Road& road);
+// The road a completed Start's job implies, as its input.
+JobRoadInput StartRoadInput(const CapJob& job);
 
 }  // namespace capset

@@ -10,8 +10,10 @@ namespace capset {
 
 std::optional<JobFile> SessionFiles::CurrentJob() const {
   const std::optional<TypedStart>& typed = session_.TypedAnswers();
-  if (!typed && !session_.BatchList() && !session_.RoadSource()) return std::nullopt;
-  return JobFile{typed ? *typed : TypedStart{decimal_, {}}, session_.BatchList(), session_.RoadSource()};
+  const bool heights = session_.ProfileSource() || session_.CrossSectionSource() != CrossSectionInput{};
+  if (!typed && !session_.BatchList() && !session_.RoadSource() && !heights) return std::nullopt;
+  return JobFile{typed ? *typed : TypedStart{decimal_, {}}, session_.BatchList(), session_.RoadSource(),
+                 session_.ProfileSource(), session_.CrossSectionSource()};
 }
 
 bool SessionFiles::Modified() const {
@@ -56,6 +58,9 @@ bool SessionFiles::OpenJob(const std::string& path, const SaveAction& save) {
   if (!job.start.answers.empty()) {
     if (auto problem = session_.CheckJob(job.start)) return refuse(*problem);
   }
+  // The profile is placed on the road the job will have, before anything changes.
+  const std::optional<TypedStart> start = job.start.answers.empty() ? std::nullopt : std::optional(job.start);
+  if (auto problem = session_.CheckHeights(start, job.road, job.profile, job.section)) return refuse(*problem);
   if (!MayDiscard(Discarding::kOpenJob, save)) return false;
   if (job.start.answers.empty()) {
     session_.ClearStart();
@@ -70,6 +75,8 @@ bool SessionFiles::OpenJob(const std::string& path, const SaveAction& save) {
     session_.ClearRoad();
   }
   session_.SetBatchList(job.batch);
+  // Checked above on this very road, so it is set without fail.
+  session_.SetHeights(job.profile, job.section);
   path_ = path;
   saved_ = CurrentJob();
   return true;

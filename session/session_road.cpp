@@ -21,11 +21,14 @@ void CapSession::ClearRoad() {
   RemakeHeights();
 }
 
-void CapSession::MakeStartRoad() {
+JobRoadInput StartRoadInput(const CapJob& job) {
   // Start keeps KZH 0 for a cap on the HZ-end spiral, and asks KHZ then.
-  const bool fromZH = job_.KZH != 0;
-  const JobRoadInput input{fromZH ? JobEnd::kZH : JobEnd::kHZ, fromZH ? job_.KZH : job_.KHZ, {job_.X, job_.Y},
-                           job_.T, job_.R, job_.A1, job_.P};
+  const bool fromZH = job.KZH != 0;
+  return {fromZH ? JobEnd::kZH : JobEnd::kHZ, fromZH ? job.KZH : job.KHZ, {job.X, job.Y}, job.T, job.R, job.A1, job.P};
+}
+
+void CapSession::MakeStartRoad() {
+  const JobRoadInput input = StartRoadInput(job_);
   startRoadInput_ = input;
   startRoad_ = RoadFromJob(input);
   // The Start job's road is the working road when the job has none of its own.

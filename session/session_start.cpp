@@ -75,13 +75,19 @@ class UnseenBoxes : public BoxWriter {
 
 }  // namespace
 
-std::optional<JobFileProblem> CapSession::CheckJob(const TypedStart& start) const {
+std::variant<CapJob, JobFileProblem> CapSession::StartedJob(const TypedStart& start) const {
   FileAnswers answers(start, seam_.reader.DecimalSeparator());
   UnseenBoxes boxes;
   Seam seam{answers, seam_.reader, answers, boxes};
   CapJob scratch = job_;
-  if (Command1_Click(scratch, seam)) return std::nullopt;
+  if (Command1_Click(scratch, seam)) return scratch;
   return answers.problem ? *answers.problem : JobFileProblem{JobFileFault::kIncomplete, job_keys::kStart};
+}
+
+std::optional<JobFileProblem> CapSession::CheckJob(const TypedStart& start) const {
+  auto started = StartedJob(start);
+  if (const auto* problem = std::get_if<JobFileProblem>(&started)) return *problem;
+  return std::nullopt;
 }
 
 bool CapSession::RunStart(Prompt& prompt, ErrorReporter& reporter) {

@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"NotAnObject", "[1, 2]", kNotAJob, "", 0},
         RefusedRow{"AnotherProgramsJson", R"({"name": "bridge"})", kNotAJob, "", 0},
         RefusedRow{"MissingVersion", Job(kGood, R"("format": "capset-job", "decimal": ".")"), kNoVersion, "version", 0},
-        RefusedRow{"UnknownVersion", Job(kGood, R"("format": "capset-job", "version": 3, "decimal": ".")"), kUnknownVersion, "version", 1},
+        RefusedRow{"UnknownVersion", Job(kGood, R"("format": "capset-job", "version": 4, "decimal": ".")"), kUnknownVersion, "version", 1},
         RefusedRow{"VersionAsText", Job(kGood, R"("format": "capset-job", "version": "1", "decimal": ".")"), kNoVersion, "version", 1},
         RefusedRow{"MissingDecimal", Job(kGood, R"("format": "capset-job", "version": 1)"), kMissing, "decimal", 0},
         RefusedRow{"StrangeDecimal", Job(kGood, R"("format": "capset-job", "version": 1, "decimal": "x")"), kBadDecimal, "decimal", 1},

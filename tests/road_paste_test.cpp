@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 #include "paste_layout.h"
 #include "road_paste_texts.h"
 #include "road_table.h"
@@ -46,13 +49,33 @@ struct PasteRow {
 
 class PasteLinesUp : public ::testing::TestWithParam<PasteRow> {};
 
+// A cell's station as a number: "K1+854.400" and "1854.400" alike; blank is none.
+std::optional<double> StationOf(const std::string& cell) {
+  if (cell.empty()) return std::nullopt;
+  const std::size_t plus = cell.find('+');
+  if (plus == std::string::npos) return std::stod(cell);
+  return std::stod(cell.substr(1, plus - 1)) * 1000 + std::stod(cell.substr(plus + 1));
+}
+
+// The road the input lays, and apart from it the printed stations it keeps (JDs, then EP).
+std::pair<IntersectionRoadInput, std::vector<std::optional<double>>> Split(IntersectionRoadInput in) {
+  std::vector<std::optional<double>> printed;
+  for (IntersectionPoint& jd : in.jds) printed.push_back(std::exchange(jd.station, std::nullopt));
+  printed.push_back(std::exchange(in.epStation, std::nullopt));
+  return {in, printed};
+}
+
 TEST_P(PasteLinesUp, IntoTheColumnsItsContentSays) {
   RoadTable t = Before();
   EXPECT_GT(t.Paste(false, GetParam().row, GetParam().column, GetParam().text), 0) << t.PasteNote();
   const auto input = t.Input();
   ASSERT_TRUE(std::holds_alternative<RoadInput>(input)) << std::get<TableProblem>(input).reason;
-  EXPECT_EQ(std::get<RoadInput>(input), RoadInput{kRoad}) << t.PasteNote();
+  const auto [road, printed] = Split(std::get<IntersectionRoadInput>(std::get<RoadInput>(input)));
+  EXPECT_EQ(road, kRoad) << t.PasteNote();
   EXPECT_EQ(JdStations(t), GetParam().stations);
+  // The stations pasted are in the road's input, to be saved with the job.
+  const std::vector<std::string>& cells = GetParam().stations;
+  EXPECT_EQ(printed, (std::vector<std::optional<double>>{StationOf(cells[1]), StationOf(cells[2]), StationOf(cells[3])}));
   EXPECT_TRUE(t.PasteNote().starts_with("已粘贴")) << t.PasteNote();
 }
 

@@ -114,6 +114,55 @@ TEST_F(RoadWindowFriends, JdStationsTypedAndAppliedAreThereWhenTheWindowOpensAga
   EXPECT_EQ(roads.Table().Grid(false).row(2).cells[c], "");
 }
 
+// The 交点桩号 column as the window shows it: each row's station (as read),
+// whether the row is marked, and the mark's note.
+struct StationCell {
+  std::optional<double> station;
+  bool marked;
+  QString note;
+  bool operator==(const StationCell&) const = default;
+};
+
+std::vector<StationCell> StationColumn(RoadWindow& roads) {
+  RoadTableModel* model = roads.MainModel();
+  const int c = roads.Table().Grid(false).ColumnOf(Column::kJdStation);
+  std::vector<StationCell> cells;
+  for (int r = 0; r < model->rowCount(); ++r) {
+    const QModelIndex cell = model->index(r, c);
+    const QString text = model->data(cell, Qt::EditRole).toString();
+    cells.push_back({text.isEmpty() ? std::nullopt : std::optional<double>(text.toDouble()),
+                     model->data(cell, Qt::BackgroundRole).isValid(), model->data(cell, Qt::ToolTipRole).toString()});
+  }
+  return cells;
+}
+
+TEST_F(RoadWindowFriends, JdStationsAndTheirMarksComeBackWithTheSavedJob) {
+  ASSERT_FALSE(window_.Session().SetRoad(kGridRoad));
+  RoadWindow& roads = Roads();
+  const int c = roads.Table().Grid(false).ColumnOf(Column::kJdStation);
+  RoadTableModel* model = roads.MainModel();
+  // JD1 as the chain gives it; JD2 with a slipped digit (marked); EP left blank.
+  const auto& curves = roads.Preview()->curves();
+  ASSERT_TRUE(model->setData(model->index(1, c), QString::number(curves[0].jdStation, 'f', 3), Qt::EditRole));
+  ASSERT_TRUE(model->setData(model->index(2, c), QString::number(curves[1].jdStation + 0.09, 'f', 3), Qt::EditRole));
+  ASSERT_TRUE(roads.Apply());
+  const std::vector<StationCell> applied = StationColumn(roads);
+  ASSERT_EQ(applied.size(), 4u);
+  EXPECT_TRUE(applied[2].marked && !applied[1].marked && !applied[3].station);
+  const QString path = files_.filePath("stations.capjob");
+  ASSERT_TRUE(window_.SaveJobTo(path));
+  EXPECT_TRUE(FileBytes(path).contains("\"version\": 3"));
+  // The same road without its stations, shown: the column is empty again.
+  ASSERT_FALSE(window_.Session().SetRoad(kGridRoad));
+  roads.LoadJobRoad();
+  EXPECT_FALSE(StationColumn(roads)[1].station);
+  Answer("不保存\n");
+  ASSERT_TRUE(window_.OpenJobFrom(path));
+  roads.LoadJobRoad();
+  EXPECT_EQ(StationColumn(roads), applied);
+  EXPECT_EQ(roads.Verdict()->text(), applied[2].note);
+}
+
 TEST_F(RoadWindowFriends, AtTheSmallScreensWidthTheColumnsHoldWholeGridCoordinates) {
   ASSERT_FALSE(window_.Session().SetRoad(kGridRoad));
   RoadWindow& roads = Roads();

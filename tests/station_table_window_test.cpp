@@ -125,7 +125,7 @@ TEST_F(StationTableWindowTest, ARoadMarksTheJobChangedAndIsSaved) {
   EXPECT_TRUE(window_.isWindowModified());
   ASSERT_TRUE(window_.SaveJobTo(path));
   EXPECT_FALSE(window_.isWindowModified());
-  EXPECT_TRUE(FileBytes(path).contains("\"version\": 2"));
+  EXPECT_TRUE(FileBytes(path).contains("\"version\": 3"));
   EXPECT_TRUE(FileBytes(path).contains("\"equations\": [\n      {\n        \"back\": 1300.0"));
 }
 

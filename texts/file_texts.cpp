@@ -44,6 +44,10 @@ constexpr std::pair<const char*, const char*> kFieldWords[] = {
     {"road.ep", "路线终点 EP"},
     {"road.elements", "路线的线元"},
     {"road.equations", "路线的断链"},
+    {"profile", "纵断面"},
+    {"section", "横断面"},
+    {"section.super", "横断面的超高过渡段"},
+    {"section.slopes", "横断面的超高表"},
 };
 
 std::string FaultText(const JobFileProblem& p) {
@@ -57,7 +61,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kTooDeep: return "嵌套层次过深，不是作业文件。";
     case JobFileFault::kNotAJob: return "不是作业文件。";
     case JobFileFault::kNoVersion: return "缺少版本号。";
-    case JobFileFault::kUnknownVersion: return "未知的版本（本程序读第 1 版和第 2 版）。";
+    case JobFileFault::kUnknownVersion: return "未知的版本（本程序读第 1 至第 3 版）。";
     case JobFileFault::kMissing: return "缺少这个字段。";
     case JobFileFault::kNotText: return "应为数值文字。";
     case JobFileFault::kNotAGroup: return "应为一组字段。";
@@ -70,6 +74,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kOutOfRange: return OutOfRangeReason(p.text);
     case JobFileFault::kRefusedByStart: return p.text;
     case JobFileFault::kBadRoad: return p.text;
+    case JobFileFault::kBadHeights: return p.text;
     case JobFileFault::kIncomplete: break;
   }
   return "作业不完整。";

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cross_section.h"
 #include "number_text.h"
 #include "range_texts.h"
 
@@ -46,34 +47,41 @@ std::string ProfileFieldName(ProfileField field, const PviInput* row) {
   return "";
 }
 
-// "第 3 行变坡点 K5+030.000 的竖曲线半径 R": a blank before a Latin field.
-std::string Of(const std::string& who, const std::string& field) {
-  const bool latin = !field.empty() && static_cast<unsigned char>(field[0]) < 0x80;
-  return who + " 的" + (latin ? " " : "") + field;
+// Two pieces of a sentence, with a blank between them where Chinese meets
+// Latin letters or digits, and none between Chinese words.
+std::string Spaced(const std::string& left, const std::string& right) {
+  const auto latin = [](char c) { return static_cast<unsigned char>(c) < 0x80 && c != ' '; };
+  const bool blank = !left.empty() && !right.empty() && (latin(left.back()) || latin(right.front()));
+  return left + (blank ? " " : "") + right;
 }
+
+// "第 3 行变坡点 K5+030.000 的竖曲线半径 R", "横断面的路拱横坡".
+std::string Of(const std::string& who, const std::string& field) { return Spaced(Spaced(who, "的"), field); }
 
 std::string OutOfRangeText(const ProfileProblem& p, const ProfileInput* profile) {
   const std::string field = Of(PviName(p.row, profile), ProfileFieldName(p.field, RowOf(p.row, profile)));
   const bool coordinate = p.field == ProfileField::kDistance || p.field == ProfileField::kElevation;
   const FieldRange range = coordinate ? FieldRange{-kProfileCoordinateLimit, kProfileCoordinateLimit}
                                       : FieldRange{kProfileMinCurve, kProfileMaxCurve};
-  return field + " 为 " + RoadValueText(p.value) + " m，" + BeyondRangeText(range, " m") + "。";
+  return Spaced(field, "为 ") + RoadValueText(p.value) + " m，" + BeyondRangeText(range, " m") + "。";
 }
 
 std::string OverlapText(const ProfileProblem& p, const ProfileInput* profile) {
   const std::string here = PviName(p.row, profile), there = PviName(p.other, profile);
   const PviInput* other = RowOf(p.other, profile);
   if (p.fault == ProfileFault::kCurvePastEnd) {
-    return here + " 的竖曲线越过了纵断面的" + (p.other < p.row ? "起点（" : "终点（") + there + "）" + Metres(p.value) +
+    return Spaced(here, "的竖曲线越过了纵断面的") + (p.other < p.row ? "起点（" : "终点（") + there + "）" + Metres(p.value) +
            "：请减小半径或曲线长。";
   }
   if (other && !RowHasCurve(*other)) {
-    return here + " 的竖曲线越过了" + there + "（该处无竖曲线，为折线）" + Metres(p.value) + "：请减小半径或曲线长。";
+    return Spaced(here, "的竖曲线越过了") + there + "（该处无竖曲线，为折线）" + Metres(p.value) + "：请减小半径或曲线长。";
   }
-  return here + " 的竖曲线与" + there + " 的竖曲线重叠 " + Metres(p.value) + "：相邻竖曲线至多相接。";
+  return Spaced(here, "的竖曲线与") + Spaced(there, "的竖曲线重叠 ") + Metres(p.value) + "：相邻竖曲线至多相接。";
 }
 
-std::string TableRowName(HeightsTable table, int row) {
+}  // namespace
+
+std::string HeightsRowName(HeightsTable table, int row) {
   const std::string n = std::to_string(row);
   switch (table) {
     case HeightsTable::kProfile: return "第 " + n + " 行变坡点";
@@ -82,6 +90,8 @@ std::string TableRowName(HeightsTable table, int row) {
   }
   return "";
 }
+
+namespace {
 
 std::string SectionFieldName(CrossSectionField field) {
   switch (field) {
@@ -104,10 +114,38 @@ bool InPercent(CrossSectionField field) {
 }
 
 // Whose field it is: the section's own numbers, a transition's, a slope row's.
-std::string SectionWhere(const CrossSectionProblem& p) {
-  if (p.row == 0) return "横断面";
-  const bool slope = p.field == CrossSectionField::kLeftSlope || p.field == CrossSectionField::kRightSlope;
-  return TableRowName(slope ? HeightsTable::kSlopes : HeightsTable::kTransitions, p.row);
+std::string SectionWhere(const CrossSectionProblem& p, const CrossSectionInput* section) {
+  if (p.row == 0) return kSectionWhole;
+  const bool slopeTable = section && section->transitions.empty() && !section->slopes.empty();
+  const bool slope = p.field == CrossSectionField::kLeftSlope || p.field == CrossSectionField::kRightSlope ||
+                     p.fault == CrossSectionFault::kSlopesNotIncreasing ||
+                     (p.field == CrossSectionField::kStation && slopeTable);
+  return HeightsRowName(slope ? HeightsTable::kSlopes : HeightsTable::kTransitions, p.row);
+}
+
+// The range a section's number may take, in its unit.
+std::string SectionRangeText(CrossSectionField field) {
+  switch (field) {
+    case CrossSectionField::kCrown:
+    case CrossSectionField::kE: return BeyondRangeText(FieldRange{0, kCrossSlopeLimit}, "%");
+    case CrossSectionField::kLeftSlope:
+    case CrossSectionField::kRightSlope: return BeyondRangeText(FieldRange{-kCrossSlopeLimit, kCrossSlopeLimit}, "%");
+    case CrossSectionField::kLeftWidth:
+    case CrossSectionField::kRightWidth: return BeyondRangeText(FieldRange{0, kHalfWidthLimit}, " m");
+    case CrossSectionField::kDesign: return BeyondRangeText(FieldRange{-kHalfWidthLimit, kHalfWidthLimit}, " m");
+    case CrossSectionField::kStation:
+    case CrossSectionField::kNone: break;
+  }
+  return BeyondRangeText(FieldRange{-kSectionDistanceLimit, kSectionDistanceLimit}, " m");
+}
+
+// "（这里是 K5+000.000、K5+060.000、K5+060.000、K5+120.000）" for a transition typed by its stations.
+std::string TypedStations(int row, const CrossSectionInput* section) {
+  if (!section || row < 1 || row > static_cast<int>(section->transitions.size())) return "";
+  const SuperInput& t = section->transitions[row - 1];
+  if (t.jd > 0) return "（JD" + std::to_string(t.jd) + " 的 ZH、HY、YH、HZ）";
+  return "（这里是 " + KStationText(t.ts) + "、" + KStationText(t.fs) + "、" + KStationText(t.fe) + "、" +
+         KStationText(t.te) + "）";
 }
 
 std::string Value(double value, CrossSectionField field) {
@@ -117,7 +155,7 @@ std::string Value(double value, CrossSectionField field) {
 }  // namespace
 
 std::string PviName(int row, const ProfileInput* profile) {
-  std::string name = TableRowName(HeightsTable::kProfile, row);
+  std::string name = HeightsRowName(HeightsTable::kProfile, row);
   if (const PviInput* r = RowOf(row, profile)) name += " " + KStationText(r->station);
   return name;
 }
@@ -126,29 +164,29 @@ std::string ProfileProblemText(const ProfileProblem& p, const ProfileInput* prof
   const std::string pvi = PviName(p.row, profile);
   const std::string field = Of(pvi, ProfileFieldName(p.field, RowOf(p.row, profile)));
   switch (p.fault) {
-    case ProfileFault::kNotFinite: return field + " 不是有效的数值。";
+    case ProfileFault::kNotFinite: return Spaced(field, "不是有效的数值。");
     case ProfileFault::kOutOfRange: return OutOfRangeText(p, profile);
     case ProfileFault::kTooFewRows:
       return "纵断面至少要有两个变坡点（起点和终点），这里有 " + std::to_string(p.row) + " 个。";
     case ProfileFault::kStationsNotIncreasing:
-      return pvi + " 不在" + PviName(p.other, profile) + " 之后：变坡点须按桩号递增的顺序输入。";
+      return Spaced(pvi, "不在") + Spaced(PviName(p.other, profile), "之后：") + "变坡点须按桩号递增的顺序输入。";
     case ProfileFault::kRadiusNotPositive:
-      return field + " 为 " + Metres(p.value) +
+      return Spaced(field, "为 ") + Metres(p.value) +
              (RowOf(p.row, profile) && RowOf(p.row, profile)->curve == VerticalCurveKind::kCircle
                   ? "，半径须大于 0。"
                   : "，半径须大于 0（0 或不写为不设竖曲线）。");
-    case ProfileFault::kLengthNotPositive: return field + " 为 " + Metres(p.value) + "，长度须大于 0。";
+    case ProfileFault::kLengthNotPositive: return Spaced(field, "为 ") + Metres(p.value) + "，长度须大于 0。";
     case ProfileFault::kCurveAtEnd:
-      return pvi + " 是纵断面的" + (p.row == 1 ? "起点" : "终点") + "，不能设竖曲线：首末两行只写桩号和高程。";
+      return Spaced(pvi, "是纵断面的") + (p.row == 1 ? "起点" : "终点") + "，不能设竖曲线：首末两行只写桩号和高程。";
     case ProfileFault::kCurvesOverlap:
     case ProfileFault::kCurvePastEnd: return OverlapText(p, profile);
     case ProfileFault::kGradeTooSteep:
-      return PviName(p.other, profile) + " 至" + pvi + " 的纵坡为 " + GradePercent(p.value) + "，超出了 " +
+      return Spaced(PviName(p.other, profile), "至") + Spaced(pvi, "的纵坡为 ") + GradePercent(p.value) + "，超出了 " +
              GradePercent(-std::fabs(p.limit)) + " 至 " + GradePercent(std::fabs(p.limit)) + " 的范围：请检查桩号与高程。";
     case ProfileFault::kNoGradeChange:
-      return pvi + " 前后纵坡相同，按长度给出的竖曲线没有半径：请删去该处的竖曲线，或检查高程。";
+      return Spaced(pvi, "前后纵坡相同，按长度给出的竖曲线没有半径：请删去该处的竖曲线，或检查高程。");
     case ProfileFault::kCircleLengthDisagrees:
-      return pvi + " 的圆曲线弧长为 " + Metres(p.value) + "，而由半径和前后纵坡算得 " + Metres(p.limit) + "，相差 " +
+      return Spaced(pvi, "的圆曲线弧长为 ") + Metres(p.value) + "，而由半径和前后纵坡算得 " + Metres(p.limit) + "，相差 " +
              Metres(std::fabs(p.value - p.limit)) + "，超过 " + Metres(kCircleLengthTolerance) + "。";
     case ProfileFault::kBeforeStart:
       return "距路线起点 " + Metres(p.value) + " 处在纵断面起点（" + Metres(p.limit) + "）之前，没有设计高程。";
@@ -158,26 +196,30 @@ std::string ProfileProblemText(const ProfileProblem& p, const ProfileInput* prof
   return pvi;
 }
 
-std::string CrossSectionProblemText(const CrossSectionProblem& p) {
-  const std::string where = SectionWhere(p);
+std::string CrossSectionProblemText(const CrossSectionProblem& p, const CrossSectionInput* section) {
+  const std::string where = SectionWhere(p, section);
   const std::string field = Of(where, SectionFieldName(p.field));
-  const std::string other = TableRowName(p.fault == CrossSectionFault::kSlopesNotIncreasing ? HeightsTable::kSlopes
+  const std::string other = HeightsRowName(p.fault == CrossSectionFault::kSlopesNotIncreasing ? HeightsTable::kSlopes
                                                                                             : HeightsTable::kTransitions,
                                          p.other);
   switch (p.fault) {
-    case CrossSectionFault::kNotFinite: return field + " 不是有效的数值。";
+    case CrossSectionFault::kNotFinite: return Spaced(field, "不是有效的数值。");
     case CrossSectionFault::kOutOfRange:
-      return field + " 为 " + Value(p.value, p.field) + "，超出了 " + Value(p.limit, p.field) + " 的界限。";
+      return Spaced(field, "为 ") + Value(p.value, p.field) + "，" + SectionRangeText(p.field) + "。";
     case CrossSectionFault::kWidthsNeeded:
-      return where + " 绕路基边缘旋转，须先给出路基半宽（width 左 右）。";
+      return Spaced(where, "绕路基边缘旋转，须先给出两侧的路基半宽（width 左 右），这里") +
+             SectionFieldName(p.field) + "为 0。";
     case CrossSectionFault::kTransitionOrder:
-      return where + " 的四个桩号须依次不减：TS ≤ FS ≤ FE ≤ TE（ZH、HY、YH、HZ）。";
-    case CrossSectionFault::kTransitionsOverlap: return where + " 与" + other + " 重叠：超高过渡段至多相接。";
+      return Spaced(where, "的四个桩号须依次为 TS < FS ≤ FE < TE（ZH、HY、YH、HZ）") +
+             TypedStations(p.row, section) + "：距路线起点 " + Metres(p.value) + " 处不在 " + Metres(p.limit) +
+             " 处之后。";
+    case CrossSectionFault::kTransitionsOverlap:
+      return Spaced(where, "与") + Spaced(other, "重叠 ") + Metres(p.value) + "：超高过渡段至多相接。";
     case CrossSectionFault::kSuperBelowCrown:
-      return where + " 的超高横坡 e 为 " + Percent(p.value) + "，小于路拱横坡 " + Percent(p.limit) +
+      return Spaced(where, "的超高横坡 e 为 ") + Percent(p.value) + "，小于路拱横坡 " + Percent(p.limit) +
              "：超高不小于路拱横坡。";
     case CrossSectionFault::kSlopesNotIncreasing:
-      return where + " 不在" + other + " 之后：超高表须按桩号递增的顺序输入。";
+      return Spaced(where, "不在") + Spaced(other, "之后：") + "超高表须按桩号递增的顺序输入。";
     case CrossSectionFault::kTransitionsAndSlopes:
       return "横断面只用一种超高方式：超高过渡段（super）或超高表（slopes），这里两种都有。";
   }
@@ -185,20 +227,30 @@ std::string CrossSectionProblemText(const CrossSectionProblem& p) {
 }
 
 std::string HeightsStationProblemText(const HeightsStationProblem& p, const StationRange* road) {
-  const std::string row = TableRowName(p.table, p.row);
+  const std::string row = HeightsRowName(p.table, p.row);
   const std::string typed = KStationText(p.station);
   if (!road) return row + "：桩号 " + typed + " 不在路线上。";
   return row + "：" + PlacementText(typed, p.placement, *road);
 }
 
 std::string HeightsJdProblemText(const HeightsJdProblem& p) {
-  return TableRowName(HeightsTable::kTransitions, p.row) + "按 JD" + std::to_string(p.jd) +
-         " 给出，路线上没有这个交点（只有按交点法输入的路线才有 JD）。";
+  const std::string jd = "JD" + std::to_string(p.jd);
+  const std::string head = HeightsRowName(HeightsTable::kTransitions, p.row) + "按 " + jd + " 给出，";
+  // Without a spiral the change of slope has no length to run over on the curve.
+  const std::string byStations = "请按四个桩号给出这一超高过渡段（super TS FS FE TE E 内侧），在切线上设置。";
+  switch (p.reason) {
+    case HeightsJdReason::kNoSuchJd: return head + "路线上没有这个交点。";
+    case HeightsJdReason::kNoRoad: return head + "但还没有路线，无从得出 " + jd + " 的 ZH、HY、YH、HZ。";
+    case HeightsJdReason::kRoadHasNoJds: return head + "但路线是按线元法输入的，没有交点：" + byStations;
+    case HeightsJdReason::kNoSpiralIn: return head + "但 " + jd + " 没有第一缓和曲线，超高无处过渡：" + byStations;
+    case HeightsJdReason::kNoSpiralOut: return head + "但 " + jd + " 没有第二缓和曲线，超高无处过渡：" + byStations;
+  }
+  return head;
 }
 
 std::string HeightsProblemText(const HeightsProblem& problem, const HeightsWords& words) {
   if (const auto* p = std::get_if<ProfileProblem>(&problem)) return ProfileProblemText(*p, words.profile);
-  if (const auto* p = std::get_if<CrossSectionProblem>(&problem)) return CrossSectionProblemText(*p);
+  if (const auto* p = std::get_if<CrossSectionProblem>(&problem)) return CrossSectionProblemText(*p, words.section);
   if (const auto* p = std::get_if<HeightsStationProblem>(&problem)) return HeightsStationProblemText(*p, words.road);
   return HeightsJdProblemText(std::get<HeightsJdProblem>(problem));
 }
@@ -223,6 +275,10 @@ std::string ProfileLineMessage(int line, const std::string& text, const std::str
 std::string SectionLineMessage(int line, const std::string& text, const std::string& reason) {
   if (line <= 0) return "横断面：" + reason;
   return "横断面第 " + std::to_string(line) + " 行“" + text + "”：" + reason;
+}
+
+std::string JobHeightsBadWord(const std::string& field, const std::string& words) {
+  return Spaced(field, "应为") + words + "。";
 }
 
 std::string SectionLineTwiceText(const std::string& word, int firstLine) {

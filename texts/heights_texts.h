@@ -24,11 +24,15 @@ struct HeightsWords {
 
 // "第 3 行变坡点 K5+030.000"; without the rows, "第 3 行变坡点".
 std::string PviName(int row, const ProfileInput* profile);
+// "第 3 行变坡点", "第 2 个超高过渡段", "超高表第 4 行".
+std::string HeightsRowName(HeightsTable table, int row);
 
 // The whole reason, e.g. "第 3 行变坡点 K5+030.000 的竖曲线与第 2 行变坡点
 // K4+900.000 的竖曲线重叠 12.500 m：相邻竖曲线至多相接。"
 std::string ProfileProblemText(const ProfileProblem& problem, const ProfileInput* profile = nullptr);
-std::string CrossSectionProblemText(const CrossSectionProblem& problem);
+// A transition's or a slope row's station is named by the table the
+// section uses, when it is given.
+std::string CrossSectionProblemText(const CrossSectionProblem& problem, const CrossSectionInput* section = nullptr);
 // A station of the profile or the section that the road does not place:
 // the row, then the road's own sentence (before its start, in a gap, twice).
 std::string HeightsStationProblemText(const HeightsStationProblem& problem, const StationRange* road);
@@ -69,6 +73,12 @@ inline constexpr char kSectionUsage[] = "@xsec 的写法：@xsec 一行，其后
 inline constexpr char kZUsage[] = "@z 的写法：@z K [偏距]，如 @z K5+010 -3.75。";
 inline constexpr char kVcurvesUsage[] = "@vcurves 后面不写任何内容。";
 inline constexpr char kNoVerticalCurves[] = "纵断面没有竖曲线：各变坡点都是折线相接。";
+
+// The job file's words for the section as a whole, and for a field
+// that is not one of the words it may be, that is not one of the words it may be,
+// "第 2 行变坡点的 curve 应为“radius”、“length”、“lengths”或“circle”。"
+inline constexpr char kSectionWhole[] = "横断面";
+std::string JobHeightsBadWord(const std::string& field, const std::string& words);
 
 // The words of the fields, for the readers' messages.
 inline constexpr char kElevationWord[] = "H";

@@ -32,6 +32,7 @@ enum class JobFileFault {
   kRefusedByStart, // `text` is what Start says of the answer
   kIncomplete,     // Start did not take the job to its end
   kBadRoad,        // the job's road: `text` says what is wrong with it
+  kBadHeights,     // the job's profile or cross-section: `text` says what is wrong with it
 };
 
 struct JobFileProblem {

@@ -317,7 +317,7 @@ def file_cases():
         ("job refused cut short", job_text()[:70]),
         ("job refused another programs JSON", b'{"name": "bridge"}\n'),
         ("job refused not an object", b"[1, 2]\n"),
-        ("job refused unknown version", job_text(head=b'"format": "capset-job", "version": 3, "decimal": "."')),
+        ("job refused unknown version", job_text(head=b'"format": "capset-job", "version": 4, "decimal": "."')),
         ("job refused version as text", job_text(head=b'"format": "capset-job", "version": "1", "decimal": "."')),
         ("job refused strange decimal", job_text(head=b'"format": "capset-job", "version": 1, "decimal": "x"')),
         ("job refused missing start", b'{"format": "capset-job", "version": 1, "decimal": "."}\n'),
@@ -634,12 +634,49 @@ def window_method_cases(cases):
     return out
 
 
+TEXTBOOK = "@profile\npvi K4+800 416.18\npvi K5+030 427.68 2000\npvi K5+300 416.88\n@end\n"
+ROAD_STRAIGHT = "@road\nstart K4+000 0 0 0\nline 2000\n@end\n"
+
+
+def heights_cases():
+    """The profile and the cross-section: the textbook crest asked and
+    listed, the curves by length, both lengths and circle, blocks refused,
+    a 长链, the road changed under the profile, a job saved and opened."""
+    c = [
+        ("heights textbook", ROAD_STRAIGHT + TEXTBOOK + "@vcurves\n@z K5+010\n@z 5080\n@z 4700\n@z K5+300.5\n"
+         "@xsec\ncrown 1.5\nwidth 7.5 7.5\n@end\n@z 5030 -7.5\n@z 5030 7.5\n"),
+        ("heights no road", TEXTBOOK + "@z 5010\n@z 5010(2)\n@vcurves\n"),
+        ("heights no profile", "@z 100\n@vcurves\n@profile x\n@end\n@xsec y\n@end\n"),
+        ("heights curve kinds", "@profile\npvi 0 100\npvi 200 104 lengths 60 100\npvi 500 98 length 120\n"
+         "pvi 800 103 circle 5000\npvi 1000 102 0\npvi 1200 101\n@end\n@vcurves\n@z 230\n@z 500\n@z 790\n@z 1000\n"),
+        ("heights bad blocks keep the profile", ROAD_STRAIGHT + TEXTBOOK +
+         "@profile\npvi 4800 416.18\npvi 5030 42x.68\nvpi 1 2\npvi 5300 1 length\n@end\n"
+         "@profile\npvi 4000 100\npvi 5000 120 2000\npvi 5100 110 2000\npvi 6000 100\n@end\n"
+         "@profile\npvi 4800 0\npvi 4801 2\n@end\n@profile\npvi 4800 1 -3\npvi 4900 2\n@end\n"
+         "@profile\npvi 4800 1\npvi 6000(2) 2\n@end\n@profile\n@end\n"
+         "@xsec\ncrown 2%\nwidth 7.5\ncrown 3\nsuper J3 4\nsuper 5000 5050 5100 5150 6 up\nfoo\n@end\n@z K5+010 3\n"),
+        ("heights long chain", "@road\nstart K4+000 0 0 0\nline 2000\nequation 5100 5050\n@end\n"
+         "@profile\npvi K4+800 100\npvi K5+080 103.2 1000\npvi K5+200 104.5\n@end\n"
+         "@profile\npvi K4+800 100\npvi K5+080(2) 103.2 1000\npvi K5+200 104.5\n@end\n@vcurves\n"
+         "@z K5+070(1)\n@z K5+070(2) 2\n@z K5+070\n@z K5+070(3)\n"),
+        ("heights road changed", ROAD_STRAIGHT + TEXTBOOK + "@road\nstart K4+000 0 0 0\nline 2000\nequation 5000 5100\n@end\n"
+         "@z K5+010\n@vcurves\n" + ROAD_STRAIGHT + "@z K5+010\n"),
+        ("heights saved and opened", ROAD_STRAIGHT + TEXTBOOK + "@xsec\ncrown 1.5\nwidth 6.25 9.5\ndesign -6.25\n@end\n"
+         "@save {dir}/heights.capjob\n@profile\npvi 4000 1\npvi 6000 2\n@end\n@open {dir}/heights.capjob\n不保存\n"
+         "@z K5+010 -6.25\n"),
+    ]
+    cases = [(n, s, "zh_CN", {}) for n, s in c]
+    cases.append(("heights comma", ROAD_STRAIGHT + "@profile\npvi K4+800 416,18\npvi K5+030 427,68 2000\n"
+                  "pvi K5+300 416,88\n@end\n@z K5+010,5 -3,75\n@vcurves\n", "de_DE", {}))
+    return cases
+
+
 def all_cases():
     plain = [(n, s, l, {}) for n, s, l in fixed_cases() + random_cases(300, 20261208)]
     batched = (batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
                habit_cases())
     return (plain + batched + window_method_cases(batched) + road_command_cases() + road_cap_cases() +
-            check_command_cases())
+            check_command_cases() + heights_cases())
 
 
 def escaped(data):

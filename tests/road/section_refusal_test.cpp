@@ -280,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoadRefusalRow{"jd_the_road_does_not_have", [] { return OverJd(3); }, [] { return Curves(100, 80); },
                        Jd(1, 3, HeightsJdReason::kNoSuchJd)},
         RoadRefusalRow{"jd_on_a_road_of_elements", [] { return OverJd(1); }, Chained,
-                       Jd(1, 1, HeightsJdReason::kNoSuchJd)},
+                       Jd(1, 1, HeightsJdReason::kRoadHasNoJds)},
         RoadRefusalRow{"jd_negative", [] { return OverJd(-1); }, [] { return Curves(100, 80); },
                        Jd(1, -1, HeightsJdReason::kNoSuchJd)},
         RoadRefusalRow{"jd_arc_without_a_spiral_in", [] { return OverJd(2); }, [] { return Curves(0, 80); },

@@ -1,6 +1,7 @@
 // The job file keeps the road: a job with a road of its own saves as
-// version 2 and reads back the very same input; version 1 files open as
-// before; a bad road in a file is refused naming the field and the reason.
+// version 3 and reads back the very same input, the JD stations the drawings
+// print with it; version 1 and 2 files open as before; a bad road in a file
+// is refused naming the field and the reason.
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ TEST(JobFileRoad, BothFormsComeBackExactly) {
   for (const RoadInput& road : {RoadInput(kPoints), RoadInput(ElementsWithStatedJoints())}) {
     const JobFile job{BaseStart(), std::nullopt, road};
     const std::string text = WriteJobFile(job);
-    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    EXPECT_NE(text.find("\"version\": 3"), std::string::npos);
     const auto read = ReadJobFile(text);
     ASSERT_TRUE(std::holds_alternative<JobFile>(read)) << JobRefusedMessage("f", std::get<JobFileProblem>(read));
     EXPECT_EQ(std::get<JobFile>(read), job);
@@ -68,18 +69,54 @@ TEST(JobFileRoad, BothFormsComeBackExactly) {
 
 TEST(JobFileRoad, AJobWithoutARoadHasNoRoadKey) {
   const std::string text = WriteJobFile({BaseStart(), std::nullopt});
-  EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+  EXPECT_NE(text.find("\"version\": 3"), std::string::npos);
   EXPECT_EQ(text.find("road"), std::string::npos);
 }
 
 // A file of version 1 knows no road: a key of that name is not read.
 TEST(JobFileRoad, VersionOneIgnoresAKeyNamedRoad) {
   std::string text = WriteJobFile({BaseStart(), std::nullopt});
-  text.replace(text.find("\"version\": 2"), 12, "\"version\": 1");
+  text.replace(text.find("\"version\": 3"), 12, "\"version\": 1");
   text.insert(text.rfind('}'), R"(, "road": {"form": "nonsense"})");
   const auto read = ReadJobFile(text);
   ASSERT_TRUE(std::holds_alternative<JobFile>(read));
   EXPECT_FALSE(std::get<JobFile>(read).road);
+}
+
+// The stations the drawings print for JD1, JD3 and EP (JD2's left out):
+// kept as given, never laid.
+IntersectionRoadInput WithPrintedStations() {
+  IntersectionRoadInput in = kPoints;
+  in.jds[0].station = 1854.40037453;
+  in.jds[2].station = -20.000000000000004;
+  in.epStation = 3777.817;
+  return in;
+}
+
+TEST(JobFileRoad, PrintedStationsComeBackAndAJdWithoutOneStaysWithout) {
+  const JobFile job{BaseStart(), std::nullopt, RoadInput(WithPrintedStations())};
+  const std::string text = WriteJobFile(job);
+  EXPECT_NE(text.find("\"version\": 3"), std::string::npos);
+  const auto read = ReadJobFile(text);
+  ASSERT_TRUE(std::holds_alternative<JobFile>(read)) << JobRefusedMessage("f", std::get<JobFileProblem>(read));
+  EXPECT_EQ(std::get<JobFile>(read), job);
+  const auto& jds = std::get<IntersectionRoadInput>(*std::get<JobFile>(read).road).jds;
+  EXPECT_FALSE(jds[1].station);
+  EXPECT_EQ(WriteJobFile(std::get<JobFile>(read)), text);
+}
+
+// A file of version 2 opens as it always did: it has no printed stations,
+// and a key of that name in it is not one of its fields.
+TEST(JobFileRoad, VersionTwoOpensAsBefore) {
+  std::string text = WriteJobFile({BaseStart(), std::nullopt, RoadInput(WithPrintedStations())});
+  text.replace(text.find("\"version\": 3"), 12, "\"version\": 2");
+  const auto read = ReadJobFile(text);
+  ASSERT_TRUE(std::holds_alternative<JobFile>(read)) << JobRefusedMessage("f", std::get<JobFileProblem>(read));
+  EXPECT_EQ(std::get<IntersectionRoadInput>(*std::get<JobFile>(read).road), kPoints);
+  std::string beyond = WriteJobFile({BaseStart(), std::nullopt, RoadInput(kPoints)});
+  beyond.replace(beyond.find("\"version\": 3"), 12, "\"version\": 2");
+  beyond.insert(beyond.find("\"Ls2\""), "\"station\": \"K1+000\", ");
+  ASSERT_TRUE(std::holds_alternative<JobFile>(ReadJobFile(beyond)));
 }
 
 struct BadRoadRow {
@@ -142,7 +179,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "road.bp", "起点 的 X 为 1e+160 m，超出了 -100000000 至 100000000 m 的范围。"},
         BadRoadRow{"EquationStationHuge",
                    R"({"form": "elements", "station": 0, "X": 0, "Y": 0, "azimuth": 0, "elements": [{"kind": "line", "L": 100}], "equations": [{"back": 1e308, "ahead": 5}]})",
-                   "road.equations", "断前桩号 为 1e+308 m，超出了 -100000000 至 100000000 m 的范围。"}),
+                   "road.equations", "断前桩号 为 1e+308 m，超出了 -100000000 至 100000000 m 的范围。"},
+        BadRoadRow{"JdStationAsText",
+                   R"({"form": "intersections", "station": 0, "bp": {"X": 0, "Y": 0}, "jds": [{"X": 1000, "Y": 0, "R": 300, "Ls1": 0, "Ls2": 0, "station": "K1+000"}], "ep": {"X": 1000, "Y": 1000}, "equations": []})",
+                   "road.jds", "JD1 的 station 应为数值。"},
+        BadRoadRow{"JdStationBeyondAnyChainage",
+                   R"({"form": "intersections", "station": 0, "bp": {"X": 0, "Y": 0}, "jds": [{"X": 1000, "Y": 0, "R": 300, "Ls1": 0, "Ls2": 0, "station": 1e300}], "ep": {"X": 1000, "Y": 1000}, "equations": []})",
+                   "road.jds", "JD1 的桩号 为 1e+300 m，超出了 -100000000 至 100000000 m 的范围。"},
+        BadRoadRow{"EpStationAsAGroup",
+                   R"({"form": "intersections", "station": 0, "bp": {"X": 0, "Y": 0}, "jds": [{"X": 1000, "Y": 0, "R": 300, "Ls1": 0, "Ls2": 0}], "ep": {"X": 1000, "Y": 1000, "station": {}}, "equations": []})",
+                   "road.ep", "路线的 ep 的 station 应为数值。"}),
     testing::RowName<BadRoadRow>);
 
 std::string Script(const std::string& lines) {
@@ -169,6 +215,20 @@ TEST(JobFileRoad, SaveAndOpenCarryTheRoad) {
   EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 10), std::vector<std::string>(keys.begin() + 10, keys.end()));
   ASSERT_TRUE(target.Session().RoadSource());
   EXPECT_EQ(std::get<IntersectionRoadInput>(*target.Session().RoadSource()).jds.size(), 2u);
+}
+
+// The road's commands carry no printed stations, but a job opened with them
+// keeps them: @save writes them back as they came.
+TEST(JobFileRoad, OpenAndSaveKeepThePrintedStations) {
+  const std::string saved = WriteJobFile({BaseStart(), std::nullopt, RoadInput(WithPrintedStations())});
+  std::istringstream in("@open a.capjob\n@save b.capjob\n");
+  std::ostringstream out;
+  ScriptLines lines(in);
+  DialogueReplay target(lines, out, {});
+  target.Files().files["a.capjob"] = saved;
+  PlayScript(lines, target, out);
+  EXPECT_EQ(out.str().find("MESSAGE"), std::string::npos) << out.str();
+  EXPECT_EQ(target.Files().files["b.capjob"], saved);
 }
 
 TEST(JobFileRoad, ABadRoadOpensNothing) {
