@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "column_spread.h"
+#include "road_cell_delegate.h"
 #include "window_tables.h"
 
 namespace capset {
@@ -100,16 +101,7 @@ QWidget* HeightsCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
   auto* line = qobject_cast<QLineEdit*>(editor);
   if (line == nullptr) return editor;
   const int row = index.row(), column = index.column();
-  connect(line, &QLineEdit::textEdited, line, [this, line, row, column](const QString& text) {
-    const auto problem = model_->Grid()->ProblemIf(row, column, text.toStdString());
-    line->setStyleSheet(problem ? QStringLiteral("background: rgb(255, 205, 205)") : QString());
-    line->setToolTip(problem ? QString::fromStdString(*problem) : QString());
-    if (problem) {
-      QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())), line->toolTip(), line);
-    } else {
-      QToolTip::hideText();
-    }
-  });
+  CheckAsTyped(line, [this, row, column](const std::string& text) { return model_->Grid()->ProblemIf(row, column, text); });
   return editor;
 }
 

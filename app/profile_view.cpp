@@ -38,14 +38,8 @@ double RoundStep(double least) {
 
 }  // namespace
 
-ProfileView::ProfileView(QWidget* parent) : QWidget(parent) {
-  setMouseTracking(true);
-  setFocusPolicy(Qt::StrongFocus);
+ProfileView::ProfileView(QWidget* parent) : ZoomPanView(parent) {
   setMinimumSize(300, 200);
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  setPalette(palette);
 }
 
 void ProfileView::SetProfile(const Profile* profile, const Road* road, const std::vector<PlanCapMark>& caps, bool fit) {
@@ -250,34 +244,12 @@ void ProfileView::Paint(QPainter& painter) {
                    QString::fromStdString(ExaggerationText(mapping_.ratio())));
 }
 
-void ProfileView::wheelEvent(QWheelEvent* event) {
-  mapping_.ZoomAbout(event->position().x(), event->position().y(), std::pow(1.25, event->angleDelta().y() / 120.0));
-  update();
-  event->accept();
+void ProfileView::ZoomAt(QPointF at, double factor) {
+  mapping_.ZoomAbout(at.x(), at.y(), factor);
 }
 
-void ProfileView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragFrom_ = event->position().toPoint();
-}
-
-void ProfileView::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (dragFrom_) {
-    mapping_.Pan(at.x() - dragFrom_->x(), at.y() - dragFrom_->y());
-    dragFrom_ = at;
-    update();
-  }
-  emit PositionChanged(PositionText(at));
-}
-
-void ProfileView::mouseReleaseEvent(QMouseEvent*) { dragFrom_.reset(); }
-
-void ProfileView::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F || event->key() == Qt::Key_Home) {
-    Fit();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+void ProfileView::PanBy(double dx, double dy) {
+  mapping_.Pan(dx, dy);
 }
 
 QString ProfileView::PositionText(QPoint pixel) const {

@@ -8,17 +8,17 @@
 // station, the design elevation and grade there and the elevation under
 // the mouse go out as the mouse moves.
 
-#include <QWidget>
 #include <optional>
 
 #include "profile_scene.h"
 #include "road.h"
+#include "zoom_pan_view.h"
 
 class QPainter;
 
 namespace capset {
 
-class ProfileView : public QWidget {
+class ProfileView : public ZoomPanView {
   Q_OBJECT
 
  public:
@@ -28,23 +28,17 @@ class ProfileView : public QWidget {
   // or be replaced); null empties the view. With `fit` the whole profile
   // comes into view; otherwise the view stays where it is.
   void SetProfile(const Profile* profile, const Road* road, const std::vector<PlanCapMark>& caps, bool fit = true);
-  void Fit();
+  void Fit() override;
   const std::optional<ProfileScene>& Scene() const { return scene_; }
   ProfileMapping& Mapping() { return mapping_; }
-  QString PositionText(QPoint pixel) const;
-
- signals:
-  void PositionChanged(const QString& text);
+  QString PositionText(QPoint pixel) const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void ZoomAt(QPointF at, double factor) override;
+  void PanBy(double dx, double dy) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Paint(QPainter& painter);
@@ -55,7 +49,6 @@ class ProfileView : public QWidget {
   const Road* road_ = nullptr;
   std::optional<ProfileScene> scene_;
   ProfileMapping mapping_;
-  std::optional<QPoint> dragFrom_;
   bool fitted_ = false;
 };
 

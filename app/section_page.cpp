@@ -18,6 +18,7 @@
 #include "heights_texts.h"
 #include "heights_window_texts.h"
 #include "profile_summary.h"
+#include "road_cell_delegate.h"
 #include "section_picture.h"
 #include "section_view.h"
 #include "station_ref_reading.h"
@@ -50,13 +51,10 @@ SectionPage::SectionPage(CapSession& session, std::function<void(const QString&)
     fields_[f] = new QLineEdit;
     fields_[f]->setMaximumWidth(160);
     form->addRow(QString::fromStdString(SectionFieldLabel(field)), fields_[f]);
+    CheckAsTyped(fields_[f], [this, field](const std::string& text) { return form_.FieldProblem(field, text); });
     connect(fields_[f], &QLineEdit::textEdited, this, [this, field](const QString& text) {
-      QLineEdit* edit = fields_[static_cast<int>(field)];
       form_.Field(field) = text.toStdString();
       typed_ = true;
-      const auto problem = form_.FieldProblem(field, form_.Field(field));
-      edit->setStyleSheet(problem ? QStringLiteral("background: rgb(255, 205, 205)") : QString());
-      edit->setToolTip(problem ? QString::fromStdString(*problem) : QString());
       Recompute();
     });
   }

@@ -41,6 +41,7 @@ add_library(capset_window STATIC
   station_table_window.cpp
   teardown.cpp
   window_tables.cpp
+  zoom_pan_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(capset_window PUBLIC capset_session capset_sketch capset_check capset_landxml capset_roadview capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)

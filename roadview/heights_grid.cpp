@@ -8,6 +8,8 @@
 #include "paste_layout.h"
 #include "road_paste_texts.h"
 #include "road_ranges.h"
+#include "road_texts.h"
+#include "station_ref_reading.h"
 
 namespace capset {
 
@@ -108,6 +110,19 @@ CellRead ReadHeightsLength(const std::string& text, const NumberSymbols& symbols
   if (*read.value <= 0) return {std::nullopt, kHeightsNotPositive};
   if (*read.value < kLeastLength) return {std::nullopt, HeightsRangeText(t, kLeastLength, kMostLength, "m")};
   return read;
+}
+
+std::variant<StationRef, std::string> ReadHeightsStation(const std::string& text, const NumberSymbols& symbols) {
+  const std::string t(TrimBlanks(BlanksAsSpaces(text)));
+  if (t.empty()) return std::string(kHeightsCellEmpty);
+  const auto read = ReadStationRef(t, symbols);
+  if (const auto* problem = std::get_if<StationRefProblem>(&read)) return StationRefProblemText(*problem);
+  const StationRef s = std::get<StationRef>(read);
+  // The profile's own bound, that of every road's station too.
+  if (!(s.value >= -kMostCoordinate && s.value <= kMostCoordinate)) {
+    return HeightsRangeText(t, -kMostCoordinate, kMostCoordinate, "m");
+  }
+  return s;
 }
 
 std::string ShortestText(double value, const NumberSymbols& symbols) {

@@ -7,9 +7,11 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "number_rules.h"
+#include "road_types.h"
 
 namespace capset {
 
@@ -80,6 +82,9 @@ CellRead ReadHeightsNumber(const std::string& text, const NumberSymbols& symbols
                            const char* unit);
 // A length or radius: 0 or blank allowed where `zero` says so (a grade break, no width).
 CellRead ReadHeightsLength(const std::string& text, const NumberSymbols& symbols, bool zero);
+
+// A station: metres or K form, K1+390(2) in a 长链, within ±1e8 m.
+std::variant<StationRef, std::string> ReadHeightsStation(const std::string& text, const NumberSymbols& symbols);
 
 // The shortest text that reads back to the same double, with the user's separator.
 std::string ShortestText(double value, const NumberSymbols& symbols);

@@ -20,18 +20,6 @@ const std::vector<std::string> kHeaders = {kPviHeader,      kPviStationHeader, k
 
 std::string Trim(const std::string& text) { return std::string(TrimBlanks(BlanksAsSpaces(text))); }
 
-std::variant<StationRef, std::string> ReadStation(const std::string& text, const NumberSymbols& symbols) {
-  const std::string t = Trim(text);
-  if (t.empty()) return std::string(kHeightsCellEmpty);
-  const auto read = ReadStationRef(t, symbols);
-  if (const auto* problem = std::get_if<StationRefProblem>(&read)) return StationRefProblemText(*problem);
-  const StationRef s = std::get<StationRef>(read);
-  if (!(s.value >= -kProfileCoordinateLimit && s.value <= kProfileCoordinateLimit)) {
-    return HeightsRangeText(t, -kProfileCoordinateLimit, kProfileCoordinateLimit, "m");
-  }
-  return s;
-}
-
 const char* KindWord(VerticalCurveKind kind) {
   switch (kind) {
     case VerticalCurveKind::kLength: return kCurveByLength;
@@ -159,7 +147,7 @@ std::optional<std::string> PviTable::Check(int row, int column, const std::strin
   if (BlankRow(row) && IsBlank(text)) return std::nullopt;  // a row not typed
   switch (column) {
     case kPviStation: {
-      const auto read = ReadStation(text, Symbols());
+      const auto read = ReadHeightsStation(text, Symbols());
       if (const auto* reason = std::get_if<std::string>(&read)) return *reason;
       return std::nullopt;
     }
@@ -199,7 +187,7 @@ std::variant<ProfileInput, GridProblem> PviTable::Input() const {
   for (int r = 0; r < RowCount(); ++r) {
     if (BlankRow(r)) continue;
     const auto& cells = Rows()[r];
-    PviInput pvi{std::get<StationRef>(ReadStation(cells[kPviStation], Symbols())),
+    PviInput pvi{std::get<StationRef>(ReadHeightsStation(cells[kPviStation], Symbols())),
                  *ReadHeightsNumber(cells[kPviElevation], Symbols(), -kProfileCoordinateLimit, kProfileCoordinateLimit, "m").value};
     if (!EndRow(r)) {
       auto number = [&](int column) { return ReadHeightsLength(cells[column], Symbols(), true).value.value_or(0); };

@@ -19,18 +19,6 @@ constexpr double kMostSlope = 100;
 
 std::string Trim(const std::string& text) { return std::string(TrimBlanks(BlanksAsSpaces(text))); }
 
-std::variant<StationRef, std::string> ReadStation(const std::string& text, const NumberSymbols& symbols) {
-  const std::string t = Trim(text);
-  if (t.empty()) return std::string(kHeightsCellEmpty);
-  const auto read = ReadStationRef(t, symbols);
-  if (const auto* problem = std::get_if<StationRefProblem>(&read)) return StationRefProblemText(*problem);
-  const StationRef s = std::get<StationRef>(read);
-  if (!(s.value >= -kMostCoordinate && s.value <= kMostCoordinate)) {
-    return HeightsRangeText(t, -kMostCoordinate, kMostCoordinate, "m");
-  }
-  return s;
-}
-
 std::optional<SectionSide> ReadSide(const std::string& text) {
   const std::string t = Trim(text);
   if (t == kLeftWord || t == "left" || t == "L") return SectionSide::kLeft;
@@ -108,7 +96,7 @@ std::optional<std::string> TransitionGrid::Check(int row, int column, const std:
     case kTrTs: case kTrFs: case kTrFe: case kTrTe: {
       if (jd) return IsBlank(text) ? std::nullopt : std::optional<std::string>(kHeightsStationsOrJd);
       if (IsBlank(text)) return std::string(kHeightsNeedStations);
-      const auto read = ReadStation(text, Symbols());
+      const auto read = ReadHeightsStation(text, Symbols());
       if (const auto* reason = std::get_if<std::string>(&read)) return *reason;
       return std::nullopt;
     }
@@ -141,10 +129,10 @@ std::variant<std::vector<SuperInput>, GridProblem> TransitionGrid::Input() const
     if (ByJd(r)) {
       in.jd = *ReadJd(c[kTrJd]);
     } else {
-      in.ts = std::get<StationRef>(ReadStation(c[kTrTs], Symbols()));
-      in.fs = std::get<StationRef>(ReadStation(c[kTrFs], Symbols()));
-      in.fe = std::get<StationRef>(ReadStation(c[kTrFe], Symbols()));
-      in.te = std::get<StationRef>(ReadStation(c[kTrTe], Symbols()));
+      in.ts = std::get<StationRef>(ReadHeightsStation(c[kTrTs], Symbols()));
+      in.fs = std::get<StationRef>(ReadHeightsStation(c[kTrFs], Symbols()));
+      in.fe = std::get<StationRef>(ReadHeightsStation(c[kTrFe], Symbols()));
+      in.te = std::get<StationRef>(ReadHeightsStation(c[kTrTe], Symbols()));
       in.inner = *ReadSide(c[kTrInner]);
     }
     out.push_back(in);
@@ -188,7 +176,7 @@ std::string SlopeGrid::WidestText(int column) const {
 std::optional<std::string> SlopeGrid::Check(int row, int column, const std::string& text) const {
   if (BlankRow(row) && IsBlank(text)) return std::nullopt;
   if (column == kSlStation) {
-    const auto read = ReadStation(text, Symbols());
+    const auto read = ReadHeightsStation(text, Symbols());
     if (const auto* reason = std::get_if<std::string>(&read)) return *reason;
     return std::nullopt;
   }
@@ -202,7 +190,7 @@ std::variant<std::vector<SlopeInput>, GridProblem> SlopeGrid::Input() const {
   for (int r = 0; r < RowCount(); ++r) {
     if (BlankRow(r)) continue;
     const auto& c = Rows()[r];
-    out.push_back({std::get<StationRef>(ReadStation(c[kSlStation], Symbols())),
+    out.push_back({std::get<StationRef>(ReadHeightsStation(c[kSlStation], Symbols())),
                    *ReadHeightsNumber(c[kSlLeft], Symbols(), -kMostSlope, kMostSlope, "%").value,
                    *ReadHeightsNumber(c[kSlRight], Symbols(), -kMostSlope, kMostSlope, "%").value});
   }

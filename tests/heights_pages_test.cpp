@@ -563,7 +563,9 @@ TEST(ProfileSceneProperty, TheDesignLineFollowsTheProfileAndTicksStandOnTheirSta
   EXPECT_EQ(scene.line.front().distance, 0);
   EXPECT_EQ(scene.line.back().distance, 1000);
   for (std::size_t k = 0; k < scene.line.size(); ++k) {
-    if (k > 0) EXPECT_LE(scene.line[k - 1].distance, scene.line[k].distance);
+    if (k > 0) {
+      EXPECT_LE(scene.line[k - 1].distance, scene.line[k].distance);
+    }
     EXPECT_NEAR(scene.line[k].elevation, profile.At(scene.line[k].distance).height->elevation, 1e-9);
   }
   EXPECT_EQ(scene.pviStations[1], "K0+550.000(2)");

@@ -142,7 +142,9 @@ class HeightsWindowFollows : public HeightsWindowTest, public ::testing::WithPar
 // unless it holds typing not yet applied.
 TEST_P(HeightsWindowFollows, TheJobsProfileSetElsewhere) {
   PasteTextbook();
-  if (GetParam().applyFirst) ASSERT_TRUE(Profile().Apply());
+  if (GetParam().applyFirst) {
+    ASSERT_TRUE(Profile().Apply());
+  }
   if (GetParam().typeAfter) Type(1, kPviElevation, "428");
   ASSERT_FALSE(window_.Session().SetProfile(ProfileInput{{PviInput{{0}, 10}, PviInput{{900}, 19}}}));
   EXPECT_EQ(Profile().Table().Text(0, kPviStation) == "K0+000.000", GetParam().follows) << Profile().Table().Text(0, kPviStation);
@@ -260,7 +262,9 @@ TEST_F(HeightsWindowTest, TheTableOfSlopesTypedAppliedAndDrawnBetweenItsRows) {
   HeightsGridModel& slopes = *page.SlopeModel();
   const std::vector<std::vector<std::string>> rows = {{"K4+900", "-2", "-2"}, {"K5+000", "-2", "4"}};
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    if (static_cast<int>(r) >= slopes.rowCount()) ASSERT_TRUE(slopes.InsertAt(slopes.rowCount()));
+    if (static_cast<int>(r) >= slopes.rowCount()) {
+      ASSERT_TRUE(slopes.InsertAt(slopes.rowCount()));
+    }
     for (int c = 0; c < 3; ++c) {
       ASSERT_TRUE(slopes.setData(slopes.index(static_cast<int>(r), c + 1), QString::fromStdString(rows[r][c]), Qt::EditRole));
     }
