@@ -25,6 +25,14 @@ void CapSession::ClearProfile() {
 }
 
 std::optional<HeightsProblem> CapSession::SetCrossSection(const CrossSectionInput& input) {
+  // A profile that no longer fits the road does not bar a section that
+  // stands on its own: it is set, and the heights wait for the profile.
+  if (profileInput_ && !heights_) {
+    if (auto problem = CheckCrossSection(input, WorkingRoad())) return problem;
+    sectionInput_ = input;
+    RemakeHeights();
+    return std::nullopt;
+  }
   if (profileInput_) {
     RoadHeightsBuild built = BuildHeights(*profileInput_, input, WorkingRoad());
     // A section that cannot stand with the profile on this road is refused

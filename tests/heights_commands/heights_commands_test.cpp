@@ -129,6 +129,23 @@ TEST(HeightsCommands, AsymmetricAndCircularCurves) {
   EXPECT_NEAR(std::stod(Fields(circle[2])[3]), 104.91009916999041827, 5.1e-7);
 }
 
+// A transition about the centreline typed by its stations, inner side
+// left, e 6 %: the outer side turns from −2 % to +6 % over TS→FS, the
+// inner keeps −2 % until the outer reaches +2 %; full e from FS to FE. The
+// centreline keeps the profile's height.
+TEST(HeightsCommands, ATransitionTypedByItsStations) {
+  const auto lines = Lines(std::string(kStraightRoad) + kTextbook +
+                           "@xsec\nwidth 7.5 7.5\nsuper 5000 5050 5100 5150 6 left\n@end\n"
+                           "@z 4990\n@z 5025\n@z 5075\n@z 5075 7.5\n@z 5150\n");
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_TRUE(lines[0].ends_with("\t-2.000000\t-2.000000")) << lines[0];
+  EXPECT_TRUE(lines[1].ends_with("\t-2.000000\t2.000000")) << lines[1];
+  // 45 m before EVC: 424.08 + 0.04·45 − 45²/4000.
+  EXPECT_EQ(lines[2], "Z\t5075\t\t425.373750\t-1.750000\t-6.000000\t6.000000");
+  EXPECT_EQ(lines[3], "Z\t5075\t7.5\t425.823750\t-1.750000\t-6.000000\t6.000000");
+  EXPECT_TRUE(lines[4].ends_with("\t-2.000000\t-2.000000")) << lines[4];
+}
+
 struct RefusalRow {
   const char* name;
   const char* block;  // the lines between @profile and @end
@@ -242,6 +259,18 @@ TEST(HeightsCommands, HeightsAreRemadeWhenTheRoadChanges) {
             "（断前 K5+000.000 = 断后 K5+100.000）跳过的桩号中，路线上没有这个桩号。");
   EXPECT_EQ(lines[2], lines[1]);
   EXPECT_EQ(lines[3], lines[0]);
+}
+
+// A section set while the profile does not fit the road is kept, and holds
+// once the road fits again; a bad one is still refused.
+TEST(HeightsCommands, ASectionWaitsWithTheProfile) {
+  const auto lines = Lines(std::string(kStraightRoad) + kTextbook +
+                           "@road\nstart K4+000 0 0 0\nline 2000\nequation 5000 5100\n@end\n"
+                           "@xsec\ncrown 1.5\n@end\n@xsec\ncrown 25\n@end\n" + kStraightRoad + "@z 5080 3\n");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("横断面第 1 行“crown 25”：横断面的路拱横坡为 25.000%，超出了 0 至 20% 的范围。"), std::string::npos)
+      << lines[0];
+  EXPECT_EQ(lines[1], "Z\t5080\t3\t425.235000\t-2.000000\t-1.500000\t-1.500000");
 }
 
 // A station equation moves every profile row after it: the same typed
