@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "road.h"
+#include "table_stations.h"
 
 namespace capset {
 
@@ -21,9 +22,7 @@ namespace {
 // A typed station as a distance: itself without a road.
 std::variant<double, Placement> DistanceOf(StationRef station, const Road* road) {
   if (road == nullptr) return station.value;
-  const Placement placement = road->Place(station);
-  if (placement.status != PlaceStatus::kPlaced) return placement;
-  return placement.distance;
+  return TableDistance(*road, station);
 }
 
 // The key stations of every JD of a road, ZH, HY, YH and HZ in that order

@@ -261,20 +261,6 @@ INSTANTIATE_TEST_SUITE_P(
         RoadRefusalRow{"transition_station_with_no_third_occurrence",
                        [] { return ByStations(StationRef{4860, 3}, {4950}, {5000}, {5100}); }, Chained,
                        Station(HeightsTable::kTransitions, 1, 4860, PlaceStatus::kNoSuchOccurrence)},
-        RoadRefusalRow{"slope_row_after_the_end",
-                       [] {
-                         CrossSectionInput in;
-                         in.slopes = {{{5000}, -2, -2}, {{5600}, 3, -3}};
-                         return in;
-                       },
-                       Chained, Station(HeightsTable::kSlopes, 2, 5600, PlaceStatus::kAfterEnd)},
-        RoadRefusalRow{"slope_row_before_the_start",
-                       [] {
-                         CrossSectionInput in;
-                         in.slopes = {{{4600}, -2, -2}};
-                         return in;
-                       },
-                       Chained, Station(HeightsTable::kSlopes, 1, 4600, PlaceStatus::kBeforeStart)},
         RoadRefusalRow{"jd_without_a_road", [] { return OverJd(1); }, [] { return std::optional<Road>(); },
                        Jd(1, 1, HeightsJdReason::kNoRoad)},
         RoadRefusalRow{"jd_the_road_does_not_have", [] { return OverJd(3); }, [] { return Curves(100, 80); },
@@ -305,6 +291,26 @@ TEST(Heights, AProfileStationInAGapIsNamedBeforeTheSection) {
   const RoadHeightsBuild built = BuildHeights(profile, OverJd(1), &road);
   ASSERT_TRUE(built.problem);
   Station(HeightsTable::kProfile, 3, 5220, PlaceStatus::kInGap)(*built.problem);
+}
+
+// The drawings' tables cover the whole route while the road typed for a
+// bridge is often only the part near it: rows of slopes beyond the road's
+// ends are rows of the table, not refusals, and between them the slopes run
+// on as the stations do.
+TEST(RoadRefused, NotASlopeRowBeyondTheRoadsEnds) {
+  const std::optional<Road> road = Chained();
+  ASSERT_TRUE(road);
+  CrossSectionInput in;
+  in.slopes = {{{road->firstStation() - 100}, -2, -2}, {{road->lastStation() + 100}, 4, -4}};
+  EXPECT_FALSE(CheckCrossSection(in, &*road));
+  const RoadHeightsBuild built = BuildHeights(CrestInputOn(&*road), in, &*road);
+  ASSERT_TRUE(built.heights) << "refused";
+  // Halfway along the road each side has come its share of the way, by distance.
+  const double mid = road->length() / 2;
+  const double share = (mid + 100) / (road->length() + 200);
+  const SectionAt at = built.heights->section().At(mid);
+  EXPECT_NEAR(at.left, -2 + 6 * share, 1e-12);
+  EXPECT_NEAR(at.right, -2 - 2 * share, 1e-12);
 }
 
 }  // namespace
