@@ -173,11 +173,12 @@ TEST_F(HeightsWindowTest, CurvesThatOverlapAreRefusedNamingBothRows) {
 TEST_F(HeightsWindowTest, AProfileThatNoLongerFitsTheRoadSaysWhy) {
   PasteTextbook();
   ASSERT_TRUE(Profile().Apply());
-  // A straight kilometre: the profile's stations lie beyond its end.
-  ASSERT_FALSE(window_.Session().SetRoad(IntersectionRoadInput{0, {0, 0}, {}, {1000, 0}, {}}));
+  // A road whose 短链 skips K5+000 to K5+100: the PVI at K5+030 has no place on it.
+  ASSERT_FALSE(window_.Session().SetRoad(IntersectionRoadInput{4000, {0, 0}, {}, {2000, 0}, {{5000, 5100}}}));
   ASSERT_TRUE(window_.Session().HeightsProblemNow());
   const std::string verdict = Profile().Verdict()->text().toStdString();
   EXPECT_TRUE(verdict.starts_with(ProfileNotOnRoadText("").substr(0, 12))) << verdict;
+  EXPECT_NE(verdict.find("第 2 行"), std::string::npos) << verdict;
   EXPECT_EQ(Profile().Preview(), nullptr);
   EXPECT_FALSE(Profile().Profile()->Scene());
   // Back on a road that holds it: the page follows.
