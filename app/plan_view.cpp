@@ -46,14 +46,8 @@ QPointF P(const PlanMapping& m, PlanePoint p) {
 
 }  // namespace
 
-PlanView::PlanView(QWidget* parent) : QWidget(parent) {
-  setMouseTracking(true);
-  setFocusPolicy(Qt::StrongFocus);
+PlanView::PlanView(QWidget* parent) : ZoomPanView(parent) {
   setMinimumSize(300, 240);
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  setPalette(palette);
 }
 
 void PlanView::SetRoad(const Road* road, bool fit) {
@@ -203,35 +197,12 @@ void PlanView::Paint(QPainter& painter) {
   painter.drawText(n + QPointF(-4, 14), QStringLiteral("N"));
 }
 
-void PlanView::wheelEvent(QWheelEvent* event) {
-  const double steps = event->angleDelta().y() / 120.0;
-  mapping_.ZoomAbout({event->position().x(), event->position().y()}, std::pow(1.25, steps));
-  update();
-  event->accept();
+void PlanView::ZoomAt(QPointF at, double factor) {
+  mapping_.ZoomAbout({at.x(), at.y()}, factor);
 }
 
-void PlanView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragFrom_ = event->position().toPoint();
-}
-
-void PlanView::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (dragFrom_) {
-    mapping_.Pan(at.x() - dragFrom_->x(), at.y() - dragFrom_->y());
-    dragFrom_ = at;
-    update();
-  }
-  emit PositionChanged(PositionText(at));
-}
-
-void PlanView::mouseReleaseEvent(QMouseEvent*) { dragFrom_.reset(); }
-
-void PlanView::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F || event->key() == Qt::Key_Home) {
-    Fit();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+void PlanView::PanBy(double dx, double dy) {
+  mapping_.Pan(dx, dy);
 }
 
 QString PlanView::PositionText(QPoint pixel) const {

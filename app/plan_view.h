@@ -8,10 +8,9 @@
 // The scene is made once per road (plan_scene.h); a paint maps it through
 // the mapping and draws only the runs, ticks and labels in view.
 
+#include <QPainter>
 #include <QPoint>
 #include <QString>
-#include <QPainter>
-#include <QWidget>
 #include <optional>
 #include <vector>
 
@@ -19,10 +18,11 @@
 #include "plan_mapping.h"
 #include "plan_scene.h"
 #include "road.h"
+#include "zoom_pan_view.h"
 
 namespace capset {
 
-class PlanView : public QWidget {
+class PlanView : public ZoomPanView {
   Q_OBJECT
 
  public:
@@ -34,33 +34,26 @@ class PlanView : public QWidget {
   void SetRoad(const Road* road, bool fit = true);
   void SetCaps(std::vector<PlanCapMark> caps);
   const std::vector<PlanCapMark>& Caps() const { return caps_; }
-  void Fit();
+  void Fit() override;
   const PlanMapping& Mapping() const { return mapping_; }
   PlanMapping& Mapping() { return mapping_; }
   // What the status line says for a pixel of the view: station and offset
   // of the point under it, or why it has none.
-  QString PositionText(QPoint pixel) const;
-
- signals:
-  void PositionChanged(const QString& text);
+  QString PositionText(QPoint pixel) const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void ZoomAt(QPointF at, double factor) override;
+  void PanBy(double dx, double dy) override;
   void Paint(QPainter& painter);
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   const Road* road_ = nullptr;
   std::optional<PlanScene> scene_;
   std::vector<PlanCapMark> caps_;
   PlanMapping mapping_;
-  std::optional<QPoint> dragFrom_;
   bool fitted_ = false;
 };
 

@@ -3,10 +3,19 @@
 // would not read turns the editor the bad-cell colour and says why.
 
 #include <QStyledItemDelegate>
+#include <functional>
+#include <optional>
+#include <string>
 
 #include "road_table.h"
 
+class QLineEdit;
+
 namespace capset {
+
+// As each key is typed into `line`, a text that `problemIf` refuses turns
+// it the bad-cell colour and its reason shows as the tooltip.
+void CheckAsTyped(QLineEdit* line, std::function<std::optional<std::string>(const std::string&)> problemIf);
 
 class RoadCellDelegate : public QStyledItemDelegate {
   Q_OBJECT

@@ -25,62 +25,19 @@
 #include "intersection_form.h"
 #include "look.h"
 #include "plan_view.h"
+#include "profile_page.h"
+#include "section_page.h"
+#include "heights_window_texts.h"
 #include "road_cell_delegate.h"
 #include "road_summary.h"
 #include "road_table_model.h"
 #include "road_paste_texts.h"
 #include "road_window_texts.h"
 #include "teardown.h"
+#include "window_tables.h"
 
 namespace capset {
 namespace {
-
-constexpr int kCellPadding = 18;  // a cell's margins and its frame, px
-
-// The user's number rules, as the window reads answers.
-NumberSymbols LocaleSymbols() {
-  const QLocale locale;
-  NumberSymbols s;
-  s.decimal = locale.decimalPoint().toStdString();
-  s.minus = locale.negativeSign().toStdString();
-  s.plus = locale.positiveSign().toStdString();
-  return s;
-}
-
-QPushButton* Button(const char* text, QLayout* layout) {
-  auto* button = new QPushButton(QString::fromUtf8(text));
-  layout->addWidget(button);
-  return button;
-}
-
-void Fill(QTableWidget* widget, const TextTable& table) {
-  widget->clear();
-  widget->setColumnCount(static_cast<int>(table.headers.size()));
-  widget->setRowCount(static_cast<int>(table.rows.size()));
-  QStringList headers;
-  for (const std::string& h : table.headers) headers << QString::fromStdString(h);
-  widget->setHorizontalHeaderLabels(headers);
-  for (int r = 0; r < widget->rowCount(); ++r) {
-    for (int c = 0; c < widget->columnCount(); ++c) {
-      auto* item = new QTableWidgetItem(QString::fromStdString(table.rows[r][c]));
-      item->setTextAlignment(c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
-      widget->setItem(r, c, item);
-    }
-  }
-  // Each column as wide as its longest text, measured once (not every
-  // cell's size hint: a road of 1,000 JDs has thousands of rows).
-  const QFontMetrics text(widget->font()), head(widget->horizontalHeader()->font());
-  std::vector<int> needs;
-  for (int c = 0; c < widget->columnCount(); ++c) {
-    std::size_t longest = 0;
-    for (std::size_t r = 1; r < table.rows.size(); ++r) {
-      if (table.rows[r][c].size() > table.rows[longest][c].size()) longest = r;
-    }
-    const int cell = table.rows.empty() ? 0 : text.horizontalAdvance(QString::fromStdString(table.rows[longest][c]));
-    needs.push_back(std::max(cell, head.horizontalAdvance(headers[c])) + kCellPadding);
-  }
-  ColumnSpread::On(widget)->SetNeeds(std::move(needs));
-}
 
 // Every column as wide as the widest text its field holds, from the font's
 // metrics alone: whole coordinates and stations whatever the rows hold, and
@@ -97,38 +54,6 @@ int SizeColumns(QTableView* view, const CellGrid& grid) {
   const int total = std::accumulate(needs.begin(), needs.end(), 0);
   ColumnSpread::On(view)->SetNeeds(std::move(needs));
   return total;
-}
-
-// Rows of one height: nothing measures a row.
-void UniformRows(QTableView* view) {
-  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
-}
-
-// The chosen cells as a spreadsheet takes them: tabs between, a line each row.
-QString SelectedAsText(const QTableWidget* table) {
-  const QList<QTableWidgetSelectionRange> ranges = table->selectedRanges();
-  if (ranges.isEmpty()) return {};
-  const QTableWidgetSelectionRange& r = ranges.front();
-  QString text;
-  for (int row = r.topRow(); row <= r.bottomRow(); ++row) {
-    QStringList cells;
-    for (int c = r.leftColumn(); c <= r.rightColumn(); ++c) cells << (table->item(row, c) ? table->item(row, c)->text() : QString());
-    text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
-  }
-  return text;
-}
-
-QTableWidget* ReadOnlyTable() {
-  auto* t = new QTableWidget;
-  auto* copy = new QShortcut(QKeySequence::Copy, t, nullptr, nullptr, Qt::WidgetShortcut);
-  QObject::connect(copy, &QShortcut::activated, t, [t] { QApplication::clipboard()->setText(SelectedAsText(t)); });
-  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  t->verticalHeader()->hide();
-  t->setAlternatingRowColors(true);
-  t->setFont(PlainFont(12));
-  UniformRows(t);
-  return t;
 }
 
 }  // namespace
@@ -164,11 +89,11 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   UniformRows(mainView_);
   column->addWidget(mainView_, 3);
   auto* rowButtons = new QHBoxLayout;
-  QPushButton* insert = Button(kInsertRowButton, rowButtons);
-  QPushButton* remove = Button(kRemoveRowButton, rowButtons);
-  QPushButton* up = Button(kRowUpButton, rowButtons);
-  QPushButton* down = Button(kRowDownButton, rowButtons);
-  QPushButton* paste = Button(kPasteButton, rowButtons);
+  QPushButton* insert = AddButton(kInsertRowButton, rowButtons);
+  QPushButton* remove = AddButton(kRemoveRowButton, rowButtons);
+  QPushButton* up = AddButton(kRowUpButton, rowButtons);
+  QPushButton* down = AddButton(kRowDownButton, rowButtons);
+  QPushButton* paste = AddButton(kPasteButton, rowButtons);
   rowButtons->addStretch();
   column->addLayout(rowButtons);
 
@@ -181,8 +106,8 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   equationView_->setMaximumHeight(96);
   column->addWidget(equationView_, 1);
   auto* equationButtons = new QHBoxLayout;
-  QPushButton* addEquation = Button(kAddEquationButton, equationButtons);
-  QPushButton* removeEquation = Button(kRemoveEquationButton, equationButtons);
+  QPushButton* addEquation = AddButton(kAddEquationButton, equationButtons);
+  QPushButton* removeEquation = AddButton(kRemoveEquationButton, equationButtons);
   equationButtons->addStretch();
   column->addLayout(equationButtons);
 
@@ -191,8 +116,8 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   column->addWidget(verdict_);
   auto* ending = new QHBoxLayout;
   ending->addStretch();
-  apply_ = Button(kApplyButton, ending);
-  QPushButton* close = Button(kCloseButton, ending);
+  apply_ = AddButton(kApplyButton, ending);
+  QPushButton* close = AddButton(kCloseButton, ending);
   column->addLayout(ending);
   split->addWidget(left);
 
@@ -206,7 +131,17 @@ RoadWindow::RoadWindow(CapSession& session, ErrorReporter& reporter, QWidget* pa
   split->addWidget(tabs_);
   split->setStretchFactor(0, 4);
   split->setStretchFactor(1, 5);
-  setCentralWidget(split);
+  pages_ = new QTabWidget;
+  pages_->addTab(split, QString::fromUtf8(kPlanPage));
+  auto say = [this](const QString& text) { statusBar()->showMessage(text); };
+  profile_ = new ProfilePage(session_, say);
+  section_ = new SectionPage(session_, say);
+  pages_->addTab(profile_, QString::fromUtf8(kProfilePage));
+  pages_->addTab(section_, QString::fromUtf8(kSectionPage));
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
+    statusBar()->showMessage(QString::fromUtf8(page == 1 ? kProfileHint : page == 0 ? kPlanHint : ""));
+  });
+  setCentralWidget(pages_);
   statusBar()->showMessage(QString::fromUtf8(kPlanHint));
   resize(1340, 700);
 
@@ -371,7 +306,10 @@ void RoadWindow::Recompute(bool fit) {
   ShowCaps();
 }
 
-void RoadWindow::ShowCaps() { plan_->SetCaps(PlanCapsOf(session_.Log())); }
+void RoadWindow::ShowCaps() {
+  plan_->SetCaps(PlanCapsOf(session_.Log()));
+  if (profile_ != nullptr) profile_->ShowCaps();
+}
 
 bool RoadWindow::Apply() {
   const auto input = table_.Input();
@@ -394,6 +332,17 @@ bool RoadWindow::Apply() {
 // table follows it unless the user has typed in it.
 void RoadWindow::RoadChanged() {
   if (!table_.Edited()) LoadJobRoad();
+  HeightsChanged();
+}
+
+// A Start makes the working road again when the job has none of its own.
+void RoadWindow::StartCompleted() { HeightsChanged(); }
+
+// The profile's and the section's stations stand on the working road: a new
+// road, a new profile or section, and the pages are made again.
+void RoadWindow::HeightsChanged() {
+  profile_->Refresh();
+  section_->Refresh();
 }
 
 }  // namespace capset

@@ -24,6 +24,8 @@ class QTabWidget;
 namespace capset {
 
 class PlanView;
+class ProfilePage;
+class SectionPage;
 class RoadTableModel;
 
 class RoadWindow : public QMainWindow, private SessionObserver {
@@ -56,12 +58,18 @@ class RoadWindow : public QMainWindow, private SessionObserver {
   QTableWidget* KeyPoints() const { return keys_; }
   PlanView* Plan() const { return plan_; }
   QTabWidget* Tabs() const { return tabs_; }
+  // The window's pages: 平面 (the tables above), 纵断面, 横断面.
+  QTabWidget* Pages() const { return pages_; }
+  ProfilePage* Profile() const { return profile_; }
+  SectionPage* Section() const { return section_; }
   QLabel* Verdict() const { return verdict_; }
   // The road the table makes as it stands; nothing while it makes none.
   const Road* Preview() const { return preview_ ? &*preview_ : nullptr; }
 
  private:
   void RoadChanged() override;
+  void HeightsChanged() override;
+  void StartCompleted() override;
   void Recompute(bool fit);
   void ShowTables();
   void PasteInto(QTableView* view, RoadTableModel* model);
@@ -79,6 +87,9 @@ class RoadWindow : public QMainWindow, private SessionObserver {
   RoadTableModel* mainModel_;
   RoadTableModel* equationModel_;
   QTabWidget* tabs_;
+  QTabWidget* pages_;
+  ProfilePage* profile_;
+  SectionPage* section_;
   QTableWidget* curves_;
   QTableWidget* keys_;
   PlanView* plan_;

@@ -14,6 +14,7 @@ add_library(capset_window STATIC
   form1.cpp
   form1.h
   form1_layout.cpp
+  heights_grid_model.cpp
   help_window.cpp
   journal.cpp
   log_view.cpp
@@ -27,14 +28,20 @@ add_library(capset_window STATIC
   qt_number_reader.cpp
   qt_prompt.cpp
   plan_view.cpp
+  profile_page.cpp
+  profile_view.cpp
   recent_jobs.cpp
   road_cell_delegate.cpp
   road_table_model.cpp
   road_window.cpp
+  section_page.cpp
+  section_view.cpp
   sketch_view.cpp
   station_table_model.cpp
   station_table_window.cpp
   teardown.cpp
+  window_tables.cpp
+  zoom_pan_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(capset_window PUBLIC capset_session capset_sketch capset_check capset_landxml capset_roadview capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)

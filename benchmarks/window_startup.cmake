@@ -16,3 +16,7 @@ target_link_libraries(log_view_bench PRIVATE capset_window benchmark::benchmark)
 # The road in the window: LandXML read, the plan of a 20 km road repainted.
 add_executable(road_window_bench road_window_bench.cpp)
 target_link_libraries(road_window_bench PRIVATE capset_window benchmark::benchmark)
+
+# The profile view of a 20 km road of 60 PVIs repainted.
+add_executable(profile_view_bench profile_view_bench.cpp)
+target_link_libraries(profile_view_bench PRIVATE capset_window benchmark::benchmark)

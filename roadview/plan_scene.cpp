@@ -10,6 +10,7 @@
 
 #include "road_texts.h"
 #include "station_text.h"
+#include "station_ticks.h"
 
 namespace capset {
 namespace {
@@ -55,21 +56,11 @@ PlanScene MakePlanScene(const Road& road) {
   }
   for (const KeyPoint& k : road.keyPoints()) scene.keys.push_back({k.point, KeyPointName(k)});
   // Whole hundreds of station; in a 长链 overlap each exists twice and both are drawn.
-  const double first = std::ceil(road.firstStation() / kTickSpacing - 1e-9) * kTickSpacing;
-  // A 长链 may carry the stations above the last one before it ends.
-  double highest = road.lastStation();
-  for (const KeyPoint& k : road.keyPoints()) highest = std::max(highest, k.station.value);
-  for (double v = first; v <= highest + 1e-9; v += kTickSpacing) {
-    const Placement at = road.Place({v});
-    std::vector<double> places;
-    if (at.status == PlaceStatus::kPlaced) places = {at.distance};
-    else if (at.status == PlaceStatus::kTwice) places = at.places;
-    for (const double distance : places) {
-      const RoadPose pose = road.PoseAt(distance);
-      const bool km = std::fmod(std::fabs(std::round(v)), 1000.0) == 0;
-      const std::string label = StationLabel(std::round(v));  // "K12+300": a tick stands on a whole metre
-      scene.ticks.push_back({pose.point, AzimuthOf(pose.heading), km, label});
-    }
+  for (const StationTick& tick : StationTicks(road, kTickSpacing)) {
+    const RoadPose pose = road.PoseAt(tick.distance);
+    const bool km = std::fmod(std::fabs(std::round(tick.station)), 1000.0) == 0;
+    const std::string label = StationLabel(std::round(tick.station));  // "K12+300": a tick stands on a whole metre
+    scene.ticks.push_back({pose.point, AzimuthOf(pose.heading), km, label});
   }
   scene.box = RoadBox(road);
   return scene;

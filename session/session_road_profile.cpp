@@ -97,6 +97,12 @@ void SessionFiles::ImportProfile(const std::string& file, const std::optional<Ro
     std::string problem;
     if (const auto& now = session_.HeightsProblemNow()) {
       problem = HeightsProblemText(*now, {&*session_.ProfileSource(), &session_.CrossSectionSource(), &range});
+    } else if (const RoadHeights* heights = session_.Heights();
+               heights != nullptr && road != nullptr &&
+               (heights->profile().endDistance() < 0 || heights->profile().startDistance() > road->length())) {
+      // A table may run on beyond the road's ends, but one wholly beside the
+      // new road gives no point of it a height: most likely another road's.
+      problem = ProfileBesideRoadText();
     }
     reporter_.ReportNotice(LandXmlProfileKeptNotice(file, problem));
     return;

@@ -4,6 +4,7 @@
 // name, the program named once in each title, and a long message that
 // never runs off the screen.
 
+#include <QTabWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -48,7 +49,7 @@ class RoadWindowFriends : public MainWindowTest {
   void Paste(RoadWindow& roads, int row, int column, const QString& text) {
     QApplication::clipboard()->setText(text);
     roads.MainView()->setCurrentIndex(roads.MainModel()->index(row, column));
-    for (QPushButton* b : roads.findChildren<QPushButton*>()) {
+    for (QPushButton* b : roads.Pages()->widget(0)->findChildren<QPushButton*>()) {
       if (b->text() == QString::fromUtf8(kPasteButton)) b->click();
     }
   }

@@ -16,6 +16,7 @@
 #include "plan_view.h"
 #include "qt_number_reader.h"
 #include "road_window.h"
+#include "section_page.h"
 #include "script.h"
 
 namespace {
@@ -84,6 +85,30 @@ int main(int argc, char* argv[]) {
     roads.Plan()->update();
     for (int round = 0; round < 8; ++round) QApplication::processEvents();
     roads.grab().save(QDir(folder).filePath(QStringLiteral("road_window_caps.png")), "PNG");
+  }
+  // The heights pages: a profile over the whole road and a superelevation over JD1.
+  {
+    const double first = built.firstStation(), last = std::floor(built.lastStation());
+    using capset::PviInput;
+    using capset::VerticalCurveKind;
+    capset::ProfileInput profile{{PviInput{{first}, 100.0},
+                                  PviInput{{first + 700}, 121.0, VerticalCurveKind::kRadius, 6000},
+                                  PviInput{{first + 1500}, 109.0, VerticalCurveKind::kRadius, 9000},
+                                  PviInput{{first + 2400}, 124.3, VerticalCurveKind::kRadius, 12000},
+                                  PviInput{{last}, 118.0}}};
+    if (auto problem = window.Session().SetProfile(profile)) std::cerr << "the profile does not stand\n";
+    capset::CrossSectionInput section;
+    section.leftWidth = section.rightWidth = 6.25;
+    section.design = -6.25;
+    section.transitions.push_back({1, {}, {}, {}, {}, 4});
+    if (auto problem = window.Session().SetCrossSection(section)) std::cerr << "the section does not stand\n";
+    for (int page = 1; page <= 2; ++page) {
+      roads.Pages()->setCurrentIndex(page);
+      if (page == 2) roads.Section()->ShowAt(QString::number(zh.station.value + 100, 'f', 3));
+      for (int round = 0; round < 8; ++round) QApplication::processEvents();
+      roads.grab().save(QDir(folder).filePath(QStringLiteral("road_window_page%1.png").arg(page)), "PNG");
+    }
+    roads.Pages()->setCurrentIndex(0);
   }
   // The same road as its elements.
   roads.SwitchForm(capset::RoadTableForm::kElements);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include "alignment_picker.h"
@@ -36,7 +37,8 @@ class RoadWindowTest : public MainWindowTest {
     return keys;
   }
   QPushButton* Button(RoadWindow& w, const char* text) {
-    for (QPushButton* b : w.findChildren<QPushButton*>()) {
+    // The plan page's buttons: the heights pages have their own 应用 and 粘贴.
+    for (QPushButton* b : w.Pages()->widget(0)->findChildren<QPushButton*>()) {
       if (b->text() == QString::fromUtf8(text)) return b;
     }
     return nullptr;

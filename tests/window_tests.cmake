@@ -14,6 +14,7 @@ add_executable(window_tests
   replay_test.cpp
   road_window_test.cpp
   road_window_friends_test.cpp
+  point_heights_window_test.cpp
   sketch_window_test.cpp
   station_table_window_test.cpp
   window_habits_test.cpp

@@ -36,6 +36,10 @@ std::string LandXmlOtherProfilesNotice(const std::string& file, const std::strin
          (read.empty() ? std::string(kUnnamedAlignment) : Quoted(read)) + "，没有读入" + names + "。请核对高程取自哪一个。";
 }
 
+std::string ProfileBesideRoadText() {
+  return "它的变坡点全在新路线的桩号范围之外，路线上没有一处能由它给出高程。";
+}
+
 std::string LandXmlProfileKeptNotice(const std::string& file, const std::string& problem) {
   std::string text = "路线文件" + Quoted(file) + "中没有纵断面，作业原有的纵断面保留，其桩号按新读入的路线计算。";
   if (!problem.empty()) text += "但它与新路线不符：" + problem;

@@ -29,6 +29,8 @@ std::string LandXmlOtherProfilesNotice(const std::string& file, const std::strin
 // The file gives no profile and the job has one: it is kept; `problem`,
 // when not empty, says why it does not fit the new road.
 std::string LandXmlProfileKeptNotice(const std::string& file, const std::string& problem);
+// Why a kept profile gives the new road no height: it lies wholly beside it.
+std::string ProfileBesideRoadText();
 // The job's profile was replaced by the file's, of `rows` 变坡点.
 std::string LandXmlProfileReplacedNotice(const std::string& file, const std::string& profile, int rows);
 // Why a file's profile must lie within its road's stations, after the
