@@ -75,6 +75,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kRefusedByStart: return p.text;
     case JobFileFault::kBadRoad: return p.text;
     case JobFileFault::kBadHeights: return p.text;
+    case JobFileFault::kBadBridges: return p.text;
     case JobFileFault::kIncomplete: break;
   }
   return "作业不完整。";
