@@ -10,9 +10,9 @@
 //                             "du": 3, "dv": 3, "u": 0, "v": 0},
 //                            {"kind": "corners", "name": "T", "length": 8.4, "width": 5.4}]}]
 //   "bridges": [{"name": "B1",
-//                "bents": [{"name": "0", "station": 1020, "B": 90, "axis": "own",
+//                "bents": [{"name": "0", "station": 1020, "skew": 90, "axis": "own",
 //                           "left": 6, "right": 6, "depth": 0, "template": "abutment-start"},
-//                          {"name": "1", "station": 1050, "stationOccurrence": 2, "B": 75.5,
+//                          {"name": "1", "station": 1050, "stationOccurrence": 2, "skew": 75.5,
 //                           "axis": "parallel", "design": 1040, "depth": 1.2}]}]
 //
 // A bent without "left" and "right" gives no edge points; without

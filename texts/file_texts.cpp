@@ -48,6 +48,8 @@ constexpr std::pair<const char*, const char*> kFieldWords[] = {
     {"section", "横断面"},
     {"section.super", "横断面的超高过渡段"},
     {"section.slopes", "横断面的超高表"},
+    {"templates", "下部结构模板"},
+    {"bridges", "桥"},
 };
 
 std::string FaultText(const JobFileProblem& p) {
