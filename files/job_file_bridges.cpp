@@ -6,6 +6,7 @@
 #include <set>
 
 #include "bridge_texts.h"
+#include "job_file_fields.h"
 #include "job_file_keys.h"
 #include "job_road_texts.h"
 #include "ready_templates.h"
@@ -65,26 +66,23 @@ class Fields {
     return "";
   }
   double Number(const Json& object, const char* key, const std::string& where) {
-    const auto at = object.find(key);
-    if (at != object.end() && at->is_number()) return at->get<double>();
-    Fail(at == object.end() ? JobRoadMissing(JobRoadField(where, key)) : JobRoadNotANumber(JobRoadField(where, key), false));
-    return 0;
+    return Take(JobNumberField(object, key, where), 0.0);
   }
   std::optional<double> Optional(const Json& object, const char* key, const std::string& where) {
     if (!object.contains(key)) return std::nullopt;
     return Number(object, key, where);
   }
   StationRef Station(const Json& object, const char* key, const std::string& where) {
-    StationRef station{Number(object, key, where)};
-    const std::string occurrence = std::string(key) + keys::kOccurrenceSuffix;
-    if (const auto at = object.find(occurrence); at != object.end()) {
-      if (!at->is_number_integer() || at->get<long long>() < 1 || at->get<long long>() > 2) {
-        Fail(JobRoadNotANumber(JobRoadField(where, occurrence), false));
-      } else {
-        station.occurrence = static_cast<int>(at->get<long long>());
-      }
+    return Take(JobStationField(object, key, where), StationRef{0});
+  }
+  // The value, or `otherwise` with the reason kept.
+  template <typename T>
+  T Take(std::variant<T, std::string> read, T otherwise) {
+    if (auto* reason = std::get_if<std::string>(&read)) {
+      Fail(*reason);
+      return otherwise;
     }
-    return station;
+    return std::get<T>(read);
   }
   // ROWS or COLS: a whole number from 1 to kMostGridCount.
   int Count(const Json& object, const char* key, const std::string& where) {
@@ -179,59 +177,43 @@ Bent ReadBent(Fields& f, const Json& item, const std::string& where) {
   return bent;
 }
 
-void ReadTemplates(Fields& f, const Json& value, std::vector<SubstructureTemplate>& out) {
-  if (!value.is_array()) return f.Fail(JobRoadNotAList(keys::kTemplates));
-  std::set<std::string> names;
-  for (std::size_t i = 0; i < value.size() && !f.problem(); ++i) {
-    const Json* group = f.Group(value[i], JobTemplateWhere(static_cast<int>(i) + 1, ""));
-    if (!group) return;
-    SubstructureTemplate tmpl;
-    tmpl.name = f.Text(*group, keys::kName, JobTemplateWhere(static_cast<int>(i) + 1, ""));
-    const std::string where = JobTemplateWhere(static_cast<int>(i) + 1, tmpl.name);
-    if (f.problem()) return;
-    if (FindReadyTemplate(tmpl.name) != nullptr) return f.Refuse(where, {BridgeFault::kReadyName, "", tmpl.name});
-    if (!names.insert(tmpl.name).second) return f.Fail(JobBridgeNameTwice(where));
-    const Json* items = f.List(*group, keys::kItems, where);
-    for (std::size_t k = 0; items && k < items->size() && !f.problem(); ++k) {
-      const std::string at = JobTemplateItemWhere(where, static_cast<int>(k) + 1);
-      if (const Json* item = f.Group((*items)[k], at)) {
-        tmpl.items.push_back(ReadItem(f, *item, at));
-        tmpl.items.back().line = static_cast<int>(k) + 1;
-      }
-    }
-    if (f.problem()) return;
-    for (const BridgeLineProblem& p : CheckTemplatePoints(tmpl)) {
-      return f.Refuse(p.line > 0 ? JobTemplateItemWhere(where, p.line) : where, p.problem);
-    }
-    out.push_back(std::move(tmpl));
-  }
-}
+// The words that say where a group and its rows are.
+struct GroupWords {
+  std::string (*group)(int number, const std::string& name);
+  std::string (*row)(const std::string& group, int number);
+};
 
-void ReadBridges(Fields& f, const Json& value, const TemplateLookup& lookup, std::vector<Bridge>& out) {
-  if (!value.is_array()) return f.Fail(JobRoadNotAList(keys::kBridges));
+// A list of named groups under `key` (templates, bridges), each with its
+// rows under `rowsKey`: the names apart, every row read by `readRow`, each
+// group checked whole by `check` once its rows are read.
+template <typename Whole, typename Row, typename Check>
+void ReadGroups(Fields& f, const Json& value, const char* key, const GroupWords& words, const char* rowsKey,
+                Row (*readRow)(Fields&, const Json&, const std::string&), std::vector<Row> Whole::*rows,
+                const Check& check, std::vector<Whole>& out) {
+  if (!value.is_array()) return f.Fail(JobRoadNotAList(key));
   std::set<std::string> names;
   for (std::size_t i = 0; i < value.size() && !f.problem(); ++i) {
-    const Json* group = f.Group(value[i], JobBridgeWhere(static_cast<int>(i) + 1, ""));
+    const std::string unnamed = words.group(static_cast<int>(i) + 1, "");
+    const Json* group = f.Group(value[i], unnamed);
     if (!group) return;
-    Bridge bridge;
-    bridge.name = f.Text(*group, keys::kName, JobBridgeWhere(static_cast<int>(i) + 1, ""));
-    const std::string where = JobBridgeWhere(static_cast<int>(i) + 1, bridge.name);
+    Whole whole;
+    whole.name = f.Text(*group, keys::kName, unnamed);
     if (f.problem()) return;
-    if (!names.insert(bridge.name).second) return f.Fail(JobBridgeNameTwice(where));
-    const Json* bents = f.List(*group, keys::kBents, where);
-    for (std::size_t k = 0; bents && k < bents->size() && !f.problem(); ++k) {
-      const std::string at = JobBentWhere(where, static_cast<int>(k) + 1);
-      if (const Json* item = f.Group((*bents)[k], at)) {
-        bridge.bents.push_back(ReadBent(f, *item, at));
-        bridge.bents.back().line = static_cast<int>(k) + 1;
+    const std::string where = words.group(static_cast<int>(i) + 1, whole.name);
+    if (!names.insert(whole.name).second) return f.Fail(JobBridgeNameTwice(where));
+    const Json* list = f.List(*group, rowsKey, where);
+    for (std::size_t k = 0; list && k < list->size() && !f.problem(); ++k) {
+      const std::string at = words.row(where, static_cast<int>(k) + 1);
+      if (const Json* item = f.Group((*list)[k], at)) {
+        (whole.*rows).push_back(readRow(f, *item, at));
+        (whole.*rows).back().line = static_cast<int>(k) + 1;
       }
     }
     if (f.problem()) return;
-    // Its stations are placed on the road when its points are asked for.
-    for (const BridgeLineProblem& p : CheckBridge(bridge, lookup, nullptr)) {
-      return f.Refuse(p.line > 0 ? JobBentWhere(where, p.line) : where, p.problem);
+    for (const BridgeLineProblem& p : check(whole)) {
+      return f.Refuse(p.line > 0 ? words.row(where, p.line) : where, p.problem);
     }
-    out.push_back(std::move(bridge));
+    out.push_back(std::move(whole));
   }
 }
 
@@ -298,8 +280,14 @@ std::variant<JobBridges, JobFileProblem> ReadBridgesJson(const nlohmann::json* t
                                                         const std::map<std::string, int>& lines) {
   JobBridges out;
   if (templates) {
+    // A ready template keeps its name: the user's copy has one of its own.
+    const auto check = [](const SubstructureTemplate& t) -> std::vector<BridgeLineProblem> {
+      if (FindReadyTemplate(t.name) != nullptr) return {{0, "", {BridgeFault::kReadyName, "", t.name}}};
+      return CheckTemplatePoints(t);
+    };
     Fields f(keys::kTemplates, lines);
-    ReadTemplates(f, *templates, out.templates);
+    ReadGroups(f, *templates, keys::kTemplates, {JobTemplateWhere, JobTemplateItemWhere}, keys::kItems, ReadItem,
+               &SubstructureTemplate::items, check, out.templates);
     if (f.problem()) return *f.problem();
   }
   if (bridges) {
@@ -311,8 +299,11 @@ std::variant<JobBridges, JobFileProblem> ReadBridgesJson(const nlohmann::json* t
       }
       return FindReadyTemplate(name);
     };
+    // Its stations are placed on the road when its points are asked for.
+    const auto check = [&lookup](const Bridge& b) { return CheckBridge(b, lookup, nullptr); };
     Fields f(keys::kBridges, lines);
-    ReadBridges(f, *bridges, lookup, out.bridges);
+    ReadGroups(f, *bridges, keys::kBridges, {JobBridgeWhere, JobBentWhere}, keys::kBents, ReadBent, &Bridge::bents, check,
+               out.bridges);
     if (f.problem()) return *f.problem();
   }
   return out;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "heights_texts.h"
+#include "job_file_fields.h"
 #include "job_file_keys.h"
 #include "job_road_texts.h"
 
@@ -46,25 +47,22 @@ class Reader {
   Reader(const char* section, const std::map<std::string, int>& lines) : section_(section), lines_(lines) {}
 
   double Number(const Json& object, const char* key, const std::string& where) {
-    const auto at = object.find(key);
-    if (at != object.end() && at->is_number()) return at->get<double>();
-    Fail(at == object.end() ? JobRoadMissing(JobRoadField(where, key)) : JobRoadNotANumber(JobRoadField(where, key), false));
-    return 0;
+    return Take(JobNumberField(object, key, where), 0.0);
   }
   double NumberOr(const Json& object, const char* key, const std::string& where, double otherwise) {
     return object.contains(key) ? Number(object, key, where) : otherwise;
   }
   StationRef Station(const Json& object, const char* key, const std::string& where) {
-    StationRef station{Number(object, key, where)};
-    const std::string occurrence = std::string(key) + keys::kOccurrenceSuffix;
-    if (const auto at = object.find(occurrence); at != object.end()) {
-      if (!at->is_number_integer() || at->get<long long>() < 1 || at->get<long long>() > 2) {
-        Fail(JobRoadNotANumber(JobRoadField(where, occurrence), false));
-      } else {
-        station.occurrence = static_cast<int>(at->get<long long>());
-      }
+    return Take(JobStationField(object, key, where), StationRef{0});
+  }
+  // The value, or `otherwise` with the reason kept.
+  template <typename T>
+  T Take(std::variant<T, std::string> read, T otherwise) {
+    if (auto* reason = std::get_if<std::string>(&read)) {
+      Fail(*reason);
+      return otherwise;
     }
-    return station;
+    return std::get<T>(read);
   }
   // The value of `key` among `words`, or `otherwise` when the key is absent.
   template <typename T, std::size_t N>
