@@ -39,9 +39,9 @@ void PutStation(Ordered& item, const char* key, StationRef station) {
 
 // The fields of the templates or of the bridges, read one by one; the
 // first refusal is kept, on the line of the key it is under.
-class Fields {
+class Fields : public JobPartReader {
  public:
-  Fields(const char* key, const std::map<std::string, int>& lines) : key_(key), lines_(lines) {}
+  Fields(const char* key, const std::map<std::string, int>& lines) : JobPartReader(JobFileFault::kBadBridges, key, lines) {}
 
   const Json* Group(const Json& value, const std::string& where) {
     if (value.is_object()) return &value;
@@ -65,29 +65,14 @@ class Fields {
     Fail(at == object.end() ? JobRoadMissing(JobRoadField(where, key)) : JobBridgeNotAName(JobRoadField(where, key)));
     return "";
   }
-  double Number(const Json& object, const char* key, const std::string& where) {
-    return Take(JobNumberField(object, key, where), 0.0);
-  }
   std::optional<double> Optional(const Json& object, const char* key, const std::string& where) {
     if (!object.contains(key)) return std::nullopt;
     return Number(object, key, where);
   }
-  StationRef Station(const Json& object, const char* key, const std::string& where) {
-    return Take(JobStationField(object, key, where), StationRef{0});
-  }
-  // The value, or `otherwise` with the reason kept.
-  template <typename T>
-  T Take(std::variant<T, std::string> read, T otherwise) {
-    if (auto* reason = std::get_if<std::string>(&read)) {
-      Fail(*reason);
-      return otherwise;
-    }
-    return std::get<T>(read);
-  }
   // ROWS or COLS: a whole number from 1 to kMostGridCount.
   int Count(const Json& object, const char* key, const std::string& where) {
     const double value = Number(object, key, where);
-    if (problem_) return 1;
+    if (problem()) return 1;
     if (value != std::floor(value) || value < 1 || value > kMostGridCount) {
       Refuse(where, {BridgeFault::kCountNotWhole, key, NumberText(value)});
       return 1;
@@ -95,17 +80,6 @@ class Fields {
     return static_cast<int>(value);
   }
   void Refuse(const std::string& where, const BridgeProblem& problem) { Fail(JobBridgeProblemText(where, problem)); }
-  void Fail(std::string reason) {
-    if (problem_) return;
-    const auto at = lines_.find(key_);
-    problem_ = JobFileProblem{JobFileFault::kBadBridges, key_, at == lines_.end() ? 0 : at->second, std::move(reason)};
-  }
-  const std::optional<JobFileProblem>& problem() const { return problem_; }
-
- private:
-  std::string key_;
-  const std::map<std::string, int>& lines_;
-  std::optional<JobFileProblem> problem_;
 };
 
 TemplateItem ReadItem(Fields& f, const Json& item, const std::string& where) {

@@ -26,4 +26,12 @@ std::variant<StationRef, std::string> JobStationField(const nlohmann::json& obje
   return station;
 }
 
+void JobPartReader::Fail(std::string reason, const std::string& field) {
+  if (problem_) return;
+  const std::string key = field.empty() ? part_ : field;
+  auto at = lines_.find(key);
+  if (at == lines_.end()) at = lines_.find(part_);
+  problem_ = JobFileProblem{fault_, key, at == lines_.end() ? 0 : at->second, std::move(reason)};
+}
+
 }  // namespace capset

@@ -42,27 +42,13 @@ void PutStation(Ordered& item, const char* key, StationRef station) {
 
 // Reads the fields of one group; the first refusal is kept, with the
 // section of the file it is in.
-class Reader {
+class Reader : public JobPartReader {
  public:
-  Reader(const char* section, const std::map<std::string, int>& lines) : section_(section), lines_(lines) {}
+  Reader(const char* section, const std::map<std::string, int>& lines)
+      : JobPartReader(JobFileFault::kBadHeights, section, lines) {}
 
-  double Number(const Json& object, const char* key, const std::string& where) {
-    return Take(JobNumberField(object, key, where), 0.0);
-  }
   double NumberOr(const Json& object, const char* key, const std::string& where, double otherwise) {
     return object.contains(key) ? Number(object, key, where) : otherwise;
-  }
-  StationRef Station(const Json& object, const char* key, const std::string& where) {
-    return Take(JobStationField(object, key, where), StationRef{0});
-  }
-  // The value, or `otherwise` with the reason kept.
-  template <typename T>
-  T Take(std::variant<T, std::string> read, T otherwise) {
-    if (auto* reason = std::get_if<std::string>(&read)) {
-      Fail(*reason);
-      return otherwise;
-    }
-    return std::get<T>(read);
   }
   // The value of `key` among `words`, or `otherwise` when the key is absent.
   template <typename T, std::size_t N>
@@ -91,21 +77,6 @@ class Reader {
     Fail(JobRoadNotAGroup(where));
     return nullptr;
   }
-
-  void Fail(std::string reason, std::string section = "") {
-    if (!problem_) {
-      const std::string field = section.empty() ? section_ : section;
-      auto at = lines_.find(field);
-      if (at == lines_.end()) at = lines_.find(section_);
-      problem_ = JobFileProblem{JobFileFault::kBadHeights, field, at == lines_.end() ? 0 : at->second, std::move(reason)};
-    }
-  }
-  const std::optional<JobFileProblem>& problem() const { return problem_; }
-
- private:
-  std::string section_;
-  const std::map<std::string, int>& lines_;
-  std::optional<JobFileProblem> problem_;
 };
 
 }  // namespace
