@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "job_file_bridges.h"
 #include "job_file_heights.h"
 #include "job_file_keys.h"
 #include "job_file_road.h"
@@ -188,6 +189,10 @@ std::string WriteJobFile(const JobFile& job) {
   if (job.road) file[keys::kRoad] = RoadJson(*job.road);
   if (job.profile) file[keys::kProfile] = ProfileJson(*job.profile);
   if (job.section != CrossSectionInput{}) file[keys::kSection] = SectionJson(job.section);
+  // Only a job with templates or bridges has these keys: the files of every
+  // other job stay as they were.
+  if (!job.templates.empty()) file[keys::kTemplates] = TemplatesJson(job.templates);
+  if (!job.bridges.empty()) file[keys::kBridges] = BridgesJson(job.bridges);
   return file.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
@@ -236,9 +241,16 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
       if (auto* p = std::get_if<Problem>(&read)) return *p;
       job.section = std::get<CrossSectionInput>(read);
     }
+    const Json* templates = root.Find(keys::kTemplates);
+    const Json* bridges = root.Find(keys::kBridges);
+    auto read = ReadBridgesJson(templates, bridges, json.keyLines);
+    if (auto* p = std::get_if<Problem>(&read)) return *p;
+    job.templates = std::move(std::get<JobBridges>(read).templates);
+    job.bridges = std::move(std::get<JobBridges>(read).bridges);
   }
   // Without Start's answers a file must hold some work of its own.
-  if (job.start.answers.empty() && !job.batch && !job.road && !job.profile && job.section == CrossSectionInput{}) {
+  if (job.start.answers.empty() && !job.batch && !job.road && !job.profile && job.section == CrossSectionInput{} &&
+      job.templates.empty() && job.bridges.empty()) {
     return root.At(keys::kStart, Fault::kMissing);
   }
   job.fieldLines = json.keyLines;

@@ -8,10 +8,13 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "batch_input.h"
+#include "bridge.h"
 #include "road_heights.h"
 #include "road_input.h"
+#include "substructure.h"
 #include "job_file_problem.h"
 #include "typed_start.h"
 
@@ -28,13 +31,17 @@ struct JobFile {
   // normal crown when the file gives no section.
   std::optional<ProfileInput> profile = std::nullopt;
   CrossSectionInput section = {};
+  // The user's substructure templates and the bridges, as typed (version
+  // 3, when the job has some); the ready templates are the program's own.
+  std::vector<SubstructureTemplate> templates = {};
+  std::vector<Bridge> bridges = {};
   // Where each field stood in the file read ("start.KZH" → its line), so a
   // field that Start refuses later can be found; not part of the job.
   std::map<std::string, int> fieldLines = {};
 
   bool operator==(const JobFile& other) const {
     return start == other.start && batch == other.batch && road == other.road && profile == other.profile &&
-           section == other.section;
+           section == other.section && templates == other.templates && bridges == other.bridges;
   }
   int LineOf(const std::string& field) const {
     const auto at = fieldLines.find(field);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "heights_texts.h"
+#include "job_file_fields.h"
 #include "job_file_keys.h"
 #include "job_road_texts.h"
 
@@ -41,30 +42,13 @@ void PutStation(Ordered& item, const char* key, StationRef station) {
 
 // Reads the fields of one group; the first refusal is kept, with the
 // section of the file it is in.
-class Reader {
+class Reader : public JobPartReader {
  public:
-  Reader(const char* section, const std::map<std::string, int>& lines) : section_(section), lines_(lines) {}
+  Reader(const char* section, const std::map<std::string, int>& lines)
+      : JobPartReader(JobFileFault::kBadHeights, section, lines) {}
 
-  double Number(const Json& object, const char* key, const std::string& where) {
-    const auto at = object.find(key);
-    if (at != object.end() && at->is_number()) return at->get<double>();
-    Fail(at == object.end() ? JobRoadMissing(JobRoadField(where, key)) : JobRoadNotANumber(JobRoadField(where, key), false));
-    return 0;
-  }
   double NumberOr(const Json& object, const char* key, const std::string& where, double otherwise) {
     return object.contains(key) ? Number(object, key, where) : otherwise;
-  }
-  StationRef Station(const Json& object, const char* key, const std::string& where) {
-    StationRef station{Number(object, key, where)};
-    const std::string occurrence = std::string(key) + keys::kOccurrenceSuffix;
-    if (const auto at = object.find(occurrence); at != object.end()) {
-      if (!at->is_number_integer() || at->get<long long>() < 1 || at->get<long long>() > 2) {
-        Fail(JobRoadNotANumber(JobRoadField(where, occurrence), false));
-      } else {
-        station.occurrence = static_cast<int>(at->get<long long>());
-      }
-    }
-    return station;
   }
   // The value of `key` among `words`, or `otherwise` when the key is absent.
   template <typename T, std::size_t N>
@@ -93,21 +77,6 @@ class Reader {
     Fail(JobRoadNotAGroup(where));
     return nullptr;
   }
-
-  void Fail(std::string reason, std::string section = "") {
-    if (!problem_) {
-      const std::string field = section.empty() ? section_ : section;
-      auto at = lines_.find(field);
-      if (at == lines_.end()) at = lines_.find(section_);
-      problem_ = JobFileProblem{JobFileFault::kBadHeights, field, at == lines_.end() ? 0 : at->second, std::move(reason)};
-    }
-  }
-  const std::optional<JobFileProblem>& problem() const { return problem_; }
-
- private:
-  std::string section_;
-  const std::map<std::string, int>& lines_;
-  std::optional<JobFileProblem> problem_;
 };
 
 }  // namespace

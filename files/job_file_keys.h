@@ -101,4 +101,32 @@ inline constexpr char kSideLeft[] = "left";
 inline constexpr char kSideRight[] = "right";
 inline constexpr char kSectionSlopes[] = "slopes";
 
+// The job's substructure templates and bridges (version 3 on, written only
+// when the job has some), as job_file_bridges.h shows them.
+inline constexpr char kTemplates[] = "templates";
+inline constexpr char kBridges[] = "bridges";
+inline constexpr char kName[] = "name";
+inline constexpr char kItems[] = "items";
+inline constexpr char kItemKind[] = "kind";
+inline constexpr char kItemPoint[] = "point";
+inline constexpr char kItemGrid[] = "grid";
+inline constexpr char kItemCorners[] = "corners";
+inline constexpr char kItemU[] = "u";
+inline constexpr char kItemV[] = "v";
+inline constexpr char kItemRows[] = "rows";
+inline constexpr char kItemCols[] = "cols";
+inline constexpr char kItemDu[] = "du";
+inline constexpr char kItemDv[] = "dv";
+inline constexpr char kItemLength[] = "length";
+inline constexpr char kItemWidth[] = "width";
+inline constexpr char kDepth[] = "depth";
+inline constexpr char kBents[] = "bents";
+inline constexpr char kBentStation[] = "station";
+inline constexpr char kBentSkew[] = "skew";  // B, decimal degrees
+inline constexpr char kBentAxis[] = "axis";
+inline constexpr char kBentDesign[] = "design";
+inline constexpr char kBentLeft[] = "left";
+inline constexpr char kBentRight[] = "right";
+inline constexpr char kBentTemplate[] = "template";
+
 }  // namespace capset::job_keys

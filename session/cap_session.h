@@ -228,6 +228,9 @@ class CapSession {
   // template keeps its name: a template of that name is refused.
   std::vector<BridgeLineProblem> SetTemplate(const SubstructureTemplate& tmpl);
   std::vector<BridgeLineProblem> SetBridge(const Bridge& bridge);
+  // Every template and bridge at once, as an opened job has them (checked
+  // when its file was read).
+  void ReplaceBridges(std::vector<SubstructureTemplate> templates, std::vector<Bridge> bridges);
   const std::vector<SubstructureTemplate>& Templates() const { return templates_; }
   const std::vector<Bridge>& Bridges() const { return bridges_; }
   const Bridge* FindBridge(const std::string& name) const;

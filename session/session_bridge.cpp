@@ -35,6 +35,11 @@ std::vector<BridgeLineProblem> CapSession::SetBridge(const Bridge& bridge) {
   return problems;
 }
 
+void CapSession::ReplaceBridges(std::vector<SubstructureTemplate> templates, std::vector<Bridge> bridges) {
+  templates_ = std::move(templates);
+  bridges_ = std::move(bridges);
+}
+
 const Bridge* CapSession::FindBridge(const std::string& name) const {
   const auto at = std::find_if(bridges_.begin(), bridges_.end(), [&](const Bridge& b) { return b.name == name; });
   return at != bridges_.end() ? &*at : nullptr;

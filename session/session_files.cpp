@@ -12,9 +12,10 @@ namespace capset {
 std::optional<JobFile> SessionFiles::CurrentJob() const {
   const std::optional<TypedStart>& typed = session_.TypedAnswers();
   const bool heights = session_.ProfileSource() || session_.CrossSectionSource() != CrossSectionInput{};
-  if (!typed && !session_.BatchList() && !session_.RoadSource() && !heights) return std::nullopt;
+  const bool bridges = !session_.Templates().empty() || !session_.Bridges().empty();
+  if (!typed && !session_.BatchList() && !session_.RoadSource() && !heights && !bridges) return std::nullopt;
   return JobFile{typed ? *typed : TypedStart{decimal_, {}}, session_.BatchList(), session_.RoadSource(),
-                 session_.ProfileSource(), session_.CrossSectionSource()};
+                 session_.ProfileSource(), session_.CrossSectionSource(), session_.Templates(), session_.Bridges()};
 }
 
 bool SessionFiles::Modified() const {
@@ -78,6 +79,9 @@ bool SessionFiles::OpenJob(const std::string& path, const SaveAction& save) {
   session_.SetBatchList(job.batch);
   // Checked above on this very road, so it is set without fail.
   session_.SetHeights(job.profile, job.section);
+  // The job's templates and bridges replace the session's, none when it
+  // has none: another job's bridge must not be saved into this one.
+  session_.ReplaceBridges(job.templates, job.bridges);
   path_ = path;
   saved_ = CurrentJob();
   return true;

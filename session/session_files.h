@@ -38,8 +38,8 @@ class SessionFiles {
       : session_(session), store_(store), reporter_(reporter), decimal_(std::move(decimal)) {}
 
   // The job as a save writes it now: Start's answers (none when the job
-  // was never started), the batch list, the road; nothing when it holds
-  // none of them.
+  // was never started), the batch list, the road, the heights, the
+  // templates and bridges; nothing when it holds none of them.
   std::optional<JobFile> CurrentJob() const;
   // True when the job holds work that its file does not (all of it, when
   // it has no file yet).

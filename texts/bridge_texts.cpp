@@ -91,6 +91,27 @@ std::string BridgeLineMessage(const std::string& name, const BridgeLineProblem& 
   return where + "第 " + std::to_string(p.line) + " 行" + Quoted(p.text) + "：" + BridgeProblemText(p.problem, range);
 }
 
+std::string JobTemplateWhere(int number, const std::string& name) {
+  return "第 " + std::to_string(number) + " 个模板" + (name.empty() ? "" : Quoted(name));
+}
+std::string JobTemplateItemWhere(const std::string& tmpl, int item) {
+  return tmpl + "的第 " + std::to_string(item) + " 项";
+}
+std::string JobBridgeWhere(int number, const std::string& name) {
+  return "第 " + std::to_string(number) + " 座桥" + (name.empty() ? "" : Quoted(name));
+}
+std::string JobBentWhere(const std::string& bridge, int bent) {
+  return bridge + "的第 " + std::to_string(bent) + " 个墩台";
+}
+std::string JobBridgeProblemText(const std::string& where, const BridgeProblem& problem) {
+  return where + "：" + BridgeProblemText(problem);
+}
+
+std::string JobBridgeNotAName(const std::string& field) { return field + " 应为一个名称（文字）。"; }
+std::string JobBridgeBadKind(const std::string& field) { return field + " 应为“point”、“grid”或“corners”。"; }
+std::string JobBridgeBadAxis(const std::string& field) { return field + " 应为“own”或“parallel”。"; }
+std::string JobBridgeNameTwice(const std::string& where) { return where + "：这个名称在文件中出现了两次。"; }
+
 std::string BentNotSolvedText(const std::string& bridge, const std::string& bent, RoadCapFault fault,
                               const Placement& placement, const std::string& station, const StationRange& range) {
   const std::string where = "桥" + Quoted(bridge) + "墩台 " + bent + "：未计算：";

@@ -23,6 +23,22 @@ std::string TemplateLineMessage(const std::string& name, const BridgeLineProblem
 std::string BridgeLineMessage(const std::string& name, const BridgeLineProblem& problem,
                               const std::optional<StationRange>& range = std::nullopt);
 
+// Where in a job file's templates and bridges a field is: "第 2 个模板“T1”",
+// "第 2 个模板“T1”的第 3 项", "第 1 座桥“B1”", "第 1 座桥“B1”的第 4 个墩台"
+// (the name when the file gives one); the reason follows.
+std::string JobTemplateWhere(int number, const std::string& name);
+std::string JobTemplateItemWhere(const std::string& tmpl, int item);
+std::string JobBridgeWhere(int number, const std::string& name);
+std::string JobBentWhere(const std::string& bridge, int bent);
+// "第 1 座桥“B1”：" and the reason, for a problem the bridge's check finds.
+std::string JobBridgeProblemText(const std::string& where, const BridgeProblem& problem);
+// A field that should be a name (a non-empty text); a kind, an axis of
+// none of its words; a template's or a bridge's name the file gives twice.
+std::string JobBridgeNotAName(const std::string& field);
+std::string JobBridgeBadKind(const std::string& field);
+std::string JobBridgeBadAxis(const std::string& field);
+std::string JobBridgeNameTwice(const std::string& where);
+
 // A bent whose points cannot be given: "桥“B1”墩台 3：未计算：" and why;
 // `station` is the station the placement is of (the bent's, or its design
 // station's), as KStationText writes it.

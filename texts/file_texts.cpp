@@ -48,6 +48,8 @@ constexpr std::pair<const char*, const char*> kFieldWords[] = {
     {"section", "横断面"},
     {"section.super", "横断面的超高过渡段"},
     {"section.slopes", "横断面的超高表"},
+    {"templates", "下部结构模板"},
+    {"bridges", "桥"},
 };
 
 std::string FaultText(const JobFileProblem& p) {
@@ -75,6 +77,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kRefusedByStart: return p.text;
     case JobFileFault::kBadRoad: return p.text;
     case JobFileFault::kBadHeights: return p.text;
+    case JobFileFault::kBadBridges: return p.text;
     case JobFileFault::kIncomplete: break;
   }
   return "作业不完整。";

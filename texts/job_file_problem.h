@@ -33,6 +33,7 @@ enum class JobFileFault {
   kIncomplete,     // Start did not take the job to its end
   kBadRoad,        // the job's road: `text` says what is wrong with it
   kBadHeights,     // the job's profile or cross-section: `text` says what is wrong with it
+  kBadBridges,     // the job's templates or bridges: `text` says what is wrong with them
 };
 
 struct JobFileProblem {
