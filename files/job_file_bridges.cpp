@@ -147,6 +147,9 @@ Bent ReadBent(Fields& f, const Json& item, const std::string& where) {
     f.Fail(JobRoadMissing(JobRoadField(where, bent.left ? keys::kBentRight : keys::kBentLeft)));
   }
   bent.depth = f.Number(item, keys::kDepth, where);
+  // Deck to cap top, as a typed bent and the batch read it.
+  if (!f.problem() && !Within(bent.depth, kDepthRange))
+    f.Refuse(where, {BridgeFault::kOutOfRange, keys::kDepth, NumberText(bent.depth), 0, kDepthRange});
   if (item.contains(keys::kBentTemplate)) bent.templateName = f.Text(item, keys::kBentTemplate, where);
   return bent;
 }

@@ -119,7 +119,6 @@ inline constexpr char kItemDu[] = "du";
 inline constexpr char kItemDv[] = "dv";
 inline constexpr char kItemLength[] = "length";
 inline constexpr char kItemWidth[] = "width";
-inline constexpr char kDepth[] = "depth";
 inline constexpr char kBents[] = "bents";
 inline constexpr char kBentStation[] = "station";
 inline constexpr char kBentSkew[] = "skew";  // B, decimal degrees

@@ -208,6 +208,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileRow{"TemplateNotInTheFile", BENT(R"("skew": 90, "axis": "own", "depth": 0, "template": "pier")"), "bridges",
                    "第 1 座桥“B”的第 1 个墩台："},
         BadFileRow{"SkewSquareOff", BENT(R"("skew": 180, "axis": "own", "depth": 0)"), "bridges", "的第 1 个墩台："},
+        BadFileRow{"DepthAboveTheDeck", BENT(R"("skew": 90, "axis": "own", "depth": -1.5)"), "bridges",
+                   "超出了 0 至 100 m 的范围。"},
         BadFileRow{"SkewMissing", BENT(R"("axis": "own", "depth": 0)"), "bridges", "第 1 个墩台的 skew 缺少。"},
         BadFileRow{"AxisUnknown", BENT(R"("skew": 90, "axis": "skew", "depth": 0)"), "bridges",
                    "第 1 个墩台的 axis 应为“own”或“parallel”。"},
