@@ -61,7 +61,7 @@ const std::vector<std::string>& CheckHeadings();
 // separator, then its own.
 inline constexpr char kCheckItem[] = "实测检核(&M)…";
 inline constexpr char kCheckTitle[] = "实测检核";
-inline constexpr char kCheckPointsLabel[] = "实测点：每行一点，点名、X、Y（可从表格粘贴），或读取点文件";
+inline constexpr char kCheckPointsLabel[] = "实测点：每行一点，点名、X、Y，可带实测高程 H（可从表格粘贴），或读取点文件";
 inline constexpr char kCheckPointsHint[] = "M1\t1033.829\t2036.772\nM2\t1030.540\t2044.847";
 inline constexpr char kCheckReadFile[] = "读取文件(&F)…";
 inline constexpr char kCheckToleranceLabel[] = "限差 (mm)：";
