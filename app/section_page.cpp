@@ -220,10 +220,10 @@ void SectionPage::Draw() {
       sectionView_->SetPicture(std::nullopt, PlacementText(typed, p, RangeOf(*road)));
       return;
     }
-  } else if (!preview_->section().spec().transitions.empty()) {
-    distance = preview_->section().spec().transitions.front().fs;
-  } else if (!preview_->section().spec().slopes.empty()) {
-    distance = preview_->section().spec().slopes.front().distance;
+  } else if (!preview_->section().layout().transitions.empty()) {
+    distance = preview_->section().layout().transitions.front().fs;
+  } else if (!preview_->section().layout().slopes.empty()) {
+    distance = preview_->section().layout().slopes.front().distance;
   } else {
     distance = onProfile_ ? preview_->profile().startDistance() : 0;
   }

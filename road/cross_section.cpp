@@ -40,7 +40,7 @@ std::optional<CrossSectionProblem> CheckNumber(double value, double low, double 
   return std::nullopt;
 }
 
-std::optional<CrossSectionProblem> CheckOwnNumbers(const CrossSectionSpec& s) {
+std::optional<CrossSectionProblem> CheckOwnNumbers(const SectionLayout& s) {
   const struct {
     double value, low, high;
     CrossSectionField field;
@@ -53,7 +53,7 @@ std::optional<CrossSectionProblem> CheckOwnNumbers(const CrossSectionSpec& s) {
   return std::nullopt;
 }
 
-std::optional<CrossSectionProblem> CheckTransition(const CrossSectionSpec& s, const SuperTransition& t, int row) {
+std::optional<CrossSectionProblem> CheckTransition(const SectionLayout& s, const SuperTransition& t, int row) {
   const double stations[] = {t.ts, t.fs, t.fe, t.te};
   for (double d : stations)
     if (auto p = CheckNumber(d, -kSectionDistanceLimit, kSectionDistanceLimit, row, CrossSectionField::kStation))
@@ -98,24 +98,24 @@ double Phase(const SuperTransition& t, double d) {
 
 }  // namespace
 
-CrossSectionBuild CrossSection::Build(const CrossSectionSpec& spec) {
+CrossSectionBuild CrossSection::Build(const SectionLayout& layout) {
   const auto refuse = [](CrossSectionProblem p) { return CrossSectionBuild{std::nullopt, p}; };
-  if (auto p = CheckOwnNumbers(spec)) return refuse(*p);
-  if (!spec.transitions.empty() && !spec.slopes.empty())
+  if (auto p = CheckOwnNumbers(layout)) return refuse(*p);
+  if (!layout.transitions.empty() && !layout.slopes.empty())
     return refuse(Problem(CrossSectionFault::kTransitionsAndSlopes, 0));
-  for (std::size_t k = 0; k < spec.transitions.size(); ++k)
-    if (auto p = CheckTransition(spec, spec.transitions[k], static_cast<int>(k) + 1)) return refuse(*p);
-  if (auto p = CheckSlopes(spec.slopes)) return refuse(*p);
+  for (std::size_t k = 0; k < layout.transitions.size(); ++k)
+    if (auto p = CheckTransition(layout, layout.transitions[k], static_cast<int>(k) + 1)) return refuse(*p);
+  if (auto p = CheckSlopes(layout.slopes)) return refuse(*p);
 
   // Transitions may be typed in any order; sorted by TS, each must end
   // before the next begins (they may touch: both give the normal crown there).
-  std::vector<int> order(spec.transitions.size());
+  std::vector<int> order(layout.transitions.size());
   for (std::size_t k = 0; k < order.size(); ++k) order[k] = static_cast<int>(k);
   std::stable_sort(order.begin(), order.end(),
-                   [&](int a, int b) { return spec.transitions[a].ts < spec.transitions[b].ts; });
+                   [&](int a, int b) { return layout.transitions[a].ts < layout.transitions[b].ts; });
   for (std::size_t k = 1; k < order.size(); ++k) {
-    const SuperTransition& before = spec.transitions[order[k - 1]];
-    const SuperTransition& after = spec.transitions[order[k]];
+    const SuperTransition& before = layout.transitions[order[k - 1]];
+    const SuperTransition& after = layout.transitions[order[k]];
     if (after.ts < before.te - kSectionTouchTolerance) {
       const int a = std::min(order[k - 1], order[k]) + 1, b = std::max(order[k - 1], order[k]) + 1;
       return refuse(Problem(CrossSectionFault::kTransitionsOverlap, b, CrossSectionField::kStation,
@@ -124,24 +124,24 @@ CrossSectionBuild CrossSection::Build(const CrossSectionSpec& spec) {
   }
 
   CrossSection section;
-  section.spec_ = spec;
+  section.layout_ = layout;
   for (int k : order) {
-    section.byStation_.push_back(spec.transitions[k]);
-    section.starts_.push_back(spec.transitions[k].ts);
+    section.byStation_.push_back(layout.transitions[k]);
+    section.starts_.push_back(layout.transitions[k].ts);
   }
   return {std::move(section), std::nullopt};
 }
 
 SectionAt CrossSection::Turned(const SuperTransition& t, double phase) const {
-  const double ig = spec_.crown;
+  const double ig = layout_.crown;
   const bool innerRight = t.inner == SectionSide::kRight;
   double outer = 0, inner = 0, rise = 0;
   if (t.axis == SuperAxis::kCentre) {
     outer = -ig + phase * (t.e + ig);
     inner = outer <= ig ? -ig : -outer;
   } else {
-    const double wi = innerRight ? spec_.rightWidth : spec_.leftWidth;
-    const double wo = innerRight ? spec_.leftWidth : spec_.rightWidth;
+    const double wi = innerRight ? layout_.rightWidth : layout_.leftWidth;
+    const double wo = innerRight ? layout_.leftWidth : layout_.rightWidth;
     const double normal = ig * (wi - wo), full = t.e * (wi + wo);
     const double D = normal + phase * (full - normal);
     if (D < ig * (wi + wo)) {
@@ -157,7 +157,7 @@ SectionAt CrossSection::Turned(const SuperTransition& t, double phase) const {
 }
 
 SectionAt CrossSection::FromTable(double d) const {
-  const std::vector<CrossSlopeRow>& rows = spec_.slopes;
+  const std::vector<CrossSlopeRow>& rows = layout_.slopes;
   if (d < rows.front().distance - kSectionTouchTolerance || d > rows.back().distance + kSectionTouchTolerance)
     return Normal();
   d = std::clamp(d, rows.front().distance, rows.back().distance);
@@ -171,7 +171,7 @@ SectionAt CrossSection::FromTable(double d) const {
 }
 
 SectionAt CrossSection::At(double d) const {
-  if (!spec_.slopes.empty()) return FromTable(d);
+  if (!layout_.slopes.empty()) return FromTable(d);
   if (starts_.empty()) return Normal();
   const auto above = std::upper_bound(starts_.begin(), starts_.end(), d);
   if (above == starts_.begin()) return Normal();
@@ -183,7 +183,7 @@ SectionAt CrossSection::At(double d) const {
 double CrossSection::RiseIn(const SectionAt& s, double offset) const {
   // The design line lies ig·|design|/100 below the centreline in the normal
   // section, and the profile gives the design line's elevation there.
-  const double designBelow = spec_.crown * std::fabs(spec_.design) / 100;
+  const double designBelow = layout_.crown * std::fabs(layout_.design) / 100;
   const double slope = offset < 0 ? s.left : s.right;
   return s.centreRise + slope * std::fabs(offset) / 100 + designBelow;
 }

@@ -39,7 +39,7 @@ struct CrossSlopeRow {
   double left, right;  // percent
 };
 
-struct CrossSectionSpec {
+struct SectionLayout {
   double crown = 2;                        // ig, percent
   double leftWidth = 0, rightWidth = 0;    // the road bed's half-widths, metres (0: not given)
   double design = 0;                       // the design line's offset
@@ -91,7 +91,7 @@ class CrossSection {
  public:
   // The normal crown of 2 % about the centreline, design line on it.
   CrossSection() = default;
-  static CrossSectionBuild Build(const CrossSectionSpec& spec);
+  static CrossSectionBuild Build(const SectionLayout& layout);
 
   SectionAt At(double distance) const;
   // The elevation of the point at offset `offset` above the profile's
@@ -101,14 +101,14 @@ class CrossSection {
   // The same from a section already found at that distance.
   double RiseIn(const SectionAt& section, double offset) const;
 
-  const CrossSectionSpec& spec() const { return spec_; }
+  const SectionLayout& layout() const { return layout_; }
 
  private:
-  SectionAt Normal() const { return {-spec_.crown, -spec_.crown, 0}; }
+  SectionAt Normal() const { return {-layout_.crown, -layout_.crown, 0}; }
   SectionAt Turned(const SuperTransition& t, double phase) const;
   SectionAt FromTable(double distance) const;
 
-  CrossSectionSpec spec_;
+  SectionLayout layout_;
   std::vector<SuperTransition> byStation_;  // the transitions sorted by TS
   std::vector<double> starts_;              // their TS alone, for the search
 };

@@ -65,11 +65,11 @@ std::variant<SuperTransition, HeightsProblem> OverJd(const SuperInput& in, int r
 
 // The section as typed, its stations made distances.
 std::variant<CrossSection, HeightsProblem> SectionFrom(const CrossSectionInput& in, const Road* road) {
-  CrossSectionSpec spec;
-  spec.crown = in.crown;
-  spec.leftWidth = in.leftWidth;
-  spec.rightWidth = in.rightWidth;
-  spec.design = in.design;
+  SectionLayout layout;
+  layout.crown = in.crown;
+  layout.leftWidth = in.leftWidth;
+  layout.rightWidth = in.rightWidth;
+  layout.design = in.design;
   std::vector<JdStations> keys;
   if (road != nullptr)
     for (const SuperInput& s : in.transitions)
@@ -83,7 +83,7 @@ std::variant<CrossSection, HeightsProblem> SectionFrom(const CrossSectionInput& 
     if (s.jd != 0) {
       auto t = OverJd(s, row, road, keys);
       if (auto* problem = std::get_if<HeightsProblem>(&t)) return *problem;
-      spec.transitions.push_back(std::get<SuperTransition>(t));
+      layout.transitions.push_back(std::get<SuperTransition>(t));
       continue;
     }
     SuperTransition t{0, 0, 0, 0, s.e, s.inner, s.axis};
@@ -94,16 +94,16 @@ std::variant<CrossSection, HeightsProblem> SectionFrom(const CrossSectionInput& 
         return HeightsStationProblem{HeightsTable::kTransitions, row, station, *placement};
       *at = std::get<double>(distance);
     }
-    spec.transitions.push_back(t);
+    layout.transitions.push_back(t);
   }
   for (std::size_t k = 0; k < in.slopes.size(); ++k) {
     const SlopeInput& s = in.slopes[k];
     const auto distance = DistanceOf(s.station, road);
     if (const auto* placement = std::get_if<Placement>(&distance))
       return HeightsStationProblem{HeightsTable::kSlopes, static_cast<int>(k) + 1, s.station, *placement};
-    spec.slopes.push_back({std::get<double>(distance), s.left, s.right});
+    layout.slopes.push_back({std::get<double>(distance), s.left, s.right});
   }
-  CrossSectionBuild built = CrossSection::Build(spec);
+  CrossSectionBuild built = CrossSection::Build(layout);
   if (!built.section) return *built.problem;
   return std::move(*built.section);
 }

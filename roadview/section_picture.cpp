@@ -3,7 +3,7 @@
 namespace capset {
 
 SectionPicture MakeSectionPicture(const CrossSection& section, const RoadHeights* heights, double distance) {
-  const CrossSectionSpec& spec = section.spec();
+  const SectionLayout& layout = section.layout();
   const SectionAt at = section.At(distance);
   std::optional<double> base;
   if (heights != nullptr) {
@@ -13,10 +13,10 @@ SectionPicture MakeSectionPicture(const CrossSection& section, const RoadHeights
     const double rise = section.RiseAt(distance, offset);
     return SectionPoint{offset, rise, base ? std::optional<double>(*base + rise) : std::nullopt};
   };
-  const double left = spec.leftWidth > 0 ? spec.leftWidth : kNominalHalfWidth;
-  const double right = spec.rightWidth > 0 ? spec.rightWidth : kNominalHalfWidth;
-  return {at.left, at.right, point(-left), point(0), point(right), point(spec.design), spec.leftWidth > 0,
-          spec.rightWidth > 0};
+  const double left = layout.leftWidth > 0 ? layout.leftWidth : kNominalHalfWidth;
+  const double right = layout.rightWidth > 0 ? layout.rightWidth : kNominalHalfWidth;
+  return {at.left, at.right, point(-left), point(0), point(right), point(layout.design), layout.leftWidth > 0,
+          layout.rightWidth > 0};
 }
 
 }  // namespace capset

@@ -34,7 +34,9 @@ Transcript Play(const std::string& script, const std::optional<ProfileInput>& pr
   std::ostringstream out;
   ScriptLines lines(in);
   DialogueReplay target(lines, out, {}, FixedClock());
-  if (profile) EXPECT_FALSE(target.Session().SetProfile(*profile).has_value());
+  if (profile) {
+    EXPECT_FALSE(target.Session().SetProfile(*profile).has_value());
+  }
   PlayScript(lines, target, out);
   return ReadTranscript(out.str());
 }

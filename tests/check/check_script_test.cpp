@@ -16,8 +16,6 @@
 namespace capset::testing {
 namespace {
 
-std::vector<std::string> Fields(const std::string& line) { return TabFields(line); }
-
 // The CHECK lines' fields after the tag.
 std::vector<std::vector<std::string>> Checks(const DialogueRun& run) {
   std::vector<std::vector<std::string>> checks;

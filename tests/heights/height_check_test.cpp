@@ -65,7 +65,9 @@ TEST_P(HeightCheck, PlanAndHeightJudgedApart) {
   }
   ASSERT_EQ(c.size(), 13u);
   EXPECT_EQ(c[12], row.height);
-  if (std::string(row.height) != "-") EXPECT_NEAR(std::strtod(c[11].c_str(), nullptr), row.dH, 5.1e-7);
+  if (std::string(row.height) != "-") {
+    EXPECT_NEAR(std::strtod(c[11].c_str(), nullptr), row.dH, 5.1e-7);
+  }
 }
 
 const std::string kBeforeTheProfile =

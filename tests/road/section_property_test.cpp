@@ -227,7 +227,7 @@ TEST(SectionProperty, MirroredLeftForRightGivesMirroredElevations) {
     for (SuperInput& t : m.section.transitions)
       t.inner = t.inner == SectionSide::kRight ? SectionSide::kLeft : SectionSide::kRight;
     const RoadHeights h = Made(c), mirrored = Made(m);
-    const double start = h.profile().startDistance(), end = h.section().spec().transitions.back().te + 10;
+    const double start = h.profile().startDistance(), end = h.section().layout().transitions.back().te + 10;
     for (int k = 0; k < 300; ++k) {
       const double d = start + (end - start) * unit(rng);
       for (double o : Offsets(c.section)) {

@@ -25,8 +25,8 @@ SuperTransition Over(double ts, double fs, double fe, double te, double e = 6,
   return {ts, fs, fe, te, e, SectionSide::kRight, axis};
 }
 
-CrossSectionSpec WithWidths() {
-  CrossSectionSpec s;
+SectionLayout WithWidths() {
+  SectionLayout s;
   s.leftWidth = 4.5;
   s.rightWidth = 6;
   return s;
@@ -34,7 +34,7 @@ CrossSectionSpec WithWidths() {
 
 struct RefusalRow {
   const char* name;
-  std::function<void(CrossSectionSpec&)> change;
+  std::function<void(SectionLayout&)> change;
   CrossSectionFault fault;
   int row;
   CrossSectionField field;
@@ -48,9 +48,9 @@ class Refused : public ::testing::TestWithParam<RefusalRow> {};
 
 TEST_P(Refused, NamesTheRowAndTheNumber) {
   const RefusalRow& row = GetParam();
-  CrossSectionSpec spec = WithWidths();
-  row.change(spec);
-  const CrossSectionBuild built = CrossSection::Build(spec);
+  SectionLayout layout = WithWidths();
+  row.change(layout);
+  const CrossSectionBuild built = CrossSection::Build(layout);
   ASSERT_FALSE(built.section);
   ASSERT_TRUE(built.problem);
   const CrossSectionProblem& p = *built.problem;
@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Nearly bad, and good: each must build.
 struct KeptRow {
   const char* name;
-  std::function<void(CrossSectionSpec&)> change;
+  std::function<void(SectionLayout&)> change;
 };
 
 void PrintTo(const KeptRow& row, std::ostream* os) { *os << row.name; }
@@ -151,9 +151,9 @@ void PrintTo(const KeptRow& row, std::ostream* os) { *os << row.name; }
 class Kept : public ::testing::TestWithParam<KeptRow> {};
 
 TEST_P(Kept, Builds) {
-  CrossSectionSpec spec = WithWidths();
-  GetParam().change(spec);
-  const CrossSectionBuild built = CrossSection::Build(spec);
+  SectionLayout layout = WithWidths();
+  GetParam().change(layout);
+  const CrossSectionBuild built = CrossSection::Build(layout);
   EXPECT_TRUE(built.section);
   EXPECT_FALSE(built.problem);
 }
