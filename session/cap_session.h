@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -43,6 +44,10 @@ class SessionObserver {
   // The profile or the cross-section was set or cleared, or the road they
   // stand on changed.
   virtual void HeightsChanged() {}
+  // A template or a bridge was set or removed, or a job brought its own.
+  // A bridge's points also move with the road and the heights: whoever
+  // shows them solves again on RoadChanged and HeightsChanged too.
+  virtual void BridgesChanged() {}
 };
 
 class CapSession {
@@ -233,6 +238,12 @@ class CapSession {
   void ReplaceBridges(std::vector<SubstructureTemplate> templates, std::vector<Bridge> bridges);
   const std::vector<SubstructureTemplate>& Templates() const { return templates_; }
   const std::vector<Bridge>& Bridges() const { return bridges_; }
+  // Removes the bridge of this name; false when there is none.
+  bool RemoveBridge(const std::string& name);
+  // Removes the user's template of this name. A template a bent uses stays,
+  // and the bents that use it come back (by bridge and bent); none removed
+  // comes back empty too, when there is no such template.
+  std::vector<std::pair<std::string, std::string>> RemoveTemplate(const std::string& name);
   const Bridge* FindBridge(const std::string& name) const;
   // The user's template of this name, else the ready one; null when none.
   const SubstructureTemplate* FindTemplate(const std::string& name) const;
@@ -243,6 +254,7 @@ class CapSession {
  private:
   std::vector<SubstructureTemplate> templates_;
   std::vector<Bridge> bridges_;
+  void TellBridgesChanged();
 };
 
 // What a message about placing a station on `road` needs: its first and

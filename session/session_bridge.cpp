@@ -25,19 +25,55 @@ void Keep(std::vector<T>& kept, const T& given) {
 std::vector<BridgeLineProblem> CapSession::SetTemplate(const SubstructureTemplate& tmpl) {
   if (FindReadyTemplate(tmpl.name) != nullptr) return {{0, "", {BridgeFault::kReadyName, "", tmpl.name}}};
   std::vector<BridgeLineProblem> problems = CheckTemplatePoints(tmpl);
-  if (problems.empty()) Keep(templates_, tmpl);
+  if (problems.empty()) {
+    Keep(templates_, tmpl);
+    TellBridgesChanged();
+  }
   return problems;
 }
 
 std::vector<BridgeLineProblem> CapSession::SetBridge(const Bridge& bridge) {
   std::vector<BridgeLineProblem> problems = CheckBridge(bridge, TemplateFinder(), WorkingRoad());
-  if (problems.empty()) Keep(bridges_, bridge);
+  if (problems.empty()) {
+    Keep(bridges_, bridge);
+    TellBridgesChanged();
+  }
   return problems;
 }
 
 void CapSession::ReplaceBridges(std::vector<SubstructureTemplate> templates, std::vector<Bridge> bridges) {
   templates_ = std::move(templates);
   bridges_ = std::move(bridges);
+  TellBridgesChanged();
+}
+
+bool CapSession::RemoveBridge(const std::string& name) {
+  const auto at = std::find_if(bridges_.begin(), bridges_.end(), [&](const Bridge& b) { return b.name == name; });
+  if (at == bridges_.end()) return false;
+  bridges_.erase(at);
+  TellBridgesChanged();
+  return true;
+}
+
+std::vector<std::pair<std::string, std::string>> CapSession::RemoveTemplate(const std::string& name) {
+  std::vector<std::pair<std::string, std::string>> users;
+  for (const Bridge& bridge : bridges_) {
+    for (const Bent& bent : bridge.bents) {
+      if (bent.templateName == name) users.emplace_back(bridge.name, bent.name);
+    }
+  }
+  if (!users.empty()) return users;
+  const auto at =
+      std::find_if(templates_.begin(), templates_.end(), [&](const SubstructureTemplate& t) { return t.name == name; });
+  if (at != templates_.end()) {
+    templates_.erase(at);
+    TellBridgesChanged();
+  }
+  return users;
+}
+
+void CapSession::TellBridgesChanged() {
+  for (SessionObserver* o : observers_) o->BridgesChanged();
 }
 
 const Bridge* CapSession::FindBridge(const std::string& name) const {

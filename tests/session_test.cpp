@@ -18,6 +18,7 @@ struct Recorder : SessionObserver {
   void SolverChosen(std::optional<Solver>) override { seen.push_back("chosen"); }
   void CapComputed(const CapSolution& s) override { seen.push_back("computed " + std::to_string(s.centreStation)); }
   void StartCompleted() override { seen.push_back("started"); }
+  void BridgesChanged() override { seen.push_back("bridges"); }
   std::vector<std::string> seen;
 };
 
@@ -32,6 +33,9 @@ std::vector<std::string> Observe(const std::string& script) {
   PlayScript(lines, target, out);
   return recorder.seen;
 }
+
+constexpr char kRoadBlock[] = "@road\nstart 1000 3000000 500000 30\nline 500\n@end";
+constexpr char kBridgeBlock[] = "@bridge B1\nbent 1 1100 skew 60 dr 6 template pier\n@end";
 
 struct ObserveRow {
   const char* name;
@@ -53,6 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
         ObserveRow{"CancelledComputeComputesNothing", Script().Start({}).Click(kComputeLine).Answers({"1050"}).Cancel(),
                    {"started", "chosen"}},
         ObserveRow{"RefusedJobComputesNothing", Script().Start({.B = "0"}).Click(kComputeLine), {"started", "chosen"}},
+        ObserveRow{"GoodTemplateAndBridgeChangeTheBridges",
+                   Script().Line(kRoadBlock).Line("@template pier\ngrid Z 2 2 3 3\n@end").Line(kBridgeBlock),
+                   {"bridges", "bridges"}},
+        ObserveRow{"RefusedBridgeChangesNothing",
+                   Script().Line(kRoadBlock).Line("@bridge B1\nbent 1 1100 template nowhere\n@end"), {}},
         ObserveRow{"FaultComputesNothing", Script().Start({}).Compute({.Kp = "1e30", .DR = "7.5", .Precision = "0.0001"}),
                    {"started", "chosen"}}),
     RowName<ObserveRow>);
