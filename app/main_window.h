@@ -41,11 +41,14 @@ class QAction;
 class QDockWidget;
 class QMenu;
 class QScrollArea;
+class QStackedWidget;
+class QTabBar;
 class QSettings;
 
 namespace capset {
 
 class BatchDialog;
+class BridgePage;
 class CheckDialog;
 class Form1;
 class HelpWindow;
@@ -122,6 +125,12 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // The road window, made when first needed.
   RoadWindow& Roads();
 
+  // The bridge page, made when first shown (main_window_bridge.cpp).
+  BridgePage& Bridges();
+  // The form (0) or the bridge page (1) in the window's middle.
+  void ShowPage(int page);
+  int ShownPage() const;
+
   // The open job's file; empty when none is open.
   const QString& JobPath() const { return jobPath_; }
 
@@ -172,6 +181,10 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // Scrolls the form so that its results and buttons are in view.
   void KeepResultsInView();
 
+  // The switch between the form and the bridge page: tabs in the menu
+  // bar's corner, so the form keeps every pixel of its height.
+  void BuildPages();
+
   ErrorReporter& reporter_;
   const NumberReader& reader_;
   Form1* form_;
@@ -186,6 +199,9 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   CheckDialog* check_ = nullptr;
   HelpWindow* help_ = nullptr;
   RoadWindow* roads_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  QTabBar* pageTabs_ = nullptr;
+  BridgePage* bridgePage_ = nullptr;
   std::string separator_;
   bool logPlaced_ = false;
   // Set by a Compute, cleared by a Start: while set, a change of the form
