@@ -106,6 +106,11 @@ bool BentTableModel::setData(const QModelIndex& index, const QVariant& value, in
   const int row = index.row(), column = index.column();
   if (row >= static_cast<int>(shown->bents.size())) return false;
   const std::string typed = value.toString().toStdString();
+  // A cell opened and left as it was changes nothing, whatever digits the
+  // bent holds beyond those shown.
+  if (refused_.count({row, column}) == 0 && typed == BentCellTexts(shown->bents[row], symbols_.decimal).at(column)) {
+    return true;
+  }
   const std::string heading = BentColumnHeading(static_cast<BentColumn>(column));
   Bridge bridge = *shown;
   std::optional<std::string> reason = SetBentCell(bridge.bents[row], static_cast<BentColumn>(column), typed, symbols_);

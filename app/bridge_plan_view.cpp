@@ -68,13 +68,16 @@ void BridgePlanView::SetChosen(int bent) {
 void BridgePlanView::Fit() {
   mapping_.SetView(width(), height());
   if (!scene_.empty()) mapping_.Fit(scene_.box, 40);
+  moved_ = false;
   fitted_ = !scene_.empty() && isVisible();
   update();
 }
 
+// Until the user zooms or pans, the bridge stays fitted as the view's
+// size settles; after, the same plane point stays in the middle.
 void BridgePlanView::resizeEvent(QResizeEvent*) {
   mapping_.SetView(width(), height());
-  if (!fitted_) Fit();
+  if (!fitted_ || !moved_) Fit();
 }
 
 void BridgePlanView::showEvent(QShowEvent*) {
@@ -150,9 +153,15 @@ std::vector<int> BridgePlanView::Paint(QPainter& painter) {
   return labelled;
 }
 
-void BridgePlanView::ZoomAt(QPointF at, double factor) { mapping_.ZoomAbout({at.x(), at.y()}, factor); }
+void BridgePlanView::ZoomAt(QPointF at, double factor) {
+  mapping_.ZoomAbout({at.x(), at.y()}, factor);
+  moved_ = true;
+}
 
-void BridgePlanView::PanBy(double dx, double dy) { mapping_.Pan(dx, dy); }
+void BridgePlanView::PanBy(double dx, double dy) {
+  mapping_.Pan(dx, dy);
+  moved_ = true;
+}
 
 QString BridgePlanView::PositionText(QPoint pixel) const { return PlanPositionText(road_, mapping_, pixel); }
 

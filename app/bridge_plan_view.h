@@ -48,6 +48,7 @@ class BridgePlanView : public ZoomPanView {
   PlanMapping mapping_;
   int chosen_ = -1;
   bool fitted_ = false;
+  bool moved_ = false;  // zoomed or panned since the last fit
 };
 
 }  // namespace capset

@@ -20,6 +20,7 @@
 
 #include "app_title.h"
 #include "batch_dialog.h"
+#include "bridge_page.h"
 #include "bridge_page_texts.h"
 #include "check_dialog.h"
 #include "check_texts.h"

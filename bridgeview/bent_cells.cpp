@@ -13,6 +13,7 @@
 #include "bridge_page_texts.h"
 #include "bridge_texts.h"
 #include "number_text.h"
+#include "station_ref_reading.h"
 #include "station_text.h"
 
 namespace capset {
@@ -23,18 +24,23 @@ constexpr const char* kHeadings[kBentColumns] = {kBentNameHeader,  kBentStationH
                                                  kBentRightHeader, kBentDepthHeader,   kBentTemplateHeader};
 
 // A station as the cell shows it, in a form its reader takes back as the
-// same value: K form where it is whole millimetres, metres otherwise.
+// same value: K form where that reads back exactly (whole millimetres whose
+// kilometres and metres add up to the very double), metres otherwise.
 std::string StationShown(StationRef station, const std::string& sep) {
-  const double mm = std::round(station.value * 1000) / 1000;
-  std::string text = station.value >= 0 && mm == station.value ? StationLabel(station.value) : NumberText(station.value, ".");
-  if (sep != ".") std::replace(text.begin(), text.end(), '.', sep.empty() ? '.' : sep[0]);
-  if (sep.size() > 1) {
-    // A separator of more than one byte: put it in whole.
-    const std::size_t at = text.find(sep[0]);
-    if (at != std::string::npos) text.replace(at, 1, sep);
+  const auto local = [&sep](std::string text) {
+    const std::size_t dot = text.find('.');
+    if (dot != std::string::npos && sep != ".") text.replace(dot, 1, sep);
+    return text;
+  };
+  const std::string occurrence = station.occurrence > 0 ? "(" + std::to_string(station.occurrence) + ")" : "";
+  if (station.value >= 0 && std::round(station.value * 1000) / 1000 == station.value) {
+    NumberSymbols symbols;
+    symbols.decimal = sep;
+    const std::string k = local(StationLabel(station.value)) + occurrence;
+    const auto read = ReadStationRef(k, symbols);
+    if (const auto* back = std::get_if<StationRef>(&read); back != nullptr && *back == station) return k;
   }
-  if (station.occurrence > 0) text += "(" + std::to_string(station.occurrence) + ")";
-  return text;
+  return NumberText(station.value, sep) + occurrence;
 }
 
 // A bent read from one line; the reason when it does not read.

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "journal.h"
+#include "bridge_page.h"
 #include "main_window.h"
 #include "plan_view.h"
 #include "qt_number_reader.h"
@@ -115,5 +116,30 @@ int main(int argc, char* argv[]) {
   roads.Tabs()->setCurrentIndex(1);
   for (int round = 0; round < 8; ++round) QApplication::processEvents();
   roads.grab().save(QDir(folder).filePath(QStringLiteral("road_window_elements.png")), "PNG");
+  roads.hide();
+  // The main window on its bridge page: eight bents of two columns from the
+  // first curve's arc on, skewed, and a pier on a pile cap at the end.
+  {
+    const capset::KeyPoint& hy = built.keyPoints()[2];
+    capset::Bridge bridge{"K12-bridge", {}};
+    for (int i = 0; i < 9; ++i) {
+      capset::Bent bent;
+      bent.name = std::to_string(i);
+      bent.station = {std::round(hy.station.value) + 10 + 30.0 * i, 0};
+      bent.B = 75;
+      bent.left = bent.right = 6.25;
+      bent.depth = 1.6;
+      bent.templateName = i == 8 ? "pile-cap-2x3" : "two-columns";
+      bent.line = i + 1;
+      bridge.bents.push_back(bent);
+    }
+    if (!window.Session().SetBridge(bridge).empty()) std::cerr << "the bridge does not stand\n";
+    window.resize(width, height);
+    window.show();
+    window.ShowPage(1);
+    window.Bridges().ChooseBent(8);
+    for (int round = 0; round < 8; ++round) QApplication::processEvents();
+    window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_bridge.png")), "PNG");
+  }
   return 0;
 }
