@@ -1,6 +1,7 @@
 #include "bridge_plan_view.h"
 
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "look.h"
@@ -23,6 +24,10 @@ const QColor kChosenGround{255, 236, 150};
 
 // Names closer than this on the screen would run into each other.
 constexpr double kLabelRoom = 34;
+// A bent smaller than this on the screen is drawn as its axis and centre
+// alone: its piles and outlines would be one blot, and a bridge seen whole
+// is drawn in a frame's time.
+constexpr double kDetailPixels = 24;
 
 QPointF P(const PlanMapping& m, PlanePoint p) {
   const Pixel q = m.ToPixel(p);
@@ -115,6 +120,18 @@ std::vector<int> BridgePlanView::Paint(QPainter& painter) {
     const SceneBent& bent = scene_.bents[k];
     if (bent.pointCount == 0 || !bent.box.Overlaps(view)) continue;
     const bool chosen = k == chosen_;
+    const double across = std::max(bent.box.maxX - bent.box.minX, bent.box.maxY - bent.box.minY) * mapping_.scale();
+    if (across < kDetailPixels && !chosen) {
+      if (bent.solved) {
+        painter.setPen(QPen(kSketchAxis, 1.8));
+        painter.drawLine(P(mapping_, bent.axis.from), P(mapping_, bent.axis.to));
+      }
+      const ScenePoint& centre = scene_.points[bent.firstPoint];
+      const QPointF q = P(mapping_, centre.xy);
+      at.push_back({q.x(), q.y()});
+      shown.push_back(bent.firstPoint);
+      continue;
+    }
     painter.setPen(QPen(kGridLine, 1));
     for (const SceneSegment& s : bent.gridLines) painter.drawLine(P(mapping_, s.from), P(mapping_, s.to));
     painter.setPen(QPen(kOutline, chosen ? 2 : 1.2));
