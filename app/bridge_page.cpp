@@ -119,8 +119,10 @@ BridgePage::BridgePage(CapSession& session, NumberSymbols symbols, QWidget* pare
   plan_->setObjectName("BridgePlan");
   side_->addTab(plan_, QString::fromUtf8(kBridgePlanCaption));
   split->addWidget(side_);
-  split->setStretchFactor(0, 3);
-  split->setStretchFactor(1, 2);
+  // The tables as wide as their columns want, the plan the rest.
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
+  split->setSizes({560, 640});
   page->addWidget(split, 1);
 
   connect(chooser_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
@@ -219,6 +221,7 @@ void BridgePage::ChooseBent(int row) {
   const Bridge* bridge = session_.FindBridge(bridge_);
   if (bridge == nullptr || row < 0 || row >= static_cast<int>(bridge->bents.size())) return;
   bent_ = row;
+  if (bentsView_->currentIndex().row() != row) bentsView_->setCurrentIndex(bents_->index(row, 0));
   plan_->SetChosen(row);
   ShowPoints();
 }

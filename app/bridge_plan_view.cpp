@@ -22,8 +22,8 @@ const QColor kPointColour{0, 0, 190};
 const QColor kChosenColour{230, 110, 0};
 const QColor kChosenGround{255, 236, 150};
 
-// Names closer than this on the screen would run into each other.
-constexpr double kLabelRoom = 34;
+// A name's room beside its point: the widest names (12-Z10) and a line.
+constexpr double kLabelWidth = 42, kLabelHeight = 14;
 // A bent smaller than this on the screen is drawn as its axis and centre
 // alone: its piles and outlines would be one blot, and a bridge seen whole
 // is drawn in a frame's time.
@@ -80,6 +80,17 @@ void BridgePlanView::Fit() {
 
 // Until the user zooms or pans, the bridge stays fitted as the view's
 // size settles; after, the same plane point stays in the middle.
+void BridgePlanView::ShowBent(int bent) {
+  if (bent < 0 || bent >= static_cast<int>(scene_.bents.size()) || scene_.bents[bent].pointCount == 0) return;
+  const PlaneBox& box = scene_.bents[bent].box;
+  constexpr double kAround = 8;  // metres of road about it
+  mapping_.SetView(width(), height());
+  mapping_.Fit({box.minX - kAround, box.minY - kAround, box.maxX + kAround, box.maxY + kAround}, 40);
+  fitted_ = true;
+  moved_ = true;
+  update();
+}
+
 void BridgePlanView::resizeEvent(QResizeEvent*) {
   mapping_.SetView(width(), height());
   if (!fitted_ || !moved_) Fit();
@@ -160,7 +171,7 @@ std::vector<int> BridgePlanView::Paint(QPainter& painter) {
   painter.setFont(PlainFont(10));
   painter.setPen(kSketchInk);
   std::vector<int> labelled;
-  for (int n : ThinLabels(at, kLabelRoom, chosenFrom, chosenCount)) {
+  for (int n : ThinLabels(at, kLabelWidth, kLabelHeight, chosenFrom, chosenCount)) {
     const ScenePoint& p = scene_.points[shown[n]];
     painter.drawText(QPointF(at[n].x + 4, at[n].y - 4), QString::fromStdString(p.name));
     labelled.push_back(shown[n]);

@@ -30,6 +30,8 @@ class BridgePlanView : public ZoomPanView {
   void SetChosen(int bent);
   int Chosen() const { return chosen_; }
   void Fit() override;
+  // The bent, by its index in the scene, fitted into view with its neighbours' edges.
+  void ShowBent(int bent);
   QString PositionText(QPoint pixel) const override;
   const PlanMapping& Mapping() const { return mapping_; }
   // The picture at the view's size; the labels drawn come back (their points' indices).

@@ -140,29 +140,31 @@ BridgeScene MakeBridgeScene(const Bridge& bridge, const BridgeSolution& solution
   return scene;
 }
 
-std::vector<int> ThinLabels(const std::vector<Pixel>& at, double room, int firstFrom, int firstCount) {
+std::vector<int> ThinLabels(const std::vector<Pixel>& at, double width, double height, int firstFrom,
+                            int firstCount) {
   std::vector<int> kept;
   if (at.empty()) return kept;
-  room = std::max(room, 1e-9);
-  // Kept labels by the square of side `room` they fall in: a nearer one
-  // than `room` can only be in the same square or a neighbouring one.
-  std::unordered_map<long long, std::vector<int>> squares;
+  width = std::max(width, 1e-9);
+  height = std::max(height, 1e-9);
+  // Kept labels by the cell of `width` × `height` they fall in: one that
+  // runs into a label can only be in its cell or a neighbouring one.
+  std::unordered_map<long long, std::vector<int>> cells;
   const auto key = [](long long i, long long j) { return i * 2000003LL + j; };
   const auto consider = [&](int n) {
     const Pixel p = at[static_cast<std::size_t>(n)];
     if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
-    const long long i = static_cast<long long>(std::floor(p.x / room)), j = static_cast<long long>(std::floor(p.y / room));
+    const long long i = static_cast<long long>(std::floor(p.x / width)), j = static_cast<long long>(std::floor(p.y / height));
     for (long long di = -1; di <= 1; ++di) {
       for (long long dj = -1; dj <= 1; ++dj) {
-        const auto found = squares.find(key(i + di, j + dj));
-        if (found == squares.end()) continue;
+        const auto found = cells.find(key(i + di, j + dj));
+        if (found == cells.end()) continue;
         for (int m : found->second) {
           const Pixel q = at[static_cast<std::size_t>(m)];
-          if (std::hypot(p.x - q.x, p.y - q.y) < room) return;
+          if (std::fabs(p.x - q.x) < width && std::fabs(p.y - q.y) < height) return;
         }
       }
     }
-    squares[key(i, j)].push_back(n);
+    cells[key(i, j)].push_back(n);
     kept.push_back(n);
   };
   const int count = static_cast<int>(at.size());

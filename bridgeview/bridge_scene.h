@@ -54,10 +54,14 @@ inline constexpr double kRoadBeyondBents = 30;
 BridgeScene MakeBridgeScene(const Bridge& bridge, const BridgeSolution& solution, const Road& road,
                             const TemplateLookup& templates);
 
-// The points whose labels can be drawn without running into another,
-// labels `room` pixels apart at least: every point in `first` order first
-// (the chosen bent's), then the others in their order, each kept when no
-// kept one is nearer than `room`. Indices into `at`, in the order kept.
-std::vector<int> ThinLabels(const std::vector<Pixel>& at, double room, int firstFrom = 0, int firstCount = 0);
+// The points whose labels can be drawn without running into another: a
+// label takes `width` × `height` pixels beside its point, so two run into
+// each other when their points are less than `width` apart across and
+// less than `height` apart up and down. The points from `firstFrom` (the
+// chosen bent's, `firstCount` of them) are taken first, then the others in
+// their order, each kept when it runs into no kept one. Indices into `at`,
+// in the order kept.
+std::vector<int> ThinLabels(const std::vector<Pixel>& at, double width, double height, int firstFrom = 0,
+                            int firstCount = 0);
 
 }  // namespace capset

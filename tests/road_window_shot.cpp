@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QTabWidget>
 #include <cmath>
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 #include "journal.h"
 #include "bridge_page.h"
+#include "bridge_plan_view.h"
 #include "main_window.h"
 #include "plan_view.h"
 #include "qt_number_reader.h"
@@ -136,10 +138,18 @@ int main(int argc, char* argv[]) {
     if (!window.Session().SetBridge(bridge).empty()) std::cerr << "the bridge does not stand\n";
     window.resize(width, height);
     window.show();
+    window.LogPanel()->hide();  // Ctrl+L: the page takes the whole window
     window.ShowPage(1);
     window.Bridges().ChooseBent(8);
     for (int round = 0; round < 8; ++round) QApplication::processEvents();
     window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_bridge.png")), "PNG");
+    // The plan zoomed in on the pier on its pile cap, and on a bent of two columns.
+    for (int bent : {8, 7}) {
+      window.Bridges().ChooseBent(bent);
+      window.Bridges().Plan()->ShowBent(bent);
+      for (int round = 0; round < 8; ++round) QApplication::processEvents();
+      window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_bent_%1.png").arg(bent)), "PNG");
+    }
   }
   return 0;
 }
