@@ -26,6 +26,7 @@
 #include "bridge_scene.h"
 #include "bridge_texts.h"
 #include "look.h"
+#include "template_panel.h"
 #include "view_guard.h"
 #include "window_tables.h"
 
@@ -118,6 +119,8 @@ BridgePage::BridgePage(CapSession& session, NumberSymbols symbols, QWidget* pare
 
   plan_->setObjectName("BridgePlan");
   side_->addTab(plan_, QString::fromUtf8(kBridgePlanCaption));
+  templates_ = new TemplatePanel(session_, symbols_);
+  side_->addTab(templates_, QString::fromUtf8(kTemplatesCaption));
   split->addWidget(side_);
   // The tables as wide as their columns want, the plan the rest.
   split->setStretchFactor(0, 1);
@@ -203,7 +206,10 @@ void BridgePage::ListBridges() {
   Solve(false);
 }
 
-void BridgePage::BridgesChanged() { ListBridges(); }
+void BridgePage::BridgesChanged() {
+  templates_->Refresh();
+  ListBridges();
+}
 
 void BridgePage::ChooseBridge(const std::string& name) {
   if (name == bridge_ || session_.FindBridge(name) == nullptr) return;

@@ -45,6 +45,7 @@ add_library(capset_window STATIC
   station_table_model.cpp
   station_table_window.cpp
   teardown.cpp
+  template_panel.cpp
   window_tables.cpp
   zoom_pan_view.cpp
 )

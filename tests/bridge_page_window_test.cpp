@@ -22,6 +22,7 @@
 #include "main_window_fixture.h"
 #include "number_text.h"
 #include "road_lines.h"
+#include "template_panel.h"
 #include "station_text.h"
 
 namespace capset {
@@ -61,7 +62,7 @@ class BridgePageTest : public MainWindowTest {
     const QList<QLineEdit*> editors = view->findChildren<QLineEdit*>();
     QLineEdit* editor = editors.isEmpty() ? nullptr : editors.back();
     ASSERT_NE(editor, nullptr);
-    editor->selectAll();
+    editor->clear();
     QTest::keyClicks(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();
@@ -242,6 +243,56 @@ TEST_F(BridgePageTest, ABridgeChangedElsewhereIsShownAsItIsNow) {
   page_->ChooseBent(1);
   EXPECT_EQ(Cell(0, 0), "9-C");
   EXPECT_EQ(page_->Plan()->Chosen(), 1);
+}
+
+TEST_F(BridgePageTest, ATemplateCopiedEditedAndUsed) {
+  TemplatePanel& panel = *page_->Templates();
+  panel.Choose("two-columns");
+  TemplateItemsModel& items = panel.Items();
+  EXPECT_FALSE(items.flags(items.index(0, 2)) & Qt::ItemIsEditable) << "a ready template is read-only";
+  EXPECT_FALSE(items.setData(items.index(0, 2), "-4 0", Qt::EditRole));
+  ASSERT_TRUE(panel.CopyAs("mine"));
+  EXPECT_FALSE(panel.CopyAs("mine")) << "a name is one template's";
+  ASSERT_EQ(items.Name(), "mine");
+  ASSERT_TRUE(items.flags(items.index(0, 2)) & Qt::ItemIsEditable);
+  // C1 moved out to 4 m left of the centre.
+  ASSERT_EQ(items.index(0, 1).data().toString(), "C1");
+  ASSERT_TRUE(items.setData(items.index(0, 2), "-4 0", Qt::EditRole));
+  EXPECT_EQ(window_.Session().FindTemplate("mine")->items[0].u, -4);
+
+  ASSERT_TRUE(page_->NewBridge("B1"));
+  Type(0, static_cast<int>(BentColumn::kStation), "1100");
+  Type(0, static_cast<int>(BentColumn::kTemplate), "mine");
+  ASSERT_EQ(Kept().bents[0].templateName, "mine");
+  ASSERT_EQ(Cell(1, 0), "1-C1");
+  EXPECT_EQ(Cell(1, 5), "-4.000") << "offset of C1 on a straight, square bent";
+
+  // A refused item keeps the template, and the points, as they were.
+  const SubstructureTemplate before = *window_.Session().FindTemplate("mine");
+  EXPECT_FALSE(items.setData(items.index(1, 2), "3.25 zero", Qt::EditRole));
+  EXPECT_EQ(*window_.Session().FindTemplate("mine"), before);
+  EXPECT_TRUE(items.index(1, 2).data(Qt::BackgroundRole).isValid());
+  EXPECT_TRUE(panel.Verdict().contains(QString::fromUtf8("第 2 项"))) << panel.Verdict().toStdString();
+  EXPECT_EQ(Cell(1, 5), "-4.000");
+  // In use, it stays; once no bent uses it, it goes.
+  EXPECT_FALSE(panel.DeleteChosen());
+  EXPECT_NE(window_.Session().FindTemplate("mine"), nullptr);
+  Type(0, static_cast<int>(BentColumn::kTemplate), "");
+  ASSERT_TRUE(items.setData(items.index(1, 2), "3.25 0", Qt::EditRole)) << "mended";
+  EXPECT_TRUE(panel.DeleteChosen());
+  EXPECT_EQ(window_.Session().FindTemplate("mine"), nullptr);
+}
+
+TEST_F(BridgePageTest, HeightsComeAndGoWithTheProfile) {
+  ASSERT_TRUE(page_->NewBridge("B1"));
+  Type(0, static_cast<int>(BentColumn::kStation), "1100");
+  Type(0, static_cast<int>(BentColumn::kDepth), "1.5");
+  EXPECT_EQ(Cell(0, 3), "-");
+  const ProfileInput profile{{{{1000}, 100}, {{1450}, 109}}};  // a grade of 2 %
+  ASSERT_FALSE(window_.Session().SetProfile(profile));
+  EXPECT_EQ(Cell(0, 3).toStdString(), FixedText(100 + 0.02 * 100 - 1.5, 3)) << "the deck at the centre less the depth";
+  ASSERT_FALSE(window_.Session().SetHeights(std::nullopt, {}));
+  EXPECT_EQ(Cell(0, 3), "-");
 }
 
 }  // namespace

@@ -32,6 +32,8 @@ std::string TemplateInUseText(const std::string& name, const std::string& bridge
   return "模板“" + name + "”正被桥“" + bridge + "”的墩台 " + bent + " 使用，不能删除。";
 }
 
+std::string TemplateNameTakenText(const std::string& name) { return "已有名为“" + name + "”的模板：请另取一个名字。"; }
+
 std::string TemplateItemMessage(int row, const std::string& reason) {
   return "第 " + std::to_string(row) + " 项：" + reason;
 }

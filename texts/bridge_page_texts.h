@@ -85,11 +85,14 @@ inline constexpr char kDeleteTemplateButton[] = "删除模板";
 inline constexpr char kReadyTemplateMark[] = "（现成，只读）";
 inline constexpr char kCopyTemplateTitle[] = "复制模板";
 inline constexpr char kTemplateNameLabel[] = "新模板名（一个词，不含空格）：";
+inline constexpr char kAddItemButton[] = "添加项";
+inline constexpr char kRemoveItemButton[] = "删除项";
 inline constexpr char kItemKindHeader[] = "类型";
 inline constexpr char kItemNameHeader[] = "名称";
-inline constexpr char kItemFieldsHeader[] = "数值";
+inline constexpr char kItemFieldsHeader[] = "数值（point: U V [埋深]；grid: 排数 列数 DU DV [U0 V0] [埋深]；corners: 长 宽 [埋深]）";
 std::string TemplateInUseText(const std::string& name, const std::string& bridge, const std::string& bent);
 std::string TemplateItemMessage(int row, const std::string& reason);
+std::string TemplateNameTakenText(const std::string& name);
 
 }  // namespace capset
 
