@@ -60,6 +60,8 @@ class BridgePage : public QWidget, private SessionObserver {
   QTableWidget* PointsView() const { return points_; }
   BridgePlanView* Plan() const { return plan_; }
   TemplatePanel* Templates() const { return templates_; }
+  // The plan's and the templates' tabs.
+  QTabWidget* Side() const { return side_; }
   // The page's notice (no road, no bridge) and the line under the bents.
   QString Notice() const;
   QString Verdict() const;

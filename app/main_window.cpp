@@ -171,8 +171,14 @@ void MainWindow::BuildMenus() {
   add(file, "QuitAction", kQuitItem, QKeySequence::Quit, &MainWindow::close);
 
   QMenu* compute = menu(kComputeMenu);
-  add(compute, "StartAction", kStartItem, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { form_->Command1()->click(); });
-  add(compute, "ComputeAction", kComputeItem, QKeySequence(Qt::Key_F5), [this] { form_->Command2()->click(); });
+  add(compute, "StartAction", kStartItem, QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
+    ShowPage(0);  // Start and Compute answer in the form's boxes
+    form_->Command1()->click();
+  });
+  add(compute, "ComputeAction", kComputeItem, QKeySequence(Qt::Key_F5), [this] {
+    ShowPage(0);
+    form_->Command2()->click();
+  });
   compute->addSeparator();
   add(compute, "BatchAction", kBatchItem, QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::OpenBatch);
   add(compute, "RoadAction", kRoadItem, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::OpenRoadWindow);

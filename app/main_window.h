@@ -8,7 +8,9 @@
 //         最近的作业, 导出结果… Ctrl+E, 退出 Ctrl+Q
 //         导入路线…, 导出路线… (LandXML)
 //   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B, 路线… Ctrl+R, 实测检核… Ctrl+M
-//   查看  结果记录 Ctrl+L (shows or hides the log panel)
+//   查看  结果记录 Ctrl+L (shows or hides the log panel); 计算表单 Ctrl+1 and
+//         桥梁 Ctrl+2, the two pages of the middle (also tabs at the right
+//         of the menu bar: the form keeps its whole height)
 //   帮助  使用说明 F1, 关于
 // 开始 and 计算 click the form's own buttons, so they run exactly what the
 // buttons run.

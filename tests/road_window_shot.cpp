@@ -15,6 +15,7 @@
 #include "journal.h"
 #include "bridge_page.h"
 #include "bridge_plan_view.h"
+#include "template_panel.h"
 #include "main_window.h"
 #include "plan_view.h"
 #include "qt_number_reader.h"
@@ -150,6 +151,11 @@ int main(int argc, char* argv[]) {
       for (int round = 0; round < 8; ++round) QApplication::processEvents();
       window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_bent_%1.png").arg(bent)), "PNG");
     }
+    // The templates' tab on the pile cap's ready template.
+    window.Bridges().Side()->setCurrentIndex(1);
+    window.Bridges().Templates()->Choose("pile-cap-2x3");
+    for (int round = 0; round < 8; ++round) QApplication::processEvents();
+    window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_templates.png")), "PNG");
   }
   return 0;
 }

@@ -48,7 +48,6 @@ inline constexpr char kCellOneWord[] = "一格只填一个值，不能有空格�
 inline constexpr char kCellNeeded[] = "须填写。";
 inline constexpr char kCellRightWithoutLeft[] = "右幅须与左幅一同给出：请先填左幅。";
 inline constexpr char kCellAxisWord[] = "横轴须为“本墩切线”或“平行”（own、parallel）。";
-inline constexpr char kCellParallelNeedsDesign[] = "横轴平行时须有设计桩号 Kj。";
 // A refused cell, for the line under the table: "第 3 行“桩号”：" and the reason.
 std::string BentCellMessage(int row, const std::string& heading, const std::string& reason);
 // A refused pasted line: "粘贴的第 2 行“3 K1+0x0”：" and the reason.
@@ -70,9 +69,7 @@ inline constexpr char kPointHHeader[] = "H";
 inline constexpr char kPointStationHeader[] = "桩号";
 inline constexpr char kPointOffsetHeader[] = "偏距";
 inline constexpr char kPointElementHeader[] = "线元";
-// A point whose foot is beyond an end of the road, in the station column.
-inline constexpr char kPointOffRoad[] = "不在路线范围内";
-// A bent not solved: its one row says why, in the name's place and on.
+// The points table's caption: "墩台 3 的点位（14 个）".
 std::string BentPointsCaption(const std::string& bent, std::size_t points);
 
 // The plan.
