@@ -181,8 +181,7 @@ QString BridgePage::Notice() const { return notice_->text(); }
 QString BridgePage::Verdict() const { return verdict_->text(); }
 
 void BridgePage::Say(const QString& text, bool refused) {
-  verdict_->setStyleSheet(refused ? "color: #c00000" : "");
-  verdict_->setText(text);
+  SayOnVerdictLine(verdict_, text, refused);
 }
 
 void BridgePage::ListBridges() {
@@ -232,7 +231,7 @@ void BridgePage::ChooseBent(int row) {
   ShowPoints();
 }
 
-bool BridgePage::NewBridge(const std::string& name) {
+bool BridgePage::NameFree(const std::string& name) {
   if (const std::optional<BridgeFault> fault = BlockNameFault(name)) {
     Say(QString::fromStdString(BridgeProblemText({*fault, "", name})), true);
     return false;
@@ -241,6 +240,11 @@ bool BridgePage::NewBridge(const std::string& name) {
     Say(QString::fromStdString(BridgeNameTakenText(name)), true);
     return false;
   }
+  return true;
+}
+
+bool BridgePage::NewBridge(const std::string& name) {
+  if (!NameFree(name)) return false;
   Bridge bridge{name, {NextBent({})}};
   const Road* road = session_.WorkingRoad();
   if (road != nullptr) bridge.bents.front().station = {road->firstStation(), 0};
@@ -257,14 +261,7 @@ bool BridgePage::NewBridge(const std::string& name) {
 bool BridgePage::RenameBridge(const std::string& name) {
   const Bridge* old = session_.FindBridge(bridge_);
   if (old == nullptr || name == bridge_) return false;
-  if (const std::optional<BridgeFault> fault = BlockNameFault(name)) {
-    Say(QString::fromStdString(BridgeProblemText({*fault, "", name})), true);
-    return false;
-  }
-  if (session_.FindBridge(name) != nullptr) {
-    Say(QString::fromStdString(BridgeNameTakenText(name)), true);
-    return false;
-  }
+  if (!NameFree(name)) return false;
   Bridge renamed = *old;
   renamed.name = name;
   const std::string before = bridge_;

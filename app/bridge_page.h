@@ -84,6 +84,8 @@ class BridgePage : public QWidget, private SessionObserver {
   void Solve(bool fit);
   void ShowPoints();
   void Say(const QString& text, bool refused);
+  // A name a new bridge may take; else the line under the bents says why.
+  bool NameFree(const std::string& name);
 
   CapSession& session_;
   NumberSymbols symbols_;

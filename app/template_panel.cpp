@@ -180,8 +180,7 @@ TemplatePanel::TemplatePanel(CapSession& session, NumberSymbols symbols, QWidget
 QString TemplatePanel::Verdict() const { return verdict_->text(); }
 
 void TemplatePanel::Say(const QString& text, bool refused) {
-  verdict_->setStyleSheet(refused ? "color: #c00000" : "");
-  verdict_->setText(text);
+  SayOnVerdictLine(verdict_, text, refused);
 }
 
 void TemplatePanel::Refresh() {

@@ -151,7 +151,9 @@ TEST(BentCells, EveryShownCellReadsBackAsTheSameBent) {
       EXPECT_EQ(read.station, bent.station) << cells[1];
       EXPECT_NEAR(read.B, bent.B, 1e-9) << cells[2];
       EXPECT_EQ(read.axis, bent.axis);
-      if (bent.axis == CapAxisMode::kParallel) EXPECT_EQ(read.design, bent.design) << cells[4];
+      if (bent.axis == CapAxisMode::kParallel) {
+        EXPECT_EQ(read.design, bent.design) << cells[4];
+      }
       EXPECT_EQ(read.left, bent.left) << cells[5];
       EXPECT_EQ(read.right, bent.right) << cells[6];
       EXPECT_EQ(read.depth, bent.depth) << cells[7];
