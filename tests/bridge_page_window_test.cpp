@@ -5,6 +5,7 @@
 // session's road and bridges.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -293,6 +294,47 @@ TEST_F(BridgePageTest, HeightsComeAndGoWithTheProfile) {
   EXPECT_EQ(Cell(0, 3).toStdString(), FixedText(100 + 0.02 * 100 - 1.5, 3)) << "the deck at the centre less the depth";
   ASSERT_FALSE(window_.Session().SetHeights(std::nullopt, {}));
   EXPECT_EQ(Cell(0, 3), "-");
+}
+
+TEST_F(BridgePageTest, CtrlVInTheTablePastesAndTheChooserSwitchesBridges) {
+  ShowAndActivate();
+  ASSERT_TRUE(page_->NewBridge("B1"));
+  ASSERT_TRUE(page_->NewBridge("B2"));
+  page_->BentsView()->setFocus();
+  QApplication::clipboard()->setText("7\t1200\n8\t1230\n");
+  QTest::keyClick(page_->BentsView(), Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(Kept("B2").bents.size(), 3u);
+  EXPECT_EQ(Kept("B1").bents.size(), 1u) << "only the chosen bridge takes the paste";
+  auto* chooser = page_->findChild<QComboBox*>("BridgeChooser");
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_EQ(chooser->count(), 2);
+  chooser->setCurrentText("B1");
+  EXPECT_EQ(page_->ChosenBridge(), "B1");
+  EXPECT_EQ(page_->Bents().rowCount(), 1);
+  // A deletion the user declines keeps the bridge.
+  page_->SetConfirmer([](const QString&) { return false; });
+  EXPECT_FALSE(page_->DeleteBridge());
+  EXPECT_NE(window_.Session().FindBridge("B1"), nullptr);
+}
+
+// A bridge on the road Start's answers make: no road, then Start, and the
+// page shows the points on it without being asked.
+TEST_F(MainWindowTest, TheBridgePageFollowsStart) {
+  window_.ShowPage(1);
+  BridgePage& page = window_.Bridges();
+  ASSERT_TRUE(page.NewBridge("B1"));
+  EXPECT_EQ(page.Notice(), QString::fromUtf8(kBridgeNeedsRoad));
+  Answer(kStartAnswers);
+  window_.Action("StartAction")->trigger();
+  EXPECT_EQ(window_.ShownPage(), 0) << "Start answers in the form";
+  Bridge bridge = *window_.Session().FindBridge("B1");
+  bridge.bents[0].station = {1050};
+  ASSERT_TRUE(window_.Session().SetBridge(bridge).empty());
+  EXPECT_TRUE(page.Notice().isEmpty()) << page.Notice().toStdString();
+  ASSERT_GT(page.PointsView()->rowCount(), 0);
+  // The cap centre of the window's own worked job: K1+050 at X 1033.829, Y 2036.772.
+  EXPECT_EQ(page.PointsView()->item(0, 1)->text(), "1033.829");
+  EXPECT_EQ(page.PointsView()->item(0, 2)->text(), "2036.772");
 }
 
 }  // namespace
