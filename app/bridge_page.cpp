@@ -160,6 +160,7 @@ BridgePage::BridgePage(CapSession& session, NumberSymbols symbols, QWidget* pare
             if (current.isValid()) ChooseBent(current.row());
           });
   connect(plan_, &ZoomPanView::PositionChanged, this, &BridgePage::PositionChanged);
+  connect(plan_, &BridgePlanView::BentClicked, this, &BridgePage::ChooseBent);
 
   askName_ = [this](const QString& title, const QString& initial) -> std::optional<QString> {
     bool ok = false;

@@ -1,5 +1,6 @@
 #include "bridge_plan_view.h"
 
+#include <QMouseEvent>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -179,6 +180,23 @@ std::vector<int> BridgePlanView::Paint(QPainter& painter) {
   painter.setFont(PlainFont(11));
   DrawScaleAndNorth(painter, mapping_.scale(), width(), height());
   return labelled;
+}
+
+int BridgePlanView::BentAt(QPoint pixel) const {
+  constexpr double kReach = 8;  // pixels
+  double best = kReach;
+  int bent = -1;
+  for (const ScenePoint& p : scene_.points) {
+    const Pixel q = mapping_.ToPixel(p.xy);
+    const double d = std::hypot(q.x - pixel.x(), q.y - pixel.y());
+    if (d <= best) best = d, bent = p.bent;
+  }
+  return bent;
+}
+
+void BridgePlanView::mouseDoubleClickEvent(QMouseEvent* event) {
+  const int bent = BentAt(event->position().toPoint());
+  if (bent >= 0) emit BentClicked(bent);
 }
 
 void BridgePlanView::ZoomAt(QPointF at, double factor) {

@@ -33,6 +33,14 @@ class BridgePlanView : public ZoomPanView {
   // The bent, by its index in the scene, fitted into view with its neighbours' edges.
   void ShowBent(int bent);
   QString PositionText(QPoint pixel) const override;
+  // The bent of the point nearest the pixel, within a few pixels of it; -1: none.
+  int BentAt(QPoint pixel) const;
+
+ signals:
+  // A point double-clicked: its bent, by its index in the scene.
+  void BentClicked(int bent);
+
+ public:
   const PlanMapping& Mapping() const { return mapping_; }
   // The picture at the view's size; the labels drawn come back (their points' indices).
   std::vector<int> Paint(QPainter& painter);
@@ -41,6 +49,7 @@ class BridgePlanView : public ZoomPanView {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void ZoomAt(QPointF at, double factor) override;
   void PanBy(double dx, double dy) override;
 

@@ -244,6 +244,15 @@ TEST_F(BridgePageTest, ABridgeChangedElsewhereIsShownAsItIsNow) {
   page_->ChooseBent(1);
   EXPECT_EQ(Cell(0, 0), "9-C");
   EXPECT_EQ(page_->Plan()->Chosen(), 1);
+  // A point double-clicked in the plan chooses its bent.
+  BridgePlanView* plan = page_->Plan();
+  plan->resize(600, 400);
+  plan->Fit();
+  const Pixel at = plan->Mapping().ToPixel(plan->Scene().points[0].xy);
+  QTest::mouseDClick(plan, Qt::LeftButton, {}, QPoint(static_cast<int>(std::lround(at.x)), static_cast<int>(std::lround(at.y))));
+  EXPECT_EQ(page_->ChosenBent(), 0);
+  EXPECT_EQ(Cell(0, 0), "1-C");
+  EXPECT_EQ(page_->BentsView()->currentIndex().row(), 0);
 }
 
 TEST_F(BridgePageTest, ATemplateCopiedEditedAndUsed) {
