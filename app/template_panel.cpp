@@ -135,6 +135,7 @@ TemplatePanel::TemplatePanel(CapSession& session, NumberSymbols symbols, QWidget
     : QWidget(parent),
       session_(session),
       list_(new QListWidget),
+      about_(new QLabel),
       items_(new TemplateItemsModel(session, std::move(symbols), this)),
       table_(new QTableView),
       verdict_(nullptr) {
@@ -143,6 +144,9 @@ TemplatePanel::TemplatePanel(CapSession& session, NumberSymbols symbols, QWidget
   list_->setObjectName("TemplateList");
   list_->setMaximumHeight(150);
   column->addWidget(list_);
+  about_->setObjectName("TemplateAbout");
+  about_->setWordWrap(true);
+  column->addWidget(about_);
   const std::vector<QPushButton*> buttons =
       ButtonRow(column, {kCopyTemplateButton, kDeleteTemplateButton, kAddItemButton, kRemoveItemButton});
   table_->setObjectName("TemplateItems");
@@ -178,6 +182,7 @@ TemplatePanel::TemplatePanel(CapSession& session, NumberSymbols symbols, QWidget
 }
 
 QString TemplatePanel::Verdict() const { return verdict_->text(); }
+QString TemplatePanel::About() const { return about_->text(); }
 
 void TemplatePanel::Say(const QString& text, bool refused) {
   SayOnVerdictLine(verdict_, text, refused);
@@ -208,6 +213,12 @@ void TemplatePanel::Choose(const std::string& name) {
   if (session_.FindTemplate(name) == nullptr) return;
   items_->Show(name);
   Say({}, false);
+  const SubstructureTemplate* tmpl = session_.FindTemplate(name);
+  std::string about = TemplatePointsText(static_cast<long long>(PointCount(*tmpl)));
+  for (const ReadyTemplate& r : ReadyTemplates()) {
+    if (r.tmpl.name == name) about = std::string(r.description) + "。" + about;
+  }
+  about_->setText(QString::fromStdString(about));
   listing_ = true;
   for (int i = 0; i < list_->count(); ++i) {
     if (list_->item(i)->data(Qt::UserRole).toString().toStdString() == name) list_->setCurrentRow(i);

@@ -77,12 +77,14 @@ class TemplatePanel : public QWidget {
   TemplateItemsModel& Items() const { return *items_; }
   QListWidget* List() const { return list_; }
   QString Verdict() const;
+  QString About() const;
 
  private:
   void Say(const QString& text, bool refused);
 
   CapSession& session_;
   QListWidget* list_;
+  QLabel* about_;  // what the chosen template holds
   TemplateItemsModel* items_;
   QTableView* table_;
   QLabel* verdict_;

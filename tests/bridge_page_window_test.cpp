@@ -258,6 +258,8 @@ TEST_F(BridgePageTest, ABridgeChangedElsewhereIsShownAsItIsNow) {
 TEST_F(BridgePageTest, ATemplateCopiedEditedAndUsed) {
   TemplatePanel& panel = *page_->Templates();
   panel.Choose("two-columns");
+  EXPECT_TRUE(panel.About().startsWith(QString::fromUtf8(kReadyTwoColumns))) << panel.About().toStdString();
+  EXPECT_TRUE(panel.About().contains(QString::fromUtf8("4 个点"))) << "C1, C2, Z1, Z2";
   TemplateItemsModel& items = panel.Items();
   EXPECT_FALSE(items.flags(items.index(0, 2)) & Qt::ItemIsEditable) << "a ready template is read-only";
   EXPECT_FALSE(items.setData(items.index(0, 2), "-4 0", Qt::EditRole));

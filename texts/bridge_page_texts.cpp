@@ -34,6 +34,10 @@ std::string TemplateInUseText(const std::string& name, const std::string& bridge
 
 std::string TemplateNameTakenText(const std::string& name) { return "已有名为“" + name + "”的模板：请另取一个名字。"; }
 
+std::string TemplatePointsText(long long points) {
+  return "每个墩台 " + std::to_string(points) + " 个点（另有中桩 C 和边点 L、R）。";
+}
+
 std::string TemplateItemMessage(int row, const std::string& reason) {
   return "第 " + std::to_string(row) + " 项：" + reason;
 }

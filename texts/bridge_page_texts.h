@@ -90,6 +90,8 @@ inline constexpr char kItemFieldsHeader[] = "数值（point: U V [埋深]；grid
 std::string TemplateInUseText(const std::string& name, const std::string& bridge, const std::string& bent);
 std::string TemplateItemMessage(int row, const std::string& reason);
 std::string TemplateNameTakenText(const std::string& name);
+// How many points a template gives each bent that uses it, besides C, L and R.
+std::string TemplatePointsText(long long points);
 
 }  // namespace capset
 
