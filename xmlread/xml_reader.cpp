@@ -173,14 +173,14 @@ void Reader::ReadReference(std::string& into) {
       written += 'x';
       c = Need();
     }
-    std::uint64_t value = 0;
+    std::uint32_t value = 0;
     int digits = 0;
-    for (; c != ';'; c = Need()) {
+    for (; c != ';'; c = Need(), ++digits) {
       const int digit = DigitValue(c, hex);
       written += Shown(c);
-      // Twelve digits are far past U+10FFFF and still fit the sum.
-      if (digit < 0 || ++digits > 12) Fail(XmlFault::kBadCharReference, written);
-      value = value * (hex ? 16 : 10) + static_cast<unsigned>(digit);
+      if (digit < 0) Fail(XmlFault::kBadCharReference, written);
+      // Held at one past U+10FFFF once beyond it, however many digits follow.
+      value = std::min<std::uint32_t>(value * (hex ? 16 : 10) + static_cast<unsigned>(digit), 0x110000);
     }
     written += ';';
     if (digits == 0 || value > 0x10FFFF || !IsXmlChar(static_cast<char32_t>(value))) {
@@ -189,9 +189,10 @@ void Reader::ReadReference(std::string& into) {
     AppendUtf8(into, static_cast<char32_t>(value));
     return;
   }
+  // A lone "&" (as in "A&B"): the ampersand itself is what is wrong.
   if (!IsNameStart(c)) Fail(XmlFault::kSyntax, "&", "&amp;");
   const std::string name = ReadName(c);
-  Expect(';', ";");
+  if (Need() != ';') Fail(XmlFault::kSyntax, "&", "&amp;");
   if (name == "lt") into += '<';
   else if (name == "gt") into += '>';
   else if (name == "amp") into += '&';
