@@ -328,9 +328,32 @@ void Reader::ReadDocumentType() {
   throw Stop{};
 }
 
+// Plain ASCII text (no markup, no reference, no line end to normalise) is
+// copied from the buffer as it stands: terrain files are mostly such runs.
+// A run that would pass the token limit is left to the character-wise
+// reading, which stops at the very character, so the refusal is the same.
+void Reader::TakePlainRun() {
+  if (haveCurrent_) return;
+  std::size_t end = pos_;
+  long long lines = 0;
+  for (; end < buffer_.size(); ++end) {
+    const auto b = static_cast<unsigned char>(buffer_[end]);
+    if (b >= 0x80 || b == '<' || b == '&' || b == '>' || b == ']' || b == '\r' || (b < 0x20 && b != '\t' && b != '\n')) break;
+    lines += b == '\n';
+  }
+  const auto n = static_cast<long long>(end - pos_);
+  if (tokenBytes_ + n > options_.longestToken) return;
+  text_.append(buffer_, pos_, end - pos_);
+  tokenBytes_ += n;
+  line_ += lines;
+  pos_ = end;
+}
+
 Token Reader::ReadText() {
   int brackets = 0;  // "]" just before, written as such
   for (;;) {
+    TakePlainRun();
+    if (!text_.empty() && text_.back() != ']') brackets = 0;
     const char32_t c = Peek();
     if (c == kEnd || c == '<') return Token::kCharacters;
     Take();

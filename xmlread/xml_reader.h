@@ -114,6 +114,7 @@ class Reader {
   [[noreturn]] void ReadDocumentType();
   void ReadDeclaration();
   Token ReadText();
+  void TakePlainRun();
   [[noreturn]] void Fail(XmlFault fault, std::string name = {}, std::string expected = {});
   void Push();
 
