@@ -26,19 +26,12 @@ bool IsNameChar(char32_t c) {
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    return;
   }
+  // n bytes: a lead of n ones, then six bits a byte, the highest first.
+  const int n = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  out += static_cast<char>(((0xFFu << (8 - n)) & 0xFFu) | (c >> (6 * (n - 1))));
+  for (int shift = 6 * (n - 2); shift >= 0; shift -= 6) out += static_cast<char>(0x80u | ((c >> shift) & 0x3Fu));
 }
 
 std::string CodeName(char32_t c) {

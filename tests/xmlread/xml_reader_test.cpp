@@ -15,6 +15,7 @@
 namespace capset {
 namespace {
 
+using testing::RandomDocument;
 using testing::XmlEvents;
 using xml::XmlFault;
 
@@ -248,62 +249,6 @@ TEST(XmlSource, AFailedReadIsAnErrorNotAnEnd) {
   while (!reader.AtEnd()) reader.ReadNext();
   ASSERT_TRUE(reader.HasError());
   EXPECT_EQ(reader.error().fault, XmlFault::kUnreadable);
-}
-
-// Random documents, good and broken, with multibyte characters, line ends
-// of every kind and every kind of token.
-std::string RandomDocument(std::mt19937& random, bool broken) {
-  auto pick = [&random](auto const& list) { return list[std::uniform_int_distribution<std::size_t>(0, std::size(list) - 1)(random)]; };
-  const char* const names[] = {"a", "Line", "路线", "x-1", "_y.z", "PVI"};
-  const char* const texts[] = {"10 20", "中文", "&amp;&lt;", "&#x4E2D;&#20013;", "\r\n", "\t", "😀", " ]] ", "é"};
-  const char* const values[] = {"1", "主线", "a&quot;b", "&#10;", "x\ty", "INF", ""};
-  std::string document = pick(std::vector<std::string>{"", "<?xml version=\"1.0\"?>\n", "\xEF\xBB\xBF",
-                                                        "<?xml version='1.0' encoding='UTF-8'?>\r\n"});
-  std::vector<std::string> open;
-  int elements = std::uniform_int_distribution<int>(1, 30)(random);
-  document += "<root>";
-  open.push_back("root");
-  while (elements > 0 || open.size() > 1) {
-    const int what = std::uniform_int_distribution<int>(0, 9)(random);
-    if (what < 3 && elements > 0) {
-      const std::string name = pick(names);
-      document += "<" + name;
-      if (random() % 2) document += std::string(" k=\"") + pick(values) + "\"";
-      if (random() % 3 == 0) document += std::string("\n  m='") + pick(values) + "'";
-      if (random() % 4 == 0) {
-        document += "/>";
-      } else {
-        document += ">";
-        open.push_back(name);
-      }
-      --elements;
-    } else if (what < 5 && open.size() > 1) {
-      document += "</" + open.back() + ">";
-      open.pop_back();
-    } else if (what < 7) {
-      document += pick(texts);
-    } else if (what == 7) {
-      document += std::string("<!-- ") + pick(texts) + " -->";
-    } else if (what == 8) {
-      document += std::string("<![CDATA[") + pick(texts) + "<&]]>";
-    } else {
-      document += "<?pi data?>";
-    }
-  }
-  document += "</root>\n";
-  if (broken) {
-    const char marks[] = "<>&;/=\"'!?-[]x\x80";
-    const int cuts = std::uniform_int_distribution<int>(1, 3)(random);
-    for (int i = 0; i < cuts; ++i) {
-      const std::size_t at = std::uniform_int_distribution<std::size_t>(0, document.size() - 1)(random);
-      if (random() % 2) {
-        document.erase(at, 1);
-      } else {
-        document.insert(at, 1, marks[random() % (sizeof marks - 1)]);
-      }
-    }
-  }
-  return document;
 }
 
 // Whatever size the chunks are, and wherever they cut a tag, a reference
