@@ -272,3 +272,28 @@ TEST(XmlChunks, TheEventsAreTheSameWhereverTheInputIsCut) {
 
 }  // namespace
 }  // namespace capset
+
+namespace capset {
+namespace {
+
+// Any bytes at all, markup among them: the reader ends (at the end or at
+// an error) and the ending does not depend on the chunks.
+TEST(XmlChunks, AnyBytesEndTheSameWhateverTheChunks) {
+  std::mt19937 random(7);
+  const std::string pieces[] = {"<a>", "</a>", "<b x='1'/>", "&amp;", "&#x41;", "<!--", "-->", "<![CDATA[", "]]>",
+                                "<?p ?>", "\xE4\xB8\xAD", "\r\n", "<!DOCTYPE", "&"};
+  for (int trial = 0; trial < 1000; ++trial) {
+    std::string bytes = "<r>";
+    for (int n = std::uniform_int_distribution<int>(0, 40)(random); n > 0; --n) {
+      if (random() % 3 == 0) bytes += static_cast<char>(random() % 256);
+      else bytes += pieces[random() % std::size(pieces)];
+    }
+    const std::vector<std::string> whole = XmlEvents(bytes, 1 << 16);
+    EXPECT_TRUE(whole.back() == "END" || whole.back().starts_with("ERROR")) << whole.back();
+    ASSERT_EQ(XmlEvents(bytes, 1), whole) << bytes;
+    ASSERT_EQ(XmlEvents(bytes, 4), whole) << bytes;
+  }
+}
+
+}  // namespace
+}  // namespace capset
