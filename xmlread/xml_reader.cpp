@@ -201,6 +201,20 @@ void Reader::ReadReference(std::string& into) {
   else Fail(XmlFault::kUndeclaredEntity, name);
 }
 
+// A tag's few attributes are compared one by one; past a few dozen (a
+// hostile tag may hold a million) they are looked up in a set, so a tag
+// costs its length, not its length squared.
+bool Reader::IsRepeated(const std::string& name) {
+  constexpr std::size_t kCompared = 32;
+  if (attributes_.size() < kCompared) {
+    return std::any_of(attributes_.begin(), attributes_.end(), [&name](const Attribute& a) { return a.name == name; });
+  }
+  if (names_.empty()) {
+    for (const Attribute& a : attributes_) names_.insert(a.name);
+  }
+  return !names_.insert(name).second;
+}
+
 void Reader::Push() {
   if (static_cast<int>(open_.size()) >= options_.deepest) Fail(XmlFault::kTooDeep);
   open_.push_back(name_);
@@ -231,9 +245,7 @@ Token Reader::ReadStartTag(char32_t first) {
       if (v == '&') ReadReference(attribute.value);
       else AppendUtf8(attribute.value, IsXmlSpace(v) ? U' ' : v);  // a blank of the value is a space
     }
-    for (const Attribute& a : attributes_) {
-      if (a.name == attribute.name) Fail(XmlFault::kDuplicateAttribute, attribute.name);
-    }
+    if (IsRepeated(attribute.name)) Fail(XmlFault::kDuplicateAttribute, attribute.name);
     attributes_.push_back(std::move(attribute));
   }
   Push();
@@ -433,6 +445,7 @@ Token Reader::Parse() {
   name_.clear();
   text_.clear();
   attributes_.clear();
+  names_.clear();
   cdata_ = false;
   if (pendingEnd_) {
     pendingEnd_ = false;

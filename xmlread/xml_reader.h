@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "xml_error.h"
@@ -117,6 +118,7 @@ class Reader {
   void TakePlainRun();
   [[noreturn]] void Fail(XmlFault fault, std::string name = {}, std::string expected = {});
   void Push();
+  bool IsRepeated(const std::string& name);
 
   ByteSource& source_;
   ReaderOptions options_;
@@ -137,6 +139,7 @@ class Reader {
   std::string name_;
   std::string text_;
   std::vector<Attribute> attributes_;
+  std::unordered_set<std::string> names_;  // of attributes_, once there are many
   bool cdata_ = false;
   std::vector<std::string> open_;
   bool pendingEnd_ = false;  // an empty-element tag's end, still to come

@@ -193,6 +193,17 @@ TEST(XmlDepth, TheLimitItselfIsReadAndOneMoreIsNot) {
   EXPECT_EQ(XmlEvents(past, 3, options).back().rfind("ERROR " + std::to_string(static_cast<int>(XmlFault::kTooDeep)), 0), 0u);
 }
 
+// A hostile tag of many attributes costs its length, not its square: a
+// hundred thousand are read, and the one given twice among them is found.
+TEST(XmlLimits, ATagOfAHundredThousandAttributesIsReadInLinearTime) {
+  std::string tag = "<a";
+  for (int i = 0; i < 100000; ++i) tag += " n" + std::to_string(i) + "=\"\"";
+  const std::vector<std::string> many = XmlEvents(tag + "/>", 1 << 16);
+  EXPECT_EQ(many.back(), "END");
+  const std::vector<std::string> twice = XmlEvents(tag + " n99999=''/>", 1 << 16);
+  EXPECT_EQ(twice.back(), "ERROR " + std::to_string(static_cast<int>(XmlFault::kDuplicateAttribute)) + " line 1 n99999");
+}
+
 // The element helpers a road file's reader uses.
 TEST(XmlPull, ElementTextSkipsChildrenAndCommentsAndSkipLeavesTheElement) {
   const std::string document = "<r><p>10 <!-- c --><q>no</q>20<![CDATA[ 30]]></p><s><t><u/></t></s><v/></r>";
