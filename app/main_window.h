@@ -94,6 +94,12 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   bool ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows = {});
   // A station table to `path`; true when written, a failure reported.
   bool ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows);
+  // The points of the job's bridges (every one, the bridge named, or its
+  // bents named) to `path`; true when written. A refusal or a failure is
+  // reported and changes nothing; points left out are told in a notice
+  // (main_window_bridge_export.cpp).
+  bool ExportBridgesTo(const QString& path, ExportFormat format, const std::string& bridge = {},
+                       const std::vector<std::string>& bents = {});
   // The export dialog's title: what it writes, the rows chosen or all, and
   // how many.
   QString ExportDialogTitle() const;
@@ -144,6 +150,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   bool SaveJobAs();
   void ListRecentJobs(QMenu* menu);
   void OpenExport();
+  void OpenBridgeExport();
   void ShowUsage();
   void ShowAbout();
   void ImportRoad();

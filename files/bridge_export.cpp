@@ -50,9 +50,13 @@ BridgeExport BridgeExportOf(const Bridge& bridge, const BridgeSolution& solution
     if (!Chosen(wanted, bent.bent)) continue;
     if (!bent.Solved()) {
       if (k < bridge.bents.size()) out.leftOut += PointsAsked(bridge.bents[k], templates);
+      out.shortBents.push_back(BentWord(bridge.name, bent.bent));
       continue;
     }
-    out.leftOut += static_cast<int>(bent.edges.size());
+    if (!bent.edges.empty()) {
+      out.leftOut += static_cast<int>(bent.edges.size());
+      out.shortBents.push_back(BentWord(bridge.name, bent.bent));
+    }
     for (const BridgePoint& p : bent.points) {
       const bool onRoad = p.status == WhereStatus::kOnRoad;
       out.points.push_back({bridge.name,
@@ -68,6 +72,7 @@ BridgeExport BridgeExportOf(const Bridge& bridge, const BridgeSolution& solution
 void Append(BridgeExport& to, const BridgeExport& from) {
   to.points.insert(to.points.end(), from.points.begin(), from.points.end());
   to.leftOut += from.leftOut;
+  to.shortBents.insert(to.shortBents.end(), from.shortBents.begin(), from.shortBents.end());
 }
 
 std::vector<ExportPoint> ExportPointsOf(const BridgeExport& exported) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bridge_export_texts.h"
 #include "bridge_solve.h"
 #include "export_formats.h"
 #include "export_point.h"
@@ -39,7 +40,13 @@ struct BridgeFilePoint {
 struct BridgeExport {
   std::vector<BridgeFilePoint> points;  // bridge by bridge, bent by bent, each bent's points in order
   int leftOut = 0;                      // points not placed, so not written
+  std::vector<std::string> shortBents;  // the bents those belong to, each as BentWord gives it
 };
+
+// A bent of a bridge as one word, where a field names a bent of any
+// bridge of the job: "B1/3". Bent names hold no "/", so the last one parts
+// the bridge from the bent.
+inline std::string BentWord(const std::string& bridge, const std::string& bent) { return bridge + "/" + bent; }
 
 // The bent names of `chosen` that the bridge has not, in their order; none
 // when every one is a bent of it.
@@ -58,14 +65,11 @@ std::vector<ExportPoint> ExportPointsOf(const BridgeExport& exported);
 std::vector<ExportPoint> BridgeExportPoints(const Bridge& bridge, const BridgeSolution& solution,
                                             const std::vector<std::string>& chosen = {});
 
-// A point name given to two points (by two bridges, which may name their
-// bents alike): a point file of both would hold two points of it, and the
-// instrument would call up either. Each such name once, in the order it
-// first appears, with the bridges that give it (`bridges[i]` is point i's).
-struct SharedPointName {
-  std::string name;
-  std::vector<std::string> bridges;
-};
+// The point names given to two points (by two bridges, which may name
+// their bents alike): a point file of both would hold two points of a
+// name, and the instrument would call up either. Each such name once, in
+// the order it first appears, with the bridges that give it (`bridges[i]`
+// is point i's).
 std::vector<SharedPointName> SharedPointNames(const std::vector<ExportPoint>& points,
                                               const std::vector<std::string>& bridges);
 std::vector<SharedPointName> SharedPointNames(const BridgeExport& exported);

@@ -25,6 +25,7 @@ class BridgeExportPoints_ : public ::testing::Test {
 TEST_F(BridgeExportPoints_, GivesEveryPointOfEveryBentWithItsItemAsRole) {
   const BridgeExport e = BridgeExportOf(bridge_, solution_, Only(tmpl_));
   EXPECT_EQ(e.leftOut, 0);
+  EXPECT_TRUE(e.shortBents.empty());
   // C, L, R, 12 piles, 4 corners, one bearing: 20 a bent.
   ASSERT_EQ(e.points.size(), 40u);
   std::size_t i = 0;
@@ -80,6 +81,7 @@ TEST_F(BridgeExportPoints_, ABentNotPlacedAndAnEdgeNotMetAreCountedAsLeftOut) {
   ASSERT_GE(edgesMissed, 1u);
   const BridgeExport e = BridgeExportOf(bridge_, solution_, Only(tmpl_));
   EXPECT_EQ(e.leftOut, 20 + static_cast<int>(edgesMissed));
+  EXPECT_EQ(e.shortBents, (std::vector<std::string>{"B1/5", "B1/6"}));
   EXPECT_EQ(e.points.size(), 40u + solution_.bents[3].points.size());
   for (const BridgeFilePoint& p : e.points) EXPECT_NE(p.point.group, "5");
 }
