@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app_title.h"
@@ -15,7 +16,7 @@ namespace capset {
 BridgeExportDialog::BridgeExportDialog(const std::vector<Bridge>& bridges, QWidget* parent)
     : QDialog(parent), bridges_(bridges) {
   setObjectName("BridgeExportDialog");
-  setWindowTitle(QString::fromUtf8(kBridgeExportTitle));
+  setWindowTitle(WindowTitle(kBridgeExportTitle));
   bridgesBox_ = new QComboBox(this);
   bridgesBox_->setObjectName("BridgeExportBridges");
   // With one bridge there is nothing to choose between "all" and it.
@@ -27,6 +28,8 @@ BridgeExportDialog::BridgeExportDialog(const std::vector<Bridge>& bridges, QWidg
   auto* hint = new QLabel(QString::fromUtf8(kBridgeExportBentsHint), this);
   hint->setWordWrap(true);
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons_->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(kBridgeExportGo));
+  buttons_->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(kBridgeExportCancel));
   connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(bridgesBox_, &QComboBox::currentIndexChanged, this, [this] { ShowBents(); });

@@ -40,5 +40,7 @@ inline constexpr char kBridgeExportAll[] = "全部桥梁";
 inline constexpr char kBridgeExportBents[] = "墩台(&D)：";
 inline constexpr char kBridgeExportBentsHint[] = "不选即导出这座桥的全部墩台；按住 Ctrl 或 Shift 可选多个。";
 inline constexpr char kBridgeExportFileName[] = "桥梁点位.csv";
+inline constexpr char kBridgeExportGo[] = "导出…";
+inline constexpr char kBridgeExportCancel[] = "取消";
 
 }  // namespace capset
