@@ -48,7 +48,7 @@ std::optional<int> SessionFiles::ExportBridges(const std::string& path, ExportFo
   }
   const BridgeExport& exported = std::get<BridgeExport>(made);
   if (const auto failure = store_.WriteWhole(path, BridgeExportText(format, exported))) {
-    reporter_.ReportError(ExportFailedMessage(path, failure->reason));
+    reporter_.ReportError(BridgeExportFailedText(path, failure->reason));
     return std::nullopt;
   }
   const int written = static_cast<int>(exported.points.size());

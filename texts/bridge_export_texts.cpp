@@ -41,6 +41,10 @@ std::string PointsLeftOutText(int written, int leftOut, const std::vector<std::s
   return text + "。";
 }
 
+std::string BridgeExportFailedText(const std::string& path, const std::string& reason) {
+  return "导出失败：无法写入文件" + Quoted(path) + "。\n原因：" + reason + "\n原有文件保持不变。";
+}
+
 std::string BridgeExportDoneText(int points, const std::string& path) {
   return "已导出 " + std::to_string(points) + " 个点到 " + path;
 }

@@ -28,6 +28,9 @@ std::string SharedPointNamesText(const std::vector<SharedPointName>& shared);
 // Points not placed, so not written, and the bents they belong to (each as
 // "B1/5"): said after a file that was written.
 std::string PointsLeftOutText(int written, int leftOut, const std::vector<std::string>& bents);
+// The file could not be written: the system's reason; the file that was
+// there stays as it was.
+std::string BridgeExportFailedText(const std::string& path, const std::string& reason);
 // A good export, in the status bar: "已导出 120 个点到 piers.dat".
 std::string BridgeExportDoneText(int points, const std::string& path);
 
