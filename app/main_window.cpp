@@ -22,6 +22,7 @@
 #include "batch_dialog.h"
 #include "bridge_page.h"
 #include "bridge_page_texts.h"
+#include "bridge_export_texts.h"
 #include "check_dialog.h"
 #include "check_texts.h"
 #include "file_texts.h"
@@ -164,6 +165,7 @@ void MainWindow::BuildMenus() {
   connect(recent, &QMenu::aboutToShow, this, [this, recent] { ListRecentJobs(recent); });
   file->addSeparator();
   add(file, "ExportAction", kExportItem, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
+  add(file, "ExportBridgeAction", kExportBridgeItem, QKeySequence(), &MainWindow::OpenBridgeExport);
   file->addSeparator();
   add(file, "ImportRoadAction", kImportRoadItem, QKeySequence(), &MainWindow::ImportRoad);
   add(file, "ExportRoadAction", kExportRoadItem, QKeySequence(), &MainWindow::ExportRoad);

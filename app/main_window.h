@@ -99,6 +99,12 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   bool ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows = {});
   // A station table to `path`; true when written, a failure reported.
   bool ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows);
+  // The points of the job's bridges (every one, the bridge named, or its
+  // bents named) to `path`; true when written. A refusal or a failure is
+  // reported and changes nothing; points left out are told in a notice
+  // (main_window_bridge_export.cpp).
+  bool ExportBridgesTo(const QString& path, ExportFormat format, const std::string& bridge = {},
+                       const std::vector<std::string>& bents = {});
   // The export dialog's title: what it writes, the rows chosen or all, and
   // how many.
   QString ExportDialogTitle() const;
@@ -155,6 +161,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   bool SaveJobAs();
   void ListRecentJobs(QMenu* menu);
   void OpenExport();
+  void OpenBridgeExport();
   void ShowUsage();
   void ShowAbout();
   void ImportRoad();
@@ -173,6 +180,12 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void StartCompleted() override;
   // The job's road is part of the job a save writes.
   void RoadChanged() override;
+  // The check's results against the bents no longer hold, and the job
+  // differs from its file (main_window_bridge_export.cpp).
+  void BridgesChanged() override;
+  // The bents' design heights moved with the profile: a check against them
+  // no longer holds.
+  void HeightsChanged() override;
   void FitToScreen();
   // The first time the log panel shows: beside the form where the screen
   // has room for it, else below it in the room the form leaves with its

@@ -11,6 +11,7 @@ add_library(capset_window STATIC
   bent_table_model.cpp
   bridge_page.cpp
   bridge_plan_view.cpp
+  bridge_export_dialog.cpp
   cap_log_model.cpp
   column_spread.cpp
   check_dialog.cpp
@@ -23,6 +24,7 @@ add_library(capset_window STATIC
   log_view.cpp
   look.cpp
   main_window.cpp
+  main_window_bridge_export.cpp
   message_fit.cpp
   main_window_bridge.cpp
   main_window_layout.cpp

@@ -36,6 +36,10 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
   actions_.exportTable = [this](const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
     files_.ExportTable(path, format, rows);
   };
+  actions_.exportBridges = [this](const std::string& path, ExportFormat format, const std::string& bridge,
+                                  const std::vector<std::string>& bents) {
+    files_.ExportBridges(path, format, bridge, bents);
+  };
   actions_.scene = [this]() -> const SketchScene* { return scene_ ? &*scene_ : nullptr; };
   AddScriptCommands(commands_, actions_, context_);
 }

@@ -45,6 +45,11 @@ struct TargetActions {
   // Writes a station table to a file as the table window's export does.
   std::function<void(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows)>
       exportTable;
+  // Writes the points of the job's bridges (every one, the bridge named, or
+  // its bents named) as the window's bridge export does.
+  std::function<void(const std::string& path, ExportFormat format, const std::string& bridge,
+                     const std::vector<std::string>& bents)>
+      exportBridges;
 };
 
 // What every command reaches, whichever target plays the script: the
@@ -74,6 +79,8 @@ void AddCheckCommands(CommandTable& table, ScriptContext& context);  // @check �
 void AddHeightsCommands(CommandTable& table, ScriptContext& context);
 // @template … @end, @bridge … @end, @bridgepoints [NAME], @templates
 void AddBridgeCommands(CommandTable& table, ScriptContext& context);
+// @export bridge csv|dat FILE [BRIDGE [BENT…]]
+void AddBridgeExportCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block

@@ -63,6 +63,10 @@ class WindowTarget : public ScriptTarget {
                                   const std::vector<StationTableRow>& rows) {
       window_.ExportTableTo(QString::fromStdString(path), format, rows);
     };
+    actions_.exportBridges = [this](const std::string& path, ExportFormat format, const std::string& bridge,
+                                    const std::vector<std::string>& bents) {
+      window_.ExportBridgesTo(QString::fromStdString(path), format, bridge, bents);
+    };
     actions_.scene = [this]() -> const SketchScene* {
       const auto& scene = window_.Form().Sketch()->Scene();
       return scene ? &*scene : nullptr;
