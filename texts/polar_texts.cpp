@@ -1,0 +1,31 @@
+#include "polar_texts.h"
+
+namespace capset {
+
+std::string PolarLineMessage(const std::string& line, const std::string& reason) {
+  return "“" + line + "”：" + reason;
+}
+
+std::string BacksightOnStationText(const std::string& backsight, const std::string& station) {
+  return "后视点“" + backsight + "”与测站“" + station + "”重合（相距不足 0.5 mm），无法定向：请另选后视点。";
+}
+
+std::string PointOnStationText(const std::string& point) {
+  return "点“" + point + "”就在测站上（相距不足 0.5 mm）：没有方位角，也无需转角。";
+}
+
+std::string NoSuchBridgePointText(const std::string& name) {
+  return "没有名为“" + name + "”的桥梁点位：桥梁点名写作 墩台-点，如 3-Z1；或直接给出坐标。";
+}
+
+std::string BridgePointInManyText(const std::string& name, const std::vector<std::string>& bridges) {
+  std::string list;
+  for (const std::string& b : bridges) list += (list.empty() ? "“" : "、“") + b + "”";
+  return "点名“" + name + "”在桥" + list + "中都有：请直接给出它的坐标。";
+}
+
+std::string JobBacksightEitherText(const std::string& where) {
+  return where + " 应有后视点的 X、Y，或后视方位角 azimuth，二者只取其一。";
+}
+
+}  // namespace capset

@@ -1,0 +1,45 @@
+#pragma once
+// What the instrument station (测站), the backsight (后视) and the polar
+// set-out data (极坐标放样数据) say: refusals of what was given, and the
+// words of the points that give no direction.
+
+#include <string>
+#include <vector>
+
+namespace capset {
+
+inline constexpr char kStationWord[] = "测站";
+inline constexpr char kBacksightWord[] = "后视";
+inline constexpr char kBacksightAzimuthWord[] = "后视方位角";
+inline constexpr char kInstrumentHeightWord[] = "仪器高";
+
+inline constexpr char kNoStation[] = "还没有设置测站：请先给出测站的点名与坐标。";
+inline constexpr char kNoBacksight[] = "还没有设置后视：请给出后视点或后视方位角。";
+inline constexpr char kNoPolarPoints[] = "没有可计算放样数据的点：请先输入桥的墩台，或计算盖梁。";
+inline constexpr char kPackedSlip[] = "按度.分分秒秒输入，分和秒须小于 60。";
+inline constexpr char kHeightWithoutHI[] = "测站高程 H 与仪器高 HI 须一起给出。";
+
+// "“@station S1 abc 2000”：" and the reason: a refused command line.
+std::string PolarLineMessage(const std::string& line, const std::string& reason);
+// The usage of each command.
+inline constexpr char kStationUsage[] =
+    "@station 的写法：@station 点名 X Y [H HI]，或 @station 桥梁点名（如 3-Z1）。测站没有改变。";
+inline constexpr char kBacksightUsage[] =
+    "@backsight 的写法：@backsight 点名 X Y，@backsight 桥梁点名，或 @backsight azimuth 度.分秒。后视没有改变。";
+inline constexpr char kPolarUsage[] = "@polar 的写法：@polar [桥名]。";
+
+// A backsight point within half a millimetre of the station gives no direction.
+std::string BacksightOnStationText(const std::string& backsight, const std::string& station);
+// A point of the list on the station itself: it has no azimuth and no angle to turn.
+std::string PointOnStationText(const std::string& point);
+// A point named that no bridge's points hold; one that several bridges hold.
+std::string NoSuchBridgePointText(const std::string& name);
+std::string BridgePointInManyText(const std::string& name, const std::vector<std::string>& bridges);
+
+// The job file's groups, for the job file's refusals: "测站 的 X"…
+inline constexpr char kJobStation[] = "测站（station）";
+inline constexpr char kJobBacksight[] = "后视（backsight）";
+// A backsight with both a point and an azimuth, or neither.
+std::string JobBacksightEitherText(const std::string& where);
+
+}  // namespace capset
