@@ -5,6 +5,8 @@
 #include "job_file_fields.h"
 #include "job_file_keys.h"
 #include "job_road_texts.h"
+#include "marks.h"
+#include "number_text.h"
 #include "polar_ranges.h"
 #include "polar_texts.h"
 #include "range_texts.h"
@@ -37,6 +39,14 @@ class Fields : public JobPartReader {
   double Within(const Json& object, const char* key, const std::string& where, FieldRange range) {
     const double value = Number(object, key, where);
     if (!problem() && !capset::Within(value, range)) Fail(JobRoadField(where, key) + NotWithinReason(value, range));
+    return value;
+  }
+  double Azimuth(const Json& object, const char* key, const std::string& where) {
+    const double value = Number(object, key, where);
+    if (!problem() && !capset::Within(value, kBacksightAzimuthRange)) {
+      Fail(JobRoadField(where, key) + Quoted(NumberText(value, ".")) + BeyondRangeText(kBacksightAzimuthRange, "°") +
+           "。");
+    }
     return value;
   }
 };
@@ -80,7 +90,7 @@ std::optional<Backsight> ReadBacksightGroup(Fields& f, const Json& value) {
                          f.Within(value, keys::kPolarY, where, kCoordinateRange)};
   } else {
     if (value.contains(keys::kName)) b.name = f.Name(value, where);
-    b.azimuth = f.Within(value, keys::kPolarAzimuth, where, kBacksightAzimuthRange);
+    b.azimuth = f.Azimuth(value, keys::kPolarAzimuth, where);
     // 360 is north: kept as 0, the one form of an azimuth.
     if (b.azimuth == 360) b.azimuth = 0;
   }

@@ -74,6 +74,8 @@ void AddCheckCommands(CommandTable& table, ScriptContext& context);  // @check �
 void AddHeightsCommands(CommandTable& table, ScriptContext& context);
 // @template … @end, @bridge … @end, @bridgepoints [NAME], @templates
 void AddBridgeCommands(CommandTable& table, ScriptContext& context);
+// @station, @backsight, @polar [BRIDGE]
+void AddPolarCommands(CommandTable& table, ScriptContext& context);
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block

@@ -279,8 +279,14 @@ class CapSession {
   std::variant<ExportPoint, std::string> BridgePointNamed(const std::string& name) const;
   // The points polar data are given for: those of the bridge named (all
   // bridges when `bridge` is empty), else, when the job has no bridge, the
-  // log's placed caps. A bridge of that name that does not exist: nothing.
-  std::optional<std::vector<ExportPoint>> PolarPoints(const std::string& bridge) const;
+  // log's placed caps; with the bents that gave none (by bridge and bent),
+  // so that no pier goes missing from the crew's list unsaid. A bridge of
+  // that name that does not exist: nothing.
+  struct PolarPointList {
+    std::vector<ExportPoint> points;
+    std::vector<std::pair<std::string, std::string>> unsolved;
+  };
+  std::optional<PolarPointList> PolarPoints(const std::string& bridge) const;
 
  private:
   std::optional<InstrumentStation> station_;

@@ -53,26 +53,32 @@ std::variant<ExportPoint, std::string> CapSession::BridgePointNamed(const std::s
   return *found;
 }
 
-std::optional<std::vector<ExportPoint>> CapSession::PolarPoints(const std::string& bridge) const {
-  std::vector<ExportPoint> points;
+std::optional<CapSession::PolarPointList> CapSession::PolarPoints(const std::string& bridge) const {
+  PolarPointList list;
+  std::vector<const Bridge*> chosen;
   if (!bridge.empty()) {
     const Bridge* b = FindBridge(bridge);
     if (b == nullptr) return std::nullopt;
-    if (const auto solution = SolveBridgeNow(*b)) points = BridgeExportPoints(*solution);
-    return points;
+    chosen.push_back(b);
+  } else {
+    for (const Bridge& b : bridges_) chosen.push_back(&b);
   }
-  if (!bridges_.empty()) {
-    for (const Bridge& b : bridges_) {
-      const auto solution = SolveBridgeNow(b);
-      if (!solution) break;
-      const std::vector<ExportPoint> more = BridgeExportPoints(*solution);
-      points.insert(points.end(), more.begin(), more.end());
+  if (chosen.empty()) {
+    std::vector<const CapRecord*> records;
+    for (const CapRecord& r : log_.Records()) records.push_back(&r);
+    list.points = LogExportPoints(records);
+    return list;
+  }
+  for (const Bridge* b : chosen) {
+    const std::optional<BridgeSolution> solution = SolveBridgeNow(*b);
+    if (!solution) return list;  // no road: the caller says so
+    for (const BentSolution& bent : solution->bents) {
+      if (!bent.Solved()) list.unsolved.emplace_back(b->name, bent.bent);
     }
-    return points;
+    const std::vector<ExportPoint> more = BridgeExportPoints(*solution);
+    list.points.insert(list.points.end(), more.begin(), more.end());
   }
-  std::vector<const CapRecord*> records;
-  for (const CapRecord& r : log_.Records()) records.push_back(&r);
-  return LogExportPoints(records);
+  return list;
 }
 
 }  // namespace capset

@@ -24,6 +24,10 @@ std::string BridgePointInManyText(const std::string& name, const std::vector<std
   return "点名“" + name + "”在桥" + list + "中都有：请直接给出它的坐标。";
 }
 
+std::string BentWithoutPolarText(const std::string& bridge, const std::string& bent) {
+  return "桥“" + bridge + "”墩台 " + bent + " 没有点位（未计算），不在下列放样数据中。";
+}
+
 std::string JobBacksightEitherText(const std::string& where) {
   return where + " 应有后视点的 X、Y，或后视方位角 azimuth，二者只取其一。";
 }

@@ -36,6 +36,9 @@ std::string PointOnStationText(const std::string& point);
 std::string NoSuchBridgePointText(const std::string& name);
 std::string BridgePointInManyText(const std::string& name, const std::vector<std::string>& bridges);
 
+// A bent whose points cannot be given has no polar data: "桥“B1”墩台 3 没有点位，不在放样数据中：见 @bridgepoints。"
+std::string BentWithoutPolarText(const std::string& bridge, const std::string& bent);
+
 // The job file's groups, for the job file's refusals: "测站 的 X"…
 inline constexpr char kJobStation[] = "测站（station）";
 inline constexpr char kJobBacksight[] = "后视（backsight）";
