@@ -30,7 +30,8 @@ class Fields : public JobPartReader {
     } else if (!at->is_string()) {
       Fail(JobBridgeNotAName(field));
     } else if (const auto fault = BlockNameFault(at->get<std::string>())) {
-      Fail(field + " " + BridgeProblemText({*fault, "", at->get<std::string>()}));
+      Fail(field + " " + (*fault == BridgeFault::kBlockWord ? std::string(kPolarNameNotOneWord)
+                                                              : BridgeProblemText({*fault, "", at->get<std::string>()})));
     } else {
       return at->get<std::string>();
     }

@@ -27,7 +27,8 @@ std::optional<std::string> NameFault(const std::string& what, const std::string&
   if (!fault) return std::nullopt;
   // A name that is not text is not shown back.
   const std::string shown = *fault == BridgeFault::kWordNotText ? "" : name;
-  return what + "点名：" + BridgeProblemText({*fault, "", shown});
+  return what + "点名" + (*fault == BridgeFault::kBlockWord ? std::string(kPolarNameNotOneWord)
+                                                          : "：" + BridgeProblemText({*fault, "", shown}));
 }
 
 // X and Y as typed, or the named bridge point's.

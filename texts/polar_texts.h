@@ -17,6 +17,7 @@ inline constexpr char kNoStation[] = "还没有设置测站：请先给出测站
 inline constexpr char kNoBacksight[] = "还没有设置后视：请给出后视点或后视方位角。";
 inline constexpr char kNoPolarPoints[] = "没有可计算放样数据的点：请先输入桥的墩台，或计算盖梁。";
 inline constexpr char kPackedSlip[] = "按度.分分秒秒输入，分和秒须小于 60。";
+inline constexpr char kPolarNameNotOneWord[] = "应为一个名称（一个词，不含空格）。";
 inline constexpr char kHeightWithoutHI[] = "测站高程 H 与仪器高 HI 须一起给出。";
 
 // "“@station S1 abc 2000”：" and the reason: a refused command line.
