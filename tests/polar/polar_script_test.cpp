@@ -170,6 +170,17 @@ TEST(PolarScript, AJobWithoutThemOpensWithNone) {
   EXPECT_NE(messages[0].find("还没有设置测站"), std::string::npos);
 }
 
+TEST(PolarScript, AStationChangedSinceTheSaveIsUnsavedWork) {
+  const Played p = Play(std::string(kNorth) + "@save a.capjob\n@station S1 1 2\n@open a.capjob\n@cancel\n@polar\n");
+  const auto prompts = p.transcript.Events("PROMPT");
+  ASSERT_EQ(prompts.size(), 1u) << ::testing::PrintToString(p.transcript.events);
+  // Cancelled: the station stands.
+  EXPECT_TRUE(Tagged(p.transcript, "POLAR").empty());
+  const auto messages = p.transcript.Events("MESSAGE");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("还没有设置后视"), std::string::npos) << messages[0];
+}
+
 struct RefusalRow {
   const char* name;
   const char* line;
