@@ -32,4 +32,13 @@ std::string JobBacksightEitherText(const std::string& where) {
   return where + " 应有后视点的 X、Y，或后视方位角 azimuth，二者只取其一。";
 }
 
+std::string BacksightCheckText(const std::string& name, const std::string& azimuth, const std::string& distance) {
+  if (distance.empty()) return "后视方位角 " + azimuth + "：照准后视方向后置盘。";
+  return "后视“" + name + "”：方位角 " + azimuth + "，平距 " + distance + " m，照准后请核对平距。";
+}
+
+std::string PolarSummaryText(const std::string& station, int points) {
+  return "测站“" + station + "”：共 " + std::to_string(points) + " 点。";
+}
+
 }  // namespace capset

@@ -46,4 +46,33 @@ inline constexpr char kJobBacksight[] = "后视（backsight）";
 // A backsight with both a point and an azimuth, or neither.
 std::string JobBacksightEitherText(const std::string& where);
 
+// The station dialog (测站与后视) and its table of polar data.
+inline constexpr char kInstrumentStationItem[] = "测站与后视(&P)…";
+inline constexpr char kInstrumentStationTitle[] = "测站与后视 · 极坐标放样数据";
+inline constexpr char kStationGroup[] = "测站";
+inline constexpr char kBacksightGroup[] = "后视";
+inline constexpr char kPointNameLabel[] = "点名";
+inline constexpr char kMarkHeightLabel[] = "测站高程 H";
+inline constexpr char kInstrumentHeightLabel[] = "仪器高 HI";
+inline constexpr char kBacksightByPoint[] = "后视点";
+inline constexpr char kBacksightByAzimuth[] = "后视方位角（度.分秒）";
+inline constexpr char kPickBridgePoint[] = "取桥梁点…";
+inline constexpr char kSetPolarButton[] = "设 置";
+inline constexpr char kClearPolarButton[] = "清 除";
+inline constexpr char kPolarHeightsHint[] = "H 与 HI 留空：不计高差。";
+inline constexpr char kPolarDataGroup[] = "放样数据（自测站，转角自后视方向顺时针）";
+inline constexpr char kPolarNotSet[] = "设置测站与后视后，这里列出每个点的放样数据。";
+// "后视“B1”：方位角 359°59′00.0″，平距 200.000 m，请照准后核对。"
+std::string BacksightCheckText(const std::string& name, const std::string& azimuth, const std::string& distance);
+// "测站“S1”、后视已设置：共 12 点。"
+std::string PolarSummaryText(const std::string& station, int points);
+// The table's headings; with heights, 高差 and 天顶距 too.
+inline constexpr char kPolarPointHeading[] = "点名";
+inline constexpr char kPolarAzimuthHeading[] = "方位角";
+inline constexpr char kPolarDistanceHeading[] = "平距 (m)";
+inline constexpr char kPolarTurnHeading[] = "转角";
+inline constexpr char kPolarHeightDiffHeading[] = "高差 dH (m)";
+inline constexpr char kPolarZenithHeading[] = "天顶距";
+inline constexpr char kPolarOnStation[] = "在测站上";
+
 }  // namespace capset
