@@ -4,6 +4,9 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,6 +28,7 @@
 #include "polar_input.h"
 #include "polar_table.h"
 #include "polar_texts.h"
+#include "recent_jobs.h"
 #include "teardown.h"
 #include "view_guard.h"
 #include "window_texts.h"
@@ -88,10 +92,11 @@ QVariant PolarTableModel::headerData(int section, Qt::Orientation orientation, i
   return Q(headings_.at(static_cast<std::size_t>(section)));
 }
 
-InstrumentStationDialog::InstrumentStationDialog(CapSession& session, ErrorReporter& reporter,
+InstrumentStationDialog::InstrumentStationDialog(CapSession& session, FileStore& store, ErrorReporter& reporter,
                                                  const NumberReader& reader, QWidget* parent)
     : QDialog(parent),
       session_(session),
+      store_(store),
       reporter_(reporter),
       reader_(reader),
       stationName_(Field("StationName", 100)),
@@ -163,6 +168,9 @@ InstrumentStationDialog::InstrumentStationDialog(CapSession& session, ErrorRepor
   connect(set, &QPushButton::clicked, this, &InstrumentStationDialog::Apply);
   connect(clear, &QPushButton::clicked, this, &InstrumentStationDialog::Clear);
   connect(copy, &QPushButton::clicked, this, &InstrumentStationDialog::Copy);
+  auto* exportCsv = new QPushButton(QString::fromUtf8(kExportPolarButton));
+  exportCsv->setObjectName("ExportPolar");
+  connect(exportCsv, &QPushButton::clicked, this, &InstrumentStationDialog::OpenExport);
   connect(byPoint_, &QRadioButton::toggled, this, &InstrumentStationDialog::ShowMode);
   connect(stationPick_, &QComboBox::activated, this,
           [this] { Pick(stationPick_, stationName_, stationX_, stationY_); });
@@ -189,6 +197,7 @@ InstrumentStationDialog::InstrumentStationDialog(CapSession& session, ErrorRepor
   buttons->addWidget(clear);
   buttons->addStretch(1);
   buttons->addWidget(copy);
+  buttons->addWidget(exportCsv);
   auto* data = new QGroupBox(QString::fromUtf8(kPolarDataGroup));
   auto* dataLayout = new QVBoxLayout(data);
   dataLayout->addWidget(check_);
@@ -334,5 +343,33 @@ std::string InstrumentStationDialog::CopyText() const {
 }
 
 void InstrumentStationDialog::Copy() { QGuiApplication::clipboard()->setText(Q(CopyText())); }
+
+bool InstrumentStationDialog::ExportTo(const QString& path) {
+  if (model_->Rows().empty()) {
+    reporter_.ReportInformation(kNothingToExportPolar);
+    return false;
+  }
+  const std::string shown = QDir::toNativeSeparators(path).toStdString();
+  if (const auto failure = store_.WriteWhole(path.toStdString(), PolarCsv(model_->Rows(), model_->Heights()))) {
+    reporter_.ReportError(PolarExportFailedText(shown, failure->reason));
+    return false;
+  }
+  check_->setText(check_->text() + "\n" + Q(PolarExportedText(static_cast<int>(model_->Rows().size()), shown)));
+  return true;
+}
+
+void InstrumentStationDialog::OpenExport() {
+  if (model_->Rows().empty()) {
+    reporter_.ReportInformation(kNothingToExportPolar);
+    return;
+  }
+  QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kInstrumentStationTitle),
+                                              QDir(LastFolder()).filePath(QString::fromUtf8(kPolarExportName)),
+                                              QString::fromUtf8(kCsvFilter));
+  if (path.isEmpty()) return;
+  RememberFolderOf(path);
+  if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
+  ExportTo(path);
+}
 
 }  // namespace capset

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cap_session.h"
+#include "file_store.h"
 #include "polar_data.h"
 #include "seam.h"
 
@@ -49,7 +50,7 @@ class InstrumentStationDialog : public QDialog, private SessionObserver {
   Q_OBJECT
 
  public:
-  InstrumentStationDialog(CapSession& session, ErrorReporter& reporter, const NumberReader& reader,
+  InstrumentStationDialog(CapSession& session, FileStore& store, ErrorReporter& reporter, const NumberReader& reader,
                           QWidget* parent = nullptr);
   ~InstrumentStationDialog() override;
 
@@ -62,6 +63,9 @@ class InstrumentStationDialog : public QDialog, private SessionObserver {
   void Load();
   // The table, with headings, tab-separated.
   std::string CopyText() const;
+  // The table as CSV to `path`, whole or not at all; true when written.
+  // Nothing to write, or a file that cannot be written, is reported.
+  bool ExportTo(const QString& path);
 
   QLineEdit* StationName() const { return stationName_; }
   QLineEdit* StationX() const { return stationX_; }
@@ -92,8 +96,10 @@ class InstrumentStationDialog : public QDialog, private SessionObserver {
   void Pick(QComboBox* box, QLineEdit* name, QLineEdit* x, QLineEdit* y);
   void ShowMode();
   void Copy();
+  void OpenExport();
 
   CapSession& session_;
+  FileStore& store_;
   ErrorReporter& reporter_;
   const NumberReader& reader_;
   QLineEdit* stationName_;

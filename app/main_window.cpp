@@ -304,7 +304,9 @@ void MainWindow::OpenInstrumentStation() {
 }
 
 InstrumentStationDialog& MainWindow::InstrumentStation() {
-  if (instrumentStation_ == nullptr) instrumentStation_ = new InstrumentStationDialog(Session(), reporter_, reader_, this);
+  if (instrumentStation_ == nullptr) {
+    instrumentStation_ = new InstrumentStationDialog(Session(), *store_, reporter_, reader_, this);
+  }
   return *instrumentStation_;
 }
 

@@ -1,6 +1,7 @@
 #include "polar_table.h"
 
 #include "angle_text.h"
+#include "delimited_lines.h"
 #include "number_text.h"
 #include "polar_texts.h"
 
@@ -34,6 +35,12 @@ std::string PolarTsv(const std::vector<PolarRow>& rows, bool heights, const std:
   };
   std::string out = line(PolarHeadings(heights));
   for (const PolarRow& r : rows) out += line(PolarCells(r, heights, sep));
+  return out;
+}
+
+std::string PolarCsv(const std::vector<PolarRow>& rows, bool heights) {
+  std::string out = std::string(kUtf8Bom) + CsvRecord(PolarHeadings(heights));
+  for (const PolarRow& r : rows) out += CsvRecord(PolarCells(r, heights, "."));
   return out;
 }
 

@@ -18,5 +18,8 @@ std::vector<std::string> PolarHeadings(bool heights);
 std::vector<std::string> PolarCells(const PolarRow& row, bool heights, const std::string& sep);
 // The rows with their headings, tab-separated, one a line, for a spreadsheet.
 std::string PolarTsv(const std::vector<PolarRow>& rows, bool heights, const std::string& sep);
+// The same as a CSV file for the office: UTF-8 with its mark, "." whatever
+// the locale, lines in CR LF.
+std::string PolarCsv(const std::vector<PolarRow>& rows, bool heights);
 
 }  // namespace capset

@@ -104,6 +104,31 @@ TEST_F(PolarWindowTest, ABridgePointIsPickedByName) {
   EXPECT_EQ(Dialog().StationY()->text(), "499994");
 }
 
+TEST_F(PolarWindowTest, TheTableIsExportedWholeOrNotAtAll) {
+  RoadAndBridge();
+  const QString path = files_.filePath("polar.csv");
+  EXPECT_FALSE(Dialog().ExportTo(path));
+  ASSERT_EQ(reporter_.information.size(), 1u) << "nothing to export yet";
+  EXPECT_FALSE(QFileInfo::exists(path));
+  window_.Session().SetStation({"S1", {3000000, 500000}, 95.5, 1.5});
+  window_.Session().SetBacksight({"", std::nullopt, 0});
+  ASSERT_TRUE(Dialog().ExportTo(path)) << ::testing::PrintToString(reporter_.messages);
+  const QByteArray bytes = FileBytes(path);
+  ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+  const QString text = QString::fromUtf8(bytes.mid(3));
+  const QStringList lines = text.split("\r\n", Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 4);
+  EXPECT_EQ(lines[0], QString::fromUtf8("点名,方位角,平距 (m),转角,高差 dH (m),天顶距"));
+  EXPECT_EQ(lines[1], QString::fromUtf8("3-C,0°00′00.0″,100.000,0°00′00.0″,-,-"));
+  // A folder that is not there: reported, nothing written, the old file whole.
+  const QString nowhere = files_.filePath("no/such/folder/polar.csv");
+  EXPECT_FALSE(Dialog().ExportTo(nowhere));
+  ASSERT_EQ(reporter_.messages.size(), 1u);
+  EXPECT_NE(reporter_.messages[0].find("导出放样数据失败"), std::string::npos) << reporter_.messages[0];
+  EXPECT_FALSE(QFileInfo::exists(nowhere));
+  EXPECT_EQ(FileBytes(path), bytes);
+}
+
 struct BadDialogRow {
   const char* name;
   const char* x;

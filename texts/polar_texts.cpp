@@ -41,4 +41,12 @@ std::string PolarSummaryText(const std::string& station, int points) {
   return "测站“" + station + "”：共 " + std::to_string(points) + " 点。";
 }
 
+std::string PolarExportedText(int points, const std::string& path) {
+  return "已导出 " + std::to_string(points) + " 点的放样数据：" + path;
+}
+
+std::string PolarExportFailedText(const std::string& path, const std::string& reason) {
+  return "导出放样数据失败：无法写入文件“" + path + "”。\n原因：" + reason + "\n原有文件保持不变。";
+}
+
 }  // namespace capset

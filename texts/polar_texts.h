@@ -74,5 +74,11 @@ inline constexpr char kPolarTurnHeading[] = "转角";
 inline constexpr char kPolarHeightDiffHeading[] = "高差 dH (m)";
 inline constexpr char kPolarZenithHeading[] = "天顶距";
 inline constexpr char kPolarOnStation[] = "在测站上";
+inline constexpr char kExportPolarButton[] = "导出 CSV…";
+inline constexpr char kPolarExportName[] = "放样数据.csv";
+inline constexpr char kNothingToExportPolar[] = "还没有放样数据可导出：请先设置测站与后视。";
+// "已导出 12 点的放样数据：D:\\桥\\放样数据.csv"
+std::string PolarExportedText(int points, const std::string& path);
+std::string PolarExportFailedText(const std::string& path, const std::string& reason);
 
 }  // namespace capset
