@@ -116,6 +116,20 @@ TEST(PolarScript, WithoutABridgeTheLogsCapsAreListed) {
   EXPECT_NE(notices.back().find("没有方位角"), std::string::npos);
 }
 
+TEST(PolarScript, CapsThatShareANameAreNamedApartAsInThePointFile) {
+  // Two batches, each with a cap named 3#: the point file names them with
+  // their rows, and so does the polar list, so no name calls up the wrong pier.
+  const Played p = Play(std::string(kNorth) + "@batch\nskew 90\naxis own\ndr 6\nstation 3# 1200\n@end\n" +
+                        "@batch\nskew 90\naxis own\ndr 6\nstation 3# 1230\n@end\n" +
+                        "@station S1 3000000 500000\n@backsight azimuth 0\n@polar\n");
+  const auto polar = Tagged(p.transcript, "POLAR");
+  ASSERT_EQ(polar.size(), 6u);
+  EXPECT_TRUE(polar[0][0].starts_with("3_") && polar[0][0].ends_with("-C")) << polar[0][0];
+  EXPECT_TRUE(polar[3][0].starts_with("3_") && polar[3][0].ends_with("-C")) << polar[3][0];
+  EXPECT_NE(polar[0][0], polar[3][0]);
+  EXPECT_EQ(polar[3][2], "230.000");
+}
+
 TEST(PolarScript, ABacksightPointIsSeenAnewFromAMovedStation) {
   const Played p = Play(std::string(kNorth) + kBent + "@backsight B7 3000100 500000\n" +
                         "@station S1 3000000 500000\n@polar\n@station S2 3000100 499900\n@polar\n");
