@@ -36,11 +36,13 @@ void CapSession::TellPolarChanged() {
 }
 
 std::variant<ExportPoint, std::string> CapSession::BridgePointNamed(const std::string& name) const {
+  // Without a road no bridge has points: say that, not that the point is unknown.
+  if (!bridges_.empty() && WorkingRoad() == nullptr) return NoRoadText();
   std::optional<ExportPoint> found;
   std::vector<std::string> holders;
   for (const Bridge& bridge : bridges_) {
     const std::optional<BridgeSolution> solution = SolveBridgeNow(bridge);
-    if (!solution) break;  // no road: no bridge has points
+    if (!solution) break;
     for (const ExportPoint& p : BridgeExportPoints(*solution)) {
       if (p.name != name) continue;
       found = p;

@@ -39,6 +39,17 @@ TEST(PolarSession, WatchersHearOfEveryChangeAndOfNoRefusal) {
   session.RemoveObserver(&counter);
 }
 
+TEST(PolarSession, ABridgePointWithoutARoadSaysTheRoadIsMissing) {
+  std::istringstream in("@bridge B1\nbent 3 100\n@end\n");
+  std::ostringstream out;
+  ScriptLines lines(in);
+  DialogueReplay target(lines, out, {}, FixedClock());
+  PlayScript(lines, target, out);
+  const auto found = target.Session().BridgePointNamed("3-C");
+  ASSERT_TRUE(std::holds_alternative<std::string>(found));
+  EXPECT_EQ(std::get<std::string>(found), target.Session().NoRoadText());
+}
+
 TEST(PolarSession, ABridgePointHeldByTwoBridgesIsNotGuessed) {
   std::istringstream in("@road\nstart 0 1000 2000 0\nline 500\n@end\n@bridge B1\nbent 3 100\n@end\n"
                         "@bridge B2\nbent 3 200\n@end\n");
