@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableWidget>
+
+#include "bridge_page.h"
 
 #include "instrument_station_dialog.h"
 #include "main_window_fixture.h"
@@ -127,6 +130,29 @@ TEST_F(PolarWindowTest, TheTableIsExportedWholeOrNotAtAll) {
   EXPECT_NE(reporter_.messages[0].find("导出放样数据失败"), std::string::npos) << reporter_.messages[0];
   EXPECT_FALSE(QFileInfo::exists(nowhere));
   EXPECT_EQ(FileBytes(path), bytes);
+}
+
+TEST_F(PolarWindowTest, TheBridgePagesPointsTableGivesThePolarData) {
+  RoadAndBridge();
+  BridgePage& page = window_.Bridges();
+  page.ChooseBridge("B1");
+  page.ChooseBent(0);
+  QTableWidget* points = page.PointsView();
+  ASSERT_EQ(points->rowCount(), 3);
+  const int plain = points->columnCount();
+  window_.Session().SetStation({"S1", {3000050, 499980}, std::nullopt, 0});
+  window_.Session().SetBacksight({"B7", PlanePoint{3000050, 500080}, 0});
+  ASSERT_EQ(points->columnCount(), plain + 3);
+  EXPECT_EQ(points->horizontalHeaderItem(plain)->text(), QString::fromUtf8("方位角"));
+  EXPECT_EQ(points->item(0, 0)->text(), "3-C");
+  EXPECT_EQ(points->item(0, plain)->text(), QString::fromUtf8("21°48′05.1″"));
+  EXPECT_EQ(points->item(0, plain + 1)->text(), "53.852");
+  EXPECT_EQ(points->item(0, plain + 2)->text(), QString::fromUtf8("291°48′05.1″"));
+  // With the station's height, dH and the zenith angle too; cleared, none.
+  window_.Session().SetStation({"S1", {3000050, 499980}, 10.0, 1.5});
+  EXPECT_EQ(points->columnCount(), plain + 5);
+  window_.Session().ReplacePolar(std::nullopt, std::nullopt);
+  EXPECT_EQ(points->columnCount(), plain);
 }
 
 struct BadDialogRow {
