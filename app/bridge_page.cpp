@@ -26,6 +26,7 @@
 #include "bridge_scene.h"
 #include "bridge_texts.h"
 #include "look.h"
+#include "polar_table.h"
 #include "template_panel.h"
 #include "view_guard.h"
 #include "window_tables.h"
@@ -317,6 +318,31 @@ void BridgePage::Solve(bool fit) {
   ShowPoints();
 }
 
+namespace {
+
+// With an instrument station and a backsight set, each point's azimuth,
+// distance, angle to turn and (with the station's height) dH and zenith
+// angle beside it, in the station dialog's forms.
+void AddPolarColumns(const CapSession& session, const BentSolution& bent, TextTable& table, const std::string& sep) {
+  const auto& station = session.Station();
+  const auto& backsight = session.StationBacksight();
+  if (!station || !backsight || !bent.Solved() || table.rows.size() != bent.points.size()) return;
+  const std::optional<BacksightReading> b = ReadBacksight(*station, *backsight);
+  if (!b) return;
+  const bool heights = station->height.has_value();
+  const std::vector<std::string> headings = PolarHeadings(heights);
+  table.headers.insert(table.headers.end(), headings.begin() + 1, headings.end());
+  std::vector<ExportPoint> points;
+  for (const BridgePoint& p : bent.points) points.push_back({p.Name(), p.xy, p.height, p.bent, p.point});
+  const std::vector<PolarRow> rows = PolarRows(*station, b->azimuth, points);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const std::vector<std::string> cells = PolarCells(rows[i], heights, sep);
+    table.rows[i].insert(table.rows[i].end(), cells.begin() + 1, cells.end());
+  }
+}
+
+}  // namespace
+
 void BridgePage::ShowPoints() {
   const Bridge* bridge = session_.FindBridge(bridge_);
   const Road* road = session_.WorkingRoad();
@@ -328,6 +354,7 @@ void BridgePage::ShowPoints() {
     BentPointsTable points;
     Guarded([&] { points = MakeBentPointsTable(bridge_, bridge->bents[bent_], solution_->bents[bent_], *road, symbols_.decimal); });
     for (const auto& row : points.rows) table.rows.emplace_back(row.begin(), row.end());
+    Guarded([&] { AddPolarColumns(session_, solution_->bents[bent_], table, symbols_.decimal); });
     for (const std::string& n : points.notices) notices << QString::fromStdString(n);
     pointsCaption_->setText(QString::fromStdString(BentPointsCaption(bridge->bents[bent_].name, points.rows.size())));
   } else {

@@ -78,6 +78,8 @@ class BridgePage : public QWidget, private SessionObserver {
   void BridgesChanged() override;
   void RoadChanged() override { Solve(true); }
   void HeightsChanged() override { Solve(false); }
+  // A station and a backsight set: the points table shows each point's polar data.
+  void PolarChanged() override { ShowPoints(); }
   void StartCompleted() override { Solve(true); }
   void ListBridges();
   // The chosen bridge solved again, the points table and the plan made anew.

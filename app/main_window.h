@@ -52,6 +52,7 @@ namespace capset {
 class BatchDialog;
 class BridgePage;
 class CheckDialog;
+class InstrumentStationDialog;
 class Form1;
 class HelpWindow;
 class Journal;
@@ -82,6 +83,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   StationTableWindow& StationTable();
   // 实测检核…, made when first opened.
   CheckDialog& CheckPoints();
+  // 测站与后视…, made when first opened.
+  InstrumentStationDialog& InstrumentStation();
   HelpWindow& Help();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
@@ -154,6 +157,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void BuildMenus();
   void OpenBatch();
   void OpenCheck();
+  void OpenInstrumentStation();
   // The cap of the chosen result in the plan sketch, with every measured
   // point checked against it.
   void ShowCheckInSketch(const std::vector<CheckResult>& results, int current);
@@ -212,6 +216,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   BatchDialog* batch_ = nullptr;
   StationTableWindow* stationTable_ = nullptr;
   CheckDialog* check_ = nullptr;
+  InstrumentStationDialog* instrumentStation_ = nullptr;
   HelpWindow* help_ = nullptr;
   RoadWindow* roads_ = nullptr;
   QStackedWidget* pages_ = nullptr;

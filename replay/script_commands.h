@@ -81,6 +81,8 @@ void AddHeightsCommands(CommandTable& table, ScriptContext& context);
 void AddBridgeCommands(CommandTable& table, ScriptContext& context);
 // @export bridge csv|dat FILE [BRIDGE [BENT…]]
 void AddBridgeExportCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
+// @station, @backsight, @polar [BRIDGE]
+void AddPolarCommands(CommandTable& table, ScriptContext& context);
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block

@@ -23,6 +23,7 @@ add_executable(window_tests
   unshown_row_window_test.cpp
   window_teardown_test.cpp
   heights_window_test.cpp
+  polar_window_test.cpp
   bridge_page_window_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
@@ -80,3 +81,7 @@ target_link_libraries(road_window_shot PRIVATE capset_replay)
 # Pictures of the windows that show heights where points are given.
 add_executable(point_heights_shot point_heights_shot.cpp)
 target_link_libraries(point_heights_shot PRIVATE capset_replay)
+
+# A picture of 测站与后视… with a bridge's polar data: tests/polar_dialog_shot FOLDER under Xvfb.
+add_executable(polar_dialog_shot polar_dialog_shot.cpp)
+target_link_libraries(polar_dialog_shot PRIVATE capset_replay)
