@@ -1,6 +1,7 @@
 #include "sheet_texts.h"
 
 #include "marks.h"
+#include "number_text.h"
 
 namespace capset {
 
@@ -47,6 +48,8 @@ std::string SheetPointNoHeight(const std::string& point) {
 }
 
 std::string SheetEdgesMissing(int sides) { return std::to_string(sides) + " 侧边点未求得"; }
+
+std::string PlanScaleText(double metres) { return NumberText(metres, ".") + " m"; }
 
 std::string NoSuchBentText(const std::string& bridge, const std::string& bent) {
   return "桥" + Quoted(bridge) + "没有名为" + Quoted(bent) + "的墩台。";

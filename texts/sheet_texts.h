@@ -65,6 +65,11 @@ inline constexpr char kStationRowsTitle[] = "逐桩坐标";
 inline constexpr char kCheckRowsTitle[] = "实测点";
 inline constexpr char kSheetOverNote[] = "红色行超限。";
 
+// A table's title on the pages it continues on; the plan's north arrow and scale bar.
+inline constexpr char kSheetContinued[] = "（续）";
+inline constexpr char kPlanNorth[] = "北";
+std::string PlanScaleText(double metres);  // "5 m"
+
 // Why a sheet is not printed.
 inline constexpr char kPrintUsage[] =
     "@print 的用法：@print bent 桥名 墩台名 文件.pdf；@print bridge 桥名 文件.pdf；"
