@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "pagination.h"
 #include "plan_painter.h"
@@ -135,44 +136,82 @@ class SheetRenderer {
     return heights;
   }
 
+  // The widths a table's columns need at `size`: `cells` for its widest
+  // cell (numbers are never broken), `natural` with its heading on one line.
+  struct ColumnNeeds {
+    std::vector<double> cells, natural;
+    double cellSum = 0, naturalSum = 0;
+  };
+  ColumnNeeds Needs(const SheetTable& table, double size) const {
+    const QFontMetricsF plain(SheetFont(size), &device_), bold(SheetFont(size, true), &device_);
+    ColumnNeeds needs;
+    const double padding = 2 * Pt(kCellPadding) + Pt(1);
+    for (std::size_t c = 0; c < table.headings.size(); ++c) {
+      double widest = 0;
+      for (const auto& row : table.rows) {
+        if (c < row.size()) widest = std::max(widest, plain.horizontalAdvance(Text(row[c])));
+      }
+      // A heading wraps between its words, never inside "(mm)".
+      QString word;
+      for (const QChar ch : Text(table.headings[c]) + QChar(' ')) {
+        if (ch == QChar(' ') || ch == QChar('(') || ch == QChar(0xFF08)) {
+          widest = std::max(widest, bold.horizontalAdvance(word));
+          word.clear();
+        }
+        if (ch != QChar(' ')) word += ch;
+      }
+      needs.cells.push_back(widest + padding);
+      needs.natural.push_back(std::max(widest, bold.horizontalAdvance(Text(table.headings[c]))) + padding);
+      needs.cellSum += needs.cells.back();
+      needs.naturalSum += needs.natural.back();
+    }
+    return needs;
+  }
+
+  // The largest font at which every heading stands on one line; else the
+  // largest at which every cell does, the headings wrapping; else the
+  // smallest, its widest cells wrapping. The width left over is shared in
+  // proportion to what each column asks beyond its cells.
   TableShape Shape(const SheetTable& table) const {
     TableShape shape;
     const std::size_t columns = table.headings.size();
-    std::vector<double> natural;
-    double total = 0;
+    std::optional<double> cellsFit;
+    double chosen = kSmallestTableFont;
+    bool headingsFit = false;
     for (double size = kLargestTableFont; size >= kSmallestTableFont; size -= 0.5) {
-      shape.font = SheetFont(size);
-      shape.bold = SheetFont(size, true);
-      const QFontMetricsF plain(shape.font, &device_), bold(shape.bold, &device_);
-      natural.assign(columns, 0);
-      for (std::size_t c = 0; c < columns; ++c) {
-        natural[c] = bold.horizontalAdvance(Text(table.headings[c]));
-        for (const auto& row : table.rows) {
-          if (c < row.size()) natural[c] = std::max(natural[c], plain.horizontalAdvance(Text(row[c])));
-        }
-        natural[c] += 2 * Pt(kCellPadding) + Pt(1);
+      const ColumnNeeds needs = Needs(table, size);
+      if (needs.naturalSum <= room_.width()) {
+        chosen = size;
+        headingsFit = true;
+        break;
       }
-      total = 0;
-      for (double w : natural) total += w;
-      if (total <= room_.width()) break;
+      if (!cellsFit && needs.cellSum <= room_.width()) cellsFit = size;
     }
-    // The table spans the room: spare width, or the width it lacks, shared
-    // in proportion to what each column needs.
-    shape.widths = natural;
-    if (total > 0) {
-      for (double& w : shape.widths) w *= room_.width() / total;
+    if (!headingsFit && cellsFit) chosen = *cellsFit;
+    shape.font = SheetFont(chosen);
+    shape.bold = SheetFont(chosen, true);
+    const ColumnNeeds needs = Needs(table, chosen);
+    const double width = room_.width();
+    if (needs.naturalSum <= width || needs.cellSum > width) {
+      const double total = needs.naturalSum <= width ? needs.naturalSum : needs.cellSum;
+      const std::vector<double>& base = needs.naturalSum <= width ? needs.natural : needs.cells;
+      for (double w : base) shape.widths.push_back(total > 0 ? w * width / total : width / columns);
+    } else {
+      const double spare = width - needs.cellSum, asked = needs.naturalSum - needs.cellSum;
+      for (std::size_t c = 0; c < columns; ++c) {
+        shape.widths.push_back(needs.cells[c] + spare * (needs.natural[c] - needs.cells[c]) / asked);
+      }
     }
     shape.titleHeight = table.title.empty() ? 0 : QFontMetricsF(SheetFont(10, true), &device_).lineSpacing() + Pt(3);
-    const auto rowHeight = [&](const std::vector<std::string>& cells, const QFont& font) {
+    const auto rowHeight = [&](const std::vector<std::string>& cells, const QFont& font, int flags) {
       double height = QFontMetricsF(font, &device_).lineSpacing();
       for (std::size_t c = 0; c < columns && c < cells.size(); ++c) {
-        height = std::max(height, WrappedHeight(font, cells[c], shape.widths[c] - 2 * Pt(kCellPadding),
-                                                Qt::TextWrapAnywhere));
+        height = std::max(height, WrappedHeight(font, cells[c], shape.widths[c] - 2 * Pt(kCellPadding), flags));
       }
       return height + 2 * Pt(2);
     };
-    shape.headingHeight = rowHeight(table.headings, shape.bold);
-    for (const auto& row : table.rows) shape.rowHeights.push_back(rowHeight(row, shape.font));
+    shape.headingHeight = rowHeight(table.headings, shape.bold, Qt::TextWordWrap);
+    for (const auto& row : table.rows) shape.rowHeights.push_back(rowHeight(row, shape.font, Qt::TextWrapAnywhere));
     return shape;
   }
 
@@ -229,7 +268,7 @@ class SheetRenderer {
   }
 
   void PaintRow(QPainter& painter, const std::vector<std::string>& cells, const std::vector<CellAlign>& align,
-                const TableShape& shape, double y, double height, const QColor& ink) {
+                const TableShape& shape, double y, double height, const QColor& ink, int wrap) {
     double x = room_.left();
     painter.setPen(QPen(ink, Pt(0.5)));
     for (std::size_t c = 0; c < shape.widths.size(); ++c) {
@@ -238,7 +277,7 @@ class SheetRenderer {
       const bool right = c < align.size() && align[c] == CellAlign::kRight;
       painter.setPen(ink);
       if (c < cells.size()) {
-        painter.drawText(inside, (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextWrapAnywhere,
+        painter.drawText(inside, (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | wrap,
                          Text(cells[c]));
       }
       painter.setPen(QPen(Qt::black, Pt(0.4)));
@@ -261,14 +300,14 @@ class SheetRenderer {
     painter.fillRect(QRectF(box.left(), y, box.width(), shape.headingHeight), QColor(230, 230, 230));
     painter.setFont(shape.bold);
     std::vector<CellAlign> centred(table.headings.size(), CellAlign::kLeft);
-    PaintRow(painter, table.headings, centred, shape, y, shape.headingHeight, Qt::black);
+    PaintRow(painter, table.headings, centred, shape, y, shape.headingHeight, Qt::black, Qt::TextWordWrap);
     y += shape.headingHeight;
     painter.setFont(shape.font);
     for (int r = placed.firstRow; r < placed.endRow; ++r) {
       const auto row = static_cast<std::size_t>(r);
       const bool marked = row < table.marked.size() && table.marked[row];
       PaintRow(painter, table.rows[row], table.align, shape, y, shape.rowHeights[row],
-               marked ? QColor(200, 0, 0) : QColor(Qt::black));
+               marked ? QColor(200, 0, 0) : QColor(Qt::black), Qt::TextWrapAnywhere);
       y += shape.rowHeights[row];
     }
   }
