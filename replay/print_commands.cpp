@@ -6,10 +6,9 @@
 #include <memory>
 
 #include "blanks.h"
-#include "bridge_texts.h"
-#include "road_texts.h"
 #include "script.h"
 #include "script_commands.h"
+#include "session_sheets.h"
 #include "sheet_texts.h"
 
 namespace capset {
@@ -25,34 +24,13 @@ class PrintCommands {
   void PrintBent(const std::string& argument) {
     const std::vector<std::string> words = Words(argument);
     if (words.size() != 3) return Message(kPrintUsage);
-    const Road* road = WorkingRoad();
-    if (road == nullptr) return;
-    const Bridge* bridge = FindBridge(words[0]);
-    if (bridge == nullptr) return;
-    std::size_t k = 0;
-    while (k < bridge->bents.size() && bridge->bents[k].name != words[1]) ++k;
-    if (k == bridge->bents.size()) return Message(NoSuchBentText(bridge->name, words[1]));
-    const BridgeSolution solution = *context_.session.SolveBridgeNow(*bridge);
-    const BentSolution& bent = solution.bents[k];
-    if (bent.fault != RoadCapFault::kNone) {
-      const Bent& typed = bridge->bents[k];
-      const StationRef station = bent.fault == RoadCapFault::kDesignNotPlaced ? typed.design : typed.station;
-      return Message(BentNotSolvedText(bridge->name, bent.bent, bent.fault, bent.placement, KStationText(station),
-                                       RangeOf(*road)));
-    }
-    if (bent.axisReversed) return Message(BentAxisReversedText(bridge->name, bent.bent));
-    const bool heights = context_.session.ProfileSource().has_value();
-    Write(words[2], {BentSheet({*road, *bridge, k, bent, heights})});
+    WriteMade(words[2], SessionBentSheet(context_.session, words[0], words[1]));
   }
 
   void PrintBridge(const std::string& argument) {
     const std::vector<std::string> words = Words(argument);
     if (words.size() != 2) return Message(kPrintUsage);
-    const Road* road = WorkingRoad();
-    if (road == nullptr) return;
-    const Bridge* bridge = FindBridge(words[0]);
-    if (bridge == nullptr) return;
-    Write(words[1], {BridgeSummarySheet(*road, *bridge, *context_.session.SolveBridgeNow(*bridge))});
+    WriteMade(words[1], SessionBridgeSheet(context_.session, words[0]));
   }
 
   void PrintTable(const std::string& argument) {
@@ -74,16 +52,9 @@ class PrintCommands {
   }
 
  private:
-  const Road* WorkingRoad() {
-    const Road* road = context_.session.WorkingRoad();
-    if (road == nullptr) Message(context_.session.NoRoadText());
-    return road;
-  }
-
-  const Bridge* FindBridge(const std::string& name) {
-    const Bridge* bridge = context_.session.FindBridge(name);
-    if (bridge == nullptr) Message(NoSuchBridgeText(name));
-    return bridge;
+  void WriteMade(const std::string& path, const std::variant<Sheet, std::string>& made) {
+    if (const auto* why = std::get_if<std::string>(&made)) return Message(*why);
+    Write(path, std::vector<Sheet>{std::get<Sheet>(made)});
   }
 
   void Write(const std::string& path, const std::vector<Sheet>& sheets) {
