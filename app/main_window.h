@@ -55,6 +55,7 @@ class SessionFiles;
 class StationTableWindow;
 class LogView;
 class RoadWindow;
+class SheetDialog;
 
 class MainWindow : public QMainWindow, private LogObserver, private SessionObserver {
   Q_OBJECT
@@ -78,6 +79,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // 实测检核…, made when first opened.
   CheckDialog& CheckPoints();
   HelpWindow& Help();
+  // 打印放样记录 (打印预览…, 打印…, 导出 PDF…), made when first opened.
+  SheetDialog& Sheets();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
 
@@ -186,6 +189,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   CheckDialog* check_ = nullptr;
   HelpWindow* help_ = nullptr;
   RoadWindow* roads_ = nullptr;
+  SheetDialog* sheets_ = nullptr;
   std::string separator_;
   bool logPlaced_ = false;
   // Set by a Compute, cleared by a Start: while set, a change of the form

@@ -25,6 +25,7 @@ add_library(capset_window STATIC
   main_window_road.cpp
   qt_error_reporter.cpp
   qt_file_store.cpp
+  sheet_dialog.cpp
   sheet_printing.cpp
   qt_number_reader.cpp
   qt_prompt.cpp

@@ -43,7 +43,10 @@ SheetPlan BentPlan(const Road& road, const Bent& bent, const BentSolution& solut
 
 Sheet BridgeSummarySheet(const Road& road, const Bridge& bridge, const BridgeSolution& solution);
 
-Sheet StationTableSheet(const Road& road, const StationTableRequest& request, const std::vector<StationTableRow>& rows);
+// `request` names the table's stations, step and offsets under its title;
+// without it (a table made earlier in a window) its first and last stations.
+Sheet StationTableSheet(const Road& road, const std::optional<StationTableRequest>& request,
+                        const std::vector<StationTableRow>& rows);
 
 // A check as it ran: its results and the tolerances it ran with.
 struct CheckReport {

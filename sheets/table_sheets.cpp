@@ -32,13 +32,19 @@ std::string ShortNumber(double value) { return NumberText(value, "."); }
 
 }  // namespace
 
-Sheet StationTableSheet(const Road& road, const StationTableRequest& request, const std::vector<StationTableRow>& rows) {
+Sheet StationTableSheet(const Road& road, const std::optional<StationTableRequest>& request,
+                        const std::vector<StationTableRow>& rows) {
   Sheet sheet;
   sheet.title = kStationSheetTitle;
-  std::string offsets;
-  for (double o : request.offsets) offsets += (offsets.empty() ? "" : " ") + ShortNumber(o);
-  sheet.subtitle = {RoadLineOf(road), SheetTableRequestText(KStationText(request.from), KStationText(request.to),
-                                                            ShortNumber(request.step), offsets)};
+  sheet.subtitle = {RoadLineOf(road)};
+  if (request) {
+    std::string offsets;
+    for (double o : request->offsets) offsets += (offsets.empty() ? "" : " ") + ShortNumber(o);
+    sheet.subtitle.push_back(SheetTableRequestText(KStationText(request->from), KStationText(request->to),
+                                                   ShortNumber(request->step), offsets));
+  } else if (!rows.empty()) {
+    sheet.subtitle.push_back(SheetTableSpanText(KStationText(rows.front().station), KStationText(rows.back().station)));
+  }
   SheetTable table;
   table.title = kStationRowsTitle;
   const bool heights = !rows.empty() && rows.front().withHeight;

@@ -35,6 +35,12 @@ std::string SheetTableRequestText(const std::string& from, const std::string& to
   return text;
 }
 
+std::string SheetTableSpanText(const std::string& from, const std::string& to) {
+  return "自 " + from + " 至 " + to;
+}
+
+std::string SheetWritten(const std::string& path) { return "已写入 " + path; }
+
 std::string SheetTolerancesText(const std::string& plan, const std::string& height) {
   return "平面限差 " + plan + " mm，高程限差 " + height + " mm";
 }

@@ -27,6 +27,7 @@ std::string SheetBentText(const std::string& bent, const std::string& station, c
                           const std::string& tmpl);
 std::string SheetTableRequestText(const std::string& from, const std::string& to, const std::string& step,
                                   const std::string& offsets);
+std::string SheetTableSpanText(const std::string& from, const std::string& to);  // "自 K1+000 至 K1+620"
 // "平面限差 10 mm，高程限差 10 mm"
 std::string SheetTolerancesText(const std::string& plan, const std::string& height);
 
@@ -69,6 +70,23 @@ inline constexpr char kSheetOverNote[] = "红色行超限。";
 inline constexpr char kSheetContinued[] = "（续）";
 inline constexpr char kPlanNorth[] = "北";
 std::string PlanScaleText(double metres);  // "5 m"
+
+// The window's printing: its menu items, the dialog that chooses the sheet.
+inline constexpr char kPrintPreviewItem[] = "打印预览(&V)…";
+inline constexpr char kPrintItem[] = "打印(&P)…";
+inline constexpr char kPdfItem[] = "导出 PDF(&D)…";
+inline constexpr char kSheetDialogTitle[] = "打印放样记录";
+inline constexpr char kSheetKindLabel[] = "打印内容：";
+inline constexpr char kSheetBridgeLabel[] = "桥：";
+inline constexpr char kSheetBentLabel[] = "墩台：";
+inline constexpr char kAllBents[] = "全部墩台";
+inline constexpr char kPreviewButton[] = "打印预览…";
+inline constexpr char kPrintButton[] = "打印…";
+inline constexpr char kPdfButton[] = "导出 PDF…";
+inline constexpr char kPdfFilter[] = "PDF 文件 (*.pdf)";
+inline constexpr char kNoBridgeToPrint[] = "作业中还没有桥：先输入桥梁的墩台，再打印放样记录。";
+inline constexpr char kNoTableToPrint[] = "还没有逐桩坐标表：先在“逐桩坐标表”中生成表格，再打印。";
+std::string SheetWritten(const std::string& path);  // the status bar, after a PDF is written
 
 // Why a sheet is not printed.
 inline constexpr char kPrintUsage[] =
