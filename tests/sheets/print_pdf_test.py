@@ -68,14 +68,18 @@ def text(pdf, page=None):
 
 
 def words_of(pdf):
-    """Each word with its box, in points, from pdftotext's bounding boxes."""
+    """The page size, and each page's words with their boxes, in points,
+    from pdftotext's bounding boxes."""
     html = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, text=True).stdout
     page = re.search(r'<page width="([\d.]+)" height="([\d.]+)"', html)
     width, height = float(page.group(1)), float(page.group(2))
-    words = []
-    for m in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>', html):
-        words.append((float(m.group(1)), float(m.group(2)), float(m.group(3)), float(m.group(4)), m.group(5)))
-    return width, height, words
+    pages = []
+    for body in html.split("<page ")[1:]:
+        words = []
+        for m in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>', body):
+            words.append((float(m.group(1)), float(m.group(2)), float(m.group(3)), float(m.group(4)), m.group(5)))
+        pages.append(words)
+    return width, height, pages
 
 
 def fonts_embedded(pdf):
@@ -89,9 +93,26 @@ def within_margins(pdf):
     """Every word lies on the page, 10 mm inside its edges: nothing runs off
     the paper or into the binding."""
     margin = 10 / 25.4 * 72
-    width, height, words = words_of(pdf)
-    outside = [w for w in words if w[0] < margin or w[2] > width - margin or w[1] < margin or w[3] > height - margin]
+    width, height, pages = words_of(pdf)
+    outside = [w for words in pages for w in words if w[0] < margin or w[2] > width - margin or w[1] < margin or w[3] > height - margin]
     return outside
+
+
+def overlapping(pdf):
+    """Words on one line that run into each other: a cell's text spilling
+    over its neighbour's."""
+    _, _, pages = words_of(pdf)
+    lines = {}
+    for number, words in enumerate(pages):
+        for w in words:
+            lines.setdefault((number, round(w[1] * 2)), []).append(w)
+    clashes = []
+    for line in lines.values():
+        line.sort()
+        for a, b in zip(line, line[1:]):
+            if a[2] > b[0] + 0.5:
+                clashes.append((a[4], b[4]))
+    return clashes
 
 
 def page_images(pdf, folder):
@@ -179,6 +200,8 @@ point M2 3000086.602 500043.072 100.63
         for pdf in [bent, bridge, table, check_pdf]:
             check(fonts_embedded(pdf), f"{os.path.basename(pdf)} embeds its fonts")
             check(os.path.getsize(pdf) < 400_000, f"{os.path.basename(pdf)} carries only the glyphs it uses")
+            clashes = overlapping(pdf)
+            check(not clashes, f"{os.path.basename(pdf)}: words run into each other: {clashes[:3]}")
             outside = within_margins(pdf)
             check(not outside, f"{os.path.basename(pdf)}: words outside the margins: {outside[:3]}")
         images = os.path.join(folder, "images")
