@@ -166,6 +166,7 @@ std::variant<SheetDocument, std::string> SheetDialog::Chosen() const {
   auto sheets = SheetsOf(window_, static_cast<Kind>(kind_->currentIndex()), bridge_->currentText().toStdString(), bent,
                          reader_.Symbols());
   if (auto* why = std::get_if<std::string>(&sheets)) return std::move(*why);
+  if (auto refused = PrintRefusal(std::get<std::vector<Sheet>>(sheets))) return std::move(*refused);
   return WindowSheets(window_, std::move(std::get<std::vector<Sheet>>(sheets)));
 }
 

@@ -58,6 +58,7 @@ class PrintCommands {
   }
 
   void Write(const std::string& path, const std::vector<Sheet>& sheets) {
+    if (const auto refused = PrintRefusal(sheets)) return Message(*refused);
     if (const auto failure = actions_.print(path, sheets)) Message(*failure);
   }
 

@@ -57,6 +57,14 @@ struct CheckReport {
 };
 Sheet CheckSheet(const CheckReport& report);
 
+// A table longer than this is not printed: about 420 pages, a mistyped
+// step rather than paper anyone means to carry (a 1 m table of 3 km with
+// both edges is 9,000 rows).
+inline constexpr std::size_t kMostPrintedRows = 20000;
+// Why `sheets` are not printed (a table beyond kMostPrintedRows); nothing
+// when they may be.
+std::optional<std::string> PrintRefusal(const std::vector<Sheet>& sheets);
+
 // "道路：K0+000 ～ K2+345.678".
 std::string RoadLineOf(const Road& road);
 // "复核人：" and "日期：" with room to sign, after the one who set the points out.

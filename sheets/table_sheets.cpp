@@ -55,6 +55,18 @@ Sheet StationTableSheet(const Road& road, const std::optional<StationTableReques
   return sheet;
 }
 
+std::optional<std::string> PrintRefusal(const std::vector<Sheet>& sheets) {
+  for (const Sheet& sheet : sheets) {
+    for (const SheetBlock& block : sheet.blocks) {
+      const auto* table = std::get_if<SheetTable>(&block);
+      if (table && table->rows.size() > kMostPrintedRows) {
+        return TooManyRowsToPrint(static_cast<long long>(table->rows.size()), static_cast<long long>(kMostPrintedRows));
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 Sheet CheckSheet(const CheckReport& report) {
   Sheet sheet;
   sheet.title = kCheckSheetTitle;

@@ -53,12 +53,31 @@ std::string SheetPointNoHeight(const std::string& point) {
   return "点" + Quoted(point) + "在纵断面之外：未给高程。";
 }
 
+std::string SheetStationText(const std::string& name, const std::string& x, const std::string& y,
+                             const std::string& height, const std::string& instrumentHeight) {
+  std::string text = "测站 " + name + "：X " + x + "，Y " + y;
+  if (!height.empty()) text += "，H " + height + "，仪器高 " + instrumentHeight;
+  return text;
+}
+
+std::string SheetBacksightPointText(const std::string& name, const std::string& azimuth, const std::string& distance) {
+  return "后视 " + name + "：方位角 " + azimuth + "，平距 " + distance + " m。照准后视，核对其方位角与平距后再放样。";
+}
+
+std::string SheetBacksightAzimuthText(const std::string& azimuth) {
+  return "后视方位角 " + azimuth + "：照准后视方向，置盘后再放样。";
+}
+
 std::string SheetEdgesMissing(int sides) { return std::to_string(sides) + " 侧边点未求得"; }
 
 std::string PlanScaleText(double metres) { return NumberText(metres, ".") + " m"; }
 
 std::string NoSuchBentText(const std::string& bridge, const std::string& bent) {
   return "桥" + Quoted(bridge) + "没有名为" + Quoted(bent) + "的墩台。";
+}
+
+std::string TooManyRowsToPrint(long long rows, long long most) {
+  return "表格共 " + std::to_string(rows) + " 行，超过可打印的 " + std::to_string(most) + " 行：请加大间距，或分段打印。";
 }
 
 std::string SheetNotWritten(const std::string& file, const std::string& reason) {

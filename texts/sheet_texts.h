@@ -47,6 +47,17 @@ std::string SheetPointNoHeight(const std::string& point);  // off the profile
 inline constexpr char kSheetSetterField[] = "放样人：";
 inline constexpr char kSheetCheckerField[] = "复核人：";
 inline constexpr char kSheetDateField[] = "日期：";
+// The polar set-out data from the instrument station.
+inline constexpr char kPolarAzimuthHeading[] = "方位角";
+inline constexpr char kPolarDistanceHeading[] = "平距（m）";
+inline constexpr char kPolarTurnHeading[] = "拨角（自后视顺时针）";
+inline constexpr char kPolarHeightHeading[] = "高差（m）";
+// "测站 S1：X 3000000.000，Y 500000.000，H 100.000，仪器高 1.500" (H and HI only with a height).
+std::string SheetStationText(const std::string& name, const std::string& x, const std::string& y,
+                             const std::string& height, const std::string& instrumentHeight);
+// "后视 B2：方位角 45°00′00.0″，平距 123.456 m：照准后视，核对其方位角与平距后再放样。"
+std::string SheetBacksightPointText(const std::string& name, const std::string& azimuth, const std::string& distance);
+std::string SheetBacksightAzimuthText(const std::string& azimuth);
 // Where the polar data of an instrument station would stand.
 inline constexpr char kSheetNoInstrumentStation[] = "未设测站：本表不含极坐标放样数据。";
 
@@ -94,6 +105,8 @@ inline constexpr char kPrintUsage[] =
     "@print table 文件.pdf 起点 终点 间距 [偏距…]；@print check 文件.pdf。";
 std::string NoSuchBentText(const std::string& bridge, const std::string& bent);
 inline constexpr char kNothingCheckedToPrint[] = "尚无检核结果：先做实测检核，再打印其报告。";
+// "表格共 30003 行，超过可打印的 20000 行：请加大间距，或分段打印。"
+std::string TooManyRowsToPrint(long long rows, long long most);
 std::string SheetNotWritten(const std::string& file, const std::string& reason);
 inline constexpr char kSheetPrinterFailed[] = "打印未完成：打印机未能开始打印。";
 

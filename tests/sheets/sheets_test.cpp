@@ -211,5 +211,18 @@ TEST(CheckSheet, MarksEveryPointOverItsTolerance) {
   EXPECT_NE(std::find(notes.begin(), notes.end(), kSheetOverNote), notes.end());
 }
 
+// A table of more rows than anyone carries is refused, naming its size;
+// one at the limit prints.
+TEST(PrintRefusal, RefusesATableBeyondTheRowsAnyoneCarries) {
+  Sheet sheet;
+  SheetTable table;
+  table.headings = {"点名"};
+  table.rows.assign(kMostPrintedRows, {"K1+000-C"});
+  sheet.blocks.emplace_back(table);
+  EXPECT_FALSE(PrintRefusal({sheet}).has_value());
+  std::get<SheetTable>(sheet.blocks[0]).rows.push_back({"K9+999-C"});
+  EXPECT_EQ(PrintRefusal({Sheet{}, sheet}), TooManyRowsToPrint(20001, 20000));
+}
+
 }  // namespace
 }  // namespace capset::testing
