@@ -26,9 +26,11 @@
 #include "form1.h"
 #include "help_texts.h"
 #include "help_window.h"
+#include "instrument_station_dialog.h"
 #include "journal.h"
 #include "log_texts.h"
 #include "log_view.h"
+#include "polar_texts.h"
 #include "look.h"
 #include "qt_file_store.h"
 #include "recent_jobs.h"
@@ -110,6 +112,7 @@ MainWindow::~MainWindow() {
   // call back into this window: each tears its own views down first.
   delete roads_;
   delete check_;
+  delete instrumentStation_;
   delete stationTable_;
   delete batch_;
   delete help_;
@@ -190,6 +193,8 @@ void MainWindow::BuildMenus() {
     StationTable().raise();
   });
   add(compute, "CheckAction", kCheckItem, QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::OpenCheck);
+  add(compute, "InstrumentStationAction", kInstrumentStationItem, QKeySequence(Qt::CTRL | Qt::Key_K),
+      &MainWindow::OpenInstrumentStation);
 
   QAction* log = logPanel_->toggleViewAction();
   log->setObjectName("LogAction");
@@ -300,6 +305,21 @@ void MainWindow::OpenCheck() {
   CheckPoints().show();
   CheckPoints().raise();
   CheckPoints().activateWindow();
+}
+
+// Beside the window, as the check is: the crew reads the table while the
+// window shows the bridge.
+void MainWindow::OpenInstrumentStation() {
+  InstrumentStation().show();
+  InstrumentStation().raise();
+  InstrumentStation().activateWindow();
+}
+
+InstrumentStationDialog& MainWindow::InstrumentStation() {
+  if (instrumentStation_ == nullptr) {
+    instrumentStation_ = new InstrumentStationDialog(Session(), *store_, reporter_, reader_, this);
+  }
+  return *instrumentStation_;
 }
 
 void MainWindow::ShowCheckInSketch(const std::vector<CheckResult>& results, int current) {

@@ -47,6 +47,7 @@ namespace capset {
 
 class BatchDialog;
 class CheckDialog;
+class InstrumentStationDialog;
 class Form1;
 class HelpWindow;
 class Journal;
@@ -78,6 +79,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   StationTableWindow& StationTable();
   // 实测检核…, made when first opened.
   CheckDialog& CheckPoints();
+  // 测站与后视…, made when first opened.
+  InstrumentStationDialog& InstrumentStation();
   HelpWindow& Help();
   // 打印放样记录 (打印预览…, 打印…, 导出 PDF…), made when first opened.
   SheetDialog& Sheets();
@@ -140,6 +143,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void BuildMenus();
   void OpenBatch();
   void OpenCheck();
+  void OpenInstrumentStation();
   // The cap of the chosen result in the plan sketch, with every measured
   // point checked against it.
   void ShowCheckInSketch(const std::vector<CheckResult>& results, int current);
@@ -187,6 +191,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   BatchDialog* batch_ = nullptr;
   StationTableWindow* stationTable_ = nullptr;
   CheckDialog* check_ = nullptr;
+  InstrumentStationDialog* instrumentStation_ = nullptr;
   HelpWindow* help_ = nullptr;
   RoadWindow* roads_ = nullptr;
   SheetDialog* sheets_ = nullptr;

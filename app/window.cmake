@@ -16,6 +16,7 @@ add_library(capset_window STATIC
   form1_layout.cpp
   heights_grid_model.cpp
   help_window.cpp
+  instrument_station_dialog.cpp
   journal.cpp
   log_view.cpp
   look.cpp

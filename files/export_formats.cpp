@@ -18,6 +18,8 @@ bool IsLabelChar(char c) {
          c == '.';
 }
 
+}  // namespace
+
 // The label each placed cap's points take in the file: its own, or with the
 // row number added where a label is shared, so no two caps give points of
 // one name. A label that the number makes equal to another takes it again.
@@ -40,6 +42,8 @@ std::vector<std::string> DatLabels(const std::vector<const CapRecord*>& records)
   }
   return labels;
 }
+
+namespace {
 
 std::string DatText(const std::vector<const CapRecord*>& records) {
   std::string out;

@@ -74,4 +74,10 @@ std::vector<std::optional<double>> PointHeightsOf(const CapRecord& record);
 // might call up for another.
 std::vector<SharedLabel> SharedLabels(const std::vector<const CapRecord*>& records);
 
+// The label each of `records` gives its points in the point file: its own,
+// or with the row number added where a placed cap shares it ("3_8"), so no
+// two caps give points of one name. A label that the number makes equal to
+// another takes it again.
+std::vector<std::string> DatLabels(const std::vector<const CapRecord*>& records);
+
 }  // namespace capset

@@ -5,6 +5,7 @@
 #include "job_file_bridges.h"
 #include "job_file_heights.h"
 #include "job_file_keys.h"
+#include "job_file_polar.h"
 #include "job_file_road.h"
 #include "number_rules.h"
 #include "start_fields.h"
@@ -193,6 +194,8 @@ std::string WriteJobFile(const JobFile& job) {
   // other job stay as they were.
   if (!job.templates.empty()) file[keys::kTemplates] = TemplatesJson(job.templates);
   if (!job.bridges.empty()) file[keys::kBridges] = BridgesJson(job.bridges);
+  if (job.station) file[keys::kPolarStation] = StationJson(*job.station);
+  if (job.backsight) file[keys::kPolarBacksight] = BacksightJson(*job.backsight);
   return file.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
@@ -247,10 +250,14 @@ std::variant<JobFile, JobFileProblem> ReadJobFile(const std::string& text) {
     if (auto* p = std::get_if<Problem>(&read)) return *p;
     job.templates = std::move(std::get<JobBridges>(read).templates);
     job.bridges = std::move(std::get<JobBridges>(read).bridges);
+    auto polar = ReadPolarJson(root.Find(keys::kPolarStation), root.Find(keys::kPolarBacksight), json.keyLines);
+    if (auto* p = std::get_if<Problem>(&polar)) return *p;
+    job.station = std::get<JobPolar>(polar).station;
+    job.backsight = std::get<JobPolar>(polar).backsight;
   }
   // Without Start's answers a file must hold some work of its own.
   if (job.start.answers.empty() && !job.batch && !job.road && !job.profile && job.section == CrossSectionInput{} &&
-      job.templates.empty() && job.bridges.empty()) {
+      job.templates.empty() && job.bridges.empty() && !job.station && !job.backsight) {
     return root.At(keys::kStart, Fault::kMissing);
   }
   job.fieldLines = json.keyLines;

@@ -16,6 +16,7 @@
 #include "road_input.h"
 #include "substructure.h"
 #include "job_file_problem.h"
+#include "polar_data.h"
 #include "typed_start.h"
 
 namespace capset {
@@ -35,13 +36,17 @@ struct JobFile {
   // 3, when the job has some); the ready templates are the program's own.
   std::vector<SubstructureTemplate> templates = {};
   std::vector<Bridge> bridges = {};
+  // The instrument station and the backsight (version 3, when set).
+  std::optional<InstrumentStation> station = std::nullopt;
+  std::optional<Backsight> backsight = std::nullopt;
   // Where each field stood in the file read ("start.KZH" → its line), so a
   // field that Start refuses later can be found; not part of the job.
   std::map<std::string, int> fieldLines = {};
 
   bool operator==(const JobFile& other) const {
     return start == other.start && batch == other.batch && road == other.road && profile == other.profile &&
-           section == other.section && templates == other.templates && bridges == other.bridges;
+           section == other.section && templates == other.templates && bridges == other.bridges &&
+           station == other.station && backsight == other.backsight;
   }
   int LineOf(const std::string& field) const {
     const auto at = fieldLines.find(field);

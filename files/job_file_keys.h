@@ -128,4 +128,14 @@ inline constexpr char kBentLeft[] = "left";
 inline constexpr char kBentRight[] = "right";
 inline constexpr char kBentTemplate[] = "template";
 
+// The instrument station and the backsight (version 3, when the job has
+// them), as job_file_polar.h shows them.
+inline constexpr char kPolarStation[] = "station";
+inline constexpr char kPolarBacksight[] = "backsight";
+inline constexpr char kPolarX[] = "X";
+inline constexpr char kPolarY[] = "Y";
+inline constexpr char kPolarH[] = "H";
+inline constexpr char kPolarHI[] = "HI";
+inline constexpr char kPolarAzimuth[] = "azimuth";
+
 }  // namespace capset::job_keys

@@ -16,6 +16,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddHeightsCommands(table, context);
   AddBridgeCommands(table, context);
   AddPrintCommands(table, actions, context);
+  AddPolarCommands(table, context);
 }
 
 void AddStartCommands(CommandTable& table, const TargetActions& actions) {

@@ -88,6 +88,8 @@ void AddPrintCommands(CommandTable& table, const TargetActions& actions, ScriptC
 std::optional<std::vector<StationTableRow>> ScriptTableRows(const CommandTable& table, ScriptContext& context,
                                                            const std::vector<std::string>& words, const char* usage,
                                                            StationTableRequest& asked);
+// @station, @backsight, @polar [BRIDGE]
+void AddPolarCommands(CommandTable& table, ScriptContext& context);
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block

@@ -18,6 +18,7 @@
 #include "cap_solution.h"
 #include "check_run.h"
 #include "job_file_problem.h"
+#include "polar_data.h"
 #include "road.h"
 #include "road_heights.h"
 #include "road_input.h"
@@ -48,6 +49,9 @@ class SessionObserver {
   // A bridge's points also move with the road and the heights: whoever
   // shows them solves again on RoadChanged and HeightsChanged too.
   virtual void BridgesChanged() {}
+  // The instrument station or the backsight was set or cleared, or a job
+  // brought its own: whoever shows polar data computes it again.
+  virtual void PolarChanged() {}
 };
 
 class CapSession {
@@ -255,6 +259,39 @@ class CapSession {
   std::vector<SubstructureTemplate> templates_;
   std::vector<Bridge> bridges_;
   void TellBridgesChanged();
+
+  // The instrument station and the backsight (session_polar.cpp), kept as
+  // given: coordinates, not a reference to a point that may move.
+ public:
+  // A station replaces the one before; refused (its reason back, nothing
+  // changed) when it lies on the backsight point.
+  std::optional<std::string> SetStation(const InstrumentStation& station);
+  // A backsight replaces the one before; refused when its point lies on
+  // the station.
+  std::optional<std::string> SetBacksight(const Backsight& backsight);
+  // Both at once, as an opened job has them (none: none set).
+  void ReplacePolar(const std::optional<InstrumentStation>& station, const std::optional<Backsight>& backsight);
+  const std::optional<InstrumentStation>& Station() const { return station_; }
+  const std::optional<Backsight>& StationBacksight() const { return backsight_; }
+  // A point of any bridge by its name ("3-Z1") as solved now, with its
+  // height; or why there is none: no such point, or one that several
+  // bridges hold.
+  std::variant<ExportPoint, std::string> BridgePointNamed(const std::string& name) const;
+  // The points polar data are given for: those of the bridge named (all
+  // bridges when `bridge` is empty), else, when the job has no bridge, the
+  // log's placed caps; with the bents that gave none (by bridge and bent),
+  // so that no pier goes missing from the crew's list unsaid. A bridge of
+  // that name that does not exist: nothing.
+  struct PolarPointList {
+    std::vector<ExportPoint> points;
+    std::vector<std::pair<std::string, std::string>> unsolved;
+  };
+  std::optional<PolarPointList> PolarPoints(const std::string& bridge) const;
+
+ private:
+  std::optional<InstrumentStation> station_;
+  std::optional<Backsight> backsight_;
+  void TellPolarChanged();
 };
 
 // What a message about placing a station on `road` needs: its first and

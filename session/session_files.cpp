@@ -13,9 +13,17 @@ std::optional<JobFile> SessionFiles::CurrentJob() const {
   const std::optional<TypedStart>& typed = session_.TypedAnswers();
   const bool heights = session_.ProfileSource() || session_.CrossSectionSource() != CrossSectionInput{};
   const bool bridges = !session_.Templates().empty() || !session_.Bridges().empty();
-  if (!typed && !session_.BatchList() && !session_.RoadSource() && !heights && !bridges) return std::nullopt;
-  return JobFile{typed ? *typed : TypedStart{decimal_, {}}, session_.BatchList(), session_.RoadSource(),
-                 session_.ProfileSource(), session_.CrossSectionSource(), session_.Templates(), session_.Bridges()};
+  const bool polar = session_.Station() || session_.StationBacksight();
+  if (!typed && !session_.BatchList() && !session_.RoadSource() && !heights && !bridges && !polar) return std::nullopt;
+  return JobFile{typed ? *typed : TypedStart{decimal_, {}},
+                 session_.BatchList(),
+                 session_.RoadSource(),
+                 session_.ProfileSource(),
+                 session_.CrossSectionSource(),
+                 session_.Templates(),
+                 session_.Bridges(),
+                 session_.Station(),
+                 session_.StationBacksight()};
 }
 
 bool SessionFiles::Modified() const {
@@ -82,6 +90,8 @@ bool SessionFiles::OpenJob(const std::string& path, const SaveAction& save) {
   // The job's templates and bridges replace the session's, none when it
   // has none: another job's bridge must not be saved into this one.
   session_.ReplaceBridges(job.templates, job.bridges);
+  // The station and the backsight are the job's too: none when it has none.
+  session_.ReplacePolar(job.station, job.backsight);
   path_ = path;
   saved_ = CurrentJob();
   return true;

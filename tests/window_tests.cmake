@@ -23,6 +23,7 @@ add_executable(window_tests
   window_teardown_test.cpp
   heights_window_test.cpp
   sheets/sheet_window_test.cpp
+  polar_window_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
 target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt"
@@ -79,3 +80,7 @@ target_link_libraries(road_window_shot PRIVATE capset_replay)
 # Pictures of the windows that show heights where points are given.
 add_executable(point_heights_shot point_heights_shot.cpp)
 target_link_libraries(point_heights_shot PRIVATE capset_replay)
+
+# A picture of 测站与后视… with a bridge's polar data: tests/polar_dialog_shot FOLDER under Xvfb.
+add_executable(polar_dialog_shot polar_dialog_shot.cpp)
+target_link_libraries(polar_dialog_shot PRIVATE capset_replay)

@@ -78,6 +78,7 @@ std::string FaultText(const JobFileProblem& p) {
     case JobFileFault::kBadRoad: return p.text;
     case JobFileFault::kBadHeights: return p.text;
     case JobFileFault::kBadBridges: return p.text;
+    case JobFileFault::kBadPolar: return p.text;
     case JobFileFault::kIncomplete: break;
   }
   return "作业不完整。";

@@ -34,6 +34,7 @@ enum class JobFileFault {
   kBadRoad,        // the job's road: `text` says what is wrong with it
   kBadHeights,     // the job's profile or cross-section: `text` says what is wrong with it
   kBadBridges,     // the job's templates or bridges: `text` says what is wrong with them
+  kBadPolar,       // the job's instrument station or backsight: `text` says what is wrong with it
 };
 
 struct JobFileProblem {

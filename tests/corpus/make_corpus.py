@@ -649,6 +649,38 @@ def bridge_cases():
     return cases
 
 
+def polar_cases():
+    """Polar set-out data: a bridge on a curve seen from a station with its
+    height and a backsight point, the backsight by azimuth at 359°59′, a
+    station on a bridge point, the log's caps without a bridge, the job file
+    saved and opened, every refusal, and the comma locale."""
+    profile = "@profile\npvi 1000 100\npvi 1500 104 8000\npvi 2000 101\n@end\n"
+    bents = ("@bridge B1\nbent 1 1200 skew 60.3015 dr 6.5 8 depth 1.6 template pile-cap-2x3\n"
+             "bent 2 1230 skew 60.3015 axis parallel 1200 dr 7.5 template two-columns\n@end\n")
+    c = [
+        ("polar bridge on a curve", ROAD_POINTS + profile + bents +
+         "@station D7 3620.512 4150.338 99.862 1.562\n@backsight D6 3500.117 4020.905\n@polar\n"
+         "@backsight azimuth 359.59\n@polar B1\n"),
+        ("polar from a bridge point", ROAD_POINTS + bents + "@station 1-C\n@backsight 2-C\n@polar\n"
+         "@station S1 3600 4100\n@polar\n"),
+        ("polar log caps", ROAD_POINTS + batch("skew 90", "axis own", "dr 7.5", "station 3# 1200",
+                                               "station 4# 1230") +
+         "@station S1 3600 4100 100 1.5\n@backsight azimuth 0\n@polar\n"),
+        ("polar saved and opened", ROAD_POINTS + bents + "@station D7 3620.512 4150.338 99.862 1.562\n"
+         "@backsight azimuth 123.4530\n@save {dir}/polar.capjob\n@station S9 1 2\n"
+         "@open {dir}/polar.capjob\n不保存\n@polar\n"),
+        ("polar refused lines keep them", ROAD_POINTS + bents +
+         "@polar\n@station S1 3600 4100 99 1.5\n@polar\n@backsight B 3600.0001 4100\n@backsight azimuth 45.75\n"
+         "@backsight azimuth 400\n@backsight azimuth x\n@backsight 9-C\n@backsight B 1\n"
+         "@backsight azimuth 90\n@station S2 1e9 1\n@station S2 1 2 3\n@station S2 1 2 3 -1\n"
+         "@station S2 1 2 abc 1\n@station 7-Z1\n@station\n@polar B7\n@polar B1 B2\n@polar B1\n"),
+    ]
+    cases = [(n, s, "zh_CN", {}) for n, s in c]
+    cases.append(("polar comma", ROAD_POINTS + bents + "@station D7 3620,512 4150,338 99,862 1,562\n"
+                  "@backsight azimuth 359,5930\n@polar\n", "de_DE", {}))
+    return cases
+
+
 def window_method_cases(cases):
     """Every case with a batch, its batches by the window's formulas: the
     texts those batches gave before batches computed on the road."""
@@ -703,7 +735,7 @@ def all_cases():
     batched = (batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
                habit_cases())
     return (plain + batched + window_method_cases(batched) + road_command_cases() + road_cap_cases() +
-            check_command_cases() + heights_cases() + bridge_cases())
+            check_command_cases() + heights_cases() + bridge_cases() + polar_cases())
 
 
 def escaped(data):

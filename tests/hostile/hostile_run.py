@@ -41,7 +41,7 @@ QUOTED = re.compile(r"“[^”]*”|\"[^\"]*\"")
 ALLOWED_WORDS = ("写 inf", "写作 inf", "或 inf", "inf（", "为 inf", "inf 表示", "INF")
 # Tags of answer lines, with the fields that echo what was typed.
 ECHOED = {"AT": (1, 2), "WHERE": (1, 2)}
-NUMERIC_TAGS = ("AT", "WHERE", "KEY", "CURVE", "TABLE", "PT", "CHECK", "ROW")
+NUMERIC_TAGS = ("AT", "WHERE", "KEY", "CURVE", "TABLE", "PT", "CHECK", "ROW", "BACKSIGHT", "POLAR")
 
 
 def problems_in_output(text, folder):

@@ -260,6 +260,30 @@ class Maker:
         lines.append("@end")
         return "\n".join(lines) + "\n"
 
+    def polar(self):
+        """A station (typed, or a bridge point by name), a backsight (a point,
+        a bridge point or an azimuth) and the polar data."""
+        r = self.r
+        lines = []
+        if r.random() < 0.8:
+            if r.random() < 0.2:
+                lines.append("@station %d-%s" % (r.choice([0, 1, 2]), r.choice(["C", "L", "Z1", "C1"])))
+            else:
+                heights = " %s %s" % (self.num(r.uniform(-50, 500)), self.num(r.uniform(0, 2))) if r.random() < 0.5 else ""
+                lines.append("@station S%d %s %s%s" % (r.randint(1, 9), self.num(r.uniform(-1e3, 4e6)),
+                                                       self.num(r.uniform(-1e3, 5e5)), heights))
+        if r.random() < 0.8:
+            which = r.random()
+            if which < 0.4:
+                lines.append("@backsight azimuth " + self.packed(r.uniform(0, 360)))
+            elif which < 0.6:
+                lines.append("@backsight %d-%s" % (r.choice([0, 1, 2]), r.choice(["C", "R", "Z2"])))
+            else:
+                lines.append("@backsight B%d %s %s" % (r.randint(1, 9), self.num(r.uniform(-1e3, 4e6)),
+                                                       self.num(r.uniform(-1e3, 5e5))))
+        lines.append("@polar" + (" " + r.choice(["B1", "桥2", "B9"]) if r.random() < 0.3 else ""))
+        return "\n".join(lines) + "\n"
+
     def files_round_trip(self):
         r = self.r
         which = r.random()
@@ -338,8 +362,8 @@ class Maker:
         return r.choices(
             [self.jd_road, self.element_road, lambda: "@road job\n", self.start, self.at, self.where,
              lambda: "@keypoints\n", lambda: "@curves\n", self.table, self.batch, lambda: "@points\n",
-             self.check, self.files_round_trip, self.template, self.bridge, lambda: "@bridgepoints\n"],
-            weights=[8, 6, 2, 4, 8, 6, 3, 3, 4, 8, 3, 5, 5, 3, 4, 4])[0]()
+             self.check, self.files_round_trip, self.template, self.bridge, lambda: "@bridgepoints\n", self.polar],
+            weights=[8, 6, 2, 4, 8, 6, 3, 3, 4, 8, 3, 5, 5, 3, 4, 4, 4])[0]()
 
 
 def make_script(seed):
