@@ -1,13 +1,14 @@
 #include "session_sheets.h"
 
 #include "bridge_texts.h"
+#include "polar_columns.h"
 #include "road_texts.h"
 #include "sheet_texts.h"
 
 namespace capset {
 
 std::variant<Sheet, std::string> SessionBentSheet(const CapSession& session, const std::string& bridgeName,
-                                                  const std::string& bentName, std::optional<PolarColumns> polar) {
+                                                  const std::string& bentName) {
   const Road* road = session.WorkingRoad();
   if (road == nullptr) return session.NoRoadText();
   const Bridge* bridge = session.FindBridge(bridgeName);
@@ -25,7 +26,7 @@ std::variant<Sheet, std::string> SessionBentSheet(const CapSession& session, con
   }
   if (bent.axisReversed) return BentAxisReversedText(bridge->name, bent.bent);
   const bool heights = session.ProfileSource().has_value();
-  return BentSheet({*road, *bridge, k, bent, heights, std::move(polar)});
+  return BentSheet({*road, *bridge, k, bent, heights, SessionPolarColumns(session, bent.points)});
 }
 
 std::variant<Sheet, std::string> SessionBridgeSheet(const CapSession& session, const std::string& bridgeName) {
