@@ -7,6 +7,7 @@
 #include "angle_text.h"
 #include "number_text.h"
 #include "polar_data.h"
+#include "polar_texts.h"
 #include "sheet_texts.h"
 
 namespace capset {
@@ -27,21 +28,20 @@ std::optional<PolarColumns> SessionPolarColumns(const CapSession& session, const
   PolarColumns columns;
   columns.headings = {kPolarAzimuthHeading, kPolarDistanceHeading, kPolarTurnHeading};
   const bool heights = station->height.has_value();
-  if (heights) columns.headings.push_back(kPolarHeightHeading);
+  if (heights) columns.headings.insert(columns.headings.end(), {kPolarHeightDiffHeading, kPolarZenithHeading});
   std::vector<ExportPoint> targets;
   for (const BridgePoint& p : points) targets.push_back({p.Name(), p.xy, p.height, p.bent, p.point});
   for (const PolarRow& row : PolarRows(*station, reading->azimuth, targets)) {
     const PolarReading& r = row.reading;
     std::vector<std::string> cells = {Angle(r.azimuth), Metres(r.distance), Angle(r.turn)};
-    if (heights) cells.push_back(r.heightDiff ? Metres(*r.heightDiff) : "-");
+    if (heights) cells.insert(cells.end(), {r.heightDiff ? Metres(*r.heightDiff) : "-", Angle(r.zenith)});
     columns.cells[row.point.name] = std::move(cells);
   }
   columns.notes.push_back(SheetStationText(station->name, Metres(station->xy.X), Metres(station->xy.Y),
                                            station->height ? Metres(*station->height) : "",
                                            Metres(station->instrumentHeight)));
-  columns.notes.push_back(backsight->point ? SheetBacksightPointText(backsight->name, AzimuthText(reading->azimuth),
-                                                                     Metres(reading->distance.value_or(0)))
-                                           : SheetBacksightAzimuthText(AzimuthText(reading->azimuth)));
+  columns.notes.push_back(BacksightCheckText(backsight->name, AzimuthText(reading->azimuth),
+                                             reading->distance ? Metres(*reading->distance) : ""));
   return columns;
 }
 

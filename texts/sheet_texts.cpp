@@ -60,14 +60,6 @@ std::string SheetStationText(const std::string& name, const std::string& x, cons
   return text;
 }
 
-std::string SheetBacksightPointText(const std::string& name, const std::string& azimuth, const std::string& distance) {
-  return "后视 " + name + "：方位角 " + azimuth + "，平距 " + distance + " m。照准后视，核对其方位角与平距后再放样。";
-}
-
-std::string SheetBacksightAzimuthText(const std::string& azimuth) {
-  return "后视方位角 " + azimuth + "：照准后视方向，置盘后再放样。";
-}
-
 std::string SheetEdgesMissing(int sides) { return std::to_string(sides) + " 侧边点未求得"; }
 
 std::string PlanScaleText(double metres) { return NumberText(metres, ".") + " m"; }

@@ -47,17 +47,11 @@ std::string SheetPointNoHeight(const std::string& point);  // off the profile
 inline constexpr char kSheetSetterField[] = "放样人：";
 inline constexpr char kSheetCheckerField[] = "复核人：";
 inline constexpr char kSheetDateField[] = "日期：";
-// The polar set-out data from the instrument station.
-inline constexpr char kPolarAzimuthHeading[] = "方位角";
-inline constexpr char kPolarDistanceHeading[] = "平距（m）";
-inline constexpr char kPolarTurnHeading[] = "拨角（自后视顺时针）";
-inline constexpr char kPolarHeightHeading[] = "高差（m）";
+// The polar set-out data from the instrument station (its columns are
+// headed as the station dialog's table, polar_texts.h).
 // "测站 S1：X 3000000.000，Y 500000.000，H 100.000，仪器高 1.500" (H and HI only with a height).
 std::string SheetStationText(const std::string& name, const std::string& x, const std::string& y,
                              const std::string& height, const std::string& instrumentHeight);
-// "后视 B2：方位角 45°00′00.0″，平距 123.456 m：照准后视，核对其方位角与平距后再放样。"
-std::string SheetBacksightPointText(const std::string& name, const std::string& azimuth, const std::string& distance);
-std::string SheetBacksightAzimuthText(const std::string& azimuth);
 // Where the polar data of an instrument station would stand.
 inline constexpr char kSheetNoInstrumentStation[] = "未设测站：本表不含极坐标放样数据。";
 

@@ -133,6 +133,7 @@ def main():
         table = os.path.join(folder, "table.pdf")
         check_pdf = os.path.join(folder, "check.pdf")
         kept = os.path.join(folder, "kept.pdf")
+        polar = os.path.join(folder, "polar.pdf")
         with open(kept, "w") as f:
             f.write("an earlier file")
         out = run(replay, JOB + f"""@bridgepoints B1
@@ -144,6 +145,9 @@ point M1 3000050.711 500033.004
 point M2 3000086.602 500043.072 100.63
 @end
 @print check {check_pdf}
+@station S1 3000100 500050 98.5 1.5
+@backsight B7 3000100 500150
+@print bent B1 1 {polar}
 @print bent B1 9 {kept}
 @print bent B9 1 {kept}
 @print bent B1 {kept}
@@ -171,6 +175,13 @@ point M2 3000086.602 500043.072 100.63
         for needed in ["墩台放样记录", "复核人：", "日期：", "第1页共1页", "作业：未保存的作业", "北"]:
             check(needed in bent_text, f"the bent's sheet says {needed}")
 
+        # With a station and a backsight: the polar columns, the same points.
+        polar_words = text(polar).split()
+        check(pages(polar) == 1, "the bent's sheet with polar data is one page")
+        check(all(polar_words.count(name) == 1 for name in names), "every point once beside its polar data")
+        polar_text = squeeze(text(polar))
+        check(all(k in polar_text for k in ["方位角", "转角", "测站S1", "后视“B7”"]), "the polar columns and notes")
+
         # The bridge: each bent a row.
         bridge_text = squeeze(text(bridge))
         check(pages(bridge) == 1 and all(k in bridge_text for k in ["K1+020.000", "K1+160.000", "K1+200.000"]),
@@ -197,7 +208,7 @@ point M2 3000086.602 500043.072 100.63
         check_text = text(check_pdf)
         check("M1" in check_text.split() and "M2" in check_text.split(), "the check's report lists its points")
 
-        for pdf in [bent, bridge, table, check_pdf]:
+        for pdf in [bent, polar, bridge, table, check_pdf]:
             check(fonts_embedded(pdf), f"{os.path.basename(pdf)} embeds its fonts")
             check(os.path.getsize(pdf) < 400_000, f"{os.path.basename(pdf)} carries only the glyphs it uses")
             clashes = overlapping(pdf)

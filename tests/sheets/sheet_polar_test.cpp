@@ -11,6 +11,7 @@
 #include "angle_text.h"
 #include "dialogue_replay.h"
 #include "fixed_clock.h"
+#include "polar_texts.h"
 #include "session_sheets.h"
 #include "sheet_texts.h"
 
@@ -68,9 +69,9 @@ TEST(SheetPolar, EveryPointCarriesItsAzimuthDistanceAndTurn) {
   const Printed printed = PrintedAfter("@station S1 3000100 500050 98.5 1.5\n@backsight B7 3000100 500150\n");
   const Sheet& sheet = printed.sheet;
   const SheetTable& table = TableOf(sheet);
-  ASSERT_EQ(table.headings.size(), 10u) << "name X Y H station offset, then α D β dH";
+  ASSERT_EQ(table.headings.size(), 11u) << "name X Y H station offset, then α D β dH Z";
   EXPECT_EQ(table.headings[6], kPolarAzimuthHeading);
-  EXPECT_EQ(table.headings[9], kPolarHeightHeading);
+  EXPECT_EQ(table.headings[9], kPolarHeightDiffHeading);
   ASSERT_EQ(table.rows.size(), printed.points.size());
   for (std::size_t i = 0; i < table.rows.size(); ++i) {
     const auto& row = table.rows[i];
@@ -87,7 +88,7 @@ TEST(SheetPolar, EveryPointCarriesItsAzimuthDistanceAndTurn) {
   const auto notes = NotesOf(sheet);
   ASSERT_GE(notes.size(), 2u);
   EXPECT_EQ(notes[0], SheetStationText("S1", "3000100.000", "500050.000", "98.500", "1.500"));
-  EXPECT_EQ(notes[1], SheetBacksightPointText("B7", AzimuthText(90), "100.000"));
+  EXPECT_EQ(notes[1], BacksightCheckText("B7", AzimuthText(90), "100.000"));
   EXPECT_EQ(std::find(notes.begin(), notes.end(), kSheetNoInstrumentStation), notes.end());
 }
 
@@ -95,10 +96,10 @@ TEST(SheetPolar, EveryPointCarriesItsAzimuthDistanceAndTurn) {
 TEST(SheetPolar, AStationWithoutHeightGivesNoHeightDifference) {
   const Sheet sheet = SheetAfter("@station S1 3000100 500050\n@backsight azimuth 359.59\n");
   const SheetTable& table = TableOf(sheet);
-  ASSERT_EQ(table.headings.size(), 9u);
+  ASSERT_EQ(table.headings.size(), 9u) << "no dH, no zenith angle";
   const auto notes = NotesOf(sheet);
   ASSERT_GE(notes.size(), 2u);
-  EXPECT_EQ(notes[1], SheetBacksightAzimuthText(AzimuthText(359 + 59.0 / 60)));
+  EXPECT_EQ(notes[1], BacksightCheckText("", AzimuthText(359 + 59.0 / 60), ""));
 }
 
 TEST(SheetPolar, WithoutABacksightTheSheetSaysNoStationIsSet) {
