@@ -38,6 +38,8 @@
 #include "qt_file_store.h"
 #include "recent_jobs.h"
 #include "session_files.h"
+#include "sheet_dialog.h"
+#include "sheet_texts.h"
 #include "station_table_window.h"
 #include "road_texts.h"
 #include "sketch_texts.h"
@@ -149,6 +151,11 @@ void MainWindow::RowsAdded(int first, int last) {
 
 CapSession& MainWindow::Session() const { return form_->Session(); }
 
+SheetDialog& MainWindow::Sheets() {
+  if (sheets_ == nullptr) sheets_ = new SheetDialog(*this, reporter_, reader_);
+  return *sheets_;
+}
+
 QAction* MainWindow::Action(const char* objectName) const { return findChild<QAction*>(objectName); }
 
 void MainWindow::BuildMenus() {
@@ -169,6 +176,11 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   add(file, "ExportAction", kExportItem, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
   add(file, "ExportBridgeAction", kExportBridgeItem, QKeySequence(), &MainWindow::OpenBridgeExport);
+  file->addSeparator();
+  add(file, "PrintPreviewAction", kPrintPreviewItem, QKeySequence(),
+      [this] { Sheets().Offer(SheetDialog::Output::kPreview); });
+  add(file, "PrintAction", kPrintItem, QKeySequence::Print, [this] { Sheets().Offer(SheetDialog::Output::kPrint); });
+  add(file, "PdfAction", kPdfItem, QKeySequence(), [this] { Sheets().Offer(SheetDialog::Output::kPdf); });
   file->addSeparator();
   add(file, "ImportRoadAction", kImportRoadItem, QKeySequence(), &MainWindow::ImportRoad);
   add(file, "ExportRoadAction", kExportRoadItem, QKeySequence(), &MainWindow::ExportRoad);

@@ -61,6 +61,7 @@ class SessionFiles;
 class StationTableWindow;
 class LogView;
 class RoadWindow;
+class SheetDialog;
 
 class MainWindow : public QMainWindow, private LogObserver, private SessionObserver {
   Q_OBJECT
@@ -86,6 +87,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // 测站与后视…, made when first opened.
   InstrumentStationDialog& InstrumentStation();
   HelpWindow& Help();
+  // 打印放样记录 (打印预览…, 打印…, 导出 PDF…), made when first opened.
+  SheetDialog& Sheets();
   const Journal& DayFile() const { return *journal_; }
   QAction* Action(const char* objectName) const;
 
@@ -222,6 +225,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   QStackedWidget* pages_ = nullptr;
   QTabBar* pageTabs_ = nullptr;
   BridgePage* bridgePage_ = nullptr;
+  SheetDialog* sheets_ = nullptr;
   std::string separator_;
   bool logPlaced_ = false;
   // Set by a Compute, cleared by a Start: while set, a change of the form

@@ -1,5 +1,5 @@
 # Qt side: the window, the Qt half of the seam, the program.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Svg Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Svg Test PrintSupport)
 set(CMAKE_AUTOMOC ON)
 include(GNUInstallDirs)
 
@@ -32,6 +32,8 @@ add_library(capset_window STATIC
   main_window_road.cpp
   qt_error_reporter.cpp
   qt_file_store.cpp
+  sheet_dialog.cpp
+  sheet_printing.cpp
   qt_number_reader.cpp
   qt_prompt.cpp
   plan_marks.cpp
@@ -53,7 +55,7 @@ add_library(capset_window STATIC
   zoom_pan_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(capset_window PUBLIC capset_bridgeview capset_session capset_sketch capset_check capset_landxml capset_roadview capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)
+target_link_libraries(capset_window PUBLIC capset_bridgeview capset_session capset_sketch capset_check capset_landxml capset_roadview capset_roadtext capset_sheetprint Qt6::Widgets PRIVATE Qt6::Svg Qt6::PrintSupport)
 # The help page's figure is the README's, drawn by Qt's SVG renderer.
 qt_add_resources(capset_window help PREFIX /help BASE ${PROJECT_SOURCE_DIR}/docs FILES ${PROJECT_SOURCE_DIR}/docs/terms.svg)
 target_compile_definitions(capset_window PRIVATE CAPSET_VERSION="${PROJECT_VERSION}")

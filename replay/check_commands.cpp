@@ -104,6 +104,9 @@ void AddCheckCommands(CommandTable& table, ScriptContext& context) {
   using enum CommandTable::Argument;
   table.Add(kCheckLine, kNone, [&table, &context](const std::string&, ScriptLines& lines) {
     std::ostream& out = context.out;
+    // A check that is refused leaves no report to print: the one before it
+    // answered other points.
+    context.lastCheck.reset();
     const CheckBlock block = ReadCheckBlock(lines, table, context.reader.Symbols(), out);
     if (!block.problems.empty()) {
       out << "MESSAGE " << OneLine(CheckPointsRejected(block.problems, kMaxListedCheckProblems)) << '\n' << std::flush;
@@ -114,6 +117,7 @@ void AddCheckCommands(CommandTable& table, ScriptContext& context) {
       out << "MESSAGE " << OneLine(run.error) << '\n' << std::flush;
       return;
     }
+    context.lastCheck = CheckReport{run.results, block.tolerance, block.heightTolerance, run.notice};
     if (!run.notice.empty()) out << "NOTICE " << OneLine(run.notice) << '\n';
     for (const CheckResult& r : run.results) out << CheckLine(r) << '\n';
     out << std::flush;

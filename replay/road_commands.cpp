@@ -153,8 +153,11 @@ class RoadCommands {
     actions.exportTable(path, format, *rows);
   }
 
- private:
-  std::optional<std::vector<StationTableRow>> TableRows(const std::vector<std::string>& words, const char* usage) {
+ public:
+  // The table the words ask for (FROM TO STEP [OFFSET…]); `asked`, when
+  // given, gets the request as read.
+  std::optional<std::vector<StationTableRow>> TableRows(const std::vector<std::string>& words, const char* usage,
+                                                        StationTableRequest* asked = nullptr) {
     if (words.size() < 3) {
       Message(usage);
       return std::nullopt;
@@ -175,6 +178,7 @@ class RoadCommands {
       if (!ReadNumberTo(words[i], kOffsetWord, offset, kOffsetRange)) return std::nullopt;
       request.offsets.push_back(offset);
     }
+    if (asked) *asked = request;
     auto made = context_.session.MakeStationTable(request, words[0], words[1]);
     if (const auto* why = std::get_if<std::string>(&made)) {
       Message(*why);
@@ -183,6 +187,7 @@ class RoadCommands {
     return std::move(std::get<std::vector<StationTableRow>>(made));
   }
 
+ private:
   // A number in its range: an offset or a step of the road's commands.
   bool ReadNumberTo(const std::string& text, const char* field, double& value, const NumberRange& range) {
     const ReadResult read = context_.reader.Read(text);
@@ -222,6 +227,13 @@ class RoadCommands {
 };
 
 }  // namespace
+
+std::optional<std::vector<StationTableRow>> ScriptTableRows(const CommandTable& table, ScriptContext& context,
+                                                           const std::vector<std::string>& words, const char* usage,
+                                                           StationTableRequest& asked) {
+  RoadCommands road(table, context);
+  return road.TableRows(words, usage, &asked);
+}
 
 void AddRoadCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context) {
   using enum CommandTable::Argument;

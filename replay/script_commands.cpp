@@ -16,6 +16,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddHeightsCommands(table, context);
   AddBridgeCommands(table, context);
   AddBridgeExportCommands(table, actions, context);
+  AddPrintCommands(table, actions, context);
   AddPolarCommands(table, context);
 }
 

@@ -17,6 +17,7 @@
 #include "cap_session.h"
 #include "command_table.h"
 #include "export_formats.h"
+#include "set_out_sheets.h"
 #include "seam.h"
 #include "sketch_scene.h"
 #include "station_table.h"
@@ -50,6 +51,9 @@ struct TargetActions {
   std::function<void(const std::string& path, ExportFormat format, const std::string& bridge,
                      const std::vector<std::string>& bents)>
       exportBridges;
+  // Writes sheets to a PDF file, dated and headed with the job as the window
+  // prints them; nothing when written, else why not.
+  std::function<std::optional<std::string>(const std::string& path, const std::vector<Sheet>& sheets)> print;
 };
 
 // What every command reaches, whichever target plays the script: the
@@ -59,6 +63,8 @@ struct ScriptContext {
   CapSession& session;
   std::ostream& out;
   const NumberReader& reader;
+  // The last check's results, for a printed report of it.
+  std::optional<CheckReport> lastCheck = std::nullopt;
 };
 
 // Every row of the language.
@@ -81,6 +87,14 @@ void AddHeightsCommands(CommandTable& table, ScriptContext& context);
 void AddBridgeCommands(CommandTable& table, ScriptContext& context);
 // @export bridge csv|dat FILE [BRIDGE [BENT…]]
 void AddBridgeExportCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
+// @print bent|bridge|table|check … FILE.pdf
+void AddPrintCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
+
+// The station table that FROM TO STEP [OFFSET…] asks for, as @table reads
+// it, and the request read; nothing when refused (the refusal printed).
+std::optional<std::vector<StationTableRow>> ScriptTableRows(const CommandTable& table, ScriptContext& context,
+                                                           const std::vector<std::string>& words, const char* usage,
+                                                           StationTableRequest& asked);
 // @station, @backsight, @polar [BRIDGE]
 void AddPolarCommands(CommandTable& table, ScriptContext& context);
 

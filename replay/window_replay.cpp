@@ -20,6 +20,7 @@
 #include "qt_number_reader.h"
 #include "script.h"
 #include "script_commands.h"
+#include "sheet_printing.h"
 #include "sketch_view.h"
 
 namespace capset {
@@ -84,6 +85,9 @@ class WindowTarget : public ScriptTarget {
       window_.ImportRoadFrom(QString::fromStdString(path), name, false);
     };
     actions_.exportLandXml = [this](const std::string& path) { window_.ExportRoadTo(QString::fromStdString(path)); };
+    actions_.print = [this](const std::string& path, const std::vector<Sheet>& sheets) {
+      return WriteWindowSheets(window_, path, sheets);
+    };
     AddScriptCommands(commands_, actions_, context_);
   }
 

@@ -23,6 +23,7 @@ add_executable(window_tests
   unshown_row_window_test.cpp
   window_teardown_test.cpp
   heights_window_test.cpp
+  sheets/sheet_window_test.cpp
   polar_window_test.cpp
   bridge_page_window_test.cpp
 )
