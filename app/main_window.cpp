@@ -26,6 +26,7 @@
 #include "form1.h"
 #include "help_texts.h"
 #include "help_window.h"
+#include "instrument_texts.h"
 #include "journal.h"
 #include "log_texts.h"
 #include "log_view.h"
@@ -161,6 +162,8 @@ void MainWindow::BuildMenus() {
   connect(recent, &QMenu::aboutToShow, this, [this, recent] { ListRecentJobs(recent); });
   file->addSeparator();
   add(file, "ExportAction", kExportItem, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
+  add(file, "ExportGsiAction", kExportGsiItem, QKeySequence(), [this] { OpenInstrumentExport(InstrumentFormat::kGsi16); });
+  add(file, "ExportPnezdAction", kExportPnezdItem, QKeySequence(), [this] { OpenInstrumentExport(InstrumentFormat::kPnezd); });
   file->addSeparator();
   add(file, "ImportRoadAction", kImportRoadItem, QKeySequence(), &MainWindow::ImportRoad);
   add(file, "ExportRoadAction", kExportRoadItem, QKeySequence(), &MainWindow::ExportRoad);

@@ -33,6 +33,8 @@
 #include "cap_session.h"
 #include "cap_solution.h"
 #include "export_formats.h"
+#include "file_store.h"
+#include "instrument_files.h"
 #include "job_file.h"
 #include "seam.h"
 #include "station_table.h"
@@ -92,6 +94,12 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // Writes the rows (all when `rows` is empty) to `path`; true when written.
   // A failure is reported with its reason and changes nothing.
   bool ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows = {});
+  // The bridges' points (or the log's) as an instrument's file (GSI-16,
+  // PNEZD) to `path`; true when written, a refusal or failure reported
+  // (main_window_instrument.cpp).
+  bool ExportPointsTo(const QString& path, InstrumentFormat format);
+  // Where the window reads and writes files.
+  FileStore& Store() const;
   // A station table to `path`; true when written, a failure reported.
   bool ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows);
   // The export dialog's title: what it writes, the rows chosen or all, and
@@ -144,6 +152,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   bool SaveJobAs();
   void ListRecentJobs(QMenu* menu);
   void OpenExport();
+  // 导出仪器文件: asks for the file, then ExportPointsTo.
+  void OpenInstrumentExport(InstrumentFormat format);
   void ShowUsage();
   void ShowAbout();
   void ImportRoad();

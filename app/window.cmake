@@ -21,6 +21,7 @@ add_library(capset_window STATIC
   look.cpp
   main_window.cpp
   message_fit.cpp
+  main_window_instrument.cpp
   main_window_layout.cpp
   main_window_road.cpp
   qt_error_reporter.cpp

@@ -1,4 +1,5 @@
-// @save FILE, @open FILE, @quit, @export csv FILE, @export dat FILE.
+// @save FILE, @open FILE, @quit, @export csv FILE, @export dat FILE,
+// @export gsi FILE, @export pnezd FILE.
 
 #include "script.h"
 #include "script_commands.h"
@@ -28,6 +29,13 @@ void AddFileCommands(CommandTable& table, const TargetActions& actions, std::ost
     CommandTable::Handler handler;
     if (actions.exportTo) {
       handler = [&actions, format](const std::string& argument, ScriptLines&) { actions.exportTo(argument, format); };
+    }
+    table.Add(std::string(kExportWord) + " " + word, kRequired, handler);
+  }
+  for (const auto& [word, format] : {std::pair{"gsi", InstrumentFormat::kGsi16}, std::pair{"pnezd", InstrumentFormat::kPnezd}}) {
+    CommandTable::Handler handler;
+    if (actions.exportPoints) {
+      handler = [&actions, format](const std::string& argument, ScriptLines&) { actions.exportPoints(argument, format); };
     }
     table.Add(std::string(kExportWord) + " " + word, kRequired, handler);
   }

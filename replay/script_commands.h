@@ -17,6 +17,8 @@
 #include "cap_session.h"
 #include "command_table.h"
 #include "export_formats.h"
+#include "file_store.h"
+#include "instrument_files.h"
 #include "seam.h"
 #include "sketch_scene.h"
 #include "station_table.h"
@@ -35,6 +37,8 @@ struct TargetActions {
   // unsaved work was asked about.
   std::function<bool()> quit;
   std::function<void(const std::string& path, ExportFormat format)> exportTo;
+  // The bridges' points (or the log's) as an instrument's file.
+  std::function<void(const std::string& path, InstrumentFormat format)> exportPoints;
   // The sketch's scene as it stands; nothing while the band is empty.
   std::function<const SketchScene*()> scene;
   std::function<void(const std::string& path)> shot;
@@ -54,6 +58,9 @@ struct ScriptContext {
   CapSession& session;
   std::ostream& out;
   const NumberReader& reader;
+  // Where a command reads a file the script names (@check's `file`); none:
+  // such a line is refused.
+  FileStore* files = nullptr;
 };
 
 // Every row of the language.
@@ -62,7 +69,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
 // The concerns' rows.
 void AddStartCommands(CommandTable& table, const TargetActions& actions);     // @start, @compute, @cancel
 void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @batch … @end
-// @save, @open, @quit, @export csv|dat
+// @save, @open, @quit, @export csv|dat|gsi|pnezd
 void AddFileCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);
 void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
 void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // @landxml, @export landxml
