@@ -13,7 +13,7 @@
 // points) and unit 0 (metres, last digit 1 mm). A point without a height
 // has no word 83, never a 0 that would be taken for one.
 //
-//   *110001+00000000000003-Z1 81..10+0000000500012345 82..10+0000003012345678 83..10+0000000000412305
+//   *110001+0000000000003-Z1 81..10+0000000500012345 82..10+0000003012345678 83..10+0000000000412305
 //
 // The millimetres are those of the CASS point file, rounded by the same
 // rule (FixedCoordinateText), so both files of one point agree digit for
