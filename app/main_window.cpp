@@ -20,6 +20,7 @@
 
 #include "app_title.h"
 #include "batch_dialog.h"
+#include "bridge_export_texts.h"
 #include "check_dialog.h"
 #include "check_texts.h"
 #include "file_texts.h"
@@ -164,6 +165,7 @@ void MainWindow::BuildMenus() {
   add(file, "ExportAction", kExportItem, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
   add(file, "ExportGsiAction", kExportGsiItem, QKeySequence(), [this] { OpenInstrumentExport(InstrumentFormat::kGsi16); });
   add(file, "ExportPnezdAction", kExportPnezdItem, QKeySequence(), [this] { OpenInstrumentExport(InstrumentFormat::kPnezd); });
+  add(file, "ExportBridgeAction", kExportBridgeItem, QKeySequence(), &MainWindow::OpenBridgeExport);
   file->addSeparator();
   add(file, "ImportRoadAction", kImportRoadItem, QKeySequence(), &MainWindow::ImportRoad);
   add(file, "ExportRoadAction", kExportRoadItem, QKeySequence(), &MainWindow::ExportRoad);

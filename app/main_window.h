@@ -97,11 +97,19 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // The bridges' points (or the log's) as an instrument's file (GSI-16,
   // PNEZD) to `path`; true when written, a refusal or failure reported
   // (main_window_instrument.cpp).
-  bool ExportPointsTo(const QString& path, InstrumentFormat format);
+  // `bridge` and `bents` choose as the bridge export does (all: empty).
+  bool ExportPointsTo(const QString& path, InstrumentFormat format, const std::string& bridge = {},
+                      const std::vector<std::string>& bents = {});
   // Where the window reads and writes files.
   FileStore& Store() const;
   // A station table to `path`; true when written, a failure reported.
   bool ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows);
+  // The points of the job's bridges (every one, the bridge named, or its
+  // bents named) to `path`; true when written. A refusal or a failure is
+  // reported and changes nothing; points left out are told in a notice
+  // (main_window_bridge_export.cpp).
+  bool ExportBridgesTo(const QString& path, ExportFormat format, const std::string& bridge = {},
+                       const std::vector<std::string>& bents = {});
   // The export dialog's title: what it writes, the rows chosen or all, and
   // how many.
   QString ExportDialogTitle() const;
@@ -154,6 +162,7 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void OpenExport();
   // 导出仪器文件: asks for the file, then ExportPointsTo.
   void OpenInstrumentExport(InstrumentFormat format);
+  void OpenBridgeExport();
   void ShowUsage();
   void ShowAbout();
   void ImportRoad();

@@ -16,9 +16,10 @@ namespace capset {
 
 FileStore& MainWindow::Store() const { return *store_; }
 
-bool MainWindow::ExportPointsTo(const QString& path, InstrumentFormat format) {
+bool MainWindow::ExportPointsTo(const QString& path, InstrumentFormat format, const std::string& bridge,
+                                const std::vector<std::string>& bents) {
   const std::string shown = QDir::toNativeSeparators(path).toStdString();
-  const std::optional<int> written = ExportInstrumentFile(Session(), *store_, reporter_, shown, format);
+  const std::optional<int> written = ExportInstrumentFile(Session(), *store_, reporter_, shown, format, bridge, bents);
   if (!written) return false;
   statusBar()->showMessage(QString::fromStdString(InstrumentExportDone(*written, shown)));
   return true;

@@ -8,6 +8,7 @@ include(GNUInstallDirs)
 add_library(capset_window STATIC
   alignment_picker.cpp
   batch_dialog.cpp
+  bridge_export_dialog.cpp
   cap_log_model.cpp
   column_spread.cpp
   check_dialog.cpp
@@ -20,6 +21,7 @@ add_library(capset_window STATIC
   log_view.cpp
   look.cpp
   main_window.cpp
+  main_window_bridge_export.cpp
   message_fit.cpp
   main_window_instrument.cpp
   main_window_layout.cpp

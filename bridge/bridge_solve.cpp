@@ -34,7 +34,7 @@ class BentSolver {
     }
     solution.points.reserve(points.size() + 3);
     const RoadCapPoint& c = cap.centre;
-    Add(solution, bent, "C", c.point, 0, 0, bent.depth, {WhereStatus::kOnRoad, c.distance, 0, c.station});
+    Add(solution, bent, "C", c.point, 0, 0, bent.depth, {WhereStatus::kOnRoad, c.distance, 0, c.station}, "C");
     if (edges) {
       for (const auto& [side, edge] : {std::pair{-1, &cap.left}, std::pair{1, &cap.right}}) {
         if (edge->problem != CapSideProblem::kNone) {
@@ -42,8 +42,9 @@ class BentSolver {
           continue;
         }
         const RoadCapPoint& e = edge->point;
-        Add(solution, bent, side < 0 ? "L" : "R", e.point, e.along, 0, bent.depth,
-            {WhereStatus::kOnRoad, e.distance, e.offset, e.station});
+        const char* own = side < 0 ? "L" : "R";
+        Add(solution, bent, own, e.point, e.along, 0, bent.depth, {WhereStatus::kOnRoad, e.distance, e.offset, e.station},
+            own);
       }
     }
     // The frame, relative to the road's origin as the solver's own points are.
@@ -54,7 +55,7 @@ class BentSolver {
       const PlanePoint q{o.X + (centre.X + (p.u * cs + p.v * sn)), o.Y + (centre.Y + (p.u * sn - p.v * cs))};
       const RoadFoot foot = road_.Where(q);
       Add(solution, bent, p.name, q, p.u, p.v, p.depth.value_or(bent.depth),
-          {foot.status, foot.distance, foot.offset, foot.station});
+          {foot.status, foot.distance, foot.offset, foot.station}, p.item);
     }
     return solution;
   }
@@ -67,14 +68,14 @@ class BentSolver {
   };
 
   void Add(BentSolution& solution, const Bent& bent, const std::string& name, PlanePoint xy, double u, double v,
-           double depth, const Foot& foot) const {
+           double depth, const Foot& foot, const std::string& item) const {
     std::optional<double> height;
     if (heights_ != nullptr && foot.status == WhereStatus::kOnRoad) {
       const auto at = heights_->At(foot.distance, foot.offset);
       if (const PointHeight* h = std::get_if<PointHeight>(&at)) height = h->elevation - depth;
     }
     solution.points.push_back(
-        {bent.name, name, xy, u, v, depth, foot.status, foot.distance, foot.station, foot.offset, height});
+        {bent.name, name, xy, u, v, depth, foot.status, foot.distance, foot.station, foot.offset, height, item});
   }
 
   const Road& road_;

@@ -37,6 +37,10 @@ struct BridgePoint {
   // The deck surface at the foot minus the depth; none without heights, or
   // where the foot lies outside the profile.
   std::optional<double> height;
+  // What gave the point: "C", "L" or "R" for the bent's own, else the
+  // template item's name ("Z" for grid Z's piles, "T" for corners T, "S1"
+  // for point S1).
+  std::string item;
 
   std::string Name() const { return bent + "-" + point; }
 };

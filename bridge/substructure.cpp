@@ -8,7 +8,7 @@ namespace {
 // The points of one item, each from its own centre; k counts from 0.
 void AddPoints(const TemplateItem& item, std::vector<TemplatePoint>& points) {
   switch (item.kind) {
-    case TemplateItem::Kind::kPoint: points.push_back({item.name, item.u, item.v, item.depth, item.line}); return;
+    case TemplateItem::Kind::kPoint: points.push_back({item.name, item.u, item.v, item.depth, item.line, item.name}); return;
     case TemplateItem::Kind::kGrid: {
       // Offsets from the centre by whole multiples of half a spacing, so a
       // symmetric grid is symmetric to the last bit.
@@ -16,7 +16,8 @@ void AddPoints(const TemplateItem& item, std::vector<TemplatePoint>& points) {
         const double v = item.v + (2 * r - (item.rows - 1)) * item.dv / 2;
         for (int c = 0; c < item.cols; ++c) {
           const double u = item.u + (2 * c - (item.cols - 1)) * item.du / 2;
-          points.push_back({item.name + std::to_string(r * item.cols + c + 1), u, v, item.depth, item.line});
+          points.push_back(
+              {item.name + std::to_string(r * item.cols + c + 1), u, v, item.depth, item.line, item.name});
         }
       }
       return;
@@ -25,7 +26,8 @@ void AddPoints(const TemplateItem& item, std::vector<TemplatePoint>& points) {
       const double l = item.length / 2, w = item.width / 2;
       const double corners[4][2] = {{-l, -w}, {l, -w}, {l, w}, {-l, w}};
       for (int k = 0; k < 4; ++k) {
-        points.push_back({item.name + std::to_string(k + 1), corners[k][0], corners[k][1], item.depth, item.line});
+        points.push_back(
+            {item.name + std::to_string(k + 1), corners[k][0], corners[k][1], item.depth, item.line, item.name});
       }
       return;
     }

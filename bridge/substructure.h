@@ -59,6 +59,7 @@ struct TemplatePoint {
   double u, v;
   std::optional<double> depth;
   int line;  // of the item that gives it
+  std::string item;  // the name of that item: "Z" for grid Z's piles, "S1" for point S1
 };
 
 // Every point of the template, item by item in their order, each item's

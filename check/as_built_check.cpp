@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace capset {
 namespace {
@@ -23,21 +24,48 @@ Seen SeenFrom(const CapDesignPoints& cap, PlanePoint q) {
   return {dX * cap.u.X + dY * cap.u.Y, dX * cap.u.Y - dY * cap.u.X};
 }
 
-// Squared, to keep the search over the caps free of square roots.
-double GapSquared(const CapDesignPoints& cap, Seen s) {
-  const double off = s.a - std::clamp(s.a, cap.first, cap.last);
-  return off * off + s.b * s.b;
+// The design point nearest to q, and its gap squared.
+std::pair<const DesignPoint*, double> NearestPoint(const CapDesignPoints& cap, PlanePoint q) {
+  const DesignPoint* nearest = nullptr;
+  double nearestGap = std::numeric_limits<double>::infinity();
+  for (const DesignPoint& p : cap.points) {
+    const double dX = q.X - p.point.X, dY = q.Y - p.point.Y, g = dX * dX + dY * dY;
+    if (g < nearestGap) {
+      nearest = &p;
+      nearestGap = g;
+    }
+  }
+  return {nearest, nearestGap};
 }
+
+// Squared, to keep the search over the caps free of square roots.
+double GapSquared(const CapDesignPoints& cap, Seen s, PlanePoint q) {
+  const double off = s.a - std::clamp(s.a, cap.first, cap.last);
+  const double axis = off * off + s.b * s.b;
+  if (cap.bent.empty()) return axis;
+  return std::min(axis, NearestPoint(cap, q).second);
+}
+
+// The cap a point belongs to, as MatchCap finds it, and the match.
+std::pair<const CapDesignPoints*, std::optional<CapMatch>> Match(PlanePoint q, const std::vector<CapDesignPoints>& caps,
+                                                                 double tolerance);
 
 }  // namespace
 
 std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints>& caps, double tolerance) {
+  return Match(q, caps, tolerance).second;
+}
+
+namespace {
+
+std::pair<const CapDesignPoints*, std::optional<CapMatch>> Match(PlanePoint q, const std::vector<CapDesignPoints>& caps,
+                                                                 double tolerance) {
   const CapDesignPoints* best = nullptr;
   Seen bestSeen{0, 0};
   double bestGap = std::numeric_limits<double>::infinity();
   for (const CapDesignPoints& cap : caps) {
     const Seen s = SeenFrom(cap, q);
-    const double g = GapSquared(cap, s);
+    const double g = GapSquared(cap, s, q);
     const double reach = cap.halfWidth + tolerance + kToleranceSlack;
     // The first of equally near caps keeps the point: the log's order.
     if (g < bestGap && g <= reach * reach) {
@@ -46,30 +74,23 @@ std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints
       bestGap = g;
     }
   }
-  if (best == nullptr || best->points.empty()) return std::nullopt;
-  const DesignPoint* nearest = nullptr;
-  double nearestGap = std::numeric_limits<double>::infinity();
-  for (const DesignPoint& p : best->points) {
-    const double dX = q.X - p.point.X, dY = q.Y - p.point.Y, g = dX * dX + dY * dY;
-    if (g < nearestGap) {
-      nearest = &p;
-      nearestGap = g;
-    }
-  }
+  if (best == nullptr || best->points.empty()) return {nullptr, std::nullopt};
+  const DesignPoint* nearest = NearestPoint(*best, q).first;
   const double dX = q.X - nearest->point.X, dY = q.Y - nearest->point.Y, d = std::hypot(dX, dY);
-  return CapMatch{best->row, best->name, bestSeen.a, bestSeen.b, nearest->name, dX, dY, d, d > tolerance + kToleranceSlack};
+  CapMatch match{best->row, best->name, bestSeen.a, bestSeen.b, nearest->name, dX, dY, d, d > tolerance + kToleranceSlack};
+  match.bent = best->bent;
+  return {best, std::move(match)};
 }
 
-// The height of the design point `name` of the cap of log row `row`, when it has one.
-std::optional<double> DesignHeight(const std::vector<CapDesignPoints>& caps, int row, const std::string& name) {
-  for (const CapDesignPoints& cap : caps) {
-    if (cap.row != row) continue;
-    for (const DesignPoint& p : cap.points) {
-      if (p.name == name) return p.height;
-    }
+// The height of the design point `name` of `cap`, when it has one.
+std::optional<double> DesignHeight(const CapDesignPoints& cap, const std::string& name) {
+  for (const DesignPoint& p : cap.points) {
+    if (p.name == name) return p.height;
   }
   return std::nullopt;
 }
+
+}  // namespace
 
 std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesignPoints>& caps,
                                      const std::vector<MeasuredPoint>& points, double tolerance,
@@ -77,10 +98,10 @@ std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesi
   std::vector<CheckResult> results;
   results.reserve(points.size());
   for (const MeasuredPoint& m : points) {
-    std::optional<CapMatch> cap = MatchCap(m.point, caps, tolerance);
+    auto [design, cap] = Match(m.point, caps, tolerance);
     if (cap && m.H) {
-      if (const std::optional<double> design = DesignHeight(caps, cap->row, cap->nearest)) {
-        cap->dH = *m.H - *design;
+      if (const std::optional<double> height = DesignHeight(*design, cap->nearest)) {
+        cap->dH = *m.H - *height;
         cap->heightOver = std::fabs(*cap->dH) > heightTolerance + kToleranceSlack;
       }
     }

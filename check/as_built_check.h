@@ -27,7 +27,7 @@ struct MeasuredPoint {
 
 // What the check finds against the nearest cap.
 struct CapMatch {
-  int row;           // the log row of the cap
+  int row;           // the log row of the cap; 0 for a bent of a bridge
   std::string name;  // the cap's own name, empty when it has none
   double along;  // a
   double across; // b
@@ -41,6 +41,7 @@ struct CapMatch {
   // right in plan but 30 mm low is over by height only.
   std::optional<double> dH = std::nullopt;
   bool heightOver = false;  // |dH| beyond the height tolerance
+  std::string bent = {};    // a bent of a bridge, "B1/3"; empty for a cap of the log
 };
 
 struct CheckResult {
@@ -66,7 +67,10 @@ std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesi
 
 // The match of one point against the caps: the cap whose axis between its
 // ends passes nearest among those it lies within reach of (its half-width
-// and the tolerance); nothing when there is none.
+// and the tolerance); nothing when there is none. A bent of a bridge has
+// points off its axis (piles, corners, bearings): its gap is the lesser of
+// the axis's and its nearest design point's, so a pile measured where it
+// belongs is its bent's, not that of a cap whose axis runs nearer.
 std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints>& caps, double tolerance);
 
 }  // namespace capset

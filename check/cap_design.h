@@ -42,6 +42,9 @@ struct CapDesignPoints {
   // cap). A point farther from every cap than this plus the tolerance is
   // no point of any cap.
   double halfWidth = 0;
+  // A bent of a bridge: its bridge and bent as one word, "B1/3" (row is 0
+  // then); empty for a cap of the log.
+  std::string bent = {};
 };
 
 // The design of a log row; nothing for a row whose cap was not placed.

@@ -10,6 +10,11 @@ namespace capset {
 
 CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std::vector<MeasuredPoint>& points,
                   double tolerance, double heightTolerance) {
+  return RunCheck(road, log, {}, points, tolerance, heightTolerance);
+}
+
+CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std::vector<CapDesignPoints>& bents,
+                  const std::vector<MeasuredPoint>& points, double tolerance, double heightTolerance) {
   CheckRun run;
   if (road == nullptr) {
     run.error = kCheckNeedsRoad;
@@ -19,7 +24,8 @@ CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std
              !std::isfinite(heightTolerance)) {
     run.error = kToleranceNegative;
   } else {
-    const std::vector<CapDesignPoints> caps = DesignsOf(log);
+    std::vector<CapDesignPoints> caps = DesignsOf(log);
+    caps.insert(caps.end(), bents.begin(), bents.end());
     if (caps.empty()) run.notice = kCheckNeedsCap;
     run.results = CheckPoints(*road, caps, points, tolerance, heightTolerance);
   }

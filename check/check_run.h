@@ -20,6 +20,11 @@ struct CheckRun {
 // `road` is the road the caps stand on; nothing when there is none yet.
 CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std::vector<MeasuredPoint>& points,
                   double tolerance, double heightTolerance = kDefaultHeightTolerance);
+// The same against the caps of the log and then the bents of the job's
+// bridges (bent_design.h), as one set: each point goes to the nearest.
+CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std::vector<CapDesignPoints>& bents,
+                  const std::vector<MeasuredPoint>& points, double tolerance,
+                  double heightTolerance = kDefaultHeightTolerance);
 
 // How many results are over the tolerance.
 int OverCount(const std::vector<CheckResult>& results);

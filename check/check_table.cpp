@@ -65,7 +65,7 @@ std::vector<std::string> PlanCells(const CheckResult& r, const std::string& sep)
     cells.insert(cells.end(), {kCheckOffRoad, ""});
   }
   if (const auto& c = r.cap) {
-    cells.insert(cells.end(), {CheckCapText(c->name, c->row), FixedText(c->along, 3, sep), FixedText(c->across, 3, sep),
+    cells.insert(cells.end(), {c->bent.empty() ? CheckCapText(c->name, c->row) : c->bent, FixedText(c->along, 3, sep), FixedText(c->across, 3, sep),
                                c->nearest, FixedText(c->dX * 1000, 1, sep), FixedText(c->dY * 1000, 1, sep),
                                FixedText(c->distance * 1000, 1, sep), c->over ? kCheckOver : kCheckOk});
   } else {
@@ -103,7 +103,8 @@ std::string CheckLine(const CheckResult& r) {
     fields.insert(fields.end(), {kUnknown, kUnknown});
   }
   if (const auto& c = r.cap) {
-    fields.insert(fields.end(), {std::to_string(c->row), m(c->along), m(c->across), c->nearest, m(c->dX), m(c->dY),
+    // A bent of a bridge takes the row's field as one word, "B1/3".
+    fields.insert(fields.end(), {c->bent.empty() ? std::to_string(c->row) : c->bent, m(c->along), m(c->across), c->nearest, m(c->dX), m(c->dY),
                                  m(c->distance), c->over ? "over" : "ok"});
   } else {
     fields.insert(fields.end(), 7, kUnknown);

@@ -12,6 +12,7 @@ namespace capset {
 
 // The cells of one result, in CheckHeadings' order: coordinates, station,
 // offset and the place on the axis in metres to the millimetre, the
+// cap as "0# (1)" (a bent of a bridge as "B1/3"), the
 // deviations in millimetres to a tenth. `sep` is the user's decimal
 // separator; stations always use ".". A point off the road has no station
 // and offset, and with no cap the cells of the cap are empty.
@@ -29,7 +30,8 @@ std::string CheckTsv(const std::vector<CheckResult>& results, const std::string&
 // The CSV file: UTF-8 with its mark, "." for decimals, CR LF, as the log's export.
 std::string CheckCsv(const std::vector<CheckResult>& results);
 
-// "CHECK", then name, station, offset, the cap's log row, along, across,
+// "CHECK", then name, station, offset, the cap's log row (a bent of a
+// bridge: its bridge and bent as one word, "B1/3"), along, across,
 // nearest, dX, dY, distance and ok|over, tab-separated,
 // metres with 6 decimals; "-" for what is not known (a station off the
 // road, every field of the cap without one), the last "far" for a point

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "delimited_lines.h"
 #include "height_columns.h"
+#include "log_export_points.h"
 #include "log_row.h"
 #include "station_text.h"
 
@@ -18,43 +18,18 @@ bool IsLabelChar(char c) {
          c == '.';
 }
 
-// The label each placed cap's points take in the file: its own, or with the
-// row number added where a label is shared, so no two caps give points of
-// one name. A label that the number makes equal to another takes it again.
-std::vector<std::string> DatLabels(const std::vector<const CapRecord*>& records) {
-  std::unordered_map<std::string, int> uses;
-  for (const CapRecord* r : records) {
-    if (r->Placed()) ++uses[CapLabel(*r)];
-  }
-  std::unordered_set<std::string> taken;
-  for (const auto& [label, count] : uses) taken.insert(label);
-  std::vector<std::string> labels;
-  for (const CapRecord* r : records) {
-    std::string label = CapLabel(*r);
-    if (r->Placed() && uses[label] > 1) {
-      do {
-        label += "_" + std::to_string(r->number);
-      } while (!taken.insert(label).second);
-    }
-    labels.push_back(std::move(label));
-  }
-  return labels;
-}
-
 std::string DatText(const std::vector<const CapRecord*>& records) {
   std::string out;
-  const std::vector<std::string> labels = DatLabels(records);
+  const std::vector<std::string> labels = FileLabels(records);
+  std::vector<ExportPoint> points;
   for (std::size_t n = 0; n < records.size(); ++n) {
-    const CapRecord* r = records[n];
-    if (!r->Placed()) continue;
-    const auto points = PointsOf(*r);
-    const auto heights = PointHeightsOf(*r);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      const auto& [role, point] = points[i];
-      // A row made without a profile keeps the file's 0.000 as before; a
-      // point of a row with heights that has none (off the profile) is left
-      // empty, never a 0 the instrument would take for a height.
-      out += DatLine(labels[n] + "-" + role, "", point, r->heights ? heights[i] : std::optional(0.0));
+    points.clear();
+    AppendCapPoints(*records[n], labels[n], points);
+    // A row made without a profile keeps the file's 0.000 as before; a
+    // point of a row with heights that has none (off the profile) is left
+    // empty, never a 0 the instrument would take for a height.
+    for (const ExportPoint& p : points) {
+      out += DatLine(p.name, "", p.xy, records[n]->heights ? p.height : std::optional(0.0));
     }
   }
   return out;

@@ -24,10 +24,10 @@
 //
 // PNEZD: comma-separated, one point a line, no heading: point, northing
 // (X), easting (Y), elevation (empty without a height), description (the
-// point's group and role, "3/Z1"); coordinates to the millimetre, lines in
+// point's group and role, "3/Z"); coordinates to the millimetre, lines in
 // CR LF.
 //
-//   3-Z1,3012345.678,500012.345,412.305,3/Z1
+//   3-Z1,3012345.678,500012.345,412.305,3/Z
 
 #include <cstddef>
 #include <optional>

@@ -34,11 +34,16 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
     actions_.exportLandXml = [this](const std::string& path) { files_.ExportRoad(path, *roadFormat_); };
   }
   actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
-  actions_.exportPoints = [this](const std::string& path, InstrumentFormat format) {
-    ExportInstrumentFile(session_, store_, reporter_, path, format);
+  actions_.exportPoints = [this](const std::string& path, InstrumentFormat format, const std::string& bridge,
+                                 const std::vector<std::string>& bents) {
+    ExportInstrumentFile(session_, store_, reporter_, path, format, bridge, bents);
   };
   actions_.exportTable = [this](const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
     files_.ExportTable(path, format, rows);
+  };
+  actions_.exportBridges = [this](const std::string& path, ExportFormat format, const std::string& bridge,
+                                  const std::vector<std::string>& bents) {
+    files_.ExportBridges(path, format, bridge, bents);
   };
   actions_.scene = [this]() -> const SketchScene* { return scene_ ? &*scene_ : nullptr; };
   AddScriptCommands(commands_, actions_, context_);

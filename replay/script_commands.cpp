@@ -15,6 +15,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
   AddCheckCommands(table, context);
   AddHeightsCommands(table, context);
   AddBridgeCommands(table, context);
+  AddBridgeExportCommands(table, actions, context);
 }
 
 void AddStartCommands(CommandTable& table, const TargetActions& actions) {

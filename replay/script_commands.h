@@ -37,8 +37,11 @@ struct TargetActions {
   // unsaved work was asked about.
   std::function<bool()> quit;
   std::function<void(const std::string& path, ExportFormat format)> exportTo;
-  // The bridges' points (or the log's) as an instrument's file.
-  std::function<void(const std::string& path, InstrumentFormat format)> exportPoints;
+  // The bridges' points (one bridge's, of chosen bents, when named; the
+  // log's when the job has no bridge) as an instrument's file.
+  std::function<void(const std::string& path, InstrumentFormat format, const std::string& bridge,
+                     const std::vector<std::string>& bents)>
+      exportPoints;
   // The sketch's scene as it stands; nothing while the band is empty.
   std::function<const SketchScene*()> scene;
   std::function<void(const std::string& path)> shot;
@@ -49,6 +52,11 @@ struct TargetActions {
   // Writes a station table to a file as the table window's export does.
   std::function<void(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows)>
       exportTable;
+  // Writes the points of the job's bridges (every one, the bridge named, or
+  // its bents named) as the window's bridge export does.
+  std::function<void(const std::string& path, ExportFormat format, const std::string& bridge,
+                     const std::vector<std::string>& bents)>
+      exportBridges;
 };
 
 // What every command reaches, whichever target plays the script: the
@@ -81,6 +89,8 @@ void AddCheckCommands(CommandTable& table, ScriptContext& context);  // @check �
 void AddHeightsCommands(CommandTable& table, ScriptContext& context);
 // @template … @end, @bridge … @end, @bridgepoints [NAME], @templates
 void AddBridgeCommands(CommandTable& table, ScriptContext& context);
+// @export bridge csv|dat FILE [BRIDGE [BENT…]]
+void AddBridgeExportCommands(CommandTable& table, const TargetActions& actions, ScriptContext& context);
 
 // The fields of a batch block, read after its "@batch" line up to "@end"
 // (or up to the next command line, left for the script); a line the block

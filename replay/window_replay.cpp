@@ -59,12 +59,17 @@ class WindowTarget : public ScriptTarget {
     actions_.exportTo = [this](const std::string& path, ExportFormat format) {
       window_.ExportTo(QString::fromStdString(path), format);
     };
-    actions_.exportPoints = [this](const std::string& path, InstrumentFormat format) {
-      window_.ExportPointsTo(QString::fromStdString(path), format);
+    actions_.exportPoints = [this](const std::string& path, InstrumentFormat format, const std::string& bridge,
+                                   const std::vector<std::string>& bents) {
+      window_.ExportPointsTo(QString::fromStdString(path), format, bridge, bents);
     };
     actions_.exportTable = [this](const std::string& path, ExportFormat format,
                                   const std::vector<StationTableRow>& rows) {
       window_.ExportTableTo(QString::fromStdString(path), format, rows);
+    };
+    actions_.exportBridges = [this](const std::string& path, ExportFormat format, const std::string& bridge,
+                                    const std::vector<std::string>& bents) {
+      window_.ExportBridgesTo(QString::fromStdString(path), format, bridge, bents);
     };
     actions_.scene = [this]() -> const SketchScene* {
       const auto& scene = window_.Form().Sketch()->Scene();

@@ -12,6 +12,7 @@
 
 #include "batch_input.h"
 #include "box_mirror.h"
+#include "bridge_export.h"
 #include "bridge_solve.h"
 #include "cap_job.h"
 #include "cap_log.h"
@@ -250,6 +251,13 @@ class CapSession {
   TemplateLookup TemplateFinder() const;
   // Every point of the bridge on the working road; nothing without one.
   std::optional<BridgeSolution> SolveBridgeNow(const Bridge& bridge) const;
+  // The points of the bridges to export, solved now (session_bridge_export.cpp):
+  // every bridge's when `bridge` is empty, else that bridge's, of its bents
+  // named in `bents` (all when empty); or why there is nothing to write
+  // (no bridge, no such bridge or bent, no road, no point placed, or, for a
+  // point file, point names two bridges share).
+  std::variant<BridgeExport, std::string> BridgeExportNow(ExportFormat format, const std::string& bridge = {},
+                                                         const std::vector<std::string>& bents = {}) const;
 
  private:
   std::vector<SubstructureTemplate> templates_;

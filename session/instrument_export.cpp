@@ -1,55 +1,15 @@
 #include "instrument_export.h"
 
-#include <map>
-#include <unordered_map>
-#include <unordered_set>
-
-#include "bridge_texts.h"
+#include "bridge_export_texts.h"
 #include "export_formats.h"
 #include "file_texts.h"
 #include "instrument_texts.h"
+#include "log_export_points.h"
 #include "log_row.h"
 #include "road_cap_texts.h"
 
 namespace capset {
 namespace {
-
-// The label each of the log's placed caps takes: CapLabel's, with the row
-// number added where caps share one, as the point file names them.
-std::vector<std::string> LogLabels(const std::vector<const CapRecord*>& records) {
-  std::unordered_map<std::string, int> uses;
-  for (const CapRecord* r : records) {
-    if (r->Placed()) ++uses[CapLabel(*r)];
-  }
-  std::unordered_set<std::string> taken;
-  for (const auto& [label, count] : uses) taken.insert(label);
-  std::vector<std::string> labels;
-  for (const CapRecord* r : records) {
-    std::string label = CapLabel(*r);
-    if (r->Placed() && uses[label] > 1) {
-      do {
-        label += "_" + std::to_string(r->number);
-      } while (!taken.insert(label).second);
-    }
-    labels.push_back(std::move(label));
-  }
-  return labels;
-}
-
-std::vector<ExportPoint> LogPoints(const std::vector<const CapRecord*>& records) {
-  std::vector<ExportPoint> points;
-  const std::vector<std::string> labels = LogLabels(records);
-  for (std::size_t n = 0; n < records.size(); ++n) {
-    const CapRecord& r = *records[n];
-    if (!r.Placed()) continue;
-    const auto xy = PointsOf(r);
-    const auto heights = PointHeightsOf(r);
-    for (std::size_t i = 0; i < xy.size(); ++i) {
-      points.push_back({labels[n] + "-" + xy[i].first, xy[i].second, heights[i], labels[n], xy[i].first});
-    }
-  }
-  return points;
-}
 
 std::vector<const CapRecord*> LogRecords(const CapSession& session) {
   std::vector<const CapRecord*> records;
@@ -59,50 +19,37 @@ std::vector<const CapRecord*> LogRecords(const CapSession& session) {
 
 }  // namespace
 
-InstrumentPoints SessionInstrumentPoints(const CapSession& session) {
+InstrumentPoints SessionInstrumentPoints(const CapSession& session, const std::string& bridge,
+                                         const std::vector<std::string>& bents) {
   InstrumentPoints out;
-  if (session.Bridges().empty()) {
-    out.points = LogPoints(LogRecords(session));
+  if (bridge.empty() && session.Bridges().empty()) {
+    out.points = LogExportPoints(LogRecords(session));
     out.fromLog = true;
     if (out.points.empty()) out.refusal = kNothingForInstrument;
     return out;
   }
-  std::map<std::string, std::vector<std::string>> bridgesOf;  // point name → its bridges
-  std::vector<std::string> order;
-  for (const Bridge& bridge : session.Bridges()) {
-    const std::optional<BridgeSolution> solution = session.SolveBridgeNow(bridge);
-    if (!solution) {
-      out.refusal = kBridgeNeedsRoad;
-      return out;
-    }
-    for (const BentSolution& bent : solution->bents) {
-      if (bent.points.empty()) out.bentsLeftOut.push_back(bridge.name + " " + bent.bent);
-      for (const BridgePoint& p : bent.points) {
-        const std::string name = p.Name();
-        std::vector<std::string>& bridges = bridgesOf[name];
-        if (bridges.empty()) order.push_back(name);
-        if (bridges.empty() || bridges.back() != bridge.name) bridges.push_back(bridge.name);
-        out.points.push_back({name, p.xy, p.height, p.bent, p.point});
-      }
-    }
+  // The CSV's gathering: the names two bridges share are judged here, in
+  // the instruments' words.
+  auto made = session.BridgeExportNow(ExportFormat::kCsv, bridge, bents);
+  if (std::string* why = std::get_if<std::string>(&made)) {
+    out.refusal = std::move(*why);
+    return out;
   }
-  std::vector<SharedPointName> shared;
-  for (const std::string& name : order) {
-    if (bridgesOf[name].size() > 1) shared.push_back({name, bridgesOf[name]});
-  }
-  if (!shared.empty()) {
+  out.bridges = std::move(std::get<BridgeExport>(made));
+  if (const std::vector<SharedPointName> shared = SharedPointNames(out.bridges); !shared.empty()) {
     out.refusal = SharedBridgePointNames(shared);
-  } else if (out.points.empty()) {
-    out.refusal = kNothingForInstrument;
+    return out;
   }
+  out.points = ExportPointsOf(out.bridges);
   return out;
 }
 
 std::optional<int> ExportInstrumentFile(CapSession& session, FileStore& store, ErrorReporter& reporter,
-                                        const std::string& path, InstrumentFormat format) {
+                                        const std::string& path, InstrumentFormat format, const std::string& bridge,
+                                        const std::vector<std::string>& bents) {
   const std::string formatName = format == InstrumentFormat::kGsi16 ? kGsi16FormatName : kPnezdFormatName;
   const std::string file = FileNameOf(path);
-  const InstrumentPoints found = SessionInstrumentPoints(session);
+  const InstrumentPoints found = SessionInstrumentPoints(session, bridge, bents);
   if (!found.refusal.empty()) {
     reporter.ReportError(InstrumentExportRefused(formatName, file, found.refusal));
     return std::nullopt;
@@ -132,8 +79,11 @@ std::optional<int> ExportInstrumentFile(CapSession& session, FileStore& store, E
     reporter.ReportError(ExportFailedMessage(path, failure->reason));
     return std::nullopt;
   }
-  if (!found.bentsLeftOut.empty()) reporter.ReportNotice(BentsLeftOut(found.bentsLeftOut));
-  return static_cast<int>(found.points.size());
+  const int written = static_cast<int>(found.points.size());
+  if (found.bridges.leftOut > 0) {
+    reporter.ReportNotice(PointsLeftOutText(written, found.bridges.leftOut, found.bridges.shortBents));
+  }
+  return written;
 }
 
 }  // namespace capset

@@ -107,6 +107,13 @@ class SessionFiles {
   // a label is written only when the user agrees to name them apart.
   std::optional<int> Export(const std::string& path, ExportFormat format, const std::vector<int>& rows = {});
 
+  // Writes the points of the job's bridges (BridgeExportNow's) to `path`,
+  // whole or not at all; how many points were written, with a notice of
+  // the points left out (not placed) when there are any; or nothing, with
+  // a report saying what stopped it.
+  std::optional<int> ExportBridges(const std::string& path, ExportFormat format, const std::string& bridge = {},
+                                   const std::vector<std::string>& bents = {});
+
   // Writes a station table (station_table_formats.h) to `path`, whole or
   // not at all; false, with a report, when it cannot be written.
   bool ExportTable(const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows);

@@ -27,18 +27,12 @@ std::string SharedBridgePointNames(const std::vector<SharedPointName>& shared) {
   constexpr std::size_t kListed = 10;
   for (std::size_t i = 0; i < shared.size() && i < kListed; ++i) {
     text += i == 0 ? "" : "；";
-    text += shared[i].point + "（";
+    text += shared[i].name + "（";
     for (std::size_t b = 0; b < shared[i].bridges.size(); ++b) text += (b == 0 ? "" : "、") + shared[i].bridges[b];
     text += "）";
   }
   if (shared.size() > kListed) text += "；等共 " + std::to_string(shared.size()) + " 个";
-  return text + "。请给各桥的墩台取不同的名称（如左幅 L3、右幅 R3）。";
-}
-
-std::string BentsLeftOut(const std::vector<std::string>& bents) {
-  std::string text = "以下墩台在路线上没有点位，未写入文件：";
-  for (std::size_t i = 0; i < bents.size(); ++i) text += (i == 0 ? "" : "、") + bents[i];
-  return text + "。";
+  return text + "。请给各桥的墩台取不同的名称（如左幅 L3、右幅 R3），或逐座桥导出。";
 }
 
 std::string GsiUnitNotMetres(int word, char unit) {

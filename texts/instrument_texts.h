@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "bridge_export_texts.h"  // SharedPointName
+
 namespace capset {
 
 // The formats by the names a surveyor knows them by.
@@ -24,13 +26,7 @@ std::string PointNotWritable(const std::string& name);
 // The export refused: the format, the file and the reason.
 std::string InstrumentExportRefused(const std::string& format, const std::string& file, const std::string& reason);
 // Two bridges whose bents give points of one name, each with its bridges.
-struct SharedPointName {
-  std::string point;
-  std::vector<std::string> bridges;
-};
 std::string SharedBridgePointNames(const std::vector<SharedPointName>& shared);
-// Bents that gave no point (not placed on the road), left out of the file.
-std::string BentsLeftOut(const std::vector<std::string>& bents);
 inline constexpr char kNothingForInstrument[] =
     "没有可导出的点：还没有桥，结果记录中也没有盖梁。";
 
@@ -49,7 +45,7 @@ std::string PointFileReadAs(const std::string& file, const std::string& format);
 
 // The main window.
 inline constexpr char kExportGsiItem[] = "导出仪器文件 GSI-16(&G)…";
-inline constexpr char kExportPnezdItem[] = "导出仪器文件 PNEZD(&P)…";
+inline constexpr char kExportPnezdItem[] = "导出仪器文件 PNEZD(&N)…";
 inline constexpr char kGsiFilter[] = "GSI-16 文件 (*.gsi)";
 inline constexpr char kPnezdFilter[] = "PNEZD 文件 (*.csv *.txt)";
 inline constexpr char kPointFileFilter[] = "点文件 (*.dat *.csv *.gsi *.txt);;所有文件 (*)";

@@ -728,6 +728,9 @@ def instrument_cases():
          {"bad.gsi": bad_gsi, "bad.csv": b"M1,3187.266,4070.225,,a\nM2,3187.266\nM3,31x7,4070,1,b\n"}),
         ("instrument exports refused", "@export gsi {dir}/x.gsi\n@export pnezd {dir}/x.csv\n" + pier + bents +
          "@export gsi {dir}/x.gsi\n" + ROAD_POINTS + "@bridge B2\nbent 1 1300\n@end\n@export pnezd {dir}/x.csv\n", {}),
+        ("instrument one bridge at a time", ROAD_POINTS + "@bridge L\nbent 3 1200 dr 7\nbent 4 1230 dr 7\n@end\n"
+         "@bridge R\nbent 3 1205\nbent 4 1235\n@end\n@export gsi {dir}/all.gsi\n@export gsi {dir}/l.gsi L\n"
+         "@export pnezd {dir}/r4.csv R 4\n@export pnezd {dir}/x.csv X\n@export pnezd {dir}/y.csv R 9\n", {}),
         ("instrument names GSI cannot carry", ROAD_POINTS + "@bridge B3\nbent ABUTMENTWESTEND 1250\nbent 01 1260\n@end\n"
          "@export gsi {dir}/x.gsi\n@bridge B3\nbent 01 1260\n@end\n@export gsi {dir}/x.gsi\n"
          "@export pnezd {dir}/x.csv\n", {}),

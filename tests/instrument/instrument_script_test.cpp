@@ -95,8 +95,13 @@ TEST(InstrumentExport, BridgePointsAsBridgepointsPrintsThem) {
     EXPECT_EQ(GsiValue(gsi[i], 82), Mm(sp[i][3]));
     EXPECT_EQ(GsiValue(gsi[i], 81), Mm(sp[i][4]));
     EXPECT_EQ(GsiValue(gsi[i], 83), Mm(sp[i][7]));
-    EXPECT_EQ(pnezd[i], name + "," + Mm(sp[i][3]) + "," + Mm(sp[i][4]) + "," + Mm(sp[i][7]) + "," + sp[i][1] + "/" +
-                            sp[i][2]);
+    // The description: the bent, then the template's item that gave the
+    // point ("Z" for the grid's Z1…Z6, the point itself for one of its own).
+    const std::string head = name + "," + Mm(sp[i][3]) + "," + Mm(sp[i][4]) + "," + Mm(sp[i][7]) + "," + sp[i][1] + "/";
+    ASSERT_TRUE(pnezd[i].starts_with(head)) << pnezd[i];
+    const std::string item = pnezd[i].substr(head.size());
+    EXPECT_FALSE(item.empty());
+    EXPECT_TRUE(sp[i][2].starts_with(item)) << item;
   }
 }
 
@@ -190,9 +195,31 @@ TEST(InstrumentExport, BentOffTheRoadLeftOutWithANotice) {
                           "@bridge C\nbent 5 1020\n@end\n@export pnezd p.csv\n");
   const std::vector<std::string> notices = run.Events("NOTICE");
   ASSERT_FALSE(notices.empty()) << ::testing::PrintToString(run.transcript.events);
-  EXPECT_NE(notices.back().find("B 1"), std::string::npos) << notices.back();
+  EXPECT_NE(notices.back().find("“B/1”"), std::string::npos) << notices.back();
   EXPECT_TRUE(run.files.at("p.csv").starts_with("5-C,")) << run.files.at("p.csv");
   EXPECT_EQ(run.files.at("p.csv").find("1-C"), std::string::npos);
+}
+
+// Two bridges that name their bents alike are written one at a time, or
+// their chosen bents; a bridge or bent the job has not is refused.
+TEST(InstrumentExport, OneBridgeOrItsChosenBents) {
+  const Played run = Play(std::string(kRoad) +
+                          "@bridge L\nbent 3 1100\nbent 4 1120\n@end\n@bridge R\nbent 3 1110\nbent 4 1130\n@end\n"
+                          "@export gsi all.gsi\n@export pnezd r.csv R\n@export pnezd l4.csv L 4\n"
+                          "@export gsi x.gsi X\n@export gsi y.gsi L 9\n");
+  const std::vector<std::string> messages = run.Events("MESSAGE");
+  ASSERT_EQ(messages.size(), 3u) << ::testing::PrintToString(run.transcript.events);
+  EXPECT_NE(messages[0].find("3-C（L、R）"), std::string::npos) << messages[0];
+  EXPECT_NE(messages[1].find("“X”"), std::string::npos) << messages[1];
+  EXPECT_NE(messages[2].find("“9”"), std::string::npos) << messages[2];
+  EXPECT_EQ(run.files.count("all.gsi") + run.files.count("x.gsi") + run.files.count("y.gsi"), 0u);
+  const std::vector<std::string> r = SplitLines(run.files.at("r.csv"));
+  ASSERT_EQ(r.size(), 2u);
+  EXPECT_TRUE(r[0].starts_with("3-C,")) << r[0];
+  EXPECT_TRUE(r[1].starts_with("4-C,")) << r[1];
+  const std::vector<std::string> l4 = SplitLines(run.files.at("l4.csv"));
+  ASSERT_EQ(l4.size(), 1u);
+  EXPECT_TRUE(l4[0].starts_with("4-C,")) << l4[0];
 }
 
 // The caps of the log solved, their points exported, then read back as
