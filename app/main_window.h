@@ -181,6 +181,12 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   void StartCompleted() override;
   // The job's road is part of the job a save writes.
   void RoadChanged() override;
+  // The check's results against the bents no longer hold, and the job
+  // differs from its file (main_window_bridge_export.cpp).
+  void BridgesChanged() override;
+  // The bents' design heights moved with the profile: a check against them
+  // no longer holds.
+  void HeightsChanged() override;
   void FitToScreen();
   // The first time the log panel shows: beside the form where the screen
   // has room for it, else below it in the room the form leaves with its

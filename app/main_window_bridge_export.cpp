@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "bridge_export_dialog.h"
+#include "check_dialog.h"
 #include "bridge_export_texts.h"
 #include "bridge_texts.h"
 #include "main_window.h"
@@ -15,6 +16,17 @@
 #include "window_texts.h"
 
 namespace capset {
+
+void MainWindow::BridgesChanged() {
+  if (check_ != nullptr) check_->InputChanged(CheckInput::kBridges);
+  UpdateTitle();
+}
+
+void MainWindow::HeightsChanged() {
+  // The caps of the log keep the heights they were made with; only the
+  // bents are solved anew.
+  if (check_ != nullptr && !Session().Bridges().empty()) check_->InputChanged(CheckInput::kHeights);
+}
 
 bool MainWindow::ExportBridgesTo(const QString& path, ExportFormat format, const std::string& bridge,
                                  const std::vector<std::string>& bents) {

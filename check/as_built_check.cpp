@@ -46,9 +46,27 @@ double GapSquared(const CapDesignPoints& cap, Seen s, PlanePoint q) {
   return std::min(axis, NearestPoint(cap, q).second);
 }
 
-// The cap a point belongs to, as MatchCap finds it, and the match.
+// The cap a point belongs to, as MatchCap finds it, and the match; `H`
+// the point's measured height, when it has one.
 std::pair<const CapDesignPoints*, std::optional<CapMatch>> Match(PlanePoint q, const std::vector<CapDesignPoints>& caps,
-                                                                 double tolerance);
+                                                                 double tolerance, std::optional<double> H = std::nullopt);
+
+// Design points of a bent closer than this in plan stand at one place: a
+// column on its pile, a bearing over a column.
+constexpr double kSamePlace = 0.001;
+
+// Of the points of a bent at the nearest point's place, the one whose
+// design height is nearest the measured one: a pile's top and the column
+// on it are told apart by height alone. The first of equals stays.
+const DesignPoint* NearestInHeight(const CapDesignPoints& cap, const DesignPoint* nearest, double H) {
+  const auto heightGap = [H](const DesignPoint& p) { return p.height ? std::fabs(H - *p.height) : HUGE_VAL; };
+  const DesignPoint* chosen = nearest;
+  for (const DesignPoint& p : cap.points) {
+    if (std::hypot(p.point.X - nearest->point.X, p.point.Y - nearest->point.Y) > kSamePlace) continue;
+    if (heightGap(p) < heightGap(*chosen)) chosen = &p;
+  }
+  return chosen;
+}
 
 }  // namespace
 
@@ -59,7 +77,7 @@ std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints
 namespace {
 
 std::pair<const CapDesignPoints*, std::optional<CapMatch>> Match(PlanePoint q, const std::vector<CapDesignPoints>& caps,
-                                                                 double tolerance) {
+                                                                 double tolerance, std::optional<double> H) {
   const CapDesignPoints* best = nullptr;
   Seen bestSeen{0, 0};
   double bestGap = std::numeric_limits<double>::infinity();
@@ -76,6 +94,7 @@ std::pair<const CapDesignPoints*, std::optional<CapMatch>> Match(PlanePoint q, c
   }
   if (best == nullptr || best->points.empty()) return {nullptr, std::nullopt};
   const DesignPoint* nearest = NearestPoint(*best, q).first;
+  if (H && !best->bent.empty()) nearest = NearestInHeight(*best, nearest, *H);
   const double dX = q.X - nearest->point.X, dY = q.Y - nearest->point.Y, d = std::hypot(dX, dY);
   CapMatch match{best->row, best->name, bestSeen.a, bestSeen.b, nearest->name, dX, dY, d, d > tolerance + kToleranceSlack};
   match.bent = best->bent;
@@ -98,7 +117,7 @@ std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesi
   std::vector<CheckResult> results;
   results.reserve(points.size());
   for (const MeasuredPoint& m : points) {
-    auto [design, cap] = Match(m.point, caps, tolerance);
+    auto [design, cap] = Match(m.point, caps, tolerance, m.H);
     if (cap && m.H) {
       if (const std::optional<double> height = DesignHeight(*design, cap->nearest)) {
         cap->dH = *m.H - *height;

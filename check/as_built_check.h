@@ -70,7 +70,9 @@ std::vector<CheckResult> CheckPoints(const Road& road, const std::vector<CapDesi
 // and the tolerance); nothing when there is none. A bent of a bridge has
 // points off its axis (piles, corners, bearings): its gap is the lesser of
 // the axis's and its nearest design point's, so a pile measured where it
-// belongs is its bent's, not that of a cap whose axis runs nearer.
+// belongs is its bent's, not that of a cap whose axis runs nearer. Of a
+// bent's points that stand at one place in plan (a column on its pile), a
+// point measured with a height is the one whose design height is nearer.
 std::optional<CapMatch> MatchCap(PlanePoint q, const std::vector<CapDesignPoints>& caps, double tolerance);
 
 }  // namespace capset

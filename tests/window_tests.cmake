@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 
 add_executable(window_tests
   window_test_main.cpp
+  bridge_export_window_test.cpp
   check_window_test.cpp
   corpus_window_test.cpp
   form1_test.cpp

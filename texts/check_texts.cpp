@@ -92,6 +92,8 @@ std::string CheckCleared(CheckInput changed) {
   const char* what = changed == CheckInput::kPoints      ? "实测点已改变"
                      : changed == CheckInput::kTolerance ? "限差已改变"
                      : changed == CheckInput::kRoad      ? "路线已改变"
+                     : changed == CheckInput::kBridges   ? "桥梁的墩台已改变"
+                     : changed == CheckInput::kHeights   ? "纵断面或横断面已改变，桥梁各点的设计高程随之改变"
                                                          : "结果记录中的盖梁已改变";
   return std::string(what) + "，上次的检核结果已清除：请再点“检核”。";
 }

@@ -82,7 +82,7 @@ std::string CheckMarkLabel(const std::string& name, double distanceMm, bool over
 // near no cap.
 std::string CheckSummary(int points, int over, double toleranceMm, int far = 0);
 // The table and its summary cleared: what changed since the last 检核.
-enum class CheckInput { kPoints, kTolerance, kRoad, kLog };
+enum class CheckInput { kPoints, kTolerance, kRoad, kLog, kBridges, kHeights };
 std::string CheckCleared(CheckInput changed);
 
 }  // namespace capset

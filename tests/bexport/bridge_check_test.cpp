@@ -152,6 +152,30 @@ TEST(BridgeCheck, ABentsPileIsItsOwnBesideACapOfTheLog) {
   EXPECT_EQ(checks[1][6], "C");
 }
 
+// A column on its pile stand at one place in plan: a point measured there
+// with its height is the one whose design height is nearer; without a
+// height, the first of them.
+TEST(BridgeCheck, PointsAtOnePlaceAreToldApartByHeight) {
+  const std::string job = std::string(kRoad) + kProfile +
+                          "@template col\npoint C1 2 0 1.0\npoint Z1 2 0 3.0\n@end\n"
+                          "@bridge B1\nbent 3 K1+100 template col\n@end\n";
+  const auto design = Tagged(Play(job + "@bridgepoints\n"), "SP");
+  ASSERT_EQ(design.size(), 3u);
+  ASSERT_EQ(design[2][2], "Z1");
+  const std::string at = design[1][3] + " " + design[1][4];
+  const auto checks = Tagged(Play(job + "@check\npoint top " + at + " " + Fixed(std::stod(design[1][7]) - 0.004) +
+                                  "\npoint pile " + at + " " + Fixed(std::stod(design[2][7]) + 0.004) +
+                                  "\npoint plan " + at + "\n@end\n"),
+                             "CHECK");
+  ASSERT_EQ(checks.size(), 3u);
+  EXPECT_EQ(checks[0][6], "C1");
+  EXPECT_NEAR(std::stod(checks[0][11]), -0.004, 2e-6);
+  EXPECT_EQ(checks[1][6], "Z1");
+  EXPECT_NEAR(std::stod(checks[1][11]), 0.004, 2e-6);
+  EXPECT_EQ(checks[1][12], "ok");
+  EXPECT_EQ(checks[2][6], "C1");
+}
+
 // Property: a point set anywhere within half the tolerance of any design
 // point of a bridge of several bents is that point's, and ok. (The
 // abutments' edges are 0.5 m inside their front lines' ends, so that no two

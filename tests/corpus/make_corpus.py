@@ -642,6 +642,20 @@ def bridge_cases():
         ("bridge before its road", "@bridgepoints\n@bridge B\nbent 1 1290(2) dr 6\nbent 2 1700\n@end\n"
          "@bridgepoints\n" + ROAD_CHAINED + "@bridgepoints\n"),
     ]
+    # The bridges' points to files and the check against them.
+    profile = "@profile\npvi 1000 50\npvi 1250 53 3000\npvi 1600 51\n@end\n"
+    measured = ("@check\npoint M1 3185.574831 4067.435377 48.5\npoint M2 3187.547754 4068.155746\n"
+                "point M3 3018.726584 4007.022469 50.2\npoint far 3300 4300\n@end\n")
+    c += [
+        ("bridge export", ROAD_POINTS + pier + bents + "@export bridge csv {dir}/b.csv\n"
+         "@export bridge dat {dir}/b1.dat B1 3 1\n@export bridge dat {dir}/x.dat B1 9 1\n@export bridge dat {dir}/y.dat B9\n"
+         "@export bridge pdf {dir}/z.pdf\n@export bridge\n"),
+        ("bridge export heights and left out", pier + bents + "@bridge B2\nbent 0 K1+020 dr 7\nbent 9 K9+000\n@end\n" +
+         ROAD_POINTS + profile + "@export bridge csv {dir}/all.csv\n"
+         "@export bridge dat {dir}/all.dat\n@export bridge dat {dir}/b2.dat B2\n@export bridge dat {dir}/b9.dat B2 9\n"),
+        ("bridge export refused", "@export bridge csv {dir}/a.csv\n" + pier + bents + "@export bridge csv {dir}/a.csv\n"),
+        ("bridge check", ROAD_POINTS + profile + pier + bents + "@bridgepoints B1\n" + measured),
+    ]
     cases = [(n, s, "zh_CN", {}) for n, s in c]
     cases.append(("bridge comma", ROAD_POINTS + "@template pier\ngrid Z 2 2 2,5 3,5 0,5 -0,25 1,75\n@end\n"
                   "@bridge B\nbent 1 1200,5 skew 60,3 dr 6,5 7,25 depth 0,8 template pier\n@end\n@bridgepoints\n",

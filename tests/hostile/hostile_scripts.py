@@ -260,6 +260,12 @@ class Maker:
         lines.append("@end")
         return "\n".join(lines) + "\n"
 
+    def bridge_export(self):
+        r = self.r
+        fmt = r.choice(["csv", "dat"])
+        which = r.choice(["", " B1", " 桥2", " B1 0 2", " B1 1 x", " B9"])
+        return "@export bridge %s @DIR@/bridge.%s%s\n" % (fmt, fmt, which)
+
     def files_round_trip(self):
         r = self.r
         which = r.random()
@@ -342,8 +348,9 @@ class Maker:
         return r.choices(
             [self.jd_road, self.element_road, lambda: "@road job\n", self.start, self.at, self.where,
              lambda: "@keypoints\n", lambda: "@curves\n", self.table, self.batch, lambda: "@points\n",
-             self.check, self.files_round_trip, self.template, self.bridge, lambda: "@bridgepoints\n"],
-            weights=[8, 6, 2, 4, 8, 6, 3, 3, 4, 8, 3, 5, 5, 3, 4, 4])[0]()
+             self.check, self.files_round_trip, self.template, self.bridge, lambda: "@bridgepoints\n",
+             self.bridge_export],
+            weights=[8, 6, 2, 4, 8, 6, 3, 3, 4, 8, 3, 5, 5, 3, 4, 4, 3])[0]()
 
 
 def make_script(seed):
