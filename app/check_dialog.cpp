@@ -22,6 +22,8 @@
 #include "check_run.h"
 #include "check_table.h"
 #include "check_texts.h"
+#include "instrument_texts.h"
+#include "point_file_reading.h"
 #include "look.h"
 #include "view_guard.h"
 #include "measured_points.h"
@@ -32,14 +34,6 @@
 #include "window_texts.h"
 
 namespace capset {
-namespace {
-
-// A point file of a bridge is some kilobytes; this holds the largest list
-// the check takes with room to spare.
-constexpr int kMaxPointFileMegabytes = 16;
-
-}  // namespace
-
 void CheckTableModel::SetResults(std::vector<CheckResult> results) {
   beginResetModel();
   results_ = std::move(results);
@@ -224,27 +218,14 @@ bool CheckDialog::Check() {
 
 bool CheckDialog::ReadFile(const QString& path) {
   const std::string file = FileNameOf(QDir::toNativeSeparators(path).toStdString());
-  const std::size_t most = static_cast<std::size_t>(kMaxPointFileMegabytes) << 20;
-  const auto bytes = store_.Read(path.toStdString(), most);
-  if (const auto* failure = std::get_if<FileFailure>(&bytes)) {
-    reporter_.ReportError(CheckFileUnreadable(file, failure->reason));
+  // A CASS .dat, a GSI or a PNEZD file, told apart by its bytes.
+  const MeasuredFile read = ReadMeasuredFile(store_, path.toStdString(), file);
+  if (!read.error.empty()) {
+    reporter_.ReportError(read.error);
     return false;
   }
-  const std::string& content = std::get<std::string>(bytes);
-  if (content.size() > most) {
-    reporter_.ReportError(CheckFileTooLarge(file, kMaxPointFileMegabytes));
-    return false;
-  }
-  const PointsReading read = ReadPointFile(content);
-  if (const auto* problems = std::get_if<std::vector<std::string>>(&read)) {
-    reporter_.ReportError(CheckFileRejected(file, *problems, kMaxListedCheckProblems));
-    return false;
-  }
-  const auto& points = std::get<std::vector<MeasuredPoint>>(read);
-  if (points.empty()) {
-    reporter_.ReportError(NoPointsInFile(file));
-    return false;
-  }
+  if (!read.notice.empty()) reporter_.ReportNotice(read.notice);
+  const std::vector<MeasuredPoint>& points = read.points;
   // The points as typed lines in the user's numbers, so that what is
   // checked is what the list shows.
   const std::string sep = reader_.DecimalSeparator();
@@ -288,7 +269,7 @@ void CheckDialog::Copy() {
 
 void CheckDialog::OpenFile() {
   const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8(kCheckTitle), LastFolder(),
-                                                    QString::fromUtf8(kCheckFileFilter));
+                                                    QString::fromUtf8(kPointFileFilter));
   if (path.isEmpty()) return;
   RememberFolderOf(path);
   ReadFile(path);

@@ -30,6 +30,7 @@
 #include "help_texts.h"
 #include "help_window.h"
 #include "instrument_station_dialog.h"
+#include "instrument_texts.h"
 #include "journal.h"
 #include "log_texts.h"
 #include "log_view.h"
@@ -175,6 +176,8 @@ void MainWindow::BuildMenus() {
   connect(recent, &QMenu::aboutToShow, this, [this, recent] { ListRecentJobs(recent); });
   file->addSeparator();
   add(file, "ExportAction", kExportItem, QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::OpenExport);
+  add(file, "ExportGsiAction", kExportGsiItem, QKeySequence(), [this] { OpenInstrumentExport(InstrumentFormat::kGsi16); });
+  add(file, "ExportPnezdAction", kExportPnezdItem, QKeySequence(), [this] { OpenInstrumentExport(InstrumentFormat::kPnezd); });
   add(file, "ExportBridgeAction", kExportBridgeItem, QKeySequence(), &MainWindow::OpenBridgeExport);
   file->addSeparator();
   add(file, "PrintPreviewAction", kPrintPreviewItem, QKeySequence(),

@@ -35,6 +35,8 @@
 #include "cap_session.h"
 #include "cap_solution.h"
 #include "export_formats.h"
+#include "file_store.h"
+#include "instrument_files.h"
 #include "job_file.h"
 #include "seam.h"
 #include "station_table.h"
@@ -103,6 +105,14 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // Writes the rows (all when `rows` is empty) to `path`; true when written.
   // A failure is reported with its reason and changes nothing.
   bool ExportTo(const QString& path, ExportFormat format, const std::vector<int>& rows = {});
+  // The bridges' points (or the log's) as an instrument's file (GSI-16,
+  // PNEZD) to `path`; true when written, a refusal or failure reported
+  // (main_window_instrument.cpp).
+  // `bridge` and `bents` choose as the bridge export does (all: empty).
+  bool ExportPointsTo(const QString& path, InstrumentFormat format, const std::string& bridge = {},
+                      const std::vector<std::string>& bents = {});
+  // Where the window reads and writes files.
+  FileStore& Store() const;
   // A station table to `path`; true when written, a failure reported.
   bool ExportTableTo(const QString& path, ExportFormat format, const std::vector<StationTableRow>& rows);
   // The points of the job's bridges (every one, the bridge named, or its
@@ -168,6 +178,8 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   bool SaveJobAs();
   void ListRecentJobs(QMenu* menu);
   void OpenExport();
+  // 导出仪器文件: asks for the file, then ExportPointsTo.
+  void OpenInstrumentExport(InstrumentFormat format);
   void OpenBridgeExport();
   void ShowUsage();
   void ShowAbout();

@@ -28,6 +28,7 @@ add_library(capset_window STATIC
   main_window_bridge_export.cpp
   message_fit.cpp
   main_window_bridge.cpp
+  main_window_instrument.cpp
   main_window_layout.cpp
   main_window_road.cpp
   qt_error_reporter.cpp

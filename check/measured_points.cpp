@@ -74,15 +74,9 @@ std::vector<std::string_view> LinesOf(std::string_view text) {
   return lines;
 }
 
-// A point's fields in the order they stand on the line.
-struct PointFields {
-  std::string name, X, Y;
-  const std::string* H = nullptr;  // the measured height; empty or absent: none
-};
+}  // namespace
 
-// One reading for both forms: the same words for the same faults.
-template <typename FieldsOf>
-PointsReading ReadLines(std::string_view text, const NumberSymbols& symbols, const char* notAPoint, FieldsOf fieldsOf) {
+PointsReading ReadPointLines(std::string_view text, const NumberSymbols& symbols, const LineReader& read) {
   std::vector<MeasuredPoint> points;
   std::vector<std::string> problems;
   const std::vector<std::string_view> lines = LinesOf(text);
@@ -91,13 +85,13 @@ PointsReading ReadLines(std::string_view text, const NumberSymbols& symbols, con
     if (IsBlank(line)) continue;
     const int number = static_cast<int>(n) + 1;
     const std::string shown(TrimBlanks(line));
-    auto refuse = [&](const char* reason) { problems.push_back(CheckLineProblem(number, shown, reason)); };
-    std::vector<std::string> fields;
-    const std::optional<PointFields> f = fieldsOf(line, fields);
-    if (!f) {
-      refuse(notAPoint);
+    auto refuse = [&](const std::string& reason) { problems.push_back(CheckLineProblem(number, shown, reason)); };
+    const LineReading reading = read(line);
+    if (!reading.fields) {
+      if (!reading.problem.empty()) refuse(reading.problem);
       continue;
     }
+    const PointFields* f = &*reading.fields;
     const std::optional<double> X = NumberIn(f->X, symbols), Y = NumberIn(f->Y, symbols);
     if (!X && !Y && n == 0) continue;  // a heading
     if (!IsUtf8(f->name)) {
@@ -108,15 +102,15 @@ PointsReading ReadLines(std::string_view text, const NumberSymbols& symbols, con
       refuse(kPointXNotNumber);
     } else if (!Y) {
       refuse(kPointYNotNumber);
-    } else if (f->H != nullptr && !f->H->empty() && !NumberIn(*f->H, symbols)) {
+    } else if (f->H && !f->H->empty() && !NumberIn(*f->H, symbols)) {
       refuse(kPointHNotNumber);
     } else if (const auto beyond = PointBeyond(f->X, *X, f->Y, *Y)) {
-      refuse(beyond->c_str());
+      refuse(*beyond);
     } else {
       std::optional<double> H;
-      if (f->H != nullptr && !IsBlank(*f->H)) H = NumberIn(*f->H, symbols);
+      if (f->H && !IsBlank(*f->H)) H = NumberIn(*f->H, symbols);
       if (H && !Within(*H, kCoordinateRange)) {
-        problems.push_back(CheckLineProblem(number, shown, NotWithinReason(std::string(TrimBlanks(*f->H)), kCoordinateRange)));
+        refuse(NotWithinReason(std::string(TrimBlanks(*f->H)), kCoordinateRange));
         continue;
       }
       points.push_back({f->name, {*X, *Y}, H});
@@ -129,11 +123,11 @@ PointsReading ReadLines(std::string_view text, const NumberSymbols& symbols, con
   return points;
 }
 
-}  // namespace
 
 PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symbols) {
   const bool commaSeparates = symbols.decimal != ",";
-  return ReadLines(text, symbols, kNotATypedPoint, [commaSeparates](std::string_view line, std::vector<std::string>& fields) {
+  return ReadPointLines(text, symbols, [commaSeparates](std::string_view line) {
+    std::vector<std::string> fields;
     if (line.find('\t') != std::string_view::npos) {
       fields = Split(line, '\t');
     } else if (commaSeparates && line.find(',') != std::string_view::npos) {
@@ -142,20 +136,18 @@ PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symb
       fields = Words(line);
     }
     // A height after the coordinates is the measured height.
-    if (fields.size() != 3 && fields.size() != 4) return std::optional<PointFields>();
-    PointFields f{fields[0], fields[1], fields[2]};
-    if (fields.size() == 4) f.H = &fields[3];
-    return std::optional<PointFields>(f);
+    if (fields.size() != 3 && fields.size() != 4) return LineReading{std::nullopt, kNotATypedPoint};
+    PointFields f{fields[0], fields[1], fields[2], {}};
+    if (fields.size() == 4) f.H = fields[3];
+    return LineReading{f, {}};
   });
 }
 
 PointsReading ReadPointFile(const std::string& bytes) {
-  return ReadLines(bytes, NumberSymbols{}, kNotAFilePoint, [](std::string_view line, std::vector<std::string>& fields) {
-    fields = Split(line, ',');
-    if (fields.size() != 5) return std::optional<PointFields>();
-    PointFields f{fields[0], fields[3], fields[2]};
-    f.H = &fields[4];
-    return std::optional<PointFields>(f);
+  return ReadPointLines(bytes, NumberSymbols{}, [](std::string_view line) {
+    const std::vector<std::string> fields = Split(line, ',');
+    if (fields.size() != 5) return LineReading{std::nullopt, kNotAFilePoint};
+    return LineReading{PointFields{fields[0], fields[3], fields[2], fields[4]}, {}};
   });
 }
 

@@ -12,8 +12,10 @@
 // lines are skipped; line numbers count every line. A first line whose
 // coordinates are both words is a heading and is skipped.
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -30,6 +32,26 @@ inline constexpr std::size_t kMaxListedCheckProblems = 20;
 
 // The points, or the problems of the lines that are not points.
 using PointsReading = std::variant<std::vector<MeasuredPoint>, std::vector<std::string>>;
+
+// A point's fields as one line gives them, as text: its name, X (north),
+// Y (east) and, when the line has a place for it, the measured height
+// (empty: none).
+struct PointFields {
+  std::string name, X, Y;
+  std::optional<std::string> H;
+};
+// What one line holds: a point's fields; or why it is not a point; or
+// neither, for a line that holds no point and is passed over.
+struct LineReading {
+  std::optional<PointFields> fields;
+  std::string problem;
+};
+using LineReader = std::function<LineReading(std::string_view line)>;
+
+// Every line of `text` through `read`, each point's fields then judged
+// alike whatever the format: its name, its numbers by `symbols`, their
+// ranges; a first line whose X and Y are both words is a heading.
+PointsReading ReadPointLines(std::string_view text, const NumberSymbols& symbols, const LineReader& read);
 
 PointsReading ReadTypedPoints(const std::string& text, const NumberSymbols& symbols);
 PointsReading ReadPointFile(const std::string& bytes);

@@ -9,6 +9,7 @@
 #include "field_ranges.h"
 #include "range_texts.h"
 #include "measured_points.h"
+#include "point_file_reading.h"
 #include "script.h"
 #include "script_commands.h"
 
@@ -19,12 +20,17 @@ constexpr char kCheckLine[] = "@check";
 constexpr char kToleranceWord[] = "tolerance";
 constexpr char kHeightToleranceWord[] = "htolerance";
 constexpr char kPointWord[] = "point";
+constexpr char kFileWord[] = "file";
 
 struct CheckBlock {
   double tolerance = kDefaultCheckTolerance;
   double heightTolerance = kDefaultHeightTolerance;
   std::vector<MeasuredPoint> points;
   std::vector<std::string> problems;
+  // A point file that could not be read, each its own message; and what
+  // was said of one that was.
+  std::vector<std::string> fileErrors;
+  std::vector<std::string> fileNotices;
 };
 
 // "point M 1 1033.829 2036.772": the last two words are X and Y, the name
@@ -70,7 +76,7 @@ void ReadPointLine(const std::string& text, int line, const NumberSymbols& symbo
 // The block's lines up to "@end" (or the next command line, left for the
 // script); lines are numbered from the first after "@check".
 CheckBlock ReadCheckBlock(ScriptLines& lines, const CommandTable& commands, const NumberSymbols& symbols,
-                          std::ostream& out) {
+                          FileStore* files, std::ostream& out) {
   CheckBlock block;
   int number = 0;
   while (std::optional<std::string> line = NextBlockLine(lines, commands)) {
@@ -91,6 +97,15 @@ CheckBlock ReadCheckBlock(ScriptLines& lines, const CommandTable& commands, cons
       take(block.tolerance);
     } else if (TakeField(*line, kPointWord, value)) {
       ReadPointLine(value, number, symbols, block);
+    } else if (files != nullptr && TakeField(*line, kFileWord, value)) {
+      // The file's points go with the typed ones, in the block's order.
+      MeasuredFile read = ReadMeasuredFile(*files, value, value);
+      if (!read.error.empty()) {
+        block.fileErrors.push_back(read.error);
+      } else {
+        if (!read.notice.empty()) block.fileNotices.push_back(read.notice);
+        block.points.insert(block.points.end(), read.points.begin(), read.points.end());
+      }
     } else {
       out << "IGNORED " << *line << '\n';
     }
@@ -107,11 +122,16 @@ void AddCheckCommands(CommandTable& table, ScriptContext& context) {
     // A check that is refused leaves no report to print: the one before it
     // answered other points.
     context.lastCheck.reset();
-    const CheckBlock block = ReadCheckBlock(lines, table, context.reader.Symbols(), out);
+    const CheckBlock block = ReadCheckBlock(lines, table, context.reader.Symbols(), context.files, out);
+    for (const std::string& error : block.fileErrors) out << "MESSAGE " << OneLine(error) << '\n';
     if (!block.problems.empty()) {
-      out << "MESSAGE " << OneLine(CheckPointsRejected(block.problems, kMaxListedCheckProblems)) << '\n' << std::flush;
+      out << "MESSAGE " << OneLine(CheckPointsRejected(block.problems, kMaxListedCheckProblems)) << '\n';
+    }
+    if (!block.fileErrors.empty() || !block.problems.empty()) {
+      out << std::flush;
       return;
     }
+    for (const std::string& notice : block.fileNotices) out << "NOTICE " << OneLine(notice) << '\n';
     const CheckRun run = context.session.Check(block.points, block.tolerance, block.heightTolerance);
     if (!run.error.empty()) {
       out << "MESSAGE " << OneLine(run.error) << '\n' << std::flush;

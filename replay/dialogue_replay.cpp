@@ -5,6 +5,7 @@
 #include "blanks.h"
 #include "cap_warnings.h"
 #include "file_texts.h"
+#include "instrument_export.h"
 
 namespace capset {
 
@@ -33,6 +34,10 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
     actions_.exportLandXml = [this](const std::string& path) { files_.ExportRoad(path, *roadFormat_); };
   }
   actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
+  actions_.exportPoints = [this](const std::string& path, InstrumentFormat format, const std::string& bridge,
+                                 const std::vector<std::string>& bents) {
+    ExportInstrumentFile(session_, store_, reporter_, path, format, bridge, bents);
+  };
   actions_.exportTable = [this](const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
     files_.ExportTable(path, format, rows);
   };

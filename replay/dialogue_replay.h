@@ -61,7 +61,7 @@ class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObs
   std::optional<SketchScene> scene_;
   std::array<std::string, kBoxCount> boxes_{};
   TargetActions actions_;
-  ScriptContext context_{session_, out_, reader_};
+  ScriptContext context_{session_, out_, reader_, &store_};
 };
 
 // Plays `script` and returns the transcript.

@@ -1,5 +1,7 @@
-// @save FILE, @open FILE, @quit, @export csv FILE, @export dat FILE.
+// @save FILE, @open FILE, @quit, @export csv FILE, @export dat FILE,
+// @export gsi|pnezd FILE [BRIDGE [BENT…]].
 
+#include "blanks.h"
 #include "script.h"
 #include "script_commands.h"
 
@@ -28,6 +30,19 @@ void AddFileCommands(CommandTable& table, const TargetActions& actions, std::ost
     CommandTable::Handler handler;
     if (actions.exportTo) {
       handler = [&actions, format](const std::string& argument, ScriptLines&) { actions.exportTo(argument, format); };
+    }
+    table.Add(std::string(kExportWord) + " " + word, kRequired, handler);
+  }
+  for (const auto& [word, format] : {std::pair{"gsi", InstrumentFormat::kGsi16}, std::pair{"pnezd", InstrumentFormat::kPnezd}}) {
+    CommandTable::Handler handler;
+    if (actions.exportPoints) {
+      // FILE [BRIDGE [BENT…]], as @export bridge takes them.
+      handler = [&actions, format](const std::string& argument, ScriptLines&) {
+        const std::vector<std::string> words = Words(argument);
+        const std::string bridge = words.size() > 1 ? words[1] : std::string();
+        const std::vector<std::string> bents(words.begin() + std::min<std::size_t>(words.size(), 2), words.end());
+        actions.exportPoints(words.empty() ? argument : words[0], format, bridge, bents);
+      };
     }
     table.Add(std::string(kExportWord) + " " + word, kRequired, handler);
   }

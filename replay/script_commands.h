@@ -18,6 +18,8 @@
 #include "command_table.h"
 #include "export_formats.h"
 #include "set_out_sheets.h"
+#include "file_store.h"
+#include "instrument_files.h"
 #include "seam.h"
 #include "sketch_scene.h"
 #include "station_table.h"
@@ -36,6 +38,11 @@ struct TargetActions {
   // unsaved work was asked about.
   std::function<bool()> quit;
   std::function<void(const std::string& path, ExportFormat format)> exportTo;
+  // The bridges' points (one bridge's, of chosen bents, when named; the
+  // log's when the job has no bridge) as an instrument's file.
+  std::function<void(const std::string& path, InstrumentFormat format, const std::string& bridge,
+                     const std::vector<std::string>& bents)>
+      exportPoints;
   // The sketch's scene as it stands; nothing while the band is empty.
   std::function<const SketchScene*()> scene;
   std::function<void(const std::string& path)> shot;
@@ -65,6 +72,9 @@ struct ScriptContext {
   const NumberReader& reader;
   // The last check's results, for a printed report of it.
   std::optional<CheckReport> lastCheck = std::nullopt;
+  // Where a command reads a file the script names (@check's `file`); none:
+  // such a line is refused.
+  FileStore* files = nullptr;
 };
 
 // Every row of the language.
@@ -73,7 +83,7 @@ void AddScriptCommands(CommandTable& table, const TargetActions& actions, Script
 // The concerns' rows.
 void AddStartCommands(CommandTable& table, const TargetActions& actions);     // @start, @compute, @cancel
 void AddBatchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @batch … @end
-// @save, @open, @quit, @export csv|dat
+// @save, @open, @quit, @export csv|dat|gsi|pnezd
 void AddFileCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);
 void AddSketchCommands(CommandTable& table, const TargetActions& actions, std::ostream& out);  // @scene, @shot
 void AddLandXmlCommands(CommandTable& table, const TargetActions& actions);  // @landxml, @export landxml

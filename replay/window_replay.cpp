@@ -46,7 +46,7 @@ class DefaultLocaleScope {
 class WindowTarget : public ScriptTarget {
  public:
   WindowTarget(MainWindow& window, CommandTable& commands, std::ostream& out, const NumberReader& reader)
-      : window_(window), commands_(commands), sep_(reader.DecimalSeparator()), context_{window.Session(), out, reader} {
+      : window_(window), commands_(commands), sep_(reader.DecimalSeparator()), context_{window.Session(), out, reader, &window.Store()} {
     actions_.start = [this] { window_.Form().Command1()->click(); };
     actions_.compute = [this] { window_.Form().Command2()->click(); };
     actions_.batch = [this](const BatchInput& input) {
@@ -59,6 +59,10 @@ class WindowTarget : public ScriptTarget {
     actions_.quit = [this] { return window_.close(); };
     actions_.exportTo = [this](const std::string& path, ExportFormat format) {
       window_.ExportTo(QString::fromStdString(path), format);
+    };
+    actions_.exportPoints = [this](const std::string& path, InstrumentFormat format, const std::string& bridge,
+                                   const std::vector<std::string>& bents) {
+      window_.ExportPointsTo(QString::fromStdString(path), format, bridge, bents);
     };
     actions_.exportTable = [this](const std::string& path, ExportFormat format,
                                   const std::vector<StationTableRow>& rows) {

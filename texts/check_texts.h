@@ -69,7 +69,6 @@ inline constexpr char kCheckDefaultToleranceMm[] = "10";
 inline constexpr char kCheckRun[] = "检核(&K)";
 inline constexpr char kCheckCopy[] = "复制(&C)";
 inline constexpr char kCheckExport[] = "导出 CSV(&E)…";
-inline constexpr char kCheckFileFilter[] = "点文件 (*.dat *.csv);;所有文件 (*)";
 inline constexpr char kCheckExportName[] = "实测检核.csv";
 inline constexpr char kNothingChecked[] = "还没有检核结果，没有可复制或导出的内容。";
 std::string CheckFileUnreadable(const std::string& file, const std::string& reason);

@@ -744,12 +744,52 @@ def heights_cases():
     return cases
 
 
+def instrument_cases():
+    """The instruments' own files: a bridge's points and the log's caps as
+    GSI-16 and PNEZD, read back into the check; the files the check reads
+    (GSI-16, GSI-8, PNEZD, CASS, a file its ending decides) and their bad
+    lines; the exports refused."""
+    pier = "@template pier\ngrid Z 2 3 3 2.5\ncorners T 8.4 5.4 1.5\n@end\n"
+    bents = ("@bridge B1\nbent 0 K1+020 template abutment-start\nbent 1 1200 skew 60.3015 dr 6.5 8 depth 1.6 "
+             "template pier\n@end\n")
+    profile = "@profile\npvi 1000 100\npvi 1500 110\n@end\n"
+    gsi = (b"*410001+0000000000000013 42....+00000000000TREES \r\n"
+           b"*110002+000000000000M1-C 81..10+0000000004070225 82..10+0000000003187266 83..10+0000000000101400 \r\n"
+           b"*110003+00000000000M1-Z1 81..16+0000000040674554 82..16+0000000031855648 \r\n")
+    bad_gsi = gsi + b"*110004+00000000000M1-Z2 81..11+0000000004070225 82..10+0000000003187266 \r\n"
+    c = [
+        ("instrument bridge files", ROAD_POINTS + profile + pier + bents +
+         "@export gsi {dir}/b.gsi\n@export pnezd {dir}/b.csv\n@check\nfile {dir}/b.gsi\nfile {dir}/b.csv\n@end\n", {}),
+        ("instrument log files", ROAD_POINTS + batch("dr 7.5", "skew 90", "axis own", "offsets -3 3",
+                                                     "station 3# 1200", "station 1230") +
+         "@export gsi {dir}/c.gsi\n@export pnezd {dir}/c.txt\n@check\nfile {dir}/c.gsi\n@end\n"
+         "@check\nfile {dir}/c.txt\n@end\n", {}),
+        ("instrument check reads files", ROAD_POINTS + "@check\nfile {dir}/m.gsi\nfile {dir}/m8.gsi\n"
+         "file {dir}/m.csv\nfile {dir}/m.txt\nfile {dir}/m.dat\npoint T1 3187.3 4070.2\n@end\n",
+         {"m.gsi": gsi, "m8.gsi": b"110001+00000M8C 21.324+35959570 81..00+04070225 82..00+03187266\r\n",
+          "m.csv": b"P,N,E,Z,D\r\nM2,3187.266,4070.225,101.4,\"1, C\"\r\n",
+          "m.txt": b"M3,3187.266,4070.225,101.4,7\n", "m.dat": b"M4,,4070.225,3187.266,101.4\r\n"}),
+        ("instrument check bad files", ROAD_POINTS + "@check\nfile {dir}/bad.gsi\nfile {dir}/none.gsi\n"
+         "file {dir}/bad.csv\n@end\n",
+         {"bad.gsi": bad_gsi, "bad.csv": b"M1,3187.266,4070.225,,a\nM2,3187.266\nM3,31x7,4070,1,b\n"}),
+        ("instrument exports refused", "@export gsi {dir}/x.gsi\n@export pnezd {dir}/x.csv\n" + pier + bents +
+         "@export gsi {dir}/x.gsi\n" + ROAD_POINTS + "@bridge B2\nbent 1 1300\n@end\n@export pnezd {dir}/x.csv\n", {}),
+        ("instrument one bridge at a time", ROAD_POINTS + "@bridge L\nbent 3 1200 dr 7\nbent 4 1230 dr 7\n@end\n"
+         "@bridge R\nbent 3 1205\nbent 4 1235\n@end\n@export gsi {dir}/all.gsi\n@export gsi {dir}/l.gsi L\n"
+         "@export pnezd {dir}/r4.csv R 4\n@export pnezd {dir}/x.csv X\n@export pnezd {dir}/y.csv R 9\n", {}),
+        ("instrument names GSI cannot carry", ROAD_POINTS + "@bridge B3\nbent ABUTMENTWESTEND 1250\nbent 01 1260\n@end\n"
+         "@export gsi {dir}/x.gsi\n@bridge B3\nbent 01 1260\n@end\n@export gsi {dir}/x.gsi\n"
+         "@export pnezd {dir}/x.csv\n", {}),
+    ]
+    return [(n, s, "zh_CN", f) for n, s, f in c]
+
+
 def all_cases():
     plain = [(n, s, l, {}) for n, s, l in fixed_cases() + random_cases(300, 20261208)]
     batched = (batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
                habit_cases())
     return (plain + batched + window_method_cases(batched) + road_command_cases() + road_cap_cases() +
-            check_command_cases() + heights_cases() + bridge_cases() + polar_cases())
+            check_command_cases() + heights_cases() + bridge_cases() + polar_cases() + instrument_cases())
 
 
 def escaped(data):

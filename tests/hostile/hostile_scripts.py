@@ -296,8 +296,12 @@ class Maker:
             return "@save @DIR@/job.capjob\n@open @DIR@/job.capjob\n"
         if which < 0.5:
             return "@export landxml @DIR@/road.xml\n@landxml @DIR@/road.xml\n"
-        if which < 0.6:
+        if which < 0.55:
             return "@export %s @DIR@/rows.%s\n" % (("csv",) * 2 if r.random() < 0.5 else ("dat",) * 2)
+        if which < 0.6:
+            # The instruments' files, written and read back into the check.
+            kind, ending = ("gsi", "gsi") if r.random() < 0.5 else ("pnezd", "csv")
+            return "@export %s @DIR@/points.%s\n@check\nfile @DIR@/points.%s\n@end\n" % (kind, ending, ending)
         if which < 0.7:
             return "@open @DIR@/missing.capjob\n"
         name = "made%d.xml" % len(self.files)
