@@ -5,6 +5,7 @@
 #include "blanks.h"
 #include "cap_warnings.h"
 #include "file_texts.h"
+#include "landxml_texts.h"
 
 namespace capset {
 
@@ -31,6 +32,13 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
       files_.ImportRoad(path, name, *roadFormat_, [this] { return SaveCurrentJob(); });
     };
     actions_.exportLandXml = [this](const std::string& path) { files_.ExportRoad(path, *roadFormat_); };
+  } else {
+    // Said, not ignored: a script written for the desktop must not seem to
+    // have read its road.
+    actions_.importLandXml = [this](const std::string&, const std::optional<std::string>&) {
+      reporter_.ReportError(kLandXmlNotInBuild);
+    };
+    actions_.exportLandXml = [this](const std::string&) { reporter_.ReportError(kLandXmlNotInBuild); };
   }
   actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
   actions_.exportTable = [this](const std::string& path, ExportFormat format, const std::vector<StationTableRow>& rows) {
