@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <version>
 
 // Notation: a positive finite double m is written d₁.d₂…dₙ × 10^E; "digits"
@@ -89,25 +90,44 @@ Decimal NextUp(Decimal d) {
   return d;
 }
 
+// The n-digit decimal that reads back to m, if one does. The nearest
+// (printf's correctly rounded %.*e) reads back whenever any n-digit decimal
+// does, except at a power of two: there the doubles below lie twice as
+// close as those above, so the n-digit decimal above m may read back while
+// the nearer one below does not.
+std::optional<Decimal> ReadingBack(double m, int n, bool powerOfTwo) {
+  const Decimal nearest = FromExponentForm(Printed("%.*e", n - 1, m));
+  Decimal shortened = nearest;
+  DropTrailingZeros(shortened);
+  if (CRead(shortened.Scientific()) == m) return shortened;
+  if (powerOfTwo) {
+    const Decimal up = NextUp(nearest);
+    if (CRead(up.Scientific()) == m) return up;
+  }
+  return std::nullopt;
+}
+
 // The shortest digits that read back to m (> 0, finite), the nearest to m
-// among the shortest. The nearest n-digit decimal (printf's correctly rounded
-// %.*e) reads back whenever any n-digit decimal does, except at a power of
-// two: there the doubles below lie twice as close as those above, so the
-// n-digit decimal above m may read back while the nearer one below does not.
+// among the shortest. If n digits read back, so do n + 1 (the finer grid has
+// a point at least as near), so the count is found by halving 1 … 17; 17
+// significant digits always read back.
 Decimal Shortest(double m) {
   int binaryExponent = 0;
   const bool powerOfTwo = std::frexp(m, &binaryExponent) == 0.5;
-  for (int n = 1;; ++n) {
-    Decimal d = FromExponentForm(Printed("%.*e", n - 1, m));
-    DropTrailingZeros(d);
-    if (CRead(d.Scientific()) == m) return d;
-    if (powerOfTwo) {
-      const Decimal up = NextUp(d);
-      if (CRead(up.Scientific()) == m) return up;
+  int low = 1;
+  int high = 17;
+  while (low < high) {
+    const int middle = (low + high) / 2;
+    if (ReadingBack(m, middle, powerOfTwo)) {
+      high = middle;
+    } else {
+      low = middle + 1;
     }
-    // 17 significant digits always read back.
-    if (n == 17) return d;
   }
+  if (const std::optional<Decimal> d = ReadingBack(m, low, powerOfTwo)) return *d;
+  Decimal d = FromExponentForm(Printed("%.*e", 16, m));
+  DropTrailingZeros(d);
+  return d;
 }
 
 // 2^53: from here on every double is an integer, written with all its digits.
