@@ -113,6 +113,17 @@ TEST(RandomDoubles, SameCharactersBothWays) {
   }
 }
 
+TEST(LongForms, WrittenWhole) {
+  // 309 digits and 40 decimals: longer than any buffer the forms start with.
+  const double greatest = std::numeric_limits<double>::max();
+  const std::string text = FixedDigitsText(greatest, 40);
+  EXPECT_EQ(text.size(), 309u + 1 + 40);
+  EXPECT_TRUE(text.starts_with("179769313486231570814527423731704356798")) << text;
+  EXPECT_TRUE(text.ends_with("." + std::string(40, '0'))) << text;
+  EXPECT_EQ(portable::FixedDigitsText(greatest, 40), text);
+  EXPECT_EQ(FixedDigitsText(-greatest, 40), "-" + text);
+}
+
 TEST(CommaLocale, DigitsKeepTheirPoint) {
   // The C library writes and reads the locale's mark; the texts never do.
   const std::string before = std::setlocale(LC_NUMERIC, nullptr);

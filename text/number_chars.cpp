@@ -24,10 +24,18 @@ std::string LocaleMark() {
 }
 
 std::string Printed(const char* format, int precision, double value) {
-  // The widest: %.17f of 1.8e308, 309 digits, a sign, a point and 17 decimals.
+  // Wide enough for %.17f of 1.8e308 (309 digits, a sign, a point and 17
+  // decimals); a longer text is printed again at its own length.
   char buffer[400];
   const int length = std::snprintf(buffer, sizeof buffer, format, precision, value);
-  std::string text(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+  std::string text;
+  if (length > 0 && static_cast<std::size_t>(length) < sizeof buffer) {
+    text.assign(buffer, static_cast<std::size_t>(length));
+  } else if (length > 0) {
+    text.resize(static_cast<std::size_t>(length) + 1);
+    std::snprintf(text.data(), text.size(), format, precision, value);
+    text.pop_back();
+  }
   const std::string mark = LocaleMark();
   if (mark != ".") {
     if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), ".");
@@ -226,19 +234,33 @@ DoubleRead ReadDouble(const char* first, const char* last, double& value) {
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 
 namespace {
+// Wide enough for every double in fixed form with 17 decimals; a form that
+// does not fit (more decimals than any caller asks) is written by printf.
 template <typename... Format>
-std::string Chars(double value, Format... format) {
-  // Wide enough for every double in fixed form with 17 decimals.
+std::optional<std::string> Chars(double value, Format... format) {
   char buffer[400];
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, format...);
+  if (written.ec != std::errc()) return std::nullopt;
   return std::string(buffer, written.ptr);
 }
 }  // namespace
 
-std::string ShortestText(double value) { return Chars(value); }
-std::string ShortestFixedText(double value) { return Chars(value, std::chars_format::fixed); }
-std::string GeneralDigitsText(double value, int digits) { return Chars(value, std::chars_format::general, digits); }
-std::string FixedDigitsText(double value, int decimals) { return Chars(value, std::chars_format::fixed, decimals); }
+std::string ShortestText(double value) {
+  if (auto text = Chars(value)) return *text;
+  return portable::ShortestText(value);
+}
+std::string ShortestFixedText(double value) {
+  if (auto text = Chars(value, std::chars_format::fixed)) return *text;
+  return portable::ShortestFixedText(value);
+}
+std::string GeneralDigitsText(double value, int digits) {
+  if (auto text = Chars(value, std::chars_format::general, digits)) return *text;
+  return portable::GeneralDigitsText(value, digits);
+}
+std::string FixedDigitsText(double value, int decimals) {
+  if (auto text = Chars(value, std::chars_format::fixed, decimals)) return *text;
+  return portable::FixedDigitsText(value, decimals);
+}
 DoubleRead ReadDouble(const char* first, const char* last, double& value) {
   const auto [end, error] = std::from_chars(first, last, value);
   return {end, error};

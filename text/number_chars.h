@@ -27,8 +27,8 @@ std::string ShortestFixedText(double value);
 // std::to_chars(value, general, digits): rounded once to `digits` (1 … 17)
 // significant digits as printf's "%.<digits>g" in the C locale.
 std::string GeneralDigitsText(double value, int digits);
-// std::to_chars(value, fixed, decimals): exactly `decimals` (0 … 17) decimals,
-// rounded once from the exact value.
+// std::to_chars(value, fixed, decimals): exactly `decimals` (0 or more)
+// decimals, rounded once from the exact value.
 std::string FixedDigitsText(double value, int decimals);
 
 // std::from_chars(first, last, value) in the general format: the longest
