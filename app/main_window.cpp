@@ -20,6 +20,8 @@
 
 #include "app_title.h"
 #include "batch_dialog.h"
+#include "bridge_page.h"
+#include "bridge_page_texts.h"
 #include "check_dialog.h"
 #include "check_texts.h"
 #include "file_texts.h"
@@ -72,7 +74,7 @@ MainWindow::MainWindow(Prompt& prompt, const NumberReader& reader, ErrorReporter
   formArea_->viewport()->setPalette(palette);
   formArea_->viewport()->setAutoFillBackground(true);
   formArea_->viewport()->installEventFilter(this);
-  setCentralWidget(formArea_);
+  BuildPages();
 
   logPanel_->setObjectName("LogPanel");
   logPanel_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea | Qt::TopDockWidgetArea);
@@ -106,6 +108,7 @@ MainWindow::~MainWindow() {
   form_->Session().RemoveObserver(this);
   // So do the windows and dialogs that read the session, the file store or
   // call back into this window: each tears its own views down first.
+  delete bridgePage_;
   delete roads_;
   delete check_;
   delete stationTable_;
@@ -168,8 +171,14 @@ void MainWindow::BuildMenus() {
   add(file, "QuitAction", kQuitItem, QKeySequence::Quit, &MainWindow::close);
 
   QMenu* compute = menu(kComputeMenu);
-  add(compute, "StartAction", kStartItem, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { form_->Command1()->click(); });
-  add(compute, "ComputeAction", kComputeItem, QKeySequence(Qt::Key_F5), [this] { form_->Command2()->click(); });
+  add(compute, "StartAction", kStartItem, QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
+    ShowPage(0);  // Start and Compute answer in the form's boxes
+    form_->Command1()->click();
+  });
+  add(compute, "ComputeAction", kComputeItem, QKeySequence(Qt::Key_F5), [this] {
+    ShowPage(0);
+    form_->Command2()->click();
+  });
   compute->addSeparator();
   add(compute, "BatchAction", kBatchItem, QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::OpenBatch);
   add(compute, "RoadAction", kRoadItem, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::OpenRoadWindow);
@@ -183,7 +192,11 @@ void MainWindow::BuildMenus() {
   log->setObjectName("LogAction");
   log->setText(QString::fromUtf8(kLogItem));
   log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  menu(kViewMenu)->addAction(log);
+  QMenu* view = menu(kViewMenu);
+  view->addAction(log);
+  view->addSeparator();
+  add(view, "FormPageAction", kFormPageItem, QKeySequence(Qt::CTRL | Qt::Key_1), [this] { ShowPage(0); });
+  add(view, "BridgePageAction", kBridgePageItem, QKeySequence(Qt::CTRL | Qt::Key_2), [this] { ShowPage(1); });
 
   QMenu* help = menu(kHelpMenu);
   add(help, "UsageAction", kUsageItem, QKeySequence::HelpContents, &MainWindow::ShowUsage);

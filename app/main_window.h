@@ -8,7 +8,9 @@
 //         最近的作业, 导出结果… Ctrl+E, 退出 Ctrl+Q
 //         导入路线…, 导出路线… (LandXML)
 //   计算  开始 Ctrl+N (a new job), 计算 F5, 批量计算… Ctrl+B, 路线… Ctrl+R, 实测检核… Ctrl+M
-//   查看  结果记录 Ctrl+L (shows or hides the log panel)
+//   查看  结果记录 Ctrl+L (shows or hides the log panel); 计算表单 Ctrl+1 and
+//         桥梁 Ctrl+2, the two pages of the middle (also tabs at the right
+//         of the menu bar: the form keeps its whole height)
 //   帮助  使用说明 F1, 关于
 // 开始 and 计算 click the form's own buttons, so they run exactly what the
 // buttons run.
@@ -41,11 +43,14 @@ class QAction;
 class QDockWidget;
 class QMenu;
 class QScrollArea;
+class QStackedWidget;
+class QTabBar;
 class QSettings;
 
 namespace capset {
 
 class BatchDialog;
+class BridgePage;
 class CheckDialog;
 class Form1;
 class HelpWindow;
@@ -122,6 +127,12 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // The road window, made when first needed.
   RoadWindow& Roads();
 
+  // The bridge page, made when first shown (main_window_bridge.cpp).
+  BridgePage& Bridges();
+  // The form (0) or the bridge page (1) in the window's middle.
+  void ShowPage(int page);
+  int ShownPage() const;
+
   // The open job's file; empty when none is open.
   const QString& JobPath() const { return jobPath_; }
 
@@ -172,6 +183,10 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   // Scrolls the form so that its results and buttons are in view.
   void KeepResultsInView();
 
+  // The switch between the form and the bridge page: tabs in the menu
+  // bar's corner, so the form keeps every pixel of its height.
+  void BuildPages();
+
   ErrorReporter& reporter_;
   const NumberReader& reader_;
   Form1* form_;
@@ -186,6 +201,9 @@ class MainWindow : public QMainWindow, private LogObserver, private SessionObser
   CheckDialog* check_ = nullptr;
   HelpWindow* help_ = nullptr;
   RoadWindow* roads_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  QTabBar* pageTabs_ = nullptr;
+  BridgePage* bridgePage_ = nullptr;
   std::string separator_;
   bool logPlaced_ = false;
   // Set by a Compute, cleared by a Start: while set, a change of the form

@@ -11,6 +11,7 @@
 #include "angles.h"
 #include "look.h"
 #include "number_text.h"
+#include "plan_marks.h"
 #include "road_texts.h"
 #include "road_window_texts.h"
 #include "view_guard.h"
@@ -180,21 +181,7 @@ void PlanView::Paint(QPainter& painter) {
       lastCapLabel = at;
     }
   }
-  // The scale: a bar of a round length.
-  const double metres = std::pow(10.0, std::floor(std::log10(120 / mapping_.scale())));
-  const double bar = metres * mapping_.scale();
-  painter.setPen(QPen(kSketchInk, 1.5));
-  const QPointF s(12, height() - 14);
-  painter.drawLine(s, s + QPointF(bar, 0));
-  painter.drawLine(s, s + QPointF(0, -5));
-  painter.drawLine(s + QPointF(bar, 0), s + QPointF(bar, -5));
-  painter.drawText(s + QPointF(bar + 6, 4), QStringLiteral("%1 m").arg(metres >= 1 ? QString::number(metres, 'f', 0) : QString::number(metres)));
-  // North.
-  const QPointF n(width() - 20, 38);
-  painter.drawLine(n, n + QPointF(0, -22));
-  painter.drawLine(n + QPointF(0, -22), n + QPointF(-4, -14));
-  painter.drawLine(n + QPointF(0, -22), n + QPointF(4, -14));
-  painter.drawText(n + QPointF(-4, 14), QStringLiteral("N"));
+  DrawScaleAndNorth(painter, mapping_.scale(), width(), height());
 }
 
 void PlanView::ZoomAt(QPointF at, double factor) {
@@ -205,15 +192,6 @@ void PlanView::PanBy(double dx, double dy) {
   mapping_.Pan(dx, dy);
 }
 
-QString PlanView::PositionText(QPoint pixel) const {
-  if (road_ == nullptr) return {};
-  const PlanePoint p = mapping_.ToPlane({static_cast<double>(pixel.x()), static_cast<double>(pixel.y())});
-  const QString xy = QString::fromStdString("X " + FixedText(p.X, 3) + "  Y " + FixedText(p.Y, 3));
-  const RoadFoot foot = road_->Where(p);
-  if (foot.status != WhereStatus::kOnRoad) return xy + QStringLiteral("    ") + QString::fromStdString(WhereText(foot, road_->length()));
-  const QString side = QString::fromUtf8(foot.offset < 0 ? kLeftSide : kRightSide);
-  return xy + QStringLiteral("    ") + QString::fromStdString(RoadStationText(foot.station)) +
-         QStringLiteral("  %1 %2 %3").arg(QString::fromUtf8(kOffsetWord), side, QString::fromStdString(FixedText(std::fabs(foot.offset), 3)));
-}
+QString PlanView::PositionText(QPoint pixel) const { return PlanPositionText(road_, mapping_, pixel); }
 
 }  // namespace capset

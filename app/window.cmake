@@ -8,6 +8,9 @@ include(GNUInstallDirs)
 add_library(capset_window STATIC
   alignment_picker.cpp
   batch_dialog.cpp
+  bent_table_model.cpp
+  bridge_page.cpp
+  bridge_plan_view.cpp
   cap_log_model.cpp
   column_spread.cpp
   check_dialog.cpp
@@ -21,12 +24,14 @@ add_library(capset_window STATIC
   look.cpp
   main_window.cpp
   message_fit.cpp
+  main_window_bridge.cpp
   main_window_layout.cpp
   main_window_road.cpp
   qt_error_reporter.cpp
   qt_file_store.cpp
   qt_number_reader.cpp
   qt_prompt.cpp
+  plan_marks.cpp
   plan_view.cpp
   profile_page.cpp
   profile_view.cpp
@@ -40,11 +45,12 @@ add_library(capset_window STATIC
   station_table_model.cpp
   station_table_window.cpp
   teardown.cpp
+  template_panel.cpp
   window_tables.cpp
   zoom_pan_view.cpp
 )
 target_include_directories(capset_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(capset_window PUBLIC capset_session capset_sketch capset_check capset_landxml capset_roadview capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)
+target_link_libraries(capset_window PUBLIC capset_bridgeview capset_session capset_sketch capset_check capset_landxml capset_roadview capset_roadtext Qt6::Widgets PRIVATE Qt6::Svg)
 # The help page's figure is the README's, drawn by Qt's SVG renderer.
 qt_add_resources(capset_window help PREFIX /help BASE ${PROJECT_SOURCE_DIR}/docs FILES ${PROJECT_SOURCE_DIR}/docs/terms.svg)
 target_compile_definitions(capset_window PRIVATE CAPSET_VERSION="${PROJECT_VERSION}")

@@ -113,4 +113,9 @@ QLabel* VerdictLine(QBoxLayout* column) {
   return label;
 }
 
+void SayOnVerdictLine(QLabel* line, const QString& text, bool refused) {
+  line->setStyleSheet(refused ? "color: #c00000" : "");
+  line->setText(text);
+}
+
 }  // namespace capset

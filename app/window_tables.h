@@ -11,6 +11,7 @@
 #include <vector>
 
 class QBoxLayout;
+class QString;
 class QLabel;
 class QLayout;
 class QPushButton;
@@ -33,5 +34,7 @@ QPushButton* AddButton(const char* text, QLayout* layout);
 std::vector<QPushButton*> ButtonRow(QBoxLayout* column, std::initializer_list<const char*> texts, bool right = false);
 // The line under a table that says whether it reads, and why not.
 QLabel* VerdictLine(QBoxLayout* column);
+// What that line says: a refusal in red, anything else plain.
+void SayOnVerdictLine(QLabel* line, const QString& text, bool refused);
 
 }  // namespace capset

@@ -7,38 +7,11 @@
 
 #include "bridge_job.h"
 #include "cap_session.h"
+#include "hundred_bents.h"
 #include "jd_road.h"
 
 namespace capset {
 namespace {
-
-SubstructureTemplate Pier() {
-  using Kind = TemplateItem::Kind;
-  TemplateItem piles{Kind::kGrid, "Z", 0, 0, 2, 6, 2.8, 3.2};
-  TemplateItem cap{Kind::kCorners, "T"};
-  cap.length = 17;
-  cap.width = 5.6;
-  TemplateItem bearings{Kind::kGrid, "S", 0, 0, 2, 4, 3.1, 1.2};
-  bearings.depth = 0.25;
-  return {"pier",
-          {piles, cap, {Kind::kPoint, "C1", -5, 0}, {Kind::kPoint, "C2", 0, 0}, {Kind::kPoint, "C3", 5, 0}, bearings}};
-}
-
-Bridge HundredBents() {
-  Bridge bridge{"B", {}};
-  for (int i = 0; i < 100; ++i) {
-    Bent bent;
-    bent.name = std::to_string(i);
-    bent.station = {11000.0 + 30 * i};
-    bent.B = 70;
-    bent.left = 6.5;
-    bent.right = 8;
-    bent.depth = 1.9;
-    bent.templateName = "pier";
-    bridge.bents.push_back(bent);
-  }
-  return bridge;
-}
 
 void Solve(benchmark::State& state, bool heights) {
   FixedNumberReader reader({});
@@ -54,8 +27,8 @@ void Solve(benchmark::State& state, bool heights) {
                                 {{15000}, 126}}};
     if (session.SetProfile(profile)) return state.SkipWithError("the profile was refused");
   }
-  if (!session.SetTemplate(Pier()).empty()) return state.SkipWithError("the template was refused");
-  if (!session.SetBridge(HundredBents()).empty()) return state.SkipWithError("the bridge was refused");
+  if (!session.SetTemplate(bench::Pier()).empty()) return state.SkipWithError("the template was refused");
+  if (!session.SetBridge(bench::HundredBents()).empty()) return state.SkipWithError("the bridge was refused");
   const Bridge& bridge = session.Bridges().front();
   std::size_t points = 0, heighted = 0;
   for (auto _ : state) {

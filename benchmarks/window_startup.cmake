@@ -20,3 +20,8 @@ target_link_libraries(road_window_bench PRIVATE capset_window benchmark::benchma
 # The profile view of a 20 km road of 60 PVIs repainted.
 add_executable(profile_view_bench profile_view_bench.cpp)
 target_link_libraries(profile_view_bench PRIVATE capset_window benchmark::benchmark)
+
+# The bridge page: the plan of 100 bents × 30 points repainted, its scene,
+# and the page following a changed bridge.
+add_executable(bridge_page_bench bridge_page_bench.cpp)
+target_link_libraries(bridge_page_bench PRIVATE capset_window benchmark::benchmark)

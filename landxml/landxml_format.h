@@ -1,28 +1,19 @@
 #pragma once
-// LandXML as the session's road file format: the streaming reader and the
-// writer of this folder behind the session's seam.
+// LandXML as the session's road file format on the desktop: read as the
+// core reads it (landxml_reading.h), from the toolkit's files with their
+// encodings, and written with the toolkit's XML writer.
 
-#include "landxml_read.h"
-#include "road_file_format.h"
+#include "landxml_reading.h"
 
 namespace capset {
 
-class LandXmlFormat : public RoadFileFormat {
+class LandXmlFormat : public LandXmlReading {
  public:
-  std::optional<LandXmlProblem> Read(const std::string& path) override;
-  std::vector<RoadFileAlignment> Alignments() const override;
-  std::variant<RoadInput, LandXmlProblem> RoadNamed(const std::optional<std::string>& name) const override;
-  std::variant<RoadInput, LandXmlProblem> RoadAt(int index) const override;
   // Stamped with the local date and time of the writing.
-  RoadFileUnit Unit() const override;
-  std::optional<RoadFileProfile> ProfileAt(int index, const Road& road) const override;
   std::string Write(const Road& road, const std::vector<RoadFilePvi>& profile) const override;
 
-  // The file last read, for a window that shows its alignments.
-  const LandXmlFile& File() const { return file_; }
-
- private:
-  LandXmlFile file_;
+ protected:
+  std::variant<LandXmlFile, LandXmlProblem> ReadPath(const std::string& path) const override;
 };
 
 }  // namespace capset

@@ -1,6 +1,7 @@
-// @landxml FILE [NAME], @export landxml FILE. Reading XML needs the
-// toolkit's stream reader, so the window target runs them; the dialogue
-// target has no action for them.
+// @landxml FILE [NAME], @export landxml FILE. The window target reads and
+// writes with the desktop's format; the dialogue target runs them when it
+// is given a format (landxmlcore/'s reading needs no toolkit), and has no
+// action for them otherwise.
 
 #include "blanks.h"
 #include "script.h"

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QTabWidget>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +13,9 @@
 #include <sstream>
 
 #include "journal.h"
+#include "bridge_page.h"
+#include "bridge_plan_view.h"
+#include "template_panel.h"
 #include "main_window.h"
 #include "plan_view.h"
 #include "qt_number_reader.h"
@@ -115,5 +119,43 @@ int main(int argc, char* argv[]) {
   roads.Tabs()->setCurrentIndex(1);
   for (int round = 0; round < 8; ++round) QApplication::processEvents();
   roads.grab().save(QDir(folder).filePath(QStringLiteral("road_window_elements.png")), "PNG");
+  roads.hide();
+  // The main window on its bridge page: eight bents of two columns from the
+  // first curve's arc on, skewed, and a pier on a pile cap at the end.
+  {
+    const capset::KeyPoint& hy = built.keyPoints()[2];
+    capset::Bridge bridge{"K12-bridge", {}};
+    for (int i = 0; i < 9; ++i) {
+      capset::Bent bent;
+      bent.name = std::to_string(i);
+      bent.station = {std::round(hy.station.value) + 10 + 30.0 * i, 0};
+      bent.B = 75;
+      bent.left = bent.right = 6.25;
+      bent.depth = 1.6;
+      bent.templateName = i == 8 ? "pile-cap-2x3" : "two-columns";
+      bent.line = i + 1;
+      bridge.bents.push_back(bent);
+    }
+    if (!window.Session().SetBridge(bridge).empty()) std::cerr << "the bridge does not stand\n";
+    window.resize(width, height);
+    window.show();
+    window.LogPanel()->hide();  // Ctrl+L: the page takes the whole window
+    window.ShowPage(1);
+    window.Bridges().ChooseBent(8);
+    for (int round = 0; round < 8; ++round) QApplication::processEvents();
+    window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_bridge.png")), "PNG");
+    // The plan zoomed in on the pier on its pile cap, and on a bent of two columns.
+    for (int bent : {8, 7}) {
+      window.Bridges().ChooseBent(bent);
+      window.Bridges().Plan()->ShowBent(bent);
+      for (int round = 0; round < 8; ++round) QApplication::processEvents();
+      window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_bent_%1.png").arg(bent)), "PNG");
+    }
+    // The templates' tab on the pile cap's ready template.
+    window.Bridges().Side()->setCurrentIndex(1);
+    window.Bridges().Templates()->Choose("pile-cap-2x3");
+    for (int round = 0; round < 8; ++round) QApplication::processEvents();
+    window.grab().save(QDir(folder).filePath(QStringLiteral("main_window_templates.png")), "PNG");
+  }
   return 0;
 }

@@ -22,6 +22,7 @@ add_executable(window_tests
   unshown_row_window_test.cpp
   window_teardown_test.cpp
   heights_window_test.cpp
+  bridge_page_window_test.cpp
 )
 target_link_libraries(window_tests PRIVATE capset_replay Qt6::Test GTest::gtest)
 target_compile_definitions(window_tests PRIVATE CAPSET_CORPUS_FILE="${CMAKE_CURRENT_SOURCE_DIR}/corpus/replay_corpus.txt"

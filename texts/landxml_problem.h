@@ -14,6 +14,7 @@ namespace capset {
 enum class LandXmlFault {
   kUnreadable,       // the file cannot be opened or read: `value` is the system's reason
   kNotWellFormed,    // the reader's own error: `value`
+  kEncoding,         // bytes in an encoding this program does not read: `value` its name
   kCutShort,         // the file ends inside an element
   kDtd,              // a document type declaration: nothing of it is read
   kEntity,           // an entity declared or referred to: never expanded

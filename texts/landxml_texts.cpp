@@ -59,6 +59,8 @@ std::string Reason(const LandXmlProblem& p) {
   switch (p.fault) {
     case LandXmlFault::kUnreadable: return "无法读取文件：" + p.value;
     case LandXmlFault::kNotWellFormed: return "不是格式正确的 XML 文件（" + p.value + "）。";
+    case LandXmlFault::kEncoding:
+      return "文件的编码是" + Quoted(p.value) + "，本程序读不了这种编码的文件；请将文件另存为 UTF-8 编码后再读入。";
     case LandXmlFault::kCutShort: return "文件在此处中断，不是完整的 XML 文件。";
     case LandXmlFault::kDtd: return "文件带有文档类型声明（DTD）。为安全起见，本程序不读带 DTD 的文件。";
     case LandXmlFault::kEntity: return "文件声明或引用了实体。为安全起见，本程序不展开实体，也不读取文件之外的内容。";

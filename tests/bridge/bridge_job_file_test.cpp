@@ -13,6 +13,7 @@
 #include "dialogue_replay.h"
 #include "file_texts.h"
 #include "job_file.h"
+#include "refused_job_file.h"
 #include "table.h"
 
 namespace capset {
@@ -157,15 +158,8 @@ struct BadFileRow {
 class BadBridgesInAFile : public ::testing::TestWithParam<BadFileRow> {};
 
 TEST_P(BadBridgesInAFile, IsRefusedNamingWhereAndWhy) {
-  std::string text = RoadJobFile(3);
-  text.insert(text.rfind('}'), std::string(", ") + GetParam().keys);
-  const auto read = ReadJobFile(text);
-  ASSERT_TRUE(std::holds_alternative<JobFileProblem>(read));
-  const JobFileProblem& p = std::get<JobFileProblem>(read);
-  EXPECT_EQ(p.fault, JobFileFault::kBadBridges);
-  EXPECT_EQ(p.field, GetParam().field);
-  EXPECT_GT(p.line, 0);
-  EXPECT_NE(JobRefusedMessage("a.capjob", p).find(GetParam().says), std::string::npos) << JobRefusedMessage("a.capjob", p);
+  const BadFileRow& row = GetParam();
+  testing::ExpectRefused(testing::WithKeys(RoadJobFile(3), row.keys), JobFileFault::kBadBridges, row.field, row.says);
 }
 
 #define BENT(fields) R"("bridges": [{"name": "B", "bents": [{"name": "1", "station": 4100, )" fields "}]}]"

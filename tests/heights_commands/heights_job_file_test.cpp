@@ -11,6 +11,7 @@
 #include "dialogue_replay.h"
 #include "file_texts.h"
 #include "job_file.h"
+#include "refused_job_file.h"
 #include "table.h"
 
 namespace capset {
@@ -99,15 +100,10 @@ struct BadFileRow {
 class BadHeightsInAFile : public ::testing::TestWithParam<BadFileRow> {};
 
 TEST_P(BadHeightsInAFile, IsRefusedNamingTheFieldAndTheReason) {
-  std::string text = WriteJobFile({NoStart(), std::nullopt, RoadInput(ElementRoadInput{4000, {0, 0}, 0, {{ElementKind::kLine, 2000}}, {}})});
-  text.insert(text.rfind('}'), std::string(", ") + GetParam().heights);
-  const auto read = ReadJobFile(text);
-  ASSERT_TRUE(std::holds_alternative<JobFileProblem>(read));
-  const JobFileProblem& p = std::get<JobFileProblem>(read);
-  EXPECT_EQ(p.fault, JobFileFault::kBadHeights);
-  EXPECT_EQ(p.field, GetParam().field);
-  EXPECT_GT(p.line, 0);
-  EXPECT_NE(JobRefusedMessage("a.capjob", p).find(GetParam().says), std::string::npos) << JobRefusedMessage("a.capjob", p);
+  const BadFileRow& row = GetParam();
+  const std::string text =
+      WriteJobFile({NoStart(), std::nullopt, RoadInput(ElementRoadInput{4000, {0, 0}, 0, {{ElementKind::kLine, 2000}}, {}})});
+  testing::ExpectRefused(testing::WithKeys(text, row.heights), JobFileFault::kBadHeights, row.field, row.says);
 }
 
 INSTANTIATE_TEST_SUITE_P(

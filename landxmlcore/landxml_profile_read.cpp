@@ -9,7 +9,6 @@
 // profile, and whether it lies on the road, is the profile's own question,
 // asked when the road it stands on is known.
 
-#include <QStringList>
 #include <cmath>
 
 #include "landxml_reader.h"
@@ -25,9 +24,9 @@ constexpr FieldRange kCurveRange{kLeastLength, kMostLength};
 }  // namespace
 
 void Reader::ReadProfile(std::optional<RoadFileProfile>& profile) {
-  while (xml_.readNextStartElement()) {
-    if (xml_.name() != QLatin1String("ProfAlign")) {
-      xml_.skipCurrentElement();  // ProfSurf: the ground, not the design
+  while (xml_.ReadNextStartElement()) {
+    if (!Named("ProfAlign")) {
+      xml_.SkipCurrentElement();  // ProfSurf: the ground, not the design
       continue;
     }
     if (!profile) {
@@ -36,27 +35,27 @@ void Reader::ReadProfile(std::optional<RoadFileProfile>& profile) {
     }
     // The first is the one read; the others are named, so the user knows
     // which one the heights come from.
-    profile->others.push_back(xml_.attributes().value(QLatin1String("name")).toString().toStdString());
-    xml_.skipCurrentElement();
+    profile->others.push_back(Attribute("name"));
+    xml_.SkipCurrentElement();
   }
 }
 
 RoadFileProfile Reader::ReadProfAlign() {
   RoadFileProfile profile;
-  profile.name = xml_.attributes().value(QLatin1String("name")).toString().toStdString();
-  profile.line = xml_.lineNumber();
+  profile.name = Attribute("name");
+  profile.line = xml_.LineNumber();
   ProfileInput input;
   std::optional<LandXmlProblem> problem;
-  while (xml_.readNextStartElement()) {
+  while (xml_.ReadNextStartElement()) {
     if (problem || ++elementCount_ > kMostLandXmlElements) {
-      xml_.skipCurrentElement();  // the file is refused for its size where the reader comes back up
+      xml_.SkipCurrentElement();  // the file is refused for its size where the reader comes back up
       continue;
     }
-    if (xml_.name() == QLatin1String("Feature")) {
-      xml_.skipCurrentElement();  // a program's own notes
+    if (Named("Feature")) {
+      xml_.SkipCurrentElement();  // a program's own notes
       continue;
     }
-    RoadFileProfileRow where{xml_.name().toString().toStdString(), xml_.lineNumber()};
+    RoadFileProfileRow where{std::string(xml_.Name()), xml_.LineNumber()};
     auto row = ReadPvi();
     if (auto* p = std::get_if<LandXmlProblem>(&row)) {
       problem = *p;
@@ -71,7 +70,7 @@ RoadFileProfile Reader::ReadProfAlign() {
 }
 
 std::variant<PviInput, LandXmlProblem> Reader::ReadPvi() {
-  const QString name = xml_.name().toString();
+  const std::string name(xml_.Name());
   PviInput row{{0}, 0};
   std::optional<double> length, length2, radius;
   // A stated number in metres; `missing` names what is missing when it is not there.
@@ -84,20 +83,20 @@ std::variant<PviInput, LandXmlProblem> Reader::ReadPvi() {
     return Here(LandXmlFault::kMissing, missing);
   };
   std::optional<LandXmlProblem> problem;
-  if (name == QLatin1String("PVI")) {
+  if (name == "PVI") {
     row.curve = VerticalCurveKind::kNone;
-  } else if (name == QLatin1String("ParaCurve")) {
+  } else if (name == "ParaCurve") {
     // A parabola of length 0 is a plain grade break.
     problem = attribute("length", length, kLengthRange, kLandXmlLengthPart, true);
     row.curve = length == 0.0 ? VerticalCurveKind::kNone : VerticalCurveKind::kLength;
     row.length = length.value_or(0);
-  } else if (name == QLatin1String("UnsymParaCurve")) {
+  } else if (name == "UnsymParaCurve") {
     problem = attribute("lengthIn", length, kCurveRange, kLandXmlLengthInPart);
     if (!problem) problem = attribute("lengthOut", length2, kCurveRange, kLandXmlLengthOutPart);
     row.curve = VerticalCurveKind::kAsymmetric;
     row.length = length.value_or(0);
     row.length2 = length2.value_or(0);
-  } else if (name == QLatin1String("CircCurve")) {
+  } else if (name == "CircCurve") {
     // The radius makes the circle; the stated arc length is checked against it.
     problem = attribute("radius", radius, kCurveRange, kLandXmlRadiusPart);
     if (!problem) problem = attribute("length", length, kCurveRange, kLandXmlLengthPart);
@@ -106,27 +105,26 @@ std::variant<PviInput, LandXmlProblem> Reader::ReadPvi() {
     row.length = length.value_or(0);
   } else {
     // Passed over whole, so that what follows the profile is read where it stands.
-    const LandXmlProblem unknown = Here(LandXmlFault::kUnknownProfileElement, name.toStdString());
-    xml_.skipCurrentElement();
+    const LandXmlProblem unknown = Here(LandXmlFault::kUnknownProfileElement, name);
+    xml_.SkipCurrentElement();
     return unknown;
   }
   if (problem) {
-    xml_.skipCurrentElement();
+    xml_.SkipCurrentElement();
     return *problem;
   }
   LandXmlProblem bad = Here(LandXmlFault::kBadPvi);
-  const QString text = xml_.readElementText(QXmlStreamReader::SkipChildElements);
-  if (xml_.hasError()) return StreamProblem();
-  const QStringList parts = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  bool okStation = false, okElevation = false;
-  const double station = parts.size() == 2 ? parts[0].toDouble(&okStation) : 0;
-  const double elevation = parts.size() == 2 ? parts[1].toDouble(&okElevation) : 0;
-  if (!okStation || !okElevation || !std::isfinite(station) || !std::isfinite(elevation)) {
-    bad.value = text.simplified().left(60).toStdString();
+  const std::string text = xml_.ReadElementText();
+  if (xml_.HasError()) return StreamProblem();
+  const std::vector<std::string_view> parts = XmlWords(text);
+  const std::optional<double> station = parts.size() == 2 ? LandXmlNumber(parts[0]) : std::nullopt;
+  const std::optional<double> elevation = parts.size() == 2 ? LandXmlNumber(parts[1]) : std::nullopt;
+  if (!station || !elevation) {
+    bad.value = ShownAsWritten(text);
     return bad;
   }
-  row.station = {station * metresPerUnit_};
-  row.elevation = elevation * metresPerUnit_;
+  row.station = {*station * metresPerUnit_};
+  row.elevation = *elevation * metresPerUnit_;
   return row;
 }
 

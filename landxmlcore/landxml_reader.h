@@ -1,16 +1,16 @@
 #pragma once
 // The streaming reader of LandXML files, shared by the files that read the
-// plan (landxml_read.cpp) and the profile (landxml_profile_read.cpp). Not
+// plan (landxml_plan_read.cpp) and the profile (landxml_profile_read.cpp). Not
 // for use outside this folder: ReadLandXml is the way in.
 
-#include <QIODevice>
-#include <QXmlStreamReader>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
-#include "landxml_read.h"
+#include "landxml_file.h"
+#include "xml_reader.h"
 
 namespace capset {
 
@@ -20,51 +20,29 @@ struct FileElement {
   long long line;
 };
 
-// The reader holds a run of text whole until the markup after it: a file
-// of one text of gigabytes would hold gigabytes. This device hands on the
-// file's bytes and ends it early at a run without "<" longer than any a
-// road file has (terrain comes as many short elements, not as one text).
-class BoundedRuns : public QIODevice {
- public:
-  explicit BoundedRuns(QIODevice& source) : source_(source) { open(ReadOnly); }
-  bool isSequential() const override { return true; }
-  bool cut() const { return cut_; }
-
- protected:
-  qint64 readData(char* data, qint64 most) override {
-    if (cut_) return -1;
-    const qint64 n = source_.read(data, most);
-    if (n <= 0) return n;
-    for (qint64 i = 0; i < n; ++i) {
-      run_ = data[i] == '<' ? 0 : run_ + 1;
-      if (run_ > kLongestLandXmlRun) {
-        cut_ = true;
-        return i;
-      }
-    }
-    return n;
-  }
-  qint64 writeData(const char*, qint64) override { return -1; }
-  // Sequential: more may come while the source has it.
-  qint64 bytesAvailable() const override { return QIODevice::bytesAvailable() + (cut_ ? 0 : source_.bytesAvailable()); }
-  bool atEnd() const override { return cut_ || source_.atEnd(); }
-
- private:
-  QIODevice& source_;
-  qint64 run_ = 0;
-  bool cut_ = false;
-};
+// A number as XML writes one (the C locale's rules, blanks around it
+// aside); nothing when the text is none or beyond a double.
+std::optional<double> LandXmlNumber(std::string_view text);
+// The text without XML's blanks around it, and its words between them.
+std::string_view XmlTrimmed(std::string_view text);
+std::vector<std::string_view> XmlWords(std::string_view text);
+// A text as a refusal quotes it: its words one blank apart, at most 60 characters.
+std::string ShownAsWritten(std::string_view text);
 
 class Reader {
  public:
-  explicit Reader(QIODevice& device) : bounded_(device), xml_(&bounded_) {}
+  Reader(xml::ByteSource& source, const LandXmlTranscoders& transcoders)
+      : source_(source), xml_(source, {kLongestLandXmlRun, kDeepestLandXml, 1 << 16, transcoders}) {}
 
   std::variant<LandXmlFile, LandXmlProblem> Read();
 
  private:
   LandXmlProblem Here(LandXmlFault fault, std::string value = {}) const {
-    return {fault, xml_.name().toString().toStdString(), xml_.lineNumber(), {}, std::move(value)};
+    return {fault, std::string(xml_.Name()), xml_.LineNumber(), {}, std::move(value)};
   }
+  // The value of the attribute `name`, empty when there is none.
+  std::string Attribute(const char* name) const { return std::string(xml_.AttributeValue(name).value_or("")); }
+  bool Named(const char* name) const { return xml_.Name() == name; }
   // The reader's own error, or a declaration met on the way.
   LandXmlProblem StreamProblem() const;
   std::optional<LandXmlProblem> ReadUnits();
@@ -95,8 +73,8 @@ class Reader {
   // One element of a ProfAlign as a row, or why it is none.
   std::variant<PviInput, LandXmlProblem> ReadPvi();
 
-  BoundedRuns bounded_;
-  QXmlStreamReader xml_;
+  xml::ByteSource& source_;
+  xml::Reader xml_;
   int elementCount_ = 0;
   std::string linearUnit_ = "meter";
   double metresPerUnit_ = 1;

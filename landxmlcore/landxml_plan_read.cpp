@@ -1,18 +1,18 @@
-// Reading LandXML alignments with the toolkit's streaming reader.
+// Reading LandXML alignments with the streaming XML reader (xmlread/).
 //
 // The reader holds one token at a time; only an alignment's own elements
 // are kept, as small records, so a file's size costs time, not memory.
 
-#include "landxml_read.h"
+#include "landxml_file.h"
 
 #include "landxml_reader.h"
 #include "landxml_texts.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QXmlStreamReader>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <limits>
 #include <numbers>
 
@@ -20,7 +20,9 @@
 #include "field_ranges.h"
 #include "file_texts.h"
 #include "intersection_form.h"
+#include "number_rules.h"
 #include "number_text.h"
+#include "xml_texts.h"
 
 namespace capset {
 namespace {
@@ -29,35 +31,79 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
+std::optional<double> LandXmlNumber(std::string_view text) {
+  const ReadResult read = ReadNumber(std::string(XmlTrimmed(text)), NumberSymbols{});  // the C locale's rules, as XML writes numbers
+  if (read.status != ReadResult::Status::kNumber) return std::nullopt;
+  return read.value;
+}
+
+std::string_view XmlTrimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::vector<std::string_view> XmlWords(std::string_view text) {
+  std::vector<std::string_view> words;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t from = text.find_first_not_of(" \t\n\r", at);
+    if (from == std::string_view::npos) break;
+    const std::size_t to = std::min(text.find_first_of(" \t\n\r", from), text.size());
+    words.push_back(text.substr(from, to - from));
+    at = to;
+  }
+  return words;
+}
+
+std::string ShownAsWritten(std::string_view text) {
+  std::string shown;
+  for (const std::string_view word : XmlWords(text)) shown += (shown.empty() ? "" : " ") + std::string(word);
+  // 60 characters, never a character cut in two.
+  std::size_t bytes = 0;
+  for (int characters = 0; bytes < shown.size() && characters < 60; ++characters) {
+    ++bytes;
+    while (bytes < shown.size() && (static_cast<unsigned char>(shown[bytes]) & 0xC0) == 0x80) ++bytes;
+  }
+  return shown.substr(0, bytes);
+}
+
 
 LandXmlProblem Reader::StreamProblem() const {
-  if (bounded_.cut()) return {LandXmlFault::kTextTooLong, "", xml_.lineNumber(), {}, {}, {}, double(kLongestLandXmlRun)};
-  if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
-    return {LandXmlFault::kCutShort, "", xml_.lineNumber()};
+  const xml::XmlError& e = xml_.error();
+  const long long line = e.line;
+  switch (e.fault) {
+    case xml::XmlFault::kTooLong: return {LandXmlFault::kTextTooLong, "", line, {}, {}, {}, double(kLongestLandXmlRun)};
+    case xml::XmlFault::kCutShort: return {LandXmlFault::kCutShort, "", line};
+    // Refused as it stands: nothing it declares is ever used.
+    case xml::XmlFault::kDocumentType:
+      return {e.entities ? LandXmlFault::kEntity : LandXmlFault::kDtd, "DOCTYPE", line};
+    // A reference to an entity that nothing declares (there can be no
+    // declaration: a DTD is refused first).
+    case xml::XmlFault::kUndeclaredEntity: return {LandXmlFault::kEntity, "", line};
+    case xml::XmlFault::kEncoding: return {LandXmlFault::kEncoding, "", 0, {}, e.name};
+    case xml::XmlFault::kUnreadable: return {LandXmlFault::kUnreadable, "", 0, {}, source_.Why().empty() ? XmlErrorText(e) : source_.Why()};
+    default: return {LandXmlFault::kNotWellFormed, "", line, {}, XmlErrorText(e)};
   }
-  // A reference to an entity that nothing declares (there can be no
-  // declaration: a DTD is refused first) is the reader's error; say what it is.
-  const QString why = xml_.errorString();
-  if (why.contains(QLatin1String("ntity"))) return {LandXmlFault::kEntity, "", xml_.lineNumber()};
-  return {LandXmlFault::kNotWellFormed, "", xml_.lineNumber(), {}, why.toStdString()};
 }
 
 std::variant<std::optional<double>, LandXmlProblem> Reader::Number(const char* attribute, bool infinite,
                                                                    std::optional<FieldRange> range, bool zero) const {
-  const QXmlStreamAttributes attributes = xml_.attributes();
-  if (!attributes.hasAttribute(QLatin1String(attribute))) return std::optional<double>{};
-  const QString text = attributes.value(QLatin1String(attribute)).toString().trimmed();
-  if (infinite && text.compare(QLatin1String("INF"), Qt::CaseInsensitive) == 0) return std::optional<double>{kNoRadius};
-  bool ok = false;
-  const double value = text.toDouble(&ok);  // the C locale's rules, as XML writes numbers
-  if (!ok || !std::isfinite(value)) {
-    LandXmlProblem p = Here(LandXmlFault::kBadNumber, text.toStdString());
+  const std::optional<std::string_view> given = xml_.AttributeValue(attribute);
+  if (!given) return std::optional<double>{};
+  const std::string_view text = XmlTrimmed(*given);
+  if (infinite && text.size() == 3 && (text[0] | 0x20) == 'i' && (text[1] | 0x20) == 'n' && (text[2] | 0x20) == 'f') {
+    return std::optional<double>{kNoRadius};
+  }
+  const std::optional<double> value = LandXmlNumber(text);
+  if (!value) {
+    LandXmlProblem p = Here(LandXmlFault::kBadNumber, std::string(text));
     p.attribute = attribute;
     return p;
   }
-  const double metres = value * metresPerUnit_;
+  const double metres = *value * metresPerUnit_;
   if (range && !Within(metres, *range) && !(zero && metres == 0)) {
-    LandXmlProblem p = Here(LandXmlFault::kOutOfRange, text.toStdString());
+    LandXmlProblem p = Here(LandXmlFault::kOutOfRange, std::string(text));
     p.attribute = attribute;
     p.range = *range;
     return p;
@@ -74,28 +120,26 @@ std::optional<LandXmlProblem> Reader::Beyond(const char* attribute, double metre
 }
 
 std::variant<PlanePoint, LandXmlProblem> Reader::Point() {
-  const QXmlStreamAttributes attributes = xml_.attributes();
-  if (attributes.hasAttribute(QLatin1String("pntRef"))) {
-    LandXmlProblem p = Here(LandXmlFault::kPointReference, attributes.value(QLatin1String("pntRef")).toString().toStdString());
-    xml_.skipCurrentElement();
+  if (const auto reference = xml_.AttributeValue("pntRef")) {
+    LandXmlProblem p = Here(LandXmlFault::kPointReference, std::string(*reference));
+    xml_.SkipCurrentElement();
     return p;
   }
   LandXmlProblem bad = Here(LandXmlFault::kBadPoint);
-  const QString text = xml_.readElementText(QXmlStreamReader::SkipChildElements);
-  if (xml_.hasError()) return StreamProblem();
-  const QStringList parts = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  bool okX = false, okY = false;
-  const double X = parts.size() >= 2 ? parts[0].toDouble(&okX) : 0;
-  const double Y = parts.size() >= 2 ? parts[1].toDouble(&okY) : 0;
+  const std::string text = xml_.ReadElementText();
+  if (xml_.HasError()) return StreamProblem();
+  const std::vector<std::string_view> parts = XmlWords(text);
+  const std::optional<double> X = parts.size() >= 2 ? LandXmlNumber(parts[0]) : std::nullopt;
+  const std::optional<double> Y = parts.size() >= 2 ? LandXmlNumber(parts[1]) : std::nullopt;
   // A third value is the point's elevation, which a plan does not use.
-  if (parts.size() < 2 || parts.size() > 3 || !okX || !okY || !std::isfinite(X) || !std::isfinite(Y)) {
-    bad.value = text.simplified().left(60).toStdString();
+  if (parts.size() < 2 || parts.size() > 3 || !X || !Y) {
+    bad.value = ShownAsWritten(text);
     return bad;
   }
-  const PlanePoint metres{X * metresPerUnit_, Y * metresPerUnit_};
+  const PlanePoint metres{*X * metresPerUnit_, *Y * metresPerUnit_};
   if (!Within(metres.X, kCoordinateRange) || !Within(metres.Y, kCoordinateRange)) {
     bad.fault = LandXmlFault::kPointOutOfRange;
-    bad.value = text.simplified().left(60).toStdString();
+    bad.value = ShownAsWritten(text);
     return bad;
   }
   return metres;
@@ -105,32 +149,23 @@ std::variant<LandXmlFile, LandXmlProblem> Reader::Read() {
   LandXmlFile file;
   std::optional<LandXmlProblem> units;
   bool root = false;
-  while (!xml_.atEnd()) {
-    const QXmlStreamReader::TokenType token = xml_.readNext();
-    if (token == QXmlStreamReader::DTD) {
-      // Refused as it stands: nothing it declares is ever used.
-      const bool entities = !xml_.entityDeclarations().isEmpty() || xml_.text().contains(QLatin1String("ENTITY"));
-      return LandXmlProblem{entities ? LandXmlFault::kEntity : LandXmlFault::kDtd, "DOCTYPE", xml_.lineNumber()};
-    }
-    if (token == QXmlStreamReader::EntityReference) return LandXmlProblem{LandXmlFault::kEntity, "", xml_.lineNumber()};
-    if (token != QXmlStreamReader::StartElement) continue;
-    if (root || xml_.name() != QLatin1String("LandXML")) {
-      return Here(LandXmlFault::kNotLandXml, xml_.name().toString().toStdString());
-    }
+  while (!xml_.AtEnd()) {
+    if (xml_.ReadNext() != xml::Token::kStartElement) continue;
+    if (root || !Named("LandXML")) return Here(LandXmlFault::kNotLandXml, std::string(xml_.Name()));
     root = true;
-    while (xml_.readNextStartElement()) {
-      if (xml_.name() == QLatin1String("Units")) {
+    while (xml_.ReadNextStartElement()) {
+      if (Named("Units")) {
         if (auto p = ReadUnits()) units = p;
-      } else if (xml_.name() == QLatin1String("Alignments")) {
+      } else if (Named("Alignments")) {
         ReadAlignments(file);
       } else {
-        xml_.skipCurrentElement();  // surfaces, points, parcels: not a road
+        xml_.SkipCurrentElement();  // surfaces, points, parcels: not a road
       }
       if (elementCount_ > kMostLandXmlElements) return Here(LandXmlFault::kTooManyElements);
     }
   }
-  if (xml_.hasError()) return StreamProblem();
-  if (!root) return LandXmlProblem{LandXmlFault::kNotWellFormed, "", xml_.lineNumber(), {}, "no root element"};
+  if (xml_.HasError()) return StreamProblem();
+  if (!root) return LandXmlProblem{LandXmlFault::kNotWellFormed, "", xml_.LineNumber(), {}, "no root element"};
   if (units) return *units;
   file.linearUnit = linearUnit_;
   file.metresPerUnit = metresPerUnit_;
@@ -139,35 +174,35 @@ std::variant<LandXmlFile, LandXmlProblem> Reader::Read() {
 
 std::optional<LandXmlProblem> Reader::ReadUnits() {
   std::optional<LandXmlProblem> problem;
-  while (xml_.readNextStartElement()) {
-    const QString unit = xml_.attributes().value(QLatin1String("linearUnit")).toString();
-    const bool imperial = xml_.name() == QLatin1String("Imperial");
+  while (xml_.ReadNextStartElement()) {
+    const std::string unit = Attribute("linearUnit");
+    const bool imperial = Named("Imperial");
     double metresPerUnit = 0;
-    if (unit == QLatin1String("USSurveyFoot")) metresPerUnit = kUSSurveyFoot;
-    else if (unit == QLatin1String("foot")) metresPerUnit = kInternationalFoot;
-    else if (unit == QLatin1String("meter") || (unit.isEmpty() && !imperial)) metresPerUnit = 1;
+    if (unit == "USSurveyFoot") metresPerUnit = kUSSurveyFoot;
+    else if (unit == "foot") metresPerUnit = kInternationalFoot;
+    else if (unit == "meter" || (unit.empty() && !imperial)) metresPerUnit = 1;
     if (metresPerUnit == 0) {
-      problem = Here(LandXmlFault::kUnits, unit.isEmpty() ? xml_.name().toString().toStdString() : unit.toStdString());
+      problem = Here(LandXmlFault::kUnits, unit.empty() ? std::string(xml_.Name()) : unit);
     } else if (metresPerUnit != 1 && alignmentRead_) {
       // What was read before was taken in metres; it cannot be taken back.
-      problem = Here(LandXmlFault::kUnitsLate, unit.toStdString());
-    } else if (metresPerUnit != 1 || !unit.isEmpty()) {
-      linearUnit_ = unit.toStdString();
+      problem = Here(LandXmlFault::kUnitsLate, unit);
+    } else if (metresPerUnit != 1 || !unit.empty()) {
+      linearUnit_ = unit;
       metresPerUnit_ = metresPerUnit;
     }
-    xml_.skipCurrentElement();
+    xml_.SkipCurrentElement();
   }
   return problem;
 }
 
 void Reader::ReadAlignments(LandXmlFile& file) {
-  while (xml_.readNextStartElement()) {
-    if (xml_.name() == QLatin1String("Alignment")) {
+  while (xml_.ReadNextStartElement()) {
+    if (Named("Alignment")) {
       alignmentRead_ = true;
       file.alignments.push_back(ReadAlignment());
       ++elementCount_;
     } else {
-      xml_.skipCurrentElement();
+      xml_.SkipCurrentElement();
     }
     if (elementCount_ > kMostLandXmlElements) return;
   }
@@ -193,11 +228,9 @@ std::optional<double> StartAzimuth(const ElementSpec& first) {
 }  // namespace
 
 LandXmlAlignment Reader::ReadAlignment() {
-  const QXmlStreamAttributes attributes = xml_.attributes();
-  LandXmlAlignment alignment{attributes.value(QLatin1String("name")).toString().toStdString(), kNaN, 0,
-                             xml_.lineNumber(), LandXmlProblem{LandXmlFault::kNoAlignment}};
+  LandXmlAlignment alignment{Attribute("name"), kNaN, 0, xml_.LineNumber(), LandXmlProblem{LandXmlFault::kNoAlignment}};
   std::optional<LandXmlProblem> problem;
-  std::string lengthText = attributes.value(QLatin1String("length")).toString().toStdString();
+  std::string lengthText = Attribute("length");
   const auto length = Number("length");
   const auto staStart = Number("staStart", false, kStationRange);
   if (const auto* p = std::get_if<LandXmlProblem>(&length)) problem = *p;
@@ -209,21 +242,21 @@ LandXmlAlignment Reader::ReadAlignment() {
   std::vector<FileElement> elements;
   std::vector<FileEquation> fileEquations;
   bool geometry = false;
-  while (xml_.readNextStartElement()) {
+  while (xml_.ReadNextStartElement()) {
     if (problem) {
-      xml_.skipCurrentElement();
-    } else if (xml_.name() == QLatin1String("CoordGeom")) {
+      xml_.SkipCurrentElement();
+    } else if (Named("CoordGeom")) {
       geometry = true;
       problem = ReadCoordGeom(elements);
-    } else if (xml_.name() == QLatin1String("StaEquation")) {
+    } else if (Named("StaEquation")) {
       problem = ReadStaEquation(fileEquations);
-    } else if (xml_.name() == QLatin1String("Profile")) {
+    } else if (Named("Profile")) {
       ReadProfile(alignment.profile);
     } else {
-      xml_.skipCurrentElement();  // cross sections, cant: not the plan
+      xml_.SkipCurrentElement();  // cross sections, cant: not the plan
     }
   }
-  if (xml_.hasError()) problem = StreamProblem();
+  if (xml_.HasError()) problem = StreamProblem();
   if (!problem && !geometry) problem = noGeometry;
   if (problem) {
     alignment.road = *problem;
@@ -276,7 +309,7 @@ std::optional<LandXmlProblem> Reader::ReadStaEquation(std::vector<FileEquation>&
   const auto back = Number("staBack", false, kStationRange);
   const auto ahead = Number("staAhead", false, kStationRange);
   const auto internal = Number("staInternal", false, kStationRange);
-  xml_.skipCurrentElement();
+  xml_.SkipCurrentElement();
   for (const auto* v : {&back, &ahead, &internal}) {
     if (const auto* p = std::get_if<LandXmlProblem>(v)) return *p;
   }
@@ -287,14 +320,12 @@ std::optional<LandXmlProblem> Reader::ReadStaEquation(std::vector<FileEquation>&
 }
 
 std::optional<LandXmlProblem> Reader::ReadCoordGeom(std::vector<FileElement>& elements) {
-  while (xml_.readNextStartElement()) {
+  while (xml_.ReadNextStartElement()) {
     std::variant<FileElement, LandXmlProblem> read = Here(LandXmlFault::kTooManyElements);
     if (++elementCount_ <= kMostLandXmlElements) read = ReadElement();
     if (auto* p = std::get_if<LandXmlProblem>(&read)) {
       // What is left of the geometry is passed over; the alignment is refused.
-      while (!xml_.atEnd() && !xml_.hasError() && !(xml_.isEndElement() && xml_.name() == QLatin1String("CoordGeom"))) {
-        xml_.readNext();
-      }
+      while (!xml_.AtEnd() && !(xml_.IsEndElement() && Named("CoordGeom"))) xml_.ReadNext();
       return *p;
     }
     FileElement& e = std::get<FileElement>(read);
@@ -305,25 +336,25 @@ std::optional<LandXmlProblem> Reader::ReadCoordGeom(std::vector<FileElement>& el
 }
 
 std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
-  const QString name = xml_.name().toString();
+  const std::string name(xml_.Name());
   ElementSpec shape{ElementKind::kLine, 0};
-  FileElement element{shape, xml_.lineNumber()};
+  FileElement element{shape, xml_.LineNumber()};
   const LandXmlProblem here = Here(LandXmlFault::kMissing);
   auto missing = [&here](const char* what) {
     LandXmlProblem p = here;
     p.value = what;
     return p;
   };
-  if (name == QLatin1String("Line")) {
+  if (name == "Line") {
     shape.kind = ElementKind::kLine;
-  } else if (name == QLatin1String("Curve")) {
+  } else if (name == "Curve") {
     shape.kind = ElementKind::kArc;
-  } else if (name == QLatin1String("Spiral")) {
+  } else if (name == "Spiral") {
     shape.kind = ElementKind::kSpiral;
-    const QString type = xml_.attributes().value(QLatin1String("spiType")).toString();
-    if (!type.isEmpty() && type != QLatin1String("clothoid")) return Here(LandXmlFault::kSpiralType, type.toStdString());
+    const std::string type = Attribute("spiType");
+    if (!type.empty() && type != "clothoid") return Here(LandXmlFault::kSpiralType, type);
   } else {
-    return Here(LandXmlFault::kUnknownElement, name.toStdString());
+    return Here(LandXmlFault::kUnknownElement, name);
   }
   // A length of 0 is a point where two elements meet and is skipped.
   const auto length = Number("length", false, kLengthRange, true);
@@ -334,28 +365,27 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
     if (const auto* p = std::get_if<LandXmlProblem>(v)) return *p;
   }
   if (shape.kind != ElementKind::kLine) {
-    const QString rot = xml_.attributes().value(QLatin1String("rot")).toString();
-    if (rot == QLatin1String("cw")) shape.turn = TurnSide::kRight;
-    else if (rot == QLatin1String("ccw")) shape.turn = TurnSide::kLeft;
-    else if (rot.isEmpty()) return missing(kLandXmlRotPart);
-    else return Here(LandXmlFault::kBadRot, rot.toStdString());
+    const std::string rot = Attribute("rot");
+    if (rot == "cw") shape.turn = TurnSide::kRight;
+    else if (rot == "ccw") shape.turn = TurnSide::kLeft;
+    else if (rot.empty()) return missing(kLandXmlRotPart);
+    else return Here(LandXmlFault::kBadRot, rot);
   }
   std::optional<PlanePoint> centre;
-  while (xml_.readNextStartElement()) {
-    const QString child = xml_.name().toString();
-    std::optional<PlanePoint>* slot = child == QLatin1String("Start")    ? &shape.statedStart
-                                      : child == QLatin1String("End")    ? &shape.statedEnd
-                                      : child == QLatin1String("Center") ? &centre
-                                                                         : nullptr;
+  while (xml_.ReadNextStartElement()) {
+    std::optional<PlanePoint>* slot = Named("Start")    ? &shape.statedStart
+                                      : Named("End")    ? &shape.statedEnd
+                                      : Named("Center") ? &centre
+                                                        : nullptr;
     if (!slot) {
-      xml_.skipCurrentElement();  // PI: the direction comes from the chain, not from it
+      xml_.SkipCurrentElement();  // PI: the direction comes from the chain, not from it
       continue;
     }
     auto point = Point();
     if (auto* p = std::get_if<LandXmlProblem>(&point)) return *p;
     *slot = std::get<PlanePoint>(point);
   }
-  if (xml_.hasError()) return StreamProblem();
+  if (xml_.HasError()) return StreamProblem();
   if (!shape.statedStart) return missing(kLandXmlStartPart);
   if (!shape.statedEnd) return missing(kLandXmlEndPart);
   const PlanePoint a = *shape.statedStart, b = *shape.statedEnd;
@@ -400,17 +430,21 @@ std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
   return element;
 }
 
-std::variant<LandXmlFile, LandXmlProblem> ReadLandXml(QIODevice& device) { return Reader(device).Read(); }
+std::variant<LandXmlFile, LandXmlProblem> ReadLandXml(xml::ByteSource& source, const LandXmlTranscoders& transcoders) {
+  return Reader(source, transcoders).Read();
+}
 
-std::variant<LandXmlFile, LandXmlProblem> ReadLandXmlFile(const QString& path) {
+std::variant<LandXmlFile, LandXmlProblem> ReadLandXmlPath(const std::string& path, const LandXmlTranscoders& transcoders) {
   // A folder, a device or a pipe is never read: /dev/zero would never end.
-  const QFileInfo info(path);
-  if (info.exists() && !info.isFile()) {
-    return LandXmlProblem{LandXmlFault::kUnreadable, "", 0, {}, info.isDir() ? kIsAFolder : kNotAPlainFile};
+  std::error_code ignored;
+  const std::filesystem::file_status status = std::filesystem::status(path, ignored);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    return LandXmlProblem{LandXmlFault::kUnreadable, "", 0, {}, std::filesystem::is_directory(status) ? kIsAFolder : kNotAPlainFile};
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return LandXmlProblem{LandXmlFault::kUnreadable, "", 0, {}, file.errorString().toStdString()};
-  return ReadLandXml(file);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return LandXmlProblem{LandXmlFault::kUnreadable, "", 0, {}, std::strerror(errno)};
+  xml::FileSource source(file);
+  return ReadLandXml(source, transcoders);
 }
 
 std::variant<RoadInput, LandXmlProblem> AlignmentRoad(const LandXmlAlignment& alignment) {
