@@ -33,24 +33,24 @@ CheckRun RunCheck(const Road* road, const std::vector<CapRecord>& log, const std
 }
 
 int OverCount(const std::vector<CheckResult>& results) {
-  return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.cap && r.cap->over; }));
+  return static_cast<int>(std::count_if(results.begin(), results.end(), [](const CheckResult& r) { return r.cap && r.cap->over; }));
 }
 
 int FarCount(const std::vector<CheckResult>& results) {
-  return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.farFromCaps; }));
+  return static_cast<int>(std::count_if(results.begin(), results.end(), [](const CheckResult& r) { return r.farFromCaps; }));
 }
 
 int MeasuredHeightCount(const std::vector<CheckResult>& results) {
-  return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.measured.H.has_value(); }));
+  return static_cast<int>(std::count_if(results.begin(), results.end(), [](const CheckResult& r) { return r.measured.H.has_value(); }));
 }
 
 int HeightCheckedCount(const std::vector<CheckResult>& results) {
-  return static_cast<int>(std::ranges::count_if(results, [](const CheckResult& r) { return r.cap && r.cap->dH; }));
+  return static_cast<int>(std::count_if(results.begin(), results.end(), [](const CheckResult& r) { return r.cap && r.cap->dH; }));
 }
 
 int HeightOverCount(const std::vector<CheckResult>& results) {
   return static_cast<int>(
-      std::ranges::count_if(results, [](const CheckResult& r) { return r.cap && r.cap->dH && r.cap->heightOver; }));
+      std::count_if(results.begin(), results.end(), [](const CheckResult& r) { return r.cap && r.cap->dH && r.cap->heightOver; }));
 }
 
 std::string SummaryOf(const std::vector<CheckResult>& results, double toleranceMm, double heightToleranceMm) {

@@ -1,12 +1,11 @@
 #include "job_file.h"
 
-#include <charconv>
-
 #include "job_file_bridges.h"
 #include "job_file_heights.h"
 #include "job_file_keys.h"
 #include "job_file_polar.h"
 #include "job_file_road.h"
+#include "number_chars.h"
 #include "number_rules.h"
 #include "start_fields.h"
 #include "strict_json.h"
@@ -51,9 +50,7 @@ class Fields {
     if (value == nullptr) return At(key, Fault::kMissing);
     if (value->is_string()) return value->get<std::string>();
     if (value->is_number()) {
-      char buffer[32];
-      const auto written = std::to_chars(buffer, buffer + sizeof buffer, value->get<double>());
-      return std::string(buffer, written.ptr);
+      return ShortestText(value->get<double>());
     }
     return At(key, Fault::kNotText);
   }

@@ -1,6 +1,5 @@
 #include "job_file_bridges.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -9,6 +8,7 @@
 #include "job_file_fields.h"
 #include "job_file_keys.h"
 #include "job_road_texts.h"
+#include "number_chars.h"
 #include "ready_templates.h"
 
 namespace capset {
@@ -27,9 +27,7 @@ constexpr KindWord kKindWords[] = {{TemplateItem::Kind::kPoint, keys::kItemPoint
                                    {TemplateItem::Kind::kCorners, keys::kItemCorners}};
 
 std::string NumberText(double value) {
-  char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, written.ptr);
+  return ShortestText(value);
 }
 
 void PutStation(Ordered& item, const char* key, StationRef station) {

@@ -13,7 +13,7 @@ std::string CommandWord(const std::string& line) {
 void CommandTable::Add(const std::string& words, Argument argument, Handler handler) {
   auto [first, second] = FirstWord(words);
   Row row{std::move(first), std::move(second), argument, std::move(handler)};
-  const auto same = std::ranges::find_if(rows_, [&](const Row& r) { return r.first == row.first && r.second == row.second; });
+  const auto same = std::find_if(rows_.begin(), rows_.end(), [&](const Row& r) { return r.first == row.first && r.second == row.second; });
   if (same != rows_.end()) {
     *same = std::move(row);
   } else {
@@ -23,7 +23,7 @@ void CommandTable::Add(const std::string& words, Argument argument, Handler hand
 
 bool CommandTable::IsCommandLine(const std::string& line) const {
   const std::string first = CommandWord(line);
-  return !first.empty() && std::ranges::any_of(rows_, [&](const Row& r) { return r.first == first; });
+  return !first.empty() && std::any_of(rows_.begin(), rows_.end(), [&](const Row& r) { return r.first == first; });
 }
 
 bool CommandTable::Run(const std::string& line, ScriptLines& lines) const {

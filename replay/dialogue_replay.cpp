@@ -6,6 +6,7 @@
 #include "cap_warnings.h"
 #include "file_texts.h"
 #include "instrument_export.h"
+#include "landxml_texts.h"
 
 namespace capset {
 
@@ -32,6 +33,13 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
       files_.ImportRoad(path, name, *roadFormat_, [this] { return SaveCurrentJob(); });
     };
     actions_.exportLandXml = [this](const std::string& path) { files_.ExportRoad(path, *roadFormat_); };
+  } else {
+    // Said, not ignored: a script written for the desktop must not seem to
+    // have read its road.
+    actions_.importLandXml = [this](const std::string&, const std::optional<std::string>&) {
+      reporter_.ReportError(kLandXmlNotInBuild);
+    };
+    actions_.exportLandXml = [this](const std::string&) { reporter_.ReportError(kLandXmlNotInBuild); };
   }
   actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
   actions_.exportPoints = [this](const std::string& path, InstrumentFormat format, const std::string& bridge,

@@ -29,7 +29,8 @@ void AddFileCommands(CommandTable& table, const TargetActions& actions, std::ost
   for (const auto& [word, format] : {std::pair{"csv", ExportFormat::kCsv}, std::pair{"dat", ExportFormat::kDat}}) {
     CommandTable::Handler handler;
     if (actions.exportTo) {
-      handler = [&actions, format](const std::string& argument, ScriptLines&) { actions.exportTo(argument, format); };
+      // A copy, not the binding: a lambda may not capture a structured binding in clang 14.
+      handler = [&actions, as = format](const std::string& argument, ScriptLines&) { actions.exportTo(argument, as); };
     }
     table.Add(std::string(kExportWord) + " " + word, kRequired, handler);
   }

@@ -29,7 +29,7 @@ void CapLog::NumberFrom(int next) { nextNumber_ = std::max(nextNumber_, next); }
 
 void CapLog::Remove(std::vector<int> rows) {
   std::erase_if(rows, [this](int row) { return row < 0 || row >= Size(); });
-  std::ranges::sort(rows, std::greater<>());
+  std::sort(rows.begin(), rows.end(), std::greater<>());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   if (rows.empty()) return;
   // Kept from the first change on, so a watcher that hears of it can tell

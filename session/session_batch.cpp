@@ -37,7 +37,7 @@ bool CapSession::AskAboutEarlierRun(const BatchInput& input, const BatchBasis& b
   std::vector<int> positions;
   std::vector<int> numbers;
   for (int row = 0; row < log_.Size(); ++row) {
-    if (std::ranges::find(earlier, log_.At(row).batchRun) == earlier.end()) continue;
+    if (std::find(earlier.begin(), earlier.end(), log_.At(row).batchRun) == earlier.end()) continue;
     positions.push_back(row);
     numbers.push_back(log_.At(row).number);
   }
@@ -143,9 +143,9 @@ void CapSession::AddBatchRows(const BatchInput& input, const BatchBasis& basis, 
   for (CapRecord& record : records) record.batchRun = run;
   const int caps = static_cast<int>(records.size());
   // A row past the spiral's end is never counted as done, its sides found or not.
-  const int beyond = static_cast<int>(std::ranges::count_if(records, PastSpiralEnd));
+  const int beyond = static_cast<int>(std::count_if(records.begin(), records.end(), PastSpiralEnd));
   const int solved = static_cast<int>(
-      std::ranges::count_if(records, [](const CapRecord& r) { return FullySolved(r) && !PastSpiralEnd(r); }));
+      std::count_if(records.begin(), records.end(), [](const CapRecord& r) { return FullySolved(r) && !PastSpiralEnd(r); }));
   log_.Add(std::move(records));
   // Every cap solved is good news; a cap not fully solved, or solved where
   // the formulas do not hold, is to be looked at.

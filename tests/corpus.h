@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "corpus_cases.h"
 #include "number_rules.h"
 #include "transcript.h"
 
@@ -35,36 +36,11 @@ inline constexpr char kFolderMark[] = "{dir}";
 // A line of a file as the corpus writes it: "\" doubled, a carriage return
 // as "\r", and (in an input file) any byte as "\xHH".
 inline std::string Unescaped(const std::string& line) {
-  std::string out;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != '\\' || i + 1 == line.size()) {
-      out += line[i];
-    } else if (line[i + 1] == 'r') {
-      out += '\r';
-      ++i;
-    } else if (line[i + 1] == 'x' && i + 3 < line.size()) {
-      out += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
-      i += 3;
-    } else {
-      out += line[i + 1];
-      ++i;
-    }
-  }
-  return out;
+  return CorpusUnescaped(line);
 }
 
 inline std::string Escaped(const std::string& bytes) {
-  std::string out;
-  for (char c : bytes) {
-    if (c == '\\') {
-      out += "\\\\";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else {
-      out += c;
-    }
-  }
-  return out;
+  return CorpusEscaped(bytes);
 }
 
 inline std::vector<CorpusCase> ReadCorpus() {
@@ -103,11 +79,7 @@ inline std::vector<CorpusCase> ReadCorpus() {
 // dialogue played without the toolkit (the window tests check them against
 // the toolkit's).
 inline NumberSymbols SymbolsOf(const std::string& locale) {
-  if (locale == "de_DE") return {.decimal = ","};
-  if (locale == "ar_EG") {
-    return {.decimal = "\u066B", .minus = "\u061C-", .plus = "\u061C+", .exponent = "\u0627\u0633", .zeroDigit = U'\u0660'};
-  }
-  return {};
+  return SymbolsOfLocale(locale).value_or(NumberSymbols{});
 }
 
 inline std::string CorpusCaseName(const ::testing::TestParamInfo<CorpusCase>& info) { return info.param.name; }
@@ -122,18 +94,7 @@ inline std::string Replaced(std::string text, const std::string& from, const std
 
 // The files of a folder after a run, as the corpus lists them.
 inline std::string FileListing(const std::map<std::string, std::string>& files) {
-  std::string out;
-  for (const auto& [name, bytes] : files) {
-    out += "FILE " + name + "\n";
-    const std::string text = Escaped(bytes);
-    for (std::size_t from = 0;;) {
-      const std::size_t end = text.find('\n', from);
-      out += "| " + text.substr(from, end - from) + "\n";
-      if (end == std::string::npos) break;
-      from = end + 1;
-    }
-  }
-  return out;
+  return capset::FileListing(files);
 }
 
 // A case's folder on disk, made for the run and removed after it.

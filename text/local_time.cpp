@@ -23,7 +23,12 @@ int DaysIn(int year, int month) {
 LocalTime SystemLocalTime() {
   const std::time_t now = std::time(nullptr);
   std::tm parts{};
+#ifdef _WIN32
+  // Windows has the same thread-safe call under its own name, arguments swapped.
+  if (localtime_s(&parts, &now) != 0) return {};
+#else
   if (localtime_r(&now, &parts) == nullptr) return {};
+#endif
   return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 

@@ -1,11 +1,11 @@
 #include "number_rules.h"
 
-#include <charconv>
 #include <optional>
 #include <string_view>
 #include <system_error>
 
 #include "blanks.h"
+#include "number_chars.h"
 #include "utf8.h"
 
 namespace capset {
@@ -83,10 +83,10 @@ ReadResult ReadNumber(const std::string& text, const NumberSymbols& symbols) {
   const std::optional<std::string> form = CForm(text, symbols);
   if (!form) return kNotNumber;
   const std::string& c = *form;
-  // from_chars reads the C form without a leading "+" and knows no locale.
+  // ReadDouble reads the C form without a leading "+" and knows no locale.
   const std::size_t from = c[0] == '+' ? 1 : 0;
   double value = 0;
-  const auto [end, error] = std::from_chars(c.data() + from, c.data() + c.size(), value);
+  const auto [end, error] = ReadDouble(c.data() + from, c.data() + c.size(), value);
   if (error == std::errc::result_out_of_range) return {ReadResult::Status::kOutOfRange, 0};
   if (error != std::errc() || end != c.data() + c.size()) return kNotNumber;
   return {ReadResult::Status::kNumber, value};

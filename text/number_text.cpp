@@ -1,8 +1,8 @@
 #include "number_text.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "number_chars.h"
 #include "round3.h"
 
 namespace capset {
@@ -14,21 +14,19 @@ constexpr int kFloatDigits = 7;
 // The magnitude rounded once to `digits` significant digits in the general
 // form, as printf's "%.15G" writes it in the C locale: trailing zeros
 // dropped, the exponent form below 1E-4 and from 1E+digits, an exponent of
-// at least two digits. std::to_chars rounds exactly and knows no locale, so
+// at least two digits. GeneralDigitsText rounds exactly and knows no locale, so
 // the digits never depend on the C locale that the toolkit takes from the
 // environment; only its "e" and "." are ours to replace.
 std::string MagnitudeText(double magnitude, int digits, const std::string& sep, bool zeroBeforeSep) {
   if (magnitude == 0) return "0";
-  char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::general, digits);
   std::string text;
-  for (const char* c = buffer; c != written.ptr; ++c) {
-    if (*c == 'e') {
+  for (const char c : GeneralDigitsText(magnitude, digits)) {
+    if (c == 'e') {
       text += 'E';
-    } else if (*c == '.') {
+    } else if (c == '.') {
       text += sep;
     } else {
-      text += *c;
+      text += c;
     }
   }
   if (!zeroBeforeSep && text.starts_with("0" + sep)) text.erase(0, 1);
@@ -69,9 +67,7 @@ std::string FixedText(double value, int decimals, const std::string& sep) {
   for (int i = 0; i < decimals; ++i) scale *= 10;
   double rounded = std::nearbyint(value * scale) / scale;
   if (rounded == 0) rounded = 0;  // no "-0.000"
-  char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
-  std::string text(buffer, written.ptr);
+  std::string text = FixedDigitsText(rounded, decimals);
   if (sep != ".") {
     if (const std::size_t dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, sep);
   }

@@ -1,9 +1,9 @@
 #include "range_texts.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "marks.h"
+#include "number_chars.h"
 #include "number_text.h"
 
 namespace capset {
@@ -20,9 +20,7 @@ std::string ValueText(double value) {
 }  // namespace
 
 std::string RangeBoundText(double bound) {
-  char digits[64];
-  const auto end = std::to_chars(digits, digits + sizeof digits, bound, std::chars_format::fixed).ptr;
-  return std::string(digits, end);
+  return ShortestFixedText(bound);
 }
 
 std::string BeyondRangeText(FieldRange range, const std::string& unit) {

@@ -1,10 +1,10 @@
 #include "road_texts.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "angle_text.h"
+#include "number_chars.h"
 #include "number_text.h"
 #include "range_texts.h"
 #include "station_text.h"
@@ -134,10 +134,8 @@ std::string RoadProblemText(const RoadProblem& p) {
 std::string RoadValueText(double value) {
   if (!std::isfinite(value)) return kRoadNoNumber;
   // Plain digits while they are few (2000000, 0.0005); an exponent beyond (1e-07, 1e+308).
-  char digits[400];
-  auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
-  if (end - digits > 20) end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  return std::string(digits, end);
+  const std::string fixed = ShortestFixedText(value);
+  return fixed.size() > 20 ? ShortestText(value) : fixed;
 }
 
 std::string RoadRangeText(const NumberRange& range, RoadField field) {
