@@ -70,11 +70,11 @@ struct ScriptContext {
   CapSession& session;
   std::ostream& out;
   const NumberReader& reader;
-  // The last check's results, for a printed report of it.
-  std::optional<CheckReport> lastCheck = std::nullopt;
   // Where a command reads a file the script names (@check's `file`); none:
   // such a line is refused.
   FileStore* files = nullptr;
+  // The last check's results, for a printed report of it.
+  std::optional<CheckReport> lastCheck = std::nullopt;
 };
 
 // Every row of the language.
