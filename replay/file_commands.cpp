@@ -38,11 +38,11 @@ void AddFileCommands(CommandTable& table, const TargetActions& actions, std::ost
     CommandTable::Handler handler;
     if (actions.exportPoints) {
       // FILE [BRIDGE [BENT…]], as @export bridge takes them.
-      handler = [&actions, format](const std::string& argument, ScriptLines&) {
+      handler = [&actions, as = format](const std::string& argument, ScriptLines&) {
         const std::vector<std::string> words = Words(argument);
         const std::string bridge = words.size() > 1 ? words[1] : std::string();
         const std::vector<std::string> bents(words.begin() + std::min<std::size_t>(words.size(), 2), words.end());
-        actions.exportPoints(words.empty() ? argument : words[0], format, bridge, bents);
+        actions.exportPoints(words.empty() ? argument : words[0], as, bridge, bents);
       };
     }
     table.Add(std::string(kExportWord) + " " + word, kRequired, handler);
