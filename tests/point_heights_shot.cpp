@@ -18,15 +18,10 @@
 #include "main_window.h"
 #include "qt_number_reader.h"
 #include "script.h"
+#include "shot_window.h"
 #include "station_table_window.h"
 
 namespace {
-
-class QuietReporter : public capset::ErrorReporter {
- public:
-  void ReportError(const std::string& m) override { std::cerr << m << '\n'; }
-  void ReportNotice(const std::string&) override {}
-};
 
 void Settle() {
   for (int round = 0; round < 8; ++round) QApplication::processEvents();
@@ -42,15 +37,9 @@ void Save(QWidget& widget, const QString& folder, const char* name) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-  std::istringstream answers;
-  std::ostringstream prompts;
-  capset::ScriptLines lines(answers);
-  capset::CommandTable commands;
-  capset::ScriptedPrompt prompt(lines, prompts, commands);
-  capset::QtNumberReader reader;
-  QuietReporter reporter;
-  capset::MainWindow window(prompt, reader, reporter, QDir::temp().filePath("capset-heights-shot"));
+  const QString folder = capset::testing::ShotFolder(argc, argv);
+  capset::testing::ShotWindow shot("capset-heights-shot");
+  capset::MainWindow& window = shot.Window();
   using capset::VerticalCurveKind;
   const capset::IntersectionRoadInput road{
       12000, {3401000, 501200},

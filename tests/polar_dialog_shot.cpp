@@ -13,28 +13,13 @@
 #include "main_window.h"
 #include "qt_number_reader.h"
 #include "script.h"
-
-namespace {
-
-class QuietReporter : public capset::ErrorReporter {
- public:
-  void ReportError(const std::string& m) override { std::cerr << m << '\n'; }
-  void ReportNotice(const std::string&) override {}
-};
-
-}  // namespace
+#include "shot_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-  std::istringstream answers;
-  std::ostringstream prompts;
-  capset::ScriptLines lines(answers);
-  capset::CommandTable commands;
-  capset::ScriptedPrompt prompt(lines, prompts, commands);
-  capset::QtNumberReader reader;
-  QuietReporter reporter;
-  capset::MainWindow window(prompt, reader, reporter, QDir::temp().filePath("capset-polar-shot"));
+  const QString folder = capset::testing::ShotFolder(argc, argv);
+  capset::testing::ShotWindow shot("capset-polar-shot");
+  capset::MainWindow& window = shot.Window();
   const capset::IntersectionRoadInput road{
       12000, {3401000, 501200}, {{{3401820, 501640}, 500, 150, 150}}, {3402450, 501380}, {}};
   if (window.Session().SetRoad(road)) return 1;

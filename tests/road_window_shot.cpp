@@ -22,14 +22,9 @@
 #include "road_window.h"
 #include "section_page.h"
 #include "script.h"
+#include "shot_window.h"
 
 namespace {
-
-class QuietReporter : public capset::ErrorReporter {
- public:
-  void ReportError(const std::string& m) override { std::cerr << m << '\n'; }
-  void ReportNotice(const std::string&) override {}
-};
 
 std::string Packed(double degrees) {
   const long long s = std::llround(degrees * 3600 * 100);
@@ -42,15 +37,9 @@ std::string Packed(double degrees) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-  std::istringstream answers;
-  std::ostringstream prompts;
-  capset::ScriptLines lines(answers);
-  capset::CommandTable commands;
-  capset::ScriptedPrompt prompt(lines, prompts, commands);
-  capset::QtNumberReader reader;
-  QuietReporter reporter;
-  capset::MainWindow window(prompt, reader, reporter, QDir::temp().filePath("capset-shot"));
+  const QString folder = capset::testing::ShotFolder(argc, argv);
+  capset::testing::ShotWindow shot("capset-shot");
+  capset::MainWindow& window = shot.Window();
   using capset::PlanePoint;
   const capset::IntersectionRoadInput road{
       12000, {3401000, 501200},
@@ -64,7 +53,7 @@ int main(int argc, char* argv[]) {
   start.precision(12);
   start << zh.station.value << '\n' << zh.point.X << '\n' << zh.point.Y << '\n' << Packed(zh.azimuth) << '\n'
         << 500 << '\n' << std::sqrt(500.0 * 150) << '\n' << zh.station.value + 60 << '\n' << 90 << '\n' << (built.curves()[0].turn > 0 ? 1 : -1) << '\n';
-  answers.str(start.str());
+  shot.Answers(start.str());
   window.Session().Start();
   capset::BatchInput batch{capset::BatchInput::Axis::kParallel, "12", "0.0001", "", {}};
   for (int i = 0; i < 5; ++i) batch.stations.push_back(std::to_string(i + 1) + "# " + std::to_string(zh.station.value + 30 + 25 * i));
