@@ -150,7 +150,7 @@ ElementRoadInput ReadElements(Reader& r) {
     const std::string where = JobRoadElement(static_cast<int>(i) + 1);
     const Json* e = r.Object(list[i], where);
     if (!e) continue;
-    ElementSpec element{ElementKind::kLine, r.Number(*e, "L", where)};
+    ElementInput element{ElementKind::kLine, r.Number(*e, "L", where)};
     const auto kind = e->find(keys::kRoadKind);
     if (kind != e->end() && *kind == keys::kRoadArc) {
       element.kind = ElementKind::kArc;
@@ -217,7 +217,7 @@ nlohmann::ordered_json RoadJson(const RoadInput& road) {
   out["Y"] = in.start.Y;
   out[keys::kRoadAzimuth] = in.azimuth;
   Ordered& elements = out[keys::kRoadElements] = Ordered::array();
-  for (const ElementSpec& e : in.elements) {
+  for (const ElementInput& e : in.elements) {
     Ordered item{{keys::kRoadKind, KindKey(e.kind)}, {"L", e.length}};
     if (e.kind == ElementKind::kArc) item["R"] = e.R1;
     if (e.kind == ElementKind::kSpiral) {

@@ -212,9 +212,9 @@ namespace {
 
 // The start direction from the first element's chord: the chord's azimuth
 // less the chord's angle in the element's own frame (0 on a straight).
-std::optional<double> StartAzimuth(const ElementSpec& first) {
+std::optional<double> StartAzimuth(const ElementInput& first) {
   if (!first.statedStart || !first.statedEnd) return std::nullopt;
-  ElementSpec alone = first;
+  ElementInput alone = first;
   alone.statedStart.reset();
   alone.statedEnd.reset();
   const RoadBuild frame = RoadFromElements({0, {0, 0}, 0, {alone}, {}});
@@ -292,7 +292,7 @@ LandXmlAlignment Reader::ReadAlignment() {
     const RoadProblem& rp = *built.problem;
     LandXmlProblem p{LandXmlFault::kRoad, "Alignment", alignment.line, {}, {}, {}, 0, rp};
     if (rp.part == RoadPart::kElement && rp.index >= 1 && rp.index <= static_cast<int>(elements.size())) {
-      const ElementSpec& e = elements[rp.index - 1].shape;
+      const ElementInput& e = elements[rp.index - 1].shape;
       p.element = e.kind == ElementKind::kLine ? "Line" : e.kind == ElementKind::kArc ? "Curve" : "Spiral";
       p.line = elements[rp.index - 1].line;
     } else if (rp.part == RoadPart::kEquation) {
@@ -337,7 +337,7 @@ std::optional<LandXmlProblem> Reader::ReadCoordGeom(std::vector<FileElement>& el
 
 std::variant<FileElement, LandXmlProblem> Reader::ReadElement() {
   const std::string name(xml_.Name());
-  ElementSpec shape{ElementKind::kLine, 0};
+  ElementInput shape{ElementKind::kLine, 0};
   FileElement element{shape, xml_.LineNumber()};
   const LandXmlProblem here = Here(LandXmlFault::kMissing);
   auto missing = [&here](const char* what) {

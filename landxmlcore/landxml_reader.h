@@ -16,7 +16,7 @@ namespace capset {
 
 // What an element of CoordGeom says, before it joins the chain.
 struct FileElement {
-  ElementSpec shape;
+  ElementInput shape;
   long long line;
 };
 

@@ -23,7 +23,7 @@ struct Curvatures {
   double k0, c;
 };
 
-Curvatures CurvaturesOf(const ElementSpec& e) {
+Curvatures CurvaturesOf(const ElementInput& e) {
   const double side = e.turn == TurnSide::kRight ? 1 : -1;
   switch (e.kind) {
     case ElementKind::kLine: return {0, 0};
@@ -44,7 +44,7 @@ std::optional<RoadProblem> CheckRadius(double R, RoadField field, bool mayBeStra
   return CheckRange(R, kRadiusRange, RoadPart::kElement, index, field);
 }
 
-std::optional<RoadProblem> CheckElement(const ElementSpec& e, int index) {
+std::optional<RoadProblem> CheckElement(const ElementInput& e, int index) {
   if (!std::isfinite(e.length)) return RoadProblem{RoadFault::kNotFinite, RoadPart::kElement, index, RoadField::kLength, e.length};
   if (e.length < 0) return RoadProblem{RoadFault::kLengthNegative, RoadPart::kElement, index, RoadField::kLength, e.length};
   const NumberRange& lengths = e.kind == ElementKind::kSpiral ? kLengthRange : kLineLengthRange;
@@ -87,7 +87,7 @@ RoadBuild RoadFromElements(const ElementRoadInput& in) {
   assembly.Reserve(count, count + 1);  // S, a J between each two, E
   assembly.AddKeyPointHere(KeyPointKind::kS, 0);
   for (std::size_t i = 0; i < in.elements.size(); ++i) {
-    const ElementSpec& e = in.elements[i];
+    const ElementInput& e = in.elements[i];
     const int index = static_cast<int>(i) + 1;
     if (auto p = CheckElement(e, index)) return refuse(*p);
     if (auto p = CheckJoint(assembly, e.statedStart, RoadField::kStartX, index)) return refuse(*p);

@@ -12,7 +12,7 @@ ElementRoadInput ElementForm(const Road& road) {
   in.elements.reserve(road.elements().size());
   for (const RoadElement& e : road.elements()) {
     if (e.length == 0) continue;
-    ElementSpec laid{e.kind, e.length};
+    ElementInput laid{e.kind, e.length};
     laid.turn = TurnOf(e);
     if (e.kind == ElementKind::kArc) laid.R1 = 1 / std::fabs(e.startCurvature);
     if (e.kind == ElementKind::kSpiral) {

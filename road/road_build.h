@@ -17,7 +17,7 @@ constexpr double kNoRadius = std::numeric_limits<double>::infinity();  // a stra
 enum class TurnSide { kLeft, kRight };
 
 // 线元法: a start station, point and azimuth, then the elements in order.
-struct ElementSpec {
+struct ElementInput {
   ElementKind kind;
   double length;
   double R1 = kNoRadius;  // an arc's radius; a spiral's radius at its start (kNoRadius: a straight end)
@@ -27,14 +27,14 @@ struct ElementSpec {
   // chain to within kJointTolerance, never used in its place.
   std::optional<PlanePoint> statedStart = std::nullopt;
   std::optional<PlanePoint> statedEnd = std::nullopt;
-  bool operator==(const ElementSpec&) const = default;
+  bool operator==(const ElementInput&) const = default;
 };
 
 struct ElementRoadInput {
   double station;
   PlanePoint start;
   double azimuth;  // decimal degrees
-  std::vector<ElementSpec> elements;
+  std::vector<ElementInput> elements;
   std::vector<StationEquation> equations;
   bool operator==(const ElementRoadInput&) const = default;
 };

@@ -119,7 +119,7 @@ RoadTable RoadTable::FromInput(const RoadInput& input, NumberSymbols symbols) {
     put(start, Column::kY, text(in.start.Y));
     put(start, Column::kAzimuth, PackedAngleText(in.azimuth, t.symbols_.decimal));
     rows.push_back(start);
-    for (const ElementSpec& e : in.elements) {
+    for (const ElementInput& e : in.elements) {
       TableRow row{RowKind::kElement, std::vector<std::string>(n)};
       put(row, Column::kKind, e.kind == ElementKind::kLine ? kLineWord : e.kind == ElementKind::kArc ? kArcWord : kSpiralWord);
       put(row, Column::kLength, text(e.length));
@@ -468,7 +468,7 @@ std::variant<RoadInput, TableProblem> RoadTable::Input() const {
                         {},
                         equations};
     for (std::size_t r = 1; r < rows.size(); ++r) {
-      ElementSpec e{*KindOf(rows[r]), num(rows[r], Column::kLength)};
+      ElementInput e{*KindOf(rows[r]), num(rows[r], Column::kLength)};
       if (e.kind != ElementKind::kLine) {
         e.R1 = num(rows[r], Column::kR1);
         e.turn = num(rows[r], Column::kTurn) < 0 ? TurnSide::kLeft : TurnSide::kRight;

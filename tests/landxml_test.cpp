@@ -42,7 +42,7 @@ double Gap(PlanePoint a, PlanePoint b) { return std::hypot(a.X - b.X, a.Y - b.Y)
 std::vector<PlanePoint> StatedJoints(const LandXmlFile& file, std::size_t which) {
   const auto& elements = std::get<ElementRoadInput>(file.alignments.at(which).road).elements;
   std::vector<PlanePoint> joints;
-  for (const ElementSpec& e : elements) joints.push_back(*e.statedStart);
+  for (const ElementInput& e : elements) joints.push_back(*e.statedStart);
   joints.push_back(*elements.back().statedEnd);
   return joints;
 }

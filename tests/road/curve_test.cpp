@@ -19,7 +19,7 @@ class GoldenClothoid : public ::testing::TestWithParam<GoldenElement> {};
 // points are what a user gets.
 TEST_P(GoldenClothoid, PointsAndTangentsMatchToANanometre) {
   const GoldenElement& g = GetParam();
-  ElementSpec e{ElementKind::kSpiral, g.length, g.R1 == 0 ? kNoRadius : g.R1, g.R2 == 0 ? kNoRadius : g.R2,
+  ElementInput e{ElementKind::kSpiral, g.length, g.R1 == 0 ? kNoRadius : g.R1, g.R2 == 0 ? kNoRadius : g.R2,
                 g.side > 0 ? TurnSide::kRight : TurnSide::kLeft};
   const Road road = Made(RoadFromElements({0, {g.X0, g.Y0}, g.azimuth0, {e}, {}}));
   for (int i = 0; i < g.count; ++i) {
@@ -50,7 +50,7 @@ class ClosedForms : public ::testing::TestWithParam<ClosedFormRow> {};
 TEST_P(ClosedForms, OffsetLinesAreParallelsAndConcentricArcs) {
   const ClosedFormRow& row = GetParam();
   const double az = 33.25, X0 = 2851234.5, Y0 = 431987.25;
-  ElementSpec e{row.R == 0 ? ElementKind::kLine : ElementKind::kArc, row.length, row.R == 0 ? kNoRadius : row.R,
+  ElementInput e{row.R == 0 ? ElementKind::kLine : ElementKind::kArc, row.length, row.R == 0 ? kNoRadius : row.R,
                 kNoRadius, row.side > 0 ? TurnSide::kRight : TurnSide::kLeft};
   const Road road = Made(RoadFromElements({100, {X0, Y0}, az, {e}, {}}));
   const double t0 = az * kDeg;

@@ -26,7 +26,7 @@ constexpr TurnSide kL = TurnSide::kLeft, kR = TurnSide::kRight;
 
 // One element from its start pose; R 0 is a straight end.
 Road OneElement(double X0, double Y0, double azimuth, ElementKind kind, double length, double R1, double R2, TurnSide side) {
-  const ElementSpec e{kind, length, R1 == 0 ? kNoRadius : R1, R2 == 0 ? kNoRadius : R2, side};
+  const ElementInput e{kind, length, R1 == 0 ? kNoRadius : R1, R2 == 0 ? kNoRadius : R2, side};
   return Made(RoadFromElements({0, {X0, Y0}, azimuth, {e}, {}}));
 }
 
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Elements, TangentsDoNotMeet, ::testing::ValuesIn(kNoMee
 // Which element roads are a drawings' table, and that the table is the same road.
 struct TableFormRow {
   std::string name;
-  std::vector<ElementSpec> elements;
+  std::vector<ElementInput> elements;
   bool table;
 };
 

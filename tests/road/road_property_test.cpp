@@ -119,7 +119,7 @@ TEST(RandomElementRoads, AreContinuousAndLeadBackFromEveryPoint) {
   std::mt19937_64 random(77);
   std::uniform_real_distribution<double> unit(0, 1);
   for (int r = 0; r < 100; ++r) {
-    std::vector<ElementSpec> elements;
+    std::vector<ElementInput> elements;
     for (int i = 0; i < 2 + r % 10; ++i) {
       const int kind = static_cast<int>(unit(random) * 3);
       const TurnSide side = unit(random) < 0.5 ? TurnSide::kLeft : TurnSide::kRight;

@@ -29,7 +29,7 @@ IntersectionRoadInput OneCurve(double R, double Ls1, double Ls2) {
   return {0, {0, 0}, {{{1000, 0}, R, Ls1, Ls2}}, {1000, 1000}, {}};
 }
 
-ElementRoadInput Elements(std::vector<ElementSpec> elements) { return {0, {0, 0}, 0, std::move(elements), {}}; }
+ElementRoadInput Elements(std::vector<ElementInput> elements) { return {0, {0, 0}, 0, std::move(elements), {}}; }
 
 JobRoadInput Job(double R, double A1) { return {JobEnd::kZH, 1000, {1000, 2000}, 45, R, A1, 1}; }
 
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    RoadFault::kOutOfRange, RoadField::kAzimuth, "超出了 -360 至 360° 的范围"},
         HostileRow{"ElementStatedJointFarAway", [] {
-                     ElementSpec line{ElementKind::kLine, 100};
+                     ElementInput line{ElementKind::kLine, 100};
                      line.statedEnd = PlanePoint{1e160, 0};
                      return RoadFromElements(Elements({line}));
                    },

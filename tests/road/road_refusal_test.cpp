@@ -27,11 +27,11 @@ IntersectionRoadInput With(std::function<void(IntersectionRoadInput&)> change) {
   return in;
 }
 
-ElementRoadInput Elements(std::vector<ElementSpec> elements, std::vector<StationEquation> equations = {}) {
+ElementRoadInput Elements(std::vector<ElementInput> elements, std::vector<StationEquation> equations = {}) {
   return {1000, {5000, 7000}, 30, std::move(elements), std::move(equations)};
 }
 
-const ElementSpec kLine{ElementKind::kLine, 100};
+const ElementInput kLine{ElementKind::kLine, 100};
 
 JobRoadInput Job() { return {JobEnd::kZH, 1000, {1000, 2000}, 45, 200, 100, 1}; }
 
@@ -142,21 +142,21 @@ INSTANTIATE_TEST_SUITE_P(
                    F::kFullTurn, P::kElement, 1, D::kLength},
         RefusalRow{"StatedStartTwoMillimetresOff",
                    [] {
-                     ElementSpec arc{ElementKind::kArc, 80, 500, kNoRadius, TurnSide::kRight};
+                     ElementInput arc{ElementKind::kArc, 80, 500, kNoRadius, TurnSide::kRight};
                      arc.statedStart = PlanePoint{5000 + 100 * std::cos(30 * kDeg) + 0.002, 7000 + 100 * std::sin(30 * kDeg)};
                      return RoadFromElements(Elements({kLine, arc}));
                    },
                    F::kJointGap, P::kElement, 2, D::kStartX},
         RefusalRow{"StatedEndTwoMillimetresOff",
                    [] {
-                     ElementSpec line = kLine;
+                     ElementInput line = kLine;
                      line.statedEnd = PlanePoint{5000 + 100 * std::cos(30 * kDeg), 7000 + 100 * std::sin(30 * kDeg) - 0.002};
                      return RoadFromElements(Elements({line}));
                    },
                    F::kJointGap, P::kElement, 1, D::kEndX},
         RefusalRow{"StatedJointNotANumber",
                    [] {
-                     ElementSpec line = kLine;
+                     ElementInput line = kLine;
                      line.statedEnd = PlanePoint{kNaN, 0};
                      return RoadFromElements(Elements({line}));
                    },
@@ -199,7 +199,7 @@ TEST(Refusals, CarryTheNumbersOfTheirMessage) {
 // Rounding of a table or file is not a fault: a stated joint 0.9 mm off, two
 // curves whose tangents overlap by 0.9 mm, a JD 0.9 mm off the line.
 TEST(NearMisses, AreAccepted) {
-  ElementSpec arc{ElementKind::kArc, 80, 500, kNoRadius, TurnSide::kRight};
+  ElementInput arc{ElementKind::kArc, 80, 500, kNoRadius, TurnSide::kRight};
   arc.statedStart = PlanePoint{5000 + 100 * std::cos(30 * kDeg) + 0.0009, 7000 + 100 * std::sin(30 * kDeg)};
   EXPECT_TRUE(RoadFromElements(Elements({kLine, arc})).road);
 

@@ -116,9 +116,9 @@ TEST(RoadLines, ElementFormInTheCommaLocale) {
   EXPECT_EQ(in.station, 5000.5);
   EXPECT_NEAR(in.azimuth, 45 + 30 / 60. + 15 / 3600., 1e-12);
   ASSERT_EQ(in.elements.size(), 4u);
-  EXPECT_EQ(in.elements[1], (ElementSpec{ElementKind::kSpiral, 80, kNoRadius, 300.25, TurnSide::kRight}));
-  EXPECT_EQ(in.elements[2], (ElementSpec{ElementKind::kArc, 50, 300.25, kNoRadius, TurnSide::kRight}));
-  EXPECT_EQ(in.elements[3], (ElementSpec{ElementKind::kSpiral, 60, 300.25, kNoRadius, TurnSide::kLeft}));
+  EXPECT_EQ(in.elements[1], (ElementInput{ElementKind::kSpiral, 80, kNoRadius, 300.25, TurnSide::kRight}));
+  EXPECT_EQ(in.elements[2], (ElementInput{ElementKind::kArc, 50, 300.25, kNoRadius, TurnSide::kRight}));
+  EXPECT_EQ(in.elements[3], (ElementInput{ElementKind::kSpiral, 60, 300.25, kNoRadius, TurnSide::kLeft}));
 }
 
 struct BuildRow {

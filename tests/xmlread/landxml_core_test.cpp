@@ -36,7 +36,7 @@ std::string Summary(const std::variant<LandXmlFile, LandXmlProblem>& read) {
     } else {
       const ElementRoadInput& road = std::get<ElementRoadInput>(a.road);
       text += number(road.start.X) + number(road.start.Y) + number(road.azimuth) + "\n";
-      for (const ElementSpec& e : road.elements) {
+      for (const ElementInput& e : road.elements) {
         text += std::to_string(static_cast<int>(e.kind)) + " " + number(e.length) + number(e.R1) + number(e.R2) +
                 std::to_string(static_cast<int>(e.turn)) + "\n";
       }
