@@ -9,7 +9,7 @@
 #include <map>
 #include <sstream>
 
-#include "dialogue_replay.h"
+#include "dialogue_run.h"
 #include "table.h"
 #include "transcript.h"
 
@@ -24,23 +24,6 @@ constexpr char kBridges[] =
     "bent 1 K1+150 skew 75.3 dr 6 7 depth 1.2 template pier\n"
     "bent 2 K1+180 skew 80 axis parallel K1+150 dr 6.5 template pier\n@end\n"
     "@bridge B2\nbent 9 K1+300 template two-columns\n@end\n";
-
-struct Played {
-  Transcript transcript;
-  std::map<std::string, std::string> files;
-};
-
-Played Play(const std::string& script, const std::map<std::string, std::string>& files = {},
-            const std::set<std::string>& unwritable = {}) {
-  std::istringstream in(script);
-  std::ostringstream out;
-  ScriptLines lines(in);
-  DialogueReplay target(lines, out, {});
-  for (const auto& [name, text] : files) target.Files().files[name] = text;
-  target.Files().unwritable = unwritable;
-  PlayScript(lines, target, out);
-  return {ReadTranscript(out.str()), target.Files().files};
-}
 
 std::string Job(bool profile = true) {
   return std::string(kRoad) + (profile ? kProfile : "") + kPier + kBridges;
@@ -87,7 +70,7 @@ void ExpectNear(const std::string& written, const std::string& printed, double h
 }
 
 TEST(BridgeExportScript, CsvHoldsEveryPointOfBridgePointsInItsOrder) {
-  const Played p = Play(Job() + "@bridgepoints\n@export bridge csv all.csv\n");
+  const DialogueRun p = RunWithFiles(Job() + "@bridgepoints\n@export bridge csv all.csv\n");
   EXPECT_TRUE(p.transcript.Reports().empty()) << ::testing::PrintToString(p.transcript.Reports());
   const auto sp = Sp(p.transcript);
   // B1: 0 (C, L, R, F1, F2, W1, W2), 1 and 2 (C, L, R and 11 each); B2: 9 (C, C1, C2, Z1, Z2).
@@ -125,7 +108,7 @@ TEST(BridgeExportScript, CsvHoldsEveryPointOfBridgePointsInItsOrder) {
 }
 
 TEST(BridgeExportScript, PointFileHoldsEveryPointEastFirstToTheMillimetre) {
-  const Played p = Play(Job() + "@bridgepoints B1\n@export bridge dat b1.dat B1\n");
+  const DialogueRun p = RunWithFiles(Job() + "@bridgepoints B1\n@export bridge dat b1.dat B1\n");
   EXPECT_TRUE(p.transcript.Reports().empty()) << ::testing::PrintToString(p.transcript.Reports());
   const auto sp = Sp(p.transcript);
   const auto lines = CrLfLines(p.files.at("b1.dat"));
@@ -144,7 +127,7 @@ TEST(BridgeExportScript, PointFileHoldsEveryPointEastFirstToTheMillimetre) {
 }
 
 TEST(BridgeExportScript, WithoutAProfileHLeftEmptyNeverZero) {
-  const Played p = Play(Job(false) + "@export bridge dat b2.dat B2\n@export bridge csv b2.csv B2\n");
+  const DialogueRun p = RunWithFiles(Job(false) + "@export bridge dat b2.dat B2\n@export bridge csv b2.csv B2\n");
   EXPECT_TRUE(p.transcript.Reports().empty()) << ::testing::PrintToString(p.transcript.Reports());
   for (const std::string& line : CrLfLines(p.files.at("b2.dat"))) EXPECT_TRUE(line.ends_with(",")) << line;
   const auto csv = CrLfLines(p.files.at("b2.csv").substr(3));
@@ -152,7 +135,7 @@ TEST(BridgeExportScript, WithoutAProfileHLeftEmptyNeverZero) {
 }
 
 TEST(BridgeExportScript, ChosenBentsAloneInTheBridgesOrder) {
-  const Played p = Play(Job() + "@export bridge dat two.dat B1 2 0\n");
+  const DialogueRun p = RunWithFiles(Job() + "@export bridge dat two.dat B1 2 0\n");
   EXPECT_TRUE(p.transcript.Reports().empty()) << ::testing::PrintToString(p.transcript.Reports());
   const auto lines = CrLfLines(p.files.at("two.dat"));
   ASSERT_EQ(lines.size(), 7u + 3 + 11);
@@ -165,7 +148,7 @@ TEST(BridgeExportScript, ChosenBentsAloneInTheBridgesOrder) {
 // and the notice counts its points: 7 of the abutment's.
 TEST(BridgeExportScript, PointsNotPlacedAreCountedAndTheRestWritten) {
   const std::string shorter = "@road\nstart 1000 3355206.736 505412.824 61.5\nline 150\narc 140 250 right\n@end\n";
-  const Played p = Play(Job() + shorter + "@export bridge csv all.csv\n");
+  const DialogueRun p = RunWithFiles(Job() + shorter + "@export bridge csv all.csv\n");
   const auto notices = p.transcript.Events("NOTICE");
   ASSERT_EQ(notices.size(), 1u) << ::testing::PrintToString(p.transcript.Reports());
   EXPECT_NE(notices[0].find("已导出 35 个点；另有 5 个点未能在路线上定位"), std::string::npos) << notices[0];
@@ -185,7 +168,7 @@ class BridgeExportRefusal : public ::testing::TestWithParam<RefusalRow> {};
 TEST_P(BridgeExportRefusal, SaysWhyAndWritesNothing) {
   const RefusalRow& row = GetParam();
   const std::string before = "kept\r\n";
-  const Played p = Play(row.script, {{"out.dat", before}}, {"locked/out.dat"});
+  const DialogueRun p = RunWithFiles(row.script, {{"out.dat", before}}, {"locked/out.dat"});
   const auto messages = p.transcript.Events("MESSAGE");
   ASSERT_EQ(messages.size(), 1u) << ::testing::PrintToString(p.transcript.Reports());
   EXPECT_NE(messages[0].find(row.says), std::string::npos) << messages[0];
@@ -216,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The same names in two bridges go together into a CSV, which names the
 // bridge on every row.
 TEST(BridgeExportScript, ACsvTakesTwoBridgesThatShareNames) {
-  const Played p = Play(Job() + "@bridge B3\nbent 9 K1+350\n@end\n@export bridge csv all.csv\n");
+  const DialogueRun p = RunWithFiles(Job() + "@bridge B3\nbent 9 K1+350\n@end\n@export bridge csv all.csv\n");
   EXPECT_TRUE(p.transcript.Reports().empty()) << ::testing::PrintToString(p.transcript.Reports());
   const auto lines = CrLfLines(p.files.at("all.csv").substr(3));
   EXPECT_TRUE(lines.back().starts_with("B3,9,9-C,C,")) << lines.back();

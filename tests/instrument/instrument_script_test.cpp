@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "dialogue_replay.h"
+#include "dialogue_run.h"
 #include "instrument_point_files.h"
 #include "number_text.h"
 #include "table.h"
@@ -19,29 +19,13 @@
 namespace capset::testing {
 namespace {
 
-struct Played {
-  Transcript transcript;
-  std::map<std::string, std::string> files;
-  std::vector<std::string> Events(const std::string& tag) const { return transcript.Events(tag); }
-  std::vector<std::vector<std::string>> Lines(const std::string& tag) const {
-    std::vector<std::vector<std::string>> lines;
-    for (const std::string& e : transcript.events) {
-      if (e.starts_with(tag + "\t")) lines.push_back(TabFields(e.substr(tag.size() + 1)));
-    }
-    return lines;
+// The lines of one tag, each split at its tabs.
+std::vector<std::vector<std::string>> TagLines(const DialogueRun& run, const std::string& tag) {
+  std::vector<std::vector<std::string>> lines;
+  for (const std::string& e : run.transcript.events) {
+    if (e.starts_with(tag + "\t")) lines.push_back(TabFields(e.substr(tag.size() + 1)));
   }
-};
-
-Played Play(const std::string& script, const std::map<std::string, std::string>& files = {},
-            const std::set<std::string>& unwritable = {}) {
-  std::istringstream in(script);
-  std::ostringstream out;
-  ScriptLines lines(in);
-  DialogueReplay target(lines, out, {});
-  for (const auto& [name, text] : files) target.Files().files[name] = text;
-  target.Files().unwritable = unwritable;
-  PlayScript(lines, target, out);
-  return {ReadTranscript(out.str()), target.Files().files};
+  return lines;
 }
 
 const char kRoad[] =
@@ -77,10 +61,10 @@ std::string GsiValue(const std::string& block, int index) {
 // Every SP line of @bridgepoints is a block of the GSI file and a line of
 // the PNEZD file, in order, to the millimetre, the height with it.
 TEST(InstrumentExport, BridgePointsAsBridgepointsPrintsThem) {
-  const Played run = Play(std::string(kRoad) + kProfile + kBridge +
+  const DialogueRun run = RunWithFiles(std::string(kRoad) + kProfile + kBridge +
                           "@bridgepoints\n@export gsi b.gsi\n@export pnezd b.csv\n");
   EXPECT_TRUE(run.Events("MESSAGE").empty()) << ::testing::PrintToString(run.transcript.events);
-  const auto sp = run.Lines("SP");
+  const auto sp = TagLines(run, "SP");
   ASSERT_EQ(sp.size(), 5u + 3 + 10 + 3 + 4);
   const std::vector<std::string> gsi = SplitLines(run.files.at("b.gsi"));
   const std::vector<std::string> pnezd = SplitLines(run.files.at("b.csv"));
@@ -107,7 +91,7 @@ TEST(InstrumentExport, BridgePointsAsBridgepointsPrintsThem) {
 
 // Without a profile no point has a height: no word 83, an empty elevation.
 TEST(InstrumentExport, NoHeightWithoutAProfile) {
-  const Played run = Play(std::string(kRoad) + kBridge + "@export gsi b.gsi\n@export pnezd b.csv\n");
+  const DialogueRun run = RunWithFiles(std::string(kRoad) + kBridge + "@export gsi b.gsi\n@export pnezd b.csv\n");
   const std::string& gsi = run.files.at("b.gsi");
   EXPECT_EQ(gsi.find(" 83.."), std::string::npos);
   EXPECT_NE(gsi.find(" 82..10+"), std::string::npos);
@@ -120,7 +104,7 @@ TEST(InstrumentExport, NoHeightWithoutAProfile) {
 // Without a bridge the log's caps are written, named as the CASS point file
 // names them and agreeing with it digit for digit.
 TEST(InstrumentExport, LogCapsAgreeWithThePointFile) {
-  const Played run = Play(
+  const DialogueRun run = RunWithFiles(
       "@road\nstart 1000 1000 2000 45\nline 100\narc 200 300 right\n@end\n"
       "@batch\nskew 90\naxis own\ndr 7.5\noffsets -3.5 3.5\nstation 3# 1050\nstation 1120\n@end\n"
       "@export dat c.dat\n@export gsi c.gsi\n@export pnezd c.csv\n");
@@ -160,7 +144,7 @@ class InstrumentExportRefusals : public ::testing::TestWithParam<RefusalRow> {};
 // The refusal is one MESSAGE; the file there before stays as it was.
 TEST_P(InstrumentExportRefusals, WriteNothing) {
   const RefusalRow& row = GetParam();
-  const Played run = Play(row.script + "@export gsi out.gsi\n", {{"out.gsi", "old"}}, row.unwritable);
+  const DialogueRun run = RunWithFiles(row.script + "@export gsi out.gsi\n", {{"out.gsi", "old"}}, row.unwritable);
   const std::vector<std::string> messages = run.Events("MESSAGE");
   ASSERT_EQ(messages.size(), 1u) << ::testing::PrintToString(run.transcript.events);
   EXPECT_NE(messages[0].find(row.message), std::string::npos) << messages[0];
@@ -184,14 +168,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 // PNEZD carries any name: the long one GSI refuses is written.
 TEST(InstrumentExport, PnezdTakesTheLongName) {
-  const Played run = Play(std::string(kRoad) + "@bridge B\nbent ABUTMENTWESTEND 1100\n@end\n@export pnezd p.csv\n");
+  const DialogueRun run = RunWithFiles(std::string(kRoad) + "@bridge B\nbent ABUTMENTWESTEND 1100\n@end\n@export pnezd p.csv\n");
   EXPECT_TRUE(run.Events("MESSAGE").empty());
   EXPECT_TRUE(run.files.at("p.csv").starts_with("ABUTMENTWESTEND-C,")) << run.files.at("p.csv");
 }
 
 // A bent the road does not place is left out and said so; the others are written.
 TEST(InstrumentExport, BentOffTheRoadLeftOutWithANotice) {
-  const Played run = Play(std::string(kRoad) + "@bridge B\nbent 1 1100\n@end\n@road\nstart 1000 3000 4000 20\nline 50\n@end\n"
+  const DialogueRun run = RunWithFiles(std::string(kRoad) + "@bridge B\nbent 1 1100\n@end\n@road\nstart 1000 3000 4000 20\nline 50\n@end\n"
                           "@bridge C\nbent 5 1020\n@end\n@export pnezd p.csv\n");
   const std::vector<std::string> notices = run.Events("NOTICE");
   ASSERT_FALSE(notices.empty()) << ::testing::PrintToString(run.transcript.events);
@@ -203,7 +187,7 @@ TEST(InstrumentExport, BentOffTheRoadLeftOutWithANotice) {
 // Two bridges that name their bents alike are written one at a time, or
 // their chosen bents; a bridge or bent the job has not is refused.
 TEST(InstrumentExport, OneBridgeOrItsChosenBents) {
-  const Played run = Play(std::string(kRoad) +
+  const DialogueRun run = RunWithFiles(std::string(kRoad) +
                           "@bridge L\nbent 3 1100\nbent 4 1120\n@end\n@bridge R\nbent 3 1110\nbent 4 1130\n@end\n"
                           "@export gsi all.gsi\n@export pnezd r.csv R\n@export pnezd l4.csv L 4\n"
                           "@export gsi x.gsi X\n@export gsi y.gsi L 9\n");
@@ -228,11 +212,11 @@ TEST(CheckFile, ExportedFilesCheckBackOnTheirCaps) {
   for (const char* format : {"gsi c.gsi", "pnezd c.csv"}) {
     SCOPED_TRACE(format);
     const std::string file = std::string(format).substr(std::string(format).find(' ') + 1);
-    const Played run = Play(
+    const DialogueRun run = RunWithFiles(
         "@road\nstart 1000 1000 2000 45\nline 100\narc 200 300 right\n@end\n"
         "@batch\nskew 90\naxis own\ndr 7.5\nstation 3# 1050\nstation 4# 1120\n@end\n@export " +
         std::string(format) + "\n@check\nfile " + file + "\n@end\n");
-    const auto checks = run.Lines("CHECK");
+    const auto checks = TagLines(run, "CHECK");
     ASSERT_EQ(checks.size(), 6u) << ::testing::PrintToString(run.transcript.events);
     for (const auto& c : checks) {
       EXPECT_LT(std::stod(c[9]), 0.0005) << c[0];
@@ -255,7 +239,7 @@ class CheckFileLines : public ::testing::TestWithParam<CheckFileRow> {};
 
 TEST_P(CheckFileLines, SayWhatTheyRead) {
   const CheckFileRow& row = GetParam();
-  const Played run = Play(std::string(kRoad) + "@check\n" + row.block + "@end\n", row.files);
+  const DialogueRun run = RunWithFiles(std::string(kRoad) + "@check\n" + row.block + "@end\n", row.files);
   const std::vector<std::string> messages = run.Events("MESSAGE");
   ASSERT_EQ(messages.size(), row.messages.size()) << ::testing::PrintToString(run.transcript.events);
   for (std::size_t i = 0; i < messages.size(); ++i) {
@@ -267,7 +251,7 @@ TEST_P(CheckFileLines, SayWhatTheyRead) {
   }
   ASSERT_EQ(notices.size(), row.notices.size()) << ::testing::PrintToString(run.transcript.events);
   for (std::size_t i = 0; i < notices.size(); ++i) EXPECT_NE(notices[i].find(row.notices[i]), std::string::npos);
-  EXPECT_EQ(run.Lines("CHECK").size(), static_cast<std::size_t>(row.checks));
+  EXPECT_EQ(TagLines(run, "CHECK").size(), static_cast<std::size_t>(row.checks));
 }
 
 const std::string kGsiFile = "*110001+00000000000000M1 81..10+0000000000004100 82..10+0000000000003100 \r\n";
