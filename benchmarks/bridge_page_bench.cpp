@@ -15,6 +15,7 @@
 #include "cap_session.h"
 #include "hundred_bents.h"
 #include "jd_road.h"
+#include "offscreen_main.h"
 
 namespace capset {
 namespace {
@@ -100,10 +101,4 @@ BENCHMARK(BM_BridgePageFollowsAChange)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace capset
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return capset::RunOffscreenBenchmarks(argc, argv); }

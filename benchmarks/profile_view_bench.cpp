@@ -11,6 +11,7 @@
 #include "profile_view.h"
 #include "road_build.h"
 #include "road_heights.h"
+#include "offscreen_main.h"
 
 namespace capset {
 namespace {
@@ -84,10 +85,4 @@ BENCHMARK(BM_ProfileScene)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace capset
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return capset::RunOffscreenBenchmarks(argc, argv); }

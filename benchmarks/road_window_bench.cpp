@@ -17,6 +17,7 @@
 #include "landxml_write.h"
 #include "plan_view.h"
 #include "road_build.h"
+#include "offscreen_main.h"
 
 namespace capset {
 namespace {
@@ -104,10 +105,4 @@ BENCHMARK(BM_RoadWindowOpens)->Unit(benchmark::kMillisecond)->Iterations(5);
 }  // namespace
 }  // namespace capset
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return capset::RunOffscreenBenchmarks(argc, argv); }

@@ -10,6 +10,7 @@
 #include "cap_warnings.h"
 #include "sketch_scene.h"
 #include "sketch_view.h"
+#include "offscreen_main.h"
 
 namespace capset {
 namespace {
@@ -42,10 +43,4 @@ BENCHMARK(BM_SceneAndPaint)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace capset
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return capset::RunOffscreenBenchmarks(argc, argv); }
