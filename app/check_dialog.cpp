@@ -34,42 +34,23 @@
 #include "window_texts.h"
 
 namespace capset {
+CheckTableModel::CheckTableModel(std::string sep, QObject* parent) : CellsTableModel(parent), sep_(std::move(sep)) {
+  SetResults({});
+}
+
 void CheckTableModel::SetResults(std::vector<CheckResult> results) {
-  beginResetModel();
   results_ = std::move(results);
   heights_ = AnyMeasuredHeight(results_);
-  headings_ = CheckHeadingsFor(heights_);
-  cells_.clear();
-  cells_.reserve(results_.size());
-  for (const CheckResult& r : results_) {
-    std::vector<QString> row;
-    // A point whose numbers cannot be written keeps its name and says so.
-    if (!Guarded([&] {
-          for (const std::string& cell : CheckCells(r, sep_, heights_)) row.push_back(QString::fromStdString(cell));
-        })) {
-      row.assign(headings_.size(), QString());
-      row.front() = QString::fromStdString(r.measured.name);
-      row.back() = QString::fromUtf8(kCheckNotShown);
-    }
-    row.resize(headings_.size());
-    cells_.push_back(std::move(row));
-  }
-  endResetModel();
-}
-
-int CheckTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(results_.size());
-}
-
-int CheckTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(headings_.size());
+  // A point whose numbers cannot be written keeps its name and says so.
+  SetCells(
+      CheckHeadingsFor(heights_), results_.size(), [&](std::size_t i) { return CheckCells(results_[i], sep_, heights_); },
+      [&](std::size_t i) { return results_[i].measured.name; }, kCheckNotShown);
 }
 
 QVariant CheckTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const CheckResult& r = results_.at(index.row());
   switch (role) {
-    case Qt::DisplayRole: return cells_.at(index.row()).at(index.column());
     case Qt::ForegroundRole:
       // Over in plan or in height: the verdict cells say which.
       if (r.cap && (r.cap->over || (r.cap->dH && r.cap->heightOver))) return kCheckOverColour;
@@ -78,15 +59,8 @@ QVariant CheckTableModel::data(const QModelIndex& index, int role) const {
       // Names and words to the left, numbers to the right.
       if (index.column() == 0 || index.column() == 8 || index.column() == 12 || index.column() == 16) return {};
       return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    default: return {};
+    default: return CellsTableModel::data(index, role);
   }
-}
-
-QVariant CheckTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Vertical) return section + 1;
-  if (section < 0 || section >= static_cast<int>(headings_.size())) return {};
-  return QString::fromStdString(headings_.at(static_cast<std::size_t>(section)));
 }
 
 CheckDialog::CheckDialog(const CapSession& session, SessionFiles& files, FileStore& store, ErrorReporter& reporter,

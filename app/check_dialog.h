@@ -6,12 +6,12 @@
 // the others of its cap. The dialog stays open beside the window, and
 // keeps what was typed and found between openings.
 
-#include <QAbstractTableModel>
 #include <QDialog>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "cells_table_model.h"
 #include "as_built_check.h"
 #include "check_table.h"
 #include "cap_session.h"
@@ -29,24 +29,19 @@ class QTableView;
 namespace capset {
 
 // The results as a table: cells made once per check by CheckCells.
-class CheckTableModel : public QAbstractTableModel {
+class CheckTableModel : public CellsTableModel {
  public:
-  explicit CheckTableModel(std::string sep, QObject* parent = nullptr)
-      : QAbstractTableModel(parent), sep_(std::move(sep)) {}
+  explicit CheckTableModel(std::string sep, QObject* parent = nullptr);
   void SetResults(std::vector<CheckResult> results);
   const std::vector<CheckResult>& Results() const { return results_; }
 
-  int rowCount(const QModelIndex& parent = {}) const override;
-  int columnCount(const QModelIndex& parent = {}) const override;
+  // Over-limit rows in the warning colour; names and words to the left.
   QVariant data(const QModelIndex& index, int role) const override;
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
   std::string sep_;
   std::vector<CheckResult> results_;
   bool heights_ = false;  // a point carries a measured height: the height columns show
-  std::vector<std::string> headings_ = CheckHeadingsFor(false);
-  std::vector<std::vector<QString>> cells_;
 };
 
 class CheckDialog : public QDialog {

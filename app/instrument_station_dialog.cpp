@@ -50,47 +50,12 @@ QLineEdit* Field(const char* name, int width = 130) {
 }  // namespace
 
 void PolarTableModel::SetRows(std::vector<PolarRow> rows, bool heights) {
-  beginResetModel();
   rows_ = std::move(rows);
   heights_ = heights;
-  headings_ = PolarHeadings(heights);
-  cells_.clear();
-  cells_.reserve(rows_.size());
-  for (const PolarRow& r : rows_) {
-    std::vector<QString> row;
-    // A point whose numbers cannot be written keeps its name.
-    if (!Guarded([&] {
-          for (const std::string& cell : PolarCells(r, heights_, sep_)) row.push_back(Q(cell));
-        })) {
-      row.assign(headings_.size(), QString());
-      row.front() = Q(r.point.name);
-    }
-    row.resize(headings_.size());
-    cells_.push_back(std::move(row));
-  }
-  endResetModel();
-}
-
-int PolarTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int PolarTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(headings_.size());
-}
-
-QVariant PolarTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid()) return {};
-  if (role == Qt::DisplayRole) return cells_.at(index.row()).at(index.column());
-  if (role == Qt::TextAlignmentRole && index.column() > 0) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-  return {};
-}
-
-QVariant PolarTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Vertical) return section + 1;
-  if (section < 0 || section >= static_cast<int>(headings_.size())) return {};
-  return Q(headings_.at(static_cast<std::size_t>(section)));
+  // A point whose numbers cannot be written keeps its name.
+  SetCells(
+      PolarHeadings(heights), rows_.size(), [&](std::size_t i) { return PolarCells(rows_[i], heights_, sep_); },
+      [&](std::size_t i) { return rows_[i].point.name; });
 }
 
 InstrumentStationDialog::InstrumentStationDialog(CapSession& session, FileStore& store, ErrorReporter& reporter,

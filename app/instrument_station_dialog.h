@@ -7,11 +7,11 @@
 // spreadsheet. The dialog stays open beside the window and follows the
 // session: a new road, profile, bridge or job computes the table again.
 
-#include <QAbstractTableModel>
 #include <QDialog>
 #include <string>
 #include <vector>
 
+#include "cells_table_model.h"
 #include "cap_session.h"
 #include "file_store.h"
 #include "polar_data.h"
@@ -25,25 +25,17 @@ class QTableView;
 
 namespace capset {
 
-class PolarTableModel : public QAbstractTableModel {
+class PolarTableModel : public CellsTableModel {
  public:
-  explicit PolarTableModel(std::string sep, QObject* parent = nullptr)
-      : QAbstractTableModel(parent), sep_(std::move(sep)) {}
+  explicit PolarTableModel(std::string sep, QObject* parent = nullptr) : CellsTableModel(parent), sep_(std::move(sep)) {}
   void SetRows(std::vector<PolarRow> rows, bool heights);
   const std::vector<PolarRow>& Rows() const { return rows_; }
   bool Heights() const { return heights_; }
-
-  int rowCount(const QModelIndex& parent = {}) const override;
-  int columnCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
   std::string sep_;
   std::vector<PolarRow> rows_;
   bool heights_ = false;
-  std::vector<std::string> headings_;
-  std::vector<std::vector<QString>> cells_;
 };
 
 class InstrumentStationDialog : public QDialog, private SessionObserver {

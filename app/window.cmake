@@ -14,6 +14,7 @@ add_library(capset_window STATIC
   bridge_export_dialog.cpp
   cap_log_model.cpp
   column_spread.cpp
+  cells_table_model.cpp
   check_dialog.cpp
   form1.cpp
   form1.h
