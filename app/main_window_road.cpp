@@ -37,7 +37,7 @@ bool MainWindow::ImportRoadFrom(const QString& path, const std::optional<std::st
 }
 
 bool MainWindow::ExportRoadTo(const QString& path) {
-  if (!files_->ExportRoad(path.toStdString(), LandXmlFormat{})) return false;
+  if (!files_->ExportRoad(path.toStdString(), LandXmlFormat([this] { return Session().Log().Now(); }))) return false;
   statusBar()->showMessage(QString::fromStdString(RoadExportedText(QDir::toNativeSeparators(path).toStdString())));
   return true;
 }

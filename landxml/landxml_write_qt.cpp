@@ -1,7 +1,7 @@
 // Writing a road as LandXML with the toolkit's stream writer: the numbers
 // come laid out from the road (road_layout.h); here they are only put down.
 
-#include "landxml_write.h"
+#include "landxml_write_qt.h"
 
 #include <QByteArray>
 #include <QXmlStreamWriter>
@@ -97,7 +97,7 @@ void WriteProfile(QXmlStreamWriter& xml, const std::string& name, const std::vec
 
 }  // namespace
 
-std::string WriteLandXml(const Road& road, const std::string& name, const std::string& date, const std::string& time,
+std::string WriteLandXmlQt(const Road& road, const std::string& name, const std::string& date, const std::string& time,
                          const std::vector<RoadFilePvi>& profile) {
   const RoadLayout layout = LayOut(road);
   QByteArray bytes;
