@@ -70,9 +70,15 @@ TEST_P(LandXmlWritten, ReadBackToTheLastBit) {
     EXPECT_EQ(b.length, e.length) << i;
     EXPECT_EQ(b.statedStart, e.start) << i;
     EXPECT_EQ(b.statedEnd, e.end) << i;
-    if (e.kind != ElementKind::kLine) EXPECT_EQ(b.turn, e.turn) << i;
-    if (e.kind == ElementKind::kArc) EXPECT_EQ(b.R1, e.radius) << i;
-    if (e.kind == ElementKind::kSpiral) EXPECT_EQ(std::pair(b.R1, b.R2), std::pair(e.startRadius, e.endRadius)) << i;
+    if (e.kind != ElementKind::kLine) {
+      EXPECT_EQ(b.turn, e.turn) << i;
+    }
+    if (e.kind == ElementKind::kArc) {
+      EXPECT_EQ(b.R1, e.radius) << i;
+    }
+    if (e.kind == ElementKind::kSpiral) {
+      EXPECT_EQ(std::pair(b.R1, b.R2), std::pair(e.startRadius, e.endRadius)) << i;
+    }
   }
   ASSERT_EQ(back.equations.size(), laid.equations.size());
   for (std::size_t i = 0; i < laid.equations.size(); ++i) EXPECT_EQ(back.equations[i], laid.equations[i].equation) << i;
@@ -90,9 +96,15 @@ TEST_P(LandXmlWritten, ReadBackToTheLastBit) {
     EXPECT_EQ(rows[i].station.value, p.station) << i;
     EXPECT_EQ(rows[i].elevation, p.elevation) << i;
     EXPECT_EQ(rows[i].curve, p.curve) << i;
-    if (p.curve != VerticalCurveKind::kNone) EXPECT_EQ(rows[i].length, p.length) << i;
-    if (p.curve == VerticalCurveKind::kAsymmetric) EXPECT_EQ(rows[i].length2, p.length2) << i;
-    if (p.curve == VerticalCurveKind::kCircle) EXPECT_EQ(rows[i].radius, p.radius) << i;
+    if (p.curve != VerticalCurveKind::kNone) {
+      EXPECT_EQ(rows[i].length, p.length) << i;
+    }
+    if (p.curve == VerticalCurveKind::kAsymmetric) {
+      EXPECT_EQ(rows[i].length2, p.length2) << i;
+    }
+    if (p.curve == VerticalCurveKind::kCircle) {
+      EXPECT_EQ(rows[i].radius, p.radius) << i;
+    }
   }
 }
 
