@@ -116,7 +116,9 @@ TEST_P(CoreLandXml, ReadsAndWritesInMemory) {
   ASSERT_EQ(names, std::set<std::string>{row.written});
   const std::string& bytes = target.Files().files.at(row.written);
   EXPECT_NE(bytes.find("date=\"2026-03-01\" time=\"09:30:05\""), std::string::npos) << bytes;
-  if (row.typedRoad) EXPECT_EQ(bytes, WriteLandXml(KnownRoad(), kRoadName, "2026-03-01", "09:30:05"));
+  if (row.typedRoad) {
+    EXPECT_EQ(bytes, WriteLandXml(KnownRoad(), kRoadName, "2026-03-01", "09:30:05"));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,8 +11,9 @@ and carry the same time on every run.
 The corpus pins every text the program shows (prompts, messages, notices,
 the 26 boxes, the rows of the results log) and the files it writes (exports
 and job files) for worked jobs, refused and cancelled answers, unsolved
-sides, batches, job files opened and refused, the sketch's scene, the comma
-and the Arabic locales and a few hundred random jobs over all five solvers.
+sides, batches, job files opened and refused, LandXML files read, refused
+and written, the sketch's scene, the comma and the Arabic locales and a few
+hundred random jobs over all five solvers.
 A change that must not alter what the user sees replays it byte for byte.
 
 Each case runs in a folder of its own; "{dir}" in a script stands for it,
