@@ -37,7 +37,9 @@ bool MainWindow::ImportRoadFrom(const QString& path, const std::optional<std::st
 }
 
 bool MainWindow::ExportRoadTo(const QString& path) {
-  if (!files_->ExportRoad(path.toStdString(), LandXmlFormat{})) return false;
+  // Stamped by the results log's clock: the system's, or the one a script fixes.
+  const LandXmlFormat format([this] { return Session().Log().Now(); });
+  if (!files_->ExportRoad(path.toStdString(), format)) return false;
   statusBar()->showMessage(QString::fromStdString(RoadExportedText(QDir::toNativeSeparators(path).toStdString())));
   return true;
 }

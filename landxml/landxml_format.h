@@ -1,16 +1,15 @@
 #pragma once
 // LandXML as the session's road file format on the desktop: read as the
 // core reads it (landxml_reading.h), from the toolkit's files with their
-// encodings, and written with the toolkit's XML writer.
+// encodings, and written as the core writes it (landxml_core_format.h).
 
-#include "landxml_reading.h"
+#include "landxml_core_format.h"
 
 namespace capset {
 
-class LandXmlFormat : public LandXmlReading {
+class LandXmlFormat : public LandXmlCoreFormat {
  public:
-  // Stamped with the local date and time of the writing.
-  std::string Write(const Road& road, const std::vector<RoadFilePvi>& profile) const override;
+  using LandXmlCoreFormat::LandXmlCoreFormat;
 
  protected:
   std::variant<LandXmlFile, LandXmlProblem> ReadPath(const std::string& path) const override;

@@ -1,8 +1,8 @@
 #pragma once
 // LandXML as the session's road file format, for reading: the file's
-// alignments, the road and profile of the one chosen, its unit. Writing is
-// the part a build adds (the desktop's with the toolkit's XML writer), so
-// the desktop and the web build read through the same seam the same way.
+// alignments, the road and profile of the one chosen, its unit. Writing,
+// stamped with a clock, is landxml_core_format.h's, so the desktop and the
+// web build read and write through the same seam the same way.
 
 #include "landxml_file.h"
 #include "road_file_format.h"

@@ -5,8 +5,9 @@
 // no toolkit: the program the WebAssembly and Windows console builds of the
 // core make. A script prints the transcript cap_replay prints; the files it
 // saves and exports are kept in memory and listed after it ("FILE path",
-// then "| line" for each of its lines). @shot, a picture of the window, and
-// LandXML, which needs the desktop's XML reader, are not in this program.
+// then "| line" for each of its lines). LandXML is read and written as the
+// desktop does it; only @shot, a picture of the window, is not in this
+// program.
 //
 // With --corpus it plays every case of the replay corpus read from its
 // input and writes the corpus again with the output each case gives now: the

@@ -6,7 +6,6 @@
 #include "cap_warnings.h"
 #include "file_texts.h"
 #include "instrument_export.h"
-#include "landxml_texts.h"
 
 namespace capset {
 
@@ -18,7 +17,7 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
       reporter_(out),
       seam_{prompt_, reader_, reporter_, *this},
       solverPrinter_(out),
-      roadFormat_(roadFormat) {
+      roadFormat_(roadFormat != nullptr ? roadFormat : &memoryFormat_) {
   if (clock) session_.Log().SetClock(std::move(clock));
   session_.AddObserver(&solverPrinter_);
   session_.AddObserver(this);
@@ -28,19 +27,10 @@ DialogueReplay::DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymb
   actions_.save = [this](const std::string& path) { files_.SaveJob(path); };
   actions_.open = [this](const std::string& path) { files_.OpenJob(path, [this] { return SaveCurrentJob(); }); };
   actions_.quit = [this] { return files_.MayDiscard(Discarding::kQuit, [this] { return SaveCurrentJob(); }); };
-  if (roadFormat_ != nullptr) {
-    actions_.importLandXml = [this](const std::string& path, const std::optional<std::string>& name) {
-      files_.ImportRoad(path, name, *roadFormat_, [this] { return SaveCurrentJob(); });
-    };
-    actions_.exportLandXml = [this](const std::string& path) { files_.ExportRoad(path, *roadFormat_); };
-  } else {
-    // Said, not ignored: a script written for the desktop must not seem to
-    // have read its road.
-    actions_.importLandXml = [this](const std::string&, const std::optional<std::string>&) {
-      reporter_.ReportError(kLandXmlNotInBuild);
-    };
-    actions_.exportLandXml = [this](const std::string&) { reporter_.ReportError(kLandXmlNotInBuild); };
-  }
+  actions_.importLandXml = [this](const std::string& path, const std::optional<std::string>& name) {
+    files_.ImportRoad(path, name, *roadFormat_, [this] { return SaveCurrentJob(); });
+  };
+  actions_.exportLandXml = [this](const std::string& path) { files_.ExportRoad(path, *roadFormat_); };
   actions_.exportTo = [this](const std::string& path, ExportFormat format) { files_.Export(path, format); };
   actions_.exportPoints = [this](const std::string& path, InstrumentFormat format, const std::string& bridge,
                                  const std::vector<std::string>& bents) {

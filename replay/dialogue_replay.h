@@ -14,6 +14,7 @@
 #include "boxes.h"
 #include "cap_session.h"
 #include "memory_file_store.h"
+#include "memory_landxml_format.h"
 #include "script.h"
 #include "script_commands.h"
 #include "session_files.h"
@@ -24,8 +25,8 @@ namespace capset {
 class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObserver {
  public:
   // `clock` dates the rows; the system's clock when empty.
-  // `roadFormat` reads and writes @landxml's files; without one the
-  // target does not run @landxml and @export landxml.
+  // `roadFormat` reads and writes @landxml's files; without one they are
+  // read from and written to the target's files in memory.
   DialogueReplay(ScriptLines& lines, std::ostream& out, NumberSymbols symbols, Clock clock = {},
                  RoadFileFormat* roadFormat = nullptr);
 
@@ -55,7 +56,9 @@ class DialogueReplay : public ScriptTarget, public BoxWriter, private SessionObs
   SolverPrinter solverPrinter_;
   MemoryFileStore store_;
   SessionFiles files_{session_, store_, reporter_, reader_.DecimalSeparator()};
-  // LandXML, when the target is given a format for it (the core has no XML reader).
+  // LandXML in the files kept in memory, stamped with the results log's clock.
+  MemoryLandXmlFormat memoryFormat_{store_, [this] { return session_.Log().Now(); }};
+  // The format given, else memoryFormat_.
   RoadFileFormat* roadFormat_ = nullptr;
   // The cap the window's sketch shows.
   std::optional<SketchScene> scene_;

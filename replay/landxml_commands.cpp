@@ -1,7 +1,6 @@
 // @landxml FILE [NAME], @export landxml FILE. The window target reads and
-// writes with the desktop's format; the dialogue target runs them when it
-// is given a format (landxmlcore/'s reading needs no toolkit), and has no
-// action for them otherwise.
+// writes with the desktop's format; the dialogue target with the format it
+// is given, or with landxmlcore/'s over its files in memory.
 
 #include "blanks.h"
 #include "script.h"

@@ -1,7 +1,6 @@
 #pragma once
-// The seam between the session and a road file's format (LandXML, read by
-// landxmlcore/ without the toolkit and written by landxml/ with its XML
-// writer). The session decides
+// The seam between the session and a road file's format (LandXML, read and
+// written by landxmlcore/ without the toolkit). The session decides
 // what an import or an export does to the job and what the user is asked
 // and told; the format only reads and writes.
 

@@ -1,17 +1,20 @@
 // The core's own player (cap_replay_core, what the WebAssembly and Windows
 // console builds run): the corpus written back byte for byte when nothing
-// differs, a changed output found and named, and LandXML refused aloud
-// where the program has no XML reader.
+// differs, a changed output found and named, and LandXML read and written
+// in its files in memory.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
 
 #include "corpus_cases.h"
 #include "dialogue_replay.h"
-#include "landxml_texts.h"
+#include "landxml_write.h"
+#include "road_input.h"
+#include "road_window_texts.h"
 
 namespace capset::testing {
 namespace {
@@ -70,29 +73,66 @@ TEST(CorpusPlayed, InputFilesKeepTheirBytes) {
   EXPECT_EQ(CorpusUnescaped(CorpusEscaped("a\\b\r\n")), "a\\b\r\n");
 }
 
+// LandXML in the files the player keeps in memory: read, refused and
+// written as the desktop does, each written file stamped with the script's
+// clock and each refusal naming the file and why.
 struct LandXmlRow {
   const char* name;
   const char* script;
+  const char* printed;  // a line the transcript must hold
+  const char* written;  // the file the script must leave, empty for none
+  bool typedRoad;       // the file holds exactly the road typed
 };
 
-class CoreWithoutXmlReader : public ::testing::TestWithParam<LandXmlRow> {};
+#define CAPSET_TYPED_ROAD "@road\nbp 1000 3000 4000\njd 3800 4300 600 120 100\nep 4600 4200\n@end\n"
 
-TEST_P(CoreWithoutXmlReader, SaysLandXmlIsNotInThisBuild) {
-  std::istringstream in(GetParam().script);
-  std::ostringstream out;
-  ScriptLines lines(in);
-  DialogueReplay target(lines, out, {});
-  PlayScript(lines, target, out);
-  EXPECT_NE(out.str().find(std::string("MESSAGE ") + kLandXmlNotInBuild + "\n"), std::string::npos) << out.str();
-  EXPECT_EQ(out.str().find("IGNORED"), std::string::npos) << out.str();
-  EXPECT_TRUE(target.Files().files.empty()) << "nothing written";
+Road KnownRoad() {
+  return *BuildRoad(IntersectionRoadInput{1000, {3000, 4000}, {{{3800, 4300}, 600, 120, 100}}, {4600, 4200}, {}}).road;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CoreWithoutXmlReader,
-                         ::testing::Values(LandXmlRow{"Import", "@landxml /road.xml\n"},
-                                           LandXmlRow{"ImportByName", "@landxml /road.xml 主线 K\n"},
-                                           LandXmlRow{"Export", "@export landxml /road.xml\n"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+class CoreLandXml : public ::testing::TestWithParam<LandXmlRow> {};
+
+TEST_P(CoreLandXml, ReadsAndWritesInMemory) {
+  const LandXmlRow& row = GetParam();
+  std::istringstream in(row.script);
+  std::ostringstream out;
+  ScriptLines lines(in);
+  DialogueReplay target(lines, out, {}, [] { return LocalTime{2026, 3, 1, 9, 30, 5}; });
+  target.Files().files["/road.xml"] = WriteLandXml(KnownRoad(), "主线");
+  target.Files().files["/old.xml"] = "what was there";
+  target.Files().unwritable = {"/old.xml"};
+  PlayScript(lines, target, out);
+  EXPECT_NE(out.str().find(row.printed), std::string::npos) << out.str();
+  EXPECT_EQ(out.str().find("IGNORED"), std::string::npos) << out.str();
+  EXPECT_EQ(target.Files().files.at("/old.xml"), "what was there") << "a refused write leaves the old file";
+  std::set<std::string> names;
+  for (const auto& [name, bytes] : target.Files().files) names.insert(name);
+  names.erase("/road.xml");
+  names.erase("/old.xml");
+  if (*row.written == '\0') {
+    EXPECT_TRUE(names.empty()) << "nothing written";
+    return;
+  }
+  ASSERT_EQ(names, std::set<std::string>{row.written});
+  const std::string& bytes = target.Files().files.at(row.written);
+  EXPECT_NE(bytes.find("date=\"2026-03-01\" time=\"09:30:05\""), std::string::npos) << bytes;
+  if (row.typedRoad) {
+    EXPECT_EQ(bytes, WriteLandXml(KnownRoad(), kRoadName, "2026-03-01", "09:30:05"));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CoreLandXml,
+    ::testing::Values(
+        LandXmlRow{"TypedRoadExported", CAPSET_TYPED_ROAD "@export landxml /typed.xml\n", "", "/typed.xml", true},
+        LandXmlRow{"ImportedRoadExportedAgain", "@landxml /road.xml\n@keypoints\n@export landxml /again.xml\n", "KEY\tHY1\t",
+                   "/again.xml", false},
+        LandXmlRow{"ImportOverATypedRoadAsksFirst", CAPSET_TYPED_ROAD "@landxml /road.xml 主线\n不保存\n", "PROMPT", "", false},
+        LandXmlRow{"ImportByANameNotInTheFile", "@landxml /road.xml 匝道 K\n", "“road.xml”", "", false},
+        LandXmlRow{"ImportOfAFileNotThere", "@landxml /none.xml\n", "No such file or directory", "", false},
+        LandXmlRow{"ExportOverAFileThatRefuses", CAPSET_TYPED_ROAD "@export landxml /old.xml\n", "Permission denied", "", false},
+        LandXmlRow{"ExportWithoutARoad", "@export landxml /x.xml\n", "还没有路线", "", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace capset::testing

@@ -9,6 +9,7 @@ add_executable(window_tests
   form1_test.cpp
   job_safe_window_test.cpp
   job_window_test.cpp
+  landxml_export_window_test.cpp
   landxml_profile_window_test.cpp
   main_window_test.cpp
   qt_number_reader_test.cpp

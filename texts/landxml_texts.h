@@ -15,9 +15,6 @@ std::string LandXmlRefusedMessage(const std::string& file, const LandXmlProblem&
 std::string LandXmlReasonText(const LandXmlProblem& problem);
 // The road could not be written, with the system's reason.
 std::string LandXmlUnwritableMessage(const std::string& file, const std::string& reason);
-// @landxml and @export landxml where the program is built without an XML
-// reader (the WebAssembly and Windows console builds of the core).
-inline constexpr char kLandXmlNotInBuild[] = "这一版本的程序不能读写 LandXML 文件：请在桌面版中导入或导出路线文件。";
 inline constexpr char kNoRoadToExport[] = "还没有路线，没有可导出的内容：请先输入路线或导入路线文件。";
 // The status bar after an import and an export.
 // `profile`: the name of the profile read with the road, when one was.

@@ -11,8 +11,9 @@ and carry the same time on every run.
 The corpus pins every text the program shows (prompts, messages, notices,
 the 26 boxes, the rows of the results log) and the files it writes (exports
 and job files) for worked jobs, refused and cancelled answers, unsolved
-sides, batches, job files opened and refused, the sketch's scene, the comma
-and the Arabic locales and a few hundred random jobs over all five solvers.
+sides, batches, job files opened and refused, LandXML files read, refused
+and written, the sketch's scene, the comma and the Arabic locales and a few
+hundred random jobs over all five solvers.
 A change that must not alter what the user sees replays it byte for byte.
 
 Each case runs in a folder of its own; "{dir}" in a script stands for it,
@@ -784,12 +785,70 @@ def instrument_cases():
     return [(n, s, "zh_CN", f) for n, s, f in c]
 
 
+LANDXML_DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "landxml")
+
+
+def landxml_file(name):
+    with open(os.path.join(LANDXML_DATA, name), "rb") as f:
+        return f.read()
+
+
+LANDXML_HEAD = (b'<?xml version="1.0" encoding="UTF-8"?>\n'
+                b'<LandXML xmlns="http://www.landxml.org/schema/LandXML-1.2" version="1.2">\n')
+LANDXML_LINE = (b'<Alignments><Alignment name="A" staStart="0"><CoordGeom>\n'
+                b'<Line length="100"><Start>0 0</Start><End>100 0</End></Line>\n')
+
+
+def landxml_cases():
+    """LandXML written from typed roads and profiles (JD and element roads,
+    spirals, a 长链, every kind of vertical curve) and read: the files a
+    design office sends, one alignment of two chosen by name, the road read
+    then written again, an import over unsaved work, and the files refused
+    (a DTD, an entity, another root, an unknown element, a file cut short,
+    one not there), each naming the file and why."""
+    profile = ("@profile\npvi 5000 100\npvi 5080 103 lengths 30 40\npvi 5160 101 length 40\n"
+               "pvi 5260 104 circle 1000\npvi 5330 102 2500\npvi 5380 101.5\n@end\n")
+    chain = ("@road\nstart K4+000 3000 4000 30\nline 400\nspiral 100 inf 1500 left\narc 500 1500 left\n"
+             "spiral 100 1500 inf left\nline 300\nequation 4700 4690.5\nequation 5100 5130\n@end\n")
+    hostile = {
+        "dtd.xml": b'<?xml version="1.0"?>\n<!DOCTYPE LandXML SYSTEM "http://example.invalid/x.dtd">\n<LandXML/>\n',
+        "entity.xml": LANDXML_HEAD + b'<Alignments><Alignment name="&x;"/></Alignments></LandXML>\n',
+        "html.xml": b"<html><body>not a road</body></html>\n",
+        "unknown.xml": LANDXML_HEAD + LANDXML_LINE + b'<Chain length="5"/></CoordGeom></Alignment></Alignments></LandXML>\n',
+        "cut.xml": LANDXML_HEAD + LANDXML_LINE,
+    }
+    c = [
+        ("landxml export JD road", ROAD_POINTS + "@export landxml {dir}/jd.xml\n", {}),
+        ("landxml export element road with every vertical curve", ROAD_ELEMENTS + profile +
+         "@export landxml {dir}/elements.xml\n", {}),
+        ("landxml export long and short chain", chain + "@profile\npvi 4000 10\npvi 4650 12 4000\n"
+         "pvi 5200 11 length 120\npvi 5300 9\n@end\n@export landxml {dir}/chain.xml\n", {}),
+        ("landxml export without a road", "@export landxml {dir}/none.xml\n", {}),
+        ("landxml read and written again", "@landxml {dir}/two_curves.xml\n@keypoints\n@curves\n"
+         "@export landxml {dir}/again.xml\n@landxml {dir}/again.xml\n不保存\n@keypoints\n",
+         {"two_curves.xml": landxml_file("two_curves.xml")}),
+        ("landxml profile in metres and in feet", "@landxml {dir}/metres.xml\n@vcurves\n@z K5+050\n"
+         "@landxml {dir}/feet.xml\n不保存\n@vcurves\n@z K5+050\n@z 1000\n@export landxml {dir}/back.xml\n",
+         {"metres.xml": landxml_file("profile_metres.xml"), "feet.xml": landxml_file("profile_feet.xml")}),
+        ("landxml egg curve", "@landxml {dir}/egg.xml\n@keypoints\n@at 400\n", {"egg.xml": landxml_file("egg_curve.xml")}),
+        ("landxml one alignment of two", "@landxml {dir}/two.xml\n@landxml {dir}/two.xml 支线\n"
+         "@landxml {dir}/two.xml A 匝道\n@keypoints\n", {"two.xml": landxml_file("two_alignments.xml")}),
+        ("landxml over unsaved work", ROAD_POINTS + batch("dr 7.5", "skew 90", "design 1200", "station 1200") +
+         "@landxml {dir}/two_curves.xml\n@cancel\n@landxml {dir}/two_curves.xml\n不保存\n@keypoints\n",
+         {"two_curves.xml": landxml_file("two_curves.xml")}),
+        ("landxml files refused", ROAD_POINTS + "".join(f"@landxml {{dir}}/{n}\n" for n in sorted(hostile)) +
+         "@landxml {dir}/missing.xml\n@keypoints\n", hostile),
+    ]
+    return [(n, s, "zh_CN", f) for n, s, f in c]
+
+
 def all_cases():
     plain = [(n, s, l, {}) for n, s, l in fixed_cases() + random_cases(300, 20261208)]
     batched = (batch_cases() + export_cases() + file_cases() + scene_cases() + script_rule_cases() +
                habit_cases())
     return (plain + batched + window_method_cases(batched) + road_command_cases() + road_cap_cases() +
-            check_command_cases() + heights_cases() + bridge_cases() + polar_cases() + instrument_cases())
+            check_command_cases() + heights_cases() + bridge_cases() + polar_cases() + instrument_cases() +
+            landxml_cases())
 
 
 def escaped(data):
