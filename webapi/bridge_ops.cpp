@@ -126,15 +126,6 @@ const char* RoleOf(const BridgePoint& p) {
   return "template";
 }
 
-const char* ElementWord(ElementKind kind) {
-  switch (kind) {
-    case ElementKind::kLine: return "line";
-    case ElementKind::kArc: return "arc";
-    case ElementKind::kSpiral: return "spiral";
-  }
-  return "";
-}
-
 // A station and a backsight that gives it a direction.
 bool PolarSet(const CapSession& session) {
   const auto& station = session.Station();
