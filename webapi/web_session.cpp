@@ -105,7 +105,10 @@ std::string WebSession::Call(std::string_view requestJson) {
     // The document, then the fields the op wrote as text, then the notices.
     std::string text = Dump(answer);
     text.pop_back();
-    if (!state.rawFields.empty()) text += ',' + state.rawFields;
+    if (!state.rawFields.empty()) {
+      text += ',';
+      text += state.rawFields;
+    }
     state.rawFields.clear();
     text += ",\"notices\":" + Dump(Json(state.reporter.notices)) + '}';
     return text;
