@@ -26,6 +26,7 @@ std::string LineTooLongText(int line, std::size_t most);
 std::string RequestExportFormatText(const std::string& format);
 // A fault the module caught instead of letting it end the page.
 std::string InternalFaultText(const std::string& what);
+inline constexpr char kOutOfMemory[] = "内存不足";
 
 std::string NoSuchTemplateText(const std::string& name);
 std::string ReadyTemplateStaysText(const std::string& name);

@@ -117,7 +117,7 @@ std::string WebSession::Call(std::string_view requestJson) {
     return Dump(FaultAnswer(fault.text));
   } catch (const std::bad_alloc&) {
     state.store.Clear();
-    return Dump(FaultAnswer(InternalFaultText("内存不足"), "internal"));
+    return Dump(FaultAnswer(InternalFaultText(kOutOfMemory), "internal"));
   } catch (const std::exception& e) {
     state.store.Clear();
     return Dump(FaultAnswer(InternalFaultText(e.what()), "internal"));
