@@ -6,44 +6,19 @@
 // road still comes in, as on the desktop.
 
 #include "file_texts.h"
-#include "landxml_reading.h"
+#include "landxml_decoded.h"
 #include "landxml_texts.h"
-#include "xml_source.h"
 #include "web_ops.h"
 
 namespace capset::web {
 namespace {
 
-// The text is UTF-8 already: any declared encoding passes it through.
-class AlreadyUtf8 : public xml::Transcoder {
- public:
-  bool Feed(std::string_view bytes, bool /*last*/, std::string& utf8) override {
-    utf8.append(bytes);
-    return true;
-  }
-};
-
-class TextLandXml : public LandXmlReading {
- public:
-  explicit TextLandXml(const std::string& text) : text_(text) {}
-  // Only read here: the page asks for no LandXML file to be written.
-  std::string Write(const Road& /*road*/, const std::vector<RoadFilePvi>& /*profile*/) const override { return {}; }
-
- protected:
-  std::variant<LandXmlFile, LandXmlProblem> ReadPath(const std::string& /*path*/) const override {
-    xml::TextSource source(text_);
-    return ReadLandXml(source, [](const std::string&) { return std::make_unique<AlreadyUtf8>(); });
-  }
-
- private:
-  const std::string& text_;
-};
-
 Json RoadLandXml(WebState& state, const Args& args) {
   const std::string name = FileNameOf(args.Text("name"));
   const std::string text = args.Text("text");
   const std::optional<std::string> alignment = args.OptionalText("alignment");
-  TextLandXml format(text);
+  // Only read here: the page asks for no LandXML file to be written.
+  DecodedLandXmlFormat format(text);
   state.prompt.Agree(kDiscardAnswer);
   const std::optional<std::string> imported = state.files.ImportRoad(name, alignment, format, {});
   state.prompt.Agree(std::nullopt);
