@@ -38,4 +38,8 @@ std::string ReadyTemplateStaysText(const std::string& name) {
   return "“" + name + "”是现成模板，不能删除。";
 }
 
+std::string StationPointWithoutHeightText(const std::string& name) {
+  return "点 " + name + " 没有高程（尚无纵断面）：仪器高须与测站高程一起使用，请输入测站高程 H，或不输入仪器高。";
+}
+
 }  // namespace capset

@@ -30,5 +30,8 @@ inline constexpr char kOutOfMemory[] = "内存不足";
 
 std::string NoSuchTemplateText(const std::string& name);
 std::string ReadyTemplateStaysText(const std::string& name);
+// A station picked by a point's name with an instrument height, where the
+// point has no height to stand on.
+std::string StationPointWithoutHeightText(const std::string& name);
 
 }  // namespace capset

@@ -3,7 +3,9 @@
 // station dialog reads them; refused with the dialog's reason, and then
 // the station and the backsight stay as they were.
 
+#include "number_chars.h"
 #include "polar_input.h"
+#include "web_texts.h"
 #include "web_ops.h"
 
 namespace capset::web {
@@ -13,6 +15,20 @@ Json PolarStation(WebState& state, const Args& args) {
   StationFields fields;
   if (const std::optional<std::string> point = args.OptionalText("point")) {
     fields.name = *point;
+    // An instrument height over a picked point stands on the point's own
+    // height, unless the user typed the station's; silently dropping it
+    // would give zenith angles and height differences off by the HI.
+    if (const std::optional<std::string> hi = args.OptionalTyped("hi"); hi && !hi->empty()) {
+      fields.HI = *hi;
+      fields.H = args.OptionalTyped("h").value_or("");
+      if (fields.H.empty()) {
+        auto found = state.session.BridgePointNamed(*point);
+        if (const auto* why = std::get_if<std::string>(&found)) RefuseWhole(*why);
+        const ExportPoint& p = std::get<ExportPoint>(found);
+        if (!p.height) RefuseWhole(StationPointWithoutHeightText(*point));
+        fields.H = ShortestFixedText(*p.height);
+      }
+    }
   } else {
     fields.name = args.Text("name");
     fields.X = args.Typed("x");

@@ -255,5 +255,29 @@ TEST(WebOutputs, PlanHoldsEveryBentsPoints) {
   }
 }
 
+// A station picked by its point's name with an instrument height stands
+// on the point's own height (never the height dropped); a point with no
+// height is refused, and the station before it stays.
+TEST(WebOutputs, StationOnAPointTakesItsHeightWithTheInstruments) {
+  WebSession web;
+  SetJob(web);
+  const Json point = Call(web, {{"op", "bridge.points"}, {"bridge", "B1"}, {"bent", "1"}})["bents"][0]["points"][0];
+  const Json set = Call(web, {{"op", "polar.station"}, {"point", point["name"]}, {"hi", "1.55"}});
+  ASSERT_TRUE(set["ok"]) << set.dump();
+  EXPECT_EQ(set["station"]["h"], point["h"]);
+  EXPECT_EQ(set["station"]["hi"], 1.55);
+  EXPECT_EQ(set["station"]["x"], point["x"]);
+
+  WebSession flat;
+  for (const Json& request : {Json{{"op", "road.set"}, {"lines", kRoad}},
+                              Json{{"op", "bridge.set"}, {"name", "B2"}, {"lines", kSecondBents}}}) {
+    ASSERT_TRUE(Call(flat, request)["ok"]);
+  }
+  const Json refused = Call(flat, {{"op", "polar.station"}, {"point", "A-C"}, {"hi", "1.5"}});
+  ASSERT_FALSE(refused["ok"]);
+  EXPECT_NE(refused["problems"][0]["text"].get<std::string>().find("A-C"), std::string::npos);
+  EXPECT_TRUE(Call(flat, {{"op", "state"}})["station"].is_null());
+}
+
 }  // namespace
 }  // namespace capset::testing
