@@ -1,0 +1,314 @@
+// A whole day's job on the page, as an engineer does it at the given size,
+// each step checked against the native core's answer for the same job.
+import path from 'node:path';
+import * as job from '../lib/job.mjs';
+import { playNative } from '../lib/native.mjs';
+import { secondsOfText, sameAngle } from '../lib/angles.mjs';
+import { watchErrors } from '../lib/browser.mjs';
+import { tid, settle, openReady, reloadReady, showTab, setField, press, problems, call, download,
+  pageOverflow } from '../lib/page.mjs';
+import { pinch, wheelZoom, drag, planPicture } from '../lib/gestures.mjs';
+
+const METRE = 1e-6; // the replay prints metres to 6 decimals
+
+export function nativeJob(replay) {
+  return playNative(replay, job.nativeScript([
+    '@keypoints',
+    '@bridgepoints',
+    `@station ${job.stationPoint}`,
+    `@backsight ${job.backsightPoint}`,
+    '@polar',
+    '@export bridge dat /job.dat',
+    '@export bridge csv /job.csv',
+    '@export gsi /job.gsi',
+    '@export pnezd /job.txt',
+  ]));
+}
+
+function keyPointsOf(native) {
+  return native.lines.filter((l) => l.startsWith('KEY\t')).map((l) => {
+    const f = l.split('\t');
+    return { name: f[1], station: +f[2], x: +f[3], y: +f[4] };
+  });
+}
+
+export async function wholeJob({ context, size, url, native, checks, shots, repoRoot }) {
+  const step = { name: 'open' };
+  const page = await context.newPage();
+  // A handle that is missing fails its step in seconds, not half a minute.
+  page.setDefaultTimeout(5000);
+  const errors = watchErrors(page, step);
+  const foreign = [];
+  page.on('request', (r) => {
+    const u = r.url();
+    if (!u.startsWith(url) && !u.startsWith('data:') && !u.startsWith('blob:')) foreign.push(u);
+  });
+  const dialogs = [];
+  page.on('dialog', (d) => { dialogs.push(`${d.type()}: ${d.message()}`); d.accept().catch(() => {}); });
+  const tag = `${size}:`;
+  const noSideways = async (where) => {
+    if (size !== 'phone') return;
+    const o = await pageOverflow(page);
+    checks.ok(`${tag} no sideways page scroll on ${where}`, o === null,
+      o && `page ${o.width} px wide in a ${o.viewport} px screen, wide: ${o.culprits.join(', ')}`);
+  };
+
+  const readyAt = await openReady(page, url);
+  await shots.take(page, size, 'ready');
+  await noSideways('the first screen');
+
+  // The road: a bad line first, named in the problems and the road unset;
+  // then mended. The phone pastes a spreadsheet's JD table, the laptop the
+  // road's lines.
+  await checks.step(`${tag} road refused, then mended`, async () => {
+    step.name = 'road';
+    await showTab(page, 'road');
+    const bad = size === 'phone'
+      ? job.roadTable.map((l, i) => (i + 1 === job.roadBadLine ? l.replace('4200', '42OO') : l))
+      : job.roadBad;
+    await setField(page, 'road-lines', bad.join('\n'));
+    await press(page, 'road-apply');
+    const refused = await problems(page);
+    checks.ok(`${tag} the bad road line is named`, refused.some((t) => t.includes('42OO') && t.includes(String(job.roadBadLine))),
+      `problems: ${JSON.stringify(refused)}`);
+    checks.equal(`${tag} a refused road sets no road`, (await call(page, { op: 'state' })).road, null);
+    await shots.take(page, size, 'road-refused');
+
+    await setField(page, 'road-lines', (size === 'phone' ? job.roadTable : job.road).join('\n'));
+    await press(page, 'road-apply');
+    checks.equal(`${tag} the mended road has no problems`, await problems(page), []);
+    const state = await call(page, { op: 'state' });
+    const want = keyPointsOf(native);
+    const got = (state.road?.keyPoints ?? []).map((k) => ({ name: k.name, station: k.station, x: k.x, y: k.y }));
+    checks.ok(`${tag} the road's key points are the native core's`, got.length === want.length
+      && got.every((k, i) => k.name === want[i].name && Math.abs(k.station - want[i].station) <= METRE
+        && Math.abs(k.x - want[i].x) <= METRE && Math.abs(k.y - want[i].y) <= METRE),
+      `native ${JSON.stringify(want.map((k) => k.name))}, page ${JSON.stringify(got)}`);
+    const summary = await tid(page, 'road-summary').innerText();
+    checks.ok(`${tag} the road summary shows where the road ends`, summary.includes(state.road.end.stationText),
+      `summary: ${summary.slice(0, 200)}`);
+    await shots.take(page, size, 'road');
+    await noSideways('the road tab');
+  });
+
+  await checks.step(`${tag} profile and section`, async () => {
+    step.name = 'profile';
+    await showTab(page, 'profile');
+    await setField(page, 'profile-lines', job.profile.join('\n'));
+    await press(page, 'profile-apply');
+    await setField(page, 'section-lines', job.section.join('\n'));
+    await press(page, 'section-apply');
+    checks.equal(`${tag} the profile and section have no problems`, await problems(page), []);
+    const state = await call(page, { op: 'state' });
+    checks.equal(`${tag} the profile is kept as typed`, state.profileLines, job.profile);
+    checks.equal(`${tag} the section is kept as typed`, state.sectionLines, job.section);
+    await shots.take(page, size, 'profile');
+    await noSideways('the profile tab');
+  });
+
+  await checks.step(`${tag} template and bridge`, async () => {
+    step.name = 'bridge';
+    await showTab(page, 'bridge');
+    await setField(page, 'template-name', job.templateName);
+    await setField(page, 'template-lines', job.template.join('\n'));
+    await press(page, 'template-apply');
+    checks.equal(`${tag} the template has no problems`, await problems(page), []);
+    await setField(page, 'bridge-name', job.bridgeName);
+    await setField(page, 'bridge-lines', job.bridge.join('\n'));
+    await press(page, 'bridge-apply');
+    checks.equal(`${tag} the bridge has no problems`, await problems(page), []);
+    const state = await call(page, { op: 'state' });
+    checks.equal(`${tag} the job holds the bridge`, state.bridges, [job.bridgeName]);
+    await shots.take(page, size, 'bridge');
+    await noSideways('the bridge tab');
+  });
+
+  const shownPoints = async (what) => {
+    const answer = await call(page, { op: 'bridge.points', bridge: job.bridgeName, bent: job.shownBent });
+    const bent = answer.bents?.[0];
+    if (!answer.ok || !bent) throw new Error(`bridge.points refused: ${JSON.stringify(answer.problems)}`);
+    const rows = tid(page, 'points-table').locator('tr[data-point]');
+    const names = await rows.evaluateAll((trs) => trs.map((t) => t.dataset.point));
+    const wantNames = native.points.filter((p) => p.bent === job.shownBent).map((p) => p.name);
+    checks.equal(`${tag} ${what}: the table lists bent ${job.shownBent}'s points`, names, wantNames);
+    for (const p of bent.points) {
+      const n = native.points.find((q) => q.bent === job.shownBent && q.name === p.name);
+      if (!checks.ok(`${tag} ${what}: point ${p.name} is the native core's`, n, 'native has no such point')) continue;
+      checks.ok(`${tag} ${what}: ${p.name} X Y H station offset equal the native core's`,
+        Math.abs(p.x - n.x) <= METRE && Math.abs(p.y - n.y) <= METRE && Math.abs(p.station - n.station) <= METRE
+        && Math.abs(p.offset - n.offset) <= METRE && (n.h === null ? p.h === null : Math.abs(p.h - n.h) <= METRE),
+        `page ${JSON.stringify([p.x, p.y, p.h, p.station, p.offset])}, native ${JSON.stringify([n.x, n.y, n.h, n.station, n.offset])}`);
+      checks.ok(`${tag} ${what}: ${p.name}'s X Y H texts round the native numbers`,
+        Math.abs(+p.xText - n.x) <= 0.0005 + METRE && Math.abs(+p.yText - n.y) <= 0.0005 + METRE
+        && (n.h === null ? p.hText === '' : Math.abs(+p.hText - n.h) <= 0.0005 + METRE),
+        `texts ${p.xText} ${p.yText} ${p.hText}`);
+      const row = await tid(page, 'points-table').locator(`tr[data-point="${p.name}"]`).innerText().catch(() => '');
+      const shown = [p.xText, p.yText, p.hText, p.stationText, p.offsetText].filter((t) => t !== '');
+      checks.ok(`${tag} ${what}: ${p.name}'s row shows its texts`, shown.every((t) => row.includes(t)),
+        `row "${row.replace(/\s+/g, ' ')}" lacks some of ${JSON.stringify(shown)}`);
+    }
+    return answer;
+  };
+
+  await checks.step(`${tag} points of a bent`, async () => {
+    step.name = 'points';
+    await showTab(page, 'points');
+    await setField(page, 'bent-select', job.shownBent);
+    await shownPoints('points');
+    await shots.take(page, size, 'points');
+    await shots.take(page, size, 'points-whole', { fullPage: true });
+    await noSideways('the points tab');
+  });
+
+  await checks.step(`${tag} plan zoomed and panned`, async () => {
+    step.name = 'plan';
+    const plan = tid(page, 'plan');
+    await plan.scrollIntoViewIfNeeded();
+    const first = await planPicture(plan);
+    if (size === 'phone') await pinch(page, plan, 2.5);
+    else await wheelZoom(page, plan, -600);
+    await settle(page);
+    const zoomed = await planPicture(plan);
+    checks.ok(`${tag} the plan zooms by ${size === 'phone' ? 'a two-finger pinch' : 'the wheel'}`, !zoomed.equals(first));
+    await shots.take(page, size, 'plan-zoomed');
+    await drag(page, plan, size === 'phone', 60, 40);
+    await settle(page);
+    const panned = await planPicture(plan);
+    checks.ok(`${tag} the plan pans by a drag`, !panned.equals(zoomed));
+    await shots.take(page, size, 'plan-panned');
+    checks.ok(`${tag} a drag on the plan does not scroll the page`, await page.evaluate(() => window.scrollX === 0));
+    await press(page, 'plan-reset');
+    const reset = await planPicture(plan);
+    checks.ok(`${tag} plan-reset brings back the first view`, reset.equals(first));
+  });
+
+  await checks.step(`${tag} station, backsight and polar columns`, async () => {
+    step.name = 'polar';
+    await setField(page, 'station-point', job.stationPoint);
+    await setField(page, 'station-hi', job.stationHi);
+    await setField(page, 'backsight-point', job.backsightPoint);
+    await press(page, 'polar-apply');
+    checks.equal(`${tag} the station and backsight have no problems`, await problems(page), []);
+    const answer = await shownPoints('polar');
+    checks.equal(`${tag} the points come with polar data`, answer.polar, true);
+    for (const p of answer.bents[0].points) {
+      const n = native.polar.find((q) => q.name === p.name);
+      if (!checks.ok(`${tag} native polar data for ${p.name}`, n)) continue;
+      checks.equal(`${tag} ${p.name}'s distance is the native core's`, p.distanceText, n.distance);
+      checks.ok(`${tag} ${p.name}'s azimuth is the native core's`,
+        sameAngle(secondsOfText(p.azimuthText), secondsOfText(n.azimuth), 0.51),
+        `page ${p.azimuthText}, native ${n.azimuth}`);
+      const row = await tid(page, 'points-table').locator(`tr[data-point="${p.name}"]`).innerText();
+      checks.ok(`${tag} ${p.name}'s row shows azimuth and distance`,
+        row.includes(p.azimuthText) && row.includes(p.distanceText), `row "${row.replace(/\s+/g, ' ')}"`);
+    }
+    await shots.take(page, size, 'polar');
+    await shots.take(page, size, 'polar-whole', { fullPage: true });
+    await noSideways('the points with polar columns');
+  });
+
+  await checks.step(`${tag} check of measured points`, async () => {
+    step.name = 'check';
+    await showTab(page, 'check');
+    // Three piles of bent 3 as measured: one on the mark, one 4 mm off,
+    // one 50 mm off (over the usual 10 mm limit).
+    const pts = native.points.filter((p) => p.bent === job.shownBent);
+    const on = pts.find((p) => p.item === 'Z1');
+    const near = pts.find((p) => p.item === 'Z2');
+    const over = pts.find((p) => p.item === 'T1');
+    const text = [
+      `m1 ${on.x.toFixed(4)} ${on.y.toFixed(4)}`,
+      `m2 ${(near.x + 0.004).toFixed(4)} ${near.y.toFixed(4)}`,
+      `m3 ${(over.x + 0.03).toFixed(4)} ${(over.y + 0.04).toFixed(4)}`,
+    ].join('\n');
+    await setField(page, 'check-text', text);
+    await setField(page, 'check-tolerance', '0.01');
+    await press(page, 'check-run');
+    checks.equal(`${tag} the check has no problems`, await problems(page), []);
+    const answer = await call(page, { op: 'check.run', text, tolerance: '0.01' });
+    checks.equal(`${tag} the check flags only m3 over`, (answer.rows ?? []).map((r) => `${r.name}:${r.flag}`),
+      ['m1:ok', 'm2:ok', 'm3:over']);
+    const rows = tid(page, 'check-rows').locator('tr[data-point]');
+    checks.equal(`${tag} the check lists the three points`, await rows.evaluateAll((t) => t.map((r) => r.dataset.point)),
+      ['m1', 'm2', 'm3']);
+    const m3 = answer.rows?.find((r) => r.name === 'm3');
+    if (m3?.distanceText) {
+      const row = await tid(page, 'check-rows').locator('tr[data-point="m3"]').innerText();
+      checks.ok(`${tag} m3's row shows how far it is off`, row.includes(m3.distanceText), `row "${row}"`);
+    }
+    checks.ok(`${tag} the check's summary is shown`, (await tid(page, 'check-summary').innerText()).trim() !== '');
+    await shots.take(page, size, 'check');
+    await noSideways('the check tab');
+  });
+
+  let saved = null;
+  let stateBefore = null;
+  await checks.step(`${tag} job saved and files exported`, async () => {
+    step.name = 'files';
+    await showTab(page, 'files');
+    await shots.take(page, size, 'files');
+    await noSideways('the files tab');
+    const want = await call(page, { op: 'job.save' });
+    saved = await download(page, 'job-save');
+    checks.equal(`${tag} the saved job is job.save's text`, saved.bytes.toString('utf8'), want.text);
+    checks.equal(`${tag} the saved job's name`, saved.name, want.fileName);
+    stateBefore = await call(page, { op: 'state' });
+    for (const [id, file] of [['export-dat', '/job.dat'], ['export-csv', '/job.csv'], ['export-gsi', '/job.gsi'],
+      ['export-pnezd', '/job.txt']]) {
+      const got = await download(page, id);
+      const nat = native.files.get(file);
+      checks.ok(`${tag} ${id} is byte for byte the native core's export`, nat && got.bytes.equals(nat),
+        nat ? `first difference at byte ${firstDifference(got.bytes, nat)} of ${nat.length} (${got.bytes.length} downloaded)` : 'no native file');
+    }
+  });
+
+  await checks.step(`${tag} the saved job opened after a reload`, async () => {
+    step.name = 'reopen';
+    if (!saved) throw new Error('nothing was saved to open');
+    await reloadReady(page);
+    await showTab(page, 'files');
+    await tid(page, 'job-open').setInputFiles({ name: saved.name, mimeType: 'application/json', buffer: saved.bytes });
+    await settle(page);
+    await page.waitForFunction((n) => window.capset.call({ op: 'state' }).bridges?.includes(n), job.bridgeName, { timeout: 5000 });
+    checks.equal(`${tag} the opened job has no problems`, await problems(page), []);
+    const after = await call(page, { op: 'state' });
+    checks.equal(`${tag} the opened job is the saved one`, stripNotices(after), stripNotices(stateBefore));
+    await showTab(page, 'points');
+    await setField(page, 'bent-select', job.shownBent);
+    await shownPoints('reopened');
+    await shots.take(page, size, 'reopened');
+  });
+
+  await checks.step(`${tag} LandXML opened`, async () => {
+    step.name = 'landxml';
+    await showTab(page, 'road');
+    const file = path.join(repoRoot, 'tests/data/landxml/profile_metres.xml');
+    await tid(page, 'road-landxml').setInputFiles(file);
+    await page.waitForFunction(() => window.capset.call({ op: 'state' }).road?.start?.station === 4800, null, { timeout: 5000 });
+    checks.equal(`${tag} the LandXML file has no problems`, await problems(page), []);
+    const state = await call(page, { op: 'state' });
+    checks.ok(`${tag} the LandXML profile is read with its road`, Array.isArray(state.profileLines) && state.profileLines.length > 0);
+    const summary = await tid(page, 'road-summary').innerText();
+    checks.ok(`${tag} the summary shows the LandXML road's start`, summary.includes(state.road.start.stationText),
+      `summary: ${summary.slice(0, 200)}`);
+    await shots.take(page, size, 'landxml');
+  });
+
+  checks.equal(`${tag} no console errors`, errors, []);
+  checks.equal(`${tag} nothing fetched from outside the site`, foreign, []);
+  if (dialogs.length) checks.figures.push({ note: `${tag} dialogs accepted: ${dialogs.join(' / ')}` });
+  await page.close();
+  return { readyAt };
+}
+
+function stripNotices(state) {
+  const { notices, ...rest } = state ?? {};
+  return rest;
+}
+
+function firstDifference(a, b) {
+  const n = Math.min(a.length, b.length);
+  for (let i = 0; i < n; i++) if (a[i] !== b[i]) return i;
+  return n;
+}
+
