@@ -53,7 +53,44 @@ export async function drag(page, locator, byTouch, dx, dy, steps = 8) {
 }
 
 // The plan as drawn: whatever it is made of (canvas or svg), a change of
-// view changes its pixels.
-export async function planPicture(locator) {
+// view changes its pixels. The pointer is moved off it and nothing keeps
+// the focus first, so a hover or focus ring is not taken for a new view.
+export async function planPicture(page, locator) {
+  await page.mouse.move(0, 0);
+  await page.evaluate(() => document.activeElement?.blur?.());
   return locator.screenshot({ animations: 'disabled' });
+}
+
+// The share of pixels that differ clearly (by more than 24 in a channel)
+// between two pictures of the same size, decoded by the browser itself:
+// anti-aliasing may move by a shade between two paints of the same view.
+// The decoding runs in a blank page of its own: the page under test may
+// forbid data: URLs by its security policy, rightly.
+export async function pictureDifference(page, a, b) {
+  const scratch = await page.context().newPage();
+  try {
+    return await comparePictures(scratch, a, b);
+  } finally {
+    await scratch.close();
+  }
+}
+
+function comparePictures(scratch, a, b) {
+  return scratch.evaluate(async ([da, db]) => {
+    const load = async (d) => createImageBitmap(await (await fetch(d)).blob());
+    const [ia, ib] = [await load(da), await load(db)];
+    if (ia.width !== ib.width || ia.height !== ib.height) return 1;
+    const pixels = (img) => {
+      const c = new OffscreenCanvas(img.width, img.height);
+      const g = c.getContext('2d');
+      g.drawImage(img, 0, 0);
+      return g.getImageData(0, 0, img.width, img.height).data;
+    };
+    const [pa, pb] = [pixels(ia), pixels(ib)];
+    let differ = 0;
+    for (let i = 0; i < pa.length; i += 4) {
+      if (Math.abs(pa[i] - pb[i]) > 24 || Math.abs(pa[i + 1] - pb[i + 1]) > 24 || Math.abs(pa[i + 2] - pb[i + 2]) > 24) differ++;
+    }
+    return differ / (pa.length / 4);
+  }, [`data:image/png;base64,${a.toString('base64')}`, `data:image/png;base64,${b.toString('base64')}`]);
 }

@@ -64,12 +64,28 @@ export async function call(page, request) {
   return page.evaluate((r) => window.capset.call(r), request);
 }
 
-// A download a click starts, read back whole.
+// A download a click starts, read back whole. When none comes, the error
+// says which button and what the page reported instead.
 export async function download(page, id) {
-  const [dl] = await Promise.all([page.waitForEvent('download', { timeout: 10000 }), tid(page, id).click()]);
+  const fs = await import('node:fs');
+  let dl;
+  // A refusal shows at once: waiting the whole timeout for a download that
+  // will not come would only slow the run.
+  const refusedBefore = await tid(page, 'problems').locator('li').count().catch(() => 0);
+  try {
+    const coming = page.waitForEvent('download', { timeout: 10000 });
+    const refused = refusedBefore ? new Promise(() => {}) : tid(page, 'problems').locator('li').first()
+      .waitFor({ timeout: 10000 }).then(() => null, () => null);
+    await tid(page, id).click();
+    dl = await Promise.race([coming, refused]);
+    coming.catch(() => {});
+    if (!dl) throw new Error('refused');
+  } catch (e) {
+    const said = await problems(page).catch(() => []);
+    throw new Error(`${id} gave no download${said.length ? `; the page says: ${said.join(' / ')}` : ''} (${e.message.split('\n')[0]})`);
+  }
   const failure = await dl.failure();
   if (failure) throw new Error(`the download of ${id} failed: ${failure}`);
-  const fs = await import('node:fs');
   return { name: dl.suggestedFilename(), bytes: fs.readFileSync(await dl.path()) };
 }
 
