@@ -4,7 +4,7 @@
 // every step for a person to look at.
 //
 //   node tests/web/page/run.mjs [--site build-web/site] [--replay build/replay/cap_replay_core]
-//                               [--shots build-web/shots] [--sizes phone,laptop]
+//                               [--shots build-web/shots] [--sizes phone,laptop] [--verbose]
 //
 // Exits 1 when a check fails (the list says which and why), 2 when the run
 // cannot start (no site, no Chromium, no native core).
@@ -22,9 +22,13 @@ const repoRoot = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../
 
 function options(argv) {
   const o = { site: 'build-web/site', replay: 'build/replay/cap_replay_core', shots: 'build-web/shots',
-    sizes: Object.keys(SIZES) };
+    sizes: Object.keys(SIZES), verbose: false };
   for (let i = 0; i < argv.length; i++) {
     const [k, v] = [argv[i], argv[i + 1]];
+    if (k === '--verbose') {
+      o.verbose = true;
+      continue;
+    }
     if (k === '--site') o.site = v;
     else if (k === '--replay') o.replay = v;
     else if (k === '--shots') o.shots = v;
@@ -69,7 +73,7 @@ async function main() {
         const { context, close } = await openContext(size);
         try {
           const { readyAt } = await wholeJob({ context, size, url: server.url, native, checks, shots, repoRoot });
-          await readyTimes({ context, size, url: server.url, checks, coldAt: readyAt });
+          if (readyAt !== null) await readyTimes({ context, size, url: server.url, checks, coldAt: readyAt });
         } finally {
           await close();
         }
@@ -103,6 +107,7 @@ async function main() {
     else console.log(`  ${f.name}: ${fmt(f.value)} ${f.unit} (< ${f.target} ${f.unit})${f.gross ? '  GROSS MISS' : ''}`);
   }
   console.log(`\nScreenshots: ${shots.n} in ${path.relative(repoRoot, o.shots)}/`);
+  if (o.verbose) for (const n of checks.passedNames) console.log(`  passed ${n}`);
   console.log(`Checks: ${checks.passed} passed, ${checks.failures.length} failed`);
   for (const f of checks.failures) console.log(`  FAILED ${f}`);
   return checks.failures.length ? 1 : 0;

@@ -9,6 +9,7 @@ import path from 'node:path';
 import { fileFor, mimeOf, serveSite } from './lib/serve.mjs';
 import { parseOutput } from './lib/native.mjs';
 import { secondsOfText, sameAngle } from './lib/angles.mjs';
+import { encodeGbk } from './lib/gb.mjs';
 
 test('paths stay inside the site', () => {
   const root = '/srv/site';
@@ -76,4 +77,11 @@ test('angles compare across their forms', () => {
   for (const [name, text, want] of rows) assert.equal(secondsOfText(text), want, name);
   assert.ok(sameAngle(secondsOfText('0.00000'), secondsOfText('359°59′59.9″'), 0.11), 'across 360');
   assert.ok(!sameAngle(0, 1, 0.5));
+});
+
+test('GB2312 bytes as survey software writes them', () => {
+  // The bytes of these names in the GB2312 code table.
+  assert.equal(encodeGbk('设计线').toString('hex'), 'c9e8bcc6cfdf');
+  assert.equal(encodeGbk('<?xml a="1"?>纵断面').toString('hex'), Buffer.from('<?xml a="1"?>').toString('hex') + 'd7ddb6cfc3e6');
+  assert.throws(() => encodeGbk('😀'), /no GBK code/);
 });

@@ -9,11 +9,15 @@ export class Checks {
   constructor() {
     this.failures = [];
     this.passed = 0;
+    this.passedNames = [];
     this.figures = [];
   }
 
   ok(name, cond, detail = '') {
-    if (cond) this.passed++;
+    if (cond) {
+      this.passed++;
+      this.passedNames.push(name);
+    }
     else this.failures.push(`${name}${detail ? `: ${detail}` : ''}`);
     return !!cond;
   }

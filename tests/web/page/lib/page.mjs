@@ -12,13 +12,13 @@ export async function settle(page) {
 export async function openReady(page, url, { timeout = 20000 } = {}) {
   await page.addInitScript(READY_PROBE);
   await page.goto(url, { waitUntil: 'load' });
-  await page.waitForSelector('body[data-ready="1"]', { timeout });
+  await page.waitForSelector('body[data-ready="1"]', { timeout, state: 'attached' });
   return page.evaluate(() => window.__capsetReadyAt ?? null);
 }
 
 export async function reloadReady(page, { timeout = 20000 } = {}) {
   await page.reload({ waitUntil: 'load' });
-  await page.waitForSelector('body[data-ready="1"]', { timeout });
+  await page.waitForSelector('body[data-ready="1"]', { timeout, state: 'attached' });
   return page.evaluate(() => window.__capsetReadyAt ?? null);
 }
 

@@ -4,6 +4,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import * as job from '../lib/job.mjs';
 import { playNative } from '../lib/native.mjs';
+import { encodeGbk } from '../lib/gb.mjs';
 import { secondsOfText, sameAngle } from '../lib/angles.mjs';
 import { watchErrors } from '../lib/browser.mjs';
 import { tid, settle, openReady, reloadReady, showTab, setField, press, problems, call, download,
@@ -54,7 +55,16 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
       o && `page ${o.width} px wide in a ${o.viewport} px screen, wide: ${o.culprits.join(', ')}`);
   };
 
-  const readyAt = await openReady(page, url);
+  let readyAt;
+  try {
+    readyAt = await openReady(page, url);
+  } catch (e) {
+    // Nothing else can run; what the page logged says why it never got ready.
+    await shots.take(page, size, 'never-ready');
+    checks.ok(`${tag} the page gets ready`, false, `${e.message.split('\n')[0]}; the page logged: ${errors.join(' / ') || 'nothing'}`);
+    await page.close();
+    return { readyAt: null };
+  }
   await shots.take(page, size, 'ready');
   await noSideways('the first screen');
 
@@ -160,11 +170,32 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     return answer;
   };
 
+  // Where the tabs sit and whether the table and the plan share the screen:
+  // a thumb reaches the bottom of a phone; a laptop has the width for both.
+  const layout = async () => {
+    const box = async (id) => tid(page, id).boundingBox();
+    const vp = page.viewportSize();
+    const tab = await box('tab-points');
+    if (size === 'phone') {
+      checks.ok(`${tag} the tabs sit at the bottom of the screen`, tab && tab.y + tab.height >= vp.height - 4,
+        `tab-points at y ${tab?.y} to ${tab && tab.y + tab.height} on a ${vp.height} px screen`);
+      checks.ok(`${tag} a tab is big enough for a finger (40 px)`, tab && tab.height >= 40 && tab.width >= 40,
+        `tab-points ${tab?.width}×${tab?.height}`);
+    } else {
+      checks.ok(`${tag} the tabs sit at the top`, tab && tab.y < 150, `tab-points at y ${tab?.y}`);
+      const [t, p] = [await box('points-table'), await box('plan')];
+      checks.ok(`${tag} the points table and the plan stand side by side`,
+        t && p && (p.x >= t.x + t.width - 1 || t.x >= p.x + p.width - 1) && p.y < t.y + t.height && t.y < p.y + p.height,
+        `table ${JSON.stringify(t)}, plan ${JSON.stringify(p)}`);
+    }
+  };
+
   await checks.step(`${tag} points of a bent`, async () => {
     step.name = 'points';
     await showTab(page, 'points');
     await setField(page, 'bent-select', job.shownBent);
     await shownPoints('points');
+    await layout();
     await shots.take(page, size, 'points');
     await shots.take(page, size, 'points-whole', { fullPage: true });
     await noSideways('the points tab');
@@ -239,7 +270,7 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     step.name = 'check';
     await showTab(page, 'check');
     // Three piles of bent 3 as measured: one on the mark, one 4 mm off,
-    // one 50 mm off (over the usual 10 mm limit).
+    // one 50 mm off (over a 10 mm limit).
     const pts = native.points.filter((p) => p.bent === job.shownBent);
     const on = pts.find((p) => p.item === 'Z1');
     const near = pts.find((p) => p.item === 'Z2');
@@ -250,10 +281,12 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
       `m3 ${(over.x + 0.03).toFixed(4)} ${(over.y + 0.04).toFixed(4)}`,
     ].join('\n');
     await setField(page, 'check-text', text);
-    await setField(page, 'check-tolerance', '0.01');
+    // The check's limits are typed in millimetres, as the desktop's check
+    // dialog takes them.
+    await setField(page, 'check-tolerance', '10');
     await press(page, 'check-run');
     checks.equal(`${tag} the check has no problems`, await problems(page), []);
-    const answer = await call(page, { op: 'check.run', text, tolerance: 0.01 });
+    const answer = await call(page, { op: 'check.run', text, tolerance: 10 });
     checks.equal(`${tag} the check flags only m3 over`, (answer.rows ?? []).map((r) => `${r.name}:${r.flag}`),
       ['m1:ok', 'm2:ok', 'm3:over']);
     const rows = tid(page, 'check-rows').locator('tr[data-point]');
@@ -264,6 +297,16 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
       const row = await tid(page, 'check-rows').locator('tr[data-point="m3"]').innerText();
       checks.ok(`${tag} m3's row shows how far it is off`, row.includes(m3.distanceText), `row "${row}"`);
     }
+    const look = (name) => tid(page, 'check-rows').locator(`tr[data-point="${name}"]`).evaluate((tr) => {
+      const cells = [tr, ...tr.querySelectorAll('td')].map((e) => getComputedStyle(e));
+      return cells.map((c) => `${c.color} ${c.backgroundColor} ${c.fontWeight}`).join('|');
+    });
+    const verdict = (name) => tid(page, 'check-rows').locator(`tr[data-point="${name}"] td`).last().innerText();
+    checks.ok(`${tag} the rows' verdicts follow the core's flags`, (await verdict('m1')) === (await verdict('m2'))
+      && (await verdict('m1')) !== (await verdict('m3')),
+      `m1 "${await verdict('m1')}", m2 "${await verdict('m2')}", m3 "${await verdict('m3')}"`);
+    checks.ok(`${tag} the point over the limit stands out from those within it`, (await look('m3')) !== (await look('m1')),
+      'm3\'s row is drawn as m1\'s');
     checks.ok(`${tag} the check's summary is shown`, (await tid(page, 'check-summary').innerText()).trim() !== '');
     await shots.take(page, size, 'check');
     await noSideways('the check tab');
@@ -310,16 +353,25 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     await shots.take(page, size, 'reopened');
   });
 
+  // The phone opens the file as Chinese survey software often writes it,
+  // in GB2312 bytes with its declaration saying so; the laptop as UTF-8.
   await checks.step(`${tag} LandXML opened`, async () => {
     step.name = 'landxml';
     await showTab(page, 'road');
-    const file = path.join(repoRoot, 'tests/data/landxml/profile_metres.xml');
+    const utf8 = fs.readFileSync(path.join(repoRoot, 'tests/data/landxml/profile_metres.xml'), 'utf8');
+    const file = size === 'phone'
+      ? { name: 'profile_gb2312.xml', mimeType: 'application/xml',
+        buffer: encodeGbk(utf8.replace('encoding="UTF-8"', 'encoding="GB2312"')) }
+      : { name: 'profile_metres.xml', mimeType: 'application/xml', buffer: Buffer.from(utf8) };
     await tid(page, 'road-landxml').setInputFiles(file);
     await page.waitForFunction(() => window.capset.call({ op: 'state' }).road?.start?.station === 4800, null, { timeout: 5000 })
       .catch(async () => { throw new Error(`no road from K4+800 after the file; the page says: ${(await problems(page)).join(' / ')}`); });
     checks.equal(`${tag} the LandXML file has no problems`, await problems(page), []);
     const state = await call(page, { op: 'state' });
     checks.ok(`${tag} the LandXML profile is read with its road`, Array.isArray(state.profileLines) && state.profileLines.length > 0);
+    const said = await tid(page, 'notices').innerText().catch(() => '');
+    checks.ok(`${tag} the ${size === 'phone' ? 'GB2312' : 'UTF-8'} file's Chinese names read right`, said.includes('设计线'),
+      `notices: ${said.slice(0, 200)}`);
     const summary = await tid(page, 'road-summary').innerText();
     checks.ok(`${tag} the summary shows the LandXML road's start`, summary.includes(state.road.start.stationText),
       `summary: ${summary.slice(0, 200)}`);
