@@ -340,6 +340,17 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     if (!saved) throw new Error('nothing was saved to open');
     await reloadReady(page);
     await showTab(page, 'files');
+    // A file cut short (a copy broken off on the way) is refused, saying
+    // why, and leaves the page's job as it was.
+    const untouched = await call(page, { op: 'state' });
+    await tid(page, 'job-open').setInputFiles({ name: 'cut.capjob', mimeType: 'application/json',
+      buffer: saved.bytes.subarray(0, Math.floor(saved.bytes.length / 2)) });
+    await page.waitForFunction(() => document.querySelectorAll('[data-testid="problems"] li').length > 0, null, { timeout: 5000 })
+      .catch(() => {});
+    const refused = await problems(page);
+    checks.ok(`${tag} a job file cut short is refused, saying why`, refused.length > 0, 'no problem shown');
+    checks.equal(`${tag} a refused job file changes nothing`, stripNotices(await call(page, { op: 'state' })), stripNotices(untouched));
+    await shots.take(page, size, 'job-refused');
     await tid(page, 'job-open').setInputFiles({ name: saved.name, mimeType: 'application/json', buffer: saved.bytes });
     await settle(page);
     await page.waitForFunction((n) => window.capset.call({ op: 'state' }).bridges?.includes(n), job.bridgeName, { timeout: 5000 })
