@@ -55,10 +55,19 @@ export async function drag(page, locator, byTouch, dx, dy, steps = 8) {
 // The plan as drawn: whatever it is made of (canvas or svg), a change of
 // view changes its pixels. The pointer is moved off it and nothing keeps
 // the focus first, so a hover or focus ring is not taken for a new view.
+// A plan that eases into its new view or draws on the next frame is
+// pictured once two pictures in a row agree.
 export async function planPicture(page, locator) {
   await page.mouse.move(0, 0);
   await page.evaluate(() => document.activeElement?.blur?.());
-  return locator.screenshot({ animations: 'disabled' });
+  let last = await locator.screenshot({ animations: 'disabled' });
+  for (let i = 0; i < 10; i++) {
+    await page.waitForTimeout(50);
+    const now = await locator.screenshot({ animations: 'disabled' });
+    if (now.equals(last)) return now;
+    last = now;
+  }
+  return last;
 }
 
 // The share of pixels that differ clearly (by more than 24 in a channel)
