@@ -57,14 +57,21 @@ export function fmt(v) {
 // Screenshots of each step, numbered in the order taken, for a person to
 // look at: what the user sees (the viewport), not a stitched full page.
 export class Shots {
+  // The folder is emptied first: a picture left from an earlier run would
+  // be looked at as if this run had drawn it.
   constructor(dir) {
     this.dir = dir;
     this.n = 0;
+    this.perSize = new Map();
+    fs.rmSync(dir, { recursive: true, force: true });
     fs.mkdirSync(dir, { recursive: true });
   }
 
   async take(page, size, step, { fullPage = false } = {}) {
-    const file = path.join(this.dir, `${size}-${String(++this.n).padStart(2, '0')}-${step}.png`);
+    const k = (this.perSize.get(size) ?? 0) + 1;
+    this.perSize.set(size, k);
+    this.n++;
+    const file = path.join(this.dir, `${size}-${String(k).padStart(2, '0')}-${step}.png`);
     await page.screenshot({ path: file, fullPage }).catch(() => {});
     return file;
   }
