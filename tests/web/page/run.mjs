@@ -81,7 +81,7 @@ async function main() {
       await timed(`${size}, offline`, async () => {
         const { context, close } = await openContext(size);
         try {
-          await offline({ context, size, url: server.url, server, native, checks, shots });
+          await offline({ context, size, url: server.url, server, site: o.site, native, checks, shots });
         } finally {
           await close();
         }
