@@ -14,7 +14,7 @@ import { pinch, wheelZoom, drag, planPicture, pictureDifference } from '../lib/g
 const METRE = 1e-6; // the replay prints metres to 6 decimals
 
 export function nativeJob(replay) {
-  return playNative(replay, job.nativeScript([
+  const first = playNative(replay, job.nativeScript([
     '@keypoints',
     '@bridgepoints',
     `@station ${job.stationPoint}`,
@@ -25,6 +25,19 @@ export function nativeJob(replay) {
     '@export gsi /job.gsi',
     '@export pnezd /job.txt',
   ]));
+  // The page sets the station on a bridge point with an instrument height;
+  // the script takes a height only with typed coordinates, so the point's
+  // own (as solved above) are typed for the height differences.
+  const st = first.points.find((p) => p.name === job.stationPoint);
+  if (st && st.h !== null) {
+    const withHeight = playNative(replay, job.nativeScript([
+      `@station ${job.stationPoint} ${st.x.toFixed(6)} ${st.y.toFixed(6)} ${st.h.toFixed(6)} ${job.stationHi}`,
+      `@backsight ${job.backsightPoint}`,
+      '@polar',
+    ]));
+    first.polarWithHeight = withHeight.polar;
+  }
+  return first;
 }
 
 function keyPointsOf(native) {
@@ -242,7 +255,7 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     checks.equal(`${tag} the station and backsight have no problems`, await problems(page), []);
     const answer = await shownPoints('polar');
     checks.equal(`${tag} the points come with polar data`, answer.polar, true);
-    const differ = { distance: [], azimuth: [], rows: [] };
+    const differ = { distance: [], azimuth: [], dH: [], rows: [] };
     for (const p of answer.bents[0].points) {
       const n = native.polar.find((q) => q.name === p.name);
       if (!n) {
@@ -250,6 +263,12 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
         continue;
       }
       if (p.distanceText !== n.distance) differ.distance.push(`${p.name} page ${p.distanceText}, native ${n.distance}`);
+      // The station's coordinates went to the script rounded to a micrometre:
+      // its height differences may differ by one in their last digit.
+      const nh = native.polarWithHeight?.find((q) => q.name === p.name);
+      if (!nh || nh.dH === null || !(Math.abs(+p.dHText - +nh.dH) <= 0.0011) || p.dHText === '') {
+        differ.dH.push(`${p.name} page "${p.dHText}", native ${nh?.dH}`);
+      }
       // The native core packs to a tenth of a second, the page may show whole seconds.
       if (!sameAngle(secondsOfText(p.azimuthText), secondsOfText(n.azimuth), 0.51)) {
         differ.azimuth.push(`${p.name} page ${p.azimuthText}, native ${n.azimuth}`);
@@ -260,6 +279,7 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     const few = (xs) => `${xs.length} differ: ${xs.slice(0, 3).join('; ')}`;
     checks.ok(`${tag} polar distances are the native core's`, !differ.distance.length, few(differ.distance));
     checks.ok(`${tag} polar azimuths are the native core's`, !differ.azimuth.length, few(differ.azimuth));
+    checks.ok(`${tag} height differences from the station are the native core's`, !differ.dH.length, few(differ.dH));
     checks.ok(`${tag} each row shows azimuth and distance`, !differ.rows.length, few(differ.rows));
     await shots.take(page, size, 'polar');
     await shots.take(page, size, 'polar-whole', { fullPage: true });
