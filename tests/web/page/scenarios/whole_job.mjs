@@ -273,12 +273,15 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
       if (!sameAngle(secondsOfText(p.azimuthText), secondsOfText(n.azimuth), 0.51)) {
         differ.azimuth.push(`${p.name} page ${p.azimuthText}, native ${n.azimuth}`);
       }
+      if (!sameAngle(secondsOfText(p.turnText), secondsOfText(n.angle), 0.51)) {
+        differ.azimuth.push(`${p.name} turn: page ${p.turnText}, native ${n.angle}`);
+      }
       const row = await tid(page, 'points-table').locator(`tr[data-point="${p.name}"]`).innerText().catch(() => '');
       if (!(row.includes(p.azimuthText) && row.includes(p.distanceText))) differ.rows.push(`row "${row.replace(/\s+/g, ' ')}"`);
     }
     const few = (xs) => `${xs.length} differ: ${xs.slice(0, 3).join('; ')}`;
     checks.ok(`${tag} polar distances are the native core's`, !differ.distance.length, few(differ.distance));
-    checks.ok(`${tag} polar azimuths are the native core's`, !differ.azimuth.length, few(differ.azimuth));
+    checks.ok(`${tag} polar azimuths and turn angles are the native core's`, !differ.azimuth.length, few(differ.azimuth));
     checks.ok(`${tag} height differences from the station are the native core's`, !differ.dH.length, few(differ.dH));
     checks.ok(`${tag} each row shows azimuth and distance`, !differ.rows.length, few(differ.rows));
     await shots.take(page, size, 'polar');
