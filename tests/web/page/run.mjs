@@ -14,7 +14,8 @@ import { fileURLToPath } from 'node:url';
 import { serveSite } from './lib/serve.mjs';
 import { openContext, SIZES } from './lib/browser.mjs';
 import { Checks, Shots, fmt } from './lib/checks.mjs';
-import { wholeJob, nativeJob } from './scenarios/whole_job.mjs';
+import { wholeJob } from './scenarios/whole_job.mjs';
+import { nativeJob } from './scenarios/native_job.mjs';
 import { offline } from './scenarios/offline.mjs';
 import { moduleSize, readyTimes, bridgeTiming } from './scenarios/figures.mjs';
 

@@ -3,7 +3,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import * as job from '../lib/job.mjs';
-import { playNative } from '../lib/native.mjs';
+import { keyPointsOf } from './native_job.mjs';
 import { encodeGbk } from '../lib/gb.mjs';
 import { secondsOfText, sameAngle } from '../lib/angles.mjs';
 import { watchErrors } from '../lib/browser.mjs';
@@ -12,40 +12,6 @@ import { tid, settle, openReady, reloadReady, showTab, setField, press, problems
 import { pinch, wheelZoom, drag, planPicture, pictureDifference } from '../lib/gestures.mjs';
 
 const METRE = 1e-6; // the replay prints metres to 6 decimals
-
-export function nativeJob(replay) {
-  const first = playNative(replay, job.nativeScript([
-    '@keypoints',
-    '@bridgepoints',
-    `@station ${job.stationPoint}`,
-    `@backsight ${job.backsightPoint}`,
-    '@polar',
-    '@export bridge dat /job.dat',
-    '@export bridge csv /job.csv',
-    '@export gsi /job.gsi',
-    '@export pnezd /job.txt',
-  ]));
-  // The page sets the station on a bridge point with an instrument height;
-  // the script takes a height only with typed coordinates, so the point's
-  // own (as solved above) are typed for the height differences.
-  const st = first.points.find((p) => p.name === job.stationPoint);
-  if (st && st.h !== null) {
-    const withHeight = playNative(replay, job.nativeScript([
-      `@station ${job.stationPoint} ${st.x.toFixed(6)} ${st.y.toFixed(6)} ${st.h.toFixed(6)} ${job.stationHi}`,
-      `@backsight ${job.backsightPoint}`,
-      '@polar',
-    ]));
-    first.polarWithHeight = withHeight.polar;
-  }
-  return first;
-}
-
-function keyPointsOf(native) {
-  return native.lines.filter((l) => l.startsWith('KEY\t')).map((l) => {
-    const f = l.split('\t');
-    return { name: f[1], station: +f[2], x: +f[3], y: +f[4] };
-  });
-}
 
 export async function wholeJob({ context, size, url, native, checks, shots, repoRoot }) {
   const step = { name: 'open' };
