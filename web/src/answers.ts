@@ -1,0 +1,113 @@
+// The shapes of the core's answers the page reads. The core's interface is
+// JSON: these types say what the page relies on, nothing more.
+
+export interface Problem {
+  line: number;
+  text: string;
+  field?: string;
+}
+
+export interface Answer {
+  ok: boolean;
+  fault?: string;
+  problems?: Problem[];
+  notices?: string[];
+  [key: string]: unknown;
+}
+
+export type XY = [number, number];
+
+export interface StationAt {
+  station: number;
+  stationText: string;
+}
+
+export interface KeyPoint extends StationAt {
+  name: string;
+  x: number;
+  y: number;
+  azimuth: number;
+  azimuthText?: string;
+  xText?: string;
+  yText?: string;
+}
+
+export interface RoadSummary {
+  form: 'jd' | 'elements';
+  lines: string[];
+  start: StationAt;
+  end: StationAt;
+  keyPoints: KeyPoint[];
+  plan: { centre: XY[] };
+}
+
+export interface TemplateName {
+  name: string;
+  ready: boolean;
+}
+
+export interface State {
+  road: RoadSummary | null;
+  profileLines: string[] | null;
+  sectionLines: string[];
+  templates: TemplateName[];
+  bridges: string[];
+  station: unknown;
+  backsight: unknown;
+}
+
+export interface TemplateInfo {
+  name: string;
+  ready: boolean;
+  lines: string[];
+  points: { name: string; u: number; v: number; depth: number | null }[];
+}
+
+export interface BridgeInfo {
+  name: string;
+  lines: string[];
+}
+
+export interface Point {
+  name: string;
+  bent: string;
+  item: string;
+  role: string;
+  x: number;
+  y: number;
+  h: number | null;
+  station: number;
+  offset: number;
+  element: string;
+  xText: string;
+  yText: string;
+  hText: string;
+  stationText: string;
+  offsetText: string;
+  azimuthText?: string;
+  distanceText?: string;
+  turnText?: string;
+  dHText?: string;
+  zenithText?: string;
+}
+
+export interface BentPoints {
+  name: string;
+  stationText: string;
+  notice: string | null;
+  points: Point[];
+}
+
+export interface BridgePlan {
+  centre: XY[];
+  left: XY[];
+  right: XY[];
+  bents: { name: string; axis: XY[]; outline: XY[]; points: { name: string; x: number; y: number; role: string }[] }[];
+}
+
+export interface CheckRow {
+  name: string;
+  matched: string;
+  flag: 'ok' | 'over' | 'far';
+  [key: string]: unknown;
+}

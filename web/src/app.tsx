@@ -1,0 +1,115 @@
+// The page: six tabs over one core session. Every change goes through the
+// core; the page re-reads the core's state after each one it accepted, so
+// what is shown is always what the core holds.
+
+import { useCallback, useMemo, useState } from 'preact/hooks';
+import type { Answer, Problem, State } from './answers';
+import type { Core } from './core';
+import type { RequestLines } from './request_lines';
+import {
+  Ctx,
+  Drafts,
+  Outcome,
+  Selection,
+  emptyDrafts,
+  mappedProblems,
+  noOutcome,
+  draftsFromState,
+  readState,
+} from './store';
+import { RoadTab } from './road_tab';
+import { HeightsTab } from './heights_tab';
+import { BridgeTab, bridgeDrafts, listBridges } from './bridge_tab';
+import { PointsTab } from './points_tab';
+import { CheckTab } from './check_tab';
+import { FilesTab } from './files_tab';
+
+const kTabs = [
+  { id: 'road', label: '路线' },
+  { id: 'profile', label: '纵横断面' },
+  { id: 'bridge', label: '桥梁' },
+  { id: 'points', label: '点位' },
+  { id: 'check', label: '检核' },
+  { id: 'files', label: '文件' },
+] as const;
+
+type TabId = (typeof kTabs)[number]['id'];
+
+export function App({ core }: { core: Core }) {
+  const [tab, setTab] = useState<TabId>('road');
+  const [state, setState] = useState<State>(() => readState(core));
+  const [rev, setRev] = useState(0);
+  const [drafts, setDraftsState] = useState<Drafts>(() => ({
+    ...emptyDrafts,
+    ...draftsFromState(state),
+    ...bridgeDrafts(listBridges(core), state.bridges[0] ?? ''),
+  }));
+  const [selection, setSelection] = useState<Selection>({ bridge: state.bridges[0] ?? '', bent: '', template: '' });
+  const [outcome, setOutcome] = useState<Outcome>(noOutcome);
+
+  const setDrafts = useCallback((change: Partial<Drafts>) => setDraftsState((d) => ({ ...d, ...change })), []);
+  const select = useCallback((change: Partial<Selection>) => setSelection((s) => ({ ...s, ...change })), []);
+  const changed = useCallback(() => {
+    setState(readState(core));
+    setRev((r) => r + 1);
+  }, [core]);
+  const report = useCallback((area: string, problems: Problem[], notices: string[] = []) => {
+    setOutcome({ area, problems, notices });
+  }, []);
+  const act = useCallback(
+    (area: string, request: Record<string, unknown>, sent?: RequestLines): Answer => {
+      const answer = core.call(request);
+      setOutcome({ area, problems: answer.ok ? [] : mappedProblems(answer, sent), notices: answer.notices ?? [] });
+      if (answer.ok) changed();
+      return answer;
+    },
+    [core, changed],
+  );
+
+  // An opened job replaces everything: the boxes show what it holds, its first bridge chosen.
+  const opened = useCallback(
+    (s: State) => {
+      const first = s.bridges[0] ?? '';
+      setDrafts({ ...draftsFromState(s), ...bridgeDrafts(listBridges(core), first), templateName: '', templateLines: '' });
+      select({ bridge: first, bent: '', template: '' });
+    },
+    [core, setDrafts, select],
+  );
+
+  const ctx: Ctx = useMemo(
+    () => ({ core, state, rev, drafts, setDrafts, selection, select, outcome, act, changed, report }),
+    [core, state, rev, drafts, setDrafts, selection, select, outcome, act, changed, report],
+  );
+
+  return (
+    <div class="app">
+      <header class="top">
+        <h1>盖梁放样</h1>
+        <span class="road-line">{state.road ? `${state.road.start.stationText} ～ ${state.road.end.stationText}` : '尚无路线'}</span>
+      </header>
+      <nav class="tabs" role="tablist">
+        {kTabs.map((t) => (
+          <button
+            key={t.id}
+            type="button"
+            role="tab"
+            aria-selected={tab === t.id}
+            class={tab === t.id ? 'tab on' : 'tab'}
+            data-testid={`tab-${t.id}`}
+            onClick={() => setTab(t.id)}
+          >
+            {t.label}
+          </button>
+        ))}
+      </nav>
+      <main class={`panel panel-${tab}`} role="tabpanel">
+        {tab === 'road' && <RoadTab ctx={ctx} />}
+        {tab === 'profile' && <HeightsTab ctx={ctx} />}
+        {tab === 'bridge' && <BridgeTab ctx={ctx} />}
+        {tab === 'points' && <PointsTab ctx={ctx} />}
+        {tab === 'check' && <CheckTab ctx={ctx} />}
+        {tab === 'files' && <FilesTab ctx={ctx} onOpened={opened} />}
+      </main>
+    </div>
+  );
+}

@@ -1,0 +1,130 @@
+// The as-built check: measured points pasted or read from a point file, a
+// tolerance, and one row a point, the ones over the limit marked.
+
+import { useState } from 'preact/hooks';
+import type { CheckRow } from './answers';
+import { decodeText } from './file_text';
+import { fileBytes } from './download';
+import { filledLines } from './request_lines';
+import { OutcomeView } from './outcome_view';
+import type { Ctx } from './store';
+import { TextField } from './text_field';
+
+const kAreas = ['check'];
+
+interface CheckResult {
+  rows: CheckRow[];
+  summary: string;
+}
+
+function text(row: CheckRow, key: string): string {
+  const t = row[`${key}Text`];
+  if (typeof t === 'string') return t;
+  const v = row[key];
+  return typeof v === 'number' ? v.toFixed(3) : typeof v === 'string' ? v : '';
+}
+
+const kFlagWords: Record<string, string> = { ok: '合格', over: '超限', far: '附近无盖梁' };
+
+export function CheckTab({ ctx }: { ctx: Ctx }) {
+  const [result, setResult] = useState<CheckResult | null>(null);
+
+  const run = () => {
+    const fileName = ctx.drafts.checkFileName;
+    // Pasted points are named by the line the user sees; a file's text goes as it came.
+    const sent = fileName ? undefined : filledLines(ctx.drafts.check);
+    const request: Record<string, unknown> = {
+      op: 'check.run',
+      text: sent ? sent.lines.join('\n') : ctx.drafts.check,
+      tolerance: ctx.drafts.tolerance.trim(),
+      heightTolerance: ctx.drafts.heightTolerance.trim(),
+    };
+    if (fileName) request.fileName = fileName;
+    const answer = ctx.act('check', request, sent);
+    setResult(answer.ok ? (answer as unknown as CheckResult) : null);
+  };
+
+  const openFile = async (ev: Event) => {
+    const input = ev.currentTarget as HTMLInputElement;
+    const file = input.files?.[0];
+    input.value = '';
+    if (!file) return;
+    const decoded = decodeText(await fileBytes(file));
+    if (!decoded.ok) {
+      ctx.report('check', [{ line: 0, text: `文件“${file.name}”未读入：${decoded.reason}` }]);
+      return;
+    }
+    setResult(null);
+    ctx.setDrafts({ check: decoded.text, checkFileName: file.name });
+    ctx.report('check', [], [`已读入文件“${file.name}”：点“检核”开始。`]);
+  };
+
+  const hasH = !!result?.rows.some((r) => r.h != null);
+
+  return (
+    <div class="tab-check">
+      <section>
+        <h2>实测检核</h2>
+        <label class="field">
+          <span>实测点（每行：点名 X Y [H]）{ctx.drafts.checkFileName ? `，来自文件“${ctx.drafts.checkFileName}”` : ''}</span>
+          <textarea
+            data-testid="check-text"
+            rows={6}
+            spellcheck={false}
+            placeholder="M1 1033.829 2036.772"
+            value={ctx.drafts.check}
+            onInput={(e) => {
+              setResult(null);
+              ctx.setDrafts({ check: (e.currentTarget as HTMLTextAreaElement).value, checkFileName: '' });
+            }}
+          />
+        </label>
+        <label class="field file">
+          <span>读取点文件（.dat、CSV、GSI、PNEZD）</span>
+          <input type="file" data-testid="check-file" onChange={openFile} />
+        </label>
+        <div class="row-fields">
+          <TextField ctx={ctx} draft="tolerance" label="平面限差 (m)" testid="check-tolerance" inputMode="decimal" />
+          <TextField ctx={ctx} draft="heightTolerance" label="高程限差 (m)" inputMode="decimal" />
+        </div>
+        <div class="buttons">
+          <button type="button" class="primary" data-testid="check-run" onClick={run}>
+            检核
+          </button>
+        </div>
+        <OutcomeView ctx={ctx} area="check" areas={kAreas} />
+        <p class="summary" data-testid="check-summary">
+          {result ? result.summary : ''}
+        </p>
+        <div class="table-box">
+          <table class="grid" data-testid="check-rows">
+            <thead>
+              <tr>
+                <th>点名</th>
+                <th>最近设计点</th>
+                <th>ΔX</th>
+                <th>ΔY</th>
+                <th>偏差</th>
+                {hasH ? <th>ΔH</th> : null}
+                <th>结果</th>
+              </tr>
+            </thead>
+            <tbody>
+              {(result?.rows ?? []).map((r, i) => (
+                <tr key={i} data-point={r.name} class={r.flag}>
+                  <td>{r.name}</td>
+                  <td>{r.matched}</td>
+                  <td class="num">{text(r, 'dx')}</td>
+                  <td class="num">{text(r, 'dy')}</td>
+                  <td class="num">{text(r, 'distance')}</td>
+                  {hasH ? <td class="num">{text(r, 'dH')}</td> : null}
+                  <td>{typeof r.flagText === 'string' ? r.flagText : (kFlagWords[r.flag] ?? r.flag)}</td>
+                </tr>
+              ))}
+            </tbody>
+          </table>
+        </div>
+      </section>
+    </div>
+  );
+}

@@ -1,0 +1,95 @@
+// A curve table copied from a spreadsheet (交点法: first row K X Y, then one
+// row per intersection point X Y R Ls1 [Ls2], last row X Y) becomes the
+// bp/jd/ep lines the core reads. The page, not the core, owns this reading,
+// so it names a bad row by the row the user sees.
+
+import { RequestLines, filledLines } from './request_lines';
+
+const kNumber = /^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/;
+// A station in K form, with the place in a long chain when the station exists twice.
+const kStation = /^[Kk]\d+\+\d+(\.\d*)?(\(\d+\))?$/;
+const kRoadWords = new Set(['bp', 'jd', 'ep', 'start', 'line', 'arc', 'spiral', 'equation']);
+
+export interface TableProblem {
+  line: number;
+  text: string;
+}
+
+export type TableReading =
+  | { kind: 'lines'; sent: RequestLines }
+  | { kind: 'table'; sent: RequestLines }
+  | { kind: 'refused'; problems: TableProblem[] };
+
+/** The cells of a row: a spreadsheet copies tabs, a typed table uses blanks (full-width ones too). */
+export function cells(line: string): string[] {
+  return line.split(/[\t \u3000]+/).filter((c) => c !== '');
+}
+
+function isNumber(cell: string): boolean {
+  return kNumber.test(cell);
+}
+
+function isStation(cell: string): boolean {
+  return isNumber(cell) || kStation.test(cell);
+}
+
+/** Drops a leading name column (BP, JD1, EP, 起点…) that spreadsheets often carry. */
+function withoutName(row: string[]): string[] {
+  return row.length >= 3 && !isStation(row[0]) ? row.slice(1) : row;
+}
+
+/**
+ * Reads the road box. Lines that begin with a road word go to the core as they are;
+ * a table of numbers is turned into bp/jd/ep lines, each remembering its row.
+ */
+export function readRoadText(text: string): TableReading {
+  const typed = filledLines(text);
+  if (typed.lines.length === 0) return { kind: 'lines', sent: typed };
+  const first = cells(typed.lines[0]);
+  if (kRoadWords.has(first[0].toLowerCase())) return { kind: 'lines', sent: typed };
+
+  let start = 0;
+  // A first line of headings (交点 X Y R Ls1 Ls2) has no number in it.
+  if (!first.some(isStation)) {
+    if (typed.lines.length < 2 || !cells(typed.lines[1]).some(isStation)) return { kind: 'lines', sent: typed };
+    start = 1;
+  } else if (!isStation(withoutName(first)[0])) {
+    return { kind: 'lines', sent: typed };
+  }
+
+  const problems: TableProblem[] = [];
+  const lines: string[] = [];
+  const rows: number[] = [];
+  const body = typed.lines.slice(start);
+  const bodyRows = typed.rows.slice(start);
+  if (body.length < 2) {
+    return {
+      kind: 'refused',
+      problems: [{ line: bodyRows[0] ?? 0, text: '交点表至少要有起点（K X Y）和终点（X Y）两行。' }],
+    };
+  }
+  body.forEach((line, i) => {
+    const row = withoutName(cells(line));
+    const at = bodyRows[i];
+    const last = i === body.length - 1;
+    const bad = row.find((c, j) => !(i === 0 && j === 0 ? isStation(c) : isNumber(c)));
+    if (bad !== undefined) {
+      problems.push({ line: at, text: `“${bad}”不是数。` });
+      return;
+    }
+    if (i === 0) {
+      if (row.length !== 3) problems.push({ line: at, text: `起点一行应为 桩号 X Y 三个数，这里有 ${row.length} 个。` });
+      else lines.push(`bp ${row.join(' ')}`);
+    } else if (last) {
+      if (row.length !== 2) problems.push({ line: at, text: `终点一行应为 X Y 两个数，这里有 ${row.length} 个。` });
+      else lines.push(`ep ${row.join(' ')}`);
+    } else if (row.length !== 4 && row.length !== 5) {
+      problems.push({ line: at, text: `交点一行应为 X Y R Ls1 [Ls2] 四或五个数，这里有 ${row.length} 个。` });
+    } else {
+      lines.push(`jd ${row.join(' ')}`);
+    }
+    rows.push(at);
+  });
+  if (problems.length > 0) return { kind: 'refused', problems };
+  return { kind: 'table', sent: { lines, rows } };
+}

@@ -1,0 +1,34 @@
+// Starts the page: loads the core, shows the app, marks the body ready for
+// use (and for the browser tests), and registers the service worker that
+// keeps the site on the device for use without a network.
+
+import { render } from 'preact';
+import { App } from './app';
+import type { Answer } from './answers';
+import { loadCore } from './core';
+
+declare global {
+  interface Window {
+    capset?: { call(request: Record<string, unknown>): Answer };
+  }
+}
+
+async function start(): Promise<void> {
+  const root = document.getElementById('app')!;
+  try {
+    const core = await loadCore();
+    window.capset = { call: (request) => core.call(request) };
+    render(<App core={core} />, root);
+    document.body.dataset.ready = '1';
+  } catch (e) {
+    root.textContent = `计算核心未能载入：${String(e)}。请确认浏览器支持 WebAssembly，然后重新载入页面。`;
+    root.className = 'failed';
+  }
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('./sw.js').catch(() => {
+      // Without the worker the page still works; it only will not open offline.
+    });
+  }
+}
+
+void start();

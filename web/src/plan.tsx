@@ -1,0 +1,201 @@
+// The plan: east to the right, north up. Lines are drawn once in metres about
+// a local origin and moved by one transform, so panning a long road costs
+// nothing; points and names are placed in pixels each frame so they keep
+// their size, and names that would collide are left out. Pointer Events give
+// one-finger or mouse drag to pan, two-finger pinch and the wheel to zoom.
+
+import { useEffect, useMemo, useRef, useState } from 'preact/hooks';
+import type { XY } from './answers';
+import { thinLabels } from './thin_labels';
+import { Bounds, View, boundsOf, fitView, panBy, pinch, toScreen, wheelFactor, zoomAbout } from './view_zoom';
+
+export interface Shape {
+  pts: XY[];
+  cls: string;
+  closed?: boolean;
+}
+
+export interface PlanPoint {
+  name: string;
+  x: number;
+  y: number;
+  cls: string;
+  priority: number;
+}
+
+interface Props {
+  shapes: Shape[];
+  points: PlanPoint[];
+  /** A new key fits the view to the drawing again. */
+  fitKey: string;
+  /** What a fit shows; everything when empty. */
+  focus?: XY[];
+  testid: string;
+  resetTestid?: string;
+  onPick?(name: string): void;
+}
+
+const kFont = 12;
+
+/** A round length for the scale bar: 1, 2 or 5 times a power of ten, near the target. */
+export function niceLength(metres: number): number {
+  if (!(metres > 0) || !Number.isFinite(metres)) return 1;
+  const p = Math.pow(10, Math.floor(Math.log10(metres)));
+  const m = metres / p;
+  return (m >= 5 ? 5 : m >= 2 ? 2 : 1) * p;
+}
+
+function pathOf(pts: XY[], e0: number, n0: number, closed?: boolean): string {
+  let d = '';
+  for (let i = 0; i < pts.length; i++) {
+    const [x, y] = pts[i];
+    d += `${i === 0 ? 'M' : 'L'}${(y - e0).toFixed(4)} ${(n0 - x).toFixed(4)}`;
+  }
+  return closed && d ? `${d}Z` : d;
+}
+
+export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPick }: Props) {
+  const box = useRef<HTMLDivElement>(null);
+  const [size, setSize] = useState<[number, number]>([0, 0]);
+  const [view, setView] = useState<View | null>(null);
+  const pointers = useRef(new Map<number, [number, number]>());
+
+  const all = useMemo(() => {
+    let b: Bounds | null = null;
+    for (const s of shapes) b = boundsOf(s.pts, b ?? undefined) ?? b;
+    b = boundsOf(points.map((p) => [p.x, p.y] as XY), b ?? undefined) ?? b;
+    return b;
+  }, [shapes, points]);
+  const fitBounds = useMemo(() => (focus && focus.length ? boundsOf(focus) : all), [focus, all]);
+  // The local origin of the drawn paths: the drawing's centre keeps the numbers small.
+  const origin = useMemo<[number, number]>(
+    () => (all ? [(all.minE + all.maxE) / 2, (all.minN + all.maxN) / 2] : [0, 0]),
+    [all],
+  );
+  const paths = useMemo(
+    () => shapes.map((s) => ({ d: pathOf(s.pts, origin[0], origin[1], s.closed), cls: s.cls })),
+    [shapes, origin],
+  );
+
+  useEffect(() => {
+    const el = box.current;
+    if (!el) return;
+    const measure = () => setSize([el.clientWidth, el.clientHeight]);
+    measure();
+    const observer = new ResizeObserver(measure);
+    observer.observe(el);
+    return () => observer.disconnect();
+  }, []);
+
+  const fit = () => {
+    if (fitBounds && size[0] > 0) setView(fitView(fitBounds, size[0], size[1], 24));
+  };
+  useEffect(fit, [fitKey, size[0] > 0, fitBounds === null]);
+
+  useEffect(() => {
+    const el = box.current;
+    if (!el) return;
+    const onWheel = (ev: WheelEvent) => {
+      ev.preventDefault();
+      const r = el.getBoundingClientRect();
+      const f = wheelFactor(ev.deltaY, ev.deltaMode);
+      setView((v) => (v ? zoomAbout(v, f, ev.clientX - r.left, ev.clientY - r.top) : v));
+    };
+    el.addEventListener('wheel', onWheel, { passive: false });
+    return () => el.removeEventListener('wheel', onWheel);
+  }, []);
+
+  const local = (ev: PointerEvent): [number, number] => {
+    const r = box.current!.getBoundingClientRect();
+    return [ev.clientX - r.left, ev.clientY - r.top];
+  };
+  const onDown = (ev: PointerEvent) => {
+    (ev.currentTarget as Element).setPointerCapture(ev.pointerId);
+    pointers.current.set(ev.pointerId, local(ev));
+  };
+  const onMove = (ev: PointerEvent) => {
+    const map = pointers.current;
+    const before = map.get(ev.pointerId);
+    if (!before) return;
+    const now = local(ev);
+    if (map.size === 1) {
+      setView((v) => (v ? panBy(v, now[0] - before[0], now[1] - before[1]) : v));
+    } else if (map.size === 2) {
+      const other = [...map.entries()].find(([id]) => id !== ev.pointerId)![1];
+      setView((v) => (v ? pinch(v, before, other, now, other) : v));
+    }
+    map.set(ev.pointerId, now);
+  };
+  const onUp = (ev: PointerEvent) => {
+    pointers.current.delete(ev.pointerId);
+  };
+
+  const [w, h] = size;
+  const marks = useMemo(() => {
+    if (!view) return { dots: [] as { p: PlanPoint; sx: number; sy: number }[], names: [] as number[] };
+    const dots = points.map((p) => {
+      const [sx, sy] = toScreen(view, p.y, p.x);
+      return { p, sx, sy };
+    });
+    const names = thinLabels(
+      dots.map((d) => ({ x: d.sx, y: d.sy, text: d.p.name, priority: d.p.priority })),
+      kFont,
+      { left: 0, top: 0, right: w, bottom: h },
+    );
+    return { dots, names };
+  }, [view, points, w, h]);
+
+  const bar = view ? niceLength(80 / view.scale) : 0;
+  const transform = view
+    ? `matrix(${view.scale} 0 0 ${view.scale} ${(origin[0] - view.e0) * view.scale} ${(view.n0 - origin[1]) * view.scale})`
+    : '';
+
+  return (
+    <div class="plan-wrap">
+      <div class="plan" ref={box} data-testid={testid} onPointerDown={onDown} onPointerMove={onMove} onPointerUp={onUp} onPointerCancel={onUp}>
+        <svg width={w} height={h} viewBox={`0 0 ${w} ${h}`} role="img" aria-label="平面图">
+          {view && (
+            <g transform={transform}>
+              {paths.map((p, i) => (
+                <path key={i} d={p.d} class={p.cls} vector-effect="non-scaling-stroke" />
+              ))}
+            </g>
+          )}
+          {marks.dots.map((d, i) =>
+            d.sx > -10 && d.sx < w + 10 && d.sy > -10 && d.sy < h + 10 ? (
+              <circle
+                key={i}
+                cx={d.sx}
+                cy={d.sy}
+                r={3}
+                class={`pt ${d.p.cls}`}
+                onDblClick={onPick ? () => onPick(d.p.name) : undefined}
+              />
+            ) : null,
+          )}
+          {marks.names.map((i) => {
+            const d = marks.dots[i];
+            return (
+              <text key={`n${i}`} x={d.sx + 4} y={d.sy - 4} class={`name ${d.p.cls}`}>
+                {d.p.name}
+              </text>
+            );
+          })}
+          <g class="north" transform={`translate(${w - 22} 30)`}>
+            <path d="M0 -18 L6 0 L0 -5 L-6 0 Z" />
+            <text x="0" y="14">北</text>
+          </g>
+          {view && (
+            <g class="scale" transform={`translate(12 ${h - 14})`}>
+              <path d={`M0 -5 V0 H${bar * view.scale} V-5`} />
+              <text x={bar * view.scale + 6} y="0">{bar >= 1 ? `${bar} m` : `${Math.round(bar * 1000)} mm`}</text>
+            </g>
+          )}
+        </svg>
+      </div>
+      <button type="button" class="plan-reset" data-testid={resetTestid} onClick={fit} title="显示全部">
+        全图
+      </button>
+    </div>
+  );
+}

@@ -1,0 +1,232 @@
+// The points of the chosen bent, with polar set-out data once a station and
+// a backsight are set, beside the plan of the whole bridge (the chosen bent
+// highlighted). The instrument station and backsight are picked by name.
+
+import { useMemo } from 'preact/hooks';
+import type { Answer, BentPoints, BridgePlan } from './answers';
+import { OutcomeView } from './outcome_view';
+import { Plan, PlanPoint, Shape } from './plan';
+import type { Ctx } from './store';
+import { TextField } from './text_field';
+
+const kAreas = ['points', 'polar'];
+
+interface PointsAnswer {
+  bents: BentPoints[];
+  polar: boolean;
+}
+
+function given(v: unknown): string {
+  if (v == null) return '未设';
+  if (typeof v === 'string') return v;
+  const o = v as Record<string, unknown>;
+  const name = o.point ?? o.name;
+  if (typeof name === 'string' && name) return name;
+  if (o.azimuth != null) return `方位角 ${String(o.azimuth)}`;
+  if (o.x != null && o.y != null) return `X ${String(o.x)}，Y ${String(o.y)}`;
+  return '已设';
+}
+
+/** The plan's drawing of a bridge: road and edges, every bent's axis and outline, its points. */
+export function planDrawing(plan: BridgePlan | null, chosenBent: string) {
+  const shapes: Shape[] = [];
+  const points: PlanPoint[] = [];
+  if (!plan) return { shapes, points };
+  shapes.push({ pts: plan.left, cls: 'edge' }, { pts: plan.right, cls: 'edge' }, { pts: plan.centre, cls: 'centre' });
+  for (const b of plan.bents) {
+    const on = b.name === chosenBent;
+    shapes.push({ pts: b.outline, cls: on ? 'outline on' : 'outline', closed: true });
+    shapes.push({ pts: b.axis, cls: on ? 'axis on' : 'axis' });
+    for (const p of b.points) points.push({ name: p.name, x: p.x, y: p.y, cls: on ? `on ${p.role}` : p.role, priority: on ? 2 : 1 });
+  }
+  return { shapes, points };
+}
+
+export function PointsTab({ ctx }: { ctx: Ctx }) {
+  const bridges = ctx.state.bridges;
+  const bridge = bridges.includes(ctx.selection.bridge) ? ctx.selection.bridge : (bridges[0] ?? '');
+
+  const points = useMemo<PointsAnswer | null>(() => {
+    if (!bridge) return null;
+    const a = ctx.core.call({ op: 'bridge.points', bridge });
+    return a.ok ? (a as unknown as PointsAnswer) : null;
+  }, [ctx.core, ctx.rev, bridge]);
+  const plan = useMemo<BridgePlan | null>(() => {
+    if (!bridge) return null;
+    const a = ctx.core.call({ op: 'bridge.plan', bridge });
+    return a.ok ? (a as unknown as BridgePlan) : null;
+  }, [ctx.core, ctx.rev, bridge]);
+
+  const bents = points?.bents ?? [];
+  const bent = bents.find((b) => b.name === ctx.selection.bent) ?? bents[0];
+  const drawing = useMemo(() => planDrawing(plan, bent?.name ?? ''), [plan, bent?.name]);
+  const polar = !!points?.polar;
+
+  const pick = (pointName: string) => {
+    const owner = plan?.bents.find((b) => b.points.some((p) => p.name === pointName));
+    if (owner) ctx.select({ bent: owner.name });
+  };
+
+  const applyPolar = () => {
+    const station = ctx.drafts.stationPoint.trim();
+    const sight = ctx.drafts.backsight.trim();
+    const problems = [];
+    if (!station) problems.push({ line: 0, text: '请填写测站的点名（如 3-Z1）。' });
+    if (!sight) problems.push({ line: 0, text: ctx.drafts.backsightIsAzimuth ? '请填写后视方位角（度.分秒）。' : '请填写后视点名。' });
+    if (problems.length) {
+      ctx.report('polar', problems);
+      return;
+    }
+    const before = { station: ctx.state.station, backsight: ctx.state.backsight };
+    const hi = ctx.drafts.stationHi.trim();
+    const first = ctx.core.call({ op: 'polar.station', point: station, ...(hi ? { hi } : {}) });
+    if (!first.ok) {
+      ctx.report('polar', first.problems ?? [], first.notices ?? []);
+      return;
+    }
+    const second = ctx.core.call({
+      op: 'polar.backsight',
+      ...(ctx.drafts.backsightIsAzimuth ? { azimuth: sight } : { point: sight }),
+    });
+    if (!second.ok) {
+      // Both or neither: the station goes back to what it was.
+      restoreStation(ctx, before.station, before.backsight);
+      ctx.report('polar', second.problems ?? [], second.notices ?? []);
+      ctx.changed();
+      return;
+    }
+    ctx.report('polar', [], [...(first.notices ?? []), ...(second.notices ?? [])]);
+    ctx.changed();
+  };
+
+  return (
+    <div class="tab-points two">
+      <section class="side">
+        <div class="row-fields">
+          {bridges.length > 1 ? (
+            <label class="field inline">
+              <span>桥</span>
+              <select value={bridge} onChange={(e) => ctx.select({ bridge: (e.currentTarget as HTMLSelectElement).value, bent: '' })}>
+                {bridges.map((b) => (
+                  <option key={b} value={b}>
+                    {b}
+                  </option>
+                ))}
+              </select>
+            </label>
+          ) : null}
+          <label class="field inline">
+            <span>墩台</span>
+            <select data-testid="bent-select" value={bent?.name ?? ''} onChange={(e) => ctx.select({ bent: (e.currentTarget as HTMLSelectElement).value })}>
+              {bents.map((b) => (
+                <option key={b.name} value={b.name}>
+                  {b.name}（{b.stationText}）
+                </option>
+              ))}
+            </select>
+          </label>
+        </div>
+        {!bridge ? <p class="hint">尚无桥梁：先在“桥梁”页新建。</p> : null}
+        {bridge && !points ? <p class="hint">这座桥需要路线才有点位。</p> : null}
+        {bent?.notice ? <p class="warn">{bent.notice}</p> : null}
+        <OutcomeView ctx={ctx} area="points" areas={kAreas} />
+        <div class="table-box">
+          <table class="grid" data-testid="points-table">
+            <thead>
+              <tr>
+                <th>点名</th>
+                <th>X</th>
+                <th>Y</th>
+                <th>H</th>
+                <th>桩号</th>
+                <th>偏距</th>
+                {polar ? (
+                  <>
+                    <th>方位角</th>
+                    <th>平距</th>
+                    <th>转角</th>
+                    <th>高差</th>
+                    <th>天顶距</th>
+                  </>
+                ) : null}
+              </tr>
+            </thead>
+            <tbody>
+              {(bent?.points ?? []).map((p) => (
+                <tr key={p.name} data-point={p.name}>
+                  <td>{p.name}</td>
+                  <td class="num">{p.xText}</td>
+                  <td class="num">{p.yText}</td>
+                  <td class="num">{p.hText}</td>
+                  <td>{p.stationText}</td>
+                  <td class="num">{p.offsetText}</td>
+                  {polar ? (
+                    <>
+                      <td class="num">{p.azimuthText}</td>
+                      <td class="num">{p.distanceText}</td>
+                      <td class="num">{p.turnText}</td>
+                      <td class="num">{p.dHText}</td>
+                      <td class="num">{p.zenithText}</td>
+                    </>
+                  ) : null}
+                </tr>
+              ))}
+            </tbody>
+          </table>
+        </div>
+        <fieldset class="polar">
+          <legend>测站与后视</legend>
+          <p class="hint">
+            测站：{given(ctx.state.station)}；后视：{given(ctx.state.backsight)}
+          </p>
+          <div class="row-fields">
+            <TextField ctx={ctx} draft="stationPoint" label="测站点名" testid="station-point" placeholder="3-Z1" />
+            <TextField ctx={ctx} draft="stationHi" label="仪器高 (m)" testid="station-hi" inputMode="decimal" />
+            <TextField
+              ctx={ctx}
+              draft="backsight"
+              label={ctx.drafts.backsightIsAzimuth ? '后视方位角 (度.分秒)' : '后视点名'}
+              testid="backsight-point"
+              placeholder={ctx.drafts.backsightIsAzimuth ? '123.4530' : '3-Z2'}
+            />
+            <label class="check">
+              <input
+                type="checkbox"
+                checked={ctx.drafts.backsightIsAzimuth}
+                onChange={(e) => ctx.setDrafts({ backsightIsAzimuth: (e.currentTarget as HTMLInputElement).checked })}
+              />
+              按方位角定向
+            </label>
+          </div>
+          <div class="buttons">
+            <button type="button" class="primary" data-testid="polar-apply" onClick={applyPolar}>
+              设置
+            </button>
+            <button type="button" data-testid="polar-clear" onClick={() => ctx.act('polar', { op: 'polar.clear' })}>
+              清除
+            </button>
+          </div>
+          <OutcomeView ctx={ctx} area="polar" areas={kAreas} />
+        </fieldset>
+      </section>
+      <section class="main">
+        <Plan
+          shapes={drawing.shapes}
+          points={drawing.points}
+          fitKey={`${bridge}:${ctx.rev}`}
+          testid="plan"
+          resetTestid="plan-reset"
+          onPick={pick}
+        />
+      </section>
+    </div>
+  );
+}
+
+/** Puts the station and backsight back as they were given before a refused change. */
+function restoreStation(ctx: Ctx, station: unknown, backsight: unknown): Answer {
+  if (station == null) return ctx.core.call({ op: 'polar.clear' });
+  const put = ctx.core.call({ op: 'polar.station', ...(station as Record<string, unknown>) });
+  if (put.ok && backsight != null) ctx.core.call({ op: 'polar.backsight', ...(backsight as Record<string, unknown>) });
+  return put;
+}

@@ -1,0 +1,138 @@
+// The road: typed road lines or a curve table pasted from a spreadsheet, or
+// a LandXML file read on the device; the summary and key points of the road
+// the core holds, and its plan.
+
+import { useMemo } from 'preact/hooks';
+import type { RoadSummary } from './answers';
+import { decodeXml } from './file_text';
+import { fileBytes } from './download';
+import { readRoadText } from './jd_table';
+import { OutcomeView } from './outcome_view';
+import { Plan, PlanPoint, Shape } from './plan';
+import type { Ctx } from './store';
+import { draftsFromState, readState } from './store';
+
+const kAreas = ['road', 'landxml'];
+
+const kHint = [
+  '交点法：bp 桩号 X Y / jd X Y R Ls1 [Ls2] / ep X Y',
+  '线元法：start 桩号 X Y 方位角 / line L / arc L R left|right / spiral L R1 R2 left|right',
+  '或直接粘贴交点表：首行 K X Y，每个交点一行 X Y R Ls1 [Ls2]，末行 X Y',
+].join('\n');
+
+function fixed3(n: number): string {
+  return Number.isFinite(n) ? n.toFixed(3) : '';
+}
+
+export function RoadSummaryView({ road }: { road: RoadSummary | null }) {
+  if (!road) return <div class="summary" data-testid="road-summary">尚无路线：输入路线后点“应用”，或打开 LandXML 文件。</div>;
+  return (
+    <div class="summary" data-testid="road-summary">
+      <p>
+        {road.form === 'jd' ? '交点法' : '线元法'}路线：起点 {road.start.stationText}，终点 {road.end.stationText}，共{' '}
+        {road.keyPoints.length} 个主点。
+      </p>
+      <div class="table-box">
+        <table class="grid">
+          <thead>
+            <tr>
+              <th>主点</th>
+              <th>桩号</th>
+              <th>X (北)</th>
+              <th>Y (东)</th>
+              <th>方位角</th>
+            </tr>
+          </thead>
+          <tbody>
+            {road.keyPoints.map((k, i) => (
+              <tr key={i} data-key={k.name}>
+                <td>{k.name}</td>
+                <td>{k.stationText}</td>
+                <td class="num">{k.xText ?? fixed3(k.x)}</td>
+                <td class="num">{k.yText ?? fixed3(k.y)}</td>
+                <td class="num">{k.azimuthText ?? (Number.isFinite(k.azimuth) ? `${k.azimuth.toFixed(6)}°` : '')}</td>
+              </tr>
+            ))}
+          </tbody>
+        </table>
+      </div>
+    </div>
+  );
+}
+
+export function RoadTab({ ctx }: { ctx: Ctx }) {
+  const road = ctx.state.road;
+
+  const apply = () => {
+    const reading = readRoadText(ctx.drafts.road);
+    if (reading.kind === 'refused') {
+      ctx.report('road', reading.problems);
+      return;
+    }
+    ctx.act('road', { op: 'road.set', lines: reading.sent.lines }, reading.sent);
+  };
+
+  const clear = () => {
+    ctx.act('road', { op: 'road.clear' });
+    ctx.setDrafts({ road: '' });
+  };
+
+  const openLandXml = async (ev: Event) => {
+    const input = ev.currentTarget as HTMLInputElement;
+    const file = input.files?.[0];
+    input.value = '';
+    if (!file) return;
+    const decoded = decodeXml(await fileBytes(file));
+    if (!decoded.ok) {
+      ctx.report('landxml', [{ line: 0, text: `文件“${file.name}”未读入：${decoded.reason}` }]);
+      return;
+    }
+    const answer = ctx.act('landxml', { op: 'road.landxml', name: file.name, text: decoded.text });
+    if (answer.ok) ctx.setDrafts(draftsFromState(readState(ctx.core)));
+  };
+
+  const plan = useMemo(() => {
+    const shapes: Shape[] = road ? [{ pts: road.plan.centre, cls: 'centre' }] : [];
+    const points: PlanPoint[] = road
+      ? road.keyPoints.map((k) => ({ name: k.name, x: k.x, y: k.y, cls: 'key', priority: 1 }))
+      : [];
+    return { shapes, points };
+  }, [road]);
+
+  return (
+    <div class="tab-road two">
+      <section class="side">
+        <h2>路线</h2>
+        <label class="field">
+          <span>路线（每行一项；或粘贴交点表）</span>
+          <textarea
+            data-testid="road-lines"
+            rows={10}
+            spellcheck={false}
+            placeholder={kHint}
+            value={ctx.drafts.road}
+            onInput={(e) => ctx.setDrafts({ road: (e.currentTarget as HTMLTextAreaElement).value })}
+          />
+        </label>
+        <div class="buttons">
+          <button type="button" class="primary" data-testid="road-apply" onClick={apply}>
+            应用
+          </button>
+          <button type="button" onClick={clear} disabled={!road}>
+            清除路线
+          </button>
+        </div>
+        <OutcomeView ctx={ctx} area="road" areas={kAreas} />
+        <label class="field file">
+          <span>导入路线（LandXML）</span>
+          <input type="file" accept=".xml,.landxml,application/xml,text/xml" data-testid="road-landxml" onChange={openLandXml} />
+        </label>
+        <OutcomeView ctx={ctx} area="landxml" areas={kAreas} />
+        <RoadSummaryView road={road} />
+      </section>
+      <section class="main">
+        <Plan shapes={plan.shapes} points={plan.points} fitKey={`road${ctx.rev}`} testid="road-plan" />
+      </section>
+    </div>
+  );
+}
