@@ -30,14 +30,30 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
   const [result, setResult] = useState<CheckResult | null>(null);
 
   const run = () => {
+    const tolerances: Record<string, number> = {};
+    const problems = [];
+    for (const [key, typed, label] of [
+      ['tolerance', ctx.drafts.tolerance.trim(), '平面限差'],
+      ['heightTolerance', ctx.drafts.heightTolerance.trim(), '高程限差'],
+    ] as const) {
+      if (typed === '') continue;
+      const value = Number(typed);
+      // A limit that is not a number would let every point pass unseen.
+      if (!Number.isFinite(value) || value < 0) problems.push({ line: 0, text: `${label}“${typed}”应为不小于 0 的数（米）。` });
+      else tolerances[key] = value;
+    }
+    if (problems.length) {
+      setResult(null);
+      ctx.report('check', problems);
+      return;
+    }
     const fileName = ctx.drafts.checkFileName;
     // Pasted points are named by the line the user sees; a file's text goes as it came.
     const sent = fileName ? undefined : filledLines(ctx.drafts.check);
     const request: Record<string, unknown> = {
       op: 'check.run',
       text: sent ? sent.lines.join('\n') : ctx.drafts.check,
-      tolerance: ctx.drafts.tolerance.trim(),
-      heightTolerance: ctx.drafts.heightTolerance.trim(),
+      ...tolerances,
     };
     if (fileName) request.fileName = fileName;
     const answer = ctx.act('check', request, sent);

@@ -18,6 +18,7 @@ async function start(): Promise<void> {
   try {
     const core = await loadCore();
     window.capset = { call: (request) => core.call(request) };
+    root.className = '';
     render(<App core={core} />, root);
     document.body.dataset.ready = '1';
   } catch (e) {

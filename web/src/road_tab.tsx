@@ -11,8 +11,9 @@ import { OutcomeView } from './outcome_view';
 import { Plan, PlanPoint, Shape } from './plan';
 import type { Ctx } from './store';
 import { draftsFromState, readState } from './store';
+import { StationTable } from './station_table';
 
-const kAreas = ['road', 'landxml'];
+const kAreas = ['road', 'landxml', 'table'];
 
 const kHint = [
   '交点法：bp 桩号 X Y / jd X Y R Ls1 [Ls2] / ep X Y',
@@ -132,6 +133,10 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
       </section>
       <section class="main">
         <Plan shapes={plan.shapes} points={plan.points} fitKey={`road${ctx.rev}`} testid="road-plan" />
+      </section>
+      <section class="wide">
+        <StationTable ctx={ctx} />
+        <OutcomeView ctx={ctx} area="table" areas={kAreas} />
       </section>
     </div>
   );

@@ -24,6 +24,10 @@ export interface Drafts {
   backsight: string;
   backsightIsAzimuth: boolean;
   exportChosen: boolean;
+  tableFrom: string;
+  tableTo: string;
+  tableStep: string;
+  tableOffsets: string;
 }
 
 export const emptyDrafts: Drafts = {
@@ -43,6 +47,10 @@ export const emptyDrafts: Drafts = {
   backsight: '',
   backsightIsAzimuth: false,
   exportChosen: false,
+  tableFrom: '',
+  tableTo: '',
+  tableStep: '20',
+  tableOffsets: '',
 };
 
 export interface Outcome {

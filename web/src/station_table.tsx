@@ -1,0 +1,82 @@
+// The station table (逐桩坐标表): the road's points from one station to
+// another at an interval, every key point between, each offset given.
+
+import { useState } from 'preact/hooks';
+import { cells } from './jd_table';
+import type { Ctx } from './store';
+import { TextField } from './text_field';
+
+interface TableRow {
+  stationText: string;
+  offsetText?: string;
+  offset?: number;
+  xText: string;
+  yText: string;
+  hText?: string;
+  azimuthText: string;
+  element: string;
+  elementText?: string;
+}
+
+export function StationTable({ ctx }: { ctx: Ctx }) {
+  const [rows, setRows] = useState<TableRow[] | null>(null);
+  const run = () => {
+    const offsets = cells(ctx.drafts.tableOffsets.replace(/[,，]/g, ' '));
+    const answer = ctx.act('table', {
+      op: 'station.table',
+      from: ctx.drafts.tableFrom.trim(),
+      to: ctx.drafts.tableTo.trim(),
+      step: ctx.drafts.tableStep.trim(),
+      ...(offsets.length ? { offsets } : {}),
+    });
+    setRows(answer.ok && Array.isArray(answer.rows) ? (answer.rows as TableRow[]) : null);
+  };
+  const withOffsets = !!rows?.some((r) => r.offsetText !== undefined || r.offset !== undefined);
+  const withH = !!rows?.some((r) => r.hText);
+  return (
+    <div class="station-table">
+      <h2>逐桩坐标表</h2>
+      <div class="row-fields">
+        <TextField ctx={ctx} draft="tableFrom" label="起点桩号" placeholder="K0+000" />
+        <TextField ctx={ctx} draft="tableTo" label="终点桩号" placeholder="K0+500" />
+        <TextField ctx={ctx} draft="tableStep" label="间距 (m)" inputMode="decimal" />
+        <TextField ctx={ctx} draft="tableOffsets" label="偏距 (m，右正)" placeholder="-7.5 7.5" />
+      </div>
+      <div class="buttons">
+        <button type="button" onClick={run} disabled={!ctx.state.road}>
+          计算
+        </button>
+      </div>
+      {rows ? (
+        <div class="table-box tall">
+          <table class="grid">
+            <thead>
+              <tr>
+                <th>桩号</th>
+                {withOffsets ? <th>偏距</th> : null}
+                <th>X (北)</th>
+                <th>Y (东)</th>
+                {withH ? <th>H</th> : null}
+                <th>方位角</th>
+                <th>线元</th>
+              </tr>
+            </thead>
+            <tbody>
+              {rows.map((r, i) => (
+                <tr key={i}>
+                  <td>{r.stationText}</td>
+                  {withOffsets ? <td class="num">{r.offsetText ?? (r.offset ?? 0).toFixed(3)}</td> : null}
+                  <td class="num">{r.xText}</td>
+                  <td class="num">{r.yText}</td>
+                  {withH ? <td class="num">{r.hText}</td> : null}
+                  <td class="num">{r.azimuthText}</td>
+                  <td>{r.elementText ?? r.element}</td>
+                </tr>
+              ))}
+            </tbody>
+          </table>
+        </div>
+      ) : null}
+    </div>
+  );
+}
