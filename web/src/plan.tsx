@@ -152,7 +152,19 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
 
   return (
     <div class="plan-wrap">
-      <div class="plan" ref={box} data-testid={testid} onPointerDown={onDown} onPointerMove={onMove} onPointerUp={onUp} onPointerCancel={onUp}>
+      <div
+        class="plan"
+        ref={box}
+        data-testid={testid}
+        tabIndex={0}
+        onKeyDown={(ev) => {
+          // F or Home shows the whole drawing, as the desktop's plan does.
+          if (ev.key === 'f' || ev.key === 'F' || ev.key === 'Home') {
+            ev.preventDefault();
+            fit();
+          }
+        }}
+        onPointerDown={onDown} onPointerMove={onMove} onPointerUp={onUp} onPointerCancel={onUp}>
         <svg width={w} height={h} viewBox={`0 0 ${w} ${h}`} role="img" aria-label="平面图">
           {view && (
             <g transform={transform}>

@@ -174,40 +174,6 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
             </tbody>
           </table>
         </div>
-        <fieldset class="polar">
-          <legend>测站与后视</legend>
-          <p class="hint">
-            测站：{given(ctx.state.station)}；后视：{given(ctx.state.backsight)}
-          </p>
-          <div class="row-fields">
-            <TextField ctx={ctx} draft="stationPoint" label="测站点名" testid="station-point" placeholder="3-Z1" />
-            <TextField ctx={ctx} draft="stationHi" label="仪器高 (m)" testid="station-hi" inputMode="decimal" />
-            <TextField
-              ctx={ctx}
-              draft="backsight"
-              label={ctx.drafts.backsightIsAzimuth ? '后视方位角 (度.分秒)' : '后视点名'}
-              testid="backsight-point"
-              placeholder={ctx.drafts.backsightIsAzimuth ? '123.4530' : '3-Z2'}
-            />
-            <label class="check">
-              <input
-                type="checkbox"
-                checked={ctx.drafts.backsightIsAzimuth}
-                onChange={(e) => ctx.setDrafts({ backsightIsAzimuth: (e.currentTarget as HTMLInputElement).checked })}
-              />
-              按方位角定向
-            </label>
-          </div>
-          <div class="buttons">
-            <button type="button" class="primary" data-testid="polar-apply" onClick={applyPolar}>
-              设置
-            </button>
-            <button type="button" data-testid="polar-clear" onClick={() => ctx.act('polar', { op: 'polar.clear' })}>
-              清除
-            </button>
-          </div>
-          <OutcomeView ctx={ctx} area="polar" areas={kAreas} />
-        </fieldset>
       </section>
       <section class="main">
         <Plan
@@ -218,6 +184,40 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
           resetTestid="plan-reset"
           onPick={pick}
         />
+      </section>
+      <section class="polar">
+        <h2>测站与后视</h2>
+        <p class="hint">
+          测站：{given(ctx.state.station)}；后视：{given(ctx.state.backsight)}
+        </p>
+        <div class="row-fields">
+          <TextField ctx={ctx} draft="stationPoint" label="测站点名" testid="station-point" placeholder="3-Z1" />
+          <TextField ctx={ctx} draft="stationHi" label="仪器高 (m)" testid="station-hi" inputMode="decimal" />
+          <TextField
+            ctx={ctx}
+            draft="backsight"
+            label={ctx.drafts.backsightIsAzimuth ? '后视方位角 (度.分秒)' : '后视点名'}
+            testid="backsight-point"
+            placeholder={ctx.drafts.backsightIsAzimuth ? '123.4530' : '3-Z2'}
+          />
+          <label class="check">
+            <input
+              type="checkbox"
+              checked={ctx.drafts.backsightIsAzimuth}
+              onChange={(e) => ctx.setDrafts({ backsightIsAzimuth: (e.currentTarget as HTMLInputElement).checked })}
+            />
+            按方位角定向
+          </label>
+        </div>
+        <div class="buttons">
+          <button type="button" class="primary" data-testid="polar-apply" onClick={applyPolar}>
+            设置
+          </button>
+          <button type="button" data-testid="polar-clear" onClick={() => ctx.act('polar', { op: 'polar.clear' })}>
+            清除
+          </button>
+        </div>
+        <OutcomeView ctx={ctx} area="polar" areas={kAreas} />
       </section>
     </div>
   );
