@@ -4,7 +4,7 @@
 import { useMemo, useState } from 'preact/hooks';
 import type { BridgeInfo, TemplateInfo } from './answers';
 import type { Core } from './core';
-import { filledLines } from './request_lines';
+import { typedLines } from './request_lines';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
@@ -54,7 +54,7 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
       ctx.report('bridge', [{ line: 0, text: `已有名为“${name}”的桥：请另取一个名字，或在上面选择它再修改。` }]);
       return;
     }
-    const sent = filledLines(ctx.drafts.bridgeLines);
+    const sent = typedLines(ctx.drafts.bridgeLines);
     const answer = ctx.act('bridge', { op: 'bridge.set', name, lines: sent.lines }, sent);
     if (!answer.ok) return;
     // A rename: the new bridge is in before the old one goes, so a failure loses nothing.
@@ -109,7 +109,7 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
       ctx.report('template', [{ line: 0, text: `“${name}”是现成模板，不能修改：请复制后以新名字修改。` }]);
       return;
     }
-    const sent = filledLines(ctx.drafts.templateLines);
+    const sent = typedLines(ctx.drafts.templateLines);
     const answer = ctx.act('template', { op: 'template.set', name, lines: sent.lines }, sent);
     if (answer.ok) ctx.select({ template: name });
   };

@@ -5,7 +5,6 @@ import { useState } from 'preact/hooks';
 import type { CheckRow } from './answers';
 import { decodeText } from './file_text';
 import { fileBytes } from './download';
-import { filledLines } from './request_lines';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
@@ -48,15 +47,14 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
       return;
     }
     const fileName = ctx.drafts.checkFileName;
-    // Pasted points are named by the line the user sees; a file's text goes as it came.
-    const sent = fileName ? undefined : filledLines(ctx.drafts.check);
+    // The text goes as it stands, pasted or from a file: the core names its lines as the box shows them.
     const request: Record<string, unknown> = {
       op: 'check.run',
-      text: sent ? sent.lines.join('\n') : ctx.drafts.check,
+      text: ctx.drafts.check,
       ...tolerances,
     };
     if (fileName) request.fileName = fileName;
-    const answer = ctx.act('check', request, sent);
+    const answer = ctx.act('check', request);
     setResult(answer.ok ? (answer as unknown as CheckResult) : null);
   };
 

@@ -2,7 +2,7 @@
 // them and says when the profile does not fit the road.
 
 import type { Answer } from './answers';
-import { filledLines } from './request_lines';
+import { isBlank, typedLines } from './request_lines';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
@@ -19,12 +19,12 @@ export function HeightsTab({ ctx }: { ctx: Ctx }) {
     if (answer.ok && typeof misfit === 'string' && misfit) ctx.report(area, [], [...(answer.notices ?? []), misfit]);
   };
   const applyProfile = () => {
-    const sent = filledLines(ctx.drafts.profile);
-    if (sent.lines.length === 0) ctx.act('profile', { op: 'profile.clear' });
+    const sent = typedLines(ctx.drafts.profile);
+    if (isBlank(sent)) ctx.act('profile', { op: 'profile.clear' });
     else withFit('profile', ctx.act('profile', { op: 'profile.set', lines: sent.lines }, sent));
   };
   const applySection = () => {
-    const sent = filledLines(ctx.drafts.section);
+    const sent = typedLines(ctx.drafts.section);
     withFit('section', ctx.act('section', { op: 'section.set', lines: sent.lines }, sent));
   };
   const clearProfile = () => {

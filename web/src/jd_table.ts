@@ -3,7 +3,7 @@
 // bp/jd/ep lines the core reads. The page, not the core, owns this reading,
 // so it names a bad row by the row the user sees.
 
-import { RequestLines, filledLines } from './request_lines';
+import { RequestLines, typedLines } from './request_lines';
 
 const kNumber = /^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/;
 // A station in K form, with the place in a long chain when the station exists twice.
@@ -43,53 +43,50 @@ function withoutName(row: string[]): string[] {
  * a table of numbers is turned into bp/jd/ep lines, each remembering its row.
  */
 export function readRoadText(text: string): TableReading {
-  const typed = filledLines(text);
-  if (typed.lines.length === 0) return { kind: 'lines', sent: typed };
-  const first = cells(typed.lines[0]);
+  const typed = typedLines(text);
+  const filled = typed.lines.map((l, i) => ({ line: l, row: i + 1 })).filter((x) => x.line !== '');
+  if (filled.length === 0) return { kind: 'lines', sent: typed };
+  const first = cells(filled[0].line);
   if (kRoadWords.has(first[0].toLowerCase())) return { kind: 'lines', sent: typed };
 
   let start = 0;
   // A first line of headings (交点 X Y R Ls1 Ls2) has no number in it.
   if (!first.some(isStation)) {
-    if (typed.lines.length < 2 || !cells(typed.lines[1]).some(isStation)) return { kind: 'lines', sent: typed };
+    if (filled.length < 2 || !cells(filled[1].line).some(isStation)) return { kind: 'lines', sent: typed };
     start = 1;
   } else if (!isStation(withoutName(first)[0])) {
     return { kind: 'lines', sent: typed };
   }
 
   const problems: TableProblem[] = [];
-  const lines: string[] = [];
-  const rows: number[] = [];
-  const body = typed.lines.slice(start);
-  const bodyRows = typed.rows.slice(start);
+  // Every typed row keeps its place (headings and blanks sent as blanks), so the
+  // core names a bad curve by the row the user sees.
+  const lines = typed.lines.map(() => '');
+  const body = filled.slice(start);
   if (body.length < 2) {
     return {
       kind: 'refused',
-      problems: [{ line: bodyRows[0] ?? 0, text: '交点表至少要有起点（K X Y）和终点（X Y）两行。' }],
+      problems: [{ line: body[0]?.row ?? 0, text: '交点表至少要有起点（K X Y）和终点（X Y）两行。' }],
     };
   }
-  body.forEach((line, i) => {
+  body.forEach(({ line, row: at }, i) => {
     const row = withoutName(cells(line));
-    const at = bodyRows[i];
     const last = i === body.length - 1;
     const bad = row.find((c, j) => !(i === 0 && j === 0 ? isStation(c) : isNumber(c)));
     if (bad !== undefined) {
       problems.push({ line: at, text: `“${bad}”不是数。` });
-      return;
-    }
-    if (i === 0) {
+    } else if (i === 0) {
       if (row.length !== 3) problems.push({ line: at, text: `起点一行应为 桩号 X Y 三个数，这里有 ${row.length} 个。` });
-      else lines.push(`bp ${row.join(' ')}`);
+      else lines[at - 1] = `bp ${row.join(' ')}`;
     } else if (last) {
       if (row.length !== 2) problems.push({ line: at, text: `终点一行应为 X Y 两个数，这里有 ${row.length} 个。` });
-      else lines.push(`ep ${row.join(' ')}`);
+      else lines[at - 1] = `ep ${row.join(' ')}`;
     } else if (row.length !== 4 && row.length !== 5) {
       problems.push({ line: at, text: `交点一行应为 X Y R Ls1 [Ls2] 四或五个数，这里有 ${row.length} 个。` });
     } else {
-      lines.push(`jd ${row.join(' ')}`);
+      lines[at - 1] = `jd ${row.join(' ')}`;
     }
-    rows.push(at);
   });
   if (problems.length > 0) return { kind: 'refused', problems };
-  return { kind: 'table', sent: { lines, rows } };
+  return { kind: 'table', sent: { lines, rows: typed.rows } };
 }

@@ -3,7 +3,7 @@
 // highlighted). The instrument station and backsight are picked by name.
 
 import { useMemo } from 'preact/hooks';
-import type { Answer, BentPoints, BridgePlan } from './answers';
+import type { Answer, BentPoints, BridgePlan, XY } from './answers';
 import { OutcomeView } from './outcome_view';
 import { Plan, PlanPoint, Shape } from './plan';
 import type { Ctx } from './store';
@@ -27,11 +27,21 @@ function given(v: unknown): string {
   return '已设';
 }
 
-/** The plan's drawing of a bridge: road and edges, every bent's axis and outline, its points. */
-export function planDrawing(plan: BridgePlan | null, chosenBent: string) {
+/**
+ * The plan's drawing of a bridge: road and edges, every bent's axis and outline, its points.
+ * Without the core's plan (a core that has none to give), the points alone and the road.
+ */
+export function planDrawing(plan: BridgePlan | null, chosenBent: string, bents: BentPoints[], road: XY[]) {
   const shapes: Shape[] = [];
   const points: PlanPoint[] = [];
-  if (!plan) return { shapes, points };
+  if (!plan) {
+    if (road.length) shapes.push({ pts: road, cls: 'centre' });
+    for (const b of bents) {
+      const on = b.name === chosenBent;
+      for (const p of b.points) points.push({ name: p.name, x: p.x, y: p.y, cls: on ? `on ${p.role}` : p.role, priority: on ? 2 : 1 });
+    }
+    return { shapes, points };
+  }
   shapes.push({ pts: plan.left, cls: 'edge' }, { pts: plan.right, cls: 'edge' }, { pts: plan.centre, cls: 'centre' });
   for (const b of plan.bents) {
     const on = b.name === chosenBent;
@@ -59,7 +69,10 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
 
   const bents = points?.bents ?? [];
   const bent = bents.find((b) => b.name === ctx.selection.bent) ?? bents[0];
-  const drawing = useMemo(() => planDrawing(plan, bent?.name ?? ''), [plan, bent?.name]);
+  const road = ctx.state.road?.plan.centre;
+  const drawing = useMemo(() => planDrawing(plan, bent?.name ?? '', bents, road ?? []), [plan, bent?.name, bents, road]);
+  // A fit shows the bridge, not the whole road the fallback drawing carries.
+  const focus = useMemo(() => (plan ? undefined : drawing.points.map((p) => [p.x, p.y] as XY)), [plan, drawing]);
   const polar = !!points?.polar;
 
   const pick = (pointName: string) => {
@@ -180,6 +193,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
           shapes={drawing.shapes}
           points={drawing.points}
           fitKey={`${bridge}:${ctx.rev}`}
+          focus={focus}
           testid="plan"
           resetTestid="plan-reset"
           onPick={pick}

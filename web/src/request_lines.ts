@@ -1,6 +1,7 @@
-// The page sends the core only the lines that hold something, and the core
-// names a refused line by its place among those; the user reads the line
-// numbers of the box they typed in. These helpers keep the two apart.
+// The core reads lines by their place in the list it is given, blank ones
+// included, and names a refused line by that place. The page therefore sends
+// a box's lines where they stand (a blank line as a blank), so the line a
+// refusal names is the line the user sees in the box.
 
 export interface RequestLines {
   /** The lines sent to the core. */
@@ -9,18 +10,16 @@ export interface RequestLines {
   rows: number[];
 }
 
-/** Every line of the text with something on it, trimmed, with the line it stood on. */
-export function filledLines(text: string): RequestLines {
-  const lines: string[] = [];
-  const rows: number[] = [];
-  text.split(/\r\n|\r|\n/).forEach((line, i) => {
-    const trimmed = line.trim();
-    if (trimmed !== '') {
-      lines.push(trimmed);
-      rows.push(i + 1);
-    }
-  });
-  return { lines, rows };
+/** The box's lines, each trimmed, blank ones kept in place; blank lines at the end dropped. */
+export function typedLines(text: string): RequestLines {
+  const lines = text.split(/\r\n|\r|\n/).map((l) => l.trim());
+  while (lines.length > 0 && lines[lines.length - 1] === '') lines.pop();
+  return { lines, rows: lines.map((_, i) => i + 1) };
+}
+
+/** Whether the box holds nothing but blanks. */
+export function isBlank(sent: RequestLines): boolean {
+  return sent.lines.every((l) => l === '');
 }
 
 /**

@@ -110,7 +110,8 @@ export function readState(core: Core): State {
 
 /** The text a problem is shown with: its line named, when it has one. */
 export function problemText(p: Problem): string {
-  const where = p.line > 0 ? `第 ${p.line} 行：` : '';
+  // The core's sentences name their line themselves; the page's own are named here.
+  const where = p.line > 0 && !p.text.includes(`第 ${p.line} 行`) ? `第 ${p.line} 行：` : '';
   const field = p.field ? `（${p.field}）` : '';
   return `${where}${p.text}${field}`;
 }

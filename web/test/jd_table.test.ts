@@ -1,7 +1,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readRoadText } from '../src/jd_table';
-import { filledLines, typedRow } from '../src/request_lines';
+import { typedLines } from '../src/request_lines';
 
 // Each row: the box's text, what it becomes (lines and the typed row of each), or the rows refused.
 const rows: { name: string; text: string; lines?: string[]; rows?: number[]; refused?: number[]; kind?: string }[] = [
@@ -16,15 +16,15 @@ const rows: { name: string; text: string; lines?: string[]; rows?: number[]; ref
     name: 'K form station, Ls2 given, blank lines keep their row numbers',
     text: 'K1+050.5 1000 2000\n\n1500 2600 800 120 90\n\n3000 2000\n',
     kind: 'table',
-    lines: ['bp K1+050.5 1000 2000', 'jd 1500 2600 800 120 90', 'ep 3000 2000'],
-    rows: [1, 3, 5],
+    lines: ['bp K1+050.5 1000 2000', '', 'jd 1500 2600 800 120 90', '', 'ep 3000 2000'],
+    rows: [1, 2, 3, 4, 5],
   },
   {
     name: 'a heading line and a name column are passed over',
     text: '点\tX\tY\tR\tLs1\nBP\tK0+000\t1000\t2000\nJD1\t1500\t2600\t800\t120\nEP\t3000\t2000',
     kind: 'table',
-    lines: ['bp K0+000 1000 2000', 'jd 1500 2600 800 120', 'ep 3000 2000'],
-    rows: [2, 3, 4],
+    lines: ['', 'bp K0+000 1000 2000', 'jd 1500 2600 800 120', 'ep 3000 2000'],
+    rows: [1, 2, 3, 4],
   },
   {
     name: 'full-width blanks from a Chinese input method',
@@ -34,11 +34,11 @@ const rows: { name: string; text: string; lines?: string[]; rows?: number[]; ref
     rows: [1, 2],
   },
   {
-    name: 'road lines go as typed, trimmed, rows kept',
-    text: '  bp 0 1000 2000\n\njd 1500 2600 800 120\nep 3000 2000',
+    name: 'road lines go as typed, trimmed, blank lines in place, blank tail dropped',
+    text: '  bp 0 1000 2000\r\n\njd 1500 2600 800 120\nep 3000 2000\n\n  \n',
     kind: 'lines',
-    lines: ['bp 0 1000 2000', 'jd 1500 2600 800 120', 'ep 3000 2000'],
-    rows: [1, 3, 4],
+    lines: ['bp 0 1000 2000', '', 'jd 1500 2600 800 120', 'ep 3000 2000'],
+    rows: [1, 2, 3, 4],
   },
   { name: 'element lines are not a table', text: 'START 0 0 0 45\nline 100', kind: 'lines', lines: ['START 0 0 0 45', 'line 100'], rows: [1, 2] },
   { name: 'words the page does not know go to the core to refuse', text: 'hello world', kind: 'lines', lines: ['hello world'], rows: [1] },
@@ -68,9 +68,8 @@ for (const row of rows) {
   });
 }
 
-test('a refusal of the core names the typed row; line 0 and lines beyond stay as they are', () => {
-  const sent = filledLines('\n\nbp 0 0 0\n\n\njd 1 2 3 4\nep 5 6\n');
-  assert.deepEqual([1, 2, 3, 0, 4, -1, 1.5].map((l) => typedRow(sent, l)), [3, 6, 7, 0, 4, -1, 1.5]);
+test('a box of blanks sends nothing', () => {
+  assert.deepEqual(typedLines('\n  \n\t\n').lines, []);
 });
 
 test('property: every table row maps back to a row that holds its numbers', () => {
@@ -88,10 +87,11 @@ test('property: every table row maps back to a row that holds its numbers', () =
     const r = readRoadText(typed.join('\n'));
     assert.equal(r.kind, 'table');
     if (r.kind !== 'table') continue;
-    assert.equal(r.sent.lines.length, n);
+    // The core names a line by its place: every curve line stands where its row was typed.
+    assert.equal(r.sent.lines.filter((l) => l !== '').length, n);
     r.sent.lines.forEach((line, i) => {
-      const numbers = line.split(' ').slice(1).join(' ');
-      assert.equal(typed[r.sent.rows[i] - 1].split(/[\t ]+/).join(' '), numbers);
+      if (line === '') assert.equal(typed[i].trim(), '');
+      else assert.equal(typed[i].split(/[\t ]+/).join(' '), line.split(' ').slice(1).join(' '));
     });
   }
 });
