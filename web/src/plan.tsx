@@ -87,10 +87,16 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
     return () => observer.disconnect();
   }, []);
 
+  // Until the user moves the view, it follows the box's size (a phone turned, the layout settled).
+  const moved = useRef(false);
   const fit = () => {
-    if (fitBounds && size[0] > 0) setView(fitView(fitBounds, size[0], size[1], 24));
+    moved.current = false;
+    if (fitBounds && size[0] > 0) setView(fitView(fitBounds, size[0], size[1], 40));
   };
-  useEffect(fit, [fitKey, size[0] > 0, fitBounds === null]);
+  useEffect(fit, [fitKey, fitBounds === null]);
+  useEffect(() => {
+    if (!moved.current) fit();
+  }, [size[0], size[1]]);
 
   useEffect(() => {
     const el = box.current;
@@ -99,6 +105,7 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
       ev.preventDefault();
       const r = el.getBoundingClientRect();
       const f = wheelFactor(ev.deltaY, ev.deltaMode);
+      moved.current = true;
       setView((v) => (v ? zoomAbout(v, f, ev.clientX - r.left, ev.clientY - r.top) : v));
     };
     el.addEventListener('wheel', onWheel, { passive: false });
@@ -118,6 +125,7 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
     const before = map.get(ev.pointerId);
     if (!before) return;
     const now = local(ev);
+    moved.current = true;
     if (map.size === 1) {
       setView((v) => (v ? panBy(v, now[0] - before[0], now[1] - before[1]) : v));
     } else if (map.size === 2) {
