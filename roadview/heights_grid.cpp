@@ -1,9 +1,9 @@
 #include "heights_grid.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "blanks.h"
+#include "number_chars.h"
 #include "heights_window_texts.h"
 #include "paste_layout.h"
 #include "road_paste_texts.h"
@@ -126,8 +126,7 @@ std::variant<StationRef, std::string> ReadHeightsStation(const std::string& text
 }
 
 std::string ShortestText(double value, const NumberSymbols& symbols) {
-  char digits[400];
-  std::string text(digits, std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr);
+  std::string text = ShortestFixedText(value);
   if (const auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, symbols.decimal);
   return text;
 }

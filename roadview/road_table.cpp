@@ -1,11 +1,11 @@
 #include "road_table.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "angle_text.h"
 #include "blanks.h"
+#include "number_chars.h"
 #include "paste_layout.h"
 #include "road_lines.h"
 #include "road_paste_texts.h"
@@ -53,8 +53,8 @@ std::optional<RoadCell> CellOf(Column column, bool spiral) {
 // The shortest text that reads back to the same double, with the user's separator.
 std::string Shortest(double value, const NumberSymbols& symbols) {
   if (std::isinf(value)) return "inf";
-  char digits[400];  // fixed notation of any double: "500000", never "5e+05"
-  std::string text(digits, std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr);
+  // Fixed notation of any double: "500000", never "5e+05".
+  std::string text = ShortestFixedText(value);
   if (const auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, symbols.decimal);
   return text;
 }
