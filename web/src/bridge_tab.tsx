@@ -40,7 +40,11 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
 
   const chooseBridge = (name: string) => {
     ctx.select({ bridge: name, bent: '' });
-    ctx.setDrafts(bridgeDrafts(bridges, name));
+    const drafts = bridgeDrafts(bridges, name);
+    // A new bridge starts as the desktop's does: one bent at the road's first station.
+    const road = ctx.state.road;
+    if (!name && road) drafts.bridgeLines = `bent 1 ${road.start.stationText}`;
+    ctx.setDrafts(drafts);
   };
 
   const applyBridge = () => {
