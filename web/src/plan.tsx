@@ -112,7 +112,7 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
     return () => el.removeEventListener('wheel', onWheel);
   }, []);
 
-  const local = (ev: PointerEvent): [number, number] => {
+  const local = (ev: MouseEvent): [number, number] => {
     const r = box.current!.getBoundingClientRect();
     return [ev.clientX - r.left, ev.clientY - r.top];
   };
@@ -172,6 +172,21 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
             fit();
           }
         }}
+        onDblClick={(ev) => {
+          // The nearest point within a finger's width chooses its bent.
+          if (!onPick) return;
+          const [x, y] = local(ev);
+          let best = '';
+          let bestD = 16;
+          for (const d of marks.dots) {
+            const dist = Math.hypot(d.sx - x, d.sy - y);
+            if (dist < bestD) {
+              bestD = dist;
+              best = d.p.name;
+            }
+          }
+          if (best) onPick(best);
+        }}
         onPointerDown={onDown} onPointerMove={onMove} onPointerUp={onUp} onPointerCancel={onUp}>
         <svg width={w} height={h} viewBox={`0 0 ${w} ${h}`} role="img" aria-label="平面图">
           {view && (
@@ -189,7 +204,6 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
                 cy={d.sy}
                 r={3}
                 class={`pt ${d.p.cls}`}
-                onDblClick={onPick ? () => onPick(d.p.name) : undefined}
               />
             ) : null,
           )}
