@@ -107,7 +107,11 @@ export interface BridgePlan {
 
 export interface CheckRow {
   name: string;
-  matched: string;
-  flag: 'ok' | 'over' | 'far';
+  matched: string | null;
+  /** null: the point is off the road, no cap is asked of it. */
+  flag: 'ok' | 'over' | 'far' | null;
+  heightFlag: 'ok' | 'over' | null;
+  /** The row as the desktop's check table shows it, under the answer's headings. */
+  cells: string[];
   [key: string]: unknown;
 }

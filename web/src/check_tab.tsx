@@ -1,10 +1,11 @@
-// The as-built check: measured points pasted or read from a point file, a
-// tolerance, and one row a point, the ones over the limit marked.
+// The as-built check: measured points pasted or read from a point file,
+// the limits in millimetres, and the check table as the desktop shows it,
+// the rows over a limit marked.
 
 import { useState } from 'preact/hooks';
 import type { CheckRow } from './answers';
 import { decodeText } from './file_text';
-import { fileBytes } from './download';
+import { downloadText, fileBytes } from './download';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
@@ -13,49 +14,34 @@ const kAreas = ['check'];
 
 interface CheckResult {
   rows: CheckRow[];
+  headings: string[];
   summary: string;
+  csv: string;
 }
 
-function text(row: CheckRow, key: string): string {
-  const t = row[`${key}Text`];
-  if (typeof t === 'string') return t;
-  const v = row[key];
-  return typeof v === 'number' ? v.toFixed(3) : typeof v === 'string' ? v : '';
+export function rowClass(r: CheckRow): string {
+  const classes: string[] = [];
+  if (r.flag) classes.push(r.flag);
+  if (r.heightFlag === 'over') classes.push('height-over');
+  return classes.join(' ');
 }
-
-const kFlagWords: Record<string, string> = { ok: '合格', over: '超限', far: '附近无盖梁' };
 
 export function CheckTab({ ctx }: { ctx: Ctx }) {
   const [result, setResult] = useState<CheckResult | null>(null);
 
   const run = () => {
-    const tolerances: Record<string, number> = {};
-    const problems = [];
-    for (const [key, typed, label] of [
-      ['tolerance', ctx.drafts.tolerance.trim(), '平面限差'],
-      ['heightTolerance', ctx.drafts.heightTolerance.trim(), '高程限差'],
-    ] as const) {
-      if (typed === '') continue;
-      const value = Number(typed);
-      // A limit that is not a number would let every point pass unseen.
-      if (!Number.isFinite(value) || value < 0) problems.push({ line: 0, text: `${label}“${typed}”应为不小于 0 的数（米）。` });
-      else tolerances[key] = value;
-    }
-    if (problems.length) {
-      setResult(null);
-      ctx.report('check', problems);
-      return;
-    }
-    const fileName = ctx.drafts.checkFileName;
-    // The text goes as it stands, pasted or from a file: the core names its lines as the box shows them.
-    const request: Record<string, unknown> = {
-      op: 'check.run',
-      text: ctx.drafts.check,
-      ...tolerances,
-    };
-    if (fileName) request.fileName = fileName;
+    // The text goes as it stands, pasted or from a file: the core names its lines as the box
+    // shows them. The limits go as typed and are read (and refused) as the check dialog reads them.
+    const request: Record<string, unknown> = { op: 'check.run', text: ctx.drafts.check };
+    if (ctx.drafts.tolerance.trim()) request.tolerance = ctx.drafts.tolerance.trim();
+    if (ctx.drafts.heightTolerance.trim()) request.heightTolerance = ctx.drafts.heightTolerance.trim();
+    if (ctx.drafts.checkFileName) request.fileName = ctx.drafts.checkFileName;
     const answer = ctx.act('check', request);
     setResult(answer.ok ? (answer as unknown as CheckResult) : null);
+  };
+
+  const saveCsv = () => {
+    if (result) downloadText('检核结果.csv', result.csv, 'text/csv');
   };
 
   const openFile = async (ev: Event) => {
@@ -72,8 +58,6 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
     ctx.setDrafts({ check: decoded.text, checkFileName: file.name });
     ctx.report('check', [], [`已读入文件“${file.name}”：点“检核”开始。`]);
   };
-
-  const hasH = !!result?.rows.some((r) => r.h != null);
 
   return (
     <div class="tab-check">
@@ -98,41 +82,38 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
           <input type="file" data-testid="check-file" onChange={openFile} />
         </label>
         <div class="row-fields">
-          <TextField ctx={ctx} draft="tolerance" label="平面限差 (m)" testid="check-tolerance" inputMode="decimal" />
-          <TextField ctx={ctx} draft="heightTolerance" label="高程限差 (m)" inputMode="decimal" />
+          <TextField ctx={ctx} draft="tolerance" label="限差 (mm)" testid="check-tolerance" inputMode="decimal" />
+          <TextField ctx={ctx} draft="heightTolerance" label="高程限差 (mm)" inputMode="decimal" />
         </div>
         <div class="buttons">
           <button type="button" class="primary" data-testid="check-run" onClick={run}>
             检核
           </button>
+          {result ? (
+            <button type="button" onClick={saveCsv}>
+              导出 CSV
+            </button>
+          ) : null}
         </div>
         <OutcomeView ctx={ctx} area="check" areas={kAreas} />
         <p class="summary" data-testid="check-summary">
           {result ? result.summary : ''}
         </p>
-        <div class="table-box">
+        <div class="table-box tall">
           <table class="grid" data-testid="check-rows">
             <thead>
               <tr>
-                <th>点名</th>
-                <th>最近设计点</th>
-                <th>ΔX</th>
-                <th>ΔY</th>
-                <th>偏差</th>
-                {hasH ? <th>ΔH</th> : null}
-                <th>结果</th>
+                {(result?.headings ?? []).map((h, i) => (
+                  <th key={i}>{h}</th>
+                ))}
               </tr>
             </thead>
             <tbody>
               {(result?.rows ?? []).map((r, i) => (
-                <tr key={i} data-point={r.name} class={r.flag}>
-                  <td>{r.name}</td>
-                  <td>{r.matched}</td>
-                  <td class="num">{text(r, 'dx')}</td>
-                  <td class="num">{text(r, 'dy')}</td>
-                  <td class="num">{text(r, 'distance')}</td>
-                  {hasH ? <td class="num">{text(r, 'dH')}</td> : null}
-                  <td>{typeof r.flagText === 'string' ? r.flagText : (kFlagWords[r.flag] ?? r.flag)}</td>
+                <tr key={i} data-point={r.name} class={rowClass(r)}>
+                  {r.cells.map((c, j) => (
+                    <td key={j}>{c}</td>
+                  ))}
                 </tr>
               ))}
             </tbody>

@@ -3,7 +3,8 @@
 // highlighted). The instrument station and backsight are picked by name.
 
 import { useMemo } from 'preact/hooks';
-import type { Answer, BentPoints, BridgePlan, XY } from './answers';
+import type { BentPoints, BridgePlan, Point, XY } from './answers';
+import { packedDms } from './packed_dms';
 import { OutcomeView } from './outcome_view';
 import { Plan, PlanPoint, Shape } from './plan';
 import type { Ctx } from './store';
@@ -22,7 +23,7 @@ function given(v: unknown): string {
   const o = v as Record<string, unknown>;
   const name = o.point ?? o.name;
   if (typeof name === 'string' && name) return name;
-  if (o.azimuth != null) return `方位角 ${String(o.azimuth)}`;
+  if (o.azimuth != null) return `方位角 ${String(o.azimuthText ?? o.azimuth)}`;
   if (o.x != null && o.y != null) return `X ${String(o.x)}，Y ${String(o.y)}`;
   return '已设';
 }
@@ -91,8 +92,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
       return;
     }
     const before = { station: ctx.state.station, backsight: ctx.state.backsight };
-    const hi = ctx.drafts.stationHi.trim();
-    const first = ctx.core.call({ op: 'polar.station', point: station, ...(hi ? { hi } : {}) });
+    const first = ctx.core.call(stationRequest(ctx, station, ctx.drafts.stationHi.trim()));
     if (!first.ok) {
       ctx.report('polar', first.problems ?? [], first.notices ?? []);
       return;
@@ -102,8 +102,8 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
       ...(ctx.drafts.backsightIsAzimuth ? { azimuth: sight } : { point: sight }),
     });
     if (!second.ok) {
-      // Both or neither: the station goes back to what it was.
-      restoreStation(ctx, before.station, before.backsight);
+      // Both or neither: a new station with the old backsight would turn every angle wrong.
+      restorePolar(ctx, before.station, before.backsight);
       ctx.report('polar', second.problems ?? [], second.notices ?? []);
       ctx.changed();
       return;
@@ -237,10 +237,49 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
   );
 }
 
-/** Puts the station and backsight back as they were given before a refused change. */
-function restoreStation(ctx: Ctx, station: unknown, backsight: unknown): Answer {
-  if (station == null) return ctx.core.call({ op: 'polar.clear' });
-  const put = ctx.core.call({ op: 'polar.station', ...(station as Record<string, unknown>) });
-  if (put.ok && backsight != null) ctx.core.call({ op: 'polar.backsight', ...(backsight as Record<string, unknown>) });
-  return put;
+/**
+ * The station request for a bridge point's name. With an instrument height the point's
+ * coordinates and height go as typed fields (the core takes a height only so); a name
+ * the page cannot place once goes as a name, for the core to refuse in its words.
+ */
+export function stationRequest(ctx: Ctx, name: string, hi: string): Record<string, unknown> {
+  if (!hi) return { op: 'polar.station', point: name };
+  const found: Point[] = [];
+  for (const bridge of ctx.state.bridges) {
+    const a = ctx.core.call({ op: 'bridge.points', bridge });
+    if (!a.ok) continue;
+    for (const b of (a as unknown as PointsAnswer).bents) for (const p of b.points) if (p.name === name) found.push(p);
+  }
+  if (found.length !== 1) return { op: 'polar.station', point: name };
+  const p = found[0];
+  // Numbers go as JSON numbers: the core reads their shortest exact text.
+  return { op: 'polar.station', name: p.name, x: p.x, y: p.y, h: p.h ?? '', hi };
+}
+
+interface GivenStation {
+  name: string;
+  x: number;
+  y: number;
+  h: number | null;
+  hi: number | null;
+}
+
+interface GivenBacksight {
+  name?: string;
+  x?: number;
+  y?: number;
+  azimuth?: number;
+}
+
+/** Puts the station and backsight back as they were before a refused change. */
+function restorePolar(ctx: Ctx, station: unknown, backsight: unknown): void {
+  ctx.core.call({ op: 'polar.clear' });
+  const s = station as GivenStation | null;
+  if (s) {
+    const heights = s.h != null ? { h: s.h, hi: s.hi ?? 0 } : {};
+    ctx.core.call({ op: 'polar.station', name: s.name, x: s.x, y: s.y, ...heights });
+  }
+  const b = backsight as GivenBacksight | null;
+  if (b && b.azimuth != null) ctx.core.call({ op: 'polar.backsight', azimuth: packedDms(b.azimuth) });
+  else if (b) ctx.core.call({ op: 'polar.backsight', name: b.name ?? '', x: b.x, y: b.y });
 }

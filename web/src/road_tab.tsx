@@ -12,8 +12,12 @@ import { Plan, PlanPoint, Shape } from './plan';
 import type { Ctx } from './store';
 import { draftsFromState, readState } from './store';
 import { StationTable } from './station_table';
+import { TextField } from './text_field';
 
 const kAreas = ['road', 'landxml', 'table'];
+
+// The LandXML file last opened and not yet read: its text stays on the device only.
+let lastLandXml: { name: string; text: string } | null = null;
 
 const kHint = [
   '交点法：bp 桩号 X Y / jd X Y R Ls1 [Ls2] / ep X Y',
@@ -78,6 +82,18 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
     ctx.setDrafts({ road: '' });
   };
 
+  const readLandXml = (file: { name: string; text: string }, alignment: string) => {
+    const request: Record<string, unknown> = { op: 'road.landxml', name: file.name, text: file.text };
+    if (alignment) request.alignment = alignment;
+    const answer = ctx.act('landxml', request);
+    if (!answer.ok) return;
+    lastLandXml = null;
+    ctx.setDrafts({ ...draftsFromState(readState(ctx.core)), alignment: '' });
+    // A profile that does not fit the road came in all the same: say so beside the road.
+    const misfit = answer.heightsProblem;
+    if (typeof misfit === 'string' && misfit) ctx.report('landxml', [], [...(answer.notices ?? []), misfit]);
+  };
+
   const openLandXml = async (ev: Event) => {
     const input = ev.currentTarget as HTMLInputElement;
     const file = input.files?.[0];
@@ -88,8 +104,9 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
       ctx.report('landxml', [{ line: 0, text: `文件“${file.name}”未读入：${decoded.reason}` }]);
       return;
     }
-    const answer = ctx.act('landxml', { op: 'road.landxml', name: file.name, text: decoded.text });
-    if (answer.ok) ctx.setDrafts(draftsFromState(readState(ctx.core)));
+    // Kept until it is read, so a file of several alignments is read again by the name chosen.
+    lastLandXml = { name: file.name, text: decoded.text };
+    readLandXml(lastLandXml, ctx.drafts.alignment.trim());
   };
 
   const plan = useMemo(() => {
@@ -128,6 +145,16 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
           <span>导入路线（LandXML）</span>
           <input type="file" accept=".xml,.landxml,application/xml,text/xml" data-testid="road-landxml" onChange={openLandXml} />
         </label>
+        {lastLandXml ? (
+          <div class="row-fields">
+            <TextField ctx={ctx} draft="alignment" label={`“${lastLandXml.name}”中的路线名`} />
+            <div class="buttons">
+              <button type="button" onClick={() => lastLandXml && readLandXml(lastLandXml, ctx.drafts.alignment.trim())}>
+                读入这条路线
+              </button>
+            </div>
+          </div>
+        ) : null}
         <OutcomeView ctx={ctx} area="landxml" areas={kAreas} />
         <RoadSummaryView road={road} />
       </section>

@@ -16,6 +16,7 @@ interface TableRow {
   azimuthText: string;
   element: string;
   elementText?: string;
+  key?: string;
 }
 
 export function StationTable({ ctx }: { ctx: Ctx }) {
@@ -53,6 +54,7 @@ export function StationTable({ ctx }: { ctx: Ctx }) {
             <thead>
               <tr>
                 <th>桩号</th>
+                <th>主点</th>
                 {withOffsets ? <th>偏距</th> : null}
                 <th>X (北)</th>
                 <th>Y (东)</th>
@@ -65,6 +67,7 @@ export function StationTable({ ctx }: { ctx: Ctx }) {
               {rows.map((r, i) => (
                 <tr key={i}>
                   <td>{r.stationText}</td>
+                  <td>{r.key ?? ''}</td>
                   {withOffsets ? <td class="num">{r.offsetText ?? (r.offset ?? 0).toFixed(3)}</td> : null}
                   <td class="num">{r.xText}</td>
                   <td class="num">{r.yText}</td>

@@ -28,6 +28,7 @@ export interface Drafts {
   tableTo: string;
   tableStep: string;
   tableOffsets: string;
+  alignment: string;
 }
 
 export const emptyDrafts: Drafts = {
@@ -40,8 +41,8 @@ export const emptyDrafts: Drafts = {
   templateLines: '',
   check: '',
   checkFileName: '',
-  tolerance: '0.01',
-  heightTolerance: '0.01',
+  tolerance: '10',
+  heightTolerance: '10',
   stationPoint: '',
   stationHi: '',
   backsight: '',
@@ -51,6 +52,7 @@ export const emptyDrafts: Drafts = {
   tableTo: '',
   tableStep: '20',
   tableOffsets: '',
+  alignment: '',
 };
 
 export interface Outcome {
