@@ -26,6 +26,10 @@ std::string LineTooLongText(int line, std::size_t most) {
   return "第 " + std::to_string(line) + " 行过长：一行最多 " + std::to_string(most) + " 个字节。";
 }
 
+std::string RequestExportFormatText(const std::string& format) {
+  return "没有这种导出格式：“" + format + "”（可用 dat、csv、gsi、pnezd）。";
+}
+
 std::string InternalFaultText(const std::string& what) { return "程序内部错误：" + what; }
 
 std::string NoSuchTemplateText(const std::string& name) { return "没有名为“" + name + "”的模板。"; }

@@ -23,6 +23,7 @@ std::string RequestTooDeepText(int most);
 std::string RequestTooManyLinesText(const std::string& argument, std::size_t most);
 // A typed line longer than any line of a road, a bridge or a profile.
 std::string LineTooLongText(int line, std::size_t most);
+std::string RequestExportFormatText(const std::string& format);
 // A fault the module caught instead of letting it end the page.
 std::string InternalFaultText(const std::string& what);
 

@@ -126,15 +126,6 @@ const char* RoleOf(const BridgePoint& p) {
   return "template";
 }
 
-const char* ElementWord(ElementKind kind) {
-  switch (kind) {
-    case ElementKind::kLine: return "line";
-    case ElementKind::kArc: return "arc";
-    case ElementKind::kSpiral: return "spiral";
-  }
-  return "";
-}
-
 // A station and a backsight that gives it a direction.
 bool PolarSet(const CapSession& session) {
   const auto& station = session.Station();
@@ -159,10 +150,18 @@ std::optional<std::vector<std::vector<std::string>>> PolarCellsOf(const CapSessi
   return cells;
 }
 
-Json PointJson(const BridgePoint& p, const std::array<std::string, kPointColumns>& row, const Road& road,
+// The element's word for the name the table gives it: the table has found
+// the foot's element already, and a bridge has thousands of points.
+Json ElementOf(const std::string& name) {
+  for (ElementKind kind : {ElementKind::kLine, ElementKind::kArc, ElementKind::kSpiral}) {
+    if (name == ElementName(kind)) return ElementWord(kind);
+  }
+  return nullptr;
+}
+
+Json PointJson(const BridgePoint& p, const std::array<std::string, kPointColumns>& row,
                const std::vector<std::string>* polar) {
   const bool onRoad = p.status == WhereStatus::kOnRoad;
-  const std::optional<RoadPoint> foot = onRoad ? road.At(p.distance) : std::nullopt;
   Json point{{"name", p.Name()},
              {"bent", p.bent},
              {"item", p.item},
@@ -172,7 +171,7 @@ Json PointJson(const BridgePoint& p, const std::array<std::string, kPointColumns
              {"h", p.height ? Json(*p.height) : Json()},
              {"station", onRoad ? Json(p.station.value) : Json()},
              {"offset", onRoad ? Json(p.offset) : Json()},
-             {"element", foot ? Json(ElementWord(foot->kind)) : Json()},
+             {"element", onRoad ? ElementOf(row[6]) : Json()},
              {"xText", row[1]},
              {"yText", row[2]},
              {"hText", p.height ? row[3] : ""},
@@ -212,7 +211,7 @@ Json BridgePoints(WebState& state, const Args& args) {
     const auto cells = bent.Solved() && polar ? PolarCellsOf(session, bent) : std::nullopt;
     Json points = Json::array();
     for (std::size_t i = 0; i < bent.points.size() && i < table.rows.size(); ++i) {
-      points.push_back(PointJson(bent.points[i], table.rows[i], *road, cells ? &(*cells)[i] : nullptr));
+      points.push_back(PointJson(bent.points[i], table.rows[i], cells ? &(*cells)[i] : nullptr));
     }
     std::string notice;
     for (const std::string& n : table.notices) notice += (notice.empty() ? "" : "\n") + n;

@@ -85,6 +85,15 @@ Json RoadClear(WebState& state, const Args&) {
 
 }  // namespace
 
+const char* ElementWord(ElementKind kind) {
+  switch (kind) {
+    case ElementKind::kLine: return "line";
+    case ElementKind::kArc: return "arc";
+    case ElementKind::kSpiral: return "spiral";
+  }
+  return "";
+}
+
 Json StationJson(double station) { return Json{{"station", station}, {"stationText", RoadStationText(station)}}; }
 
 Json RoadSummary(const WebState& state) {

@@ -58,6 +58,12 @@ class Args {
   std::vector<std::string> Lines(const char* key) const;
   std::optional<std::vector<std::string>> OptionalLines(const char* key) const;
   std::optional<double> OptionalNumber(const char* key) const;
+  // A field as the user typed it: a string, or a number the page passed
+  // as one (written in its shortest exact form); nothing when not given.
+  std::optional<std::string> OptionalTyped(const char* key) const;
+  std::string Typed(const char* key) const;
+  // An array of such fields; empty when not given.
+  std::vector<std::string> TypedList(const char* key) const;
 
  private:
   const Request& request_;
@@ -95,8 +101,16 @@ void AddStateOps(OpTable& ops);   // about, state
 void AddRoadOps(OpTable& ops);    // road.*
 void AddBridgeOps(OpTable& ops);  // templates.*, template.*, bridges.list, bridge.*
 void AddJobOps(OpTable& ops);     // job.save, job.open
+void AddQueryOps(OpTable& ops);   // road.at, station.table
+void AddHeightsOps(OpTable& ops); // profile.set, profile.clear, section.set
+void AddPolarOps(OpTable& ops);   // polar.station, polar.backsight, polar.clear
+void AddCheckOps(OpTable& ops);   // check.run
+void AddExportOps(OpTable& ops);  // export
+void AddPlanOps(OpTable& ops);    // bridge.plan
+void AddLandXmlOps(OpTable& ops); // road.landxml
 
 // Shared answers.
+const char* ElementWord(ElementKind kind);  // "line", "arc", "spiral"
 Json RoadSummary(const WebState& state);  // null without a working road
 Json StateAnswer(const WebState& state);
 Json StationJson(double station);        // {station, stationText}

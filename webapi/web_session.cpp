@@ -19,6 +19,13 @@ const web::OpTable& Ops() {
     web::AddRoadOps(table);
     web::AddBridgeOps(table);
     web::AddJobOps(table);
+    web::AddQueryOps(table);
+    web::AddHeightsOps(table);
+    web::AddPolarOps(table);
+    web::AddCheckOps(table);
+    web::AddExportOps(table);
+    web::AddPlanOps(table);
+    web::AddLandXmlOps(table);
     return table;
   }();
   return ops;
