@@ -102,7 +102,17 @@ export interface BridgePlan {
   centre: XY[];
   left: XY[];
   right: XY[];
-  bents: { name: string; axis: XY[]; outline: XY[]; points: { name: string; x: number; y: number; role: string }[] }[];
+  bents: {
+    name: string;
+    solved?: boolean;
+    axis: XY[] | null;
+    /** The cap's outline (null: none), and every outline of the bent (cap, pile cap…). */
+    outline: XY[] | null;
+    outlines?: XY[][];
+    /** The rows and columns of its pile grids. */
+    gridLines?: XY[][];
+    points: { name: string; x: number; y: number; role: string }[];
+  }[];
 }
 
 export interface CheckRow {

@@ -23,6 +23,7 @@ import { BridgeTab, bridgeDrafts, listBridges } from './bridge_tab';
 import { PointsTab } from './points_tab';
 import { CheckTab } from './check_tab';
 import { FilesTab } from './files_tab';
+import { TabGuard } from './guard';
 
 const kTabs = [
   { id: 'road', label: '路线' },
@@ -103,12 +104,14 @@ export function App({ core }: { core: Core }) {
         ))}
       </nav>
       <main class={`panel panel-${tab}`} role="tabpanel">
+        <TabGuard key={tab}>
         {tab === 'road' && <RoadTab ctx={ctx} />}
         {tab === 'profile' && <HeightsTab ctx={ctx} />}
         {tab === 'bridge' && <BridgeTab ctx={ctx} />}
         {tab === 'points' && <PointsTab ctx={ctx} />}
         {tab === 'check' && <CheckTab ctx={ctx} />}
         {tab === 'files' && <FilesTab ctx={ctx} onOpened={opened} />}
+        </TabGuard>
       </main>
     </div>
   );

@@ -43,12 +43,18 @@ export function planDrawing(plan: BridgePlan | null, chosenBent: string, bents: 
     }
     return { shapes, points };
   }
-  shapes.push({ pts: plan.left, cls: 'edge' }, { pts: plan.right, cls: 'edge' }, { pts: plan.centre, cls: 'centre' });
-  for (const b of plan.bents) {
+  shapes.push(
+    { pts: plan.left ?? [], cls: 'edge' },
+    { pts: plan.right ?? [], cls: 'edge' },
+    { pts: plan.centre ?? [], cls: 'centre' },
+  );
+  for (const b of plan.bents ?? []) {
     const on = b.name === chosenBent;
-    shapes.push({ pts: b.outline, cls: on ? 'outline on' : 'outline', closed: true });
-    shapes.push({ pts: b.axis, cls: on ? 'axis on' : 'axis' });
-    for (const p of b.points) points.push({ name: p.name, x: p.x, y: p.y, cls: on ? `on ${p.role}` : p.role, priority: on ? 2 : 1 });
+    const outlines = b.outlines ?? (b.outline ? [b.outline] : []);
+    for (const o of outlines) shapes.push({ pts: o, cls: on ? 'outline on' : 'outline', closed: true });
+    for (const g of b.gridLines ?? []) shapes.push({ pts: g, cls: on ? 'grid on' : 'grid' });
+    if (b.axis) shapes.push({ pts: b.axis, cls: on ? 'axis on' : 'axis' });
+    for (const p of b.points ?? []) points.push({ name: p.name, x: p.x, y: p.y, cls: on ? `on ${p.role}` : p.role, priority: on ? 2 : 1 });
   }
   return { shapes, points };
 }
@@ -77,7 +83,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
   const polar = !!points?.polar;
 
   const pick = (pointName: string) => {
-    const owner = plan?.bents.find((b) => b.points.some((p) => p.name === pointName));
+    const owner = plan?.bents?.find((b) => b.points.some((p) => p.name === pointName));
     if (owner) ctx.select({ bent: owner.name });
   };
 
