@@ -24,6 +24,7 @@ import { PointsTab } from './points_tab';
 import { CheckTab } from './check_tab';
 import { FilesTab } from './files_tab';
 import { TabGuard } from './guard';
+import { keepJob } from './keep';
 
 const kTabs = [
   { id: 'road', label: '路线' },
@@ -36,7 +37,7 @@ const kTabs = [
 
 type TabId = (typeof kTabs)[number]['id'];
 
-export function App({ core }: { core: Core }) {
+export function App({ core, startNotice = '' }: { core: Core; startNotice?: string }) {
   const [tab, setTab] = useState<TabId>('road');
   const [state, setState] = useState<State>(() => readState(core));
   const [rev, setRev] = useState(0);
@@ -46,11 +47,12 @@ export function App({ core }: { core: Core }) {
     ...bridgeDrafts(listBridges(core), state.bridges[0] ?? ''),
   }));
   const [selection, setSelection] = useState<Selection>({ bridge: state.bridges[0] ?? '', bent: '', template: '' });
-  const [outcome, setOutcome] = useState<Outcome>(noOutcome);
+  const [outcome, setOutcome] = useState<Outcome>(startNotice ? { ...noOutcome, area: 'road', notices: [startNotice] } : noOutcome);
 
   const setDrafts = useCallback((change: Partial<Drafts>) => setDraftsState((d) => ({ ...d, ...change })), []);
   const select = useCallback((change: Partial<Selection>) => setSelection((s) => ({ ...s, ...change })), []);
   const changed = useCallback(() => {
+    keepJob(core);
     setState(readState(core));
     setRev((r) => r + 1);
   }, [core]);

@@ -7,8 +7,13 @@ import { downloadText, fileBytes } from './download';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { readState } from './store';
+import { forgetJob } from './keep';
+import { useState } from 'preact/hooks';
 
 const kAreas = ['files'];
+
+// The job that was open before the last one opened, for as long as the page is.
+let previousJob: string | null = null;
 
 const kExports = [
   { format: 'dat', label: 'CASS 点文件 (.dat)' },
@@ -36,11 +41,38 @@ export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): 
       ctx.report('files', [{ line: 0, text: `作业文件“${file.name}”未打开：${decoded.reason}` }]);
       return;
     }
+    // The job open now is kept before another replaces it: one tap puts it back.
+    const before = ctx.core.call({ op: 'job.save' });
     const answer = ctx.act('files', { op: 'job.open', text: decoded.text, fileName: file.name });
     if (answer.ok) {
+      previousJob = before.ok && typeof before.text === 'string' ? before.text : null;
+      setHasPrevious(previousJob !== null);
       onOpened(readState(ctx.core));
       ctx.report('files', [], [...(answer.notices ?? []), `已打开作业“${file.name}”。`]);
     }
+  };
+
+  const [hasPrevious, setHasPrevious] = useState(previousJob !== null);
+  const restorePrevious = () => {
+    if (previousJob === null) return;
+    const answer = ctx.act('files', { op: 'job.open', text: previousJob });
+    if (answer.ok) {
+      previousJob = null;
+      setHasPrevious(false);
+      onOpened(readState(ctx.core));
+      ctx.report('files', [], ['已恢复打开前的作业。']);
+    }
+  };
+
+  // Two taps: the first says what a new job costs, the second starts it.
+  const [afresh, setAfresh] = useState(false);
+  const startAfresh = () => {
+    if (!afresh) {
+      setAfresh(true);
+      return;
+    }
+    forgetJob();
+    location.reload();
   };
 
   const save = () => deliver(ctx, ctx.act('files', { op: 'job.save' }), '作业.capjob', 'application/json');
@@ -65,6 +97,14 @@ export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): 
         <div class="buttons">
           <button type="button" class="primary" data-testid="job-save" onClick={save}>
             保存作业
+          </button>
+          {hasPrevious ? (
+            <button type="button" onClick={restorePrevious}>
+              恢复打开前的作业
+            </button>
+          ) : null}
+          <button type="button" onClick={startAfresh}>
+            {afresh ? '确认新建（未保存的修改将丢失）' : '新建作业'}
           </button>
         </div>
         <OutcomeView ctx={ctx} area="files" areas={kAreas} />

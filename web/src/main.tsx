@@ -6,6 +6,7 @@ import { render } from 'preact';
 import { App } from './app';
 import type { Answer } from './answers';
 import { loadCore } from './core';
+import { restoreJob } from './keep';
 
 declare global {
   interface Window {
@@ -18,8 +19,9 @@ async function start(): Promise<void> {
   try {
     const core = await loadCore();
     window.capset = { call: (request) => core.call(request) };
+    const startNotice = restoreJob(core);
     root.className = '';
-    render(<App core={core} />, root);
+    render(<App core={core} startNotice={startNotice} />, root);
     document.body.dataset.ready = '1';
   } catch (e) {
     root.textContent = `计算核心未能载入：${String(e)}。请确认浏览器支持 WebAssembly，然后重新载入页面。`;
