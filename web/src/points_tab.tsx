@@ -278,7 +278,7 @@ interface GivenBacksight {
 }
 
 /** Puts the station and backsight back as they were before a refused change. */
-function restorePolar(ctx: Ctx, station: unknown, backsight: unknown): void {
+export function restorePolar(ctx: Ctx, station: unknown, backsight: unknown): void {
   ctx.core.call({ op: 'polar.clear' });
   const s = station as GivenStation | null;
   if (s) {
