@@ -5,7 +5,7 @@
 import { useState } from 'preact/hooks';
 import type { CheckRow } from './answers';
 import { decodeText } from './file_text';
-import { downloadText, fileBytes } from './download';
+import { chosenFile, downloadText } from './download';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
@@ -45,11 +45,10 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
   };
 
   const openFile = async (ev: Event) => {
-    const input = ev.currentTarget as HTMLInputElement;
-    const file = input.files?.[0];
-    input.value = '';
-    if (!file) return;
-    const decoded = decodeText(await fileBytes(file));
+    const chosen = await chosenFile(ev, decodeText);
+    if (!chosen) return;
+    const { decoded } = chosen;
+    const file = { name: chosen.name };
     if (!decoded.ok) {
       ctx.report('check', [{ line: 0, text: `文件“${file.name}”未读入：${decoded.reason}` }]);
       return;

@@ -3,7 +3,7 @@
 
 import type { Answer, State } from './answers';
 import { decodeText } from './file_text';
-import { downloadText, fileBytes } from './download';
+import { chosenFile, downloadText } from './download';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { readState } from './store';
@@ -32,11 +32,10 @@ function deliver(ctx: Ctx, answer: Answer, fallbackName: string, mime: string) {
 
 export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): void }) {
   const open = async (ev: Event) => {
-    const input = ev.currentTarget as HTMLInputElement;
-    const file = input.files?.[0];
-    input.value = '';
-    if (!file) return;
-    const decoded = decodeText(await fileBytes(file));
+    const chosen = await chosenFile(ev, decodeText);
+    if (!chosen) return;
+    const { decoded } = chosen;
+    const file = { name: chosen.name };
     if (!decoded.ok) {
       ctx.report('files', [{ line: 0, text: `作业文件“${file.name}”未打开：${decoded.reason}` }]);
       return;

@@ -5,7 +5,7 @@
 import { useMemo } from 'preact/hooks';
 import type { RoadSummary } from './answers';
 import { decodeXml } from './file_text';
-import { fileBytes } from './download';
+import { chosenFile } from './download';
 import { readRoadText } from './jd_table';
 import { OutcomeView } from './outcome_view';
 import { Plan, PlanPoint, Shape } from './plan';
@@ -95,11 +95,10 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
   };
 
   const openLandXml = async (ev: Event) => {
-    const input = ev.currentTarget as HTMLInputElement;
-    const file = input.files?.[0];
-    input.value = '';
-    if (!file) return;
-    const decoded = decodeXml(await fileBytes(file));
+    const chosen = await chosenFile(ev, decodeXml);
+    if (!chosen) return;
+    const { decoded } = chosen;
+    const file = { name: chosen.name };
     if (!decoded.ok) {
       ctx.report('landxml', [{ line: 0, text: `文件“${file.name}”未读入：${decoded.reason}` }]);
       return;
