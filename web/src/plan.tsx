@@ -6,7 +6,7 @@
 
 import { useEffect, useMemo, useRef, useState } from 'preact/hooks';
 import type { XY } from './answers';
-import { thinLabels } from './thin_labels';
+import { PlacedLabel, dotBox, placeLabels } from './thin_labels';
 import { Bounds, View, boundsOf, fitView, panBy, pinch, toScreen, wheelFactor, zoomAbout } from './view_zoom';
 
 export interface Shape {
@@ -140,15 +140,16 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
 
   const [w, h] = size;
   const marks = useMemo(() => {
-    if (!view) return { dots: [] as { p: PlanPoint; sx: number; sy: number }[], names: [] as number[] };
+    if (!view) return { dots: [] as { p: PlanPoint; sx: number; sy: number }[], names: [] as PlacedLabel[] };
     const dots = points.map((p) => {
       const [sx, sy] = toScreen(view, p.y, p.x);
       return { p, sx, sy };
     });
-    const names = thinLabels(
+    const names = placeLabels(
       dots.map((d) => ({ x: d.sx, y: d.sy, text: d.p.name, priority: d.p.priority })),
       kFont,
       { left: 0, top: 0, right: w, bottom: h },
+      dots.map((d) => dotBox(d.sx, d.sy)),
     );
     return { dots, names };
   }, [view, points, w, h]);
@@ -207,10 +208,10 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
               />
             ) : null,
           )}
-          {marks.names.map((i) => {
-            const d = marks.dots[i];
+          {marks.names.map(({ index, box: at }) => {
+            const d = marks.dots[index];
             return (
-              <text key={`n${i}`} x={d.sx + 4} y={d.sy - 4} class={`name ${d.p.cls}`}>
+              <text key={`n${index}`} x={at.left} y={at.bottom - 2} class={`name ${d.p.cls}`}>
                 {d.p.name}
               </text>
             );

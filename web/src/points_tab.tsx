@@ -28,6 +28,11 @@ function given(v: unknown): string {
   return '已设';
 }
 
+// Of a bent's names, the centre's and the edges' matter most: they are placed first.
+function rank(role: string, on: boolean): number {
+  return (on ? 10 : 0) + (role === 'centre' ? 3 : role === 'edge' ? 2 : 1);
+}
+
 /**
  * The plan's drawing of a bridge: road and edges, every bent's axis and outline, its points.
  * Without the core's plan (a core that has none to give), the points alone and the road.
@@ -39,7 +44,7 @@ export function planDrawing(plan: BridgePlan | null, chosenBent: string, bents: 
     if (road.length) shapes.push({ pts: road, cls: 'centre' });
     for (const b of bents) {
       const on = b.name === chosenBent;
-      for (const p of b.points) points.push({ name: p.name, x: p.x, y: p.y, cls: on ? `on ${p.role}` : p.role, priority: on ? 2 : 1 });
+      for (const p of b.points) points.push({ name: p.name, x: p.x, y: p.y, cls: on ? `on ${p.role}` : p.role, priority: rank(p.role, on) });
     }
     return { shapes, points };
   }
@@ -54,7 +59,7 @@ export function planDrawing(plan: BridgePlan | null, chosenBent: string, bents: 
     for (const o of outlines) shapes.push({ pts: o, cls: on ? 'outline on' : 'outline', closed: true });
     for (const g of b.gridLines ?? []) shapes.push({ pts: g, cls: on ? 'grid on' : 'grid' });
     if (b.axis) shapes.push({ pts: b.axis, cls: on ? 'axis on' : 'axis' });
-    for (const p of b.points ?? []) points.push({ name: p.name, x: p.x, y: p.y, cls: on ? `on ${p.role}` : p.role, priority: on ? 2 : 1 });
+    for (const p of b.points ?? []) points.push({ name: p.name, x: p.x, y: p.y, cls: on ? `on ${p.role}` : p.role, priority: rank(p.role, on) });
   }
   return { shapes, points };
 }

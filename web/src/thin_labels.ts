@@ -26,55 +26,75 @@ export function textWidth(text: string, fontPx: number): number {
   return ems * fontPx;
 }
 
-/** Where a point's name stands: just right of and above the point. */
-export function labelBox(label: LabelRequest, fontPx: number): Box {
-  const left = label.x + 4;
-  const bottom = label.y - 2;
-  return { left, top: bottom - fontPx, right: left + textWidth(label.text, fontPx), bottom };
+/**
+ * Where a point's name may stand, in the order tried: right of the point and above it,
+ * then below it, then left and above, left and below.
+ */
+export function labelBox(label: LabelRequest, fontPx: number, place = 0): Box {
+  const width = textWidth(label.text, fontPx);
+  const left = place < 2 ? label.x + 4 : label.x - 4 - width;
+  const bottom = place % 2 === 0 ? label.y - 2 : label.y + 2 + fontPx;
+  return { left, top: bottom - fontPx, right: left + width, bottom };
+}
+
+export interface PlacedLabel {
+  index: number;
+  box: Box;
 }
 
 export function overlaps(a: Box, b: Box): boolean {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+/** The box of a point's dot, which no other point's name may cover. */
+export function dotBox(x: number, y: number, radius = 3): Box {
+  return { left: x - radius, top: y - radius, right: x + radius, bottom: y + radius };
+}
+
 /**
  * The indexes of the labels kept, in the order placed. Greedy by priority over a
- * grid of cells, so thousands of names cost little; a label off the view is dropped.
+ * grid of cells, so thousands of names cost little; a label off the view is dropped,
+ * and so is one that would cover an obstacle (the points' dots).
  */
-export function thinLabels(labels: LabelRequest[], fontPx: number, view?: Box): number[] {
+export function placeLabels(labels: LabelRequest[], fontPx: number, view?: Box, obstacles: Box[] = []): PlacedLabel[] {
   const cell = Math.max(32, fontPx * 4);
   const grid = new Map<string, Box[]>();
-  const order = labels.map((_, i) => i).sort((a, b) => labels[b].priority - labels[a].priority || a - b);
-  const kept: number[] = [];
-  for (const i of order) {
-    const box = labelBox(labels[i], fontPx);
-    if (!Number.isFinite(box.left) || !Number.isFinite(box.top)) continue;
-    if (view && !overlaps(box, view)) continue;
-    const c0 = Math.floor(box.left / cell);
-    const c1 = Math.floor(box.right / cell);
-    const r0 = Math.floor(box.top / cell);
-    const r1 = Math.floor(box.bottom / cell);
-    let free = true;
-    for (let c = c0; c <= c1 && free; c++) {
-      for (let r = r0; r <= r1 && free; r++) {
-        for (const other of grid.get(`${c},${r}`) ?? []) {
-          if (overlaps(box, other)) {
-            free = false;
-            break;
-          }
-        }
-      }
-    }
-    if (!free) continue;
-    kept.push(i);
-    for (let c = c0; c <= c1; c++) {
-      for (let r = r0; r <= r1; r++) {
+  const put = (box: Box) => {
+    for (let c = Math.floor(box.left / cell); c <= Math.floor(box.right / cell); c++) {
+      for (let r = Math.floor(box.top / cell); r <= Math.floor(box.bottom / cell); r++) {
         const key = `${c},${r}`;
         const list = grid.get(key);
         if (list) list.push(box);
         else grid.set(key, [box]);
       }
     }
+  };
+  for (const o of obstacles) if ([o.left, o.top, o.right, o.bottom].every(Number.isFinite) && (!view || overlaps(o, view))) put(o);
+  const order = labels.map((_, i) => i).sort((a, b) => labels[b].priority - labels[a].priority || a - b);
+  const kept: PlacedLabel[] = [];
+  const free = (box: Box) => {
+    for (let c = Math.floor(box.left / cell); c <= Math.floor(box.right / cell); c++) {
+      for (let r = Math.floor(box.top / cell); r <= Math.floor(box.bottom / cell); r++) {
+        for (const other of grid.get(`${c},${r}`) ?? []) if (overlaps(box, other)) return false;
+      }
+    }
+    return true;
+  };
+  for (const i of order) {
+    for (let place = 0; place < 4; place++) {
+      const box = labelBox(labels[i], fontPx, place);
+      if (![box.left, box.top, box.right, box.bottom].every(Number.isFinite)) break;
+      if (view && !overlaps(box, view)) continue;
+      if (!free(box)) continue;
+      kept.push({ index: i, box });
+      put(box);
+      break;
+    }
   }
   return kept;
+}
+
+/** The indexes of the labels kept, in the order placed. */
+export function thinLabels(labels: LabelRequest[], fontPx: number, view?: Box, obstacles: Box[] = []): number[] {
+  return placeLabels(labels, fontPx, view, obstacles).map((p) => p.index);
 }

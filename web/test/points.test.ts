@@ -95,7 +95,7 @@ test('the plan draws every outline and grid of a bent, the chosen bent marked, a
   };
   const d = planDrawing(plan, '2', [], []);
   assert.deepEqual(d.shapes.map((s) => s.cls), ['edge', 'edge', 'centre', 'axis', 'outline on', 'outline on', 'grid on']);
-  assert.deepEqual(d.points.map((p) => [p.name, p.priority]), [['1-C', 1], ['2-Z1', 2]]);
+  assert.deepEqual(d.points.map((p) => [p.name, p.priority]), [['1-C', 3], ['2-Z1', 11]]);
 });
 
 test('without the core plan the points alone are drawn, with the road', () => {
