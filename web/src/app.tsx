@@ -2,7 +2,7 @@
 // core; the page re-reads the core's state after each one it accepted, so
 // what is shown is always what the core holds.
 
-import { useCallback, useMemo, useState } from 'preact/hooks';
+import { useCallback, useEffect, useMemo, useState } from 'preact/hooks';
 import type { Answer, Problem, State } from './answers';
 import type { Core } from './core';
 import type { RequestLines } from './request_lines';
@@ -37,6 +37,9 @@ const kTabs = [
 
 type TabId = (typeof kTabs)[number]['id'];
 
+/** What the page does when the session changed from outside it (window.capset). */
+export const external = { changed: () => {} };
+
 export function App({ core, startNotice = '' }: { core: Core; startNotice?: string }) {
   const [tab, setTab] = useState<TabId>('road');
   const [state, setState] = useState<State>(() => readState(core));
@@ -56,6 +59,9 @@ export function App({ core, startNotice = '' }: { core: Core; startNotice?: stri
     setState(readState(core));
     setRev((r) => r + 1);
   }, [core]);
+  useEffect(() => {
+    external.changed = changed;
+  }, [changed]);
   const report = useCallback((area: string, problems: Problem[], notices: string[] = []) => {
     setOutcome({ area, problems, notices });
   }, []);

@@ -3,7 +3,7 @@
 // keeps the site on the device for use without a network.
 
 import { render } from 'preact';
-import { App } from './app';
+import { App, external } from './app';
 import type { Answer } from './answers';
 import { loadCore } from './core';
 import { restoreJob } from './keep';
@@ -14,11 +14,25 @@ declare global {
   }
 }
 
+// Ops that change nothing in the session.
+const kReadOnly = new Set([
+  'about', 'state', 'templates.list', 'bridges.list', 'bridge.points', 'bridge.plan', 'road.at',
+  'station.table', 'check.run', 'export', 'job.save',
+]);
+
 async function start(): Promise<void> {
   const root = document.getElementById('app')!;
   try {
     const core = await loadCore();
-    window.capset = { call: (request) => core.call(request) };
+    window.capset = {
+      call(request) {
+        const answer = core.call(request);
+        // A change made from outside the page (a test, the console) shows on it too, once
+        // the caller's own call has returned.
+        if (answer.ok && !kReadOnly.has(String(request.op))) setTimeout(() => external.changed(), 0);
+        return answer;
+      },
+    };
     const startNotice = restoreJob(core);
     root.className = '';
     render(<App core={core} startNotice={startNotice} />, root);

@@ -32,10 +32,29 @@ interface Props {
   focus?: XY[];
   testid: string;
   resetTestid?: string;
+  /** A tap or click on a point (the nearest within a finger's width). */
   onPick?(name: string): void;
+  /** The point to ring. */
+  picked?: string;
 }
 
 const kFont = 12;
+/** Pixels a pointer may wander and still be a tap, not a drag. */
+const kTapTravel = 6;
+
+/** The name of the point nearest the screen position, within a finger's width (16 px); '' when none. */
+export function nearestPoint(dots: { p: { name: string }; sx: number; sy: number }[], x: number, y: number): string {
+  let best = '';
+  let bestD = 16;
+  for (const d of dots) {
+    const dist = Math.hypot(d.sx - x, d.sy - y);
+    if (dist < bestD) {
+      bestD = dist;
+      best = d.p.name;
+    }
+  }
+  return best;
+}
 
 /** A round length for the scale bar: 1, 2 or 5 times a power of ten, near the target. */
 export function niceLength(metres: number): number {
@@ -54,7 +73,7 @@ function pathOf(pts: XY[], e0: number, n0: number, closed?: boolean): string {
   return closed && d ? `${d}Z` : d;
 }
 
-export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPick }: Props) {
+export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPick, picked }: Props) {
   const box = useRef<HTMLDivElement>(null);
   const [size, setSize] = useState<[number, number]>([0, 0]);
   const [view, setView] = useState<View | null>(null);
@@ -116,15 +135,20 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
     const r = box.current!.getBoundingClientRect();
     return [ev.clientX - r.left, ev.clientY - r.top];
   };
+  // A tap: one pointer down and up again without travelling; anything more is a drag or a pinch.
+  const tap = useRef<{ id: number; travel: number } | null>(null);
   const onDown = (ev: PointerEvent) => {
     (ev.currentTarget as Element).setPointerCapture(ev.pointerId);
     pointers.current.set(ev.pointerId, local(ev));
+    tap.current = pointers.current.size === 1 ? { id: ev.pointerId, travel: 0 } : null;
   };
   const onMove = (ev: PointerEvent) => {
     const map = pointers.current;
     const before = map.get(ev.pointerId);
     if (!before) return;
     const now = local(ev);
+    if (tap.current && tap.current.id === ev.pointerId) tap.current.travel += Math.hypot(now[0] - before[0], now[1] - before[1]);
+    if (tap.current && tap.current.travel < kTapTravel) return;
     moved.current = true;
     if (map.size === 1) {
       setView((v) => (v ? panBy(v, now[0] - before[0], now[1] - before[1]) : v));
@@ -135,7 +159,13 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
     map.set(ev.pointerId, now);
   };
   const onUp = (ev: PointerEvent) => {
+    const wasTap = ev.type === 'pointerup' && tap.current?.id === ev.pointerId && tap.current.travel < kTapTravel;
     pointers.current.delete(ev.pointerId);
+    tap.current = null;
+    if (wasTap && onPick) {
+      const name = nearestPoint(marks.dots, ...local(ev));
+      if (name) onPick(name);
+    }
   };
 
   const [w, h] = size;
@@ -173,21 +203,6 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
             fit();
           }
         }}
-        onDblClick={(ev) => {
-          // The nearest point within a finger's width chooses its bent.
-          if (!onPick) return;
-          const [x, y] = local(ev);
-          let best = '';
-          let bestD = 16;
-          for (const d of marks.dots) {
-            const dist = Math.hypot(d.sx - x, d.sy - y);
-            if (dist < bestD) {
-              bestD = dist;
-              best = d.p.name;
-            }
-          }
-          if (best) onPick(best);
-        }}
         onPointerDown={onDown} onPointerMove={onMove} onPointerUp={onUp} onPointerCancel={onUp}>
         <svg width={w} height={h} viewBox={`0 0 ${w} ${h}`} role="img" aria-label="平面图">
           {view && (
@@ -208,6 +223,11 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
               />
             ) : null,
           )}
+          {marks.dots
+            .filter((d) => d.p.name === picked)
+            .map((d) => (
+              <circle key="picked" cx={d.sx} cy={d.sy} r={8} class="picked" />
+            ))}
           {marks.names.map(({ index, box: at }) => {
             const d = marks.dots[index];
             return (

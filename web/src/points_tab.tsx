@@ -2,7 +2,7 @@
 // a backsight are set, beside the plan of the whole bridge (the chosen bent
 // highlighted). The instrument station and backsight are picked by name.
 
-import { useMemo } from 'preact/hooks';
+import { useMemo, useState } from 'preact/hooks';
 import type { BentPoints, BridgePlan, Point, XY } from './answers';
 import { packedDms } from './packed_dms';
 import { OutcomeView } from './outcome_view';
@@ -87,8 +87,15 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
   const focus = useMemo(() => (plan ? undefined : drawing.points.map((p) => [p.x, p.y] as XY)), [plan, drawing]);
   const polar = !!points?.polar;
 
+  // A point tapped in the plan: its bent is chosen, its row marked, its numbers said under the plan.
+  const [picked, setPicked] = useState('');
+  const pickedPoint = useMemo(() => {
+    for (const b of bents) for (const p of b.points) if (p.name === picked) return p;
+    return null;
+  }, [bents, picked]);
   const pick = (pointName: string) => {
-    const owner = plan?.bents?.find((b) => b.points.some((p) => p.name === pointName));
+    setPicked(pointName);
+    const owner = bents.find((b) => b.points.some((p) => p.name === pointName));
     if (owner) ctx.select({ bent: owner.name });
   };
 
@@ -177,7 +184,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
             </thead>
             <tbody>
               {(bent?.points ?? []).map((p) => (
-                <tr key={p.name} data-point={p.name}>
+                <tr key={p.name} data-point={p.name} class={p.name === picked ? 'picked' : undefined}>
                   <td>{p.name}</td>
                   <td class="num">{p.xText}</td>
                   <td class="num">{p.yText}</td>
@@ -208,7 +215,13 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
           testid="plan"
           resetTestid="plan-reset"
           onPick={pick}
+          picked={picked}
         />
+        <p class="hint picked-point">
+          {pickedPoint
+            ? `${pickedPoint.name}：X ${pickedPoint.xText}，Y ${pickedPoint.yText}${pickedPoint.hText ? `，H ${pickedPoint.hText}` : ''}，${pickedPoint.stationText}，偏距 ${pickedPoint.offsetText}`
+            : '点一下平面图上的点，显示它的坐标并选中它的墩台；两指或滚轮缩放，拖动平移。'}
+        </p>
       </section>
       <section class="polar">
         <h2>测站与后视</h2>

@@ -2,7 +2,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import type { Answer, BridgePlan } from '../src/answers';
 import { planDrawing, restorePolar, stationRequest } from '../src/points_tab';
-import { niceLength } from '../src/plan';
+import { nearestPoint, niceLength } from '../src/plan';
 import { emptyState, type Ctx } from '../src/store';
 
 function fakeCtx(bridges: Record<string, { name: string; x: number; y: number; h: number | null }[]>, log: Record<string, unknown>[] = []) {
@@ -109,4 +109,15 @@ test('scale bar lengths are 1, 2 or 5 times a power of ten, never longer than as
   const rows: [number, number][] = [[0.0037, 0.002], [1, 1], [1.9, 1], [2, 2], [4.99, 2], [5, 5], [73, 50], [199999, 100000]];
   for (const [asked, bar] of rows) assert.ok(Math.abs(niceLength(asked) - bar) < 1e-12, `${asked}`);
   for (const bad of [0, -3, NaN, Infinity]) assert.equal(niceLength(bad), 1);
+});
+
+test('a tap picks the nearest point within a finger, and nothing farther off', () => {
+  const dots = [
+    { p: { name: 'A' }, sx: 100, sy: 100 },
+    { p: { name: 'B' }, sx: 110, sy: 100 },
+    { p: { name: 'C' }, sx: 300, sy: 300 },
+  ];
+  const rows: [number, number, string][] = [[104, 100, 'A'], [106, 100, 'B'], [300, 315, 'C'], [300, 317, ''], [200, 200, '']];
+  for (const [x, y, name] of rows) assert.equal(nearestPoint(dots, x, y), name, `${x},${y}`);
+  assert.equal(nearestPoint([], 0, 0), '');
 });
