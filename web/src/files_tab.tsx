@@ -5,12 +5,12 @@ import type { Answer, State } from './answers';
 import { decodeText } from './file_text';
 import { chosenFile, downloadText } from './download';
 import { OutcomeView } from './outcome_view';
-import type { Ctx } from './store';
+import type { Ctx, ExportScope } from './store';
 import { readState } from './store';
 import { forgetJob } from './keep';
-import { useState } from 'preact/hooks';
+import { useMemo, useState } from 'preact/hooks';
 
-const kAreas = ['files'];
+const kAreas = ['files', 'export'];
 
 // The job that was open before the last one opened, for as long as the page is.
 let previousJob: string | null = null;
@@ -22,12 +22,12 @@ const kExports = [
   { format: 'pnezd', label: 'PNEZD' },
 ] as const;
 
-function deliver(ctx: Ctx, answer: Answer, fallbackName: string, mime: string) {
+function deliver(ctx: Ctx, area: string, answer: Answer, fallbackName: string, mime: string) {
   if (!answer.ok) return;
   const text = typeof answer.text === 'string' ? answer.text : '';
   const name = typeof answer.fileName === 'string' && answer.fileName ? answer.fileName : fallbackName;
   downloadText(name, text, typeof answer.mime === 'string' ? answer.mime : mime);
-  ctx.report('files', [], [...(answer.notices ?? []), `已下载“${name}”。`]);
+  ctx.report(area, [], [...(answer.notices ?? []), `已下载“${name}”。`]);
 }
 
 export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): void }) {
@@ -74,16 +74,24 @@ export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): 
     location.reload();
   };
 
-  const save = () => deliver(ctx, ctx.act('files', { op: 'job.save' }), '作业.capjob', 'application/json');
+  const save = () => deliver(ctx, 'files', ctx.act('files', { op: 'job.save' }), '作业.capjob', 'application/json');
+
+  const chosen = ctx.state.bridges.includes(ctx.selection.bridge) ? ctx.selection.bridge : (ctx.state.bridges[0] ?? '');
+  // The bent the points tab shows: the one chosen, else the bridge's first.
+  const bent = useMemo(() => {
+    if (!chosen) return '';
+    const a = ctx.core.call({ op: 'bridge.points', bridge: chosen });
+    const names = a.ok && Array.isArray(a.bents) ? (a.bents as { name: string }[]).map((b) => b.name) : [];
+    return names.includes(ctx.selection.bent) ? ctx.selection.bent : (names[0] ?? '');
+  }, [ctx.core, ctx.rev, chosen, ctx.selection.bent]);
+  const scope = !chosen ? 'all' : ctx.drafts.exportScope === 'bent' && !bent ? 'bridge' : ctx.drafts.exportScope;
 
   const exportAs = (format: string) => {
-    const bridge = ctx.selection.bridge;
     const request: Record<string, unknown> = { op: 'export', format };
-    if (bridge && ctx.state.bridges.includes(bridge) && ctx.drafts.exportChosen) request.bridge = bridge;
-    deliver(ctx, ctx.act('files', request), `点位.${format}`, 'text/plain');
+    if (scope !== 'all') request.bridge = chosen;
+    if (scope === 'bent') request.bents = [bent];
+    deliver(ctx, 'export', ctx.act('export', request), `点位.${format}`, 'text/plain');
   };
-
-  const chosen = ctx.state.bridges.includes(ctx.selection.bridge) ? ctx.selection.bridge : '';
 
   return (
     <div class="tab-files">
@@ -110,18 +118,18 @@ export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): 
       </section>
       <section>
         <h2>导出点位</h2>
-        {chosen ? (
-          <label class="check">
-            <input
-              type="checkbox"
-              checked={ctx.drafts.exportChosen}
-              onChange={(e) => ctx.setDrafts({ exportChosen: (e.currentTarget as HTMLInputElement).checked })}
-            />
-            只导出桥“{chosen}”
-          </label>
-        ) : (
-          <p class="hint">导出作业中所有桥梁的点位。</p>
-        )}
+        <label class="field inline">
+          <span>导出哪些点</span>
+          <select value={scope} onChange={(e) => ctx.setDrafts({ exportScope: (e.currentTarget as HTMLSelectElement).value as ExportScope })}>
+            <option value="all">作业中所有桥梁</option>
+            {chosen ? <option value="bridge">桥“{chosen}”</option> : null}
+            {chosen && bent ? (
+              <option value="bent">
+                桥“{chosen}”的墩台 {bent}
+              </option>
+            ) : null}
+          </select>
+        </label>
         <div class="buttons">
           {kExports.map((e) => (
             <button key={e.format} type="button" data-testid={`export-${e.format}`} onClick={() => exportAs(e.format)}>
@@ -129,6 +137,7 @@ export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): 
             </button>
           ))}
         </div>
+        <OutcomeView ctx={ctx} area="export" areas={kAreas} />
       </section>
     </div>
   );

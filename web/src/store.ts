@@ -7,6 +7,9 @@ import type { Answer, Problem, State } from './answers';
 import type { Core } from './core';
 import { RequestLines, typedRow } from './request_lines';
 
+/** Which points an export writes: every bridge's, the chosen bridge's, or its chosen bent's. */
+export type ExportScope = 'all' | 'bridge' | 'bent';
+
 export interface Drafts {
   road: string;
   profile: string;
@@ -23,7 +26,7 @@ export interface Drafts {
   stationHi: string;
   backsight: string;
   backsightIsAzimuth: boolean;
-  exportChosen: boolean;
+  exportScope: ExportScope;
   tableFrom: string;
   tableTo: string;
   tableStep: string;
@@ -47,7 +50,7 @@ export const emptyDrafts: Drafts = {
   stationHi: '',
   backsight: '',
   backsightIsAzimuth: false,
-  exportChosen: false,
+  exportScope: 'all',
   tableFrom: '',
   tableTo: '',
   tableStep: '20',
