@@ -7,6 +7,7 @@
 #include "bridge_page_texts.h"
 #include "bridge_texts.h"
 #include "input_lines.h"
+#include "json_writer.h"
 #include "number_text.h"
 #include "polar_table.h"
 #include "ready_templates.h"
@@ -152,43 +153,52 @@ std::optional<std::vector<std::vector<std::string>>> PolarCellsOf(const CapSessi
 
 // The element's word for the name the table gives it: the table has found
 // the foot's element already, and a bridge has thousands of points.
-Json ElementOf(const std::string& name) {
+const char* ElementOf(const std::string& name) {
   for (ElementKind kind : {ElementKind::kLine, ElementKind::kArc, ElementKind::kSpiral}) {
     if (name == ElementName(kind)) return ElementWord(kind);
   }
   return nullptr;
 }
 
-Json PointJson(const BridgePoint& p, const std::array<std::string, kPointColumns>& row,
-               const std::vector<std::string>* polar) {
+void WritePoint(JsonWriter& w, const BridgePoint& p, const std::array<std::string, kPointColumns>& row,
+                const std::vector<std::string>* polar) {
   const bool onRoad = p.status == WhereStatus::kOnRoad;
-  Json point{{"name", p.Name()},
-             {"bent", p.bent},
-             {"item", p.item},
-             {"role", RoleOf(p)},
-             {"x", p.xy.X},
-             {"y", p.xy.Y},
-             {"h", p.height ? Json(*p.height) : Json()},
-             {"station", onRoad ? Json(p.station.value) : Json()},
-             {"offset", onRoad ? Json(p.offset) : Json()},
-             {"element", onRoad ? ElementOf(row[6]) : Json()},
-             {"xText", row[1]},
-             {"yText", row[2]},
-             {"hText", p.height ? row[3] : ""},
-             {"stationText", row[4]},
-             {"offsetText", row[5]},
-             {"elementText", row[6]}};
+  const std::optional<double> none;
+  w.BeginObject();
+  w.Field("name", p.Name());
+  w.Field("bent", p.bent);
+  w.Field("item", p.item);
+  w.Field("role", RoleOf(p));
+  w.Field("x", p.xy.X);
+  w.Field("y", p.xy.Y);
+  w.Field("h", p.height);
+  w.Field("station", onRoad ? std::optional(p.station.value) : none);
+  w.Field("offset", onRoad ? std::optional(p.offset) : none);
+  w.Key("element");
+  if (const char* element = onRoad ? ElementOf(row[6]) : nullptr) {
+    w.String(element);
+  } else {
+    w.Null();
+  }
+  w.Field("xText", row[1]);
+  w.Field("yText", row[2]);
+  w.Field("hText", p.height ? row[3] : "");
+  w.Field("stationText", row[4]);
+  w.Field("offsetText", row[5]);
+  w.Field("elementText", row[6]);
   if (polar != nullptr) {
     const bool heights = polar->size() > 4;
-    point["azimuthText"] = (*polar)[1];
-    point["distanceText"] = (*polar)[2];
-    point["turnText"] = (*polar)[3];
-    point["dHText"] = heights && p.height ? (*polar)[4] : "";
-    point["zenithText"] = heights && p.height ? (*polar)[5] : "";
+    w.Field("azimuthText", (*polar)[1]);
+    w.Field("distanceText", (*polar)[2]);
+    w.Field("turnText", (*polar)[3]);
+    w.Field("dHText", heights && p.height ? (*polar)[4] : "");
+    w.Field("zenithText", heights && p.height ? (*polar)[5] : "");
   }
-  return point;
+  w.EndObject();
 }
 
+// Written as text as it is made: a bridge of a hundred bents has thousands
+// of points of twenty fields each.
 Json BridgePoints(WebState& state, const Args& args) {
   const std::string name = args.Text("bridge");
   const std::optional<std::string> only = args.OptionalText("bent");
@@ -202,25 +212,32 @@ Json BridgePoints(WebState& state, const Args& args) {
   if (road == nullptr) RefuseWhole(kBridgeNeedsRoad);
   const BridgeSolution solution = *session.SolveBridgeNow(*bridge);
   const bool polar = PolarSet(session);
-  Json bents = Json::array();
+  JsonWriter w(state.rawFields);
+  w.Key("bents");
+  w.BeginArray();
   for (std::size_t k = 0; k < solution.bents.size() && k < bridge->bents.size(); ++k) {
     const Bent& typed = bridge->bents[k];
     if (only && typed.name != *only) continue;
     const BentSolution& bent = solution.bents[k];
     const BentPointsTable table = MakeBentPointsTable(name, typed, bent, *road, ".");
     const auto cells = bent.Solved() && polar ? PolarCellsOf(session, bent) : std::nullopt;
-    Json points = Json::array();
-    for (std::size_t i = 0; i < bent.points.size() && i < table.rows.size(); ++i) {
-      points.push_back(PointJson(bent.points[i], table.rows[i], cells ? &(*cells)[i] : nullptr));
-    }
     std::string notice;
     for (const std::string& n : table.notices) notice += (notice.empty() ? "" : "\n") + n;
-    bents.push_back(Json{{"name", typed.name},
-                         {"stationText", RoadStationText(typed.station)},
-                         {"notice", notice.empty() ? Json() : Json(notice)},
-                         {"points", std::move(points)}});
+    w.BeginObject();
+    w.Field("name", typed.name);
+    w.Field("stationText", RoadStationText(typed.station));
+    w.Key("notice");
+    notice.empty() ? w.Null() : w.String(notice);
+    w.Key("points");
+    w.BeginArray();
+    for (std::size_t i = 0; i < bent.points.size() && i < table.rows.size(); ++i) {
+      WritePoint(w, bent.points[i], table.rows[i], cells ? &(*cells)[i] : nullptr);
+    }
+    w.EndArray();
+    w.EndObject();
   }
-  return Json{{"bents", std::move(bents)}, {"polar", polar}};
+  w.EndArray();
+  return Json{{"polar", polar}};
 }
 
 }  // namespace

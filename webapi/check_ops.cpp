@@ -6,6 +6,7 @@
 #include "check_run.h"
 #include "check_table.h"
 #include "check_texts.h"
+#include "json_writer.h"
 #include "measured_points.h"
 #include "number_chars.h"
 #include "number_text.h"
@@ -27,40 +28,48 @@ double ToleranceMm(const WebState& state, const Args& args, const char* key, dou
   return std::get<double>(read);
 }
 
-Json Number(const std::optional<double>& value) { return value ? Json(*value) : Json(); }
-
-Json RowJson(const CheckResult& r, const std::vector<std::string>& cells, bool heights) {
+void WriteRow(JsonWriter& w, const CheckResult& r, const std::vector<std::string>& cells, bool heights) {
   const bool onRoad = r.foot.status == WhereStatus::kOnRoad;
   const auto& c = r.cap;
+  const std::optional<double> none;
   const char* flag = c ? (c->over ? "over" : "ok") : r.farFromCaps ? "far" : nullptr;
-  Json row{{"name", r.measured.name},
-           {"x", r.measured.point.X},
-           {"y", r.measured.point.Y},
-           {"h", Number(r.measured.H)},
-           {"station", onRoad ? Json(r.foot.station.value) : Json()},
-           {"offset", onRoad ? Json(r.foot.offset) : Json()},
-           {"cap", c ? Json(cells[5]) : Json()},
-           {"nearest", c ? Json(c->nearest) : Json()},
-           {"matched", c ? Json(cells[5] + " " + c->nearest) : Json()},
-           {"dx", c ? Json(c->dX) : Json()},
-           {"dy", c ? Json(c->dY) : Json()},
-           {"distance", c ? Json(c->distance) : Json()},
-           {"dH", c ? Number(c->dH) : Json()},
-           {"flag", flag ? Json(flag) : Json()},
-           {"heightFlag", c && c->dH ? Json(c->heightOver ? "over" : "ok") : Json()},
-           {"xText", cells[1]},
-           {"yText", cells[2]},
-           {"stationText", cells[3]},
-           {"offsetText", cells[4]},
-           {"dxText", cells[9]},
-           {"dyText", cells[10]},
-           {"distanceText", cells[11]},
-           {"flagText", cells[12]},
-           {"hText", heights ? cells[13] : ""},
-           {"dHText", heights ? cells[15] : ""},
-           {"heightFlagText", heights ? cells[16] : ""},
-           {"cells", cells}};
-  return row;
+  const auto text = [&w](const char* key, const char* value) {
+    w.Key(key);
+    value ? w.String(value) : w.Null();
+  };
+  w.BeginObject();
+  w.Field("name", r.measured.name);
+  w.Field("x", r.measured.point.X);
+  w.Field("y", r.measured.point.Y);
+  w.Field("h", r.measured.H);
+  w.Field("station", onRoad ? std::optional(r.foot.station.value) : none);
+  w.Field("offset", onRoad ? std::optional(r.foot.offset) : none);
+  text("cap", c ? cells[5].c_str() : nullptr);
+  text("nearest", c ? c->nearest.c_str() : nullptr);
+  const std::string matched = c ? cells[5] + " " + c->nearest : "";
+  text("matched", c ? matched.c_str() : nullptr);
+  w.Field("dx", c ? std::optional(c->dX) : none);
+  w.Field("dy", c ? std::optional(c->dY) : none);
+  w.Field("distance", c ? std::optional(c->distance) : none);
+  w.Field("dH", c ? c->dH : none);
+  text("flag", flag);
+  text("heightFlag", c && c->dH ? (c->heightOver ? "over" : "ok") : nullptr);
+  w.Field("xText", cells[1]);
+  w.Field("yText", cells[2]);
+  w.Field("stationText", cells[3]);
+  w.Field("offsetText", cells[4]);
+  w.Field("dxText", cells[9]);
+  w.Field("dyText", cells[10]);
+  w.Field("distanceText", cells[11]);
+  w.Field("flagText", cells[12]);
+  w.Field("hText", heights ? cells[13] : "");
+  w.Field("dHText", heights ? cells[15] : "");
+  w.Field("heightFlagText", heights ? cells[16] : "");
+  w.Key("cells");
+  w.BeginArray();
+  for (const std::string& cell : cells) w.String(cell);
+  w.EndArray();
+  w.EndObject();
 }
 
 Json CheckRunOp(WebState& state, const Args& args) {
@@ -89,10 +98,13 @@ Json CheckRunOp(WebState& state, const Args& args) {
   if (!run.error.empty()) RefuseWhole(run.error);
   if (!run.notice.empty()) state.reporter.ReportNotice(run.notice);
   const bool heights = AnyMeasuredHeight(run.results);
-  Json rows = Json::array();
-  for (const CheckResult& r : run.results) rows.push_back(RowJson(r, CheckCells(r, ".", heights), heights));
-  return Json{{"rows", std::move(rows)},
-              {"headings", CheckHeadingsFor(heights)},
+  // Written as text as it is made: a survey may hold thousands of points.
+  JsonWriter w(state.rawFields);
+  w.Key("rows");
+  w.BeginArray();
+  for (const CheckResult& r : run.results) WriteRow(w, r, CheckCells(r, ".", heights), heights);
+  w.EndArray();
+  return Json{{"headings", CheckHeadingsFor(heights)},
               {"summary", SummaryOf(run.results, toleranceMm, heightToleranceMm)},
               {"csv", CheckCsv(run.results)}};
 }

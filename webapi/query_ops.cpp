@@ -4,6 +4,7 @@
 
 #include "angle_text.h"
 #include "field_ranges.h"
+#include "json_writer.h"
 #include "range_texts.h"
 #include "number_text.h"
 #include "road_cap_texts.h"
@@ -81,25 +82,32 @@ Json StationTable(WebState& state, const Args& args) {
   }
   auto made = state.session.MakeStationTable(request, from, to);
   if (const auto* why = std::get_if<std::string>(&made)) RefuseWhole(*why);
-  Json rows = Json::array();
+  // Written as text as it is made: a table has up to tens of thousands of rows.
+  JsonWriter w(state.rawFields);
+  w.Key("rows");
+  w.BeginArray();
   for (const StationTableRow& row : std::get<std::vector<StationTableRow>>(made)) {
-    rows.push_back(Json{{"station", row.station.value},
-                        {"stationText", RoadStationText(row.station)},
-                        {"offset", row.offset},
-                        {"key", row.key},
-                        {"x", row.point.point.X},
-                        {"y", row.point.point.Y},
-                        {"azimuth", row.point.azimuth},
-                        {"h", row.height ? Json(*row.height) : Json()},
-                        {"element", ElementWord(row.point.kind)},
-                        {"offsetText", FixedText(row.offset, 3)},
-                        {"xText", FixedText(row.point.point.X, 3)},
-                        {"yText", FixedText(row.point.point.Y, 3)},
-                        {"azimuthText", AzimuthText(row.point.azimuth)},
-                        {"hText", row.height ? FixedText(*row.height, 3) : ""},
-                        {"elementText", ElementName(row.point.kind)}});
+    const RoadPoint& p = row.point;
+    w.BeginObject();
+    w.Field("station", row.station.value);
+    w.Field("stationText", RoadStationText(row.station));
+    w.Field("offset", row.offset);
+    w.Field("key", row.key);
+    w.Field("x", p.point.X);
+    w.Field("y", p.point.Y);
+    w.Field("azimuth", p.azimuth);
+    w.Field("h", row.height);
+    w.Field("element", ElementWord(p.kind));
+    w.Field("offsetText", FixedText(row.offset, 3));
+    w.Field("xText", FixedText(p.point.X, 3));
+    w.Field("yText", FixedText(p.point.Y, 3));
+    w.Field("azimuthText", AzimuthText(p.azimuth));
+    w.Field("hText", row.height ? FixedText(*row.height, 3) : "");
+    w.Field("elementText", ElementName(p.kind));
+    w.EndObject();
   }
-  return Json{{"rows", std::move(rows)}};
+  w.EndArray();
+  return Json::object();
 }
 
 }  // namespace

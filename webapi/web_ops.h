@@ -87,6 +87,9 @@ struct WebState {
   std::optional<ProfileInput> profileLinesInput;
   std::vector<std::string> sectionLines;
   std::optional<CrossSectionInput> sectionLinesInput;
+  // Fields of the answer written as JSON text by the op (json_writer.h),
+  // after those of the document it returns: the big tables.
+  std::string rawFields;
   // The job file's name, as the last job.open or job.save gave it.
   std::string jobName = kJobFileName;
 

@@ -91,17 +91,27 @@ std::string WebSession::Call(std::string_view requestJson) {
     const auto handler = Ops().find(name);
     if (handler == Ops().end()) return Dump(FaultAnswer(RequestUnknownOpText(name)));
     Json answer;
+    state.rawFields.clear();
     try {
       Json results = handler->second(state, web::Args(request));
       answer = Json{{"ok", true}};
       for (auto& [key, value] : results.items()) answer[key] = std::move(value);
     } catch (const web::Refusal& refusal) {
+      state.rawFields.clear();
       answer = Json{{"ok", false}, {"problems", ProblemsJson(refusal.problems)}};
       for (const auto& [key, value] : refusal.details.items()) answer[key] = value;
     }
-    answer["notices"] = state.reporter.notices;
     state.store.Clear();
-    return Dump(answer);
+    // The document, then the fields the op wrote as text, then the notices.
+    std::string text = Dump(answer);
+    text.pop_back();
+    if (!state.rawFields.empty()) {
+      text += ',';
+      text += state.rawFields;
+    }
+    state.rawFields.clear();
+    text += ",\"notices\":" + Dump(Json(state.reporter.notices)) + '}';
+    return text;
   } catch (const web::RequestFault& fault) {
     state.store.Clear();
     return Dump(FaultAnswer(fault.text));

@@ -2,6 +2,8 @@
 // a "request" fault naming what is wrong, and the session goes on as it was.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "web_call.h"
 
 namespace capset::testing {
@@ -79,6 +81,46 @@ TEST(WebRequests, NothingToSave) {
   const Json answer = Call(web, {{"op", "job.save"}});
   EXPECT_FALSE(answer["ok"]);
   EXPECT_FALSE(answer.contains("fault"));
+}
+
+}  // namespace
+}  // namespace capset::testing
+
+namespace capset::testing {
+namespace {
+
+// Requests of every op with their arguments swapped for values of other
+// types, or cut short anywhere: each answer is one JSON object with ok,
+// and the session still answers a plain request after them.
+TEST(WebRequests, MangledRequestsAreAnsweredNeverThrown) {
+  const std::vector<std::string> ops{"about", "state", "road.set", "road.clear", "road.landxml", "road.at",
+                                     "station.table", "profile.set", "profile.clear", "section.set",
+                                     "templates.list", "template.set", "template.remove", "bridges.list",
+                                     "bridge.set", "bridge.remove", "bridge.points", "bridge.plan", "polar.station",
+                                     "polar.backsight", "polar.clear", "check.run", "job.save", "job.open", "export"};
+  const std::vector<std::string> keys{"lines", "name", "text", "station", "offset", "from", "to", "step",
+                                      "offsets", "bridge", "bent", "bents", "format", "point", "x", "y", "h",
+                                      "hi", "azimuth", "tolerance", "fileName", "alignment"};
+  const std::vector<Json> values{nullptr, true, 0, -1.5, 1e308, "", "x", "K0+100", "B1", "csv", "1-C",
+                                 Json::array(), Json::array({"bent 1 100", "bent 2 130 dr 5"}),
+                                 Json::array({"bp 0 0 0", "jd 500 100 300 40", "ep 900 0"}), Json::array({1, 2}),
+                                 Json::object(), Json{{"a", 1}}, std::string(3000, 'x'), "\xe6\xa1\xa5"};
+  std::mt19937 random(28);
+  WebSession web;
+  for (int n = 0; n < 3000; ++n) {
+    Json request{{"op", ops[random() % ops.size()]}};
+    const int count = static_cast<int>(random() % 5);
+    for (int i = 0; i < count; ++i) request[keys[random() % keys.size()]] = values[random() % values.size()];
+    std::string text = request.dump();
+    if (random() % 5 == 0) text = text.substr(0, random() % (text.size() + 1));
+    const std::string answer = web.Call(text);
+    const Json parsed = Json::parse(answer, nullptr, false);
+    ASSERT_FALSE(parsed.is_discarded()) << text << "\n" << answer;
+    ASSERT_TRUE(parsed.is_object()) << text;
+    ASSERT_TRUE(parsed["ok"].is_boolean()) << text;
+    if (!parsed["ok"]) ASSERT_FALSE(parsed["problems"].empty()) << text << "\n" << answer;
+  }
+  EXPECT_TRUE(Call(web, {{"op", "about"}})["ok"]);
 }
 
 }  // namespace
