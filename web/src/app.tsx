@@ -2,7 +2,7 @@
 // core; the page re-reads the core's state after each one it accepted, so
 // what is shown is always what the core holds.
 
-import { useCallback, useEffect, useMemo, useState } from 'preact/hooks';
+import { useCallback, useEffect, useMemo, useRef, useState } from 'preact/hooks';
 import type { Answer, Problem, State } from './answers';
 import type { Core } from './core';
 import type { RequestLines } from './request_lines';
@@ -15,6 +15,8 @@ import {
   mappedProblems,
   noOutcome,
   draftsFromState,
+  isReadOnly,
+  kUndoSteps,
   readState,
 } from './store';
 import { RoadTab } from './road_tab';
@@ -65,14 +67,37 @@ export function App({ core, startNotice = '' }: { core: Core; startNotice?: stri
   const report = useCallback((area: string, problems: Problem[], notices: string[] = []) => {
     setOutcome({ area, problems, notices });
   }, []);
+  // 撤销: the job as the core wrote it before each change, the latest last. A job with
+  // nothing in it yet writes no file, and there is nothing to go back to.
+  const undoStack = useRef<string[]>([]);
+  const [undoDepth, setUndoDepth] = useState(0);
+  const snapshot = useCallback((): string | null => {
+    const before = core.call({ op: 'job.save' });
+    return before.ok && typeof before.text === 'string' ? before.text : null;
+  }, [core]);
+  const pushUndo = useCallback((text: string | null) => {
+    if (text === null) return;
+    undoStack.current = [...undoStack.current, text].slice(-kUndoSteps);
+    setUndoDepth(undoStack.current.length);
+  }, []);
+  const remember = useCallback(() => {
+    const before = snapshot();
+    return () => pushUndo(before);
+  }, [pushUndo, snapshot]);
+
   const act = useCallback(
     (area: string, request: Record<string, unknown>, sent?: RequestLines): Answer => {
+      const readOnly = isReadOnly(request);
+      const before = readOnly ? null : snapshot();
       const answer = core.call(request);
       setOutcome({ area, problems: answer.ok ? [] : mappedProblems(answer, sent), notices: answer.notices ?? [] });
-      if (answer.ok) changed();
+      if (answer.ok && !readOnly) {
+        pushUndo(before);
+        changed();
+      }
       return answer;
     },
-    [core, changed],
+    [core, changed, snapshot, pushUndo],
   );
 
   // An opened job replaces everything: the boxes show what it holds, its first bridge chosen.
@@ -85,15 +110,33 @@ export function App({ core, startNotice = '' }: { core: Core; startNotice?: stri
     [core, setDrafts, select],
   );
 
+  const undo = () => {
+    const text = undoStack.current[undoStack.current.length - 1];
+    if (text === undefined) return;
+    const answer = core.call({ op: 'job.open', text });
+    if (!answer.ok) {
+      report('*', answer.problems ?? [], answer.notices ?? []);
+      return;
+    }
+    undoStack.current = undoStack.current.slice(0, -1);
+    setUndoDepth(undoStack.current.length);
+    changed();
+    opened(readState(core));
+    report('*', [], ['已撤销上一步修改。']);
+  };
+
   const ctx: Ctx = useMemo(
-    () => ({ core, state, rev, drafts, setDrafts, selection, select, outcome, act, changed, report }),
-    [core, state, rev, drafts, setDrafts, selection, select, outcome, act, changed, report],
+    () => ({ core, state, rev, drafts, setDrafts, selection, select, outcome, act, changed, remember, report }),
+    [core, state, rev, drafts, setDrafts, selection, select, outcome, act, changed, remember, report],
   );
 
   return (
     <div class="app">
       <header class="top">
         <h1>盖梁放样</h1>
+        <button type="button" class="undo" onClick={undo} disabled={undoDepth === 0} title="撤销上一步修改">
+          撤销{undoDepth ? ` (${undoDepth})` : ''}
+        </button>
         <span class="road-line">{state.road ? `${state.road.start.stationText} ～ ${state.road.end.stationText}` : '尚无路线'}</span>
       </header>
       <nav class="tabs" role="tablist">

@@ -6,6 +6,7 @@ import { render } from 'preact';
 import { App, external } from './app';
 import type { Answer } from './answers';
 import { loadCore } from './core';
+import { isReadOnly } from './store';
 import { restoreJob } from './keep';
 
 declare global {
@@ -13,12 +14,6 @@ declare global {
     capset?: { call(request: Record<string, unknown>): Answer };
   }
 }
-
-// Ops that change nothing in the session.
-const kReadOnly = new Set([
-  'about', 'state', 'templates.list', 'bridges.list', 'bridge.points', 'bridge.plan', 'road.at',
-  'station.table', 'check.run', 'export', 'job.save',
-]);
 
 async function start(): Promise<void> {
   const root = document.getElementById('app')!;
@@ -29,7 +24,7 @@ async function start(): Promise<void> {
         const answer = core.call(request);
         // A change made from outside the page (a test, the console) shows on it too, once
         // the caller's own call has returned.
-        if (answer.ok && !kReadOnly.has(String(request.op))) setTimeout(() => external.changed(), 0);
+        if (answer.ok && !isReadOnly(request)) setTimeout(() => external.changed(), 0);
         return answer;
       },
     };

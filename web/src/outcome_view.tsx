@@ -14,7 +14,8 @@ interface Props {
 }
 
 export function OutcomeView({ ctx, area, areas }: Props) {
-  const mine = ctx.outcome.area === area;
+  // '*': an outcome of the whole page (撤销), shown at the top of whichever tab is open.
+  const mine = ctx.outcome.area === area || (ctx.outcome.area === '*' && area === areas[0]);
   const fallback = area === areas[0] && !areas.includes(ctx.outcome.area);
   if (!mine && !fallback) return null;
   const problems = mine ? ctx.outcome.problems : [];

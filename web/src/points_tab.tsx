@@ -110,6 +110,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
       return;
     }
     const before = { station: ctx.state.station, backsight: ctx.state.backsight };
+    const kept = ctx.remember();
     const first = ctx.core.call(stationRequest(ctx, station, ctx.drafts.stationHi.trim()));
     if (!first.ok) {
       ctx.report('polar', first.problems ?? [], first.notices ?? []);
@@ -126,6 +127,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
       ctx.changed();
       return;
     }
+    kept();
     ctx.report('polar', [], [...(first.notices ?? []), ...(second.notices ?? [])]);
     ctx.changed();
   };

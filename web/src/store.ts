@@ -58,6 +58,19 @@ export const emptyDrafts: Drafts = {
   alignment: '',
 };
 
+// Ops that change nothing in the session.
+const kReadOnly = new Set([
+  'about', 'state', 'templates.list', 'bridges.list', 'bridge.points', 'bridge.plan', 'road.at',
+  'station.table', 'check.run', 'export', 'job.save',
+]);
+
+export function isReadOnly(request: Record<string, unknown>): boolean {
+  return kReadOnly.has(String(request.op));
+}
+
+/** How many steps back 撤销 reaches. */
+export const kUndoSteps = 20;
+
 export interface Outcome {
   /** Where the action was: its refusals are shown there. */
   area: string;
@@ -97,6 +110,11 @@ export interface Ctx {
   act(area: string, request: Record<string, unknown>, sent?: RequestLines): Answer;
   /** A change the core accepted that did not go through act (several calls as one). */
   changed(): void;
+  /**
+   * For changes made without act: the job as it is now, kept for 撤销 only when the
+   * returned function is called (once the change went through).
+   */
+  remember(): () => void;
   report(area: string, problems: Problem[], notices?: string[]): void;
 }
 
