@@ -155,9 +155,11 @@ function call(req: Json): Json {
         ok: true,
         notices: [],
         summary: '检核 2 个点，限差 10 mm：1 个超限（红色）。',
+        headings: ['点名', 'X', 'Y', '偏差 (mm)', '结果'],
+        csv: '\ufeff点名,X,Y\r\n',
         rows: [
-          { name: 'M1', matched: 'B1/1 C', flag: 'ok', dxText: '0.002', dyText: '-0.001', distanceText: '0.002' },
-          { name: 'M2', matched: 'B1/1 L', flag: 'over', dxText: '0.020', dyText: '0.011', distanceText: '0.023' },
+          { name: 'M1', matched: 'B1/1 C', flag: 'ok', heightFlag: null, cells: ['M1', '3055.470', '5083.210', '2.0', '合格'] },
+          { name: 'M2', matched: 'B1/1 L', flag: 'over', heightFlag: null, cells: ['M2', '3060.500', '5079.800', '23.0', '超限'] },
         ],
       };
     case 'job.save':
