@@ -65,6 +65,7 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
         <label class="field">
           <span>实测点（每行：点名 X Y [H]）{ctx.drafts.checkFileName ? `，来自文件“${ctx.drafts.checkFileName}”` : ''}</span>
           <textarea
+            wrap="off"
             data-testid="check-text"
             rows={6}
             spellcheck={false}
@@ -76,10 +77,12 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
             }}
           />
         </label>
-        <label class="field file">
-          <span>读取点文件（.dat、CSV、GSI、PNEZD）</span>
-          <input type="file" data-testid="check-file" onChange={openFile} />
-        </label>
+        <div class="buttons">
+          <label class="file-button">
+            <input type="file" class="file-input" data-testid="check-file" onChange={openFile} />
+            <span>读取点文件…（.dat、CSV、GSI、PNEZD）</span>
+          </label>
+        </div>
         <div class="row-fields">
           <TextField ctx={ctx} draft="tolerance" label="限差 (mm)" testid="check-tolerance" inputMode="decimal" />
           <TextField ctx={ctx} draft="heightTolerance" label="高程限差 (mm)" inputMode="decimal" />

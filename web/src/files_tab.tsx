@@ -97,10 +97,12 @@ export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): 
     <div class="tab-files">
       <section>
         <h2>作业</h2>
-        <label class="field file">
-          <span>打开作业（.capjob）</span>
-          <input type="file" accept=".capjob,application/json" data-testid="job-open" onChange={open} />
-        </label>
+        <div class="buttons">
+          <label class="file-button">
+            <input type="file" class="file-input" accept=".capjob,application/json" data-testid="job-open" onChange={open} />
+            <span>打开作业…（.capjob）</span>
+          </label>
+        </div>
         <div class="buttons">
           <button type="button" class="primary" data-testid="job-save" onClick={save}>
             保存作业

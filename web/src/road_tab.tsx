@@ -123,6 +123,7 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
         <label class="field">
           <span>路线（每行一项；或粘贴交点表）</span>
           <textarea
+            wrap="off"
             data-testid="road-lines"
             rows={10}
             spellcheck={false}
@@ -140,10 +141,12 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
           </button>
         </div>
         <OutcomeView ctx={ctx} area="road" areas={kAreas} />
-        <label class="field file">
-          <span>导入路线（LandXML）</span>
-          <input type="file" accept=".xml,.landxml,application/xml,text/xml" data-testid="road-landxml" onChange={openLandXml} />
-        </label>
+        <div class="buttons">
+          <label class="file-button">
+            <input type="file" class="file-input" accept=".xml,.landxml,application/xml,text/xml" data-testid="road-landxml" onChange={openLandXml} />
+            <span>导入路线…（LandXML）</span>
+          </label>
+        </div>
         {lastLandXml ? (
           <div class="row-fields">
             <TextField ctx={ctx} draft="alignment" label={`“${lastLandXml.name}”中的路线名`} />

@@ -22,6 +22,7 @@ export function TextField({ ctx, draft, label, testid, rows, placeholder, readOn
       <span>{label}</span>
       {rows ? (
         <textarea
+          wrap="off"
           data-testid={testid}
           rows={rows}
           spellcheck={false}
