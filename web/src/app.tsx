@@ -52,7 +52,7 @@ export function App({ core, startNotice = '' }: { core: Core; startNotice?: stri
     ...bridgeDrafts(listBridges(core), state.bridges[0] ?? ''),
   }));
   const [selection, setSelection] = useState<Selection>({ bridge: state.bridges[0] ?? '', bent: '', template: '' });
-  const [outcome, setOutcome] = useState<Outcome>(startNotice ? { ...noOutcome, area: 'road', notices: [startNotice] } : noOutcome);
+  const [outcome, setOutcome] = useState<Outcome>(startNotice ? { ...noOutcome, area: '*', notices: [startNotice] } : noOutcome);
 
   const setDrafts = useCallback((change: Partial<Drafts>) => setDraftsState((d) => ({ ...d, ...change })), []);
   const select = useCallback((change: Partial<Selection>) => setSelection((s) => ({ ...s, ...change })), []);

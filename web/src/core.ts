@@ -30,7 +30,8 @@ export function wrapCall(raw: (request: string) => string): Core {
       try {
         text = raw(JSON.stringify(request));
       } catch (e) {
-        broken = `计算核心出错，已停止使用（${String(e)}）：请先在“文件”页保存作业，再重新载入页面。`;
+        // The job as it was before this call is kept on the device (keep.ts): a reload brings it back.
+        broken = `计算核心出错，已停止使用（${String(e)}）：请重新载入页面，作业会恢复到出错前的样子。`;
         return pageRefusal(broken, 'module');
       }
       try {
