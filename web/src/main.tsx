@@ -37,10 +37,29 @@ async function start(): Promise<void> {
     root.className = 'failed';
   }
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    // A new version taking over a page already kept says so: what runs now is the old one until a reload.
+    const hadWorker = !!navigator.serviceWorker.controller;
+    navigator.serviceWorker.addEventListener('controllerchange', () => {
+      if (hadWorker) showUpdated();
+    });
     navigator.serviceWorker.register('./sw.js').catch(() => {
       // Without the worker the page still works; it only will not open offline.
     });
   }
+}
+
+function showUpdated(): void {
+  if (document.querySelector('.updated')) return;
+  const bar = document.createElement('div');
+  bar.className = 'updated';
+  bar.setAttribute('role', 'status');
+  bar.textContent = '新版本已存到本机，重新载入页面后使用（作业会保留）。';
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.textContent = '重新载入';
+  button.addEventListener('click', () => location.reload());
+  bar.appendChild(button);
+  document.body.appendChild(bar);
 }
 
 void start();
