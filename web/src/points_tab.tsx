@@ -68,11 +68,10 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
   const bridges = ctx.state.bridges;
   const bridge = bridges.includes(ctx.selection.bridge) ? ctx.selection.bridge : (bridges[0] ?? '');
 
-  const points = useMemo<PointsAnswer | null>(() => {
-    if (!bridge) return null;
-    const a = ctx.core.call({ op: 'bridge.points', bridge });
-    return a.ok ? (a as unknown as PointsAnswer) : null;
-  }, [ctx.core, ctx.rev, bridge]);
+  const pointsAnswer = useMemo(() => (bridge ? ctx.core.call({ op: 'bridge.points', bridge }) : null), [ctx.core, ctx.rev, bridge]);
+  const points = pointsAnswer?.ok ? (pointsAnswer as unknown as PointsAnswer) : null;
+  // Why the bridge has no points (no road yet, most often), in the core's words.
+  const whyNone = pointsAnswer && !pointsAnswer.ok ? (pointsAnswer.problems ?? []).map((p) => p.text).join(' ') : '';
   const plan = useMemo<BridgePlan | null>(() => {
     if (!bridge) return null;
     const a = ctx.core.call({ op: 'bridge.plan', bridge });
@@ -160,7 +159,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
           </label>
         </div>
         {!bridge ? <p class="hint">尚无桥梁：先在“桥梁”页新建。</p> : null}
-        {bridge && !points ? <p class="hint">这座桥需要路线才有点位。</p> : null}
+        {bridge && !points ? <p class="warn">{whyNone || '这座桥需要路线才有点位。'}</p> : null}
         {bent?.notice ? <p class="warn">{bent.notice}</p> : null}
         <OutcomeView ctx={ctx} area="points" areas={kAreas} />
         <div class="table-box">
