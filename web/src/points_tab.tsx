@@ -5,6 +5,7 @@
 import { useMemo, useState } from 'preact/hooks';
 import type { BentPoints, BridgePlan, Point, XY } from './answers';
 import { packedDms } from './packed_dms';
+import { copyText, tableText } from './copy_rows';
 import { OutcomeView } from './outcome_view';
 import { Plan, PlanPoint, Shape } from './plan';
 import type { Ctx } from './store';
@@ -98,6 +99,17 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
     if (owner) ctx.select({ bent: owner.name });
   };
 
+  const copyPoints = async () => {
+    if (!bent) return;
+    const headings = ['点名', 'X', 'Y', 'H', '桩号', '偏距', ...(polar ? ['方位角', '平距', '转角', '高差', '天顶距'] : [])];
+    const rows = bent.points.map((p) => [
+      p.name, p.xText, p.yText, p.hText, p.stationText, p.offsetText,
+      ...(polar ? [p.azimuthText ?? '', p.distanceText ?? '', p.turnText ?? '', p.dHText ?? '', p.zenithText ?? ''] : []),
+    ]);
+    const done = await copyText(tableText(headings, rows));
+    ctx.report('points', done ? [] : [{ line: 0, text: '浏览器不允许复制到剪贴板。' }], done ? [`已复制墩台 ${bent.name} 的 ${rows.length} 个点，可粘贴到表格软件。`] : []);
+  };
+
   const applyPolar = () => {
     const station = ctx.drafts.stationPoint.trim();
     const sight = ctx.drafts.backsight.trim();
@@ -161,6 +173,13 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
         {!bridge ? <p class="hint">尚无桥梁：先在“桥梁”页新建。</p> : null}
         {bridge && !points ? <p class="warn">{whyNone || '这座桥需要路线才有点位。'}</p> : null}
         {bent?.notice ? <p class="warn">{bent.notice}</p> : null}
+        {bent && bent.points.length ? (
+          <div class="buttons">
+            <button type="button" onClick={copyPoints}>
+              复制表格
+            </button>
+          </div>
+        ) : null}
         <OutcomeView ctx={ctx} area="points" areas={kAreas} />
         <div class="table-box">
           <table class="grid" data-testid="points-table">

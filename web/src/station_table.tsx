@@ -5,6 +5,7 @@ import { useState } from 'preact/hooks';
 import { cells } from './jd_table';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
+import { copyText, tableText } from './copy_rows';
 
 interface TableRow {
   stationText: string;
@@ -32,6 +33,16 @@ export function StationTable({ ctx }: { ctx: Ctx }) {
     });
     setRows(answer.ok && Array.isArray(answer.rows) ? (answer.rows as TableRow[]) : null);
   };
+  const copy = async () => {
+    if (!rows) return;
+    const done = await copyText(
+      tableText(
+        ['桩号', '主点', '偏距', 'X', 'Y', 'H', '方位角', '线元'],
+        rows.map((r) => [r.stationText, r.key ?? '', r.offsetText ?? '', r.xText, r.yText, r.hText ?? '', r.azimuthText, r.elementText ?? r.element]),
+      ),
+    );
+    ctx.report('table', done ? [] : [{ line: 0, text: '浏览器不允许复制到剪贴板。' }], done ? [`已复制 ${rows.length} 行，可粘贴到表格软件。`] : []);
+  };
   const withOffsets = !!rows?.some((r) => r.offsetText !== undefined || r.offset !== undefined);
   const withH = !!rows?.some((r) => r.hText);
   return (
@@ -47,6 +58,11 @@ export function StationTable({ ctx }: { ctx: Ctx }) {
         <button type="button" onClick={run} disabled={!ctx.state.road}>
           计算
         </button>
+        {rows ? (
+          <button type="button" onClick={copy}>
+            复制表格
+          </button>
+        ) : null}
       </div>
       {rows ? (
         <div class="table-box tall">
