@@ -249,7 +249,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
           测站：{given(ctx.state.station)}；后视：{given(ctx.state.backsight)}
         </p>
         <div class="row-fields">
-          <TextField ctx={ctx} draft="stationPoint" label="测站点名" testid="station-point" placeholder="3-Z1" />
+          <TextField ctx={ctx} draft="stationPoint" label="测站点名" testid="station-point" placeholder="3-Z1" list="point-names" />
           <TextField ctx={ctx} draft="stationHi" label="仪器高 (m)" testid="station-hi" inputMode="decimal" />
           <TextField
             ctx={ctx}
@@ -257,7 +257,12 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
             label={ctx.drafts.backsightIsAzimuth ? '后视方位角 (度.分秒)' : '后视点名'}
             testid="backsight-point"
             placeholder={ctx.drafts.backsightIsAzimuth ? '123.4530' : '3-Z2'}
+            list={ctx.drafts.backsightIsAzimuth ? undefined : 'point-names'}
           />
+          {/* Every point of the bridge to pick from, so a name is chosen, not typed, on a phone. */}
+          <datalist id="point-names">
+            {bents.flatMap((b) => b.points.map((p) => <option key={p.name} value={p.name} />))}
+          </datalist>
           <label class="check">
             <input
               type="checkbox"

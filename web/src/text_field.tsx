@@ -13,9 +13,11 @@ interface Props {
   placeholder?: string;
   readOnly?: boolean;
   inputMode?: 'decimal' | 'text';
+  /** The id of a datalist offering values to pick. */
+  list?: string;
 }
 
-export function TextField({ ctx, draft, label, testid, rows, placeholder, readOnly, inputMode }: Props) {
+export function TextField({ ctx, draft, label, testid, rows, placeholder, readOnly, inputMode, list }: Props) {
   const onInput = (e: Event) => ctx.setDrafts({ [draft]: (e.currentTarget as HTMLInputElement).value } as Partial<Drafts>);
   return (
     <label class={rows ? 'field' : 'field inline'}>
@@ -37,6 +39,7 @@ export function TextField({ ctx, draft, label, testid, rows, placeholder, readOn
           data-testid={testid}
           placeholder={placeholder}
           inputMode={inputMode}
+          list={list}
           readOnly={readOnly}
           autoComplete="off"
           value={ctx.drafts[draft]}
