@@ -169,17 +169,16 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
               ))}
             </select>
           </label>
+          {bent && bent.points.length ? (
+            <button type="button" class="beside" onClick={copyPoints}>
+              复制表格
+            </button>
+          ) : null}
         </div>
         {!bridge ? <p class="hint">尚无桥梁：先在“桥梁”页新建。</p> : null}
         {bridge && !points ? <p class="warn">{whyNone || '这座桥需要路线才有点位。'}</p> : null}
         {bent?.notice ? <p class="warn">{bent.notice}</p> : null}
-        {bent && bent.points.length ? (
-          <div class="buttons">
-            <button type="button" onClick={copyPoints}>
-              复制表格
-            </button>
-          </div>
-        ) : null}
+
         <OutcomeView ctx={ctx} area="points" areas={kAreas} />
         <div class="table-box">
           <table class="grid" data-testid="points-table">
