@@ -14,7 +14,7 @@ import { draftsFromState, readState } from './store';
 import { StationTable } from './station_table';
 import { TextField } from './text_field';
 
-const kAreas = ['road', 'landxml', 'table'];
+const kAreas = ['road', 'landxml', 'at', 'table'];
 
 // The LandXML file last opened and not yet read: its text stays on the device only.
 let lastLandXml: { name: string; text: string } | null = null;
@@ -164,8 +164,7 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
         <Plan shapes={plan.shapes} points={plan.points} fitKey={`road${ctx.rev}`} testid="road-plan" />
       </section>
       <section class="wide">
-        <StationTable ctx={ctx} />
-        <OutcomeView ctx={ctx} area="table" areas={kAreas} />
+        <StationTable ctx={ctx} areas={kAreas} />
       </section>
     </div>
   );

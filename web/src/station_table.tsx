@@ -5,6 +5,7 @@ import { useState } from 'preact/hooks';
 import { cells } from './jd_table';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
+import { OutcomeView } from './outcome_view';
 import { copyText, tableText } from './copy_rows';
 
 interface TableRow {
@@ -20,8 +21,15 @@ interface TableRow {
   key?: string;
 }
 
-export function StationTable({ ctx }: { ctx: Ctx }) {
+export function StationTable({ ctx, areas }: { ctx: Ctx; areas: string[] }) {
   const [rows, setRows] = useState<TableRow[] | null>(null);
+  const [one, setOne] = useState<TableRow | null>(null);
+  // One station (and offset) asked alone, as the crew often does at the pier.
+  const ask = () => {
+    const offset = ctx.drafts.atOffset.trim();
+    const answer = ctx.act('at', { op: 'road.at', station: ctx.drafts.atStation.trim(), ...(offset ? { offset } : {}) });
+    setOne(answer.ok ? (answer as unknown as TableRow) : null);
+  };
   const run = () => {
     const offsets = cells(ctx.drafts.tableOffsets.replace(/[,，]/g, ' '));
     const answer = ctx.act('table', {
@@ -47,6 +55,21 @@ export function StationTable({ ctx }: { ctx: Ctx }) {
   const withH = !!rows?.some((r) => r.hText);
   return (
     <div class="station-table">
+      <h2>桩号坐标</h2>
+      <div class="row-fields">
+        <TextField ctx={ctx} draft="atStation" label="桩号" placeholder="K0+460" />
+        <TextField ctx={ctx} draft="atOffset" label="偏距 (m，右正)" inputMode="decimal" placeholder="0" />
+        <button type="button" class="beside" onClick={ask} disabled={!ctx.state.road}>
+          查询
+        </button>
+      </div>
+      <OutcomeView ctx={ctx} area="at" areas={areas} />
+      {one ? (
+        <p class="summary">
+          {one.stationText}
+          {one.offsetText ? ` 偏距 ${one.offsetText}` : ''}：X {one.xText}，Y {one.yText}，方位角 {one.azimuthText}，{one.elementText ?? one.element}
+        </p>
+      ) : null}
       <h2>逐桩坐标表</h2>
       <div class="row-fields">
         <TextField ctx={ctx} draft="tableFrom" label="起点桩号" placeholder="K0+000" />
@@ -64,6 +87,7 @@ export function StationTable({ ctx }: { ctx: Ctx }) {
           </button>
         ) : null}
       </div>
+      <OutcomeView ctx={ctx} area="table" areas={areas} />
       {rows ? (
         <div class="table-box tall">
           <table class="grid">

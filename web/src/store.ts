@@ -32,6 +32,8 @@ export interface Drafts {
   tableStep: string;
   tableOffsets: string;
   alignment: string;
+  atStation: string;
+  atOffset: string;
 }
 
 export const emptyDrafts: Drafts = {
@@ -56,6 +58,8 @@ export const emptyDrafts: Drafts = {
   tableStep: '20',
   tableOffsets: '',
   alignment: '',
+  atStation: '',
+  atOffset: '',
 };
 
 // Ops that change nothing in the session.
