@@ -86,6 +86,12 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
   // A fit shows the bridge, not the whole road the fallback drawing carries.
   const focus = useMemo(() => (plan ? undefined : drawing.points.map((p) => [p.x, p.y] as XY)), [plan, drawing]);
   const polar = !!points?.polar;
+  // The view is fitted again when the drawing moves (another bridge, bents changed, a new
+  // road), not when a station is set or a profile changes: the user's zoom stays.
+  const fitKey = useMemo(
+    () => `${bridge}:${JSON.stringify(plan ? plan.bents.map((b) => b.axis) : drawing.points.map((p) => [p.x, p.y]))}`,
+    [bridge, plan, drawing],
+  );
 
   // A point tapped in the plan: its bent is chosen, its row marked, its numbers said under the plan.
   const [picked, setPicked] = useState('');
@@ -229,7 +235,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
         <Plan
           shapes={drawing.shapes}
           points={drawing.points}
-          fitKey={`${bridge}:${ctx.rev}`}
+          fitKey={fitKey}
           focus={focus}
           testid="plan"
           resetTestid="plan-reset"

@@ -161,7 +161,7 @@ export function RoadTab({ ctx }: { ctx: Ctx }) {
         <RoadSummaryView road={road} />
       </section>
       <section class="main">
-        <Plan shapes={plan.shapes} points={plan.points} fitKey={`road${ctx.rev}`} testid="road-plan" />
+        <Plan shapes={plan.shapes} points={plan.points} fitKey={JSON.stringify(road?.lines ?? [])} testid="road-plan" />
       </section>
       <section class="wide">
         <StationTable ctx={ctx} areas={kAreas} />
