@@ -2,7 +2,7 @@
 // substructure templates (the ready ones read-only, a copy to edit).
 
 import { useMemo, useState } from 'preact/hooks';
-import type { BridgeInfo, TemplateInfo } from './answers';
+import type { BentPoints, BridgeInfo, TemplateInfo } from './answers';
 import type { Core } from './core';
 import { typedLines } from './request_lines';
 import { OutcomeView } from './outcome_view';
@@ -34,6 +34,11 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
   const bridges = useMemo(() => listBridges(ctx.core), [ctx.core, ctx.rev]);
   const templates = useMemo(() => listTemplates(ctx.core), [ctx.core, ctx.rev]);
   const [undo, setUndo] = useState<BridgeInfo | null>(null);
+  const chosenBents = useMemo(() => {
+    if (!ctx.selection.bridge) return [];
+    const a = ctx.core.call({ op: 'bridge.points', bridge: ctx.selection.bridge });
+    return a.ok && Array.isArray(a.bents) ? (a.bents as BentPoints[]) : [];
+  }, [ctx.core, ctx.rev, ctx.selection.bridge]);
   const chosen = bridges.some((b) => b.name === ctx.selection.bridge) ? ctx.selection.bridge : '';
   const chosenTemplate = templates.find((t) => t.name === ctx.selection.template);
   const readOnly = !!chosenTemplate && chosenTemplate.ready && ctx.drafts.templateName === chosenTemplate.name;
@@ -168,6 +173,30 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
           ) : null}
         </div>
         <OutcomeView ctx={ctx} area="bridge" areas={kAreas} />
+        {chosen && chosenBents.length ? (
+          <div class="table-box">
+            <table class="grid bents">
+              <thead>
+                <tr>
+                  <th>墩台</th>
+                  <th>桩号</th>
+                  <th>点数</th>
+                  <th>说明</th>
+                </tr>
+              </thead>
+              <tbody>
+                {chosenBents.map((b) => (
+                  <tr key={b.name} class={b.notice ? 'over' : undefined}>
+                    <td>{b.name}</td>
+                    <td>{b.stationText}</td>
+                    <td class="num">{b.points.length}</td>
+                    <td>{b.notice ?? ''}</td>
+                  </tr>
+                ))}
+              </tbody>
+            </table>
+          </div>
+        ) : null}
       </section>
       <section>
         <h2>模板</h2>
