@@ -21,6 +21,15 @@ Json JobSave(WebState& state, const Args& args) {
   return Json{{"fileName", FileNameOf(name)}, {"text", text.value_or("")}, {"mime", "application/json"}};
 }
 
+// The job's text for the page to keep on the device between visits: the
+// file a save would write, without the job counting as saved (the user
+// has not saved it anywhere) or its name changing.
+Json JobText(WebState& state, const Args&) {
+  const std::optional<JobFile> job = state.files.CurrentJob();
+  if (!job) RefuseWhole(kNothingToSave);
+  return Json{{"fileName", FileNameOf(state.jobName)}, {"text", WriteJobFile(*job)}, {"mime", "application/json"}};
+}
+
 [[noreturn]] void RefuseJob(const std::string& file, const JobFileProblem& problem) {
   throw Refusal{{{problem.line, JobRefusedMessage(file, problem), problem.field}}};
 }
@@ -63,6 +72,7 @@ Json JobOpen(WebState& state, const Args& args) {
 void AddJobOps(OpTable& ops) {
   ops["job.save"] = JobSave;
   ops["job.open"] = JobOpen;
+  ops["job.text"] = JobText;
 }
 
 }  // namespace capset::web

@@ -10,8 +10,6 @@
 namespace capset::web {
 namespace {
 
-Json XY(PlanePoint p) { return Json::array({p.X, p.Y}); }
-
 Json Line(const std::vector<PlanePoint>& points) {
   Json line = Json::array();
   for (const PlanePoint& p : points) line.push_back(XY(p));

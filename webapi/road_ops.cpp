@@ -20,8 +20,6 @@ namespace {
 constexpr double kPlanStep = 5;
 constexpr std::size_t kMostPlanPoints = 20000;
 
-Json XY(PlanePoint p) { return Json::array({p.X, p.Y}); }
-
 Json PlanCentre(const Road& road) {
   Json centre = Json::array();
   const std::vector<RoadElement>& elements = road.elements();

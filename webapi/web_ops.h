@@ -103,7 +103,7 @@ using OpTable = std::map<std::string, OpHandler, std::less<>>;
 void AddStateOps(OpTable& ops);   // about, state
 void AddRoadOps(OpTable& ops);    // road.*
 void AddBridgeOps(OpTable& ops);  // templates.*, template.*, bridges.list, bridge.*
-void AddJobOps(OpTable& ops);     // job.save, job.open
+void AddJobOps(OpTable& ops);     // job.save, job.text, job.open
 void AddQueryOps(OpTable& ops);   // road.at, station.table
 void AddHeightsOps(OpTable& ops); // profile.set, profile.clear, section.set
 void AddPolarOps(OpTable& ops);   // polar.station, polar.backsight, polar.clear
@@ -113,6 +113,7 @@ void AddPlanOps(OpTable& ops);    // bridge.plan
 void AddLandXmlOps(OpTable& ops); // road.landxml
 
 // Shared answers.
+inline Json XY(PlanePoint p) { return Json::array({p.X, p.Y}); }  // a point of a drawing
 const char* ElementWord(ElementKind kind);  // "line", "arc", "spiral"
 Json RoadSummary(const WebState& state);  // null without a working road
 Json StateAnswer(const WebState& state);

@@ -41,6 +41,13 @@ TEST_P(WebJob, SavedAsTheDesktopSavesAndOpenedAgain) {
   ASSERT_TRUE(desktop.files.contains("bridge.capjob"));
   EXPECT_EQ(saved["text"], desktop.files.at("bridge.capjob"));
   EXPECT_FALSE(Call(web, {{"op", "state"}})["modified"]);
+  // The text kept on the device is the same file, and keeping it saves nothing.
+  ASSERT_TRUE(Call(web, {{"op", "template.set"}, {"name", "later"}, {"lines", Lines({"point A 0 0"})}})["ok"]);
+  const Json kept = Call(web, {{"op", "job.text"}});
+  EXPECT_TRUE(Call(web, {{"op", "state"}})["modified"]);
+  EXPECT_EQ(Call(web, {{"op", "job.save"}, {"fileName", "bridge.capjob"}})["text"], kept["text"]);
+  ASSERT_TRUE(Call(web, {{"op", "template.remove"}, {"name", "later"}})["ok"]);
+  Call(web, {{"op", "job.save"}, {"fileName", "bridge.capjob"}});
 
   WebSession fresh;
   const Json opened = Call(fresh, {{"op", "job.open"}, {"text", saved["text"]}, {"fileName", "bridge.capjob"}});
