@@ -54,6 +54,9 @@ export interface State {
   bridges: string[];
   station: unknown;
   backsight: unknown;
+  /** The job differs from the file last saved or opened. */
+  modified?: boolean;
+  jobName?: string;
 }
 
 export interface TemplateInfo {

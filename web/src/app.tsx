@@ -72,7 +72,7 @@ export function App({ core, startNotice = '' }: { core: Core; startNotice?: stri
   const undoStack = useRef<string[]>([]);
   const [undoDepth, setUndoDepth] = useState(0);
   const snapshot = useCallback((): string | null => {
-    const before = core.call({ op: 'job.save' });
+    const before = core.call({ op: 'job.text' });
     return before.ok && typeof before.text === 'string' ? before.text : null;
   }, [core]);
   const pushUndo = useCallback((text: string | null) => {
@@ -137,6 +137,9 @@ export function App({ core, startNotice = '' }: { core: Core; startNotice?: stri
         <button type="button" class="undo" onClick={undo} disabled={undoDepth === 0} title="撤销上一步修改">
           撤销{undoDepth ? ` (${undoDepth})` : ''}
         </button>
+        {state.modified ? (
+          <span class="unsaved" title="作业的修改还没有保存到文件（本机浏览器中已自动保留）">未保存</span>
+        ) : null}
         <span class="road-line">{state.road ? `${state.road.start.stationText} ～ ${state.road.end.stationText}` : '尚无路线'}</span>
       </header>
       <nav class="tabs" role="tablist">

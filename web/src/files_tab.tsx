@@ -41,7 +41,7 @@ export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): 
       return;
     }
     // The job open now is kept before another replaces it: one tap puts it back.
-    const before = ctx.core.call({ op: 'job.save' });
+    const before = ctx.core.call({ op: 'job.text' });
     const answer = ctx.act('files', { op: 'job.open', text: decoded.text, fileName: file.name });
     if (answer.ok) {
       previousJob = before.ok && typeof before.text === 'string' ? before.text : null;
@@ -74,7 +74,12 @@ export function FilesTab({ ctx, onOpened }: { ctx: Ctx; onOpened(state: State): 
     location.reload();
   };
 
-  const save = () => deliver(ctx, 'files', ctx.act('files', { op: 'job.save' }), '作业.capjob', 'application/json');
+  const save = () => {
+    const answer = ctx.act('files', { op: 'job.save' });
+    deliver(ctx, 'files', answer, '作业.capjob', 'application/json');
+    // Saved: the title's 未保存 goes.
+    if (answer.ok) ctx.changed();
+  };
 
   const chosen = ctx.state.bridges.includes(ctx.selection.bridge) ? ctx.selection.bridge : (ctx.state.bridges[0] ?? '');
   // The bent the points tab shows: the one chosen, else the bridge's first.

@@ -19,7 +19,8 @@ function storage(): Storage | null {
 export function keepJob(core: Core): void {
   const store = storage();
   if (!store) return;
-  const answer = core.call({ op: 'job.save' });
+  // job.text: the file as it would be saved, without counting as saved.
+  const answer = core.call({ op: 'job.text' });
   try {
     if (answer.ok && typeof answer.text === 'string') store.setItem(kKey, answer.text);
     else store.removeItem(kKey);

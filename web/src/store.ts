@@ -65,7 +65,7 @@ export const emptyDrafts: Drafts = {
 // Ops that change nothing in the session.
 const kReadOnly = new Set([
   'about', 'state', 'templates.list', 'bridges.list', 'bridge.points', 'bridge.plan', 'road.at',
-  'station.table', 'check.run', 'export', 'job.save',
+  'station.table', 'check.run', 'export', 'job.save', 'job.text',
 ]);
 
 export function isReadOnly(request: Record<string, unknown>): boolean {

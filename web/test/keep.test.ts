@@ -28,9 +28,9 @@ const core = (answers: Record<string, Answer>) => ({ call: (r: Record<string, un
 
 test('a change keeps the job; a job with nothing in it is kept no more', () => {
   const s = withStorage();
-  keepJob(core({ 'job.save': { ok: true, text: '{"job":1}' } }));
+  keepJob(core({ 'job.text': { ok: true, text: '{"job":1}' } }));
   assert.equal(s.getItem('capset.job'), '{"job":1}');
-  keepJob(core({ 'job.save': { ok: false, problems: [{ line: 0, text: '没有可保存的内容。' }] } }));
+  keepJob(core({ 'job.text': { ok: false, problems: [{ line: 0, text: '没有可保存的内容。' }] } }));
   assert.equal(s.getItem('capset.job'), null);
 });
 
@@ -38,7 +38,7 @@ test('storage full: the last kept job stays as it was', () => {
   const s = withStorage();
   s.setItem('capset.job', 'old');
   s.full = true;
-  keepJob(core({ 'job.save': { ok: true, text: 'new' } }));
+  keepJob(core({ 'job.text': { ok: true, text: 'new' } }));
   assert.equal(s.getItem('capset.job'), 'old');
 });
 
