@@ -23,18 +23,28 @@ namespace {
 constexpr char kTemplateCommand[] = "@template";
 constexpr char kBridgeCommand[] = "@bridge";
 
-Json TemplateJson(const SubstructureTemplate& tmpl, bool ready) {
+// The lines kept for `name`, or written from `now`.
+template <typename Made, typename Write>
+std::vector<std::string> LinesOf(const std::map<std::string, TypedLines<Made>, std::less<>>& kept,
+                                 const std::string& name, const Made& now, Write write) {
+  const auto typed = kept.find(name);
+  return typed == kept.end() ? write(now) : typed->second.For(now, write);
+}
+
+Json TemplateJson(const SubstructureTemplate& tmpl, bool ready, const std::vector<std::string>& lines) {
   Json points = Json::array();
   for (const TemplatePoint& p : ExpandTemplate(tmpl)) {
     points.push_back(Json{{"name", p.name}, {"u", p.u}, {"v", p.v}, {"depth", p.depth ? Json(*p.depth) : Json()}});
   }
-  return Json{{"name", tmpl.name}, {"ready", ready}, {"lines", TemplateLines(tmpl)}, {"points", std::move(points)}};
+  return Json{{"name", tmpl.name}, {"ready", ready}, {"lines", lines}, {"points", std::move(points)}};
 }
 
 Json TemplatesList(WebState& state, const Args&) {
   Json list = Json::array();
-  for (const ReadyTemplate& r : ReadyTemplates()) list.push_back(TemplateJson(r.tmpl, true));
-  for (const SubstructureTemplate& t : state.session.Templates()) list.push_back(TemplateJson(t, false));
+  for (const ReadyTemplate& r : ReadyTemplates()) list.push_back(TemplateJson(r.tmpl, true, TemplateLines(r.tmpl)));
+  for (const SubstructureTemplate& t : state.session.Templates()) {
+    list.push_back(TemplateJson(t, false, LinesOf(state.templateLines, t.name, t, TemplateLines)));
+  }
   return Json{{"templates", std::move(list)}};
 }
 
@@ -60,10 +70,12 @@ Json TemplateSet(WebState& state, const Args& args) {
     for (const BridgeLineProblem& p : *problems) refusal.problems.push_back({p.line, TemplateLineMessage(name, p), {}});
     throw refusal;
   }
-  for (const BridgeLineProblem& p : session.SetTemplate(std::get<SubstructureTemplate>(read))) {
+  const SubstructureTemplate& made = std::get<SubstructureTemplate>(read);
+  for (const BridgeLineProblem& p : session.SetTemplate(made)) {
     refusal.problems.push_back({p.line, TemplateLineMessage(name, WithText(p, typed)), {}});
   }
   if (!refusal.problems.empty()) throw refusal;
+  state.templateLines[name].Keep(typed, made);
   return TemplatesList(state, args);
 }
 
@@ -89,7 +101,9 @@ Json TemplateRemove(WebState& state, const Args& args) {
 
 Json BridgesList(WebState& state, const Args&) {
   Json list = Json::array();
-  for (const Bridge& b : state.session.Bridges()) list.push_back(Json{{"name", b.name}, {"lines", BridgeLines(b)}});
+  for (const Bridge& b : state.session.Bridges()) {
+    list.push_back(Json{{"name", b.name}, {"lines", LinesOf(state.bridgeLines, b.name, b, BridgeLines)}});
+  }
   return Json{{"bridges", std::move(list)}};
 }
 
@@ -108,10 +122,12 @@ Json BridgeSet(WebState& state, const Args& args) {
   }
   const Road* road = session.WorkingRoad();
   const std::optional<StationRange> range = road ? std::optional(RangeOf(*road)) : std::nullopt;
-  for (const BridgeLineProblem& p : session.SetBridge(std::get<Bridge>(read))) {
+  const Bridge& made = std::get<Bridge>(read);
+  for (const BridgeLineProblem& p : session.SetBridge(made)) {
     refusal.problems.push_back({p.line, BridgeLineMessage(name, WithText(p, typed), range), {}});
   }
   if (!refusal.problems.empty()) throw refusal;
+  state.bridgeLines[name].Keep(typed, made);
   return BridgesList(state, args);
 }
 

@@ -38,8 +38,7 @@ Json ProfileSet(WebState& state, const Args& args) {
         *problem, {&profile.input, &state.session.CrossSectionSource(), range ? &*range : nullptr});
     throw Refusal{{{line, ProfileLineMessage(line, line > 0 ? typed[line - 1] : "", reason + kProfileKept), {}}}};
   }
-  state.profileLines = typed;
-  state.profileLinesInput = profile.input;
+  state.profileLines.Keep(typed, profile.input);
   return HeightsAnswer(state);
 }
 
@@ -61,8 +60,7 @@ Json SectionSet(WebState& state, const Args& args) {
         *problem, {profile ? &*profile : nullptr, &section.input, range ? &*range : nullptr});
     throw Refusal{{{line, SectionLineMessage(line, line > 0 ? typed[line - 1] : "", reason + kSectionKept), {}}}};
   }
-  state.sectionLines = typed;
-  state.sectionLinesInput = section.input;
+  state.sectionLines.Keep(typed, section.input);
   return HeightsAnswer(state);
 }
 

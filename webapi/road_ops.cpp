@@ -69,15 +69,12 @@ Json RoadSet(WebState& state, const Args& args) {
         {line, RoadLineMessage(line, line > 0 ? typed[line - 1] : "", RoadProblemText(*problem)), {}});
     throw refusal;
   }
-  state.roadLines = typed;
-  state.roadLinesInput = road.input;
+  state.roadLines.Keep(typed, road.input);
   return Json{{"road", RoadSummary(state)}};
 }
 
 Json RoadClear(WebState& state, const Args&) {
   state.session.ClearRoad();
-  state.roadLines.clear();
-  state.roadLinesInput.reset();
   return Json{{"road", RoadSummary(state)}};
 }
 
@@ -99,7 +96,7 @@ Json RoadSummary(const WebState& state) {
   if (road == nullptr) return nullptr;
   Json lines = Json::array();
   if (const std::optional<RoadInput>& input = state.session.RoadSource()) {
-    lines = state.roadLinesInput == input ? state.roadLines : RoadInputLines(*input);
+    lines = state.roadLines.For(*input, RoadInputLines);
   }
   Json keys = Json::array();
   for (const KeyPoint& key : road->keyPoints()) {

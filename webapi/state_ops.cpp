@@ -28,12 +28,12 @@ Json State(WebState& state, const Args&) { return StateAnswer(state); }
 Json ProfileLinesJson(const WebState& state) {
   const std::optional<ProfileInput>& input = state.session.ProfileSource();
   if (!input) return nullptr;
-  return state.profileLinesInput == input ? state.profileLines : ProfileInputLines(*input);
+  return state.profileLines.For(*input, ProfileInputLines);
 }
 
 Json SectionLinesJson(const WebState& state) {
   const CrossSectionInput& input = state.session.CrossSectionSource();
-  return state.sectionLinesInput == input ? state.sectionLines : SectionInputLines(input);
+  return state.sectionLines.For(input, SectionInputLines);
 }
 
 Json PolarJson(const WebState& state) {

@@ -69,6 +69,24 @@ class Args {
   const Request& request_;
 };
 
+// Lines as the page typed them, kept beside what they made: given back as
+// typed while the session still holds that very thing, else written from
+// what it holds (a job opened, a LandXML file read).
+template <typename Made>
+struct TypedLines {
+  std::vector<std::string> lines;
+  std::optional<Made> made;
+
+  void Keep(std::vector<std::string> typed, Made value) {
+    lines = std::move(typed);
+    made = std::move(value);
+  }
+  template <typename Write>
+  std::vector<std::string> For(const Made& now, Write write) const {
+    return made == now ? lines : write(now);
+  }
+};
+
 struct WebState {
   WebPrompt prompt;
   FixedNumberReader reader{NumberSymbols{}};
@@ -80,13 +98,13 @@ struct WebState {
   SessionFiles files{session, store, reporter};
   // The road's lines as the page typed them, with the input they made: a
   // road that came from elsewhere (a job, a LandXML file) is written as lines.
-  std::vector<std::string> roadLines;
-  std::optional<RoadInput> roadLinesInput;
-  // The profile's and the section's lines, kept the same way.
-  std::vector<std::string> profileLines;
-  std::optional<ProfileInput> profileLinesInput;
-  std::vector<std::string> sectionLines;
-  std::optional<CrossSectionInput> sectionLinesInput;
+  TypedLines<RoadInput> roadLines;
+  // The profile's, the section's, each template's and each bridge's lines,
+  // kept the same way.
+  TypedLines<ProfileInput> profileLines;
+  TypedLines<CrossSectionInput> sectionLines;
+  std::map<std::string, TypedLines<SubstructureTemplate>, std::less<>> templateLines;
+  std::map<std::string, TypedLines<Bridge>, std::less<>> bridgeLines;
   // Fields of the answer written as JSON text by the op (json_writer.h),
   // after those of the document it returns: the big tables.
   std::string rawFields;

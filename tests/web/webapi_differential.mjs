@@ -121,7 +121,11 @@ sequences.push([
   { op: 'check.run', text: 'P1 1304.05 1304.06 100.5\nP2 1300 1300' },
   { op: 'export', format: 'csv' }, { op: 'export', format: 'dat' }, { op: 'export', format: 'gsi' },
   { op: 'export', format: 'pnezd' },
-  { op: 'job.save' }, { op: 'state' },
+  { op: 'job.text' }, { op: 'job.save' }, { op: 'state' },
+  { op: 'road.landxml', name: '线路.xml', text: '<?xml version="1.0" encoding="GB2312"?>\n<LandXML version="1.2">' +
+    '<Units><Metric linearUnit="meter"/></Units><Alignments><Alignment name="主线" length="100" staStart="0">' +
+    '<CoordGeom><Line length="100"><Start>0 0</Start><End>100 0</End></Line></CoordGeom></Alignment></Alignments></LandXML>' },
+  { op: 'road.landxml', name: 'bad.xml', text: '<LandXML><!DOCTYPE x>' },
   { op: 'road.set', lines: ['bp 0 0 0', 'jd 100 x 50 0', 'ep 300 100'] },
   { op: 'nope' }, 'not json', '{"op": 5}', '[' .repeat(100) + ']'.repeat(100),
 ]);
