@@ -26,6 +26,15 @@ export function rowClass(r: CheckRow): string {
   return classes.join(' ');
 }
 
+/**
+ * How a check cell is laid out as a card on a phone: the first (the point's name) heads
+ * the card, a verdict in words may wrap, a number never does.
+ */
+export function cellClass(column: number, text: string): string {
+  if (column === 0) return 'name';
+  return /[\u3000-\u9fff\uff00-\uffef]/.test(text) ? 'text' : 'num';
+}
+
 export function CheckTab({ ctx }: { ctx: Ctx }) {
   const [result, setResult] = useState<CheckResult | null>(null);
 
@@ -102,7 +111,7 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
           {result ? result.summary : ''}
         </p>
         <div class="table-box tall">
-          <table class="grid" data-testid="check-rows">
+          <table class="grid cards" data-testid="check-rows">
             <thead>
               <tr>
                 {(result?.headings ?? []).map((h, i) => (
@@ -114,7 +123,9 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
               {(result?.rows ?? []).map((r, i) => (
                 <tr key={i} data-point={r.name} class={rowClass(r)}>
                   {r.cells.map((c, j) => (
-                    <td key={j}>{c}</td>
+                    <td key={j} class={cellClass(j, c)} data-label={result?.headings[j] ?? ''}>
+                      {c}
+                    </td>
                   ))}
                 </tr>
               ))}
