@@ -28,10 +28,12 @@ export function rowClass(r: CheckRow): string {
 
 /**
  * How a check cell is laid out as a card on a phone: the first (the point's name) heads
- * the card, a verdict in words may wrap, a number never does.
+ * the card, the verdicts (the columns headed …结果) come right under it, words may wrap,
+ * a number never does.
  */
-export function cellClass(column: number, text: string): string {
+export function cellClass(column: number, text: string, heading = ''): string {
   if (column === 0) return 'name';
+  if (heading.endsWith('结果')) return 'verdict';
   return /[\u3000-\u9fff\uff00-\uffef]/.test(text) ? 'text' : 'num';
 }
 
@@ -123,7 +125,7 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
               {(result?.rows ?? []).map((r, i) => (
                 <tr key={i} data-point={r.name} class={rowClass(r)}>
                   {r.cells.map((c, j) => (
-                    <td key={j} class={cellClass(j, c)} data-label={result?.headings[j] ?? ''}>
+                    <td key={j} class={cellClass(j, c, result?.headings[j])} data-label={result?.headings[j] ?? ''}>
                       {c}
                     </td>
                   ))}

@@ -203,8 +203,8 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
     // The set-up's labels are placed first, so the points' names make way for them.
     const requests = [
       ...dots.map((d) => ({ x: d.sx, y: d.sy, text: d.p.name, priority: d.p.priority })),
-      ...(station && setup?.station ? [{ x: station[0], y: station[1], text: `测站 ${setup.station.name}`, priority: 1000, gap: 10 }] : []),
-      ...(sight ? [{ x: sight.labelAt[0], y: sight.labelAt[1], text: sight.label, priority: 999, gap: sight.pointShown ? 9 : 4 }] : []),
+      ...(station && setup?.station ? [{ x: station[0], y: station[1], text: `测站 ${setup.station.name}`, priority: 1000, gap: 10, fartherGaps: [24, 40] }] : []),
+      ...(sight ? [{ x: sight.labelAt[0], y: sight.labelAt[1], text: sight.label, priority: 999, gap: sight.pointShown ? 9 : 4, fartherGaps: [24, 40] }] : []),
     ];
     const lines = shapes.filter((s) => kLineClasses.has(s.cls)).map((s) => s.pts.map(([x, y]) => toScreen(view, y, x)));
     if (sight) lines.push([sight.from, sight.to]);

@@ -12,6 +12,11 @@ export interface LabelRequest {
   priority: number;
   /** Pixels between the point and its name (4 unless given): a bigger mark needs more. */
   gap?: number;
+  /**
+   * Farther gaps tried, in order, when no place at `gap` is free: for a name that must
+   * be shown (the instrument station's) among crowded points.
+   */
+  fartherGaps?: number[];
 }
 
 export interface Box {
@@ -32,9 +37,8 @@ export function textWidth(text: string, fontPx: number): number {
  * Where a point's name may stand, in the order tried: right of the point and above it,
  * then below it, then left and above, left and below.
  */
-export function labelBox(label: LabelRequest, fontPx: number, place = 0): Box {
+export function labelBox(label: LabelRequest, fontPx: number, place = 0, gap = label.gap ?? 4): Box {
   const width = textWidth(label.text, fontPx);
-  const gap = label.gap ?? 4;
   const left = place < 2 ? label.x + gap : label.x - gap - width;
   const bottom = place % 2 === 0 ? label.y - gap / 2 : label.y + gap / 2 + fontPx;
   return { left, top: bottom - fontPx, right: left + width, bottom };
@@ -143,21 +147,41 @@ export function placeLabels(
     for (let c = Math.floor(box.left / cell); c <= Math.floor(box.right / cell); c++) {
       for (let r = Math.floor(box.top / cell); r <= Math.floor(box.bottom / cell); r++) {
         for (const other of grid.get(`${c},${r}`) ?? []) if (overlaps(box, other)) return false;
+      }
+    }
+    return true;
+  };
+  const clearOfLines = (box: Box) => {
+    for (let c = Math.floor(box.left / cell); c <= Math.floor(box.right / cell); c++) {
+      for (let r = Math.floor(box.top / cell); r <= Math.floor(box.bottom / cell); r++) {
         for (const [a, b] of segments.get(`${c},${r}`) ?? []) if (clipSegment(a, b, box)) return false;
       }
     }
     return true;
   };
-  for (const i of order) {
-    for (let place = 0; place < 4; place++) {
-      const box = labelBox(labels[i], fontPx, place);
-      if (![box.left, box.top, box.right, box.bottom].every(Number.isFinite)) break;
-      if (view && !inside(box, view)) continue;
-      if (!free(box)) continue;
-      kept.push({ index: i, box });
-      put(box);
-      break;
+  // A place clear of the lines is taken first; where every place crosses one (a cap as
+  // wide as the road at a small scale) a name over a line, read through its halo, is
+  // better than none. Names and dots are never covered.
+  const placeOf = (label: LabelRequest): Box | null => {
+    for (const gap of [label.gap ?? 4, ...(label.fartherGaps ?? [])]) {
+      let crossing: Box | null = null;
+      for (let place = 0; place < 4; place++) {
+        const box = labelBox(label, fontPx, place, gap);
+        if (![box.left, box.top, box.right, box.bottom].every(Number.isFinite)) return null;
+        if (view && !inside(box, view)) continue;
+        if (!free(box)) continue;
+        if (clearOfLines(box)) return box;
+        crossing ??= box;
+      }
+      if (crossing) return crossing;
     }
+    return null;
+  };
+  for (const i of order) {
+    const box = placeOf(labels[i]);
+    if (!box) continue;
+    kept.push({ index: i, box });
+    put(box);
   }
   return kept;
 }

@@ -64,16 +64,18 @@ test('a station and backsight both off the view draw no line', () => {
   assert.equal(sightDrawing([-500, -500], { at: [-400, -900], name: 'B' }, view), null);
 });
 
-const cellRows: { name: string; column: number; text: string; want: string }[] = [
+const cellRows: { name: string; column: number; text: string; heading?: string; want: string }[] = [
   { name: 'the point name heads the card', column: 0, text: 'm1', want: 'name' },
   { name: 'a coordinate stays whole', column: 1, text: '3674.227', want: 'num' },
   { name: 'a negative offset stays whole', column: 4, text: '-0.004', want: 'num' },
   { name: 'a station stays whole', column: 3, text: 'K1+718.746', want: 'num' },
-  { name: 'a verdict in words may wrap', column: 8, text: '超限', want: 'text' },
+  { name: "a cap's name in words may wrap", column: 5, text: '一号桥/3', heading: '盖梁', want: 'text' },
+  { name: 'the verdict comes under the name', column: 10, text: '超限', heading: '结果', want: 'verdict' },
+  { name: 'the height verdict too', column: 14, text: '合格', heading: '高程结果', want: 'verdict' },
   { name: 'a design point without a height, in words', column: 11, text: '设计点无高程', want: 'text' },
 ];
 for (const row of cellRows) {
   test(`check cells on a phone: ${row.name}`, () => {
-    assert.equal(cellClass(row.column, row.text), row.want);
+    assert.equal(cellClass(row.column, row.text, row.heading), row.want);
   });
 }

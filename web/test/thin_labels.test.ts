@@ -1,6 +1,6 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { LabelRequest, clipSegment, dotBox, inside, labelBox, overlaps, placeLabels, textWidth, thinLabels } from '../src/thin_labels';
+import { Box, LabelRequest, clipSegment, dotBox, inside, labelBox, overlaps, placeLabels, textWidth, thinLabels } from '../src/thin_labels';
 
 const at = (x: number, y: number, text = 'A-1', priority = 0): LabelRequest => ({ x, y, text, priority });
 
@@ -107,29 +107,47 @@ test('a name is kept only wholly within the view: one cut at the edge reads as a
   assert.deepEqual(thinLabels([at(200, 100, 'X'.repeat(100))], 12, view), []);
 });
 
-test('a name never crosses a road line; a point on the line still finds a side free of it', () => {
+test('a name keeps clear of a road line where it can; a point on the line still finds a side free of it', () => {
   // A steep edge through the point, as at a cap's end on the road's edge: up and to the right.
   const edge: [number, number][] = [[100, 200], [140, 40]];
   const label = at(120, 120, '3-R');
   const placed = placeLabels([label], 12, view, [], [edge]);
   assert.equal(placed.length, 1);
   assert.equal(clipSegment(edge[0], edge[1], placed[0].box), null);
-  // Boxed in by lines on all four sides close by: left out rather than drawn over one.
+  // Lines close by on both sides: the name goes over one, in its first free place, rather than nowhere.
   const cage: [number, number][][] = [[[110, 100], [110, 140]], [[130, 100], [130, 140]]];
-  assert.deepEqual(thinLabels([label], 12, view, [], cage), []);
+  assert.deepEqual(placeLabels([label], 12, view, [], cage), [{ index: 0, box: labelBox(label, 12, 0) }]);
 });
 
-test('property: no kept name crosses any of the lines', () => {
+test('property: a kept name crosses a line only where each of its places crosses one or is taken', () => {
   let seed = 23;
   const rnd = () => ((seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648);
+  const crosses = (lines: [number, number][][], box: Box) =>
+    lines.some((line) => line.some((p, k) => k > 0 && clipSegment(line[k - 1], p, box) !== null));
   for (let trial = 0; trial < 20; trial++) {
     const lines: [number, number][][] = Array.from({ length: 4 }, () =>
       Array.from({ length: 6 }, () => [rnd() * 500 - 50, rnd() * 400 - 50] as [number, number]));
     const labels = Array.from({ length: 150 }, (_, i) => at(rnd() * 400, rnd() * 300, `${i}-Z`, 0));
-    for (const { box } of placeLabels(labels, 12, view, [], lines)) {
-      for (const line of lines) for (let k = 1; k < line.length; k++) assert.equal(clipSegment(line[k - 1], line[k], box), null);
+    const placed = placeLabels(labels, 12, view, [], lines);
+    const boxes = placed.map((p) => p.box);
+    for (const { index, box } of placed) {
+      if (!crosses(lines, box)) continue;
+      for (let k = 0; k < 4; k++) {
+        const other = labelBox(labels[index], 12, k);
+        assert.ok(crosses(lines, other) || !inside(other, view) || boxes.some((b) => b !== box && overlaps(b, other)),
+          `name ${index} crosses a line with place ${k} clear`);
+      }
     }
   }
+});
+
+test('a name that must be shown tries farther out when every near place is taken', () => {
+  // Four dots hem the station in on all sides close by.
+  const dots = [dotBox(120, 92), dotBox(120, 108), dotBox(80, 92), dotBox(80, 108)];
+  const station = { ...at(100, 100, '测站 2-Z1', 1000), gap: 10 };
+  assert.deepEqual(thinLabels([station], 12, view, dots), []);
+  const placed = placeLabels([{ ...station, fartherGaps: [24] }], 12, view, dots);
+  assert.deepEqual(placed, [{ index: 0, box: labelBox(station, 12, 0, 24) }]);
 });
 
 test("a bigger mark's name keeps its gap from the point", () => {
