@@ -187,7 +187,7 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
               <tbody>
                 {chosenBents.map((b) => (
                   <tr key={b.name} class={b.notice ? 'over' : undefined}>
-                    <td class="name">{b.name}</td>
+                    <td class="name" data-label="墩台">{b.name}</td>
                     <td data-label="桩号">{b.stationText}</td>
                     <td class="num" data-label="点数">{b.points.length}</td>
                     <td class="text" data-label="说明">{b.notice ?? ''}</td>
