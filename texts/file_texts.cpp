@@ -93,15 +93,23 @@ std::string JobFieldName(const std::string& field) {
   return field;
 }
 
-std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem) {
+namespace {
+
+const char* JobUnchanged(JobShownIn shownIn) {
+  return shownIn == JobShownIn::kPage ? "\n页面中的作业没有改变。" : "\n窗口中的作业没有改变。";
+}
+
+}  // namespace
+
+std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem, JobShownIn shownIn) {
   std::string where;
   if (problem.line > 0) where = "第 " + std::to_string(problem.line) + " 行，";
   if (!problem.field.empty()) where += JobFieldName(problem.field) + "：";
-  return "无法打开作业文件" + Quoted(file) + "：" + where + FaultText(problem) + "\n窗口中的作业没有改变。";
+  return "无法打开作业文件" + Quoted(file) + "：" + where + FaultText(problem) + JobUnchanged(shownIn);
 }
 
-std::string JobUnreadableMessage(const std::string& file, const std::string& reason) {
-  return "无法读取作业文件" + Quoted(file) + "：" + reason + "\n窗口中的作业没有改变。";
+std::string JobUnreadableMessage(const std::string& file, const std::string& reason, JobShownIn shownIn) {
+  return "无法读取作业文件" + Quoted(file) + "：" + reason + JobUnchanged(shownIn);
 }
 
 std::string JobUnwritableMessage(const std::string& file, const std::string& reason) {

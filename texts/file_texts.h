@@ -33,14 +33,19 @@ inline constexpr char kReplaceRoadAnswer[] = "换用新路线";
 // Where a job without a file is saved, when a question's 保存 needs one
 // and the user is asked in words rather than by a file dialog.
 inline constexpr char kSaveJobPathPrompt[] = "作业还没有文件。保存到（文件路径）：";
+// Where the job that stays after a refused file is shown: the closing
+// sentence tells the user which job is unchanged.
+enum class JobShownIn { kWindow, kPage };
 // A file that is not a job this program can open, where and why, naming
-// the field as the window does; the job in the window stays.
-std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem);
+// the field as the window does; the job in the window (or page) stays.
+std::string JobRefusedMessage(const std::string& file, const JobFileProblem& problem,
+                              JobShownIn shownIn = JobShownIn::kWindow);
 // "直缓点桩号 Kz" for the field "start.KZH" of a job file, in the words of
 // the window's questions; the key alone for one the window has no words for.
 std::string JobFieldName(const std::string& field);
 // A file that cannot be read or written at all, with the system's reason.
-std::string JobUnreadableMessage(const std::string& file, const std::string& reason);
+std::string JobUnreadableMessage(const std::string& file, const std::string& reason,
+                                 JobShownIn shownIn = JobShownIn::kWindow);
 std::string JobUnwritableMessage(const std::string& file, const std::string& reason);
 
 // Export.

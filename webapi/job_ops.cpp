@@ -31,7 +31,7 @@ Json JobText(WebState& state, const Args&) {
 }
 
 [[noreturn]] void RefuseJob(const std::string& file, const JobFileProblem& problem) {
-  throw Refusal{{{problem.line, JobRefusedMessage(file, problem), problem.field}}};
+  throw Refusal{{{problem.line, JobRefusedMessage(file, problem, JobShownIn::kPage), problem.field}}};
 }
 
 Json JobOpen(WebState& state, const Args& args) {
@@ -61,7 +61,7 @@ Json JobOpen(WebState& state, const Args& args) {
   state.prompt.Agree(std::nullopt);
   if (!opened) {
     state.RefuseIfReported();
-    RefuseWhole(JobUnreadableMessage(file, ""));
+    RefuseWhole(JobUnreadableMessage(file, "", JobShownIn::kPage));
   }
   state.jobName = name;
   return StateAnswer(state);

@@ -114,5 +114,32 @@ TEST(WebJobOpen, ReplacesUnsavedWork) {
   EXPECT_EQ(opened["road"]["lines"], Lines({"bp 0 0 0", "jd 500 100 300 40", "ep 900 0"}));
 }
 
+// A refused file leaves the page's job as it was, and says so of the page:
+// the user has no window to look at.
+struct RefusedJobRow {
+  const char* name;
+  const char* text;
+};
+
+class WebJobRefused : public ::testing::TestWithParam<RefusedJobRow> {};
+
+TEST_P(WebJobRefused, SaysThePagesJobIsUnchanged) {
+  WebSession web;
+  ASSERT_TRUE(Call(web, {{"op", "bridge.set"}, {"name", "X"}, {"lines", Lines({"bent 1 100"})}})["ok"]);
+  const Json answer = Call(web, {{"op", "job.open"}, {"text", GetParam().text}, {"fileName", "a.capjob"}});
+  ASSERT_FALSE(answer["ok"]);
+  const std::string text = answer["problems"][0]["text"];
+  EXPECT_TRUE(text.ends_with("\n页面中的作业没有改变。")) << text;
+  EXPECT_EQ(text.find("窗口"), std::string::npos) << text;
+  EXPECT_EQ(Call(web, {{"op", "state"}})["bridges"], Json::parse(R"(["X"])"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, WebJobRefused,
+    ::testing::Values(RefusedJobRow{"NotJson", "{\"format\": \"capset-job\",\n"},
+                      RefusedJobRow{"NotAJob", "{\"format\": \"other\"}\n"},
+                      RefusedJobRow{"BadDecimal", "{\n  \"format\": \"capset-job\",\n  \"version\": 3,\n  \"decimal\": \";\"\n}\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace capset::testing

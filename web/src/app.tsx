@@ -2,7 +2,7 @@
 // core; the page re-reads the core's state after each one it accepted, so
 // what is shown is always what the core holds.
 
-import { useCallback, useEffect, useMemo, useRef, useState } from 'preact/hooks';
+import { useCallback, useEffect, useLayoutEffect, useMemo, useRef, useState } from 'preact/hooks';
 import type { Answer, Problem, State } from './answers';
 import type { Core } from './core';
 import type { RequestLines } from './request_lines';
@@ -53,6 +53,17 @@ export function App({ core, startNotice = '' }: { core: Core; startNotice?: stri
   }));
   const [selection, setSelection] = useState<Selection>({ bridge: state.bridges[0] ?? '', bent: '', template: '' });
   const [outcome, setOutcome] = useState<Outcome>(startNotice ? { ...noOutcome, area: '*', notices: [startNotice] } : noOutcome);
+
+  // Each tab opens at its top: the page's scroll belongs to the tab that was left, and
+  // kept it would open the next one with its heading out of sight.
+  const opening = useRef(true);
+  useLayoutEffect(() => {
+    if (opening.current) {
+      opening.current = false;
+      return;
+    }
+    window.scrollTo(0, 0);
+  }, [tab]);
 
   const setDrafts = useCallback((change: Partial<Drafts>) => setDraftsState((d) => ({ ...d, ...change })), []);
   const select = useCallback((change: Partial<Selection>) => setSelection((s) => ({ ...s, ...change })), []);

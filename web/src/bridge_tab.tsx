@@ -175,7 +175,7 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
         <OutcomeView ctx={ctx} area="bridge" areas={kAreas} />
         {chosen && chosenBents.length ? (
           <div class="table-box">
-            <table class="grid bents">
+            <table class="grid bents cards">
               <thead>
                 <tr>
                   <th>墩台</th>
@@ -187,10 +187,10 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
               <tbody>
                 {chosenBents.map((b) => (
                   <tr key={b.name} class={b.notice ? 'over' : undefined}>
-                    <td>{b.name}</td>
-                    <td>{b.stationText}</td>
-                    <td class="num">{b.points.length}</td>
-                    <td>{b.notice ?? ''}</td>
+                    <td class="name" data-label="墩台">{b.name}</td>
+                    <td data-label="桩号">{b.stationText}</td>
+                    <td class="num" data-label="点数">{b.points.length}</td>
+                    <td class="text" data-label="说明">{b.notice ?? ''}</td>
                   </tr>
                 ))}
               </tbody>

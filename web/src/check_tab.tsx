@@ -26,6 +26,17 @@ export function rowClass(r: CheckRow): string {
   return classes.join(' ');
 }
 
+/**
+ * How a check cell is laid out as a card on a phone: the first (the point's name) heads
+ * the card, the verdicts (the columns headed …结果) come right under it, words may wrap,
+ * a number never does.
+ */
+export function cellClass(column: number, text: string, heading = ''): string {
+  if (column === 0) return 'name';
+  if (heading.endsWith('结果')) return 'verdict';
+  return /[\u3000-\u9fff\uff00-\uffef]/.test(text) ? 'text' : 'num';
+}
+
 export function CheckTab({ ctx }: { ctx: Ctx }) {
   const [result, setResult] = useState<CheckResult | null>(null);
 
@@ -102,7 +113,7 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
           {result ? result.summary : ''}
         </p>
         <div class="table-box tall">
-          <table class="grid" data-testid="check-rows">
+          <table class="grid cards" data-testid="check-rows">
             <thead>
               <tr>
                 {(result?.headings ?? []).map((h, i) => (
@@ -114,7 +125,9 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
               {(result?.rows ?? []).map((r, i) => (
                 <tr key={i} data-point={r.name} class={rowClass(r)}>
                   {r.cells.map((c, j) => (
-                    <td key={j}>{c}</td>
+                    <td key={j} class={cellClass(j, c, result?.headings[j])} data-label={result?.headings[j] ?? ''}>
+                      {c}
+                    </td>
                   ))}
                 </tr>
               ))}

@@ -6,7 +6,8 @@
 
 import { useEffect, useMemo, useRef, useState } from 'preact/hooks';
 import type { XY } from './answers';
-import { PlacedLabel, dotBox, placeLabels } from './thin_labels';
+import { Box, PlacedLabel, ScreenXY, dotBox, placeLabels } from './thin_labels';
+import { Setup, SightDrawing, sightDrawing } from './setup_marks';
 import { Bounds, View, boundsOf, fitView, panBy, pinch, toScreen, wheelFactor, zoomAbout } from './view_zoom';
 
 export interface Shape {
@@ -36,6 +37,23 @@ interface Props {
   onPick?(name: string): void;
   /** The point to ring. */
   picked?: string;
+  /** The instrument station and backsight, marked 测站 and 后视. */
+  setup?: Setup;
+}
+
+/** Shapes whose lines a name must not cross: the road's centre line and edges. */
+const kLineClasses = new Set(['centre', 'edge']);
+
+/**
+ * The boxes of what the plan draws over its corners (the 全图 button, the north
+ * arrow, the scale bar), which no name may cover, for a plan w × h pixels.
+ */
+export function cornerBoxes(w: number, h: number): Box[] {
+  return [
+    { left: 0, top: 0, right: 70, bottom: 44 },
+    { left: w - 40, top: 0, right: w, bottom: 52 },
+    { left: 0, top: h - 32, right: 150, bottom: h },
+  ];
 }
 
 const kFont = 12;
@@ -73,7 +91,7 @@ function pathOf(pts: XY[], e0: number, n0: number, closed?: boolean): string {
   return closed && d ? `${d}Z` : d;
 }
 
-export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPick, picked }: Props) {
+export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPick, picked, setup }: Props) {
   const box = useRef<HTMLDivElement>(null);
   const [size, setSize] = useState<[number, number]>([0, 0]);
   const [view, setView] = useState<View | null>(null);
@@ -170,19 +188,39 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
 
   const [w, h] = size;
   const marks = useMemo(() => {
-    if (!view) return { dots: [] as { p: PlanPoint; sx: number; sy: number }[], names: [] as PlacedLabel[] };
+    if (!view) return { dots: [] as { p: PlanPoint; sx: number; sy: number }[], names: [] as PlacedLabel[], station: null, sight: null };
     const dots = points.map((p) => {
       const [sx, sy] = toScreen(view, p.y, p.x);
       return { p, sx, sy };
     });
-    const names = placeLabels(
-      dots.map((d) => ({ x: d.sx, y: d.sy, text: d.p.name, priority: d.p.priority })),
-      kFont,
-      { left: 0, top: 0, right: w, bottom: h },
-      dots.map((d) => dotBox(d.sx, d.sy)),
-    );
-    return { dots, names };
-  }, [view, points, w, h]);
+    const screen = { left: 0, top: 0, right: w, bottom: h };
+    const station: ScreenXY | null = setup?.station ? toScreen(view, setup.station.y, setup.station.x) : null;
+    const b = setup?.backsight;
+    const sight: SightDrawing | null =
+      station && b
+        ? sightDrawing(station, 'azimuth' in b ? b : { at: toScreen(view, b.y, b.x), name: b.name }, { left: 8, top: 8, right: w - 8, bottom: h - 8 })
+        : null;
+    // The set-up's labels are placed first, so the points' names make way for them.
+    const requests = [
+      ...dots.map((d) => ({ x: d.sx, y: d.sy, text: d.p.name, priority: d.p.priority })),
+      ...(station && setup?.station ? [{ x: station[0], y: station[1], text: `测站 ${setup.station.name}`, priority: 1000, gap: 10, fartherGaps: [24, 40] }] : []),
+      ...(sight ? [{ x: sight.labelAt[0], y: sight.labelAt[1], text: sight.label, priority: 999, gap: sight.pointShown ? 9 : 4, fartherGaps: [24, 40] }] : []),
+    ];
+    const lines = shapes.filter((s) => kLineClasses.has(s.cls)).map((s) => s.pts.map(([x, y]) => toScreen(view, y, x)));
+    if (sight) lines.push([sight.from, sight.to]);
+    const obstacles = [
+      ...dots.map((d) => dotBox(d.sx, d.sy)),
+      ...(station ? [dotBox(station[0], station[1], 8)] : []),
+      ...(sight?.pointShown ? [dotBox(sight.to[0], sight.to[1], 7)] : []),
+      ...cornerBoxes(w, h),
+    ];
+    const names = placeLabels(requests, kFont, screen, obstacles, lines);
+    return { dots, names, station, sight };
+  }, [view, points, shapes, setup, w, h]);
+  const nameText = (index: number) =>
+    index < marks.dots.length ? marks.dots[index].p.name : index === marks.dots.length && marks.station ? `测站 ${setup!.station!.name}` : (marks.sight?.label ?? '');
+  const nameClass = (index: number) =>
+    index < marks.dots.length ? `name ${marks.dots[index].p.cls}` : index === marks.dots.length && marks.station ? 'name setup station' : 'name setup backsight';
 
   const bar = view ? niceLength(80 / view.scale) : 0;
   const transform = view
@@ -228,14 +266,28 @@ export function Plan({ shapes, points, fitKey, focus, testid, resetTestid, onPic
             .map((d) => (
               <circle key="picked" cx={d.sx} cy={d.sy} r={8} class="picked" />
             ))}
-          {marks.names.map(({ index, box: at }) => {
-            const d = marks.dots[index];
-            return (
-              <text key={`n${index}`} x={at.left} y={at.bottom - 2} class={`name ${d.p.cls}`}>
-                {d.p.name}
-              </text>
-            );
-          })}
+          {marks.sight ? (
+            <g class="sight">
+              <path d={`M${marks.sight.from[0]} ${marks.sight.from[1]} L${marks.sight.to[0]} ${marks.sight.to[1]}`} />
+              {marks.sight.pointShown ? (
+                <g transform={`translate(${marks.sight.to[0]} ${marks.sight.to[1]})`}>
+                  <circle r={6} />
+                  <path d="M-6 0 H6 M0 -6 V6" />
+                </g>
+              ) : null}
+            </g>
+          ) : null}
+          {marks.station ? (
+            <path
+              class="station-mark"
+              d={`M${marks.station[0]} ${marks.station[1] - 8} L${marks.station[0] + 7} ${marks.station[1] + 5} L${marks.station[0] - 7} ${marks.station[1] + 5} Z`}
+            />
+          ) : null}
+          {marks.names.map(({ index, box: at }) => (
+            <text key={`n${index}`} x={at.left} y={at.bottom - 2} class={nameClass(index)}>
+              {nameText(index)}
+            </text>
+          ))}
           <g class="north" transform={`translate(${w - 22} 30)`}>
             <path d="M0 -18 L6 0 L0 -5 L-6 0 Z" />
             <text x="0" y="14">北</text>

@@ -8,6 +8,7 @@ import { packedDms } from './packed_dms';
 import { copyText, tableText } from './copy_rows';
 import { OutcomeView } from './outcome_view';
 import { Plan, PlanPoint, Shape } from './plan';
+import { setupOf } from './setup_marks';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
 
@@ -92,6 +93,8 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
     () => `${bridge}:${JSON.stringify(plan ? plan.bents.map((b) => b.axis) : drawing.points.map((p) => [p.x, p.y]))}`,
     [bridge, plan, drawing],
   );
+
+  const setup = useMemo(() => setupOf(ctx.state.station, ctx.state.backsight), [ctx.state.station, ctx.state.backsight]);
 
   // A point tapped in the plan: its bent is chosen, its row marked, its numbers said under the plan.
   const [picked, setPicked] = useState('');
@@ -187,7 +190,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
 
         <OutcomeView ctx={ctx} area="points" areas={kAreas} />
         <div class="table-box">
-          <table class="grid" data-testid="points-table">
+          <table class="grid cards" data-testid="points-table">
             <thead>
               <tr>
                 <th>点名</th>
@@ -210,19 +213,19 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
             <tbody>
               {(bent?.points ?? []).map((p) => (
                 <tr key={p.name} data-point={p.name} class={p.name === picked ? 'picked' : undefined}>
-                  <td>{p.name}</td>
-                  <td class="num">{p.xText}</td>
-                  <td class="num">{p.yText}</td>
-                  <td class="num">{p.hText}</td>
-                  <td>{p.stationText}</td>
-                  <td class="num">{p.offsetText}</td>
+                  <td class="name">{p.name}</td>
+                  <td class="num" data-label="X">{p.xText}</td>
+                  <td class="num" data-label="Y">{p.yText}</td>
+                  <td class="num" data-label="H">{p.hText}</td>
+                  <td data-label="桩号">{p.stationText}</td>
+                  <td class="num" data-label="偏距">{p.offsetText}</td>
                   {polar ? (
                     <>
-                      <td class="num">{p.azimuthText}</td>
-                      <td class="num">{p.distanceText}</td>
-                      <td class="num">{p.turnText}</td>
-                      <td class="num">{p.dHText}</td>
-                      <td class="num">{p.zenithText}</td>
+                      <td class="num polar" data-label="方位角">{p.azimuthText}</td>
+                      <td class="num polar" data-label="平距">{p.distanceText}</td>
+                      <td class="num polar" data-label="转角">{p.turnText}</td>
+                      <td class="num polar" data-label="高差">{p.dHText}</td>
+                      <td class="num polar" data-label="天顶距">{p.zenithText}</td>
                     </>
                   ) : null}
                 </tr>
@@ -241,6 +244,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
           resetTestid="plan-reset"
           onPick={pick}
           picked={picked}
+          setup={setup}
         />
         <p class="hint picked-point">
           {pickedPoint

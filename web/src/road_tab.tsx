@@ -38,7 +38,7 @@ export function RoadSummaryView({ road }: { road: RoadSummary | null }) {
         {road.keyPoints.length} 个主点。
       </p>
       <div class="table-box">
-        <table class="grid">
+        <table class="grid cards">
           <thead>
             <tr>
               <th>主点</th>
@@ -51,11 +51,11 @@ export function RoadSummaryView({ road }: { road: RoadSummary | null }) {
           <tbody>
             {road.keyPoints.map((k, i) => (
               <tr key={i} data-key={k.name}>
-                <td>{k.name}</td>
-                <td>{k.stationText}</td>
-                <td class="num">{k.xText ?? fixed3(k.x)}</td>
-                <td class="num">{k.yText ?? fixed3(k.y)}</td>
-                <td class="num">{k.azimuthText ?? (Number.isFinite(k.azimuth) ? `${k.azimuth.toFixed(6)}°` : '')}</td>
+                <td class="name">{k.name}</td>
+                <td data-label="桩号">{k.stationText}</td>
+                <td class="num" data-label="X (北)">{k.xText ?? fixed3(k.x)}</td>
+                <td class="num" data-label="Y (东)">{k.yText ?? fixed3(k.y)}</td>
+                <td class="num" data-label="方位角">{k.azimuthText ?? (Number.isFinite(k.azimuth) ? `${k.azimuth.toFixed(6)}°` : '')}</td>
               </tr>
             ))}
           </tbody>

@@ -90,7 +90,7 @@ export function StationTable({ ctx, areas }: { ctx: Ctx; areas: string[] }) {
       <OutcomeView ctx={ctx} area="table" areas={areas} />
       {rows ? (
         <div class="table-box tall">
-          <table class="grid">
+          <table class="grid cards">
             <thead>
               <tr>
                 <th>桩号</th>
@@ -106,14 +106,14 @@ export function StationTable({ ctx, areas }: { ctx: Ctx; areas: string[] }) {
             <tbody>
               {rows.map((r, i) => (
                 <tr key={i}>
-                  <td>{r.stationText}</td>
-                  <td>{r.key ?? ''}</td>
-                  {withOffsets ? <td class="num">{r.offsetText ?? (r.offset ?? 0).toFixed(3)}</td> : null}
-                  <td class="num">{r.xText}</td>
-                  <td class="num">{r.yText}</td>
-                  {withH ? <td class="num">{r.hText}</td> : null}
-                  <td class="num">{r.azimuthText}</td>
-                  <td>{r.elementText ?? r.element}</td>
+                  <td class="name">{r.stationText}</td>
+                  <td data-label="主点">{r.key ?? ''}</td>
+                  {withOffsets ? <td class="num" data-label="偏距">{r.offsetText ?? (r.offset ?? 0).toFixed(3)}</td> : null}
+                  <td class="num" data-label="X (北)">{r.xText}</td>
+                  <td class="num" data-label="Y (东)">{r.yText}</td>
+                  {withH ? <td class="num" data-label="H">{r.hText}</td> : null}
+                  <td class="num" data-label="方位角">{r.azimuthText}</td>
+                  <td class="text" data-label="线元">{r.elementText ?? r.element}</td>
                 </tr>
               ))}
             </tbody>

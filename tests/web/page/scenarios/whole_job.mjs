@@ -34,6 +34,33 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
       o && `page ${o.width} px wide in a ${o.viewport} px screen, wide: ${o.culprits.join(', ')}`);
   };
 
+  // A tab opens at its top whatever the one left was scrolled to: its heading in sight.
+  const openTab = async (name) => {
+    await showTab(page, name);
+    const y = await page.evaluate(() => window.scrollY);
+    checks.ok(`${tag} the ${name} tab opens at its top`, y === 0, `scrolled ${y} px down`);
+  };
+  // On a phone a number is shown whole or not at all: no cell of the table is cut by
+  // its own box or by the table's, and none lies beyond the screen's right edge.
+  const wholeNumbers = async (id, what) => {
+    if (size !== 'phone') return;
+    const cut = await tid(page, id).evaluate((table) => {
+      const boxOf = (e) => e.getBoundingClientRect();
+      const holder = table.closest('.table-box') ?? table.parentElement;
+      const hold = boxOf(holder);
+      const bad = [];
+      for (const td of table.querySelectorAll('td')) {
+        const text = td.textContent.trim();
+        if (!text || td.offsetParent === null) continue;
+        const r = boxOf(td);
+        if (td.scrollWidth > td.clientWidth + 1 || r.left < hold.left - 1 || r.right > hold.right + 1
+          || r.right > document.documentElement.clientWidth + 1) bad.push(`"${text}" at ${Math.round(r.left)}–${Math.round(r.right)}`);
+      }
+      return bad;
+    });
+    checks.ok(`${tag} ${what}: every number shown whole`, cut.length === 0, `${cut.length} cut: ${cut.slice(0, 4).join('; ')}`);
+  };
+
   let readyAt;
   try {
     readyAt = await openReady(page, url);
@@ -77,13 +104,18 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     const summary = await tid(page, 'road-summary').innerText();
     checks.ok(`${tag} the road summary shows where the road ends`, summary.includes(state.road.end.stationText),
       `summary: ${summary.slice(0, 200)}`);
+    const range = await page.locator('header .road-line').evaluate((e) => {
+      const r = e.getBoundingClientRect();
+      return { text: e.textContent, whole: e.scrollWidth <= e.clientWidth + 1 && r.right <= document.documentElement.clientWidth + 1 };
+    });
+    checks.ok(`${tag} the header shows the road's range whole`, range.whole && !range.text.includes('…'), `"${range.text}"`);
     await shots.take(page, size, 'road');
     await noSideways('the road tab');
   });
 
   await checks.step(`${tag} profile and section`, async () => {
     step.name = 'profile';
-    await showTab(page, 'profile');
+    await openTab('profile');
     await setField(page, 'profile-lines', job.profile.join('\n'));
     await press(page, 'profile-apply');
     await setField(page, 'section-lines', job.section.join('\n'));
@@ -98,7 +130,7 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
 
   await checks.step(`${tag} template and bridge`, async () => {
     step.name = 'bridge';
-    await showTab(page, 'bridge');
+    await openTab('bridge');
     await setField(page, 'template-name', job.templateName);
     await setField(page, 'template-lines', job.template.join('\n'));
     await press(page, 'template-apply');
@@ -171,10 +203,11 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
 
   await checks.step(`${tag} points of a bent`, async () => {
     step.name = 'points';
-    await showTab(page, 'points');
+    await openTab('points');
     await setField(page, 'bent-select', job.shownBent);
     await shownPoints('points');
     await layout();
+    await wholeNumbers('points-table', 'the points');
     await shots.take(page, size, 'points');
     await shots.take(page, size, 'points-whole', { fullPage: true });
     await noSideways('the points tab');
@@ -250,6 +283,10 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     checks.ok(`${tag} polar azimuths and turn angles are the native core's`, !differ.azimuth.length, few(differ.azimuth));
     checks.ok(`${tag} height differences from the station are the native core's`, !differ.dH.length, few(differ.dH));
     checks.ok(`${tag} each row shows azimuth and distance`, !differ.rows.length, few(differ.rows));
+    await wholeNumbers('points-table', 'the points with polar data');
+    const marked = await tid(page, 'plan').evaluate((el) => [...el.querySelectorAll('text')].map((t) => t.textContent));
+    checks.ok(`${tag} the plan marks the station and the backsight`,
+      marked.includes(`测站 ${job.stationPoint}`) && marked.includes(`后视 ${job.backsightPoint}`), `names drawn: ${marked.join(' ')}`);
     await shots.take(page, size, 'polar');
     await shots.take(page, size, 'polar-whole', { fullPage: true });
     await noSideways('the points with polar columns');
@@ -257,7 +294,7 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
 
   await checks.step(`${tag} check of measured points`, async () => {
     step.name = 'check';
-    await showTab(page, 'check');
+    await openTab('check');
     // Three piles of bent 3 as measured: one on the mark, one 4 mm off,
     // one 50 mm off (over a 10 mm limit).
     const pts = native.points.filter((p) => p.bent === job.shownBent);
@@ -297,6 +334,7 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     checks.ok(`${tag} the point over the limit stands out from those within it`, (await look('m3')) !== (await look('m1')),
       'm3\'s row is drawn as m1\'s');
     checks.ok(`${tag} the check's summary is shown`, (await tid(page, 'check-summary').innerText()).trim() !== '');
+    await wholeNumbers('check-rows', 'the check');
     await shots.take(page, size, 'check');
     await noSideways('the check tab');
   });
@@ -338,6 +376,8 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
       .catch(() => {});
     const refused = await problems(page);
     checks.ok(`${tag} a job file cut short is refused, saying why`, refused.length > 0, 'no problem shown');
+    checks.ok(`${tag} the refusal says the page's job is unchanged`, refused.some((t) => t.includes('页面中的作业没有改变')),
+      `problems: ${JSON.stringify(refused)}`);
     checks.equal(`${tag} a refused job file changes nothing`, jobContent(await call(page, { op: 'state' })), jobContent(untouched));
     await shots.take(page, size, 'job-refused');
     await tid(page, 'job-open').setInputFiles({ name: saved.name, mimeType: 'application/json', buffer: saved.bytes });
@@ -347,7 +387,7 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     checks.equal(`${tag} the opened job has no problems`, await problems(page), []);
     const after = await call(page, { op: 'state' });
     checks.equal(`${tag} the opened job is the saved one`, jobContent(after), jobContent(stateBefore));
-    await showTab(page, 'points');
+    await openTab('points');
     await setField(page, 'bent-select', job.shownBent);
     await shownPoints('reopened');
     await shots.take(page, size, 'reopened');
