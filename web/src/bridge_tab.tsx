@@ -8,6 +8,7 @@ import { typedLines } from './request_lines';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
+import { TableBox } from './table_box';
 
 const kAreas = ['bridge', 'template'];
 
@@ -174,7 +175,7 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
         </div>
         <OutcomeView ctx={ctx} area="bridge" areas={kAreas} />
         {chosen && chosenBents.length ? (
-          <div class="table-box">
+          <TableBox>
             <table class="grid bents cards">
               <thead>
                 <tr>
@@ -195,7 +196,7 @@ export function BridgeTab({ ctx }: { ctx: Ctx }) {
                 ))}
               </tbody>
             </table>
-          </div>
+          </TableBox>
         ) : null}
       </section>
       <section>

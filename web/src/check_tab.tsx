@@ -9,6 +9,7 @@ import { chosenFile, downloadText } from './download';
 import { OutcomeView } from './outcome_view';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
+import { TableBox } from './table_box';
 
 const kAreas = ['check'];
 
@@ -112,7 +113,7 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
         <p class="summary" data-testid="check-summary">
           {result ? result.summary : ''}
         </p>
-        <div class="table-box tall">
+        <TableBox tall>
           <table class="grid cards" data-testid="check-rows">
             <thead>
               <tr>
@@ -133,7 +134,7 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
               ))}
             </tbody>
           </table>
-        </div>
+        </TableBox>
       </section>
     </div>
   );

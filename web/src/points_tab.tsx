@@ -2,7 +2,7 @@
 // a backsight are set, beside the plan of the whole bridge (the chosen bent
 // highlighted). The instrument station and backsight are picked by name.
 
-import { useMemo, useState } from 'preact/hooks';
+import { useMemo, useRef, useState } from 'preact/hooks';
 import type { BentPoints, BridgePlan, Point, XY } from './answers';
 import { packedDms } from './packed_dms';
 import { copyText, tableText } from './copy_rows';
@@ -11,6 +11,7 @@ import { Plan, PlanPoint, Shape } from './plan';
 import { setupOf } from './setup_marks';
 import type { Ctx } from './store';
 import { TextField } from './text_field';
+import { TableBox } from './table_box';
 
 const kAreas = ['points', 'polar'];
 
@@ -152,9 +153,31 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
     ctx.changed();
   };
 
+  // The switch at the top of the tab on a phone: to the points (the picked one's card when a
+  // point was tapped in the plan), the plan, or the station.
+  const tableSection = useRef<HTMLElement>(null);
+  const planSection = useRef<HTMLElement>(null);
+  const polarSection = useRef<HTMLElement>(null);
+  const jumpTo = (to: HTMLElement | null) => to?.scrollIntoView({ block: 'start' });
+  const jumpToPoints = () => {
+    const row = picked ? tableSection.current?.querySelector<HTMLElement>(`tr[data-point="${CSS.escape(picked)}"]`) : null;
+    jumpTo(row ?? tableSection.current);
+  };
+
   return (
     <div class="tab-points two">
-      <section class="side">
+      <nav class="jump" data-testid="points-jump">
+        <button type="button" data-testid="jump-points" onClick={jumpToPoints}>
+          点表
+        </button>
+        <button type="button" data-testid="jump-plan" onClick={() => jumpTo(planSection.current)}>
+          平面图
+        </button>
+        <button type="button" data-testid="jump-polar" onClick={() => jumpTo(polarSection.current)}>
+          测站与后视
+        </button>
+      </nav>
+      <section class="side" ref={tableSection}>
         <div class="row-fields">
           {bridges.length > 1 ? (
             <label class="field inline">
@@ -189,7 +212,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
         {bent?.notice ? <p class="warn">{bent.notice}</p> : null}
 
         <OutcomeView ctx={ctx} area="points" areas={kAreas} />
-        <div class="table-box">
+        <TableBox>
           <table class="grid cards" data-testid="points-table">
             <thead>
               <tr>
@@ -232,9 +255,9 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
               ))}
             </tbody>
           </table>
-        </div>
+        </TableBox>
       </section>
-      <section class="main">
+      <section class="main" ref={planSection}>
         <Plan
           shapes={drawing.shapes}
           points={drawing.points}
@@ -252,7 +275,7 @@ export function PointsTab({ ctx }: { ctx: Ctx }) {
             : '点一下平面图上的点，显示它的坐标并选中它的墩台；两指或滚轮缩放，拖动平移。'}
         </p>
       </section>
-      <section class="polar">
+      <section class="polar" ref={polarSection}>
         <h2>测站与后视</h2>
         <p class="hint">
           测站：{given(ctx.state.station)}；后视：{given(ctx.state.backsight)}

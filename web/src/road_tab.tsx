@@ -13,6 +13,7 @@ import type { Ctx } from './store';
 import { draftsFromState, readState } from './store';
 import { StationTable } from './station_table';
 import { TextField } from './text_field';
+import { TableBox } from './table_box';
 
 const kAreas = ['road', 'landxml', 'at', 'table'];
 
@@ -37,7 +38,7 @@ export function RoadSummaryView({ road }: { road: RoadSummary | null }) {
         {road.form === 'jd' ? '交点法' : '线元法'}路线：起点 {road.start.stationText}，终点 {road.end.stationText}，共{' '}
         {road.keyPoints.length} 个主点。
       </p>
-      <div class="table-box">
+      <TableBox>
         <table class="grid cards">
           <thead>
             <tr>
@@ -60,7 +61,7 @@ export function RoadSummaryView({ road }: { road: RoadSummary | null }) {
             ))}
           </tbody>
         </table>
-      </div>
+      </TableBox>
     </div>
   );
 }

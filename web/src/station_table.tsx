@@ -7,6 +7,7 @@ import type { Ctx } from './store';
 import { TextField } from './text_field';
 import { OutcomeView } from './outcome_view';
 import { copyText, tableText } from './copy_rows';
+import { TableBox } from './table_box';
 
 interface TableRow {
   stationText: string;
@@ -89,7 +90,7 @@ export function StationTable({ ctx, areas }: { ctx: Ctx; areas: string[] }) {
       </div>
       <OutcomeView ctx={ctx} area="table" areas={areas} />
       {rows ? (
-        <div class="table-box tall">
+        <TableBox tall>
           <table class="grid cards">
             <thead>
               <tr>
@@ -118,7 +119,7 @@ export function StationTable({ ctx, areas }: { ctx: Ctx; areas: string[] }) {
               ))}
             </tbody>
           </table>
-        </div>
+        </TableBox>
       ) : null}
     </div>
   );

@@ -7,8 +7,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { serveSite } from './lib/serve.mjs';
 import { openContext } from './lib/browser.mjs';
-import { openReady, showTab, setField, press, settle, problems } from './lib/page.mjs';
-import * as job from './lib/job.mjs';
+import { openReady, settle } from './lib/page.mjs';
+import { enterJob } from './lib/enter_job.mjs';
 
 const arg = (name, fallback) => {
   const i = process.argv.indexOf(name);
@@ -28,31 +28,7 @@ try {
     try {
       const page = await context.newPage();
       await openReady(page, server.url);
-      const steps = [
-        ['road', 'road-lines', job.road.join('\n'), 'road-apply'],
-        ['profile', 'profile-lines', job.profile.join('\n'), 'profile-apply'],
-        ['profile', 'section-lines', job.section.join('\n'), 'section-apply'],
-      ];
-      for (const [tab, field, text, apply] of steps) {
-        await showTab(page, tab);
-        await setField(page, field, text);
-        await press(page, apply);
-      }
-      await showTab(page, 'bridge');
-      await setField(page, 'template-name', job.templateName);
-      await setField(page, 'template-lines', job.template.join('\n'));
-      await press(page, 'template-apply');
-      await setField(page, 'bridge-name', job.bridgeName);
-      await setField(page, 'bridge-lines', job.bridge.join('\n'));
-      await press(page, 'bridge-apply');
-      await showTab(page, 'points');
-      await setField(page, 'bent-select', job.shownBent);
-      await setField(page, 'station-point', job.stationPoint);
-      await setField(page, 'station-hi', job.stationHi);
-      await setField(page, 'backsight-point', job.backsightPoint);
-      await press(page, 'polar-apply');
-      const refused = await problems(page);
-      if (refused.length) throw new Error(`the job was refused: ${refused.join(' / ')}`);
+      await enterJob(page);
       await page.evaluate(() => window.scrollTo(0, 0));
       await settle(page);
       const file = path.join(out, `web_${size}.png`);

@@ -1,7 +1,8 @@
 // The field page in Debian's Chromium: the whole job at a phone's size
-// (360×740, touch) and a laptop's (1366×768), the page offline, and the
-// figures (ready time, module size, a 100-bent bridge), with screenshots of
-// every step for a person to look at.
+// (360×740, touch) and a laptop's (1366×768), the page offline, the tables
+// at 1280 and 1024 wide, the phone's switch to the plan, and the figures
+// (ready time, module size, a 100-bent bridge), with screenshots of every
+// step for a person to look at.
 //
 //   node tests/web/page/run.mjs [--site build-web/site] [--replay build/replay/cap_replay_core]
 //                               [--shots build-web/shots] [--sizes phone,laptop] [--verbose]
@@ -17,6 +18,7 @@ import { Checks, Shots, fmt } from './lib/checks.mjs';
 import { wholeJob } from './scenarios/whole_job.mjs';
 import { nativeJob } from './scenarios/native_job.mjs';
 import { offline } from './scenarios/offline.mjs';
+import { widths, phoneJump } from './scenarios/widths.mjs';
 import { moduleSize, readyTimes, bridgeTiming } from './scenarios/figures.mjs';
 
 const repoRoot = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../..');
@@ -83,6 +85,25 @@ async function main() {
         const { context, close } = await openContext(size);
         try {
           await offline({ context, size, url: server.url, server, site: o.site, native, checks, shots });
+        } finally {
+          await close();
+        }
+      });
+    }
+    await timed('tables at 1366, 1280 and 1024 wide', async () => {
+      const { context, close } = await openContext('laptop');
+      try {
+        const seen = await widths({ context, url: server.url, checks, shots });
+        if (o.verbose) for (const s of seen) console.log(`  layout ${s}`);
+      } finally {
+        await close();
+      }
+    });
+    if (o.sizes.includes('phone')) {
+      await timed('phone, the points tab\'s switch', async () => {
+        const { context, close } = await openContext('phone');
+        try {
+          await phoneJump({ context, url: server.url, checks, shots });
         } finally {
           await close();
         }

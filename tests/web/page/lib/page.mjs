@@ -90,7 +90,7 @@ export async function download(page, id) {
 }
 
 // Wider than the screen: the phone would scroll the whole page sideways,
-// which hides half of every row. Tables may scroll inside their own box.
+// which hides half of every row.
 export async function pageOverflow(page) {
   return page.evaluate(() => {
     const w = window.innerWidth;
@@ -104,4 +104,29 @@ export async function pageOverflow(page) {
       .map((e) => `${e.tagName.toLowerCase()}${e.dataset.testid ? `[data-testid=${e.dataset.testid}]` : ''}${e.className && typeof e.className === 'string' ? '.' + e.className.split(' ')[0] : ''}`);
     return { width: wide, viewport: w, culprits };
   });
+}
+
+// The cells of a table whose text a user cannot read whole at any size: cut
+// by their own box, by the box the table stands in (scrolled out of it), or
+// beyond the screen's right edge. Each as its text and where it lies.
+export async function cutCells(page, id) {
+  return tid(page, id).evaluate((table) => {
+    const boxOf = (e) => e.getBoundingClientRect();
+    const holder = table.closest('.table-box') ?? table.parentElement;
+    const hold = boxOf(holder);
+    const bad = [];
+    for (const td of table.querySelectorAll('td')) {
+      const text = td.textContent.trim();
+      if (!text || td.offsetParent === null) continue;
+      const r = boxOf(td);
+      if (td.scrollWidth > td.clientWidth + 1 || r.left < hold.left - 1 || r.right > hold.right + 1
+        || r.right > document.documentElement.clientWidth + 1) bad.push(`"${text}" at ${Math.round(r.left)}–${Math.round(r.right)}`);
+    }
+    return bad;
+  });
+}
+
+// Whether a table is shown as a table (its headings in sight) or as cards.
+export async function tableLayout(page, id) {
+  return tid(page, id).evaluate((t) => (getComputedStyle(t.querySelector('thead')).display === 'none' ? 'cards' : 'table'));
 }

@@ -8,7 +8,7 @@ import { encodeGbk } from '../lib/gb.mjs';
 import { secondsOfText, sameAngle } from '../lib/angles.mjs';
 import { watchErrors } from '../lib/browser.mjs';
 import { tid, settle, openReady, reloadReady, showTab, setField, press, problems, call, download,
-  pageOverflow } from '../lib/page.mjs';
+  pageOverflow, cutCells } from '../lib/page.mjs';
 import { pinch, wheelZoom, drag, planPicture, pictureDifference } from '../lib/gestures.mjs';
 
 const METRE = 1e-6; // the replay prints metres to 6 decimals
@@ -40,24 +40,10 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     const y = await page.evaluate(() => window.scrollY);
     checks.ok(`${tag} the ${name} tab opens at its top`, y === 0, `scrolled ${y} px down`);
   };
-  // On a phone a number is shown whole or not at all: no cell of the table is cut by
+  // A number is shown whole or not at all, at every size: no cell of the table is cut by
   // its own box or by the table's, and none lies beyond the screen's right edge.
   const wholeNumbers = async (id, what) => {
-    if (size !== 'phone') return;
-    const cut = await tid(page, id).evaluate((table) => {
-      const boxOf = (e) => e.getBoundingClientRect();
-      const holder = table.closest('.table-box') ?? table.parentElement;
-      const hold = boxOf(holder);
-      const bad = [];
-      for (const td of table.querySelectorAll('td')) {
-        const text = td.textContent.trim();
-        if (!text || td.offsetParent === null) continue;
-        const r = boxOf(td);
-        if (td.scrollWidth > td.clientWidth + 1 || r.left < hold.left - 1 || r.right > hold.right + 1
-          || r.right > document.documentElement.clientWidth + 1) bad.push(`"${text}" at ${Math.round(r.left)}–${Math.round(r.right)}`);
-      }
-      return bad;
-    });
+    const cut = await cutCells(page, id);
     checks.ok(`${tag} ${what}: every number shown whole`, cut.length === 0, `${cut.length} cut: ${cut.slice(0, 4).join('; ')}`);
   };
 
