@@ -1,6 +1,6 @@
 // The field page in Debian's Chromium: the whole job at a phone's size
 // (360×740, touch) and a laptop's (1366×768), the page offline, the tables
-// at 1280 and 1024 wide, the phone's switch to the plan, and the figures
+// at 1280, 1024 and 800 wide, the phone's switch to the plan, and the figures
 // (ready time, module size, a 100-bent bridge), with screenshots of every
 // step for a person to look at.
 //
@@ -90,7 +90,7 @@ async function main() {
         }
       });
     }
-    await timed('tables at 1366, 1280 and 1024 wide', async () => {
+    await timed('tables at 1366, 1280, 1024 and 800 wide', async () => {
       const { context, close } = await openContext('laptop');
       try {
         const seen = await widths({ context, url: server.url, checks, shots });
