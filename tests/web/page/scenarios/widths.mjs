@@ -40,16 +40,21 @@ async function runCheck(page) {
   if (refused.length) throw new Error(`the check was refused: ${refused.join(' / ')}`);
 }
 
-export async function widths({ context, url, checks, shots }) {
-  const step = { name: 'widths' };
+// A page of the job entered, its errors watched under the step's name.
+async function jobPage(context, url, checks, step) {
   const page = await context.newPage();
+  // A handle that is missing fails its step in seconds, not half a minute.
   page.setDefaultTimeout(5000);
   const errors = watchErrors(page, step);
   await openReady(page, url);
-  await checks.step('widths: the job entered', async () => {
-    await enterJob(page);
-    await runCheck(page);
-  });
+  await checks.step(`${step.name}: the job entered`, () => enterJob(page));
+  return { page, errors };
+}
+
+export async function widths({ context, url, checks, shots }) {
+  const step = { name: 'widths' };
+  const { page, errors } = await jobPage(context, url, checks, step);
+  await checks.step('widths: the check run', () => runCheck(page));
   const seen = [];
   for (const [i, size] of WIDTHS.entries()) {
     const tag = `${size.width}×${size.height}${i ? ' (resized)' : ''}:`;
@@ -102,12 +107,8 @@ export async function widths({ context, url, checks, shots }) {
 // top of the points tab reaches it, and the cards and the station, from anywhere.
 export async function phoneJump({ context, url, checks, shots }) {
   const step = { name: 'phone jump' };
-  const page = await context.newPage();
-  page.setDefaultTimeout(5000);
-  const errors = watchErrors(page, step);
-  await openReady(page, url);
+  const { page, errors } = await jobPage(context, url, checks, step);
   await checks.step('phone: the points tab\'s switch', async () => {
-    await enterJob(page);
     await page.evaluate(() => window.scrollTo(0, 0));
     await settle(page);
     const vp = page.viewportSize();
