@@ -129,6 +129,26 @@ export async function phoneJump({ context, url, checks, shots }) {
     await press(page, 'jump-points');
     await inSight('points-table', 'the points\' table');
     await shots.take(page, 'phone-jump', 'points');
+    // A point tapped in the plan: 点表 goes to its card, not the top of the table, however
+    // far down the bent's cards it lies.
+    await press(page, 'jump-plan');
+    const dot = await tid(page, 'plan').evaluate((el) => {
+      const on = [...el.querySelectorAll('circle.pt.on')];
+      const r = on[on.length - 1]?.getBoundingClientRect();
+      return r ? { x: r.x + r.width / 2, y: r.y + r.height / 2 } : null;
+    });
+    if (!dot) throw new Error('the plan draws no point of the chosen bent');
+    await page.touchscreen.tap(dot.x, dot.y);
+    await settle(page);
+    const picked = await tid(page, 'points-table').evaluate((t) => t.querySelector('tr.picked')?.dataset.point ?? null);
+    if (!picked) throw new Error('a tap on a point of the plan marked no row');
+    await press(page, 'jump-points');
+    const row = await tid(page, 'points-table').locator(`tr[data-point="${picked}"]`).boundingBox();
+    const bar = await tid(page, 'points-jump').boundingBox();
+    checks.ok(`phone: 点表 brings the card of the point tapped in the plan (${picked}) into sight`,
+      row && bar && row.y >= bar.y + bar.height - 1 && row.y + row.height <= vp.height - 64,
+      `its card at y ${row?.y}–${row && row.y + row.height} under a switch ending at ${bar && bar.y + bar.height}`);
+    await shots.take(page, 'phone-jump', 'picked-card');
   });
   checks.equal('phone: no errors in the page while jumping', errors, []);
   await page.close();
