@@ -13,9 +13,17 @@ import { useLayoutEffect, useRef } from 'preact/hooks';
  * makes the choice the same whichever layout the box had before, so it never
  * flips back and forth at one width.
  */
-export function fitTable(box: HTMLElement): void {
+export function fitTable(box: HTMLElement, last?: { key: string }): void {
   const table = box.querySelector('table');
   if (!table) return;
+  // Laying a long table out twice costs a phone a frame at every keystroke
+  // elsewhere on the tab: skipped while neither its text nor the box's width
+  // has changed, the only things its width follows.
+  const key = `${box.clientWidth}|${table.textContent ?? ''}`;
+  if (last) {
+    if (last.key === key && box.dataset.layout) return;
+    last.key = key;
+  }
   box.dataset.layout = 'table';
   // Half a pixel of rounding is no cut digit.
   const fits = table.getBoundingClientRect().width <= box.clientWidth + 0.5;
@@ -24,11 +32,12 @@ export function fitTable(box: HTMLElement): void {
 
 export function TableBox({ tall = false, children }: { tall?: boolean; children: ComponentChildren }) {
   const box = useRef<HTMLDivElement>(null);
+  const last = useRef({ key: '' });
   // Each render may bring other rows or columns (polar columns, longer
   // numbers): decided again before the browser paints, so no frame shows a
   // cut table.
   useLayoutEffect(() => {
-    if (box.current) fitTable(box.current);
+    if (box.current) fitTable(box.current, last.current);
   });
   useLayoutEffect(() => {
     const el = box.current;
@@ -43,7 +52,7 @@ export function TableBox({ tall = false, children }: { tall?: boolean; children:
       // The next frame, not inside the observer: changing layout there
       // would be reported by the browser as an observer loop.
       cancelAnimationFrame(frame);
-      frame = requestAnimationFrame(() => fitTable(el));
+      frame = requestAnimationFrame(() => fitTable(el, last.current));
     });
     observer.observe(el);
     return () => {
