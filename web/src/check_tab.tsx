@@ -2,7 +2,7 @@
 // the limits in millimetres, and the check table as the desktop shows it,
 // the rows over a limit marked.
 
-import { useState } from 'preact/hooks';
+import { useEffect, useState } from 'preact/hooks';
 import type { CheckRow } from './answers';
 import { decodeText } from './file_text';
 import { chosenFile, downloadText } from './download';
@@ -38,6 +38,12 @@ export function cellClass(column: number, text: string, heading = ''): string {
   return /[\u3000-\u9fff\uff00-\uffef]/.test(text) ? 'text' : 'num';
 }
 
+// Whether the user has checked in this visit of the page: the table is then
+// made again whenever the tab opens, so coming back to it shows the check
+// against the job as it stands now (a road or a bridge may have changed),
+// never an empty table or a stale one.
+let checkedBefore = false;
+
 export function CheckTab({ ctx }: { ctx: Ctx }) {
   const [result, setResult] = useState<CheckResult | null>(null);
 
@@ -49,8 +55,13 @@ export function CheckTab({ ctx }: { ctx: Ctx }) {
     if (ctx.drafts.heightTolerance.trim()) request.heightTolerance = ctx.drafts.heightTolerance.trim();
     if (ctx.drafts.checkFileName) request.fileName = ctx.drafts.checkFileName;
     const answer = ctx.act('check', request);
+    checkedBefore = true;
     setResult(answer.ok ? (answer as unknown as CheckResult) : null);
   };
+
+  useEffect(() => {
+    if (checkedBefore && ctx.drafts.check.trim()) run();
+  }, []);
 
   const saveCsv = () => {
     if (result) downloadText('检核结果.csv', result.csv, 'text/csv');

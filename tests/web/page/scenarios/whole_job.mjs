@@ -323,6 +323,11 @@ export async function wholeJob({ context, size, url, native, checks, shots, repo
     await wholeNumbers('check-rows', 'the check');
     await shots.take(page, size, 'check');
     await noSideways('the check tab');
+    // Away and back: the table is there again, made against the job as it stands.
+    await showTab(page, 'files');
+    await openTab('check');
+    checks.equal(`${tag} the check's rows are back after another tab`,
+      await rows.evaluateAll((t) => t.map((r) => r.dataset.point)), ['m1', 'm2', 'm3']);
   });
 
   let saved = null;
